@@ -1,0 +1,55 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+namespace wv {
+
+// Platform effects of the window, behind small interfaces so that tests can
+// answer dialogs in advance and record process starts.
+
+class ProcessStarter {
+ public:
+  virtual ~ProcessStarter() = default;
+  // Starts the command text detached, in `workDir`. On failure returns false
+  // and names the program that could not be started in `program`.
+  virtual bool Start(const std::string& commandText, const std::string& workDir,
+                     std::string& program) = 0;
+};
+
+class MessageSink {
+ public:
+  virtual ~MessageSink() = default;
+  // A modal box with the title, one line and OK.
+  virtual void Show(const std::string& title, const std::string& text) = 0;
+};
+
+class TextInput {
+ public:
+  virtual ~TextInput() = default;
+  // nullopt when cancelled.
+  virtual std::optional<std::string> Ask(const std::string& title, const std::string& prompt,
+                                         int maxLength) = 0;
+};
+
+class ClipboardSink {
+ public:
+  virtual ~ClipboardSink() = default;
+  virtual void SetText(const std::string& text) = 0;
+};
+
+class UrlOpener {
+ public:
+  virtual ~UrlOpener() = default;
+  virtual void Open(const std::string& url) = 0;
+};
+
+struct Platform {
+  ProcessStarter* starter = nullptr;
+  MessageSink* messages = nullptr;
+  TextInput* input = nullptr;
+  ClipboardSink* clipboard = nullptr;
+  UrlOpener* urls = nullptr;
+};
+
+}  // namespace wv

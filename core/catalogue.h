@@ -1,0 +1,100 @@
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <span>
+#include <string>
+#include <string_view>
+
+#include "i18n/string_set.h"
+
+namespace wv {
+
+// One clearing of check marks covers one group.
+enum class Group { None, Mode, Campaign, Chapter, Difficulty, Slots, Port, Character };
+
+// What a click on an entry does.
+enum class OnClick {
+  None,            // separators
+  Coop,            // N1
+  Versus,          // N2
+  CustomMaps,      // N46
+  Campaign,        // a built-in campaign; its chapters are in kCampaigns
+  AddonCampaign,   // GreyTideRising2
+  Chapter,         // a built-in chapter
+  FlaggedMap,      // extra map, custom map, add-on chapter: versus flag in `section`
+  Choice,          // difficulty, slots, port, character: the plain choice step
+  RemovePassword,  // N44
+  SetPassword,     // N45
+};
+
+inline constexpr Str kFixedCaption = Str::Count;
+
+struct CatalogueEntry {
+  std::string_view id;  // designer name
+  OnClick onClick;
+  Group group;
+  Str caption;                    // from the string set, or kFixedCaption
+  std::string_view fixedCaption;  // used when `caption` is kFixedCaption
+  bool visibleAtStart;
+  bool checkedAtStart;
+  std::string_view section = {};  // settings section of a flagged map
+  bool IsSeparator() const { return onClick == OnClick::None; }
+};
+
+struct CatalogueMenu {
+  std::string_view id;       // Menu_…
+  std::string_view shownIn;  // control that shows the chosen entry
+  std::span<const CatalogueEntry> entries;
+};
+
+// The eight popup menus, each in menu order.
+extern const std::array<CatalogueMenu, 8> kMenus;
+
+// The control that shows the choice of a group ("" for Group::None).
+std::string_view ShownIn(Group group);
+
+struct MapRow {
+  std::string_view entry;
+  std::string_view mapId;
+};
+extern const std::array<MapRow, 20> kCoopMaps;
+extern const std::array<MapRow, 10> kVersusMaps;
+
+struct ExtraMap {
+  std::string_view entry;
+  std::string_view section;  // MAP_… section with Visible and Versus
+  std::string_view defaultId;
+};
+extern const std::array<ExtraMap, 3> kExtraMaps;  // Foundry1, Rockfall, TownSquare1
+
+struct Campaign {
+  std::string_view entry;
+  std::array<std::string_view, 5> chapters;
+};
+extern const std::array<Campaign, 4> kCampaigns;
+extern const std::array<std::string_view, 4> kAddonChapters;
+
+struct TokenRow {
+  std::string_view entry;
+  std::string_view token;
+};
+extern const std::array<TokenRow, 4> kDifficultyTokens;  // each with its trailing blank(s)
+extern const std::array<TokenRow, 5> kTeamTokens;        // no trailing blank
+
+inline constexpr int kCustomMapCount = 16;
+std::string CustomMapEntry(int n);    // "custommap" n
+std::string CustomMapSection(int n);  // "CustomMap" n
+
+namespace section {
+inline constexpr std::string_view kApplication = "Application";
+inline constexpr std::string_view kTavrin = "Tavrin";
+inline constexpr std::string_view kAddon = "Campaign_GreyTideRising";
+inline constexpr std::string_view kCustomMaps = "CustomMaps";
+}  // namespace section
+
+inline constexpr std::string_view kNoChoice = "-";
+inline constexpr std::string_view kEngineExe = "qr7.exe";
+inline constexpr std::string_view kDefaultGameExe = "wreckvale.exe";
+
+}  // namespace wv

@@ -1,0 +1,196 @@
+// The game rules that keep mode, campaign, chapter and character consistent.
+#include <charconv>
+
+#include "core/launcher_model.h"
+#include "core/text.h"
+
+namespace wv {
+
+namespace {
+
+constexpr std::string_view kBuiltInCampaigns[] = {"MenuItem1", "MenuItem2", "N3", "N4"};
+constexpr std::string_view kSurvivors[] = {"N37", "N38", "N39", "N40"};
+constexpr std::string_view kMapOrder[] = {"Foundry1", "Rockfall", "TownSquare1"};
+
+// A slots text counts only when it is a whole decimal number.
+bool ParseWholeNumber(std::string_view text, long long& value) {
+  if (text.empty()) return false;
+  const char* first = text.data();
+  if (*first == '+') ++first;
+  auto [end, ec] = std::from_chars(first, text.data() + text.size(), value);
+  return ec == std::errc() && end == text.data() + text.size();
+}
+
+const Campaign* BuiltInCampaign(std::string_view id) {
+  for (const Campaign& c : kCampaigns) {
+    if (c.entry == id) return &c;
+  }
+  return nullptr;
+}
+
+}  // namespace
+
+void LauncherModel::ChooseEntry(std::string_view id) {
+  MenuEntry& entry = Entry(id);
+  switch (entry.onClick) {
+    case OnClick::None:
+    case OnClick::SetPassword:  // the window asks, then calls FinishPasswordDialog
+      return;
+    case OnClick::Coop: return ChooseCoop();
+    case OnClick::Versus: return ChooseVersus();
+    case OnClick::CustomMaps: return ChooseCustomMaps();
+    case OnClick::Campaign: return ChooseCampaign(entry);
+    case OnClick::AddonCampaign: return ChooseAddonCampaign();
+    case OnClick::Chapter:
+    case OnClick::Choice: return ChoiceStep(entry);
+    case OnClick::FlaggedMap: return ChooseFlaggedMap(entry);
+    case OnClick::RemovePassword:
+      serverPassword.clear();
+      SetText("Label7", Str(Str::PasswordNone));
+      return;
+  }
+}
+
+void LauncherModel::ChoiceStep(MenuEntry& entry) {
+  SetText(ShownIn(entry.group), entry.caption);
+  UncheckGroup(entry.group);
+  entry.checked = true;
+}
+
+void LauncherModel::ChooseCoop() {
+  HideExtraMaps();
+  UncheckGroup(Group::Mode);
+  Entry("N1").checked = true;
+  if (Text("Label2") == kNoChoice) ChooseEntry("MenuItem1");
+  SetText("Label1", Str(Str::ModeCoop));
+  for (std::string_view c : kBuiltInCampaigns) SetVisible(c, true);
+  if (settings_.ReadYesNo(section::kAddon, "Visible", "No")) SetVisible("GreyTideRising2", true);
+  for (std::string_view s : kSurvivors) SetVisible(s, true);
+  SetVisible("N42", false);
+  SetVisible("N43", false);
+  if (Shows("RzToolButton1", "N43")) ChooseEntry("N37");
+}
+
+void LauncherModel::ChooseVersus() {
+  HideExtraMaps();
+  UncheckGroup(Group::Mode);
+  MenuEntry& versus = Entry("N2");
+  versus.checked = true;
+  SetText("Label1", versus.caption);
+  SetVisible("MenuItem1", true);
+  SetVisible("N4", true);
+  long long slots = 0;
+  if (!ParseWholeNumber(Text("Label5"), slots) || slots < 8) ChooseEntry("N81");
+  SetVisible("MenuItem2", false);
+  SetVisible("N3", false);
+  if (settings_.ReadYesNo(section::kAddon, "Versus", "No")) {
+    SetVisible("GreyTideRising2", true);
+  } else {
+    SetVisible("GreyTideRising2", false);
+    if (Shows("Label2", "GreyTideRising2")) ChooseEntry("MenuItem1");
+  }
+  if (Shows("Label2", "MenuItem2") || Shows("Label2", "N3") || Text("Label2") == kNoChoice) {
+    ChooseEntry("MenuItem1");
+  }
+  // Only an explicit "No" withdraws the add-on campaign here; an empty value keeps it.
+  if (Shows("Label2", "GreyTideRising2") &&
+      AsciiUpper(settings_.ReadText(section::kAddon, "Visible", "No")) == "NO") {
+    ChooseEntry("MenuItem1");
+  }
+  for (std::string_view s : kSurvivors) SetVisible(s, true);
+  SetVisible("N42", true);
+  SetVisible("N43", true);
+}
+
+void LauncherModel::ChooseCustomMaps() {
+  UncheckGroup(Group::Mode);
+  MenuEntry& custom = Entry("N46");
+  custom.checked = true;
+  SetText("Label1", custom.caption);
+  SetText("Label2", std::string(kNoChoice));
+  for (std::string_view c : kBuiltInCampaigns) SetVisible(c, false);
+  for (const Campaign& c : kCampaigns) {
+    for (std::string_view chapter : c.chapters) SetVisible(chapter, false);
+  }
+  ShowEnabledExtraMaps();
+  SetText("Label4", std::string(kNoChoice));
+  auto offer = [this](std::string_view id) {
+    if (Text("Label4") == kNoChoice && Entry(id).visible) ChooseEntry(id);
+  };
+  for (std::string_view id : kMapOrder) offer(id);
+  for (int n = 1; n <= kCustomMapCount; ++n) offer(CustomMapEntry(n));
+}
+
+void LauncherModel::ChooseCampaign(const MenuEntry& entry) {
+  const Campaign* campaign = BuiltInCampaign(entry.id);
+  UncheckGroup(Group::Campaign);
+  Entry(entry.id).checked = true;
+  SetText("Label2", entry.caption);
+  bool chapterOfCampaign = false;
+  for (std::string_view c : campaign->chapters) chapterOfCampaign |= Shows("Label4", c);
+  if (!chapterOfCampaign) ChooseEntry(campaign->chapters[0]);
+  HideCampaignChapters();
+  for (std::string_view c : campaign->chapters) SetVisible(c, true);
+}
+
+void LauncherModel::ChooseAddonCampaign() {
+  UncheckGroup(Group::Campaign);
+  MenuEntry& addon = Entry("GreyTideRising2");
+  addon.checked = true;
+  SetText("Label2", addon.caption);
+  HideCampaignChapters();
+  bool chapterOfAddon = false;
+  for (std::string_view c : kAddonChapters) {
+    SetVisible(c, true);
+    chapterOfAddon |= Shows("Label4", c);
+  }
+  if (!chapterOfAddon) ChooseEntry(kAddonChapters[0]);
+}
+
+void LauncherModel::ChooseFlaggedMap(const MenuEntry& entry) {
+  ChoiceStep(Entry(entry.id));
+  if (settings_.ReadYesNo(entry.section, "Versus", "No")) {
+    OfferInfectedTeam();
+  } else {
+    WithdrawInfectedTeam();
+  }
+}
+
+void LauncherModel::HideCampaignChapters() {
+  for (const Campaign& c : kCampaigns) {
+    for (std::string_view chapter : c.chapters) SetVisible(chapter, false);
+  }
+  for (std::string_view chapter : kAddonChapters) SetVisible(chapter, false);
+}
+
+void LauncherModel::HideExtraMaps() {
+  for (std::string_view id : kMapOrder) SetVisible(id, false);
+  for (int n = 1; n <= kCustomMapCount; ++n) SetVisible(CustomMapEntry(n), false);
+}
+
+void LauncherModel::ShowEnabledExtraMaps() {
+  for (const ExtraMap& map : kExtraMaps) {
+    if (settings_.ReadYesNo(map.section, "Visible", "No")) SetVisible(map.entry, true);
+  }
+  for (int n = 1; n <= kCustomMapCount; ++n) {
+    const std::string section = CustomMapSection(n);
+    std::string name = settings_.ReadText(section, "Map name", "");
+    if (name.empty() || settings_.ReadText(section, "File name", "").empty()) continue;
+    MenuEntry& entry = Entry(CustomMapEntry(n));
+    entry.visible = true;
+    entry.caption = std::move(name);
+  }
+}
+
+void LauncherModel::OfferInfectedTeam() {
+  SetVisible("N42", true);
+  SetVisible("N43", true);
+}
+
+void LauncherModel::WithdrawInfectedTeam() {
+  SetVisible("N42", false);
+  SetVisible("N43", false);
+  if (Shows("RzToolButton1", "N43")) ChooseEntry("N37");
+}
+
+}  // namespace wv

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace wv {
+
+// Quotes one argument by the Windows rules when it holds a blank, a tab or a
+// double quote (or is empty), so that the game receives it as exactly one
+// argument; other values come back unchanged.
+std::string QuoteArgument(std::string_view value);
+
+// Splits a command text into program and arguments by the Windows rules.
+std::vector<std::string> SplitCommandText(std::string_view text);
+
+}  // namespace wv

@@ -1,0 +1,129 @@
+#include "core/launch.h"
+
+#include "core/command_text.h"
+
+namespace wv {
+
+namespace {
+
+constexpr std::string_view kApp = section::kApplication;
+
+bool Matches(const LauncherModel& model, std::string_view control, std::string_view entry) {
+  return model.Text(control) == model.Entry(entry).caption;
+}
+
+void AppendMapToken(std::string& params, std::string_view mapId) {
+  params += "+map ";
+  params += QuoteArgument(mapId);
+  params += ' ';
+}
+
+void AppendServerTokens(const LauncherModel& model, std::string& params) {
+  for (const TokenRow& row : kDifficultyTokens) {
+    if (Matches(model, "Label3", row.entry)) params += row.token;
+  }
+  params += "+maxplayers " + model.Text("Label5") + " ";
+  params += "+port " + model.Text("Label6") + " ";
+  if (!model.serverPassword.empty()) {
+    params += "+sv_password " + QuoteArgument(model.serverPassword) + " ";
+  }
+
+  const SettingsReader& settings = model.Settings();
+  const std::string& chapter = model.Text("Label4");
+  if (Matches(model, "Label1", "N1")) {
+    for (const MapRow& row : kCoopMaps) {
+      if (Matches(model, "Label4", row.entry)) AppendMapToken(params, row.mapId);
+    }
+  }
+  if (Matches(model, "Label1", "N2")) {
+    for (const MapRow& row : kVersusMaps) {
+      if (Matches(model, "Label4", row.entry)) AppendMapToken(params, row.mapId);
+    }
+  }
+  if (Matches(model, "Label1", "N46")) {
+    for (const ExtraMap& map : kExtraMaps) {
+      if (!Matches(model, "Label4", map.entry)) continue;
+      AppendMapToken(params, settings.ReadText(section::kCustomMaps, chapter, map.defaultId));
+    }
+    // Two custom maps of one name: the lower-numbered one gives the map.
+    for (int n = 1; n <= kCustomMapCount; ++n) {
+      const std::string section = CustomMapSection(n);
+      if (settings.ReadText(section, "Map name", "") != chapter) continue;
+      AppendMapToken(params, settings.ReadText(section, "File name", "ERROR_READ_FILE_NAME"));
+      break;
+    }
+  }
+}
+
+void AppendJoinTokens(const LauncherModel& model, std::string& params) {
+  if (!model.JoinPassword().empty()) {
+    params += "+password " + QuoteArgument(model.JoinPassword()) + " ";
+  }
+  params += "+connect " + QuoteArgument(model.JoinAddress() + ":" + model.JoinPort()) + " ";
+}
+
+}  // namespace
+
+LaunchDecision DecideLaunch(const LauncherModel& model, const LaunchEnvironment& env) {
+  LaunchDecision decision;
+  const int mode = model.ActionMode();
+  if (mode == 3) {
+    decision.kind = LaunchDecision::Kind::ReloadMonitoring;
+    return decision;
+  }
+  if (mode == 4) {
+    decision.kind = LaunchDecision::Kind::OpenForum;
+    return decision;
+  }
+  if (mode != 1 && mode != 2) return decision;
+
+  const Options& o = model.options;
+  std::string params = o.customGame ? "-game wreckvale " : "";
+  if (o.console) params += "-console ";
+  if (o.skipIntro) params += "-novid ";
+  if (mode == 1) {
+    AppendServerTokens(model, params);
+  } else {
+    AppendJoinTokens(model, params);
+  }
+  for (const TokenRow& row : kTeamTokens) {
+    if (Matches(model, "RzToolButton1", row.entry)) params += row.token;
+  }
+
+  decision.closeWindow = o.exitAfterRun;
+  const bool engine = env.fileExists(kEngineExe);
+  if (!engine && !env.fileExists(model.gameExeName)) {
+    decision.kind = LaunchDecision::Kind::ShowMessage;
+    decision.message = model.Strings().Join(Str::LaunchWrongFolder1, Str::LaunchWrongFolder2,
+                                            Str::LaunchWrongFolder3) +
+                       model.gameExeName;
+    return decision;
+  }
+  if (model.Text("Label4") == kNoChoice) {
+    decision.kind = LaunchDecision::Kind::ShowMessage;
+    decision.message = model.Str(Str::NoMap);
+    return decision;
+  }
+
+  const std::string exe = engine ? std::string(kEngineExe) : model.gameExeName;
+  const std::string folder = env.currentFolder + env.separator;
+  const SettingsReader& settings = model.Settings();
+  std::string prefix;
+  if (settings.ReadYesNo(kApp, "USEPrefix", "Yes")) prefix = settings.ReadText(kApp, "RunPrefix", "");
+  std::string command;
+  if (!prefix.empty()) {
+    command = "\"" + folder + prefix + "\" " + settings.ReadText(kApp, "RunPrefixParam", "") + " " +
+              QuoteArgument(exe) + " ";
+  } else {
+    command = "\"" + folder + exe + "\" ";
+  }
+  decision.kind = LaunchDecision::Kind::StartGame;
+  decision.command = command + params + model.runParamSuffix;
+  return decision;
+}
+
+std::string StartFailedMessage(const LauncherModel& model, std::string_view program) {
+  return model.Str(Str::CannotStart) + " (" + std::string(program) + ")";
+}
+
+}  // namespace wv

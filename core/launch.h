@@ -1,0 +1,32 @@
+#pragma once
+
+#include <functional>
+#include <string>
+#include <string_view>
+
+#include "core/launcher_model.h"
+
+namespace wv {
+
+struct LaunchEnvironment {
+  std::string currentFolder;                          // D, as the system reports it
+  std::function<bool(std::string_view)> fileExists;  // name relative to D
+  char separator = '/';                               // between D and the executable
+};
+
+// What one press of the action button does.
+struct LaunchDecision {
+  enum class Kind { Nothing, StartGame, ShowMessage, ReloadMonitoring, OpenForum };
+  Kind kind = Kind::Nothing;
+  std::string command;  // StartGame: the whole command text
+  std::string message;  // ShowMessage: the one line to show
+  bool closeWindow = false;  // exit after run, once the start or the message is done
+};
+
+// RzGoButtonClick as a decision; reads the settings at the moment of the press.
+LaunchDecision DecideLaunch(const LauncherModel& model, const LaunchEnvironment& env);
+
+// The message shown when starting `program` failed.
+std::string StartFailedMessage(const LauncherModel& model, std::string_view program);
+
+}  // namespace wv

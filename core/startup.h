@@ -1,0 +1,26 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/launcher_model.h"
+
+namespace wv {
+
+struct StartupResult {
+  std::vector<std::string> messages;  // to show in order, each in its own box
+  bool quit = false;                  // quit once the messages are dismissed
+};
+
+// FormCreate without pixels: language, first tab, settings tab hidden, reader
+// pointed at the file beside the executable, version text, executable name,
+// version refresh, folder check, template and options, all in start-up order.
+StartupResult RunStartup(LauncherModel& model, const std::filesystem::path& exeDir,
+                         const std::filesystem::path& workDir, std::string_view version);
+
+// A file (not a folder) of that name exists in `dir`.
+bool FileExistsIn(const std::filesystem::path& dir, std::string_view name);
+
+}  // namespace wv

@@ -1,0 +1,58 @@
+#include "i18n/apply_language.h"
+
+#include <utility>
+
+#include "core/launcher_model.h"
+#include "core/text.h"
+
+namespace wv {
+
+namespace {
+
+// Controls captioned from the string set; the menu entries take theirs from
+// the catalogue. Each label gets the same entry as its default choice, so a
+// language change also resets the shown choices.
+constexpr std::pair<std::string_view, Str> kControlCaptions[] = {
+    {"RzGroupBox1", Str::GroupMode},
+    {"RzGroupBox3", Str::GroupDifficulty},
+    {"RzGroupBox2", Str::GroupCampaign},
+    {"RzGroupBox4", Str::GroupChapter},
+    {"RzGroupBox5", Str::GroupSlots},
+    {"RzGroupBox6", Str::GroupPort},
+    {"RzGroupBox8", Str::GroupPassword},
+    {"RzGroupBox7", Str::GroupAddress},
+    {"RzGroupBox9", Str::GroupJoinPassword},
+    {"RzToolButton1", Str::Character1},
+    {"TabSheet1", Str::Tab1},
+    {"TabSheet2", Str::Tab2},
+    {"TabSheet3", Str::Tab3},
+    {"TabSheet4", Str::Tab4},
+    {"Label1", Str::ModeCoop},
+    {"Label2", Str::Campaign1},
+    {"Label3", Str::Difficulty2},
+    {"Label4", Str::Chapter1_1},
+    {"Label7", Str::PasswordNone},
+};
+
+}  // namespace
+
+void ApplyLanguage(LauncherModel& model, std::string_view code) {
+  const std::string upper = AsciiUpper(code);
+  if (upper == "LOCAL_RU") {
+    model.Strings().Fill(kRussianStrings);
+  } else if (upper == "LOCAL_EN") {
+    model.Strings().Fill(kEnglishStrings);
+  }
+  // Every other code, short ones included, keeps the set and captions again.
+
+  for (const auto& [control, id] : kControlCaptions) model.SetText(control, model.Str(id));
+  for (const CatalogueMenu& menu : kMenus) {
+    for (const CatalogueEntry& entry : menu.entries) {
+      if (entry.caption != kFixedCaption) model.Entry(entry.id).caption = model.Str(entry.caption);
+    }
+  }
+  model.SetText("RzToolButton2.Hint",
+                model.Strings().Join(Str::ClipboardHint1, Str::ClipboardHint2));
+}
+
+}  // namespace wv
