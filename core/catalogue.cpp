@@ -22,7 +22,8 @@ constexpr CatalogueEntry kCompany[] = {
     {"N3", OnClick::Campaign, Group::Campaign, S::Campaign3, "", true, false},
     {"N4", OnClick::Campaign, Group::Campaign, S::Campaign4, "", true, false},
     {"N49", kSep, kNone, F, "-", true, false},
-    {"GreyTideRising2", OnClick::AddonCampaign, Group::Campaign, S::AddonCampaign, "", false, false},
+    {"GreyTideRising2", OnClick::AddonCampaign, Group::Campaign, S::AddonCampaign, "", false,
+     false},
 };
 
 constexpr OnClick kCh = OnClick::Chapter;
@@ -104,12 +105,18 @@ constexpr CatalogueEntry kSlots[] = {
 
 constexpr Group kPo = Group::Port;
 constexpr CatalogueEntry kPort[] = {
-    {"N270151", kCho, kPo, F, "27015", true, true}, {"N270161", kCho, kPo, F, "27016", true, false},
-    {"N270171", kCho, kPo, F, "27017", true, false}, {"N270181", kCho, kPo, F, "27018", true, false},
-    {"N270191", kCho, kPo, F, "27019", true, false}, {"N36", kSep, kNone, F, "-", true, false},
-    {"N270201", kCho, kPo, F, "27020", true, false}, {"N270211", kCho, kPo, F, "27021", true, false},
-    {"N270221", kCho, kPo, F, "27022", true, false}, {"N270231", kCho, kPo, F, "27023", true, false},
-    {"N270241", kCho, kPo, F, "27024", true, false}, {"N270251", kCho, kPo, F, "27025", true, false},
+    {"N270151", kCho, kPo, F, "27015", true, true},
+    {"N270161", kCho, kPo, F, "27016", true, false},
+    {"N270171", kCho, kPo, F, "27017", true, false},
+    {"N270181", kCho, kPo, F, "27018", true, false},
+    {"N270191", kCho, kPo, F, "27019", true, false},
+    {"N36", kSep, kNone, F, "-", true, false},
+    {"N270201", kCho, kPo, F, "27020", true, false},
+    {"N270211", kCho, kPo, F, "27021", true, false},
+    {"N270221", kCho, kPo, F, "27022", true, false},
+    {"N270231", kCho, kPo, F, "27023", true, false},
+    {"N270241", kCho, kPo, F, "27024", true, false},
+    {"N270251", kCho, kPo, F, "27025", true, false},
 };
 
 constexpr CatalogueEntry kPassword[] = {
@@ -142,37 +149,60 @@ const std::array<CatalogueMenu, 8> kMenus = {{
 
 std::string_view ShownIn(Group group) {
   switch (group) {
-    case Group::Mode: return "Label1";
-    case Group::Campaign: return "Label2";
-    case Group::Chapter: return "Label4";
-    case Group::Difficulty: return "Label3";
-    case Group::Slots: return "Label5";
-    case Group::Port: return "Label6";
-    case Group::Character: return "RzToolButton1";
-    case Group::None: break;
+    case Group::Mode:
+      return "Label1";
+    case Group::Campaign:
+      return "Label2";
+    case Group::Chapter:
+      return "Label4";
+    case Group::Difficulty:
+      return "Label3";
+    case Group::Slots:
+      return "Label5";
+    case Group::Port:
+      return "Label6";
+    case Group::Character:
+      return "RzToolButton1";
+    case Group::None:
+      break;
   }
   return {};
 }
 
 const std::array<MapRow, 20> kCoopMaps = {{
-    {"N5", "wrv_hospital01_apartment"},    {"N6", "wrv_hospital02_subway"},
-    {"N7", "wrv_hospital03_sewers"},       {"N8", "wrv_hospital04_interior"},
-    {"N9", "wrv_hospital05_rooftop"},      {"N11", "wrv_smalltown01_caves"},
-    {"N12", "wrv_smalltown02_drainage"},   {"N13", "wrv_smalltown03_ranchhouse"},
-    {"N14", "wrv_smalltown04_mainstreet"}, {"N15", "wrv_smalltown05_houseboat"},
-    {"N17", "wrv_airport01_greenhouse"},   {"N18", "wrv_airport02_offices"},
-    {"N19", "wrv_airport03_garage"},       {"N20", "wrv_airport04_terminal"},
-    {"N21", "wrv_airport05_runway"},       {"N23", "wrv_farm01_hilltop"},
-    {"N24", "wrv_farm02_traintunnel"},     {"N25", "wrv_farm03_bridge"},
-    {"N26", "wrv_farm04_barn"},            {"N27", "wrv_farm05_cornfield"},
+    {"N5", "wrv_hospital01_apartment"},
+    {"N6", "wrv_hospital02_subway"},
+    {"N7", "wrv_hospital03_sewers"},
+    {"N8", "wrv_hospital04_interior"},
+    {"N9", "wrv_hospital05_rooftop"},
+    {"N11", "wrv_smalltown01_caves"},
+    {"N12", "wrv_smalltown02_drainage"},
+    {"N13", "wrv_smalltown03_ranchhouse"},
+    {"N14", "wrv_smalltown04_mainstreet"},
+    {"N15", "wrv_smalltown05_houseboat"},
+    {"N17", "wrv_airport01_greenhouse"},
+    {"N18", "wrv_airport02_offices"},
+    {"N19", "wrv_airport03_garage"},
+    {"N20", "wrv_airport04_terminal"},
+    {"N21", "wrv_airport05_runway"},
+    {"N23", "wrv_farm01_hilltop"},
+    {"N24", "wrv_farm02_traintunnel"},
+    {"N25", "wrv_farm03_bridge"},
+    {"N26", "wrv_farm04_barn"},
+    {"N27", "wrv_farm05_cornfield"},
 }};
 
 const std::array<MapRow, 10> kVersusMaps = {{
-    {"N5", "wrv_vs_hospital01_apartment"}, {"N6", "wrv_vs_hospital02_subway"},
-    {"N7", "wrv_vs_hospital03_sewers"},    {"N8", "wrv_vs_hospital04_interior"},
-    {"N9", "wrv_vs_hospital05_rooftop"},   {"N23", "wrv_vs_farm01_hilltop"},
-    {"N24", "wrv_vs_farm02_traintunnel"},  {"N25", "wrv_vs_farm03_bridge"},
-    {"N26", "wrv_vs_farm04_barn"},         {"N27", "wrv_vs_farm05_cornfield"},
+    {"N5", "wrv_vs_hospital01_apartment"},
+    {"N6", "wrv_vs_hospital02_subway"},
+    {"N7", "wrv_vs_hospital03_sewers"},
+    {"N8", "wrv_vs_hospital04_interior"},
+    {"N9", "wrv_vs_hospital05_rooftop"},
+    {"N23", "wrv_vs_farm01_hilltop"},
+    {"N24", "wrv_vs_farm02_traintunnel"},
+    {"N25", "wrv_vs_farm03_bridge"},
+    {"N26", "wrv_vs_farm04_barn"},
+    {"N27", "wrv_vs_farm05_cornfield"},
 }};
 
 const std::array<ExtraMap, 3> kExtraMaps = {{
@@ -206,7 +236,11 @@ const std::array<TokenRow, 5> kTeamTokens = {{
     {"N43", "+team_desired \"Infected\""},
 }};
 
-std::string CustomMapEntry(int n) { return "custommap" + std::to_string(n); }
-std::string CustomMapSection(int n) { return "CustomMap" + std::to_string(n); }
+std::string CustomMapEntry(int n) {
+  return "custommap" + std::to_string(n);
+}
+std::string CustomMapSection(int n) {
+  return "CustomMap" + std::to_string(n);
+}
 
 }  // namespace wv

@@ -36,14 +36,21 @@ void LauncherModel::ChooseEntry(std::string_view id) {
     case OnClick::None:
     case OnClick::SetPassword:  // the window asks, then calls FinishPasswordDialog
       return;
-    case OnClick::Coop: return ChooseCoop();
-    case OnClick::Versus: return ChooseVersus();
-    case OnClick::CustomMaps: return ChooseCustomMaps();
-    case OnClick::Campaign: return ChooseCampaign(entry);
-    case OnClick::AddonCampaign: return ChooseAddonCampaign();
+    case OnClick::Coop:
+      return ChooseCoop();
+    case OnClick::Versus:
+      return ChooseVersus();
+    case OnClick::CustomMaps:
+      return ChooseCustomMaps();
+    case OnClick::Campaign:
+      return ChooseCampaign(entry);
+    case OnClick::AddonCampaign:
+      return ChooseAddonCampaign();
     case OnClick::Chapter:
-    case OnClick::Choice: return ChoiceStep(entry);
-    case OnClick::FlaggedMap: return ChooseFlaggedMap(entry);
+    case OnClick::Choice:
+      return ChoiceStep(entry);
+    case OnClick::FlaggedMap:
+      return ChooseFlaggedMap(entry);
     case OnClick::RemovePassword:
       serverPassword.clear();
       SetText("Label7", Str(Str::PasswordNone));

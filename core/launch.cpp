@@ -109,7 +109,8 @@ LaunchDecision DecideLaunch(const LauncherModel& model, const LaunchEnvironment&
   const std::string folder = env.currentFolder + env.separator;
   const SettingsReader& settings = model.Settings();
   std::string prefix;
-  if (settings.ReadYesNo(kApp, "USEPrefix", "Yes")) prefix = settings.ReadText(kApp, "RunPrefix", "");
+  if (settings.ReadYesNo(kApp, "USEPrefix", "Yes"))
+    prefix = settings.ReadText(kApp, "RunPrefix", "");
   std::string command;
   if (!prefix.empty()) {
     command = "\"" + folder + prefix + "\" " + settings.ReadText(kApp, "RunPrefixParam", "") + " " +

@@ -9,17 +9,17 @@
 namespace wv {
 
 struct LaunchEnvironment {
-  std::string currentFolder;                          // D, as the system reports it
+  std::string currentFolder;                         // D, as the system reports it
   std::function<bool(std::string_view)> fileExists;  // name relative to D
-  char separator = '/';                               // between D and the executable
+  char separator = '/';                              // between D and the executable
 };
 
 // What one press of the action button does.
 struct LaunchDecision {
   enum class Kind { Nothing, StartGame, ShowMessage, ReloadMonitoring, OpenForum };
   Kind kind = Kind::Nothing;
-  std::string command;  // StartGame: the whole command text
-  std::string message;  // ShowMessage: the one line to show
+  std::string command;       // StartGame: the whole command text
+  std::string message;       // ShowMessage: the one line to show
   bool closeWindow = false;  // exit after run, once the start or the message is done
 };
 

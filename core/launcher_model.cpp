@@ -26,11 +26,16 @@ constexpr std::pair<std::string_view, std::string_view> kDesignedTexts[] = {
 
 std::string_view TabSheetName(Tab tab) {
   switch (tab) {
-    case Tab::CreateServer: return "TabSheet1";
-    case Tab::JoinGame: return "TabSheet2";
-    case Tab::Settings: return "TabSheet3";
-    case Tab::Monitoring: return "TabSheet4";
-    case Tab::About: return "TabSheet5";
+    case Tab::CreateServer:
+      return "TabSheet1";
+    case Tab::JoinGame:
+      return "TabSheet2";
+    case Tab::Settings:
+      return "TabSheet3";
+    case Tab::Monitoring:
+      return "TabSheet4";
+    case Tab::About:
+      return "TabSheet5";
   }
   return {};
 }
@@ -113,7 +118,9 @@ void LauncherModel::SetTabVisible(Tab tab, bool visible) {
   if (tab == Tab::Monitoring) monitoringTabVisible_ = visible;
 }
 
-void LauncherModel::SetVisible(std::string_view id, bool visible) { Entry(id).visible = visible; }
+void LauncherModel::SetVisible(std::string_view id, bool visible) {
+  Entry(id).visible = visible;
+}
 
 bool LauncherModel::Shows(std::string_view control, std::string_view entryId) const {
   return Text(control) == Entry(entryId).caption;

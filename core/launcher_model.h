@@ -61,9 +61,9 @@ class LauncherModel {
 
   // --- menus ---
   const std::vector<Menu>& Menus() const { return menus_; }
-  const Menu& GetMenu(std::string_view id) const;       // throws std::out_of_range
-  const MenuEntry& Entry(std::string_view id) const;    // throws std::out_of_range
-  MenuEntry& Entry(std::string_view id);                // throws std::out_of_range
+  const Menu& GetMenu(std::string_view id) const;     // throws std::out_of_range
+  const MenuEntry& Entry(std::string_view id) const;  // throws std::out_of_range
+  MenuEntry& Entry(std::string_view id);              // throws std::out_of_range
   const MenuEntry* FindEntry(std::string_view id) const;
 
   // --- texts of controls by designer name: Label1…Label7, RzToolButton1,

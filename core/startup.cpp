@@ -35,8 +35,8 @@ StartupResult RunStartup(LauncherModel& model, const std::filesystem::path& exeD
   }
 
   if (!FileExistsIn(workDir, kEngineExe) && !FileExistsIn(workDir, model.gameExeName)) {
-    result.messages.push_back(
-        s.Join(Str::WrongFolder1, Str::WrongFolder2, Str::WrongFolder3) + model.gameExeName);
+    result.messages.push_back(s.Join(Str::WrongFolder1, Str::WrongFolder2, Str::WrongFolder3) +
+                              model.gameExeName);
     result.quit = true;
   }
 

@@ -1,0 +1,112 @@
+#include "core/settings_template.h"
+
+#include <cstdint>
+#include <fstream>
+#include <random>
+#include <system_error>
+
+namespace wv {
+
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr std::string_view kApplicationLines[] = {
+    "[Application]",    "Console=Yes",    "Skip Intro=Yes",    "CustomGame=Yes",
+    "ExitAfterRun=No",  "RunParametres=", "USEParametres=Yes", "RunPrefix=",
+    "RunPrefixParam=1", "USEPrefix=No",   "MonitoringURL=",
+};
+
+constexpr std::string_view kEditionLines[] = {
+    "[Tavrin]",
+    "CommandFile=wreckvale.exe",
+    "[Campaign_GreyTideRising]",
+    "Visible=No",
+    "Versus=No",
+    "Old Quay=",
+    "Harbour Arcades=",
+    "Cannery Market=",
+    "The Lights=",
+    "[CustomMaps]",
+};
+
+// The extra-map sections deliberately differ in order from [CustomMaps].
+constexpr std::string_view kExtraMapSections[] = {"TownSquare", "Foundry", "Rockfall"};
+
+constexpr int kCustomMapSlots = 16;
+
+// A file there, even a dangling link, must not be replaced.
+bool Present(const fs::path& file) {
+  std::error_code ec;
+  return fs::exists(fs::symlink_status(file, ec));
+}
+
+fs::path TempFileName() {
+  std::random_device random;
+  const std::uint64_t number = (std::uint64_t{random()} << 32) ^ random();
+  return "." + std::string(kSettingsFileName) + ".tmp-" + std::to_string(number);
+}
+
+bool WriteWhole(const fs::path& file, std::string_view text) {
+  std::ofstream out(file, std::ios::binary | std::ios::trunc);
+  if (!out.is_open()) return false;
+  out.write(text.data(), static_cast<std::streamsize>(text.size()));
+  out.flush();
+  if (!out) return false;
+  out.close();
+  return !out.fail();
+}
+
+}  // namespace
+
+std::string SettingsTemplate(std::string_view version, const ExtraMapCaptions& captions) {
+  std::string text;
+  const auto line = [&text](std::string_view first, std::string_view second = {}) {
+    text.append(first).append(second).append("\r\n");
+  };
+  for (const auto entry : kApplicationLines) line(entry);
+  line("Version=", version);
+  for (const auto entry : kEditionLines) line(entry);
+  line(captions.foundry, "=wrv_foundry");
+  line(captions.rockfall, "=wrv_rockfall02");
+  line(captions.townSquare, "=wrv_town_square");
+  for (const auto map : kExtraMapSections) {
+    line("[MAP_" + std::string(map) + "]");
+    line("Visible=No");
+    line("Versus=No");
+  }
+  for (int slot = 1; slot <= kCustomMapSlots; ++slot) {
+    line("[CustomMap" + std::to_string(slot) + "]");
+    line("Map name=");
+    line("File name=");
+    line("Versus=No");
+  }
+  return text;
+}
+
+RefreshOutcome RefreshOutdatedSettings(const SettingsReader& reader, const fs::path& workDir,
+                                       std::string_view version) {
+  if (reader.ReadText("Application", "Version", "0") == version) return RefreshOutcome::Current;
+  const fs::path file = workDir / kSettingsFileName;
+  if (!Present(file)) return RefreshOutcome::NoFile;
+  std::error_code ec;
+  fs::rename(file, workDir / kSettingsBackupName, ec);
+  return ec ? RefreshOutcome::RenameFailed : RefreshOutcome::BackedUp;
+}
+
+TemplateOutcome WriteSettingsTemplate(const fs::path& workDir, std::string_view version,
+                                      const ExtraMapCaptions& captions) {
+  const fs::path target = workDir / kSettingsFileName;
+  if (Present(target)) return TemplateOutcome::Exists;
+  // Written aside and renamed into place, so readers never see half a file.
+  const fs::path temp = workDir / TempFileName();
+  std::error_code ec;
+  if (WriteWhole(temp, SettingsTemplate(version, captions))) {
+    fs::rename(temp, target, ec);
+    if (!ec) return TemplateOutcome::Written;
+  }
+  fs::remove(temp, ec);
+  return TemplateOutcome::Failed;
+}
+
+}  // namespace wv

@@ -1,0 +1,247 @@
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+#include "i18n/string_set.h"
+
+namespace wv {
+
+namespace {
+
+// Takes the texts in enum order and refuses to compile when one is missing or
+// extra, so a table cannot silently shift against Str.
+template <std::size_t N>
+constexpr StringTable MakeTable(const std::string_view (&texts)[N]) {
+  static_assert(N == kStrCount, "one text per Str entry");
+  StringTable table{};
+  for (std::size_t i = 0; i < N; ++i) table[i] = texts[i];
+  return table;
+}
+
+// Keeps at most `limit` UTF-8 characters, never splitting one.
+std::string CutToChars(std::string text, std::size_t limit) {
+  std::size_t chars = 0;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const auto byte = static_cast<unsigned char>(text[i]);
+    if ((byte & 0xC0) == 0x80) continue;
+    if (chars == limit) {
+      text.resize(i);
+      break;
+    }
+    ++chars;
+  }
+  return text;
+}
+
+}  // namespace
+
+// Trailing blanks are part of the texts: the action captions end in one.
+const StringTable kEnglishStrings = MakeTable({
+    // Action button, per tab.
+    "Create server ",
+    "Join game ",
+    "Refresh",
+    "Forum ",
+    // Tabs.
+    "Create server",
+    "Join game",
+    "Settings",
+    "Monitoring",
+    // Group titles.
+    "Game mode",
+    "Difficulty",
+    "Campaign",
+    "Chapter",
+    "Slots",
+    "Port",
+    "Password",                  // create tab
+    "Host address (IP / PORT)",  // join tab
+    "Password",                  // join tab
+    // Game modes.
+    "CO-OP",
+    "Versus",
+    "Custom maps",
+    // Difficulties.
+    "Easy",
+    "Normal",
+    "Hard",
+    "Impossible",
+    // Password.
+    "Not protected",    // status: none
+    "Protected",        // status: set
+    "Remove password",  // menu
+    "Setup password",   // menu
+    "Setup password",   // dialog caption
+    "Enter password",   // dialog prompt
+    // Characters.
+    "Arno",
+    "Matthis",
+    "Vidar",
+    "Wren",
+    "Infected",
+    // Campaigns.
+    "Grey Tide Rising",  // add-on
+    "Last ward",
+    "Stone bell",
+    "Still wind",
+    "Red furrow",
+    // Chapters of campaign 1.
+    "Apartmens",
+    "Subway",
+    "Sewer",
+    "Hospital",
+    "Rooftops",
+    // Campaign 2.
+    "Turnpike",
+    "Drains",
+    "Church",
+    "Town",
+    "Boathouse",
+    // Campaign 3.
+    "Greenhouse",
+    "Crane",
+    "Construction Site",
+    "Terminal",
+    "Runway",
+    // Campaign 4.
+    "Woods",
+    "Tunnel",
+    "Bridge",
+    "Train Station",
+    "Farmhouse",
+    // Extra maps.
+    "Foundry",
+    "Rockfall",
+    "Town square",
+    // Clipboard tooltip.
+    "Copy map settings to clipboard",
+    "",
+    // Cannot remove the old settings file.
+    "Can not remove old settings file",
+    "",
+    // Wrong folder at start-up.
+    "You must run this launcher from ",
+    "folder with qr7.exe or ",
+    "",
+    // Cannot create the settings file.
+    "Can not create settings file!",
+    "",
+    // Wrong folder at launch.
+    "You must run this launcher from ",
+    "folder with qr7.exe or ",
+    "",
+    "Choose map!",
+    "Can not start the game",
+});
+
+const StringTable kRussianStrings = MakeTable({
+    // Action button, per tab.
+    "Создать сервер ",
+    "Подключиться к игре ",
+    "Обновить",
+    "Форум ",
+    // Tabs.
+    "Создание сервера",
+    "Подключение к игре",
+    "Настройки",
+    "Мониторинг",
+    // Group titles.
+    "Режим игры",
+    "Сложность",
+    "Компания",
+    "Глава",
+    "Слотов",
+    "Порт",
+    "Пароль",                     // create tab
+    "Адрес сервера (IP / PORT)",  // join tab
+    "Пароль",                     // join tab
+    // Game modes.
+    "Кооператив",
+    "Сражение",
+    "Доп. карты",
+    // Difficulties.
+    "Легко",
+    "Нормально",
+    "Сложно",
+    "Эксперт",
+    // Password.
+    "Не установлен",      // status: none
+    "Установлен",         // status: set
+    "Снять пароль",       // menu
+    "Установить пароль",  // menu
+    "Установка пароля",   // dialog caption
+    "Введите пароль",     // dialog prompt
+    // Characters.
+    "Арно",
+    "Маттис",
+    "Видар",
+    "Рен",
+    "Зараженные",
+    // Campaigns.
+    "Grey Tide Rising",  // add-on
+    "Последняя палата",
+    "Каменный колокол",
+    "Тихий ветер",
+    "Красная борозда",
+    // Chapters of campaign 1.
+    "Апартаменты",
+    "Метро",
+    "Канализация",
+    "Госпиталь",
+    "Крыша",
+    // Campaign 2.
+    "Ограждение",
+    "Водосток",
+    "Церковь",
+    "Город",
+    "Лодочная станция",
+    // Campaign 3.
+    "Теплица",
+    "Кран",
+    "Стройка",
+    "Терминал",
+    "Взлетная полоса",
+    // Campaign 4.
+    "Леса",
+    "Тоннель",
+    "Мост",
+    "Ж/Д станция",
+    "Ферма",
+    // Extra maps.
+    "Foundry",
+    "Rockfall",
+    "Town square",
+    // Clipboard tooltip.
+    "Кликните, чтобы скопировать наст",
+    "ройки игры в буффер обмена",
+    // Cannot remove the old settings file.
+    "Не могу удалить устаревший файл ",
+    "настроек",
+    // Wrong folder at start-up.
+    "Запускать лаунчер следует из дир",
+    "ектории, содержащей файл qr7.exe",
+    " или ",
+    // Cannot create the settings file.
+    "Нет доступа к созданию файла в п",
+    "апке запуска",
+    // Wrong folder at launch.
+    "Запускать лаунчер следует из дир",
+    "ектории, содержащей файл qr7.exe",
+    " или ",
+    "Карта не выбрана",
+    "Не удалось запустить игру",
+});
+
+void StringSet::Fill(const StringTable& table) {
+  for (std::size_t i = 0; i < kStrCount; ++i) entries_[i] = std::string(table[i]);
+}
+
+std::string StringSet::Join(Str first, Str second) const {
+  return CutToChars((*this)[first] + (*this)[second], 2 * kMaxEntryChars);
+}
+
+std::string StringSet::Join(Str first, Str second, Str third) const {
+  return CutToChars((*this)[first] + (*this)[second] + (*this)[third], 3 * kMaxEntryChars);
+}
+
+}  // namespace wv

@@ -1,0 +1,37 @@
+#include "core/join_address.h"
+
+#include <gtest/gtest.h>
+
+#include <optional>
+#include <string>
+
+namespace wv {
+namespace {
+
+struct AddressCase {
+  const char* text;
+  const char* address;
+  std::optional<std::string> port;
+};
+
+const AddressCase kCases[] = {
+    {"10.0.0.5:27016", "10.0.0.5", "27016"},
+    {"name:1:2", "name", "1:2"},
+    {"host:", "host", ""},
+    {":27015", "", "27015"},
+    {":", "", ""},
+    {"host", "host", std::nullopt},
+    {"", "", std::nullopt},
+    {"[::1]:27015", "[", ":1]:27015"},
+};
+
+TEST(SplitJoinAddress, FirstColonSplits) {
+  for (const AddressCase& c : kCases) {
+    const AddressSplit split = SplitJoinAddress(c.text);
+    EXPECT_EQ(split.address, c.address) << "text: " << c.text;
+    EXPECT_EQ(split.port, c.port) << "text: " << c.text;
+  }
+}
+
+}  // namespace
+}  // namespace wv

@@ -1,0 +1,254 @@
+#include "core/launch.h"
+
+#include <set>
+#include <string>
+#include <vector>
+
+#include "core/command_text.h"
+#include "tests/core/model_fixture.h"
+
+namespace wv::test {
+namespace {
+
+class Launch : public ModelTest {
+ protected:
+  LaunchDecision Press(std::set<std::string> files = {"qr7.exe"}) const {
+    LaunchEnvironment env{
+        "D", [files](std::string_view name) { return files.count(std::string(name)) > 0; }};
+    return DecideLaunch(model, env);
+  }
+  std::string Command(std::set<std::string> files = {"qr7.exe"}) const {
+    LaunchDecision d = Press(std::move(files));
+    EXPECT_EQ(d.kind, LaunchDecision::Kind::StartGame) << d.message;
+    return d.command;
+  }
+};
+
+constexpr std::string_view kDefaultCommand =
+    "\"D/qr7.exe\" -game wreckvale -console -novid +z_difficulty normal +maxplayers 14 "
+    "+port 27015 +map wrv_hospital01_apartment +team_desired \"Survivor Arno\"";
+
+TEST_F(Launch, DefaultSelectionGivesTheDefaultServerCommand) {
+  LaunchDecision d = Press();
+  EXPECT_EQ(d.kind, LaunchDecision::Kind::StartGame);
+  EXPECT_EQ(d.command, kDefaultCommand);
+  EXPECT_FALSE(d.closeWindow);
+}
+
+TEST_F(Launch, OptionsShapeTheStartOfTheParameters) {
+  struct Case {
+    bool customGame, console, skipIntro;
+    std::string_view expectedAfterExe;
+  };
+  const Case cases[] = {
+      {false, true, true, "-console -novid +z_difficulty"},
+      {true, false, true, "-game wreckvale -novid +z_difficulty"},
+      {true, true, false, "-game wreckvale -console +z_difficulty"},
+      {false, false, false, "+z_difficulty"},
+  };
+  for (const Case& c : cases) {
+    model.options.customGame = c.customGame;
+    model.options.console = c.console;
+    model.options.skipIntro = c.skipIntro;
+    const std::string command = Command();
+    EXPECT_EQ(command.substr(0, 12 + c.expectedAfterExe.size()),
+              "\"D/qr7.exe\" " + std::string(c.expectedAfterExe));
+  }
+}
+
+TEST_F(Launch, ServerSelectionTokens) {
+  struct Case {
+    std::vector<std::string_view> choices;
+    std::string_view fragment;
+  };
+  const Case cases[] = {
+      {{"N35"}, "+z_difficulty impossible  +maxplayers 14 "},
+      {{"N32", "N28", "N270251"}, "+z_difficulty easy +maxplayers 2 +port 27025 "},
+      {{"N3", "N21"}, "+map wrv_airport05_runway +team"},
+      {{"N2"}, "+maxplayers 14 +port 27015 +map wrv_vs_hospital01_apartment +team"},
+      {{"N2", "N4", "N27", "N43"}, "+map wrv_vs_farm05_cornfield +team_desired \"Infected\""},
+      {{"N39"}, "+team_desired \"Survivor Vidar\""},
+  };
+  for (const Case& c : cases) {
+    LauncherModel m;
+    RunStartup(m, dir.Path(), dir.Path(), kVersion);
+    for (std::string_view id : c.choices) m.ChooseEntry(id);
+    LaunchEnvironment env{"D", [](std::string_view n) { return n == "qr7.exe"; }};
+    const std::string command = DecideLaunch(m, env).command;
+    EXPECT_NE(command.find(c.fragment), std::string::npos) << command;
+  }
+}
+
+TEST_F(Launch, AddonChapterAddsNoMapToken) {
+  WriteSettings("[Campaign_GreyTideRising]\r\nVisible=Yes\r\nVersus=Yes\r\n");
+  for (const char* mode : {"N1", "N2"}) {
+    Choose({mode, "GreyTideRising2", "CanneryMarket"});
+    EXPECT_EQ(Command().find("+map"), std::string::npos) << mode;
+  }
+}
+
+TEST_F(Launch, CustomMapTokensComeFromTheSettingsAtThePress) {
+  WriteSettings(
+      "[MAP_Foundry]\r\nVisible=Yes\r\n[MAP_Rockfall]\r\nVisible=Yes\r\n"
+      "[CustomMaps]\r\nRockfall=wrv_rockfall_edited\r\n"
+      "[CustomMap2]\r\nMap name=Foundry\r\nFile name=cm_foundry\r\n"
+      "[CustomMap3]\r\nMap name=Twin\r\nFile name=twin_first\r\n"
+      "[CustomMap5]\r\nMap name=Twin\r\nFile name=twin_second\r\n"
+      "[CustomMap6]\r\nMap name=Nameless\r\nFile name=x\r\n");
+  Choose({"N46"});
+  EXPECT_NE(Command().find("+map wrv_foundry +map cm_foundry +team"), std::string::npos)
+      << "missing [CustomMaps] key: default id; same-named custom map: second token";
+  Choose({"Rockfall"});
+  EXPECT_NE(Command().find("+map wrv_rockfall_edited +team"), std::string::npos);
+  Choose({"custommap5"});
+  EXPECT_NE(Command().find("+map twin_first +team"), std::string::npos);
+  EXPECT_EQ(Command().find("twin_second"), std::string::npos);
+
+  // File name removed after the mode choice: the launch reads it afresh.
+  Choose({"custommap6"});
+  WriteSettings("[CustomMap6]\r\nMap name=Nameless\r\n");
+  EXPECT_NE(Command().find("+map ERROR_READ_FILE_NAME +team"), std::string::npos);
+}
+
+TEST_F(Launch, JoinCommand) {
+  model.SwitchTab(Tab::JoinGame);
+  model.JoinAddressChanged("10.0.0.5:27016");
+  EXPECT_EQ(Command(),
+            "\"D/qr7.exe\" -game wreckvale -console -novid +connect 10.0.0.5:27016 "
+            "+team_desired \"Survivor Arno\"");
+  model.SetJoinPassword("pw");
+  model.JoinAddressChanged("");
+  EXPECT_NE(Command().find("-novid +password pw +connect :27016 +team"), std::string::npos);
+}
+
+// Values that are one argument by meaning reach the game as exactly one argument.
+TEST_F(Launch, ArgumentValuesCannotInjectOptions) {
+  const std::string evil[] = {"two words", "a\"b +rcon_password x", "back\\slash\\\" \"",
+                              "tab\there", "trail\\"};
+  for (const std::string& value : evil) {
+    model.SwitchTab(Tab::CreateServer);
+    model.FinishPasswordDialog(value);
+    std::vector<std::string> argv = SplitCommandText(Command());
+    auto it = std::find(argv.begin(), argv.end(), "+sv_password");
+    ASSERT_NE(it, argv.end());
+    EXPECT_EQ(*(it + 1), value);
+    EXPECT_EQ(*(it + 2), "+map");
+
+    model.SwitchTab(Tab::JoinGame);
+    model.SetJoinPassword(value);
+    model.JoinAddressChanged(value + ":1 2");
+    argv = SplitCommandText(Command());
+    it = std::find(argv.begin(), argv.end(), "+password");
+    ASSERT_NE(it, argv.end());
+    EXPECT_EQ(*(it + 1), value);
+    EXPECT_EQ(*(it + 2), "+connect");
+    EXPECT_EQ(*(it + 3), value + ":1 2");
+    EXPECT_EQ(*(it + 4), "+team_desired");
+  }
+  // A plain password stays as typed, unquoted.
+  model.SwitchTab(Tab::CreateServer);
+  model.FinishPasswordDialog("plain");
+  EXPECT_NE(Command().find("+port 27015 +sv_password plain +map"), std::string::npos);
+}
+
+TEST_F(Launch, MapIdsFromTheSettingsStayOneArgument) {
+  WriteSettings("[CustomMap1]\r\nMap name=Spaced\r\nFile name=my map -insecure\r\n");
+  Choose({"N46"});
+  std::vector<std::string> argv = SplitCommandText(Command());
+  auto it = std::find(argv.begin(), argv.end(), "+map");
+  ASSERT_NE(it, argv.end());
+  EXPECT_EQ(*(it + 1), "my map -insecure");
+}
+
+TEST_F(Launch, ExecutableAndRunPrefix) {
+  struct Case {
+    std::string_view applicationLines;
+    std::set<std::string> files;
+    std::string_view start;
+  };
+  const Case cases[] = {
+      {"", {"qr7.exe", "wreckvale.exe"}, "\"D/qr7.exe\" -game"},
+      {"", {"wreckvale.exe"}, "\"D/wreckvale.exe\" -game"},
+      {"RunPrefix=wrap.exe\r\nRunPrefixParam=-x\r\n",
+       {"qr7.exe"},
+       "\"D/wrap.exe\" -x qr7.exe -game"},
+      {"RunPrefix=wrap.exe\r\n", {"qr7.exe"}, "\"D/wrap.exe\"  qr7.exe -game"},
+      {"USEPrefix=\r\nRunPrefix=wrap.exe\r\n", {"qr7.exe"}, "\"D/qr7.exe\" -game"},
+      {"USEPrefix=No\r\nRunPrefix=wrap.exe\r\n", {"qr7.exe"}, "\"D/qr7.exe\" -game"},
+      {"USEPrefix=yes\r\nRunPrefix=\r\n", {"qr7.exe"}, "\"D/qr7.exe\" -game"},
+  };
+  for (const Case& c : cases) {
+    WriteSettings("", c.applicationLines);
+    const std::string command = Command(c.files);
+    EXPECT_EQ(command.substr(0, c.start.size()), c.start) << c.applicationLines;
+  }
+}
+
+TEST_F(Launch, BareExecutableAfterPrefixIsQuotedWhenItHasBlanks) {
+  WriteSettings("", "RunPrefix=wrap.exe\r\nRunPrefixParam=1\r\n");
+  model.gameExeName = "my game.exe";
+  std::vector<std::string> argv = SplitCommandText(Command({"my game.exe"}));
+  ASSERT_GE(argv.size(), 3u);
+  EXPECT_EQ(argv[0], "D/wrap.exe");
+  EXPECT_EQ(argv[1], "1");
+  EXPECT_EQ(argv[2], "my game.exe");
+}
+
+TEST_F(Launch, RunParamSuffixEndsTheCommand) {
+  model.runParamSuffix = " ";
+  EXPECT_EQ(Command(), std::string(kDefaultCommand) + " ");
+  model.runParamSuffix = " -dev +exec x.cfg";
+  EXPECT_EQ(Command(), std::string(kDefaultCommand) + " -dev +exec x.cfg");
+}
+
+TEST_F(Launch, RefusalsAndExitAfterRun) {
+  struct Case {
+    std::set<std::string> files;
+    bool noMap;
+    Tab tab;
+    std::string message;
+  };
+  const Case cases[] = {
+      {{},
+       false,
+       Tab::CreateServer,
+       "You must run this launcher from folder with qr7.exe or wreckvale.exe"},
+      {{"qr7.exe"}, true, Tab::CreateServer, "Choose map!"},
+      {{"qr7.exe"}, true, Tab::JoinGame, "Choose map!"},
+  };
+  for (bool exitAfterRun : {false, true}) {
+    for (const Case& c : cases) {
+      LauncherModel m;
+      RunStartup(m, dir.Path(), dir.Path(), kVersion);
+      m.options.exitAfterRun = exitAfterRun;
+      if (c.noMap) m.ChooseEntry("N46");
+      m.SwitchTab(c.tab);
+      auto files = c.files;
+      LaunchEnvironment env{
+          "D", [files](std::string_view n) { return files.count(std::string(n)) > 0; }};
+      LaunchDecision d = DecideLaunch(m, env);
+      EXPECT_EQ(d.kind, LaunchDecision::Kind::ShowMessage);
+      EXPECT_EQ(d.message, c.message);
+      EXPECT_EQ(d.closeWindow, exitAfterRun);
+    }
+  }
+  model.options.exitAfterRun = true;
+  EXPECT_TRUE(Press().closeWindow);
+}
+
+TEST_F(Launch, MonitoringAndAboutTabsStartNothing) {
+  model.options.exitAfterRun = true;
+  model.SwitchTab(Tab::Monitoring);
+  EXPECT_EQ(Press({}).kind, LaunchDecision::Kind::ReloadMonitoring);
+  EXPECT_FALSE(Press({}).closeWindow);
+  model.SwitchTab(Tab::About);
+  EXPECT_EQ(Press({}).kind, LaunchDecision::Kind::OpenForum);
+  EXPECT_FALSE(Press({}).closeWindow);
+}
+
+TEST_F(Launch, StartFailedMessageNamesTheProgram) {
+  EXPECT_EQ(StartFailedMessage(model, "D/qr7.exe"), "Can not start the game (D/qr7.exe)");
+}
+
+}  // namespace
+}  // namespace wv::test

@@ -1,0 +1,309 @@
+#include "core/settings_template.h"
+
+#include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <unistd.h>
+
+#include <csignal>
+#include <optional>
+#include <set>
+#include <string>
+
+#include "tests/support/temp_folder.h"
+
+namespace wv {
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr std::string_view kVersion = "1.9.0.3";
+const ExtraMapCaptions kCaptions{"Foundry", "Rockfall", "Town square"};
+
+bool RunningAsRoot() {
+  return ::geteuid() == 0;
+}
+
+// Every path under `folder`, to prove that an operation left nothing behind.
+std::set<std::string> Listing(const fs::path& folder) {
+  std::set<std::string> names;
+  for (const auto& entry : fs::recursive_directory_iterator(folder)) {
+    names.insert(fs::relative(entry.path(), folder).string());
+  }
+  return names;
+}
+
+// Writes past `bytes` fail while it lives, as on a full disk; works for root too.
+class FileSizeLimit {
+ public:
+  explicit FileSizeLimit(rlim_t bytes) {
+    ::getrlimit(RLIMIT_FSIZE, &saved_);
+    rlimit limit = saved_;
+    limit.rlim_cur = bytes;
+    ::setrlimit(RLIMIT_FSIZE, &limit);
+    oldHandler_ = std::signal(SIGXFSZ, SIG_IGN);
+  }
+  ~FileSizeLimit() {
+    ::setrlimit(RLIMIT_FSIZE, &saved_);
+    std::signal(SIGXFSZ, oldHandler_);
+  }
+
+ private:
+  rlimit saved_{};
+  void (*oldHandler_)(int) = nullptr;
+};
+
+TEST(SettingsTemplateTest, DefaultTemplateByteForByte) {
+  const std::string expected =
+      "[Application]\r\n"
+      "Console=Yes\r\n"
+      "Skip Intro=Yes\r\n"
+      "CustomGame=Yes\r\n"
+      "ExitAfterRun=No\r\n"
+      "RunParametres=\r\n"
+      "USEParametres=Yes\r\n"
+      "RunPrefix=\r\n"
+      "RunPrefixParam=1\r\n"
+      "USEPrefix=No\r\n"
+      "MonitoringURL=\r\n"
+      "Version=1.9.0.3\r\n"
+      "[Tavrin]\r\n"
+      "CommandFile=wreckvale.exe\r\n"
+      "[Campaign_GreyTideRising]\r\n"
+      "Visible=No\r\n"
+      "Versus=No\r\n"
+      "Old Quay=\r\n"
+      "Harbour Arcades=\r\n"
+      "Cannery Market=\r\n"
+      "The Lights=\r\n"
+      "[CustomMaps]\r\n"
+      "Foundry=wrv_foundry\r\n"
+      "Rockfall=wrv_rockfall02\r\n"
+      "Town square=wrv_town_square\r\n"
+      "[MAP_TownSquare]\r\n"
+      "Visible=No\r\n"
+      "Versus=No\r\n"
+      "[MAP_Foundry]\r\n"
+      "Visible=No\r\n"
+      "Versus=No\r\n"
+      "[MAP_Rockfall]\r\n"
+      "Visible=No\r\n"
+      "Versus=No\r\n"
+      "[CustomMap1]\r\n"
+      "Map name=\r\n"
+      "File name=\r\n"
+      "Versus=No\r\n"
+      "[CustomMap2]\r\n"
+      "Map name=\r\n"
+      "File name=\r\n"
+      "Versus=No\r\n"
+      "[CustomMap3]\r\n"
+      "Map name=\r\n"
+      "File name=\r\n"
+      "Versus=No\r\n"
+      "[CustomMap4]\r\n"
+      "Map name=\r\n"
+      "File name=\r\n"
+      "Versus=No\r\n"
+      "[CustomMap5]\r\n"
+      "Map name=\r\n"
+      "File name=\r\n"
+      "Versus=No\r\n"
+      "[CustomMap6]\r\n"
+      "Map name=\r\n"
+      "File name=\r\n"
+      "Versus=No\r\n"
+      "[CustomMap7]\r\n"
+      "Map name=\r\n"
+      "File name=\r\n"
+      "Versus=No\r\n"
+      "[CustomMap8]\r\n"
+      "Map name=\r\n"
+      "File name=\r\n"
+      "Versus=No\r\n"
+      "[CustomMap9]\r\n"
+      "Map name=\r\n"
+      "File name=\r\n"
+      "Versus=No\r\n"
+      "[CustomMap10]\r\n"
+      "Map name=\r\n"
+      "File name=\r\n"
+      "Versus=No\r\n"
+      "[CustomMap11]\r\n"
+      "Map name=\r\n"
+      "File name=\r\n"
+      "Versus=No\r\n"
+      "[CustomMap12]\r\n"
+      "Map name=\r\n"
+      "File name=\r\n"
+      "Versus=No\r\n"
+      "[CustomMap13]\r\n"
+      "Map name=\r\n"
+      "File name=\r\n"
+      "Versus=No\r\n"
+      "[CustomMap14]\r\n"
+      "Map name=\r\n"
+      "File name=\r\n"
+      "Versus=No\r\n"
+      "[CustomMap15]\r\n"
+      "Map name=\r\n"
+      "File name=\r\n"
+      "Versus=No\r\n"
+      "[CustomMap16]\r\n"
+      "Map name=\r\n"
+      "File name=\r\n"
+      "Versus=No\r\n";
+  EXPECT_EQ(SettingsTemplate(kVersion, kCaptions), expected);
+}
+
+TEST(SettingsTemplateTest, CarriesVersionAndCaptionsAsGiven) {
+  const struct {
+    std::string version;
+    ExtraMapCaptions captions;
+  } cases[] = {
+      {"Value Not Available", {"Foundry", "Rockfall", "Town square"}},
+      {"2.0.0.0", {"\xCB\xE8\xF2\xE5\xE9\xED\xFB\xE9", "\xCE\xE1\xE2\xE0\xEB", "Town  sq"}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.version);
+    const std::string text = SettingsTemplate(c.version, c.captions);
+    EXPECT_EQ(FindProfileValue(text, "Application", "Version"), c.version);
+    EXPECT_EQ(FindProfileValue(text, "CustomMaps", c.captions.foundry), "wrv_foundry");
+    EXPECT_EQ(FindProfileValue(text, "CustomMaps", c.captions.rockfall), "wrv_rockfall02");
+    EXPECT_EQ(FindProfileValue(text, "CustomMaps", c.captions.townSquare), "wrv_town_square");
+    EXPECT_EQ(FindProfileValue(text, "Application", "USERunParametres"), std::nullopt);
+  }
+}
+
+TEST(SettingsTemplateTest, WritesTemplateOnlyWhenNoFileIsThere) {
+  test::TempFolder folder;
+  EXPECT_EQ(WriteSettingsTemplate(folder.Path(), kVersion, kCaptions), TemplateOutcome::Written);
+  EXPECT_EQ(folder.Read(kSettingsFileName), SettingsTemplate(kVersion, kCaptions));
+  EXPECT_EQ(Listing(folder.Path()), std::set<std::string>{std::string(kSettingsFileName)});
+
+  EXPECT_EQ(WriteSettingsTemplate(folder.Path(), "9.9", kCaptions), TemplateOutcome::Exists);
+  EXPECT_EQ(folder.Read(kSettingsFileName), SettingsTemplate(kVersion, kCaptions));
+
+  test::TempFolder other;
+  other.Write(kSettingsFileName, "");
+  EXPECT_EQ(WriteSettingsTemplate(other.Path(), kVersion, kCaptions), TemplateOutcome::Exists);
+  EXPECT_EQ(other.Read(kSettingsFileName), "");
+}
+
+TEST(SettingsTemplateTest, FailedWriteLeavesNothingBehind) {
+  const struct {
+    const char* name;
+    bool needsNonRoot;
+    bool diskFull;
+    fs::path (*prepare)(const test::TempFolder&);
+  } cases[] = {
+      {"read-only folder", true, false,
+       [](const test::TempFolder& f) {
+         fs::permissions(f.Path(), fs::perms::owner_read | fs::perms::owner_exec);
+         return f.Path();
+       }},
+      {"folder path runs through a file", false, false,
+       [](const test::TempFolder& f) { return f.Write("plain", "x") / "work"; }},
+      {"missing folder", false, false, [](const test::TempFolder& f) { return f / "absent"; }},
+      {"disk full", false, true, [](const test::TempFolder& f) { return f.Path(); }},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    if (c.needsNonRoot && RunningAsRoot()) continue;  // permissions do not stop root
+    test::TempFolder folder;
+    const fs::path workDir = c.prepare(folder);
+    const auto before = Listing(folder.Path());
+    std::optional<FileSizeLimit> limit;
+    if (c.diskFull) limit.emplace(100);
+    const TemplateOutcome outcome = WriteSettingsTemplate(workDir, kVersion, kCaptions);
+    limit.reset();
+    EXPECT_EQ(outcome, TemplateOutcome::Failed);
+    EXPECT_EQ(Listing(folder.Path()), before);
+  }
+}
+
+const std::string kCurrent = "[Application]\r\nVersion=1.9.0.3\r\n";
+const std::string kOlder = "[Application]\r\nVersion=1.9.0.2\r\n";
+
+TEST(SettingsTemplateTest, RefreshMovesOutdatedFileToBackup) {
+  const struct {
+    const char* name;
+    bool oneFolder;  // reader and working folder name the same file
+    std::optional<std::string> readerFile;
+    std::optional<std::string> workFile;
+    std::optional<std::string> oldBackup;
+    RefreshOutcome expected;
+  } cases[] = {
+      {"current", true, {}, kCurrent, {}, RefreshOutcome::Current},
+      {"names in other case",
+       true,
+       {},
+       "[application]\nversion = 1.9.0.3 \n",
+       {},
+       RefreshOutcome::Current},
+      {"older version", true, {}, kOlder, {}, RefreshOutcome::BackedUp},
+      {"longer version",
+       true,
+       {},
+       "[Application]\r\nVersion=1.9.0.3.1\r\n",
+       {},
+       RefreshOutcome::BackedUp},
+      {"no Version line",
+       true,
+       {},
+       "[Application]\r\nConsole=Yes\r\n",
+       {},
+       RefreshOutcome::BackedUp},
+      {"empty Version", true, {}, "[Application]\r\nVersion=\r\n", {}, RefreshOutcome::BackedUp},
+      {"older backup replaced", true, {}, kOlder, "previous", RefreshOutcome::BackedUp},
+      {"no file at all", true, {}, {}, {}, RefreshOutcome::NoFile},
+      {"reader current, work outdated", false, kCurrent, kOlder, {}, RefreshOutcome::Current},
+      {"reader outdated, no work file", false, kOlder, {}, {}, RefreshOutcome::NoFile},
+      {"no reader file, work current", false, {}, kCurrent, {}, RefreshOutcome::BackedUp},
+      {"reader outdated, work current", false, kOlder, kCurrent, {}, RefreshOutcome::BackedUp},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    test::TempFolder work;
+    test::TempFolder exe;
+    if (c.workFile) work.Write(kSettingsFileName, *c.workFile);
+    if (c.oldBackup) work.Write(kSettingsBackupName, *c.oldBackup);
+    if (c.readerFile) exe.Write(kSettingsFileName, *c.readerFile);
+    const SettingsReader reader((c.oneFolder ? work : exe) / kSettingsFileName);
+
+    EXPECT_EQ(RefreshOutdatedSettings(reader, work.Path(), kVersion), c.expected);
+
+    const bool moved = c.expected == RefreshOutcome::BackedUp;
+    EXPECT_EQ(fs::exists(work / kSettingsFileName), c.workFile && !moved);
+    const auto backup = moved ? c.workFile : c.oldBackup;
+    EXPECT_EQ(fs::exists(work / kSettingsBackupName), backup.has_value());
+    EXPECT_EQ(work.Read(kSettingsBackupName), backup.value_or(""));
+    EXPECT_EQ(exe.Read(kSettingsFileName), c.readerFile.value_or(""));
+  }
+}
+
+TEST(SettingsTemplateTest, RefreshKeepsFileItCannotMove) {
+  const struct {
+    const char* name;
+    bool needsNonRoot;
+    void (*block)(const test::TempFolder&);
+  } cases[] = {
+      {"backup name taken by a folder", false,
+       [](const test::TempFolder& f) { fs::create_directory(f / kSettingsBackupName); }},
+      {"read-only folder", true,
+       [](const test::TempFolder& f) {
+         fs::permissions(f.Path(), fs::perms::owner_read | fs::perms::owner_exec);
+       }},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    if (c.needsNonRoot && RunningAsRoot()) continue;  // permissions do not stop root
+    test::TempFolder work;
+    const SettingsReader reader(work.Write(kSettingsFileName, kOlder));
+    c.block(work);
+    EXPECT_EQ(RefreshOutdatedSettings(reader, work.Path(), kVersion), RefreshOutcome::RenameFailed);
+    EXPECT_EQ(work.Read(kSettingsFileName), kOlder);
+  }
+}
+
+}  // namespace
+}  // namespace wv

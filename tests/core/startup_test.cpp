@@ -1,0 +1,183 @@
+#include "core/startup.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "core/settings_template.h"
+#include "tests/support/temp_folder.h"
+
+namespace wv::test {
+namespace {
+
+constexpr std::string_view kVersion = "1.9.0.3";
+constexpr std::string_view kIni = "wreckvale_launcher.ini";
+
+std::string Current(std::string_view applicationLines, std::string_view rest = "") {
+  return "[Application]\r\nVersion=1.9.0.3\r\n" + std::string(applicationLines) + std::string(rest);
+}
+
+struct Started {
+  LauncherModel model;
+  StartupResult result;
+};
+
+Started Start(const TempFolder& exeDir, const TempFolder& workDir) {
+  Started s;
+  s.result = RunStartup(s.model, exeDir.Path(), workDir.Path(), kVersion);
+  return s;
+}
+
+TEST(Startup, FirstStartWritesTheTemplateAndReadsItsOptions) {
+  TempFolder dir;
+  dir.Write("qr7.exe", "");
+  Started s = Start(dir, dir);
+  EXPECT_TRUE(s.result.messages.empty());
+  EXPECT_FALSE(s.result.quit);
+  EXPECT_EQ(dir.Read(kIni), SettingsTemplate(kVersion, {"Foundry", "Rockfall", "Town square"}));
+  const Options& o = s.model.options;
+  EXPECT_TRUE(o.console);
+  EXPECT_TRUE(o.skipIntro);
+  EXPECT_TRUE(o.customGame);
+  EXPECT_FALSE(o.exitAfterRun);
+  EXPECT_EQ(s.model.runParamSuffix, "");
+  EXPECT_EQ(s.model.gameExeName, "wreckvale.exe");
+  EXPECT_FALSE(s.model.TabVisible(Tab::Monitoring));
+  EXPECT_FALSE(s.model.TabVisible(Tab::Settings));
+  EXPECT_FALSE(s.model.Entry("GreyTideRising2").visible);
+  EXPECT_EQ(s.model.Text("RzLabel5"), "1.9.0.3");
+  EXPECT_EQ(s.model.Text("RzPanel2"), "Wreckvale Launcher");
+  EXPECT_EQ(s.model.ActionMode(), 1);
+  EXPECT_EQ(s.model.Text("RzGoButton"), "Create server ");
+
+  // A second start leaves the file byte for byte.
+  const std::string before = dir.Read(kIni);
+  Start(dir, dir);
+  EXPECT_EQ(dir.Read(kIni), before);
+}
+
+TEST(Startup, FolderCheck) {
+  struct Case {
+    std::vector<std::string> files;
+    std::string settings;
+    std::string message;  // empty: none
+  };
+  const Case cases[] = {
+      {{"qr7.exe"}, "", ""},
+      {{"wreckvale.exe"}, "", ""},
+      {{}, "", "You must run this launcher from folder with qr7.exe or wreckvale.exe"},
+      {{"other.exe"}, Current("", "[Tavrin]\r\nCommandFile=other.exe\r\n"), ""},
+      {{"wreckvale.exe"},
+       Current("", "[Tavrin]\r\nCommandFile=other.exe\r\n"),
+       "You must run this launcher from folder with qr7.exe or other.exe"},
+  };
+  for (const Case& c : cases) {
+    TempFolder dir;
+    for (const std::string& f : c.files) dir.Write(f, "");
+    if (!c.settings.empty()) dir.Write(kIni, c.settings);
+    Started s = Start(dir, dir);
+    if (c.message.empty()) {
+      EXPECT_TRUE(s.result.messages.empty());
+      EXPECT_FALSE(s.result.quit);
+    } else {
+      ASSERT_EQ(s.result.messages.size(), 1u);
+      EXPECT_EQ(s.result.messages[0], c.message);
+      EXPECT_TRUE(s.result.quit);
+    }
+    EXPECT_TRUE(std::filesystem::exists(dir / kIni))
+        << "the template is written even when quitting";
+  }
+}
+
+TEST(Startup, AFolderNamedLikeTheEngineDoesNotCount) {
+  TempFolder dir;
+  std::filesystem::create_directory(dir / "qr7.exe");
+  EXPECT_TRUE(Start(dir, dir).result.quit);
+}
+
+TEST(Startup, OptionsFollowTheYesNoRule) {
+  struct Case {
+    std::string lines;
+    bool console;
+  };
+  const Case cases[] = {{"Console=yes\r\n", true}, {"Console=YES\r\n", true},
+                        {"Console=Y\r\n", false},  {"Console=1\r\n", false},
+                        {"Console=\r\n", false},   {"", true}};
+  for (const Case& c : cases) {
+    TempFolder dir;
+    dir.Write("qr7.exe", "");
+    dir.Write(kIni, Current(c.lines));
+    EXPECT_EQ(Start(dir, dir).model.options.console, c.console) << c.lines;
+  }
+}
+
+TEST(Startup, ProgramWideValues) {
+  TempFolder dir;
+  dir.Write("qr7.exe", "");
+  dir.Write(kIni, Current("USERunParametres=Yes\r\nRunParametres=\r\nExitAfterRun=yes\r\n"
+                          "Skip Intro=no\r\nCustomGame=No\r\nMonitoringURL=http://127.0.0.1/\r\n",
+                          "[Campaign_GreyTideRising]\r\nVisible=Yes\r\n"));
+  Started s = Start(dir, dir);
+  EXPECT_EQ(s.model.runParamSuffix, " ");
+  EXPECT_TRUE(s.model.options.exitAfterRun);
+  EXPECT_FALSE(s.model.options.skipIntro);
+  EXPECT_FALSE(s.model.options.customGame);
+  EXPECT_EQ(s.model.monitoringUrl, "http://127.0.0.1/");
+  EXPECT_TRUE(s.model.TabVisible(Tab::Monitoring));
+  EXPECT_TRUE(s.model.Entry("GreyTideRising2").visible);
+
+  dir.Write(kIni, Current("RunParametres=-dev\r\n"));
+  EXPECT_EQ(Start(dir, dir).model.runParamSuffix, "") << "switch off: parameters unused";
+  dir.Write(kIni, Current("USERunParametres=YES\r\nRunParametres=-dev +x\r\n"));
+  EXPECT_EQ(Start(dir, dir).model.runParamSuffix, " -dev +x");
+}
+
+TEST(Startup, OutdatedFileIsKeptAsBackupAndReplaced) {
+  for (std::string_view version :
+       {"", "Version=\r\n", "Version=1.9.0.2\r\n", "version=1.9.0.3 x\r\n"}) {
+    TempFolder dir;
+    dir.Write("qr7.exe", "");
+    const std::string old = "[Application]\r\nConsole=No\r\n" + std::string(version);
+    dir.Write(kIni, old);
+    Started s = Start(dir, dir);
+    EXPECT_TRUE(s.result.messages.empty());
+    EXPECT_EQ(dir.Read("wreckvale_launcher.ini.bak"), old);
+    EXPECT_TRUE(s.model.options.console) << "options come from the fresh template";
+  }
+}
+
+TEST(Startup, OutdatedFileThatCannotBeMovedStaysInUse) {
+  TempFolder dir;
+  dir.Write("qr7.exe", "");
+  dir.Write(kIni, "[Application]\r\nVersion=0.1\r\nConsole=No\r\n");
+  // A non-empty folder at the backup name makes the rename fail, even for root.
+  std::filesystem::create_directories(dir / "wreckvale_launcher.ini.bak" / "x");
+  Started s = Start(dir, dir);
+  ASSERT_EQ(s.result.messages.size(), 1u);
+  EXPECT_EQ(s.result.messages[0], "Can not remove old settings file (wreckvale_launcher.ini)");
+  EXPECT_FALSE(s.model.options.console);
+  EXPECT_FALSE(s.result.quit);
+}
+
+TEST(Startup, ReadsBesideTheExecutableWritesInTheWorkingFolder) {
+  TempFolder exeDir, workDir;
+  workDir.Write("qr7.exe", "");
+  exeDir.Write(kIni, Current("Console=No\r\n"));
+  Started s = Start(exeDir, workDir);
+  EXPECT_TRUE(std::filesystem::exists(workDir / kIni));
+  EXPECT_FALSE(s.model.options.console) << "read from the executable's folder";
+  EXPECT_EQ(exeDir.Read(kIni), Current("Console=No\r\n"));
+}
+
+TEST(Startup, TemplateThatCannotBeWrittenIsReported) {
+  TempFolder exeDir;
+  const std::filesystem::path missing = exeDir / "no-such-folder";
+  LauncherModel model;
+  StartupResult r = RunStartup(model, exeDir.Path(), missing, kVersion);
+  ASSERT_EQ(r.messages.size(), 2u);
+  EXPECT_EQ(r.messages[1], "Can not create settings file!");
+  EXPECT_TRUE(model.options.console) << "defaults apply";
+}
+
+}  // namespace
+}  // namespace wv::test

@@ -1,0 +1,49 @@
+#include "tests/core/model_fixture.h"
+
+namespace wv::test {
+namespace {
+
+using TabSwitch = ModelTest;
+
+TEST_F(TabSwitch, EachTabSetsCaptionModeAndPanels) {
+  struct Case {
+    Tab tab;
+    std::string_view caption;
+    int mode;
+    bool panel4, panel6, navigate;
+  };
+  const Case cases[] = {
+      {Tab::JoinGame, "Join game ", 2, true, false, false},
+      {Tab::Monitoring, "Refresh", 3, false, false, true},
+      {Tab::About, "Forum ", 4, false, false, false},
+      {Tab::CreateServer, "Create server ", 1, true, true, false},
+  };
+  for (const Case& c : cases) {
+    const TabSwitchRequest request = model.SwitchTab(c.tab);
+    EXPECT_EQ(Shown("RzGoButton"), c.caption);
+    EXPECT_EQ(model.ActionMode(), c.mode);
+    EXPECT_EQ(model.PanelEnabled("RzPanel4"), c.panel4);
+    EXPECT_EQ(model.PanelEnabled("RzPanel6"), c.panel6);
+    EXPECT_EQ(request.navigateMonitoring, c.navigate);
+  }
+}
+
+TEST_F(TabSwitch, InfectedSideOnlyOutsideCoop) {
+  model.SwitchTab(Tab::JoinGame);
+  EXPECT_TRUE(Visible("N43"));
+  Choose({"N43"});
+  model.SwitchTab(Tab::CreateServer);
+  EXPECT_FALSE(Visible("N43"));
+  EXPECT_EQ(Shown("RzToolButton1"), "Arno");
+
+  Choose({"N2", "N43"});
+  model.SwitchTab(Tab::About);
+  model.SwitchTab(Tab::CreateServer);
+  EXPECT_TRUE(Visible("N43")) << "versus keeps what its rule set";
+  EXPECT_EQ(Shown("RzToolButton1"), "Infected");
+  EXPECT_TRUE(model.PanelEnabled("RzPanel4"));
+  EXPECT_TRUE(model.PanelEnabled("RzPanel6"));
+}
+
+}  // namespace
+}  // namespace wv::test

@@ -1,0 +1,152 @@
+#include <gtest/gtest.h>
+
+#include <cstddef>
+#include <set>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+#include "core/text.h"
+#include "i18n/string_set.h"
+
+namespace wv {
+namespace {
+
+struct NamedTable {
+  const char* language;
+  const StringTable* table;
+};
+
+const NamedTable kTables[] = {{"English", &kEnglishStrings}, {"Russian", &kRussianStrings}};
+
+std::size_t Index(Str id) {
+  return static_cast<std::size_t>(id);
+}
+
+StringSet FilledWith(const StringTable& table) {
+  StringSet set;
+  set.Fill(table);
+  return set;
+}
+
+TEST(StringTables, EveryEntryFitsInOnePiece) {
+  for (const NamedTable& t : kTables) {
+    for (std::size_t i = 0; i < kStrCount; ++i) {
+      EXPECT_LE(Utf8Length((*t.table)[i]), kMaxEntryChars) << t.language << " entry " << i;
+    }
+  }
+}
+
+TEST(StringTables, OnlyTheShortEnglishMessagesLeaveAPieceEmpty) {
+  const std::set<Str> englishEmpty = {Str::ClipboardHint2, Str::CannotRemove2, Str::WrongFolder3,
+                                      Str::CannotCreate2, Str::LaunchWrongFolder3};
+  for (std::size_t i = 0; i < kStrCount; ++i) {
+    const bool documentedEmpty = englishEmpty.count(static_cast<Str>(i)) != 0;
+    EXPECT_EQ(kEnglishStrings[i].empty(), documentedEmpty) << "English entry " << i;
+    EXPECT_FALSE(kRussianStrings[i].empty()) << "Russian entry " << i;
+  }
+}
+
+TEST(StringTables, ActionCaptionsEndInOneBlankAndTabCaptionsInNone) {
+  for (const NamedTable& t : kTables) {
+    for (Str id : {Str::ActionCreate, Str::ActionJoin, Str::ActionForum}) {
+      const std::string_view text = (*t.table)[Index(id)];
+      EXPECT_TRUE(text.ends_with(' ') && !text.ends_with("  ")) << t.language << ": " << text;
+    }
+    for (Str id : {Str::ActionRefresh, Str::Tab1, Str::Tab2, Str::Tab3, Str::Tab4}) {
+      EXPECT_FALSE((*t.table)[Index(id)].ends_with(' ')) << t.language << " entry " << Index(id);
+    }
+  }
+}
+
+// Captions are the keys of the choices, so two entries of one menu must differ.
+TEST(StringTables, CaptionsWithinOneMenuDiffer) {
+  const std::pair<Str, Str> menus[] = {
+      {Str::ModeCoop, Str::ModeCustom},   {Str::Difficulty1, Str::Difficulty4},
+      {Str::Character1, Str::Character5}, {Str::AddonCampaign, Str::Campaign4},
+      {Str::Chapter1_1, Str::ExtraMap3},  // the chapter menu holds the extra maps too
+  };
+  for (const NamedTable& t : kTables) {
+    for (const auto& [first, last] : menus) {
+      std::set<std::string_view> seen;
+      for (std::size_t i = Index(first); i <= Index(last); ++i) {
+        EXPECT_TRUE(seen.insert((*t.table)[i]).second)
+            << t.language << " repeats " << (*t.table)[i];
+      }
+    }
+  }
+}
+
+struct WholeMessage {
+  const StringTable* table;
+  std::vector<Str> pieces;
+  const char* tail;
+  const char* expected;
+};
+
+TEST(StringSet, PiecesJoinIntoWholeMessages) {
+  const WholeMessage messages[] = {
+      {&kRussianStrings,
+       {Str::ClipboardHint1, Str::ClipboardHint2},
+       "",
+       "Кликните, чтобы скопировать настройки игры в буффер обмена"},
+      {&kEnglishStrings,
+       {Str::WrongFolder1, Str::WrongFolder2, Str::WrongFolder3},
+       "wreckvale.exe",
+       "You must run this launcher from folder with qr7.exe or wreckvale.exe"},
+      {&kEnglishStrings,
+       {Str::LaunchWrongFolder1, Str::LaunchWrongFolder2, Str::LaunchWrongFolder3},
+       "wreckvale.exe",
+       "You must run this launcher from folder with qr7.exe or wreckvale.exe"},
+      {&kRussianStrings,
+       {Str::LaunchWrongFolder1, Str::LaunchWrongFolder2, Str::LaunchWrongFolder3},
+       "wreckvale.exe",
+       "Запускать лаунчер следует из директории, содержащей файл qr7.exe или wreckvale.exe"},
+      {&kEnglishStrings,
+       {Str::CannotRemove1, Str::CannotRemove2},
+       " (wreckvale_launcher.ini)",
+       "Can not remove old settings file (wreckvale_launcher.ini)"},
+      {&kRussianStrings,
+       {Str::CannotCreate1, Str::CannotCreate2},
+       "",
+       "Нет доступа к созданию файла в папке запуска"},
+  };
+  for (const WholeMessage& m : messages) {
+    const StringSet set = FilledWith(*m.table);
+    const std::string joined = m.pieces.size() == 2
+                                   ? set.Join(m.pieces[0], m.pieces[1])
+                                   : set.Join(m.pieces[0], m.pieces[1], m.pieces[2]);
+    EXPECT_EQ(joined + m.tail, m.expected);
+  }
+}
+
+TEST(StringSet, FillOverwritesEveryEntry) {
+  StringSet set;
+  EXPECT_EQ(set[Str::ActionCreate], "");
+  set.Fill(kRussianStrings);
+  set.Fill(kEnglishStrings);
+  for (std::size_t i = 0; i < kStrCount; ++i) {
+    EXPECT_EQ(set[static_cast<Str>(i)], kEnglishStrings[i]) << "entry " << i;
+  }
+}
+
+// Only oversized pieces can reach the cut; it must count characters, not bytes.
+TEST(StringSet, JoinCutsOversizedPiecesByCharacters) {
+  std::string cyrillic40;
+  for (int i = 0; i < 40; ++i) cyrillic40 += "Ж";
+  const std::string piece = "a" + cyrillic40.substr(2);  // 40 characters, first one ASCII
+  StringTable table{};
+  table[Index(Str::WrongFolder1)] = piece;
+  table[Index(Str::WrongFolder2)] = piece;
+  table[Index(Str::WrongFolder3)] = piece;
+  const StringSet set = FilledWith(table);
+
+  const std::string two = set.Join(Str::WrongFolder1, Str::WrongFolder2);
+  EXPECT_EQ(two, piece + piece.substr(0, 1 + 23 * 2));
+  const std::string three = set.Join(Str::WrongFolder1, Str::WrongFolder2, Str::WrongFolder3);
+  EXPECT_EQ(three, piece + piece + piece.substr(0, 1 + 15 * 2));
+}
+
+}  // namespace
+}  // namespace wv
