@@ -44,12 +44,20 @@ class UrlOpener {
   virtual void Open(const std::string& url) = 0;
 };
 
+class QuitRequester {
+ public:
+  virtual ~QuitRequester() = default;
+  // Asks the application to end at its next event-loop turn.
+  virtual void RequestQuit() = 0;
+};
+
 struct Platform {
   ProcessStarter* starter = nullptr;
   MessageSink* messages = nullptr;
   TextInput* input = nullptr;
   ClipboardSink* clipboard = nullptr;
   UrlOpener* urls = nullptr;
+  QuitRequester* quit = nullptr;
 };
 
 }  // namespace wv

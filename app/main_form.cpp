@@ -1,0 +1,258 @@
+#include "app/main_form.h"
+
+#include <QAbstractButton>
+#include <QCoreApplication>
+#include <QCursor>
+#include <QDir>
+#include <QFile>
+#include <QGuiApplication>
+#include <QIcon>
+#include <QLineEdit>
+#include <QScreen>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+#include "core/clipboard_summary.h"
+#include "core/launch.h"
+#include "core/startup.h"
+#include "ui/about_page.h"
+#include "ui/bottom_bar.h"
+#include "ui/caption_bar.h"
+#include "ui/create_page.h"
+#include "ui/join_page.h"
+#include "ui/look.h"
+#include "ui/menu_set.h"
+#include "ui/monitoring_page.h"
+#include "ui/page_control.h"
+#include "ui/panel.h"
+#include "ui/settings_page.h"
+#include "ui/styled_menu.h"
+#include "ui/text_codec.h"
+
+namespace wv {
+
+namespace {
+
+constexpr std::array<Tab, 5> kTabs = {Tab::CreateServer, Tab::JoinGame, Tab::Settings,
+                                      Tab::Monitoring, Tab::About};
+// The bottom-bar panels whose enabled state the tab switch decides.
+constexpr std::array<std::string_view, 3> kSwitchedPanels = {"RzPanel4", "RzPanel5", "RzPanel6"};
+constexpr std::string_view kHintSuffix = ".Hint";
+constexpr int kPasswordMaxLength = 255;
+
+QString Name(std::string_view name) {
+  return QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
+}
+
+// The current folder as the system writes it, without a trailing separator.
+std::string CurrentFolderText() {
+  return QFile::encodeName(QDir::toNativeSeparators(QDir::currentPath())).toStdString();
+}
+
+void SetEditText(QLineEdit* edit, const std::string& bytes) {
+  const QString text = DisplayText(bytes);
+  if (edit->text() != text) edit->setText(text);
+}
+
+}  // namespace
+
+FormFolders DefaultFormFolders() {
+  return {QFile::encodeName(QCoreApplication::applicationDirPath()).toStdString(),
+          std::filesystem::current_path()};
+}
+
+TMainForm::TMainForm(const Platform& platform, const FormFolders& folders, QWidget* parent)
+    : QWidget(parent), platform_(platform) {
+  BuildWindow();
+  FormCreate(folders);
+}
+
+TMainForm::~TMainForm() = default;
+
+void TMainForm::BuildWindow() {
+  setObjectName(QStringLiteral("MainForm"));
+  setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
+  setFixedSize(340, 249);
+  setFont(look::UiFont());
+  setWindowIcon(QIcon(QStringLiteral(":/artwork/icon.png")));
+
+  auto* outer = new Panel(QStringLiteral("RzPanel1"), look::kSilver, Panel::Border::Sunken, this);
+  outer->setGeometry(0, 0, 340, 249);
+  caption_ = new CaptionBar(outer);
+
+  pageControl_ = new PageControl(outer);
+  pageControl_->setGeometry(2, 27, 336, 179);
+  auto* create = new CreatePage(nullptr);
+  join_ = new JoinPage(nullptr);
+  settings_ = new SettingsPage(nullptr);
+  auto* monitoringTab = new QWidget(nullptr);
+  monitoringTab->setObjectName(Name(TabSheetName(Tab::Monitoring)));
+  auto* browserHost = new QWidget(monitoringTab);
+  browserHost->setObjectName(QStringLiteral("WebBrowser1"));
+  browserHost->setGeometry(0, 0, 334, 155);
+  new QVBoxLayout(browserHost);
+  browserHost->layout()->setContentsMargins(0, 0, 0, 0);
+  auto* about = new AboutPage(nullptr);
+  pages_ = {create, join_, settings_, monitoringTab, about};
+  for (QWidget* page : pages_) {
+    pageControl_->AddPage(page, page == about ? QStringLiteral("?") : QString());
+  }
+
+  bottom_ = new BottomBar(outer);
+  menus_ = new MenuSet(model_, this);
+  bottom_->CharacterButton()->setMenu(menus_->Menu("Menu_Name"));
+
+  connect(pageControl_, &PageControl::currentPageChanged, this, &TMainForm::RzPageControl1Change);
+  connect(create, &CreatePage::menuRequested, this, &TMainForm::PopUp);
+  connect(menus_, &MenuSet::entryChosen, this, &TMainForm::MenuEntryClick);
+  connect(bottom_->GoButton(), &QToolButton::clicked, this, &TMainForm::RzGoButtonClick);
+  connect(bottom_->ClipboardButton(), &QToolButton::clicked, this, &TMainForm::RzToolButton2Click);
+  connect(join_->Address(), &QLineEdit::textChanged, this, &TMainForm::RzEdit1Change);
+  connect(join_->Port(), &QLineEdit::textChanged, this, &TMainForm::RzEdit2Change);
+  connect(join_->Password(), &QLineEdit::textChanged, this, &TMainForm::RzEdit3Change);
+
+  if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+    move(screen->geometry().center() - rect().center());
+  }
+}
+
+void TMainForm::FormCreate(const FormFolders& folders) {
+  const StartupResult startup =
+      RunStartup(model_, folders.exeDir, folders.workDir, WV_VERSION_TEXT);
+  // The tab set is fixed from here on; the browser exists only when offered.
+  if (model_.TabVisible(Tab::Monitoring)) {
+    QWidget* host = Page(Tab::Monitoring)->findChild<QWidget*>(QStringLiteral("WebBrowser1"));
+    monitoring_ = new MonitoringPage(host);
+    host->layout()->addWidget(monitoring_);
+  }
+  Refresh();
+  setWindowTitle(caption_->Text());
+  QGuiApplication::setApplicationDisplayName(caption_->Text());
+  for (const std::string& message : startup.messages) ShowMessage(message);
+  if (startup.quit) {
+    quitRequested_ = true;
+    platform_.quit->RequestQuit();
+  }
+}
+
+void TMainForm::Refresh() {
+  for (const auto& [control, text] : model_.Texts()) ApplyText(control, text);
+  menus_->Sync(model_);
+  settings_->Show(model_.options);
+  for (std::string_view panel : kSwitchedPanels) {
+    findChild<QWidget*>(Name(panel))->setEnabled(model_.PanelEnabled(panel));
+  }
+  for (Tab tab : kTabs) pageControl_->SetPageVisible(Page(tab), model_.TabVisible(tab));
+  pageControl_->SetCurrentPage(Page(model_.ActiveTab()));
+  SetEditText(join_->Address(), model_.JoinAddress());
+  SetEditText(join_->Port(), model_.JoinPort());
+  SetEditText(join_->Password(), model_.JoinPassword());
+}
+
+// Texts are addressed by designer name; whatever control carries the name
+// shows it in its own way.
+void TMainForm::ApplyText(const std::string& control, const std::string& text) {
+  const QString shown = DisplayText(text);
+  const bool hint = control.ends_with(kHintSuffix);
+  const std::string name = hint ? control.substr(0, control.size() - kHintSuffix.size()) : control;
+  auto* widget = findChild<QWidget*>(QString::fromStdString(name));
+  if (widget == nullptr) return;
+  if (hint) {
+    widget->setToolTip(shown);
+  } else if (pageControl_->HasPage(widget)) {
+    pageControl_->SetPageCaption(widget, shown);
+  } else if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
+    button->setText(WithoutMnemonics(shown));
+  } else if (widget->property("text").toString() != shown) {
+    widget->setProperty("text", shown);
+  }
+}
+
+Tab TMainForm::ActivePage() const {
+  for (Tab tab : kTabs) {
+    if (Page(tab) == pageControl_->CurrentPage()) return tab;
+  }
+  return model_.ActiveTab();
+}
+
+void TMainForm::ShowMessage(const std::string& text) {
+  platform_.messages->Show(TextBytes(caption_->Text()), text);
+}
+
+void TMainForm::RzPageControl1Change() {
+  const TabSwitchRequest request = model_.SwitchTab(ActivePage());
+  Refresh();
+  if (request.navigateMonitoring && monitoring_ != nullptr) {
+    monitoring_->Navigate(DisplayText(model_.monitoringUrl));
+  }
+}
+
+void TMainForm::RzGoButtonClick() {
+  const std::filesystem::path folder = std::filesystem::current_path();
+  LaunchEnvironment environment;
+  environment.currentFolder = CurrentFolderText();
+  environment.fileExists = [folder](std::string_view name) { return FileExistsIn(folder, name); };
+  environment.separator = QDir::separator().toLatin1();
+
+  const LaunchDecision decision = DecideLaunch(model_, environment);
+  switch (decision.kind) {
+    case LaunchDecision::Kind::Nothing:
+      break;
+    case LaunchDecision::Kind::StartGame: {
+      std::string program;
+      if (!platform_.starter->Start(decision.command, environment.currentFolder, program)) {
+        ShowMessage(StartFailedMessage(model_, program));
+      }
+      break;
+    }
+    case LaunchDecision::Kind::ShowMessage:
+      ShowMessage(decision.message);
+      break;
+    case LaunchDecision::Kind::ReloadMonitoring:
+      if (monitoring_ != nullptr) monitoring_->Reload();
+      break;
+    case LaunchDecision::Kind::OpenForum:
+      platform_.urls->Open(std::string(kForumUrl));
+      break;
+  }
+  if (decision.closeWindow) close();
+}
+
+void TMainForm::RzToolButton2Click() {
+  platform_.clipboard->SetText(ClipboardSummary(model_));
+}
+
+void TMainForm::RzEdit1Change(const QString& text) {
+  model_.JoinAddressChanged(TextBytes(text));
+  Refresh();
+}
+
+void TMainForm::RzEdit2Change(const QString& text) {
+  model_.SetJoinPort(TextBytes(text));
+  Refresh();
+}
+
+void TMainForm::RzEdit3Change(const QString& text) {
+  model_.SetJoinPassword(TextBytes(text));
+  Refresh();
+}
+
+void TMainForm::PopUp(const QString& menuId) {
+  if (StyledMenu* menu = menus_->Menu(menuId.toStdString())) menu->popup(QCursor::pos());
+}
+
+// Every menu entry comes here by its id; the model runs the entry's rules.
+// Only the password entry needs the window first, for its dialog.
+void TMainForm::MenuEntryClick(const QString& entryId) {
+  const std::string id = entryId.toStdString();
+  if (model_.Entry(id).onClick == OnClick::SetPassword) {
+    const PasswordDialogTexts dialog = model_.PasswordDialog();
+    model_.FinishPasswordDialog(
+        platform_.input->Ask(dialog.title, dialog.prompt, kPasswordMaxLength));
+  } else {
+    model_.ChooseEntry(id);
+  }
+  Refresh();
+}
+
+}  // namespace wv

@@ -1,0 +1,77 @@
+#pragma once
+
+#include <QWidget>
+#include <array>
+#include <filesystem>
+#include <string>
+
+#include "app/platform.h"
+#include "core/launcher_model.h"
+
+namespace wv {
+
+class BottomBar;
+class CaptionBar;
+class JoinPage;
+class MenuSet;
+class MonitoringPage;
+class PageControl;
+class SettingsPage;
+
+// Where start-up reads the settings file and where it checks, removes and
+// writes it.
+struct FormFolders {
+  std::filesystem::path exeDir;
+  std::filesystem::path workDir;
+};
+// The executable's folder and the current folder.
+FormFolders DefaultFormFolders();
+
+// The launcher's one window. It holds the model and shows it: each event
+// makes one call into the model and then re-reads all of it.
+class TMainForm : public QWidget {
+  Q_OBJECT
+
+ public:
+  explicit TMainForm(const Platform& platform, const FormFolders& folders = DefaultFormFolders(),
+                     QWidget* parent = nullptr);
+  ~TMainForm() override;
+
+  const LauncherModel& Model() const { return model_; }
+  bool QuitRequested() const { return quitRequested_; }
+  // nullptr while the monitoring tab is not offered.
+  MonitoringPage* Monitoring() const { return monitoring_; }
+
+ private:
+  void BuildWindow();
+  void FormCreate(const FormFolders& folders);
+  void Refresh();
+  void ApplyText(const std::string& control, const std::string& text);
+  QWidget* Page(Tab tab) const { return pages_[static_cast<std::size_t>(tab)]; }
+  Tab ActivePage() const;
+  void ShowMessage(const std::string& text);
+
+  void RzPageControl1Change();
+  void RzGoButtonClick();
+  void RzToolButton2Click();
+  void RzEdit1Change(const QString& text);
+  void RzEdit2Change(const QString& text);
+  void RzEdit3Change(const QString& text);
+  void PopUp(const QString& menuId);
+  void MenuEntryClick(const QString& entryId);
+
+  LauncherModel model_;
+  Platform platform_;
+  bool quitRequested_ = false;
+
+  CaptionBar* caption_ = nullptr;
+  PageControl* pageControl_ = nullptr;
+  std::array<QWidget*, 5> pages_{};
+  JoinPage* join_ = nullptr;
+  SettingsPage* settings_ = nullptr;
+  BottomBar* bottom_ = nullptr;
+  MenuSet* menus_ = nullptr;
+  MonitoringPage* monitoring_ = nullptr;
+};
+
+}  // namespace wv

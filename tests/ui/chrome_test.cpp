@@ -1,0 +1,164 @@
+#include <QApplication>
+#include <QEnterEvent>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QPalette>
+#include <QSignalSpy>
+#include <QTest>
+
+#include "tests/ui/window_fixture.h"
+#include "ui/caption_bar.h"
+#include "ui/glyph_label.h"
+#include "ui/look.h"
+
+namespace wv::test {
+
+namespace {
+
+void Send(QWidget* widget, QEvent::Type type, QPoint local, Qt::MouseButton button,
+          Qt::MouseButtons buttons) {
+  QMouseEvent event(type, QPointF(local), QPointF(widget->mapToGlobal(local)), button, buttons,
+                    Qt::NoModifier);
+  QApplication::sendEvent(widget, &event);
+}
+
+}  // namespace
+
+class ChromeTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void init();
+  void cleanup();
+  void captionDrag_data();
+  void captionDrag();
+  void glyphHover();
+  void closeGlyphCloses();
+  void captionColourFollowsActivation();
+  void menuButtons_data();
+  void menuButtons();
+
+ private:
+  std::unique_ptr<GameFolder> folder_;
+  FakePlatform platform_;
+  std::unique_ptr<TMainForm> form_;
+};
+
+void ChromeTest::init() {
+  folder_ = std::make_unique<GameFolder>();
+  folder_->Write("qr7.exe", "");
+  form_ = OpenForm(*folder_, platform_);
+  form_->show();
+  QVERIFY(QTest::qWaitForWindowExposed(form_.get()));
+}
+
+void ChromeTest::cleanup() {
+  form_.reset();
+  folder_.reset();
+}
+
+void ChromeTest::captionDrag_data() {
+  QTest::addColumn<QString>("pressed");
+  QTest::addColumn<int>("button");
+  QTest::addColumn<bool>("moves");
+  QTest::newRow("left on the bar") << "RzPanel2" << int(Qt::LeftButton) << true;
+  QTest::newRow("right on the bar") << "RzPanel2" << int(Qt::RightButton) << true;
+  QTest::newRow("middle on the bar") << "RzPanel2" << int(Qt::MiddleButton) << true;
+  QTest::newRow("on the emblem") << "RzAnimator1" << int(Qt::LeftButton) << false;
+  QTest::newRow("on the close glyph") << "RzLabel1" << int(Qt::RightButton) << false;
+  QTest::newRow("on the minimise glyph") << "RzLabel2" << int(Qt::LeftButton) << false;
+}
+
+// The offscreen platform has no system move, so the bar's own drag runs.
+void ChromeTest::captionDrag() {
+  QFETCH(QString, pressed);
+  QFETCH(int, button);
+  QFETCH(bool, moves);
+  auto* target = form_->findChild<QWidget*>(pressed);
+  const QPoint before = form_->pos();
+  const QPoint centre = target->rect().center();
+  Send(target, QEvent::MouseButtonPress, centre, Qt::MouseButton(button), Qt::MouseButton(button));
+  auto* bar = form_->findChild<CaptionBar*>("RzPanel2");
+  const QPoint onBar = target->mapTo(bar, centre);
+  Send(bar, QEvent::MouseMove, onBar + QPoint(30, 20), Qt::NoButton, Qt::MouseButton(button));
+  Send(bar, QEvent::MouseButtonRelease, onBar + QPoint(30, 20), Qt::MouseButton(button),
+       Qt::NoButton);
+  QCOMPARE(form_->pos(), moves ? before + QPoint(30, 20) : before);
+  QVERIFY(form_->isVisible());
+}
+
+void ChromeTest::glyphHover() {
+  auto* close = form_->findChild<GlyphLabel*>("RzLabel1");
+  auto* minimise = form_->findChild<GlyphLabel*>("RzLabel2");
+  QEnterEvent enter(QPointF(5, 5), QPointF(5, 5), QPointF(5, 5));
+  QApplication::sendEvent(close, &enter);
+  QCOMPARE(close->Colour(), look::kWhite);
+  QCOMPARE(minimise->Colour(), look::kSilver);
+  QEvent leave(QEvent::Leave);
+  QApplication::sendEvent(close, &leave);
+  QCOMPARE(close->Colour(), look::kSilver);
+}
+
+void ChromeTest::closeGlyphCloses() {
+  auto* close = form_->findChild<GlyphLabel*>("RzLabel1");
+  QTest::mouseClick(close, Qt::LeftButton, {}, QPoint(9, 9));
+  QVERIFY(!form_->isVisible());
+  QVERIFY(platform_.messages.boxes.empty());
+}
+
+void ChromeTest::captionColourFollowsActivation() {
+  // A bar that has never been active keeps the system colour.
+  auto* bar = new CaptionBar(nullptr);
+  std::unique_ptr<CaptionBar> owner(bar);
+  QCOMPARE(bar->TextColour(), QGuiApplication::palette().color(QPalette::WindowText));
+  emit qGuiApp->applicationStateChanged(Qt::ApplicationInactive);
+  QCOMPARE(bar->TextColour(), QGuiApplication::palette().color(QPalette::WindowText));
+  emit qGuiApp->applicationStateChanged(Qt::ApplicationActive);
+  QCOMPARE(bar->TextColour(), look::kWhite);
+  emit qGuiApp->applicationStateChanged(Qt::ApplicationInactive);
+  QCOMPARE(bar->TextColour(), look::kBlack);
+}
+
+void ChromeTest::menuButtons_data() {
+  QTest::addColumn<QString>("menu");
+  QTest::addColumn<QString>("entry");
+  QTest::addColumn<int>("button");
+  QTest::addColumn<QString>("label");
+  QTest::addColumn<QString>("shown");
+  QTest::newRow("mode, left") << "Menu_GameMode"
+                              << "N2" << int(Qt::LeftButton) << "Label1"
+                              << "Versus";
+  QTest::newRow("mode, right") << "Menu_GameMode"
+                               << "N2" << int(Qt::RightButton) << "Label1"
+                               << "CO-OP";
+  QTest::newRow("campaign, right") << "Menu_Company"
+                                   << "N4" << int(Qt::RightButton) << "Label2"
+                                   << "Last ward";
+  QTest::newRow("difficulty, right") << "Menu_Difficulty"
+                                     << "N34" << int(Qt::RightButton) << "Label3"
+                                     << "Hard";
+  QTest::newRow("port, right") << "Menu_Port"
+                               << "N270201" << int(Qt::RightButton) << "Label6"
+                               << "27020";
+}
+
+void ChromeTest::menuButtons() {
+  QFETCH(QString, menu);
+  QFETCH(QString, entry);
+  QFETCH(int, button);
+  QFETCH(QString, label);
+  QFETCH(QString, shown);
+  auto* popup = form_->findChild<QMenu*>(menu);
+  QVERIFY(popup != nullptr);
+  popup->popup(QPoint(40, 40));
+  QVERIFY(QTest::qWaitForWindowExposed(popup));
+  QAction* action = FindAction(*form_, qPrintable(entry));
+  QTest::mouseClick(popup, Qt::MouseButton(button), {}, popup->actionGeometry(action).center());
+  QCOMPARE(TextOf(*form_, qPrintable(label)), shown);
+  popup->close();
+}
+
+}  // namespace wv::test
+
+QTEST_MAIN(wv::test::ChromeTest)
+#include "chrome_test.moc"

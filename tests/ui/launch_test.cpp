@@ -1,0 +1,172 @@
+#include <QLineEdit>
+#include <QTest>
+
+#include "tests/ui/window_fixture.h"
+#include "ui/about_page.h"
+
+namespace wv::test {
+
+class LaunchTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void init();
+  void createServer_data();
+  void createServer();
+  void joinGame();
+  void failedStart();
+  void refusals_data();
+  void refusals();
+  void exitAfterRun();
+  void forum();
+  void clipboard();
+
+ private:
+  std::unique_ptr<TMainForm> Open(const std::string& settings = {});
+
+  std::unique_ptr<GameFolder> folder_;
+  std::unique_ptr<FakePlatform> platform_;
+};
+
+void LaunchTest::init() {
+  platform_ = std::make_unique<FakePlatform>();
+  folder_.reset();
+  folder_ = std::make_unique<GameFolder>();
+  folder_->Write("qr7.exe", "");
+}
+
+std::unique_ptr<TMainForm> LaunchTest::Open(const std::string& settings) {
+  if (!settings.empty()) folder_->WriteSettings(settings);
+  auto form = OpenForm(*folder_, *platform_);
+  form->show();
+  if (!QTest::qWaitForWindowExposed(form.get())) qFatal("window not exposed");
+  return form;
+}
+
+void LaunchTest::createServer_data() {
+  QTest::addColumn<QString>("settings");
+  QTest::addColumn<QStringList>("picks");
+  QTest::addColumn<QString>("arguments");
+  QTest::newRow("defaults")
+      << QString() << QStringList{}
+      << "-game wreckvale -console -novid +z_difficulty normal +maxplayers 14 +port 27015 "
+         "+map wrv_hospital01_apartment +team_desired \"Survivor Arno\"";
+  QTest::newRow("options off, impossible, port 27017")
+      << "Console=No\r\nSkip Intro=No\r\nCustomGame=No\r\n"
+      << QStringList{"N35", "N270171"}
+      << "+z_difficulty impossible  +maxplayers 14 +port 27017 "
+         "+map wrv_hospital01_apartment +team_desired \"Survivor Arno\"";
+  QTest::newRow("run parameters at the very end")
+      << "USERunParametres=Yes\r\nRunParametres=-dev\r\n"
+      << QStringList{"N38"}
+      << "-game wreckvale -console -novid +z_difficulty normal +maxplayers 14 +port 27015 "
+         "+map wrv_hospital01_apartment +team_desired \"Survivor Matthis\" -dev";
+}
+
+void LaunchTest::createServer() {
+  QFETCH(QString, settings);
+  QFETCH(QStringList, picks);
+  QFETCH(QString, arguments);
+  auto form = Open(settings.toStdString());
+  for (const QString& pick : picks) FindAction(*form, qPrintable(pick))->trigger();
+
+  ClickAt(*form, kGoButtonCentre);
+
+  const std::string folder = GameFolder::Folder();
+  QCOMPARE(platform_->starter.calls.size(), std::size_t{1});
+  QCOMPARE(platform_->starter.calls[0].command,
+           "\"" + folder + "/qr7.exe\" " + arguments.toStdString());
+  QCOMPARE(platform_->starter.calls[0].workDir, folder);
+  QVERIFY(platform_->messages.boxes.empty());
+  QVERIFY(form->isVisible());
+}
+
+void LaunchTest::joinGame() {
+  auto form = Open();
+  ClickTab(*form, "Join game");
+  form->findChild<QLineEdit*>("RzEdit1")->setText("10.0.0.5:27016");
+  form->findChild<QLineEdit*>("RzEdit3")->setText("secret");
+
+  ClickAt(*form, kGoButtonCentre);
+
+  QCOMPARE(platform_->starter.calls.size(), std::size_t{1});
+  QCOMPARE(platform_->starter.calls[0].command,
+           "\"" + GameFolder::Folder() +
+               "/qr7.exe\" -game wreckvale -console -novid +password secret "
+               "+connect 10.0.0.5:27016 +team_desired \"Survivor Arno\"");
+}
+
+void LaunchTest::failedStart() {
+  platform_->starter.succeed = false;
+  auto form = Open();
+  ClickAt(*form, kGoButtonCentre);
+
+  QCOMPARE(platform_->messages.boxes.size(), std::size_t{1});
+  QCOMPARE(platform_->messages.boxes[0].title, std::string("Wreckvale Launcher"));
+  QCOMPARE(platform_->messages.boxes[0].text,
+           "Can not start the game (" + GameFolder::Folder() + "/qr7.exe)");
+}
+
+void LaunchTest::refusals_data() {
+  QTest::addColumn<QString>("settings");
+  QTest::addColumn<bool>("removeEngine");
+  QTest::addColumn<QString>("message");
+  QTest::newRow("engine gone since start-up")
+      << QString() << true
+      << "You must run this launcher from folder with qr7.exe or wreckvale.exe";
+  QTest::newRow("no map in custom maps mode") << "" << false << "Choose map!";
+}
+
+void LaunchTest::refusals() {
+  QFETCH(QString, settings);
+  QFETCH(bool, removeEngine);
+  QFETCH(QString, message);
+  auto form = Open(settings.toStdString());
+  if (removeEngine) {
+    std::filesystem::remove(*folder_ / "qr7.exe");
+  } else {
+    FindAction(*form, "N46")->trigger();
+  }
+
+  ClickAt(*form, kGoButtonCentre);
+
+  QVERIFY(platform_->starter.calls.empty());
+  QCOMPARE(platform_->messages.boxes.size(), std::size_t{1});
+  QCOMPARE(QString::fromStdString(platform_->messages.boxes[0].text), message);
+}
+
+void LaunchTest::exitAfterRun() {
+  auto form = Open("ExitAfterRun=Yes\r\n");
+  FindAction(*form, "N46")->trigger();
+  ClickAt(*form, kGoButtonCentre);
+  // Closed after the refusal as well as after a start.
+  QCOMPARE(platform_->messages.boxes.size(), std::size_t{1});
+  QVERIFY(!form->isVisible());
+}
+
+void LaunchTest::forum() {
+  auto form = Open("ExitAfterRun=Yes\r\n");
+  ClickTab(*form, "?");
+  ClickAt(*form, kGoButtonCentre);
+  QCOMPARE(platform_->urls.opened, std::vector<std::string>{std::string(kForumUrl)});
+  QVERIFY(platform_->starter.calls.empty());
+  QVERIFY(platform_->messages.boxes.empty());
+  QVERIFY(form->isVisible());
+}
+
+void LaunchTest::clipboard() {
+  auto form = Open();
+  ClickAt(*form, QPoint(2 + 143 + 2 + 11, 206 + 8 + 2 + 10));
+  FindAction(*form, "N46")->trigger();
+  ClickAt(*form, QPoint(2 + 143 + 2 + 11, 206 + 8 + 2 + 10));
+  QCOMPARE(platform_->clipboard.texts,
+           (std::vector<std::string>{
+               "Game mode: CO-OP, Campaign: Last ward, Difficulty: Normal, Chapter: Apartmens, "
+               "Slots: 14",
+               "Game mode: Custom maps, Difficulty: Normal, Chapter: -, Slots: 14"}));
+}
+
+}  // namespace wv::test
+
+QTEST_MAIN(wv::test::LaunchTest)
+#include "launch_test.moc"

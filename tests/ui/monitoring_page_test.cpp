@@ -1,0 +1,267 @@
+#include "ui/monitoring_page.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QHash>
+#include <QImage>
+#include <QLabel>
+#include <QRegularExpression>
+#include <QScopeGuard>
+#include <QSignalSpy>
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <QTemporaryDir>
+#include <QTest>
+#include <functional>
+
+namespace {
+
+// The first page waits for the engine to start; later ones only for loopback.
+constexpr int kEngineTimeoutMs = 60000;
+constexpr int kPageTimeoutMs = 15000;
+constexpr char kModulePathVariable[] = "WV_WEBVIEW_MODULE_PATH";
+
+// Only the attribute's value matters here; Qt warns that it comes too late.
+void SetSharedContexts(bool on) {
+  QTest::ignoreMessage(QtWarningMsg, QRegularExpression("must be set before"));
+  QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts, on);
+}
+
+bool WebEngineMapped() {
+  QFile maps(QStringLiteral("/proc/self/maps"));
+  if (!maps.open(QIODevice::ReadOnly)) return false;
+  return maps.readAll().contains("libQt6WebEngine");
+}
+
+// The pages the browser is pointed at. "/hop" follows its own link shortly
+// after it has loaded, as a user clicking on it would; the pause keeps its own
+// load's end ahead of the next request.
+struct Route {
+  const char* path;
+  const char* body;
+};
+constexpr Route kRoutes[] = {
+    {"/status", "<html><body>status</body></html>"},
+    {"/hop",
+     "<html><body onload=\"setTimeout(function(){document.getElementById('on').click()},50)\">"
+     "<a id=\"on\" href=\"/target\">on</a></body></html>"},
+    {"/target", "<html><body>target</body></html>"},
+};
+
+// A tiny HTTP server on loopback that counts the requests for each path.
+class PageServer : public QObject {
+ public:
+  PageServer() {
+    connect(&server_, &QTcpServer::newConnection, this, [this] {
+      while (QTcpSocket* socket = server_.nextPendingConnection()) {
+        connect(socket, &QTcpSocket::readyRead, socket, [this, socket] { Serve(socket); });
+        connect(socket, &QTcpSocket::disconnected, socket, &QObject::deleteLater);
+      }
+    });
+  }
+  bool Listen() { return server_.listen(QHostAddress::LocalHost); }
+  QString Url(const char* path) const {
+    return QStringLiteral("http://127.0.0.1:%1%2").arg(server_.serverPort()).arg(path);
+  }
+  int Hits(const QString& path) const { return hits_.value(path); }
+  void ResetHits() { hits_.clear(); }
+  // Runs at each request for a known page, before the answer goes out.
+  std::function<void()> onPageRequest;
+
+ private:
+  void Serve(QTcpSocket* socket) {
+    QByteArray& request = pending_[socket];
+    request += socket->readAll();
+    if (!request.contains("\r\n\r\n")) return;
+    const QString path = QString::fromLatin1(request.split(' ').value(1));
+    pending_.remove(socket);
+    ++hits_[path];
+
+    QByteArray status = "404 Not Found", body;
+    for (const Route& route : kRoutes) {
+      if (path != QLatin1String(route.path)) continue;
+      status = "200 OK";
+      body = route.body;
+      if (onPageRequest) onPageRequest();
+    }
+    socket->write("HTTP/1.1 " + status +
+                  "\r\nContent-Type: text/html\r\nCache-Control: no-store\r\n"
+                  "Connection: close\r\nContent-Length: " +
+                  QByteArray::number(body.size()) + "\r\n\r\n" + body);
+    socket->disconnectFromHost();
+  }
+
+  QTcpServer server_;
+  QHash<QString, int> hits_;
+  QHash<QTcpSocket*, QByteArray> pending_;
+};
+
+void ShowAsTab(QWidget& page) {
+  page.resize(334, 155);
+  page.show();
+}
+
+}  // namespace
+
+class MonitoringPageTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void initTestCase() { QVERIFY(server_.Listen()); }
+  void init() {
+    qunsetenv(kModulePathVariable);
+    server_.ResetHits();
+  }
+
+  // Runs before anything loads the engine, so it also checks that a failed
+  // load leaves the engine out of the process.
+  void showsOneLineWithoutModule_data() {
+    QTest::addColumn<QString>("moduleContent");  // null: no file at all
+    QTest::addColumn<bool>("pointAtFile");
+    QTest::addColumn<bool>("prepared");  // shared OpenGL contexts set up front
+    QTest::newRow("empty folder") << QString() << false << true;
+    QTest::newRow("missing file") << QString() << true << true;
+    QTest::newRow("not a library") << QStringLiteral("junk") << false << true;
+    QTest::newRow("not prepared") << QString() << false << false;
+  }
+  void showsOneLineWithoutModule() {
+    QFETCH(QString, moduleContent);
+    QFETCH(bool, pointAtFile);
+    QFETCH(bool, prepared);
+    QTemporaryDir folder;
+    const QString file = folder.filePath(QStringLiteral(WV_WEBVIEW_MODULE_FILE));
+    if (!moduleContent.isNull()) {
+      QFile junk(file);
+      QVERIFY(junk.open(QIODevice::WriteOnly));
+      junk.write(moduleContent.toUtf8());
+    }
+    if (prepared) {
+      qputenv(kModulePathVariable, (pointAtFile ? file : folder.path()).toUtf8());
+    } else {
+      SetSharedContexts(false);  // the real module stays within reach
+    }
+    const auto restore = qScopeGuard([prepared] {
+      if (!prepared) SetSharedContexts(true);
+    });
+
+    wv::MonitoringPage page;
+    ShowAsTab(page);
+    QSignalSpy finished(&page, &wv::MonitoringPage::loadFinished);
+    page.Navigate(server_.Url("/status"));
+    page.Navigate(server_.Url("/status"));
+    page.Reload();
+
+    const auto lines = page.findChildren<QLabel*>(QStringLiteral("MonitoringUnavailable"));
+    QCOMPARE(lines.size(), 1);
+    QVERIFY(lines[0]->isVisible());
+    QVERIFY2(lines[0]->text().startsWith(QStringLiteral("Monitoring page unavailable: ")),
+             qPrintable(lines[0]->text()));
+    QVERIFY(!page.BrowserLoaded());
+    QCOMPARE(page.BrowserWidget(), nullptr);
+    QTest::qWait(100);
+    QCOMPARE(finished.count(), 0);
+    QCOMPARE(server_.Hits(QStringLiteral("/status")), 0);
+    QVERIFY(!WebEngineMapped());
+  }
+
+  void loadsEngineOnFirstNavigate() {
+    const bool haveMaps = QFile::exists(QStringLiteral("/proc/self/maps"));
+    wv::MonitoringPage page;
+    ShowAsTab(page);
+    QSignalSpy finished(&page, &wv::MonitoringPage::loadFinished);
+    if (haveMaps) QVERIFY2(!WebEngineMapped(), "the web engine is mapped before any Navigate");
+    QVERIFY(!page.BrowserLoaded());
+
+    page.Navigate(server_.Url("/status"));
+    QVERIFY(page.BrowserLoaded());
+    QVERIFY(page.BrowserWidget() && page.BrowserWidget()->parentWidget() == &page);
+    QVERIFY(page.findChild<QLabel*>(QStringLiteral("MonitoringUnavailable")) == nullptr);
+    if (haveMaps) QVERIFY2(WebEngineMapped(), "Navigate did not load the web engine");
+
+    QVERIFY(finished.wait(kEngineTimeoutMs));
+    QCOMPARE(finished.first().at(0).toBool(), true);
+    QCOMPARE(server_.Hits(QStringLiteral("/status")), 1);
+  }
+
+  // Each step acts, then waits for the request counts to match and for the
+  // load that answers the last request to finish.
+  void navigatesAndReloadsWhatIsShown() {
+    enum Action { kNavigate, kReload };
+    struct Step {
+      const char* name;
+      Action action;
+      const char* path;  // for kNavigate
+      QHash<QString, int> hits;
+    };
+    const Step steps[] = {
+        {"follow a link", kNavigate, "/hop", {{"/hop", 1}, {"/target", 1}}},
+        {"reload the page reached", kReload, nullptr, {{"/hop", 1}, {"/target", 2}}},
+        {"back to the configured page", kNavigate, "/status", {{"/status", 1}, {"/target", 2}}},
+        {"same address again", kNavigate, "/status", {{"/status", 2}}},
+        {"reload it", kReload, nullptr, {{"/status", 3}, {"/hop", 1}}},
+    };
+
+    wv::MonitoringPage page;
+    ShowAsTab(page);
+    QSignalSpy finished(&page, &wv::MonitoringPage::loadFinished);
+    qsizetype finishedAtLastRequest = 0;
+    server_.onPageRequest = [&] { finishedAtLastRequest = finished.count(); };
+
+    for (const Step& step : steps) {
+      if (step.action == kNavigate) {
+        page.Navigate(server_.Url(step.path));
+      } else {
+        page.Reload();
+      }
+      const auto reached = [&] {
+        for (auto it = step.hits.begin(); it != step.hits.end(); ++it) {
+          if (server_.Hits(it.key()) < it.value()) return false;
+        }
+        return finished.count() > finishedAtLastRequest && finished.last().at(0).toBool();
+      };
+      QTRY_VERIFY2_WITH_TIMEOUT(reached(), step.name, kPageTimeoutMs);
+      for (auto it = step.hits.begin(); it != step.hits.end(); ++it) {
+        QVERIFY2(server_.Hits(it.key()) == it.value(),
+                 qPrintable(QStringLiteral("%1: %2 requested %3 times")
+                                .arg(step.name, it.key())
+                                .arg(server_.Hits(it.key()))));
+      }
+    }
+    server_.onPageRequest = nullptr;
+  }
+
+  // The artwork lives in a static library; this catches it being dropped by
+  // the linker as well as a wrong size or ground colour.
+  void artworkIsBuiltIn_data() {
+    QTest::addColumn<QString>("alias");
+    QTest::addColumn<QSize>("size");
+    QTest::addColumn<QPoint>("groundAt");
+    QTest::addColumn<QColor>("ground");
+    const QColor grey(128, 128, 128), silver(192, 192, 192);
+    QTest::newRow("emblem") << "emblem.png" << QSize(16, 16) << QPoint(0, 0) << grey;
+    QTest::newRow("icon") << "icon.png" << QSize(32, 32) << QPoint(2, 2) << grey;
+    QTest::newRow("about") << "about.png" << QSize(332, 153) << QPoint(300, 140) << silver;
+  }
+  void artworkIsBuiltIn() {
+    QFETCH(QString, alias);
+    QFETCH(QSize, size);
+    QFETCH(QPoint, groundAt);
+    QFETCH(QColor, ground);
+    const QImage image(QStringLiteral(":/artwork/") + alias);
+    QVERIFY(!image.isNull());
+    QCOMPARE(image.size(), size);
+    QCOMPARE(image.pixelColor(groundAt), ground);
+  }
+
+ private:
+  PageServer server_;
+};
+
+int main(int argc, char** argv) {
+  wv::PrepareMonitoringBeforeApplication(true);
+  QApplication app(argc, argv);
+  MonitoringPageTest test;
+  return QTest::qExec(&test, argc, argv);
+}
+
+#include "monitoring_page_test.moc"

@@ -1,0 +1,15 @@
+# Monitoring page: lazy web engine, its fallback line, and the artwork.
+find_package(Qt6 6.4 REQUIRED COMPONENTS Network)
+
+add_executable(monitoring_page_test ${CMAKE_CURRENT_LIST_DIR}/monitoring_page_test.cpp)
+target_link_libraries(monitoring_page_test PRIVATE wreckvale_ui Qt6::Network Qt6::Test)
+target_compile_definitions(monitoring_page_test PRIVATE
+  WV_WEBVIEW_MODULE_FILE="$<TARGET_FILE_NAME:wreckvale_webview>")
+wv_warnings(monitoring_page_test)
+
+# The engine loads pages on the offscreen platform (it falls back to software
+# drawing), so no X server is needed. Tests run as root: no sandbox.
+add_test(NAME monitoring_page_test COMMAND monitoring_page_test)
+set_tests_properties(monitoring_page_test PROPERTIES
+  ENVIRONMENT "QT_QPA_PLATFORM=offscreen;QTWEBENGINE_DISABLE_SANDBOX=1"
+  TIMEOUT 150)

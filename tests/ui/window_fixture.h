@@ -1,0 +1,154 @@
+#pragma once
+
+#include <QAction>
+#include <QDir>
+#include <QLabel>
+#include <QTabBar>
+#include <QTest>
+#include <deque>
+#include <filesystem>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "app/main_form.h"
+#include "app/platform.h"
+#include "core/command_text.h"
+#include "tests/support/temp_folder.h"
+
+namespace wv::test {
+
+struct RecordingStarter : ProcessStarter {
+  struct Call {
+    std::string command;
+    std::string workDir;
+  };
+  std::vector<Call> calls;
+  bool succeed = true;
+
+  bool Start(const std::string& commandText, const std::string& workDir,
+             std::string& program) override {
+    calls.push_back({commandText, workDir});
+    if (!succeed) program = SplitCommandText(commandText).front();
+    return succeed;
+  }
+};
+
+struct RecordingMessages : MessageSink {
+  struct Box {
+    std::string title;
+    std::string text;
+  };
+  std::vector<Box> boxes;
+  void Show(const std::string& title, const std::string& text) override {
+    boxes.push_back({title, text});
+  }
+};
+
+struct ScriptedInput : TextInput {
+  std::deque<std::optional<std::string>> answers;
+  std::vector<std::string> titles;
+  std::optional<std::string> Ask(const std::string& title, const std::string&, int) override {
+    titles.push_back(title);
+    auto answer = answers.front();
+    answers.pop_front();
+    return answer;
+  }
+};
+
+struct RecordingClipboard : ClipboardSink {
+  std::vector<std::string> texts;
+  void SetText(const std::string& text) override { texts.push_back(text); }
+};
+
+struct RecordingUrls : UrlOpener {
+  std::vector<std::string> opened;
+  void Open(const std::string& url) override { opened.push_back(url); }
+};
+
+struct RecordingQuit : QuitRequester {
+  int requests = 0;
+  void RequestQuit() override { ++requests; }
+};
+
+struct FakePlatform {
+  RecordingStarter starter;
+  RecordingMessages messages;
+  ScriptedInput input;
+  RecordingClipboard clipboard;
+  RecordingUrls urls;
+  RecordingQuit quit;
+  Platform Get() { return {&starter, &messages, &input, &clipboard, &urls, &quit}; }
+};
+
+// A fresh game folder that is the working folder while the test runs.
+class GameFolder : public TempFolder {
+ public:
+  GameFolder() : previous_(std::filesystem::current_path()) {
+    std::filesystem::current_path(Path());
+  }
+  ~GameFolder() { std::filesystem::current_path(previous_); }
+
+  // A settings file of this launcher version with `body` after [Application]'s version.
+  void WriteSettings(const std::string& body) const {
+    Write("wreckvale_launcher.ini", "[Application]\r\nVersion=1.9.0.3\r\n" + body);
+  }
+  // D as the launcher reports it.
+  static std::string Folder() { return QDir::currentPath().toStdString(); }
+
+ private:
+  std::filesystem::path previous_;
+};
+
+inline std::unique_ptr<TMainForm> OpenForm(const GameFolder& folder, FakePlatform& platform) {
+  return std::make_unique<TMainForm>(platform.Get(), FormFolders{folder.Path(), folder.Path()});
+}
+
+inline QAction* FindAction(const TMainForm& form, const char* id) {
+  auto* action = form.findChild<QAction*>(QString::fromLatin1(id));
+  if (action == nullptr) qFatal("no menu entry %s", id);
+  return action;
+}
+
+inline QString TextOf(const TMainForm& form, const char* name) {
+  auto* widget = form.findChild<QWidget*>(QString::fromLatin1(name));
+  if (widget == nullptr) qFatal("no control %s", name);
+  return widget->property("text").toString();
+}
+
+inline QTabBar* Tabs(const TMainForm& form) {
+  return form.findChild<QTabBar*>(QStringLiteral("RzPageControl1Tabs"));
+}
+
+inline QStringList VisibleTabs(const TMainForm& form) {
+  QStringList captions;
+  QTabBar* tabs = Tabs(form);
+  for (int i = 0; i < tabs->count(); ++i) {
+    if (tabs->isTabVisible(i)) captions << tabs->tabText(i);
+  }
+  return captions;
+}
+
+inline void ClickTab(const TMainForm& form, const QString& caption) {
+  QTabBar* tabs = Tabs(form);
+  for (int i = 0; i < tabs->count(); ++i) {
+    if (tabs->isTabVisible(i) && tabs->tabText(i) == caption) {
+      QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(i).center());
+      return;
+    }
+  }
+  qFatal("no tab %s", qPrintable(caption));
+}
+
+// Presses whatever the window shows at that point, as a user would.
+inline void ClickAt(TMainForm& form, QPoint point, Qt::MouseButton button = Qt::LeftButton) {
+  QWidget* target = form.childAt(point);
+  if (target == nullptr) qFatal("nothing at %d,%d", point.x(), point.y());
+  QTest::mouseClick(target, button, {}, target->mapFrom(&form, point));
+}
+
+// The action button's centre in window coordinates.
+inline constexpr QPoint kGoButtonCentre{2 + 183 + 2 + 70, 206 + 8 + 2 + 10};
+
+}  // namespace wv::test

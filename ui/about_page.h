@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QWidget>
+#include <string_view>
+
+namespace wv {
+
+// Where the about page's link leads.
+inline constexpr std::string_view kForumUrl = "https://forum.example.org/wreckvale";
+
+// The about tab: the picture, "Launcher", the version text and the hidden
+// forum link.
+class AboutPage : public QWidget {
+  Q_OBJECT
+
+ public:
+  explicit AboutPage(QWidget* parent);
+};
+
+}  // namespace wv

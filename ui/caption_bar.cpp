@@ -1,0 +1,81 @@
+#include "ui/caption_bar.h"
+
+#include <QGuiApplication>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPalette>
+#include <QWindow>
+
+#include "ui/animator.h"
+#include "ui/glyph_label.h"
+#include "ui/look.h"
+
+namespace wv {
+
+CaptionBar::CaptionBar(QWidget* parent)
+    : Panel(QStringLiteral("RzPanel2"), look::kGrey, Border::BottomLine, parent),
+      text_(QStringLiteral("Wreckvale Launcher")),
+      textColour_(QGuiApplication::palette().color(QPalette::WindowText)) {
+  setGeometry(2, 2, 336, 25);
+
+  auto* emblem = new Animator(QStringLiteral("RzAnimator1"),
+                              {QPixmap(QStringLiteral(":/artwork/emblem.png"))}, this);
+  emblem->setGeometry(4, 4, 16, 16);
+
+  auto* minimise = new GlyphLabel(QStringLiteral("RzLabel2"), GlyphLabel::Glyph::LowBar, this);
+  minimise->setGeometry(302, 2, 18, 18);
+  auto* close = new GlyphLabel(QStringLiteral("RzLabel1"), GlyphLabel::Glyph::Cross, this);
+  close->setGeometry(316, 2, 18, 18);
+
+  connect(close, &GlyphLabel::clicked, this, [this] { window()->close(); });
+  connect(minimise, &GlyphLabel::clicked, this, [this] { window()->showMinimized(); });
+  connect(qGuiApp, &QGuiApplication::applicationStateChanged, this,
+          &CaptionBar::OnApplicationState);
+}
+
+void CaptionBar::SetText(const QString& text) {
+  text_ = text;
+  update();
+}
+
+// Only switching between applications counts; before the first activation
+// the text keeps the system colour.
+void CaptionBar::OnApplicationState(Qt::ApplicationState state) {
+  if (state == Qt::ApplicationActive) {
+    activatedOnce_ = true;
+    textColour_ = look::kWhite;
+  } else if (activatedOnce_) {
+    textColour_ = look::kBlack;
+  }
+  update();
+}
+
+void CaptionBar::paintEvent(QPaintEvent* event) {
+  Panel::paintEvent(event);
+  QPainter painter(this);
+  painter.setFont(look::UiFont(true));
+  painter.setPen(textColour_);
+  painter.drawText(QRect(22, 0, width() - 22, height() - 1), Qt::AlignLeft | Qt::AlignVCenter,
+                   text_);
+}
+
+// Any button moves the window. The window system's own move is preferred;
+// where it has none, the bar follows the mouse itself.
+void CaptionBar::mousePressEvent(QMouseEvent* event) {
+  event->accept();
+  QWindow* handle = window()->windowHandle();
+  if (handle != nullptr && handle->startSystemMove()) return;
+  dragging_ = true;
+  dragOffset_ = event->globalPosition().toPoint() - window()->pos();
+}
+
+void CaptionBar::mouseMoveEvent(QMouseEvent* event) {
+  if (!dragging_) return;
+  window()->move(event->globalPosition().toPoint() - dragOffset_);
+}
+
+void CaptionBar::mouseReleaseEvent(QMouseEvent*) {
+  dragging_ = false;
+}
+
+}  // namespace wv

@@ -1,0 +1,55 @@
+#include "ui/look.h"
+
+#include <QPainter>
+#include <QRect>
+#include <QStringList>
+
+namespace wv::look {
+
+QFont UiFont(bool bold, int pixels) {
+  QFont font;
+  font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif"),
+                    QStringLiteral("Arial"), QStringLiteral("Liberation Sans"),
+                    QStringLiteral("Nimbus Sans"), QStringLiteral("DejaVu Sans")});
+  font.setStyleHint(QFont::SansSerif);
+  font.setPixelSize(pixels);
+  font.setBold(bold);
+  return font;
+}
+
+void DrawSunkenEdge(QPainter& painter, const QRect& rect) {
+  const QRect outer = rect.adjusted(0, 0, -1, -1);
+  const QRect inner = outer.adjusted(1, 1, -1, -1);
+  auto ring = [&painter](const QRect& r, const QColor& topLeft, const QColor& bottomRight) {
+    painter.setPen(topLeft);
+    painter.drawLine(r.topLeft(), r.topRight());
+    painter.drawLine(r.topLeft(), r.bottomLeft());
+    painter.setPen(bottomRight);
+    painter.drawLine(r.bottomLeft(), r.bottomRight());
+    painter.drawLine(r.topRight(), r.bottomRight());
+  };
+  ring(outer, kGrey, kWhite);
+  ring(inner, kDarkShadow, kLight);
+}
+
+QString MenuStyleSheet() {
+  return QStringLiteral(
+      "QMenu { background: rgb(192,192,192); color: black; border: 1px solid rgb(128,128,128);"
+      " padding: 1px; }"
+      "QMenu::item { background: transparent; color: black; padding: 3px 18px 3px 28px;"
+      " border: 1px solid transparent; }"
+      "QMenu::item:selected { background: rgb(192,192,192); color: black;"
+      " border: 1px solid rgb(128,128,128); }"
+      "QMenu::separator { height: 1px; background: rgb(128,128,128); margin: 2px 2px 2px 26px; }"
+      "QMenu::indicator { width: 0px; height: 0px; }");
+}
+
+QString GreyButtonStyleSheet() {
+  return QStringLiteral(
+      "QToolButton { background: rgb(128,128,128); color: white; border: none; }"
+      "QToolButton:pressed { background: rgb(96,96,96); }"
+      "QToolButton:disabled { color: rgb(192,192,192); }"
+      "QToolButton::menu-indicator { image: none; width: 0px; }");
+}
+
+}  // namespace wv::look

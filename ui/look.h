@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QString>
+
+class QPainter;
+class QRect;
+
+namespace wv::look {
+
+inline const QColor kSilver{192, 192, 192};
+inline const QColor kGrey{128, 128, 128};
+inline const QColor kWhite{255, 255, 255};
+inline const QColor kBlack{0, 0, 0};
+inline const QColor kDarkShadow{64, 64, 64};
+inline const QColor kLight{223, 223, 223};
+
+// 8 points at 96 dpi.
+inline constexpr int kFontPixels = 11;
+
+// The nearest sans face to the classic dialog font, at the same pixel height.
+QFont UiFont(bool bold = false, int pixels = kFontPixels);
+
+// A two-pixel sunken edge, as around a pressed button, inside `rect`.
+void DrawSunkenEdge(QPainter& painter, const QRect& rect);
+
+// One colour scheme for every popup menu.
+QString MenuStyleSheet();
+
+// Grey buttons with white text: the character and action buttons.
+QString GreyButtonStyleSheet();
+
+}  // namespace wv::look

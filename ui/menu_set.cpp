@@ -1,0 +1,66 @@
+#include "ui/menu_set.h"
+
+#include <QAction>
+#include <algorithm>
+#include <array>
+
+#include "core/launcher_model.h"
+#include "ui/styled_menu.h"
+#include "ui/text_codec.h"
+
+namespace wv {
+
+namespace {
+
+// A right click in these menus does not pick.
+constexpr std::array<std::string_view, 2> kLeftButtonOnly = {"Menu_GameMode", "Menu_Company"};
+
+bool IsLeftButtonOnly(std::string_view id) {
+  return std::find(kLeftButtonOnly.begin(), kLeftButtonOnly.end(), id) != kLeftButtonOnly.end();
+}
+
+}  // namespace
+
+MenuSet::MenuSet(const LauncherModel& model, QWidget* owner) : QObject(owner) {
+  const std::vector<wv::Menu>& menus = model.Menus();
+  for (std::size_t m = 0; m < menus.size(); ++m) {
+    const wv::Menu& design = menus[m];
+    auto* menu =
+        new StyledMenu(QString::fromStdString(design.id), IsLeftButtonOnly(design.id), owner);
+    menus_.push_back(menu);
+    for (std::size_t e = 0; e < design.entries.size(); ++e) {
+      const MenuEntry& entry = design.entries[e];
+      const QString id = QString::fromStdString(entry.id);
+      QAction* action = entry.IsSeparator() ? menu->addSeparator() : menu->addAction(QString());
+      action->setObjectName(id);
+      if (!entry.IsSeparator()) {
+        action->setCheckable(entry.group != Group::None);
+        connect(action, &QAction::triggered, this, [this, id] { emit entryChosen(id); });
+      }
+      items_.push_back({m, e, action});
+    }
+  }
+}
+
+StyledMenu* MenuSet::Menu(std::string_view id) const {
+  for (StyledMenu* menu : menus_) {
+    if (menu->objectName() == QLatin1String(id.data(), static_cast<qsizetype>(id.size()))) {
+      return menu;
+    }
+  }
+  return nullptr;
+}
+
+void MenuSet::Sync(const LauncherModel& model) {
+  const std::vector<wv::Menu>& menus = model.Menus();
+  for (const Item& item : items_) {
+    const MenuEntry& entry = menus[item.menu].entries[item.entry];
+    if (!entry.IsSeparator()) {
+      item.action->setText(WithoutMnemonics(DisplayText(entry.caption)));
+      item.action->setChecked(entry.checked);
+    }
+    item.action->setVisible(entry.visible);
+  }
+}
+
+}  // namespace wv

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QString>
+#include <QWidget>
+
+class QStackedWidget;
+class QTabBar;
+
+namespace wv {
+
+// Tabs along the top over a stack of pages, laid out to the pixel: the tab
+// row is 22 px (19 px tabs, the selected one raised by 3), the pages are
+// 334 x 155 inside a one-pixel white frame.
+class PageControl : public QWidget {
+  Q_OBJECT
+
+ public:
+  explicit PageControl(QWidget* parent);
+
+  void AddPage(QWidget* page, const QString& caption);
+  bool HasPage(const QWidget* page) const;
+  void SetPageCaption(QWidget* page, const QString& caption);
+  void SetPageVisible(QWidget* page, bool visible);
+  bool PageVisible(QWidget* page) const;
+  void SetCurrentPage(QWidget* page);
+  QWidget* CurrentPage() const;
+  QTabBar* TabBar() const { return tabs_; }
+
+ signals:
+  // Only for a change the user makes; SetCurrentPage stays silent.
+  void currentPageChanged();
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+
+ private:
+  int IndexOf(const QWidget* page) const;
+
+  QTabBar* tabs_;
+  QStackedWidget* stack_;
+  bool quiet_ = false;
+};
+
+}  // namespace wv

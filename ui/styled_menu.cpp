@@ -1,0 +1,46 @@
+#include "ui/styled_menu.h"
+
+#include <QAction>
+#include <QMouseEvent>
+#include <QPainter>
+
+#include "ui/look.h"
+
+namespace wv {
+
+namespace {
+constexpr int kIconBarWidth = 22;
+}
+
+StyledMenu::StyledMenu(const QString& name, bool leftButtonOnly, QWidget* parent)
+    : QMenu(parent), leftButtonOnly_(leftButtonOnly) {
+  setObjectName(name);
+  setFont(look::UiFont());
+  setStyleSheet(look::MenuStyleSheet());
+}
+
+void StyledMenu::paintEvent(QPaintEvent* event) {
+  QMenu::paintEvent(event);
+  QPainter painter(this);
+  const QRect bar(1, 1, kIconBarWidth, height() - 2);
+  painter.fillRect(bar, look::kGrey);
+  painter.setRenderHint(QPainter::Antialiasing);
+  painter.setPen(QPen(look::kBlack, 1.6));
+  for (QAction* action : actions()) {
+    if (!action->isVisible() || !action->isChecked()) continue;
+    const QRect item = actionGeometry(action);
+    const QPointF c(bar.center().x(), item.center().y());
+    const QPointF tick[] = {c + QPointF(-4, 0), c + QPointF(-1, 3), c + QPointF(4, -3)};
+    painter.drawPolyline(tick, 3);
+  }
+}
+
+void StyledMenu::mouseReleaseEvent(QMouseEvent* event) {
+  if (leftButtonOnly_ && event->button() != Qt::LeftButton) {
+    event->accept();
+    return;
+  }
+  QMenu::mouseReleaseEvent(event);
+}
+
+}  // namespace wv

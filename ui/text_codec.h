@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QString>
+#include <string>
+#include <string_view>
+
+namespace wv {
+
+// Model texts are bytes: UTF-8 for the built-in strings, and whatever the
+// settings file holds for its values, which older files wrote in
+// Windows-1251. Valid UTF-8 wins; anything else is read as Windows-1251.
+QString DisplayText(std::string_view bytes);
+
+// Text typed into the window goes back to the model as UTF-8.
+std::string TextBytes(const QString& text);
+
+// Button and menu captions would otherwise turn '&' into a mnemonic.
+QString WithoutMnemonics(const QString& text);
+
+}  // namespace wv

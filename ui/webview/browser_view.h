@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QString>
+#include <QtGlobal>
+#include <functional>
+
+class QWidget;
+
+namespace wv {
+
+// The seam between the launcher and the web-view module. The launcher never
+// links the web engine: it loads the module on first use and talks to it only
+// through this class, so both sides must be built from this same header.
+class BrowserView {
+ public:
+  virtual ~BrowserView() = default;
+
+  // The browser's widget, a child of the parent given to the factory; it dies
+  // with this object.
+  virtual QWidget* Widget() const = 0;
+  // Starts a new navigation, even to the address already shown.
+  virtual void Navigate(const QString& url) = 0;
+  // Reloads the page shown now, which may be one reached through its links.
+  virtual void Reload() = 0;
+  // Called on the GUI thread whenever a page load ends.
+  virtual void SetLoadFinishedCallback(std::function<void(bool ok)> callback) = 0;
+};
+
+// The factory exported by the module. Returns nullptr and says why in `error`
+// when no browser can be made. The version in the name changes with any change
+// of BrowserView, so a stale module is refused instead of misused.
+using CreateBrowserViewFunction = BrowserView* (*)(QWidget* parent, QString* error);
+inline constexpr char kCreateBrowserViewSymbol[] = "wv_create_browser_view_v1";
+
+}  // namespace wv
+
+extern "C" Q_DECL_EXPORT wv::BrowserView* wv_create_browser_view_v1(QWidget* parent,
+                                                                    QString* error);
