@@ -1,0 +1,284 @@
+// Command texts started by the adapter and checked where they arrive: in a
+// stand-in engine that records the command line the system handed over and
+// the arguments its C runtime made of it.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <filesystem>
+#include <random>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+#include "core/command_text.h"
+#include "core/launch.h"
+#include "core/launcher_model.h"
+#include "core/startup.h"
+#include "platform/windows/process_start.h"
+#include "tests/support/temp_folder.h"
+#include "tests/windows/launch_record.h"
+#include "tests/windows/visible_bytes.h"
+
+namespace wv::test {
+namespace {
+
+namespace fs = std::filesystem;
+using namespace std::chrono_literals;
+
+constexpr std::string_view kVersion = "1.9.0.3";
+
+std::string Shown(const std::vector<std::string>& words) {
+  std::string out;
+  for (const std::string& word : words) out += "[" + VisibleBytes(word) + "] ";
+  return out;
+}
+
+class CommandStart : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    fs::create_directories(game);
+    fs::copy_file(ProgramFolder() + "\\qr7.exe", game / "qr7.exe");
+    fs::copy_file(ProgramFolder() + "\\qr7.exe", game / "run prefix.exe");
+  }
+
+  // Starts the text through the adapter; the stand-in's command line and
+  // argv, or an empty record after a reported failure.
+  LaunchRecord StartAndRecord(const std::string& text) {
+    const std::string file = (folder / ("record" + std::to_string(++starts_))).string();
+    SetEnvironmentVariableA(kRecordVariable, file.c_str());
+    std::string error;
+    if (!StartCommandText(text, &error)) {
+      ADD_FAILURE() << "not started: " << error;
+      return {};
+    }
+    const auto bytes = WaitForFile(file, 30s);
+    if (!bytes) ADD_FAILURE() << "the stand-in left no record";
+    return DecodeRecord(bytes.value_or(""));
+  }
+
+  // The raw text arrives byte for byte, and the runtime splits it as the
+  // core's splitter does. Returns the runtime's argv.
+  std::vector<std::string> ExpectArrivesIntact(const std::string& text) {
+    LaunchRecord record = StartAndRecord(text);
+    if (record.empty()) return {};
+    EXPECT_EQ(VisibleBytes(record.front()), VisibleBytes(text));
+    record.erase(record.begin());
+    EXPECT_EQ(Shown(record), Shown(SplitCommandText(text))) << VisibleBytes(text);
+    return record;
+  }
+
+  std::string Quoted(std::string_view program) const {
+    return "\"" + (game / program).string() + "\"";
+  }
+
+  TempFolder folder;
+  const fs::path game = folder / "Game Folder";  // a blank, as in most install paths
+
+ private:
+  int starts_ = 0;
+};
+
+struct LaunchCase {
+  const char* name;
+  std::string settings;  // [Application] lines after Version
+  void (*choose)(LauncherModel&);
+  const char* program;                                       // started from the game folder
+  std::vector<std::pair<std::string, std::string>> follows;  // argument, the one right after it
+};
+
+const LaunchCase kLaunchCases[] = {
+    {"default selection",
+     "",
+     [](LauncherModel&) {},
+     "qr7.exe",
+     {{"-novid", "+z_difficulty"},
+      {"+map", "wrv_hospital01_apartment"},
+      {"+team_desired", "Survivor Arno"}}},
+    {"impossible difficulty",
+     "",
+     [](LauncherModel& m) { m.ChooseEntry("N35"); },
+     "qr7.exe",
+     {{"+z_difficulty", "impossible"}, {"impossible", "+maxplayers"}}},
+    {"server password with blanks, quotes and backslashes",
+     "",
+     [](LauncherModel& m) { m.FinishPasswordDialog(R"(my "big" pass\ C:\x\ \\"\)"); },
+     "qr7.exe",
+     {{"+sv_password", R"(my "big" pass\ C:\x\ \\"\)"}, {"+port", "27015"}}},
+    {"server password in Windows-1251",
+     "",
+     [](LauncherModel& m) { m.FinishPasswordDialog("\xEF\xE0\xF0\xEE\xEB\xFC \xC0\xE1"); },
+     "qr7.exe",
+     {{"+sv_password", "\xEF\xE0\xF0\xEE\xEB\xFC \xC0\xE1"}}},
+    {"join address and password with blanks, quotes and backslashes",
+     "",
+     [](LauncherModel& m) {
+       m.SwitchTab(Tab::JoinGame);
+       m.JoinAddressChanged(R"(my server "eu" \)");
+       m.SetJoinPort("27016");
+       m.SetJoinPassword(R"(open \"sesame\" now)");
+     },
+     "qr7.exe",
+     {{"-novid", "+password"},
+      {"+password", R"(open \"sesame\" now)"},
+      {"+connect", R"(my server "eu" \:27016)"}}},
+    {"run prefix",
+     "USEPrefix=Yes\r\nRunPrefix=run prefix.exe\r\nRunPrefixParam=-verbose\r\n",
+     [](LauncherModel&) {},
+     "run prefix.exe",
+     {{"-verbose", "qr7.exe"}, {"qr7.exe", "-game"}}},
+};
+
+TEST_F(CommandStart, CoreCommandsArriveAsBuilt) {
+  for (const LaunchCase& c : kLaunchCases) {
+    SCOPED_TRACE(c.name);
+    folder.Write("Game Folder/wreckvale_launcher.ini",
+                 "[Application]\r\nVersion=" + std::string(kVersion) + "\r\n" + c.settings);
+    LauncherModel model;
+    EXPECT_TRUE(RunStartup(model, game, game, kVersion).messages.empty());
+    c.choose(model);
+    const LaunchEnvironment env{
+        game.string(), [this](std::string_view name) { return FileExistsIn(game, name); }, '\\'};
+    const LaunchDecision decision = DecideLaunch(model, env);
+    ASSERT_EQ(decision.kind, LaunchDecision::Kind::StartGame) << decision.message;
+
+    const std::vector<std::string> argv = ExpectArrivesIntact(decision.command);
+    ASSERT_FALSE(argv.empty());
+    EXPECT_EQ(argv[0], (game / c.program).string());
+    // Each value the core quoted arrives as exactly one argument.
+    for (const auto& [before, value] : c.follows) {
+      const auto at = std::find(argv.begin(), argv.end(), before);
+      ASSERT_LT(at + 1, argv.end()) << "nothing after " << before << ": " << Shown(argv);
+      EXPECT_EQ(VisibleBytes(*(at + 1)), VisibleBytes(value)) << Shown(argv);
+    }
+  }
+}
+
+// At a drive root the system reports the folder with its backslash, so the
+// command names the program after two of them; the system must still find it.
+TEST_F(CommandStart, DriveRootFolder) {
+  const fs::path root = game.root_name().string() + "\\";
+  std::error_code ec;
+  if (!fs::copy_file(game / "qr7.exe", root / "qr7.exe", ec)) {
+    GTEST_SKIP() << "cannot write to " << root.string() << ": " << ec.message();
+  }
+  struct Remove {
+    fs::path file;
+    ~Remove() {
+      std::error_code ignored;
+      fs::remove(file, ignored);
+    }
+  } remove{root / "qr7.exe"};
+
+  LauncherModel model;
+  RunStartup(model, game, game, kVersion);
+  const LaunchEnvironment env{root.string(), [](std::string_view) { return true; }, '\\'};
+  const std::string command = DecideLaunch(model, env).command;
+  ASSERT_TRUE(command.starts_with("\"" + root.string() + "\\qr7.exe\" ")) << command;
+  ExpectArrivesIntact(command);
+}
+
+// Texts the core never builds but the splitter must still read as the runtime
+// does. "{}" stands for the quoted stand-in in the game folder.
+const std::string_view kSplitTexts[] = {
+    R"({} arg1 arg2 "arg three")",
+    "{} arg=1 three\tfour",
+    "{} four\rfour\nfour",
+    R"({} arg"one" "second"arg)",
+    R"({} arg1 "unclosed)",
+    R"({} arg1 ")",
+    R"({} o\ne t\\wo)",
+    R"({} \"one \\"two" end)",
+    R"({} "one\" still" "two\\" end)",
+    R"({} "ab\"c" "\\" d)",
+    R"({} a\\\"b c d)",
+    R"({} a\\\\"b c" d e)",
+    R"({} a "" b)",
+    "{} a b c  ",
+    R"({} process "a\"b\\" c\" d)",
+    "{}",
+    "{}\targ1 arg2",
+    "qr7.exe a b",  // a bare program name, found beside this test program
+};
+
+TEST_F(CommandStart, SplitterReadsTextsAsTheRuntime) {
+  for (std::string_view text : kSplitTexts) {
+    std::string full(text);
+    if (full.starts_with("{}")) full.replace(0, 2, Quoted("qr7.exe"));
+    ExpectArrivesIntact(full);
+  }
+}
+
+// Random mixes of the characters that matter to the splitting rules.
+TEST_F(CommandStart, SplitterMatchesTheRuntimeOnRandomArguments) {
+  std::mt19937 random(20240611);
+  const std::string_view alphabet = "ab \t\"\\";
+  for (int i = 0; i < 100; ++i) {
+    std::string text = Quoted("qr7.exe") + " ";
+    const std::size_t length = text.size() + 1 + random() % 14;
+    while (text.size() < length) {
+      const char c = alphabet[random() % alphabet.size()];
+      if (c == '"' && text.back() == '"') continue;  // a named difference below
+      text += c;
+    }
+    ExpectArrivesIntact(text);
+  }
+}
+
+// Texts on which the splitter and the C runtime part ways; the core never
+// builds them. The splitter's answer is the documented one; the runtime's is
+// shown.
+TEST_F(CommandStart, SplitterDifferencesFollowTheProjectRules) {
+  const std::string program = (game / "qr7.exe").string();
+  const struct {
+    const char* name;
+    std::string text;
+    std::vector<std::string> projectResult;
+  } cases[] = {
+      // The shell ends a quoted program name at its closing quote; the C
+      // runtime goes on to the next blank.
+      {"text right after a quoted program name",
+       Quoted("qr7.exe") + "arg1 arg2",
+       {program, "arg1", "arg2"}},
+      // Runtimes disagree on "" inside quotes; the core never writes it.
+      {"two quotes inside a quoted argument",
+       Quoted("qr7.exe") + " \"a\"\"b\" c",
+       {program, "ab", "c"}},
+  };
+  for (const auto& c : cases) {
+    LaunchRecord record = StartAndRecord(c.text);
+    if (record.empty()) continue;
+    EXPECT_EQ(VisibleBytes(record.front()), VisibleBytes(c.text)) << c.name;
+    EXPECT_EQ(Shown(SplitCommandText(c.text)), Shown(c.projectResult)) << c.name;
+    record.erase(record.begin());
+    std::printf("[ DIFFERS  ] %s: runtime %s, project %s\n", c.name, Shown(record).c_str(),
+                Shown(c.projectResult).c_str());
+  }
+}
+
+TEST_F(CommandStart, FailedStartIsReported) {
+  folder.Write("Game Folder/wreckvale_launcher.ini",
+               "[Application]\r\nVersion=1.9.0.3\r\nRunPrefix=absent prefix.exe\r\n");
+  LauncherModel model;
+  RunStartup(model, game, game, kVersion);
+  const LaunchEnvironment env{game.string(), [](std::string_view) { return true; }, '\\'};
+  const std::string texts[] = {
+      Quoted("missing.exe") + " -game wreckvale",
+      DecideLaunch(model, env).command,  // a run prefix that names no program
+      "wv_no_such_program_4711 -console",
+      "",
+      Quoted("qr7.exe") + std::string(1, '\0') + " -console",  // would start a shorter text
+  };
+  for (const std::string& text : texts) {
+    std::string error;
+    EXPECT_FALSE(StartCommandText(text, &error)) << VisibleBytes(text);
+    EXPECT_FALSE(error.empty()) << VisibleBytes(text);
+    EXPECT_FALSE(StartCommandText(text, nullptr)) << VisibleBytes(text);
+  }
+}
+
+}  // namespace
+}  // namespace wv::test

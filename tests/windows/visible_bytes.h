@@ -1,0 +1,26 @@
+#pragma once
+
+#include <cstdio>
+#include <string>
+#include <string_view>
+
+namespace wv::test {
+
+// Control bytes and bytes above 0x7E as \xNN, so that a failure message shows
+// a file's or a command's exact bytes.
+inline std::string VisibleBytes(std::string_view bytes) {
+  std::string out;
+  for (const char c : bytes) {
+    const auto byte = static_cast<unsigned char>(c);
+    if (byte < 0x20 || byte > 0x7E) {
+      char escaped[5];
+      std::snprintf(escaped, sizeof escaped, "\\x%02X", byte);
+      out += escaped;
+    } else {
+      out += c;
+    }
+  }
+  return out;
+}
+
+}  // namespace wv::test
