@@ -31,6 +31,8 @@ const Campaign* BuiltInCampaign(std::string_view id) {
 }  // namespace
 
 void LauncherModel::ChooseEntry(std::string_view id) {
+  // The cascade below reads many keys; they share one reading of the file.
+  const SettingsReader::ActionScope action(settings_);
   MenuEntry& entry = Entry(id);
   switch (entry.onClick) {
     case OnClick::None:

@@ -1,5 +1,7 @@
 #include "core/launch.h"
 
+#include <optional>
+
 #include "core/command_text.h"
 
 namespace wv {
@@ -55,6 +57,20 @@ void AppendServerTokens(const LauncherModel& model, std::string& params) {
   }
 }
 
+// The program as the first word of the command: quoted, since the folder may
+// hold blanks. That word knows no escape, so a name with a double quote (only
+// POSIX names have one) goes bare when it has no blank, else relative to the
+// folder, where the game starts anyway. nullopt: no form can carry it.
+std::optional<std::string> ProgramWord(const LaunchEnvironment& env, std::string_view name) {
+  const std::string here{'.', env.separator};
+  for (const std::string& path :
+       {env.currentFolder + env.separator + std::string(name), here + std::string(name)}) {
+    if (path.find('"') == std::string::npos) return "\"" + path + "\"";
+    if (path.find_first_of(" \t") == std::string::npos) return path;
+  }
+  return std::nullopt;
+}
+
 void AppendJoinTokens(const LauncherModel& model, std::string& params) {
   if (!model.JoinPassword().empty()) {
     params += "+password " + QuoteArgument(model.JoinPassword()) + " ";
@@ -76,6 +92,7 @@ LaunchDecision DecideLaunch(const LauncherModel& model, const LaunchEnvironment&
     return decision;
   }
   if (mode != 1 && mode != 2) return decision;
+  const SettingsReader::ActionScope action(model.Settings());
 
   const Options& o = model.options;
   std::string params = o.customGame ? "-game wreckvale " : "";
@@ -106,17 +123,20 @@ LaunchDecision DecideLaunch(const LauncherModel& model, const LaunchEnvironment&
   }
 
   const std::string exe = engine ? std::string(kEngineExe) : model.gameExeName;
-  const std::string folder = env.currentFolder + env.separator;
   const SettingsReader& settings = model.Settings();
   std::string prefix;
   if (settings.ReadYesNo(kApp, "USEPrefix", "Yes"))
     prefix = settings.ReadText(kApp, "RunPrefix", "");
-  std::string command;
+  const std::string& program = prefix.empty() ? exe : prefix;
+  const auto word = ProgramWord(env, program);
+  if (!word) {
+    decision.kind = LaunchDecision::Kind::ShowMessage;
+    decision.message = StartFailedMessage(model, env.currentFolder + env.separator + program);
+    return decision;
+  }
+  std::string command = *word + " ";
   if (!prefix.empty()) {
-    command = "\"" + folder + prefix + "\" " + settings.ReadText(kApp, "RunPrefixParam", "") + " " +
-              QuoteArgument(exe) + " ";
-  } else {
-    command = "\"" + folder + exe + "\" ";
+    command += settings.ReadText(kApp, "RunPrefixParam", "") + " " + QuoteArgument(exe) + " ";
   }
   decision.kind = LaunchDecision::Kind::StartGame;
   decision.command = command + params + model.runParamSuffix;

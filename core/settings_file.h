@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <filesystem>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -20,8 +21,8 @@ std::optional<std::string> FindProfileValue(std::string_view content, std::strin
 // The yes/no rule of every switch: yes exactly when the ASCII upper case is "YES".
 bool IsYes(std::string_view text);
 
-// Reads values from one settings file, afresh at every read: the file may be
-// edited while the launcher runs.
+// Reads values from one settings file, afresh at every read, or once for all
+// the reads of one user action: the file may be edited while the launcher runs.
 class SettingsReader {
  public:
   SettingsReader() = default;  // names no file: every read yields its default
@@ -33,8 +34,41 @@ class SettingsReader {
 
   const std::filesystem::path& File() const { return file_; }
 
+  // While one is open, the reads of one user action share one reading of the
+  // file, taken at the first read: a choice that makes forty reads reads a
+  // large file once and sees it in one state. Scopes nest; the outermost ends
+  // the sharing.
+  class ActionScope {
+   public:
+    explicit ActionScope(const SettingsReader& reader);
+    ~ActionScope();
+    ActionScope(const ActionScope&) = delete;
+    ActionScope& operator=(const ActionScope&) = delete;
+
+   private:
+    const SettingsReader& reader_;
+    bool outermost_;
+  };
+
  private:
+  struct Reading;  // the file's text as the action's first read found it
+
+  // A copied or moved reader starts outside any action, so no reader can keep
+  // an old reading.
+  struct Action {
+    bool open = false;
+    std::shared_ptr<const Reading> reading;
+    Action() = default;
+    Action(const Action&) {}
+    Action& operator=(const Action&) {
+      open = false;
+      reading.reset();
+      return *this;
+    }
+  };
+
   std::filesystem::path file_;
+  mutable Action action_;
 };
 
 }  // namespace wv

@@ -41,6 +41,13 @@ bool Present(const fs::path& file) {
   return fs::exists(fs::symlink_status(file, ec));
 }
 
+// A folder of that name is no settings file: it is neither moved aside nor
+// taken for a written template.
+bool IsFolder(const fs::path& file) {
+  std::error_code ec;
+  return fs::is_directory(file, ec);
+}
+
 fs::path TempFileName() {
   std::random_device random;
   const std::uint64_t number = (std::uint64_t{random()} << 32) ^ random();
@@ -88,7 +95,7 @@ RefreshOutcome RefreshOutdatedSettings(const SettingsReader& reader, const fs::p
                                        std::string_view version) {
   if (reader.ReadText("Application", "Version", "0") == version) return RefreshOutcome::Current;
   const fs::path file = workDir / kSettingsFileName;
-  if (!Present(file)) return RefreshOutcome::NoFile;
+  if (!Present(file) || IsFolder(file)) return RefreshOutcome::NoFile;
   std::error_code ec;
   fs::rename(file, workDir / kSettingsBackupName, ec);
   return ec ? RefreshOutcome::RenameFailed : RefreshOutcome::BackedUp;
@@ -97,7 +104,7 @@ RefreshOutcome RefreshOutdatedSettings(const SettingsReader& reader, const fs::p
 TemplateOutcome WriteSettingsTemplate(const fs::path& workDir, std::string_view version,
                                       const ExtraMapCaptions& captions) {
   const fs::path target = workDir / kSettingsFileName;
-  if (Present(target)) return TemplateOutcome::Exists;
+  if (Present(target) && !IsFolder(target)) return TemplateOutcome::Exists;
   // Written aside and renamed into place, so readers never see half a file.
   const fs::path temp = workDir / TempFileName();
   std::error_code ec;

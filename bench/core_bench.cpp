@@ -1,0 +1,134 @@
+// The cost of each user action that reads the settings file. Argument 0: the
+// 98-line file; 1: 1 MiB, mostly filler sections of 16 keys; 2: 1 MiB, mostly
+// tiny filler sections.
+#include <benchmark/benchmark.h>
+#include <stdlib.h>
+
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+#include "bench/settings_files.h"
+#include "core/launch.h"
+#include "core/settings_template.h"
+#include "core/startup.h"
+
+namespace wv::bench {
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr std::size_t kLargeSize = std::size_t{1} << 20;
+
+std::string SettingsFor(int kind) {
+  switch (kind) {
+    case 0:
+      return FullSettings();
+    case 1:
+      return PaddedSettings(kLargeSize);
+    default:
+      return ManySectionsSettings(kLargeSize);
+  }
+}
+
+void Write(const fs::path& file, std::string_view text) {
+  std::ofstream(file, std::ios::binary | std::ios::trunc)
+      .write(text.data(), static_cast<std::streamsize>(text.size()));
+}
+
+// A game folder with the engine and a settings file, removed afterwards.
+class GameFolder {
+ public:
+  explicit GameFolder(std::string_view settings) {
+    std::string pattern = (fs::temp_directory_path() / "wv-bench-XXXXXX").string();
+    path_ = ::mkdtemp(pattern.data());
+    Write(path_ / "qr7.exe", "");
+    if (!settings.empty()) Write(path_ / kSettingsFileName, settings);
+  }
+  ~GameFolder() {
+    std::error_code ec;
+    fs::remove_all(path_, ec);
+  }
+  const fs::path& Path() const { return path_; }
+
+ private:
+  fs::path path_;
+};
+
+void ReportFileSize(benchmark::State& state, std::string_view settings) {
+  state.counters["file_bytes"] = static_cast<double>(settings.size());
+}
+
+void BM_ChooseCustomMaps(benchmark::State& state) {
+  const std::string settings = SettingsFor(static_cast<int>(state.range(0)));
+  GameFolder folder(settings);
+  LauncherModel model;
+  RunStartup(model, folder.Path(), folder.Path(), kVersion);
+  for (auto _ : state) {
+    model.ChooseEntry("N46");
+    benchmark::DoNotOptimize(model.Text("Label4"));
+  }
+  ReportFileSize(state, settings);
+}
+
+// The custom map read last, so the press walks all sixteen slots.
+void BM_DecideLaunch(benchmark::State& state) {
+  const std::string settings = SettingsFor(static_cast<int>(state.range(0)));
+  GameFolder folder(settings);
+  LauncherModel model;
+  RunStartup(model, folder.Path(), folder.Path(), kVersion);
+  model.ChooseEntry("N46");
+  model.ChooseEntry("custommap16");
+  const LaunchEnvironment env{folder.Path().string(), [&folder](std::string_view name) {
+                                return FileExistsIn(folder.Path(), name);
+                              }};
+  for (auto _ : state) {
+    LaunchDecision decision = DecideLaunch(model, env);
+    if (decision.kind != LaunchDecision::Kind::StartGame) state.SkipWithError("no start");
+    benchmark::DoNotOptimize(decision.command);
+  }
+  ReportFileSize(state, settings);
+}
+
+// Argument 0: no file, the template is written. Argument 1: an outdated 1 MiB
+// file is moved aside first, then the template is written.
+void BM_TemplateWrite(benchmark::State& state) {
+  const bool outdated = state.range(0) == 1;
+  std::string settings = outdated ? PaddedSettings(kLargeSize) : std::string();
+  if (outdated) settings.replace(settings.find("Version=") + 8, kVersion.size(), "0.0.0.0");
+  GameFolder folder("");
+  const fs::path file = folder.Path() / kSettingsFileName;
+  const ExtraMapCaptions captions{"Foundry", "Rockfall", "Town square"};
+  for (auto _ : state) {
+    state.PauseTiming();
+    fs::remove(file);
+    if (outdated) Write(file, settings);
+    state.ResumeTiming();
+    RefreshOutdatedSettings(SettingsReader(file), folder.Path(), kVersion);
+    if (WriteSettingsTemplate(folder.Path(), kVersion, captions) != TemplateOutcome::Written) {
+      state.SkipWithError("template not written");
+    }
+  }
+  ReportFileSize(state, settings);
+}
+
+// Start-up with a current file: every option read once.
+void BM_Startup(benchmark::State& state) {
+  const std::string settings = SettingsFor(static_cast<int>(state.range(0)));
+  GameFolder folder(settings);
+  for (auto _ : state) {
+    LauncherModel model;
+    benchmark::DoNotOptimize(RunStartup(model, folder.Path(), folder.Path(), kVersion));
+  }
+  ReportFileSize(state, settings);
+}
+
+BENCHMARK(BM_ChooseCustomMaps)->DenseRange(0, 2)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_DecideLaunch)->DenseRange(0, 2)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_TemplateWrite)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Startup)->DenseRange(0, 2)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+}  // namespace wv::bench
+
+BENCHMARK_MAIN();

@@ -1,0 +1,68 @@
+// The address box and the clipboard summary: the split keeps every byte, the
+// join command carries address and port as one argument, and the summary
+// shows each chosen text.
+#include <fuzzer/FuzzedDataProvider.h>
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "core/clipboard_summary.h"
+#include "core/command_text.h"
+#include "core/join_address.h"
+#include "core/launch.h"
+#include "fuzz/check.h"
+#include "i18n/apply_language.h"
+
+namespace {
+
+std::vector<std::string> ChoosableIds() {
+  std::vector<std::string> ids;
+  for (const wv::CatalogueMenu& menu : wv::kMenus) {
+    for (const wv::CatalogueEntry& entry : menu.entries) ids.emplace_back(entry.id);
+  }
+  return ids;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  static const std::vector<std::string> ids = ChoosableIds();
+  FuzzedDataProvider input(data, size);
+  const std::string typed = input.ConsumeRandomLengthString(4096);
+  const std::string password = input.ConsumeRandomLengthString(256);
+
+  const wv::AddressSplit split = wv::SplitJoinAddress(typed);
+  WV_FUZZ_CHECK(split.address.find(':') == std::string::npos);
+  WV_FUZZ_CHECK((split.port ? split.address + ":" + *split.port : split.address) == typed);
+
+  wv::LauncherModel model;  // no settings file: every read gives its default
+  wv::ApplyLanguage(model, "LOCAL_EN");
+  model.SwitchTab(wv::Tab::JoinGame);
+  model.JoinAddressChanged(typed);
+  model.SetJoinPassword(password);
+  WV_FUZZ_CHECK(model.JoinAddress() == split.address);
+  WV_FUZZ_CHECK(model.JoinPort() == split.port.value_or("27015"));
+
+  const wv::LaunchEnvironment env{"/g", [](std::string_view n) { return n == "qr7.exe"; }};
+  const wv::LaunchDecision decision = wv::DecideLaunch(model, env);
+  WV_FUZZ_CHECK(decision.kind == wv::LaunchDecision::Kind::StartGame);
+  // Options are off without a settings file, so the whole command is known.
+  std::vector<std::string> expected{"/g/qr7.exe"};
+  if (!password.empty()) expected.insert(expected.end(), {"+password", password});
+  expected.insert(expected.end(), {"+connect", model.JoinAddress() + ":" + model.JoinPort(),
+                                   "+team_desired", "Survivor Arno"});
+  WV_FUZZ_CHECK(wv::SplitCommandText(decision.command) == expected);
+
+  while (input.remaining_bytes() > 0) {
+    model.ChooseEntry(ids[input.ConsumeIntegralInRange<std::size_t>(0, ids.size() - 1)]);
+  }
+  const std::string summary = wv::ClipboardSummary(model);
+  for (const char* label : {"Label1", "Label3", "Label4", "Label5"}) {
+    WV_FUZZ_CHECK(summary.find(model.Text(label)) != std::string::npos);
+  }
+  const bool campaignShown = summary.find(model.Text("RzGroupBox2") + ": ") != std::string::npos;
+  WV_FUZZ_CHECK(campaignShown == (model.Text("Label2") != wv::kNoChoice));
+  return 0;
+}

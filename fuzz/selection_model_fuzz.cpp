@@ -1,0 +1,166 @@
+// Random menu choices, tab switches, password answers and settings edits over
+// a random settings file, from start-up on. After every step: one check mark
+// per group, the shown text is that entry's caption, and the action button's
+// decision is one it can carry out.
+#include <fuzzer/FuzzedDataProvider.h>
+
+#include <algorithm>
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "core/command_text.h"
+#include "core/launch.h"
+#include "core/startup.h"
+#include "fuzz/check.h"
+#include "fuzz/temp_folder.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using Kind = wv::LaunchDecision::Kind;
+
+std::vector<std::string> ChoosableIds() {
+  std::vector<std::string> ids;
+  for (const wv::CatalogueMenu& menu : wv::kMenus) {
+    for (const wv::CatalogueEntry& entry : menu.entries) ids.emplace_back(entry.id);
+  }
+  return ids;
+}
+
+// Keys the rules read, so that random files often switch something on.
+constexpr const char* kLines[] = {
+    "[Application]",
+    "Version=1.9.0.3",
+    "USEPrefix=Yes",
+    "RunPrefix=wr ap",
+    "RunPrefix=w\"r",
+    "RunPrefixParam=-x",
+    "[MAP_Foundry]",
+    "[MAP_Rockfall]",
+    "[MAP_TownSquare]",
+    "[CustomMap1]",
+    "[CustomMap16]",
+    "[CustomMaps]",
+    "Visible=Yes",
+    "Versus=Yes",
+    "Map name=Quarry",
+    "File name=q \"1\"",
+    "Map name=-",
+    "Foundry=wrv_edit",
+    "[Campaign_GreyTideRising]",
+};
+
+std::string SettingsText(FuzzedDataProvider& input) {
+  std::string text;
+  const auto lines = input.ConsumeIntegralInRange<int>(0, 40);
+  for (int i = 0; i < lines; ++i) {
+    if (input.ConsumeBool()) {
+      text += kLines[input.ConsumeIntegralInRange<std::size_t>(0, std::size(kLines) - 1)];
+    } else {
+      text += input.ConsumeRandomLengthString(64);
+    }
+    text += "\r\n";
+  }
+  return text;
+}
+
+void CheckGroups(const wv::LauncherModel& model) {
+  for (wv::Group group : {wv::Group::Mode, wv::Group::Difficulty, wv::Group::Slots, wv::Group::Port,
+                          wv::Group::Character}) {
+    const wv::MenuEntry* checked = nullptr;
+    int count = 0;
+    for (const wv::Menu& menu : model.Menus()) {
+      for (const wv::MenuEntry& e : menu.entries) {
+        if (e.group != group || !e.checked) continue;
+        ++count;
+        checked = &e;
+      }
+    }
+    WV_FUZZ_CHECK(count == 1);
+    WV_FUZZ_CHECK(model.Text(wv::ShownIn(group)) == checked->caption);
+  }
+}
+
+void CheckDecision(const wv::LauncherModel& model, const wv::LaunchEnvironment& env) {
+  const wv::LaunchDecision d = wv::DecideLaunch(model, env);
+  switch (model.ActionMode()) {
+    case 1:
+    case 2:
+      WV_FUZZ_CHECK(d.kind == Kind::StartGame || d.kind == Kind::ShowMessage);
+      WV_FUZZ_CHECK(d.closeWindow == model.options.exitAfterRun);
+      break;
+    case 3:
+      WV_FUZZ_CHECK(d.kind == Kind::ReloadMonitoring);
+      break;
+    case 4:
+      WV_FUZZ_CHECK(d.kind == Kind::OpenForum);
+      break;
+    default:
+      WV_FUZZ_CHECK(false);
+  }
+  if (d.kind == Kind::ShowMessage) WV_FUZZ_CHECK(!d.message.empty());
+  if (d.kind != Kind::StartGame) return;
+  const std::vector<std::string> argv = wv::SplitCommandText(d.command);
+  WV_FUZZ_CHECK(!argv.empty());
+  // The program is the one named: in the game folder, or relative to it.
+  const std::string& program = argv.front();
+  WV_FUZZ_CHECK(program.starts_with(env.currentFolder + "/") || program.starts_with("./"));
+  if (model.ActionMode() == 1 && !model.serverPassword.empty()) {
+    const auto it = std::find(argv.begin(), argv.end(), "+sv_password");
+    WV_FUZZ_CHECK(it != argv.end() && it + 1 != argv.end() && *(it + 1) == model.serverPassword);
+  }
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  static const std::vector<std::string> ids = ChoosableIds();
+  const fs::path& dir = wv::fuzz::ScratchFolder();
+  const fs::path ini = dir / "wreckvale_launcher.ini";
+  std::error_code ec;
+  fs::remove(dir / "wreckvale_launcher.ini.bak", ec);
+  fs::remove(dir / "qr7.exe", ec);
+
+  FuzzedDataProvider input(data, size);
+  if (input.ConsumeBool()) wv::fuzz::WriteFile(dir / "qr7.exe", "");
+  wv::fuzz::WriteFile(ini, SettingsText(input));
+  std::string folder = "/g" + input.ConsumeRandomLengthString(16);
+  std::replace(folder.begin(), folder.end(), '\0', '_');
+
+  wv::LauncherModel model;
+  wv::RunStartup(model, dir, dir, "1.9.0.3");
+  const wv::LaunchEnvironment env{
+      folder, [&dir](std::string_view name) { return wv::FileExistsIn(dir, name); }};
+  CheckGroups(model);
+  CheckDecision(model, env);
+
+  while (input.remaining_bytes() > 0) {
+    switch (input.ConsumeIntegralInRange<int>(0, 9)) {
+      case 0:
+        model.SwitchTab(static_cast<wv::Tab>(input.ConsumeIntegralInRange<int>(0, 4)));
+        break;
+      case 1:
+        if (input.ConsumeBool()) {
+          model.FinishPasswordDialog(input.ConsumeRandomLengthString(64));
+        } else {
+          model.FinishPasswordDialog(std::nullopt);
+        }
+        break;
+      case 2:
+        wv::fuzz::WriteFile(ini, SettingsText(input));
+        break;
+      case 3:
+        model.JoinAddressChanged(input.ConsumeRandomLengthString(64));
+        model.SetJoinPassword(input.ConsumeRandomLengthString(32));
+        break;
+      default:
+        model.ChooseEntry(ids[input.ConsumeIntegralInRange<std::size_t>(0, ids.size() - 1)]);
+        break;
+    }
+    CheckGroups(model);
+    CheckDecision(model, env);
+  }
+  return 0;
+}

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <stdlib.h>
+
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <string_view>
+
+namespace wv::fuzz {
+
+// One folder per fuzzing process, reused by every input and removed at exit.
+inline const std::filesystem::path& ScratchFolder() {
+  static const struct Folder {
+    std::filesystem::path path;
+    Folder() {
+      // Rewriting a file on a disk costs far more than the code under test.
+      std::error_code ec;
+      const std::filesystem::path base = std::filesystem::is_directory("/dev/shm", ec)
+                                             ? std::filesystem::path("/dev/shm")
+                                             : std::filesystem::temp_directory_path();
+      std::string pattern = (base / "wv-fuzz-XXXXXX").string();
+      path = ::mkdtemp(pattern.data());
+    }
+    ~Folder() {
+      std::error_code ec;
+      std::filesystem::remove_all(path, ec);
+    }
+  } folder;
+  return folder.path;
+}
+
+inline void WriteFile(const std::filesystem::path& file, std::string_view content) {
+  std::ofstream(file, std::ios::binary | std::ios::trunc)
+      .write(content.data(), static_cast<std::streamsize>(content.size()));
+}
+
+}  // namespace wv::fuzz

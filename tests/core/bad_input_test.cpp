@@ -1,0 +1,258 @@
+// Hostile settings files and typed values: each gives a clear outcome and no
+// value is lost, cut differently or split into more arguments on the way.
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "core/command_text.h"
+#include "core/launch.h"
+#include "tests/core/model_fixture.h"
+
+namespace wv::test {
+namespace {
+
+using namespace std::literals;
+
+constexpr std::size_t kMiB = std::size_t{1} << 20;
+
+class BadInput : public ModelTest {
+ protected:
+  void WriteRaw(std::string_view content) const { dir.Write("wreckvale_launcher.ini", content); }
+
+  std::vector<std::string> Argv() const {
+    LaunchEnvironment env{"D", [](std::string_view n) { return n == "qr7.exe"; }};
+    const LaunchDecision d = DecideLaunch(model, env);
+    EXPECT_EQ(d.kind, LaunchDecision::Kind::StartGame) << d.message;
+    return SplitCommandText(d.command);
+  }
+
+  // The argument after `token` and the one after that.
+  std::pair<std::string, std::string> After(std::string_view token) const {
+    const std::vector<std::string> argv = Argv();
+    const auto it = std::find(argv.begin(), argv.end(), token);
+    if (it == argv.end() || it + 1 == argv.end()) return {"<no " + std::string(token) + ">", ""};
+    return {*(it + 1), it + 2 == argv.end() ? "" : *(it + 2)};
+  }
+};
+
+std::string Repeat(std::string_view piece, std::size_t times) {
+  std::string out;
+  out.reserve(piece.size() * times);
+  for (std::size_t i = 0; i < times; ++i) out += piece;
+  return out;
+}
+
+std::string Join(const std::vector<std::string>& lines, std::string_view end) {
+  std::string text;
+  for (const auto& line : lines) text.append(line).append(end);
+  return text;
+}
+
+const std::vector<std::string> kRealLines = {
+    "[Application]",   "Version=1.9.0.3",        "[MAP_Rockfall]",         "Visible=Yes",
+    "Versus=Yes",      "[CustomMaps]",           "Rockfall=wrv_rock_edit", "[CustomMap2]",
+    "Map name=Quarry", "File name=cm_quarry=v2",
+};
+
+// Every byte value once; "[" follows "Z", so no header hides in it.
+std::string AllBytes() {
+  std::string bytes;
+  for (int b = 0; b < 256; ++b) bytes.push_back(static_cast<char>(b));
+  return bytes;
+}
+
+std::string Sections(int count, std::string_view name) {
+  std::string text;
+  for (int i = 0; i < count; ++i) {
+    text += "[" + std::string(name) + std::to_string(i) + "]\r\nMap name=filler\r\n";
+  }
+  return text;
+}
+
+TEST_F(BadInput, OddFilesAroundTheRealSectionsGiveTheSameChoicesAndLaunch) {
+  const std::string crlf = Join(kRealLines, "\r\n");
+  const struct {
+    const char* name;
+    std::string content;
+  } cases[] = {
+      {"CR LF", crlf},
+      {"LF only", Join(kRealLines, "\n")},
+      {"CR only", Join(kRealLines, "\r")},
+      {"last line unended", crlf.substr(0, crlf.size() - 2)},
+      {"byte-order mark", "\xEF\xBB\xBF" + crlf},
+      {"byte-order mark, CR only", "\xEF\xBB\xBF" + Join(kRealLines, "\r")},
+      {"binary junk ahead", "\x89PNG\r\n\x1A\n\0\0\xFF\xFE"s + AllBytes() + "\r\n" + crlf},
+      {"NUL bytes in another section", "[Junk]\r\nK=\0\0\r\n\0[CustomMap2]\r\n"s + crlf},
+      {"invalid UTF-8 ahead", "[Junk]\r\n\xC3\x28\xA0\xA1=\xF0\x28\x8C\xBC\xE2\x82\r\n" + crlf},
+      {"Windows-1251 section ahead",
+       "[\xD0\xE0\xE7\xED\xEE\xE5]\r\n\xCA\xEB\xFE\xF7=\xC4\xE0\r\n" + crlf},
+      {"1 MiB comment line ahead", "; " + std::string(kMiB, 'x') + "\r\n" + crlf},
+      {"1 MiB value ahead", "[Big]\r\nK=" + std::string(kMiB, '[') + "\r\n" + crlf},
+      {"1 MiB of line ends ahead", Repeat("\r\n\n\r", kMiB / 4) + crlf},
+      {"10 000 sections ahead", Sections(10000, "CustomMap2_") + crlf},
+      {"10 000 repeats behind", crlf + Repeat("[CustomMap2]\r\nFile name=late\r\n", 10000)},
+      {"header without ] ahead", "[CustomMap2\r\nMap name=Wrong\r\n" + crlf},
+      {"header without ] behind", crlf + "[MAP_Foundry\r\nVisible=Yes\r\n"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    WriteRaw(c.content);
+    Choose({"N1", "N46"});
+    EXPECT_EQ(Shown("Label4"), Caption("Rockfall"));
+    EXPECT_TRUE(Visible("N43")) << "[MAP_Rockfall] Versus";
+    EXPECT_FALSE(Visible("Foundry1"));
+    EXPECT_TRUE(Visible("custommap2"));
+    EXPECT_EQ(Caption("custommap2"), "Quarry");
+    EXPECT_EQ(After("+map").first, "wrv_rock_edit");
+    Choose({"custommap2"});
+    EXPECT_EQ(After("+map").first, "cm_quarry=v2");
+    EXPECT_FALSE(Visible("N43")) << "[CustomMap2] has no Versus";
+  }
+}
+
+TEST_F(BadInput, CustomMapNamesAndFilesArriveWhole) {
+  const std::string longName(3000, 'n');
+  const std::string longFile = Repeat("a b\\\"", 600);
+  const struct {
+    const char* name;
+    std::string mapLine, fileLine;  // as written in the file
+    std::string caption, argument;  // as shown and as the game receives it
+  } cases[] = {
+      {"inner quotes", "My \"best\" map", "maps/my \"best\" x", "My \"best\" map",
+       "maps/my \"best\" x"},
+      {"quoted blanks", "  \"  padded  \"  ", "\" a  b \"", "  padded  ", " a  b "},
+      {"backslashes", "C:\\maps\\", "dir\\ sub\\\\", "C:\\maps\\", "dir\\ sub\\\\"},
+      {"tab inside", "a\tb", "x\ty", "a\tb", "x\ty"},
+      {"UTF-8",
+       "\xD0\x9A\xD0\xB0\xD1\x80\xD1\x82\xD0\xB0 \xE2\x84\x96"
+       "1",
+       "\xD0\xBA_1",
+       "\xD0\x9A\xD0\xB0\xD1\x80\xD1\x82\xD0\xB0 \xE2\x84\x96"
+       "1",
+       "\xD0\xBA_1"},
+      {"Windows-1251", "\xCA\xE0\xF0\xF2\xE0", "\xEA\xE0\xF0\xF2\xE0 1", "\xCA\xE0\xF0\xF2\xE0",
+       "\xEA\xE0\xF0\xF2\xE0 1"},
+      {"option-like file", "Opt", "-insecure +sv_cheats 1", "Opt", "-insecure +sv_cheats 1"},
+      {"equals signs", "a=b", "=c=", "a=b", "=c="},
+      {"3000 characters", longName, longFile, longName.substr(0, kMaxValueLength),
+       longFile.substr(0, kMaxValueLength)},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    WriteSettings("[CustomMap1]\r\nMap name=" + c.mapLine + "\r\nFile name=" + c.fileLine + "\r\n");
+    Choose({"N1", "N46"});
+    EXPECT_EQ(Shown("Label4"), c.caption);
+    EXPECT_EQ(Caption("custommap1"), c.caption);
+    const auto [argument, next] = After("+map");
+    EXPECT_EQ(argument, c.argument);
+    EXPECT_EQ(next, "+team_desired");
+  }
+}
+
+TEST_F(BadInput, TypedValuesArriveAsExactlyOneArgument) {
+  std::string mixed;
+  const std::string_view alphabet[] = {"a", " ", "\"", "\\", "\t", "\n", "\xD0\xAF", "\xFF"};
+  for (std::size_t i = 0; mixed.size() < 10000; ++i) mixed += alphabet[(i * 7 + i / 5) % 8];
+  const std::string values[] = {
+      "two words",
+      " lead and trail ",
+      "\"quoted\"",
+      "a\\\"b",
+      "back\\slash\\",
+      "\\\\",
+      "line\nbreak",
+      "cr\r\nlf\r",
+      "\t",
+      "\xD0\x9F\xD1\x80\xD0\xB8\xD0\xB2\xD0\xB5\xD1\x82",
+      "\xCF\xF0\xE8\xE2\xE5\xF2",
+      "+rcon_password x",
+      mixed,
+      std::string(10000, 'p'),
+  };
+  for (const std::string& v : values) {
+    SCOPED_TRACE(v.substr(0, 40));
+    model.SwitchTab(Tab::CreateServer);
+    model.FinishPasswordDialog(v);
+    EXPECT_EQ(After("+sv_password"), std::make_pair(v, "+map"s));
+
+    model.SwitchTab(Tab::JoinGame);
+    model.SetJoinPassword(v);
+    model.JoinAddressChanged(v);
+    model.SetJoinPort(v);
+    EXPECT_EQ(After("+password"), std::make_pair(v, "+connect"s));
+    EXPECT_EQ(After("+connect"), std::make_pair(v + ":" + v, "+team_desired"s));
+  }
+}
+
+TEST_F(BadInput, EmptyJoinBoxesGiveNoStrayArgument) {
+  model.SwitchTab(Tab::JoinGame);
+  model.SetJoinPassword("");
+  model.JoinAddressChanged(":");
+  model.SetJoinPort("");
+  const std::vector<std::string> argv = Argv();
+  EXPECT_EQ(std::count(argv.begin(), argv.end(), "+password"), 0);
+  EXPECT_EQ(After("+connect"), std::make_pair(":"s, "+team_desired"s));
+}
+
+TEST_F(BadInput, GameFolderAndProgramNamesStayTheProgram) {
+  const struct {
+    const char* name;
+    std::string folder, applicationLines, exe;
+    std::vector<std::string> start;  // the first words the game is started with
+  } cases[] = {
+      {"blanks", "/home/p/My Games/wv", "", "qr7.exe", {"/home/p/My Games/wv/qr7.exe", "-game"}},
+      {"non-ASCII", "/home/\xD0\xAF/\xCA\xE0", "", "qr7.exe", {"/home/\xD0\xAF/\xCA\xE0/qr7.exe"}},
+      {"blank at the end", "/home/p/wv ", "", "qr7.exe", {"/home/p/wv /qr7.exe", "-game"}},
+      // Only POSIX names hold double quotes; the game starts in the folder.
+      {"double quote", "/home/p/say\"hi\"", "", "qr7.exe", {"/home/p/say\"hi\"/qr7.exe", "-game"}},
+      {"double quote and blank", "/home/p/say \"hi\"", "", "qr7.exe", {"./qr7.exe", "-game"}},
+      {"prefix with blanks",
+       "/g",
+       "RunPrefix=my wrap\r\nRunPrefixParam=-v\r\n",
+       "qr7.exe",
+       {"/g/my wrap", "-v", "qr7.exe", "-game"}},
+      {"prefix with a quote", "/g", "RunPrefix=wr\"ap\r\n", "qr7.exe", {"/g/wr\"ap", "qr7.exe"}},
+      {"game exe with a quote", "/g", "", "my\"game.exe", {"/g/my\"game.exe", "-game"}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    WriteSettings("", c.applicationLines);
+    model.gameExeName = c.exe;
+    LaunchEnvironment env{c.folder, [&c](std::string_view n) { return n == c.exe; }};
+    const LaunchDecision d = DecideLaunch(model, env);
+    ASSERT_EQ(d.kind, LaunchDecision::Kind::StartGame);
+    const std::vector<std::string> argv = SplitCommandText(d.command);
+    ASSERT_GE(argv.size(), c.start.size()) << d.command;
+    EXPECT_EQ(std::vector<std::string>(argv.begin(), argv.begin() + c.start.size()), c.start)
+        << d.command;
+  }
+}
+
+TEST_F(BadInput, ProgramNameNoCommandCanCarryStartsNothing) {
+  WriteSettings("", "RunPrefix=my \"wrap\"\r\n");
+  model.options.exitAfterRun = true;
+  LaunchEnvironment env{"/a \"b\"", [](std::string_view n) { return n == "qr7.exe"; }};
+  const LaunchDecision d = DecideLaunch(model, env);
+  EXPECT_EQ(d.kind, LaunchDecision::Kind::ShowMessage);
+  EXPECT_EQ(d.message, "Can not start the game (/a \"b\"/my \"wrap\")");
+  EXPECT_TRUE(d.closeWindow);
+}
+
+TEST(BadInputStartup, SettingsPathThatIsAFolder) {
+  TempFolder dir;
+  dir.Write("qr7.exe", "");
+  std::filesystem::create_directories(dir / "wreckvale_launcher.ini" / "keep");
+  LauncherModel model;
+  const StartupResult r = RunStartup(model, dir.Path(), dir.Path(), kVersion);
+  EXPECT_FALSE(r.quit);
+  EXPECT_TRUE(std::filesystem::is_directory(dir / "wreckvale_launcher.ini" / "keep"))
+      << "a folder is no outdated settings file: left where it is";
+  EXPECT_FALSE(std::filesystem::exists(dir / "wreckvale_launcher.ini.bak"));
+  EXPECT_EQ(r.messages, std::vector<std::string>{"Can not create settings file!"});
+  EXPECT_TRUE(model.options.console) << "defaults apply";
+  model.ChooseEntry("N46");
+  EXPECT_EQ(model.Text("Label4"), "-");
+}
+
+}  // namespace
+}  // namespace wv::test
