@@ -5,6 +5,7 @@
 #include "app/qt_platform.h"
 #include "core/catalogue.h"
 #include "core/settings_file.h"
+#include "ui/look.h"
 #include "ui/monitoring_page.h"
 
 int main(int argc, char** argv) {
@@ -16,6 +17,10 @@ int main(int argc, char** argv) {
       !settings.ReadText(wv::section::kApplication, "MonitoringURL", "").empty());
 
   QApplication app(argc, argv);
+  // The window's font for everything, the dialogs included; it also spares
+  // loading the system's default face, which a line edit would otherwise
+  // load while it is being built.
+  QApplication::setFont(wv::look::UiFont());
   wv::QtPlatform platform;
   wv::TMainForm form(platform.Get());
   // A start-up that asked to quit leaves no window to the user.

@@ -12,6 +12,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "app/exe_folder.h"
 #include "core/clipboard_summary.h"
 #include "core/launch.h"
 #include "core/startup.h"
@@ -46,7 +47,13 @@ QString Name(std::string_view name) {
 
 // The current folder as the system writes it, without a trailing separator.
 std::string CurrentFolderText() {
+#ifdef _WIN32
   return QFile::encodeName(QDir::toNativeSeparators(QDir::currentPath())).toStdString();
+#else
+  // The system's own bytes: a folder named in a legacy code page is no valid
+  // UTF-8, and a round trip through QString would replace its letters.
+  return std::filesystem::current_path().native();
+#endif
 }
 
 void SetEditText(QLineEdit* edit, const std::string& bytes) {
@@ -57,8 +64,13 @@ void SetEditText(QLineEdit* edit, const std::string& bytes) {
 }  // namespace
 
 FormFolders DefaultFormFolders() {
+#ifdef _WIN32
   return {QFile::encodeName(QCoreApplication::applicationDirPath()).toStdString(),
           std::filesystem::current_path()};
+#else
+  // As above: the executable's folder as bytes, not through QString.
+  return {ExecutableFolder(nullptr), std::filesystem::current_path()};
+#endif
 }
 
 TMainForm::TMainForm(const Platform& platform, const FormFolders& folders, QWidget* parent)
@@ -74,7 +86,7 @@ void TMainForm::BuildWindow() {
   setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
   setFixedSize(340, 249);
   setFont(look::UiFont());
-  setWindowIcon(QIcon(QStringLiteral(":/artwork/icon.png")));
+  setWindowIcon(QIcon(look::Artwork("icon.png")));
 
   auto* outer = new Panel(QStringLiteral("RzPanel1"), look::kSilver, Panel::Border::Sunken, this);
   outer->setGeometry(0, 0, 340, 249);
@@ -82,17 +94,18 @@ void TMainForm::BuildWindow() {
 
   pageControl_ = new PageControl(outer);
   pageControl_->setGeometry(2, 27, 336, 179);
-  auto* create = new CreatePage(nullptr);
-  join_ = new JoinPage(nullptr);
-  settings_ = new SettingsPage(nullptr);
-  auto* monitoringTab = new QWidget(nullptr);
+  // Born inside the window, so that their first text layout already uses its font.
+  auto* create = new CreatePage(this);
+  join_ = new JoinPage(this);
+  settings_ = new SettingsPage(this);
+  auto* monitoringTab = new QWidget(this);
   monitoringTab->setObjectName(Name(TabSheetName(Tab::Monitoring)));
   auto* browserHost = new QWidget(monitoringTab);
   browserHost->setObjectName(QStringLiteral("WebBrowser1"));
   browserHost->setGeometry(0, 0, 334, 155);
   new QVBoxLayout(browserHost);
   browserHost->layout()->setContentsMargins(0, 0, 0, 0);
-  auto* about = new AboutPage(nullptr);
+  auto* about = new AboutPage(this);
   pages_ = {create, join_, settings_, monitoringTab, about};
   for (QWidget* page : pages_) {
     pageControl_->AddPage(page, page == about ? QStringLiteral("?") : QString());

@@ -11,8 +11,14 @@ constexpr std::string_view kApp = section::kApplication;
 
 bool FileExistsIn(const std::filesystem::path& dir, std::string_view name) {
   if (name.empty()) return false;
+  // Joined as text, as the launch joins the folder and the name: with `/` an
+  // absolute name would replace the folder, and the check and the start
+  // would test different files.
+  std::filesystem::path path = dir;
+  path += std::filesystem::path::preferred_separator;
+  path += name;
   std::error_code ec;
-  const auto status = std::filesystem::status(dir / name, ec);
+  const auto status = std::filesystem::status(path, ec);
   return !ec && std::filesystem::exists(status) && !std::filesystem::is_directory(status);
 }
 

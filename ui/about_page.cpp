@@ -1,7 +1,7 @@
 #include "ui/about_page.h"
 
 #include <QLabel>
-#include <QPixmap>
+#include <QPalette>
 
 #include "ui/look.h"
 #include "ui/panel.h"
@@ -18,7 +18,9 @@ QLabel* MakeLabel(const QString& name, const QString& text, const QRect& geometr
   label->setGeometry(geometry);
   label->setFont(look::UiFont(true));
   label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-  label->setStyleSheet(QStringLiteral("color: black; background: transparent;"));
+  QPalette colours = label->palette();
+  colours.setColor(QPalette::WindowText, look::kBlack);
+  label->setPalette(colours);
   return label;
 }
 
@@ -29,11 +31,10 @@ AboutPage::AboutPage(QWidget* parent) : QWidget(parent) {
   auto* panel = new Panel(QStringLiteral("RzPanel8"), look::kSilver, Panel::Border::None, this);
   panel->setGeometry(0, 0, 334, 155);
 
-  auto* image = new QLabel(panel);
-  image->setObjectName(QStringLiteral("Image1"));
-  image->setGeometry(1, 1, 332, 153);
-  image->setAlignment(Qt::AlignCenter);
-  image->setPixmap(QPixmap(QStringLiteral(":/artwork/about.png")));
+  image_ = new QLabel(panel);
+  image_->setObjectName(QStringLiteral("Image1"));
+  image_->setGeometry(1, 1, 332, 153);
+  image_->setAlignment(Qt::AlignCenter);
 
   MakeLabel(QStringLiteral("RzLabel6"), QStringLiteral("Launcher"), {224, 114, 97, 13}, panel);
   MakeLabel(QStringLiteral("RzLabel5"), QStringLiteral("VER"), {224, 130, 97, 13}, panel);
@@ -42,6 +43,11 @@ AboutPage::AboutPage(QWidget* parent) : QWidget(parent) {
                 QString::fromLatin1(kForumUrl.data(), kForumUrl.size()), {10, 130, 48, 13}, panel);
   link->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
   link->hide();
+}
+
+void AboutPage::showEvent(QShowEvent* event) {
+  if (image_->pixmap().isNull()) image_->setPixmap(look::Artwork("about.png"));
+  QWidget::showEvent(event);
 }
 
 }  // namespace wv

@@ -3,6 +3,8 @@
 #include <QWidget>
 #include <string_view>
 
+class QLabel;
+
 namespace wv {
 
 // Where the about page's link leads.
@@ -15,6 +17,13 @@ class AboutPage : public QWidget {
 
  public:
   explicit AboutPage(QWidget* parent);
+
+ protected:
+  // The picture is decoded when the tab is first shown, not at start-up.
+  void showEvent(QShowEvent* event) override;
+
+ private:
+  QLabel* image_ = nullptr;
 };
 
 }  // namespace wv

@@ -29,8 +29,34 @@ class ClipboardPanel : public Panel {
   }
 };
 
-QToolButton* MakeButton(const QString& name, const QRect& geometry, QWidget* parent) {
-  auto* button = new QToolButton(parent);
+// A flat button drawn by hand: a grey ground and a white caption, darker
+// while down, or no ground at all and a white edge while down; no menu arrow.
+// A style sheet would do the same, at a cost the start-up can feel.
+class FlatButton : public QToolButton {
+ public:
+  FlatButton(bool grounded, QWidget* parent) : QToolButton(parent), grounded_(grounded) {}
+
+ protected:
+  void paintEvent(QPaintEvent*) override {
+    QPainter painter(this);
+    if (grounded_) {
+      painter.fillRect(rect(), isDown() ? kPressedGrey : look::kGrey);
+    } else if (isDown()) {
+      painter.setPen(look::kWhite);
+      painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    }
+    painter.setPen(isEnabled() ? look::kWhite : look::kSilver);
+    painter.drawText(rect(), Qt::AlignCenter | Qt::TextShowMnemonic, text());
+  }
+
+ private:
+  static inline const QColor kPressedGrey{96, 96, 96};
+  bool grounded_;
+};
+
+QToolButton* MakeButton(const QString& name, const QRect& geometry, bool grounded,
+                        QWidget* parent) {
+  auto* button = new FlatButton(grounded, parent);
   button->setObjectName(name);
   button->setGeometry(geometry);
   button->setFont(look::UiFont());
@@ -46,22 +72,17 @@ BottomBar::BottomBar(QWidget* parent)
 
   auto* characterPanel = new Panel(QStringLiteral("RzPanel4"), look::kSilver, Border::Sunken, this);
   characterPanel->setGeometry(8, 8, 89, 25);
-  character_ = MakeButton(QStringLiteral("RzToolButton1"), {2, 2, 85, 21}, characterPanel);
+  character_ = MakeButton(QStringLiteral("RzToolButton1"), {2, 2, 85, 21}, true, characterPanel);
   character_->setPopupMode(QToolButton::InstantPopup);
-  character_->setStyleSheet(look::GreyButtonStyleSheet());
 
   auto* clipboardPanel = new ClipboardPanel(this);
   clipboardPanel->setGeometry(143, 8, 26, 25);
-  clipboard_ = MakeButton(QStringLiteral("RzToolButton2"), {2, 2, 22, 21}, clipboardPanel);
+  clipboard_ = MakeButton(QStringLiteral("RzToolButton2"), {2, 2, 22, 21}, false, clipboardPanel);
   clipboard_->setAutoRaise(true);
-  clipboard_->setStyleSheet(
-      QStringLiteral("QToolButton { background: transparent; border: none; }"
-                     "QToolButton:pressed { border: 1px solid white; }"));
 
   auto* goPanel = new Panel(QStringLiteral("RzPanel5"), look::kSilver, Border::Sunken, this);
   goPanel->setGeometry(183, 8, 144, 25);
-  go_ = MakeButton(QStringLiteral("RzGoButton"), {2, 2, 140, 21}, goPanel);
-  go_->setStyleSheet(look::GreyButtonStyleSheet());
+  go_ = MakeButton(QStringLiteral("RzGoButton"), {2, 2, 140, 21}, true, goPanel);
 }
 
 }  // namespace wv

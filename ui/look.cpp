@@ -1,5 +1,6 @@
 #include "ui/look.h"
 
+#include <QImageReader>
 #include <QPainter>
 #include <QRect>
 #include <QStringList>
@@ -15,6 +16,14 @@ QFont UiFont(bool bold, int pixels) {
   font.setPixelSize(pixels);
   font.setBold(bold);
   return font;
+}
+
+// Read as PNG without detection: detecting a format loads every image-format
+// plugin there is, which costs the start-up more than the pictures do.
+QPixmap Artwork(const char* name) {
+  QImageReader reader(QStringLiteral(":/artwork/") + QLatin1String(name), "png");
+  reader.setAutoDetectImageFormat(false);
+  return QPixmap::fromImage(reader.read());
 }
 
 void DrawSunkenEdge(QPainter& painter, const QRect& rect) {
@@ -42,14 +51,6 @@ QString MenuStyleSheet() {
       " border: 1px solid rgb(128,128,128); }"
       "QMenu::separator { height: 1px; background: rgb(128,128,128); margin: 2px 2px 2px 26px; }"
       "QMenu::indicator { width: 0px; height: 0px; }");
-}
-
-QString GreyButtonStyleSheet() {
-  return QStringLiteral(
-      "QToolButton { background: rgb(128,128,128); color: white; border: none; }"
-      "QToolButton:pressed { background: rgb(96,96,96); }"
-      "QToolButton:disabled { color: rgb(192,192,192); }"
-      "QToolButton::menu-indicator { image: none; width: 0px; }");
 }
 
 }  // namespace wv::look

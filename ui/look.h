@@ -2,6 +2,7 @@
 
 #include <QColor>
 #include <QFont>
+#include <QPixmap>
 #include <QString>
 
 class QPainter;
@@ -22,13 +23,13 @@ inline constexpr int kFontPixels = 11;
 // The nearest sans face to the classic dialog font, at the same pixel height.
 QFont UiFont(bool bold = false, int pixels = kFontPixels);
 
+// One of the compiled-in PNG pictures, by file name.
+QPixmap Artwork(const char* name);
+
 // A two-pixel sunken edge, as around a pressed button, inside `rect`.
 void DrawSunkenEdge(QPainter& painter, const QRect& rect);
 
 // One colour scheme for every popup menu.
 QString MenuStyleSheet();
-
-// Grey buttons with white text: the character and action buttons.
-QString GreyButtonStyleSheet();
 
 }  // namespace wv::look

@@ -16,7 +16,11 @@ StyledMenu::StyledMenu(const QString& name, bool leftButtonOnly, QWidget* parent
     : QMenu(parent), leftButtonOnly_(leftButtonOnly) {
   setObjectName(name);
   setFont(look::UiFont());
-  setStyleSheet(look::MenuStyleSheet());
+  // Styled when first shown: the style sheet machinery is not worth its
+  // start-up time for a menu that may never open.
+  connect(this, &QMenu::aboutToShow, this, [this] {
+    if (styleSheet().isEmpty()) setStyleSheet(look::MenuStyleSheet());
+  });
 }
 
 void StyledMenu::paintEvent(QPaintEvent* event) {

@@ -1,0 +1,143 @@
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "app/qt_platform.h"
+#include "core/command_text.h"
+#include "tests/support/stand_in_game.h"
+
+namespace wv::test {
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string CommandFor(const fs::path& program, const std::vector<std::string>& arguments) {
+  std::string command = "\"" + program.native() + "\"";
+  for (const std::string& argument : arguments) command += " " + QuoteArgument(argument);
+  return command;
+}
+
+class ProcessStartTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    game_ = WriteStandIn(folder_ / "qr7.exe");
+    record_ = folder_ / "received";
+    setenv(kRecordVariable, record_.c_str(), 1);
+  }
+
+  TempFolder folder_;
+  fs::path game_;
+  fs::path record_;
+  DetachedProcessStarter starter_;
+};
+
+struct ArgumentCase {
+  const char* name;
+  std::vector<std::string> arguments;
+};
+
+std::string LongArgument() {
+  std::string text;
+  while (text.size() < 10000) text += "a \"b\\ \xd0\x96\xcf\t";
+  return text.substr(0, 10000);
+}
+
+const ArgumentCase kArgumentCases[] = {
+    {"blanks", {"two words", " lead", "trail ", "tab\there"}},
+    {"quotes", {"say \"hi\"", "\"", "\"\"", "'single'"}},
+    {"backslashes", {"C:\\games\\", "\\\\server\\share", "back\\\"slash", "\\"}},
+    {"line breaks", {"line\nbreak", "cr\r\nlf", "\n"}},
+    {"empty", {"", "+password", ""}},
+    {"utf-8", {"\xd0\x9f\xd1\x80\xd0\xb8\xd0\xb2\xd0\xb5\xd1\x82", "na\xc3\xafve"}},
+    {"invalid utf-8", {"\xcf\xf0\xe8\xe2\xe5\xf2", "\xff\xfe", "\x80", "a\xc3"}},
+    {"10 000 characters", {LongArgument()}},
+};
+
+// Each argument reaches the game byte for byte, as one argument, in the
+// folder it was started in.
+TEST_F(ProcessStartTest, ArgumentsArriveByteForByte) {
+  for (const ArgumentCase& c : kArgumentCases) {
+    SCOPED_TRACE(c.name);
+    fs::remove(record_);
+    std::string program;
+    ASSERT_TRUE(starter_.Start(CommandFor(game_, c.arguments), folder_.Path().native(), program));
+    ASSERT_TRUE(WaitForFile(record_));
+    std::vector<std::string> expected = {game_.native(), fs::canonical(folder_.Path()).native()};
+    expected.insert(expected.end(), c.arguments.begin(), c.arguments.end());
+    EXPECT_EQ(ReadRecord(record_), expected);
+  }
+}
+
+// The game is nobody's child here and leads no session of the launcher's:
+// it outlives the launcher and leaves no zombie behind.
+TEST_F(ProcessStartTest, GameIsDetached) {
+  const fs::path session = folder_ / "session";
+  std::string program;
+  ASSERT_TRUE(starter_.Start(
+      CommandFor("/bin/sh",
+                 {"-c", "cut -d' ' -f6 /proc/$$/stat > \"$0.part\" && mv \"$0.part\" \"$0\"",
+                  session.native()}),
+      "", program));
+  EXPECT_EQ(waitpid(-1, nullptr, WNOHANG), -1);
+  EXPECT_EQ(errno, ECHILD);
+  ASSERT_TRUE(WaitForFile(session));
+  EXPECT_NE(std::stol(folder_.Read("session")), static_cast<long>(getsid(0)));
+}
+
+struct FailureCase {
+  const char* name;
+  void (*prepare)(const fs::path& program);
+};
+
+const FailureCase kFailureCases[] = {
+    {"missing", [](const fs::path&) {}},
+    {"a folder", [](const fs::path& p) { fs::create_directory(p); }},
+    {"not executable",
+     [](const fs::path& p) {
+       WriteStandIn(p);
+       fs::permissions(p, fs::perms::owner_exec | fs::perms::group_exec | fs::perms::others_exec,
+                       fs::perm_options::remove);
+     }},
+    {"dangling link", [](const fs::path& p) { fs::create_symlink(p.parent_path() / "gone", p); }},
+};
+
+// Root may read and write anything, but exec still needs an execute bit and
+// a file: the start fails, says so, and names the program.
+TEST_F(ProcessStartTest, FailedStartNamesTheProgram) {
+  for (const FailureCase& c : kFailureCases) {
+    SCOPED_TRACE(c.name);
+    const fs::path program = folder_ / (std::string(c.name) + " qr7.exe");
+    c.prepare(program);
+    std::string named;
+    EXPECT_FALSE(starter_.Start(CommandFor(program, {"-console"}), folder_.Path().native(), named));
+    EXPECT_EQ(named, program.native());
+  }
+  EXPECT_FALSE(fs::exists(record_));
+}
+
+// A working folder that is gone, and a NUL byte, which exec cannot pass:
+// cutting the argument short would start the game with other options.
+TEST_F(ProcessStartTest, UnrunnableCommandsAreRefused) {
+  const struct {
+    std::string command;
+    std::string workDir;
+  } cases[] = {
+      {CommandFor(game_, {}), (folder_ / "gone").native()},
+      {CommandFor(game_, {std::string("a\0b", 3)}), ""},
+  };
+  for (const auto& c : cases) {
+    std::string named;
+    EXPECT_FALSE(starter_.Start(c.command, c.workDir, named));
+    EXPECT_EQ(named, game_.native());
+  }
+  EXPECT_FALSE(fs::exists(record_));
+}
+
+}  // namespace
+}  // namespace wv::test

@@ -1,0 +1,56 @@
+#pragma once
+
+#include <chrono>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <string_view>
+#include <thread>
+#include <vector>
+
+#include "tests/support/temp_folder.h"
+
+namespace wv::test {
+
+// A stand-in game: records the program name it was started by, its working
+// folder and then each argument, every one ended by a NUL, into the file that
+// WV_TEST_RECORD names. The record is renamed into place whole, so a reader
+// never sees half of it.
+inline constexpr char kRecordVariable[] = "WV_TEST_RECORD";
+inline constexpr std::string_view kStandInGame =
+    "#!/bin/sh\n"
+    "printf '%s\\0' \"$0\" \"$(pwd -P)\" \"$@\" > \"$WV_TEST_RECORD.part\"\n"
+    "mv \"$WV_TEST_RECORD.part\" \"$WV_TEST_RECORD\"\n";
+
+inline std::filesystem::path WriteStandIn(const std::filesystem::path& file) {
+  std::ofstream(file, std::ios::binary) << kStandInGame;
+  std::filesystem::permissions(file, std::filesystem::perms::owner_all,
+                               std::filesystem::perm_options::add);
+  return file;
+}
+
+inline bool WaitForFile(const std::filesystem::path& file,
+                        std::chrono::milliseconds limit = std::chrono::seconds(10)) {
+  const auto end = std::chrono::steady_clock::now() + limit;
+  while (!std::filesystem::exists(file)) {
+    if (std::chrono::steady_clock::now() > end) return false;
+    std::this_thread::sleep_for(std::chrono::milliseconds(10));
+  }
+  return true;
+}
+
+// The NUL-ended words of a record: program, working folder, arguments.
+inline std::vector<std::string> ReadRecord(const std::filesystem::path& file) {
+  std::ifstream in(file, std::ios::binary);
+  const std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+  std::vector<std::string> words;
+  for (std::size_t start = 0; start < bytes.size();) {
+    const std::size_t end = bytes.find('\0', start);
+    if (end == std::string::npos) break;
+    words.push_back(bytes.substr(start, end - start));
+    start = end + 1;
+  }
+  return words;
+}
+
+}  // namespace wv::test
