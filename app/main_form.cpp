@@ -30,6 +30,10 @@
 #include "ui/styled_menu.h"
 #include "ui/text_codec.h"
 
+#ifdef _WIN32
+#include "platform/windows/version_text.h"
+#endif
+
 namespace wv {
 
 namespace {
@@ -53,6 +57,16 @@ std::string CurrentFolderText() {
   // The system's own bytes: a folder named in a legacy code page is no valid
   // UTF-8, and a round trip through QString would replace its letters.
   return std::filesystem::current_path().native();
+#endif
+}
+
+// The version text: from the executable's version resource where there is
+// one, else from the build.
+std::string LauncherVersion() {
+#ifdef _WIN32
+  return LauncherVersionText();
+#else
+  return WV_VERSION_TEXT;
 #endif
 }
 
@@ -131,7 +145,7 @@ void TMainForm::BuildWindow() {
 
 void TMainForm::FormCreate(const FormFolders& folders) {
   const StartupResult startup =
-      RunStartup(model_, folders.exeDir, folders.workDir, WV_VERSION_TEXT);
+      RunStartup(model_, folders.exeDir, folders.workDir, LauncherVersion());
   // The tab set is fixed from here on; the browser exists only when offered.
   if (model_.TabVisible(Tab::Monitoring)) {
     QWidget* host = Page(Tab::Monitoring)->findChild<QWidget*>(QStringLiteral("WebBrowser1"));

@@ -4,7 +4,7 @@
 #include "core/command_text.h"
 
 #ifdef _WIN32
-#include <windows.h>
+#include "platform/windows/process_start.h"
 #else
 #include <fcntl.h>
 #include <signal.h>
@@ -27,20 +27,10 @@ std::string ProgramOf(const std::string& commandText) {
 
 #ifdef _WIN32
 
-bool DetachedProcessStarter::Start(const std::string& commandText, const std::string& workDir,
+// The text goes to the system unchanged, as the game has always received it.
+bool DetachedProcessStarter::Start(const std::string& commandText, const std::string&,
                                    std::string& program) {
-  std::string line = commandText;
-  STARTUPINFOA startup{};
-  startup.cb = sizeof(startup);
-  startup.dwFlags = STARTF_USESHOWWINDOW;
-  startup.wShowWindow = SW_SHOWNORMAL;
-  PROCESS_INFORMATION process{};
-  if (CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                     workDir.empty() ? nullptr : workDir.c_str(), &startup, &process)) {
-    CloseHandle(process.hThread);
-    CloseHandle(process.hProcess);
-    return true;
-  }
+  if (StartCommandText(commandText, nullptr)) return true;
   program = ProgramOf(commandText);
   return false;
 }
