@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <functional>
 
+#include "tests/support/desktop_session.h"
 #include "tests/support/temp_folder.h"
 
 namespace wv::test {
@@ -21,26 +22,6 @@ constexpr std::string_view kStandInEngine =
     "out=\"$(dirname \"$0\")/received\"\n"
     "printf '%s\\0' \"$PWD\" \"$@\" > \"$out.part\"\n"
     "mv \"$out.part\" \"$out\"\n";
-
-// The action button's centre in window coordinates.
-constexpr int kGoButtonX = 257;
-constexpr int kGoButtonY = 226;
-
-QString Run(const QString& program, const QStringList& arguments) {
-  QProcess process;
-  process.start(program, arguments);
-  process.waitForFinished(10000);
-  return QString::fromLocal8Bit(process.readAllStandardOutput()).trimmed();
-}
-
-bool WaitFor(const std::function<bool()>& done, int milliseconds) {
-  QDeadlineTimer deadline(milliseconds);
-  while (!deadline.hasExpired()) {
-    if (done()) return true;
-    QThread::msleep(100);
-  }
-  return done();
-}
 
 }  // namespace
 

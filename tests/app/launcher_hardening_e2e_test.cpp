@@ -11,6 +11,7 @@
 #include <functional>
 #include <sstream>
 
+#include "tests/support/desktop_session.h"
 #include "tests/support/stand_in_game.h"
 
 namespace wv::test {
@@ -24,28 +25,8 @@ namespace fs = std::filesystem;
 constexpr int kTabRowY = 2 + 27 + 11;
 constexpr int kTabRowLastX = 330;
 constexpr int kTabStep = 12;
-// The action button's centre in window coordinates.
-constexpr int kGoButtonX = 257;
-constexpr int kGoButtonY = 226;
 // The first page waits for the engine to start.
 constexpr int kEngineTimeoutMs = 40000;
-
-QString Run(const QString& program, const QStringList& arguments) {
-  QProcess process;
-  process.start(program, arguments);
-  process.waitForFinished(10000);
-  return QString::fromLocal8Bit(process.readAllStandardOutput()).trimmed();
-}
-
-// Polls while the event loop keeps running, so that servers here answer.
-bool WaitFor(const std::function<bool()>& done, int milliseconds) {
-  QDeadlineTimer deadline(milliseconds);
-  while (!deadline.hasExpired()) {
-    if (done()) return true;
-    QTest::qWait(50);
-  }
-  return done();
-}
 
 std::string ReadAll(const fs::path& file) {
   QFile in(QString::fromStdString(file.string()));
