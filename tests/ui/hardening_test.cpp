@@ -43,13 +43,13 @@ class OddGameFolder {
   const fs::path& Path() const { return path_; }
   fs::path Record() const { return base_ / "received"; }
 
-  // `spec` names a path relative to the folder; its last character says what
+  // `entry` names a path relative to the folder; its last character says what
   // to put there: '/' a folder, '!' a file that cannot run, '@' a link to
   // nothing, anything else the stand-in game.
-  void Lay(const std::string& spec) const {
-    const char kind = spec.back();
+  void Lay(const std::string& entry) const {
+    const char kind = entry.back();
     const bool marked = kind == '/' || kind == '!' || kind == '@';
-    const fs::path target = path_ / (marked ? spec.substr(0, spec.size() - 1) : spec);
+    const fs::path target = path_ / (marked ? entry.substr(0, entry.size() - 1) : entry);
     fs::create_directories(target.parent_path());
     if (kind == '/') {
       fs::create_directory(target);
