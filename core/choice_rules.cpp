@@ -130,10 +130,10 @@ void LauncherModel::ChooseCustomMaps() {
   for (int n = 1; n <= kCustomMapCount; ++n) offer(CustomMapEntry(n));
 }
 
-void LauncherModel::ChooseCampaign(const MenuEntry& entry) {
+void LauncherModel::ChooseCampaign(MenuEntry& entry) {
   const Campaign* campaign = BuiltInCampaign(entry.id);
   UncheckGroup(Group::Campaign);
-  Entry(entry.id).checked = true;
+  entry.checked = true;
   SetText("Label2", entry.caption);
   bool chapterOfCampaign = false;
   for (std::string_view c : campaign->chapters) chapterOfCampaign |= Shows("Label4", c);
@@ -156,8 +156,8 @@ void LauncherModel::ChooseAddonCampaign() {
   if (!chapterOfAddon) ChooseEntry(kAddonChapters[0]);
 }
 
-void LauncherModel::ChooseFlaggedMap(const MenuEntry& entry) {
-  ChoiceStep(Entry(entry.id));
+void LauncherModel::ChooseFlaggedMap(MenuEntry& entry) {
+  ChoiceStep(entry);
   if (settings_.ReadYesNo(entry.section, "Versus", "No")) {
     OfferInfectedTeam();
   } else {

@@ -119,9 +119,9 @@ class LauncherModel {
   void ChooseCoop();
   void ChooseVersus();
   void ChooseCustomMaps();
-  void ChooseCampaign(const MenuEntry& entry);
+  void ChooseCampaign(MenuEntry& entry);
   void ChooseAddonCampaign();
-  void ChooseFlaggedMap(const MenuEntry& entry);
+  void ChooseFlaggedMap(MenuEntry& entry);
   void HideCampaignChapters();
   void HideExtraMaps();
   void ShowEnabledExtraMaps();
