@@ -28,6 +28,7 @@ bool StartCommandText(const std::string& text, std::string* error) {
                       &startup, &process)) {
     const DWORD code = GetLastError();
     if (error) *error = SystemErrorText(code);
+    SetLastError(code);  // formatting the text may have replaced it
     return false;
   }
   CloseHandle(process.hThread);

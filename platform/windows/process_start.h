@@ -8,7 +8,7 @@ namespace wv {
 // game its command line: the text goes to the system unchanged, its first word
 // names the program, the window is shown normally, and nobody waits for it.
 // On failure returns false and, when `error` is given, stores the system's
-// reason there.
+// reason there; GetLastError() still gives the code.
 bool StartCommandText(const std::string& text, std::string* error);
 
 }  // namespace wv

@@ -21,6 +21,7 @@
 #include "platform/windows/process_start.h"
 #include "tests/support/temp_folder.h"
 #include "tests/windows/launch_record.h"
+#include "tests/windows/start_for_test.h"
 #include "tests/windows/visible_bytes.h"
 
 namespace wv::test {
@@ -51,8 +52,8 @@ class CommandStart : public ::testing::Test {
     const std::string file = (folder / ("record" + std::to_string(++starts_))).string();
     SetEnvironmentVariableA(kRecordVariable, file.c_str());
     std::string error;
-    if (!StartCommandText(text, &error)) {
-      ADD_FAILURE() << "not started: " << error;
+    if (!StartForTest(text, &error)) {
+      ADD_FAILURE() << "not started: " << error << " (" << VisibleBytes(text) << ")";
       return {};
     }
     const auto bytes = WaitForFile(file, 30s);

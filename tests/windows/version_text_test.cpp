@@ -6,7 +6,7 @@
 #include <chrono>
 #include <string>
 
-#include "platform/windows/process_start.h"
+#include "tests/windows/start_for_test.h"
 #include "tests/support/temp_folder.h"
 #include "tests/windows/launch_record.h"
 
@@ -28,7 +28,7 @@ TEST(VersionText, ReadFromTheProgramsOwnResource) {
   for (const auto& c : cases) {
     const std::string out = (folder / c.probe).string() + ".txt";
     std::string error;
-    ASSERT_TRUE(StartCommandText("\"" + programs + "\\" + c.probe + "\" \"" + out + "\"", &error))
+    ASSERT_TRUE(StartForTest("\"" + programs + "\\" + c.probe + "\" \"" + out + "\"", &error))
         << c.probe << ": " << error;
     EXPECT_EQ(WaitForFile(out, 30s).value_or("(no answer)"), c.expected) << c.probe;
   }
