@@ -1,6 +1,5 @@
 #include "ui/monitoring_page.h"
 
-#include <QCoreApplication>
 #include <QLabel>
 #include <QVBoxLayout>
 
@@ -8,10 +7,6 @@
 #include "ui/webview/module_loader.h"
 
 namespace wv {
-
-void PrepareMonitoringBeforeApplication(bool monitoringConfigured) {
-  if (monitoringConfigured) QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
-}
 
 MonitoringPage::MonitoringPage(QWidget* parent) : QWidget(parent) {
   auto* layout = new QVBoxLayout(this);

@@ -10,11 +10,6 @@ namespace wv {
 
 class BrowserView;
 
-// Must run before the QApplication exists. A web engine loaded after start-up
-// needs shared OpenGL contexts, which cost a context of their own, so they are
-// asked for only when the settings name a monitoring address.
-void PrepareMonitoringBeforeApplication(bool monitoringConfigured);
-
 // The monitoring tab's content. The web engine is loaded from its module on
 // the first Navigate, so a launcher whose monitoring tab is never opened never
 // starts it. Where it cannot be loaded, the page shows one line saying why.

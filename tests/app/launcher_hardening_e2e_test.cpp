@@ -10,6 +10,7 @@
 #include <filesystem>
 #include <functional>
 #include <sstream>
+#include <string_view>
 
 #include "tests/support/desktop_session.h"
 #include "tests/support/stand_in_game.h"
@@ -33,10 +34,14 @@ std::string ReadAll(const fs::path& file) {
   return in.open(QIODevice::ReadOnly) ? in.readAll().toStdString() : std::string();
 }
 
-bool WebEngineMapped(qint64 pid) {
-  return ReadAll("/proc/" + std::to_string(pid) + "/maps").find("libQt6WebEngine") !=
-         std::string::npos;
+bool Mapped(qint64 pid, std::string_view library) {
+  return ReadAll("/proc/" + std::to_string(pid) + "/maps").find(library) != std::string::npos;
 }
+
+bool WebEngineMapped(qint64 pid) { return Mapped(pid, "libQt6WebEngine"); }
+
+// Mesa's driver, as under Xvfb: what a shared OpenGL context loads.
+bool OpenGlDriverMapped(qint64 pid) { return Mapped(pid, "_dri.so"); }
 
 // The engine starts its helper processes as children of the launcher.
 bool WebEngineProcessRuns(qint64 pid) {
@@ -182,6 +187,7 @@ void LauncherHardeningE2eTest::webEngineWaitsForTheMonitoringTab() {
   const qint64 pid = launcher_.processId();
   QVERIFY(!WebEngineMapped(pid));
   QVERIFY(!WebEngineProcessRuns(pid));
+  QVERIFY2(!OpenGlDriverMapped(pid), "an OpenGL driver was loaded at start-up");
 
   // Along the tab row until a tab brings the engine in: the tabs before the
   // monitoring one must not.
@@ -197,6 +203,7 @@ void LauncherHardeningE2eTest::webEngineWaitsForTheMonitoringTab() {
   QVERIFY2(WaitFor([&] { return server.Requests() > 0; }, kEngineTimeoutMs),
            "the monitoring page was not requested");
   QVERIFY(WaitFor([&] { return WebEngineProcessRuns(pid); }, 10000));
+  QVERIFY2(OpenGlDriverMapped(pid), "the page is drawn without the OpenGL driver checked above");
 }
 
 }  // namespace wv::test

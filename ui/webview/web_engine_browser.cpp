@@ -10,6 +10,13 @@
 
 #include "ui/webview/browser_view.h"
 
+// The engine's own set-up of its shared OpenGL context. Exported by the engine
+// library but declared in no public header; where it is missing, loading this
+// module fails and the monitoring page says so.
+namespace QtWebEngineCore {
+Q_DECL_IMPORT void initialize();
+}
+
 namespace {
 
 class WebEngineBrowser final : public wv::BrowserView {
@@ -52,5 +59,9 @@ extern "C" Q_DECL_EXPORT wv::BrowserView* wv_create_browser_view_v1(QWidget* par
     if (error) *error = QStringLiteral("no widget application is running");
     return nullptr;
   }
+  // Normally run before the application object exists; run here, the OpenGL
+  // driver is loaded only by launchers that show the monitoring page. A second
+  // call does nothing.
+  QtWebEngineCore::initialize();
   return new WebEngineBrowser(parent);
 }
