@@ -38,10 +38,14 @@ bool Mapped(qint64 pid, std::string_view library) {
   return ReadAll("/proc/" + std::to_string(pid) + "/maps").find(library) != std::string::npos;
 }
 
-bool WebEngineMapped(qint64 pid) { return Mapped(pid, "libQt6WebEngine"); }
+bool WebEngineMapped(qint64 pid) {
+  return Mapped(pid, "libQt6WebEngine");
+}
 
 // Mesa's driver, as under Xvfb: what a shared OpenGL context loads.
-bool OpenGlDriverMapped(qint64 pid) { return Mapped(pid, "_dri.so"); }
+bool OpenGlDriverMapped(qint64 pid) {
+  return Mapped(pid, "_dri.so");
+}
 
 // The engine starts its helper processes as children of the launcher.
 bool WebEngineProcessRuns(qint64 pid) {
