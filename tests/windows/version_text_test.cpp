@@ -6,9 +6,9 @@
 #include <chrono>
 #include <string>
 
-#include "tests/windows/start_for_test.h"
 #include "tests/support/temp_folder.h"
 #include "tests/windows/launch_record.h"
+#include "tests/windows/start_for_test.h"
 
 namespace wv::test {
 namespace {
