@@ -1,11 +1,11 @@
 #include "core/settings_file.h"
 
 #include <cstring>
-#include <fstream>
 #include <memory_resource>
 #include <unordered_map>
 
 #include "core/text.h"
+#include "core/whole_file.h"
 
 namespace wv {
 
@@ -111,28 +111,6 @@ std::optional<std::string> FindInBody(std::string_view text, std::size_t pos,
     return std::string(Unquote(Trim(line.substr(equals + 1))).substr(0, kMaxValueLength));
   }
   return std::nullopt;
-}
-
-// nullopt when the file cannot be opened or read: the caller falls back to
-// its default.
-std::optional<std::string> ReadWholeFile(const std::filesystem::path& file) {
-  std::ifstream in(file, std::ios::binary);
-  if (!in.is_open()) return std::nullopt;
-  // The size is only a hint: the file may grow or shrink while it is read.
-  std::error_code ec;
-  const auto hint = std::filesystem::file_size(file, ec);
-  std::string content(ec ? 0 : static_cast<std::size_t>(hint), '\0');
-  std::size_t have = 0;
-  while (true) {
-    in.read(content.data() + have, static_cast<std::streamsize>(content.size() - have));
-    have += static_cast<std::size_t>(in.gcount());
-    if (!in) break;
-    content.resize(content.size() + 65536);
-  }
-  // A folder opens but cannot be read.
-  if (in.bad()) return std::nullopt;
-  content.resize(have);
-  return content;
 }
 
 }  // namespace

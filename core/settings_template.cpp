@@ -1,9 +1,10 @@
 #include "core/settings_template.h"
 
 #include <cstdint>
-#include <fstream>
 #include <random>
 #include <system_error>
+
+#include "core/whole_file.h"
 
 namespace wv {
 
@@ -54,16 +55,6 @@ fs::path TempFileName() {
   return "." + std::string(kSettingsFileName) + ".tmp-" + std::to_string(number);
 }
 
-bool WriteWhole(const fs::path& file, std::string_view text) {
-  std::ofstream out(file, std::ios::binary | std::ios::trunc);
-  if (!out.is_open()) return false;
-  out.write(text.data(), static_cast<std::streamsize>(text.size()));
-  out.flush();
-  if (!out) return false;
-  out.close();
-  return !out.fail();
-}
-
 }  // namespace
 
 std::string SettingsTemplate(std::string_view version, const ExtraMapCaptions& captions) {
@@ -108,7 +99,7 @@ TemplateOutcome WriteSettingsTemplate(const fs::path& workDir, std::string_view 
   // Written aside and renamed into place, so readers never see half a file.
   const fs::path temp = workDir / TempFileName();
   std::error_code ec;
-  if (WriteWhole(temp, SettingsTemplate(version, captions))) {
+  if (WriteWholeFile(temp, SettingsTemplate(version, captions))) {
     fs::rename(temp, target, ec);
     if (!ec) return TemplateOutcome::Written;
   }
