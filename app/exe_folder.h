@@ -4,8 +4,8 @@
 
 namespace wv {
 
-// The running executable's folder, found before any application object
-// exists: from the system where it tells, else from argv[0].
-std::filesystem::path ExecutableFolder(const char* argv0);
+// The running executable's folder as the system's bytes, where the system
+// tells; else the working folder.
+std::filesystem::path ExecutableFolder();
 
 }  // namespace wv

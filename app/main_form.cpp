@@ -83,7 +83,7 @@ FormFolders DefaultFormFolders() {
           std::filesystem::current_path()};
 #else
   // As above: the executable's folder as bytes, not through QString.
-  return {ExecutableFolder(nullptr), std::filesystem::current_path()};
+  return {ExecutableFolder(), std::filesystem::current_path()};
 #endif
 }
 
