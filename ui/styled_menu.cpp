@@ -16,6 +16,9 @@ StyledMenu::StyledMenu(const QString& name, bool leftButtonOnly, QWidget* parent
     : QMenu(parent), leftButtonOnly_(leftButtonOnly) {
   setObjectName(name);
   setFont(look::UiFont());
+  // The model says which separators show; Qt would drop one at either end of
+  // the entries shown at the time.
+  setSeparatorsCollapsible(false);
   // Styled when first shown: the style sheet machinery is not worth its
   // start-up time for a menu that may never open.
   connect(this, &QMenu::aboutToShow, this, [this] {

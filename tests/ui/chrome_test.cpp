@@ -37,6 +37,7 @@ class ChromeTest : public QObject {
   void captionColourFollowsActivation();
   void menuButtons_data();
   void menuButtons();
+  void separatorsShowAsTheModelSays();
 
  private:
   std::unique_ptr<GameFolder> folder_;
@@ -156,6 +157,26 @@ void ChromeTest::menuButtons() {
   QTest::mouseClick(popup, Qt::MouseButton(button), {}, popup->actionGeometry(action).center());
   QCOMPARE(TextOf(*form_, qPrintable(label)), shown);
   popup->close();
+}
+
+// A separator the model shows must take its place even at either end of what
+// a menu shows at the time (the campaign menu's before the add-on campaign,
+// hidden by default); one it hides takes none.
+void ChromeTest::separatorsShowAsTheModelSays() {
+  int shownSeparators = 0;
+  for (QMenu* popup : form_->findChildren<QMenu*>()) {
+    popup->popup(QPoint(40, 40));
+    QVERIFY(QTest::qWaitForWindowExposed(popup));
+    for (QAction* action : popup->actions()) {
+      if (!action->isSeparator()) continue;
+      const bool drawn = !popup->actionGeometry(action).isEmpty();
+      QVERIFY2(drawn == action->isVisible(),
+               qPrintable(popup->objectName() + " " + action->objectName()));
+      shownSeparators += drawn;
+    }
+    popup->close();
+  }
+  QVERIFY(shownSeparators > 0);
 }
 
 }  // namespace wv::test
