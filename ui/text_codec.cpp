@@ -46,7 +46,11 @@ QString DisplayText(std::string_view bytes) {
 }
 
 std::string TextBytes(const QString& text) {
+#ifdef _WIN32
+  return text.toLocal8Bit().toStdString();
+#else
   return text.toStdString();
+#endif
 }
 
 QString WithoutMnemonics(const QString& text) {

@@ -11,7 +11,10 @@ namespace wv {
 // Windows-1251. Valid UTF-8 wins; anything else is read as Windows-1251.
 QString DisplayText(std::string_view bytes);
 
-// Text typed into the window goes back to the model as UTF-8.
+// Text typed into the window goes back to the model as the bytes the game is
+// to receive: in the ANSI code page on Windows, whose command line is
+// single-byte like the folder and the settings values beside it (characters
+// the code page lacks become '?'); UTF-8 elsewhere.
 std::string TextBytes(const QString& text);
 
 // Button and menu captions would otherwise turn '&' into a mnemonic.
