@@ -145,7 +145,8 @@ void TMainForm::BuildWindow() {
 
 void TMainForm::FormCreate(const FormFolders& folders) {
   const StartupResult startup =
-      RunStartup(model_, folders.exeDir, folders.workDir, LauncherVersion());
+      RunStartup(model_, folders.exeDir, folders.workDir, LauncherVersion(),
+                 [this](const std::string& message) { ShowMessage(message); });
   // The tab set is fixed from here on; the browser exists only when offered.
   if (model_.TabVisible(Tab::Monitoring)) {
     QWidget* host = Page(Tab::Monitoring)->findChild<QWidget*>(QStringLiteral("WebBrowser1"));
@@ -155,7 +156,6 @@ void TMainForm::FormCreate(const FormFolders& folders) {
   Refresh();
   setWindowTitle(caption_->Text());
   QGuiApplication::setApplicationDisplayName(caption_->Text());
-  for (const std::string& message : startup.messages) ShowMessage(message);
   if (startup.quit) {
     quitRequested_ = true;
     platform_.quit->RequestQuit();
@@ -203,7 +203,7 @@ Tab TMainForm::ActivePage() const {
 }
 
 void TMainForm::ShowMessage(const std::string& text) {
-  platform_.messages->Show(TextBytes(caption_->Text()), text);
+  platform_.messages->Show(model_.Text("RzPanel2"), text);
 }
 
 void TMainForm::RzPageControl1Change() {

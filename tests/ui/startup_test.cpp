@@ -48,6 +48,11 @@ void StartupTest::folderCheck() {
   }
   if (!settings.isEmpty()) folder.WriteSettings(settings.toStdString());
   FakePlatform platform;
+  // The box belongs to the folder check, which comes before the template.
+  bool settingsWhileShown = false;
+  platform.messages.onShow = [&] {
+    settingsWhileShown = std::filesystem::exists(folder / "wreckvale_launcher.ini");
+  };
   auto form = OpenForm(folder, platform);
 
   QCOMPARE(form->windowTitle(), QStringLiteral("Wreckvale Launcher"));
@@ -63,6 +68,7 @@ void StartupTest::folderCheck() {
              platform.messages.boxes[0].text.c_str());
     QCOMPARE(platform.quit.requests, 1);
     QVERIFY(form->QuitRequested());
+    QCOMPARE(settingsWhileShown, !settings.isEmpty());
   }
   // Refusing the folder still leaves a settings file behind.
   QVERIFY(std::filesystem::exists(folder / "wreckvale_launcher.ini"));

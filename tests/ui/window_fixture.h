@@ -7,6 +7,7 @@
 #include <QTest>
 #include <deque>
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -41,8 +42,10 @@ struct RecordingMessages : MessageSink {
     std::string text;
   };
   std::vector<Box> boxes;
+  std::function<void()> onShow;  // runs while the box would be up
   void Show(const std::string& title, const std::string& text) override {
     boxes.push_back({title, text});
+    if (onShow) onShow();
   }
 };
 
