@@ -147,6 +147,10 @@ const std::array<CatalogueMenu, 8> kMenus = {{
     {"Menu_Name", "RzToolButton1", kName},
 }};
 
+const std::array<EntryHint, 1> kEntryHints = {{
+    {"N46", "Дополнительные карты"},
+}};
+
 std::string_view ShownIn(Group group) {
   switch (group) {
     case Group::Mode:

@@ -51,6 +51,13 @@ struct CatalogueMenu {
 // The eight popup menus, each in menu order.
 extern const std::array<CatalogueMenu, 8> kMenus;
 
+// Hints menu entries carry, the same in both languages.
+struct EntryHint {
+  std::string_view entry;
+  std::string_view hint;
+};
+extern const std::array<EntryHint, 1> kEntryHints;
+
 // The control that shows the choice of a group ("" for Group::None).
 std::string_view ShownIn(Group group);
 

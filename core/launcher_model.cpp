@@ -59,6 +59,7 @@ LauncherModel::LauncherModel(SettingsReader reader) : settings_(std::move(reader
     menus_.push_back(std::move(menu));
   }
   for (const auto& [control, text] : kDesignedTexts) texts_[std::string(control)] = text;
+  for (const EntryHint& h : kEntryHints) Entry(h.entry).hint = h.hint;
 }
 
 const Menu& LauncherModel::GetMenu(std::string_view id) const {

@@ -22,6 +22,7 @@ struct MenuEntry {
   Group group = Group::None;
   OnClick onClick = OnClick::None;
   std::string section;  // versus-flag section of a flagged map
+  std::string hint;
   bool visible = true;
   bool checked = false;
   bool IsSeparator() const { return onClick == OnClick::None; }

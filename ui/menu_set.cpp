@@ -35,6 +35,8 @@ MenuSet::MenuSet(const LauncherModel& model, QWidget* owner) : QObject(owner) {
       action->setObjectName(id);
       if (!entry.IsSeparator()) {
         action->setCheckable(entry.group != Group::None);
+        // Carried for a status line; the window has none, so it stays unseen.
+        action->setStatusTip(DisplayText(entry.hint));
         connect(action, &QAction::triggered, this, [this, id] { emit entryChosen(id); });
       }
       items_.push_back({m, e, action});

@@ -43,6 +43,7 @@ TEST_F(ChoiceRules, StartStateShowsTheDefaults) {
             (std::vector<std::string>{"N5", "N6", "N7", "N8", "N9"}));
   EXPECT_FALSE(Visible("N43"));
   EXPECT_FALSE(Visible("GreyTideRising2"));
+  EXPECT_EQ(model.Entry("N46").hint, "Дополнительные карты");
   ExpectOneCheckPerGroup(model);
 }
 
