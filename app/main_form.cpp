@@ -70,9 +70,11 @@ std::string LauncherVersion() {
 #endif
 }
 
+// Compared as bytes: what the user typed stays as typed whenever it gives the
+// model's bytes, even where showing those bytes would read differently (a
+// Windows code page other than Windows-1251).
 void SetEditText(QLineEdit* edit, const std::string& bytes) {
-  const QString text = DisplayText(bytes);
-  if (edit->text() != text) edit->setText(text);
+  if (TextBytes(edit->text()) != bytes) edit->setText(DisplayText(bytes));
 }
 
 }  // namespace
