@@ -1,5 +1,6 @@
 #include "ui/look.h"
 
+#include <QFontDatabase>
 #include <QImageReader>
 #include <QPainter>
 #include <QRect>
@@ -7,11 +8,38 @@
 
 namespace wv::look {
 
+namespace {
+
+// Most alike first.
+QStringList Faces() {
+  return {QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif"),
+          QStringLiteral("Arial"),         QStringLiteral("Liberation Sans"),
+          QStringLiteral("Nimbus Sans"),   QStringLiteral("DejaVu Sans")};
+}
+
+// The first face that is installed, by its exact name; empty when none is.
+// A missing first choice would send every font the window loads through the
+// system's fallback sort before an installed face is found.
+const QString& InstalledFace() {
+  static const QString face = [] {
+    const QStringList installed = QFontDatabase::families();
+    for (const QString& name : Faces()) {
+      if (installed.contains(name, Qt::CaseInsensitive)) return name;
+    }
+    return QString();
+  }();
+  return face;
+}
+
+}  // namespace
+
 QFont UiFont(bool bold, int pixels) {
   QFont font;
-  font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif"),
-                    QStringLiteral("Arial"), QStringLiteral("Liberation Sans"),
-                    QStringLiteral("Nimbus Sans"), QStringLiteral("DejaVu Sans")});
+  if (const QString& face = InstalledFace(); !face.isEmpty()) {
+    font.setFamily(face);
+  } else {
+    font.setFamilies(Faces());
+  }
   font.setStyleHint(QFont::SansSerif);
   font.setPixelSize(pixels);
   font.setBold(bold);

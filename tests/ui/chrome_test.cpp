@@ -1,10 +1,13 @@
 #include <QApplication>
 #include <QEnterEvent>
+#include <QFontDatabase>
+#include <QFontInfo>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPalette>
 #include <QSignalSpy>
 #include <QTest>
+#include <algorithm>
 
 #include "tests/ui/window_fixture.h"
 #include "ui/caption_bar.h"
@@ -38,6 +41,7 @@ class ChromeTest : public QObject {
   void menuButtons_data();
   void menuButtons();
   void separatorsShowAsTheModelSays();
+  void fontIsAnInstalledFace();
 
  private:
   std::unique_ptr<GameFolder> folder_;
@@ -177,6 +181,23 @@ void ChromeTest::separatorsShowAsTheModelSays() {
     popup->close();
   }
   QVERIFY(shownSeparators > 0);
+}
+
+// The window's font names a face that is there, so that loading it needs no
+// fallback search, and the window's texts use that very face.
+void ChromeTest::fontIsAnInstalledFace() {
+  for (const bool bold : {false, true}) {
+    const QFont font = look::UiFont(bold);
+    const QStringList installed = QFontDatabase::families();
+    const QStringList faces = font.families();
+    const bool anyInstalled = std::any_of(
+        faces.begin(), faces.end(), [&](const QString& face) { return installed.contains(face); });
+    if (!anyInstalled) QSKIP("none of the window's faces is installed");
+    const QFontInfo shown(font);
+    QCOMPARE(shown.family(), font.family());
+    QCOMPARE(shown.bold(), bold);
+  }
+  QCOMPARE(QFontInfo(form_->font()).family(), look::UiFont().family());
 }
 
 }  // namespace wv::test
