@@ -122,6 +122,19 @@ def max_rss_kib(time_output):
     raise RuntimeError("no maximum resident set size in " + time_output)
 
 
+def place_program(program, folder):
+    """Puts the program into the game folder, as a hard link where it can:
+    a fresh copy of the launcher (11 MiB with its debug info) in every run
+    would leave the disk writing it back during the runs that follow, and
+    start it from other pages than the minimal window, which runs in place."""
+    placed = os.path.join(folder, os.path.basename(program))
+    try:
+        os.link(program, placed)
+    except OSError:
+        shutil.copy2(program, placed)
+    return placed
+
+
 class Case:
     def __init__(self, name, program, settings=None, arguments=()):
         self.name, self.program, self.settings = name, program, settings
@@ -132,11 +145,11 @@ class Case:
         """Lays out a fresh folder; returns the program to start there."""
         if self.settings is None:
             return self.program
-        shutil.copy2(self.program, folder)
+        program = place_program(self.program, folder)
         open(os.path.join(folder, "qr7.exe"), "w").close()
         with open(os.path.join(folder, SETTINGS_NAME), "wb") as f:
             f.write(self.settings)
-        return os.path.join(folder, os.path.basename(self.program))
+        return program
 
 
 def run_once(watcher, case, title):
@@ -174,9 +187,8 @@ def run_once(watcher, case, title):
 def template_settings(launcher):
     """The settings file the launcher writes into a new game folder."""
     with tempfile.TemporaryDirectory(prefix="wv-bench-") as folder:
-        shutil.copy2(launcher, folder)
+        program = place_program(launcher, folder)
         open(os.path.join(folder, "qr7.exe"), "w").close()
-        program = os.path.join(folder, os.path.basename(launcher))
         process = subprocess.Popen([program], cwd=folder, stdout=subprocess.DEVNULL,
                                    stderr=subprocess.DEVNULL)
         path = os.path.join(folder, SETTINGS_NAME)
