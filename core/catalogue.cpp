@@ -152,23 +152,11 @@ const std::array<EntryHint, 1> kEntryHints = {{
 }};
 
 std::string_view ShownIn(Group group) {
-  switch (group) {
-    case Group::Mode:
-      return "Label1";
-    case Group::Campaign:
-      return "Label2";
-    case Group::Chapter:
-      return "Label4";
-    case Group::Difficulty:
-      return "Label3";
-    case Group::Slots:
-      return "Label5";
-    case Group::Port:
-      return "Label6";
-    case Group::Character:
-      return "RzToolButton1";
-    case Group::None:
-      break;
+  if (group == Group::None) return {};
+  for (const CatalogueMenu& menu : kMenus) {
+    for (const CatalogueEntry& entry : menu.entries) {
+      if (entry.group == group) return menu.shownIn;
+    }
   }
   return {};
 }

@@ -39,7 +39,6 @@ struct CatalogueEntry {
   bool visibleAtStart;
   bool checkedAtStart;
   std::string_view section = {};  // settings section of a flagged map
-  bool IsSeparator() const { return onClick == OnClick::None; }
 };
 
 struct CatalogueMenu {
@@ -58,7 +57,8 @@ struct EntryHint {
 };
 extern const std::array<EntryHint, 1> kEntryHints;
 
-// The control that shows the choice of a group ("" for Group::None).
+// The control that shows the choice of a group: that of the menu holding the
+// group's entries ("" for Group::None).
 std::string_view ShownIn(Group group);
 
 struct MapRow {

@@ -8,9 +8,7 @@ namespace wv {
 
 namespace {
 
-constexpr std::string_view kBuiltInCampaigns[] = {"MenuItem1", "MenuItem2", "N3", "N4"};
 constexpr std::string_view kSurvivors[] = {"N37", "N38", "N39", "N40"};
-constexpr std::string_view kMapOrder[] = {"Foundry1", "Rockfall", "TownSquare1"};
 
 // A slots text counts only when it is a whole decimal number.
 bool ParseWholeNumber(std::string_view text, long long& value) {
@@ -72,20 +70,15 @@ void LauncherModel::ChooseCoop() {
   Entry("N1").checked = true;
   if (Text("Label2") == kNoChoice) ChooseEntry("MenuItem1");
   SetText("Label1", Str(Str::ModeCoop));
-  for (std::string_view c : kBuiltInCampaigns) SetVisible(c, true);
+  for (const Campaign& c : kCampaigns) SetVisible(c.entry, true);
   if (settings_.ReadYesNo(section::kAddon, "Visible", "No")) SetVisible("GreyTideRising2", true);
   for (std::string_view s : kSurvivors) SetVisible(s, true);
-  SetVisible("N42", false);
-  SetVisible("N43", false);
-  if (Shows("RzToolButton1", "N43")) ChooseEntry("N37");
+  WithdrawInfectedTeam();
 }
 
 void LauncherModel::ChooseVersus() {
   HideExtraMaps();
-  UncheckGroup(Group::Mode);
-  MenuEntry& versus = Entry("N2");
-  versus.checked = true;
-  SetText("Label1", versus.caption);
+  ChoiceStep(Entry("N2"));
   SetVisible("MenuItem1", true);
   SetVisible("N4", true);
   long long slots = 0;
@@ -103,22 +96,18 @@ void LauncherModel::ChooseVersus() {
   }
   // Only an explicit "No" withdraws the add-on campaign here; an empty value keeps it.
   if (Shows("Label2", "GreyTideRising2") &&
-      AsciiUpper(settings_.ReadText(section::kAddon, "Visible", "No")) == "NO") {
+      EqualsIgnoringAsciiCase(settings_.ReadText(section::kAddon, "Visible", "No"), "NO")) {
     ChooseEntry("MenuItem1");
   }
   for (std::string_view s : kSurvivors) SetVisible(s, true);
-  SetVisible("N42", true);
-  SetVisible("N43", true);
+  OfferInfectedTeam();
 }
 
 void LauncherModel::ChooseCustomMaps() {
-  UncheckGroup(Group::Mode);
-  MenuEntry& custom = Entry("N46");
-  custom.checked = true;
-  SetText("Label1", custom.caption);
+  ChoiceStep(Entry("N46"));
   SetText("Label2", std::string(kNoChoice));
-  for (std::string_view c : kBuiltInCampaigns) SetVisible(c, false);
   for (const Campaign& c : kCampaigns) {
+    SetVisible(c.entry, false);
     for (std::string_view chapter : c.chapters) SetVisible(chapter, false);
   }
   ShowEnabledExtraMaps();
@@ -126,15 +115,13 @@ void LauncherModel::ChooseCustomMaps() {
   auto offer = [this](std::string_view id) {
     if (Text("Label4") == kNoChoice && Entry(id).visible) ChooseEntry(id);
   };
-  for (std::string_view id : kMapOrder) offer(id);
+  for (const ExtraMap& map : kExtraMaps) offer(map.entry);
   for (int n = 1; n <= kCustomMapCount; ++n) offer(CustomMapEntry(n));
 }
 
 void LauncherModel::ChooseCampaign(MenuEntry& entry) {
   const Campaign* campaign = BuiltInCampaign(entry.id);
-  UncheckGroup(Group::Campaign);
-  entry.checked = true;
-  SetText("Label2", entry.caption);
+  ChoiceStep(entry);
   bool chapterOfCampaign = false;
   for (std::string_view c : campaign->chapters) chapterOfCampaign |= Shows("Label4", c);
   if (!chapterOfCampaign) ChooseEntry(campaign->chapters[0]);
@@ -143,10 +130,7 @@ void LauncherModel::ChooseCampaign(MenuEntry& entry) {
 }
 
 void LauncherModel::ChooseAddonCampaign() {
-  UncheckGroup(Group::Campaign);
-  MenuEntry& addon = Entry("GreyTideRising2");
-  addon.checked = true;
-  SetText("Label2", addon.caption);
+  ChoiceStep(Entry("GreyTideRising2"));
   HideCampaignChapters();
   bool chapterOfAddon = false;
   for (std::string_view c : kAddonChapters) {
@@ -173,7 +157,7 @@ void LauncherModel::HideCampaignChapters() {
 }
 
 void LauncherModel::HideExtraMaps() {
-  for (std::string_view id : kMapOrder) SetVisible(id, false);
+  for (const ExtraMap& map : kExtraMaps) SetVisible(map.entry, false);
   for (int n = 1; n <= kCustomMapCount; ++n) SetVisible(CustomMapEntry(n), false);
 }
 

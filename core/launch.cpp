@@ -10,10 +10,6 @@ namespace {
 
 constexpr std::string_view kApp = section::kApplication;
 
-bool Matches(const LauncherModel& model, std::string_view control, std::string_view entry) {
-  return model.Text(control) == model.Entry(entry).caption;
-}
-
 void AppendMapToken(std::string& params, std::string_view mapId) {
   params += "+map ";
   params += QuoteArgument(mapId);
@@ -22,7 +18,7 @@ void AppendMapToken(std::string& params, std::string_view mapId) {
 
 void AppendServerTokens(const LauncherModel& model, std::string& params) {
   for (const TokenRow& row : kDifficultyTokens) {
-    if (Matches(model, "Label3", row.entry)) params += row.token;
+    if (model.Shows("Label3", row.entry)) params += row.token;
   }
   params += "+maxplayers " + model.Text("Label5") + " ";
   params += "+port " + model.Text("Label6") + " ";
@@ -32,19 +28,19 @@ void AppendServerTokens(const LauncherModel& model, std::string& params) {
 
   const SettingsReader& settings = model.Settings();
   const std::string& chapter = model.Text("Label4");
-  if (Matches(model, "Label1", "N1")) {
+  if (model.Shows("Label1", "N1")) {
     for (const MapRow& row : kCoopMaps) {
-      if (Matches(model, "Label4", row.entry)) AppendMapToken(params, row.mapId);
+      if (model.Shows("Label4", row.entry)) AppendMapToken(params, row.mapId);
     }
   }
-  if (Matches(model, "Label1", "N2")) {
+  if (model.Shows("Label1", "N2")) {
     for (const MapRow& row : kVersusMaps) {
-      if (Matches(model, "Label4", row.entry)) AppendMapToken(params, row.mapId);
+      if (model.Shows("Label4", row.entry)) AppendMapToken(params, row.mapId);
     }
   }
-  if (Matches(model, "Label1", "N46")) {
+  if (model.Shows("Label1", "N46")) {
     for (const ExtraMap& map : kExtraMaps) {
-      if (!Matches(model, "Label4", map.entry)) continue;
+      if (!model.Shows("Label4", map.entry)) continue;
       AppendMapToken(params, settings.ReadText(section::kCustomMaps, chapter, map.defaultId));
     }
     // Two custom maps of one name: the lower-numbered one gives the map.
@@ -104,7 +100,7 @@ LaunchDecision DecideLaunch(const LauncherModel& model, const LaunchEnvironment&
     AppendJoinTokens(model, params);
   }
   for (const TokenRow& row : kTeamTokens) {
-    if (Matches(model, "RzToolButton1", row.entry)) params += row.token;
+    if (model.Shows("RzToolButton1", row.entry)) params += row.token;
   }
 
   decision.closeWindow = o.exitAfterRun;

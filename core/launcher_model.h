@@ -30,7 +30,6 @@ struct MenuEntry {
 
 struct Menu {
   std::string id;
-  std::string shownIn;
   std::vector<MenuEntry> entries;
 };
 
@@ -73,6 +72,8 @@ class LauncherModel {
   const std::string& Text(std::string_view control) const;
   void SetText(std::string_view control, std::string text);
   const std::map<std::string, std::string, std::less<>>& Texts() const { return texts_; }
+  // The control's text is the entry's caption: that entry is the choice shown.
+  bool Shows(std::string_view control, std::string_view entryId) const;
 
   // --- choice operations ---
   // Runs the entry's click handler as a player's click would, cascades included.
@@ -129,7 +130,6 @@ class LauncherModel {
   void OfferInfectedTeam();
   void WithdrawInfectedTeam();
   void SetVisible(std::string_view id, bool visible);
-  bool Shows(std::string_view control, std::string_view entryId) const;
 
   SettingsReader settings_;
   StringSet strings_;

@@ -122,7 +122,7 @@ std::optional<std::string> FindProfileValue(std::string_view content, std::strin
 }
 
 bool IsYes(std::string_view text) {
-  return AsciiUpper(text) == "YES";
+  return EqualsIgnoringAsciiCase(text, "YES");
 }
 
 namespace {

@@ -32,8 +32,6 @@ class SettingsReader {
                        std::string_view fallback) const;
   bool ReadYesNo(std::string_view section, std::string_view key, std::string_view fallback) const;
 
-  const std::filesystem::path& File() const { return file_; }
-
   // While one is open, the reads of one user action share one reading of the
   // file, taken at the first read: a choice that makes forty reads reads a
   // large file once and sees it in one state. Scopes nest; the outermost ends

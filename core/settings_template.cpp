@@ -4,6 +4,7 @@
 #include <random>
 #include <system_error>
 
+#include "core/catalogue.h"
 #include "core/whole_file.h"
 
 namespace wv {
@@ -33,8 +34,6 @@ constexpr std::string_view kEditionLines[] = {
 
 // The extra-map sections deliberately differ in order from [CustomMaps].
 constexpr std::string_view kExtraMapSections[] = {"TownSquare", "Foundry", "Rockfall"};
-
-constexpr int kCustomMapSlots = 16;
 
 // A file there, even a dangling link, must not be replaced.
 bool Present(const fs::path& file) {
@@ -73,8 +72,8 @@ std::string SettingsTemplate(std::string_view version, const ExtraMapCaptions& c
     line("Visible=No");
     line("Versus=No");
   }
-  for (int slot = 1; slot <= kCustomMapSlots; ++slot) {
-    line("[CustomMap" + std::to_string(slot) + "]");
+  for (int n = 1; n <= kCustomMapCount; ++n) {
+    line("[" + CustomMapSection(n) + "]");
     line("Map name=");
     line("File name=");
     line("Versus=No");
@@ -84,7 +83,9 @@ std::string SettingsTemplate(std::string_view version, const ExtraMapCaptions& c
 
 RefreshOutcome RefreshOutdatedSettings(const SettingsReader& reader, const fs::path& workDir,
                                        std::string_view version) {
-  if (reader.ReadText("Application", "Version", "0") == version) return RefreshOutcome::Current;
+  if (reader.ReadText(section::kApplication, "Version", "0") == version) {
+    return RefreshOutcome::Current;
+  }
   const fs::path file = workDir / kSettingsFileName;
   if (!Present(file) || IsFolder(file)) return RefreshOutcome::NoFile;
   std::error_code ec;

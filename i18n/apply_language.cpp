@@ -37,10 +37,9 @@ constexpr std::pair<std::string_view, Str> kControlCaptions[] = {
 }  // namespace
 
 void ApplyLanguage(LauncherModel& model, std::string_view code) {
-  const std::string upper = AsciiUpper(code);
-  if (upper == "LOCAL_RU") {
+  if (EqualsIgnoringAsciiCase(code, "LOCAL_RU")) {
     model.Strings().Fill(kRussianStrings);
-  } else if (upper == "LOCAL_EN") {
+  } else if (EqualsIgnoringAsciiCase(code, "LOCAL_EN")) {
     model.Strings().Fill(kEnglishStrings);
   }
   // Every other code, short ones included, keeps the set and captions again.

@@ -7,7 +7,6 @@
 #include <utility>
 #include <vector>
 
-#include "core/text.h"
 #include "i18n/string_set.h"
 
 namespace wv {
@@ -19,6 +18,13 @@ struct NamedTable {
 };
 
 const NamedTable kTables[] = {{"English", &kEnglishStrings}, {"Russian", &kRussianStrings}};
+
+// Bytes that continue a character are not counted.
+std::size_t Utf8Length(std::string_view text) {
+  std::size_t n = 0;
+  for (unsigned char c : text) n += (c & 0xC0) != 0x80;
+  return n;
+}
 
 std::size_t Index(Str id) {
   return static_cast<std::size_t>(id);
