@@ -137,8 +137,8 @@ constexpr CatalogueEntry kName[] = {
 }  // namespace
 
 const std::array<CatalogueMenu, 8> kMenus = {{
-    {"Menu_GameMode", "Label1", kGameMode},
-    {"Menu_Company", "Label2", kCompany},
+    {"Menu_GameMode", "Label1", kGameMode, true},
+    {"Menu_Company", "Label2", kCompany, true},
     {"Menu_Map", "Label4", kMap},
     {"Menu_Difficulty", "Label3", kDifficulty},
     {"Menu_Slots", "Label5", kSlots},

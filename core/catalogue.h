@@ -45,6 +45,7 @@ struct CatalogueMenu {
   std::string_view id;       // Menu_…
   std::string_view shownIn;  // control that shows the chosen entry
   std::span<const CatalogueEntry> entries;
+  bool leftButtonOnly = false;  // a right click in the menu picks nothing
 };
 
 // The eight popup menus, each in menu order.

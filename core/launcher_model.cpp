@@ -43,7 +43,7 @@ std::string_view TabSheetName(Tab tab) {
 LauncherModel::LauncherModel(SettingsReader reader) : settings_(std::move(reader)) {
   menus_.reserve(kMenus.size());
   for (const CatalogueMenu& source : kMenus) {
-    Menu menu{std::string(source.id), {}};
+    Menu menu{std::string(source.id), {}, source.leftButtonOnly};
     menu.entries.reserve(source.entries.size());
     for (const CatalogueEntry& e : source.entries) {
       MenuEntry entry;

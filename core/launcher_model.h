@@ -31,6 +31,7 @@ struct MenuEntry {
 struct Menu {
   std::string id;
   std::vector<MenuEntry> entries;
+  bool leftButtonOnly = false;
 };
 
 // The four options of the hidden settings tab, RzCheckBox1 … RzCheckBox4.

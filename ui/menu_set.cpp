@@ -1,8 +1,6 @@
 #include "ui/menu_set.h"
 
 #include <QAction>
-#include <algorithm>
-#include <array>
 
 #include "core/launcher_model.h"
 #include "ui/styled_menu.h"
@@ -10,23 +8,11 @@
 
 namespace wv {
 
-namespace {
-
-// A right click in these menus does not pick.
-constexpr std::array<std::string_view, 2> kLeftButtonOnly = {"Menu_GameMode", "Menu_Company"};
-
-bool IsLeftButtonOnly(std::string_view id) {
-  return std::find(kLeftButtonOnly.begin(), kLeftButtonOnly.end(), id) != kLeftButtonOnly.end();
-}
-
-}  // namespace
-
 MenuSet::MenuSet(const LauncherModel& model, QWidget* owner) : QObject(owner) {
   const std::vector<wv::Menu>& menus = model.Menus();
   for (std::size_t m = 0; m < menus.size(); ++m) {
     const wv::Menu& design = menus[m];
-    auto* menu =
-        new StyledMenu(QString::fromStdString(design.id), IsLeftButtonOnly(design.id), owner);
+    auto* menu = new StyledMenu(QString::fromStdString(design.id), design.leftButtonOnly, owner);
     menus_.push_back(menu);
     for (std::size_t e = 0; e < design.entries.size(); ++e) {
       const MenuEntry& entry = design.entries[e];
