@@ -58,6 +58,8 @@ StartupResult RunStartup(LauncherModel& model, const std::filesystem::path& exeD
     report(s.Join(Str::CannotCreate1, Str::CannotCreate2));
   }
 
+  // The file stays put from here on, so the option reads share one reading.
+  const SettingsReader::ActionScope options(settings);
   Options& o = model.options;
   o.console = settings.ReadYesNo(kApp, "Console", "Yes");
   o.skipIntro = settings.ReadYesNo(kApp, "Skip Intro", "Yes");
