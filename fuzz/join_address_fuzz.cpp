@@ -13,22 +13,11 @@
 #include "core/join_address.h"
 #include "core/launch.h"
 #include "fuzz/check.h"
+#include "fuzz/choosable_ids.h"
 #include "i18n/apply_language.h"
 
-namespace {
-
-std::vector<std::string> ChoosableIds() {
-  std::vector<std::string> ids;
-  for (const wv::CatalogueMenu& menu : wv::kMenus) {
-    for (const wv::CatalogueEntry& entry : menu.entries) ids.emplace_back(entry.id);
-  }
-  return ids;
-}
-
-}  // namespace
-
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  static const std::vector<std::string> ids = ChoosableIds();
+  static const std::vector<std::string> ids = wv::fuzz::ChoosableIds();
   FuzzedDataProvider input(data, size);
   const std::string typed = input.ConsumeRandomLengthString(4096);
   const std::string password = input.ConsumeRandomLengthString(256);

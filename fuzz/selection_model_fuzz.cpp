@@ -13,21 +13,15 @@
 #include "core/command_text.h"
 #include "core/launch.h"
 #include "core/startup.h"
+#include "core/whole_file.h"
 #include "fuzz/check.h"
+#include "fuzz/choosable_ids.h"
 #include "fuzz/temp_folder.h"
 
 namespace {
 
 namespace fs = std::filesystem;
 using Kind = wv::LaunchDecision::Kind;
-
-std::vector<std::string> ChoosableIds() {
-  std::vector<std::string> ids;
-  for (const wv::CatalogueMenu& menu : wv::kMenus) {
-    for (const wv::CatalogueEntry& entry : menu.entries) ids.emplace_back(entry.id);
-  }
-  return ids;
-}
 
 // Keys the rules read, so that random files often switch something on.
 constexpr const char* kLines[] = {
@@ -116,7 +110,7 @@ void CheckDecision(const wv::LauncherModel& model, const wv::LaunchEnvironment& 
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  static const std::vector<std::string> ids = ChoosableIds();
+  static const std::vector<std::string> ids = wv::fuzz::ChoosableIds();
   const fs::path& dir = wv::fuzz::ScratchFolder();
   const fs::path ini = dir / "wreckvale_launcher.ini";
   std::error_code ec;
@@ -124,8 +118,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   fs::remove(dir / "qr7.exe", ec);
 
   FuzzedDataProvider input(data, size);
-  if (input.ConsumeBool()) wv::fuzz::WriteFile(dir / "qr7.exe", "");
-  wv::fuzz::WriteFile(ini, SettingsText(input));
+  if (input.ConsumeBool()) wv::WriteWholeFile(dir / "qr7.exe", "");
+  wv::WriteWholeFile(ini, SettingsText(input));
   std::string folder = "/g" + input.ConsumeRandomLengthString(16);
   std::replace(folder.begin(), folder.end(), '\0', '_');
 
@@ -149,7 +143,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         }
         break;
       case 2:
-        wv::fuzz::WriteFile(ini, SettingsText(input));
+        wv::WriteWholeFile(ini, SettingsText(input));
         break;
       case 3:
         model.JoinAddressChanged(input.ConsumeRandomLengthString(64));

@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "core/settings_file.h"
+#include "core/whole_file.h"
 #include "fuzz/check.h"
 #include "fuzz/reference_profile.h"
 #include "fuzz/temp_folder.h"
@@ -36,14 +37,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   }
 
   const auto file = wv::fuzz::ScratchFolder() / "fuzz.ini";
-  wv::fuzz::WriteFile(file, content);
+  wv::WriteWholeFile(file, content);
   const wv::SettingsReader reader(file);
   const std::string expected = value.value_or("\x01");
   WV_FUZZ_CHECK(reader.ReadText(section, key, "\x01") == expected);
   {
     const wv::SettingsReader::ActionScope action(reader);
     WV_FUZZ_CHECK(reader.ReadText(section, key, "\x01") == expected);
-    wv::fuzz::WriteFile(file, "");  // an edit during the action shows after it
+    wv::WriteWholeFile(file, "");  // an edit during the action shows after it
     WV_FUZZ_CHECK(reader.ReadText(section, key, "\x01") == expected);
   }
   WV_FUZZ_CHECK(reader.ReadText(section, key, "\x01") == "\x01");

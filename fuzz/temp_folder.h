@@ -3,9 +3,7 @@
 #include <stdlib.h>
 
 #include <filesystem>
-#include <fstream>
 #include <string>
-#include <string_view>
 
 namespace wv::fuzz {
 
@@ -28,11 +26,6 @@ inline const std::filesystem::path& ScratchFolder() {
     }
   } folder;
   return folder.path;
-}
-
-inline void WriteFile(const std::filesystem::path& file, std::string_view content) {
-  std::ofstream(file, std::ios::binary | std::ios::trunc)
-      .write(content.data(), static_cast<std::streamsize>(content.size()));
 }
 
 }  // namespace wv::fuzz
