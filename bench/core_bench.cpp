@@ -2,16 +2,15 @@
 // 98-line file; 1: 1 MiB, mostly filler sections of 16 keys; 2: 1 MiB, mostly
 // tiny filler sections.
 #include <benchmark/benchmark.h>
-#include <stdlib.h>
 
 #include <filesystem>
-#include <fstream>
 #include <string>
 
 #include "bench/settings_files.h"
 #include "core/launch.h"
 #include "core/settings_template.h"
 #include "core/startup.h"
+#include "tests/support/temp_folder.h"
 
 namespace wv::bench {
 namespace {
@@ -31,28 +30,12 @@ std::string SettingsFor(int kind) {
   }
 }
 
-void Write(const fs::path& file, std::string_view text) {
-  std::ofstream(file, std::ios::binary | std::ios::trunc)
-      .write(text.data(), static_cast<std::streamsize>(text.size()));
-}
-
 // A game folder with the engine and a settings file, removed afterwards.
-class GameFolder {
- public:
+struct GameFolder : test::TempFolder {
   explicit GameFolder(std::string_view settings) {
-    std::string pattern = (fs::temp_directory_path() / "wv-bench-XXXXXX").string();
-    path_ = ::mkdtemp(pattern.data());
-    Write(path_ / "qr7.exe", "");
-    if (!settings.empty()) Write(path_ / kSettingsFileName, settings);
+    Write("qr7.exe", "");
+    if (!settings.empty()) Write(kSettingsFileName, settings);
   }
-  ~GameFolder() {
-    std::error_code ec;
-    fs::remove_all(path_, ec);
-  }
-  const fs::path& Path() const { return path_; }
-
- private:
-  fs::path path_;
 };
 
 void ReportFileSize(benchmark::State& state, std::string_view settings) {
@@ -102,7 +85,7 @@ void BM_TemplateWrite(benchmark::State& state) {
   for (auto _ : state) {
     state.PauseTiming();
     fs::remove(file);
-    if (outdated) Write(file, settings);
+    if (outdated) folder.Write(kSettingsFileName, settings);
     state.ResumeTiming();
     RefreshOutdatedSettings(SettingsReader(file), folder.Path(), kVersion);
     if (WriteSettingsTemplate(folder.Path(), kVersion, captions) != TemplateOutcome::Written) {
