@@ -10,9 +10,8 @@
 #include <QLineEdit>
 #include <QScreen>
 #include <QToolButton>
-#include <QVBoxLayout>
+#include <system_error>
 
-#include "app/exe_folder.h"
 #include "core/clipboard_summary.h"
 #include "core/launch.h"
 #include "core/startup.h"
@@ -44,10 +43,6 @@ constexpr std::array<Tab, 5> kTabs = {Tab::CreateServer, Tab::JoinGame, Tab::Set
 constexpr std::array<std::string_view, 3> kSwitchedPanels = {"RzPanel4", "RzPanel5", "RzPanel6"};
 constexpr std::string_view kHintSuffix = ".Hint";
 constexpr int kPasswordMaxLength = 255;
-
-QString Name(std::string_view name) {
-  return QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
-}
 
 // The current folder as the system writes it, without a trailing separator.
 std::string CurrentFolderText() {
@@ -84,8 +79,12 @@ FormFolders DefaultFormFolders() {
   return {QFile::encodeName(QCoreApplication::applicationDirPath()).toStdString(),
           std::filesystem::current_path()};
 #else
-  // As above: the executable's folder as bytes, not through QString.
-  return {ExecutableFolder(), std::filesystem::current_path()};
+  // As above: the executable's folder as bytes, not through QString; the
+  // working folder where the system does not tell.
+  std::error_code error;
+  const std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", error);
+  const std::filesystem::path workDir = std::filesystem::current_path();
+  return {!error && !self.empty() ? self.parent_path() : workDir, workDir};
 #endif
 }
 
@@ -115,17 +114,10 @@ void TMainForm::BuildWindow() {
   join_ = new JoinPage(this);
   settings_ = new SettingsPage(this);
   auto* monitoringTab = new QWidget(this);
-  monitoringTab->setObjectName(Name(TabSheetName(Tab::Monitoring)));
-  auto* browserHost = new QWidget(monitoringTab);
-  browserHost->setObjectName(QStringLiteral("WebBrowser1"));
-  browserHost->setGeometry(0, 0, 334, 155);
-  new QVBoxLayout(browserHost);
-  browserHost->layout()->setContentsMargins(0, 0, 0, 0);
+  monitoringTab->setObjectName(QString::fromLatin1(TabSheetName(Tab::Monitoring)));
   auto* about = new AboutPage(this);
   pages_ = {create, join_, settings_, monitoringTab, about};
-  for (QWidget* page : pages_) {
-    pageControl_->AddPage(page, page == about ? QStringLiteral("?") : QString());
-  }
+  for (QWidget* page : pages_) pageControl_->AddPage(page);
 
   bottom_ = new BottomBar(outer);
   menus_ = new MenuSet(model_, this);
@@ -136,9 +128,6 @@ void TMainForm::BuildWindow() {
   connect(menus_, &MenuSet::entryChosen, this, &TMainForm::MenuEntryClick);
   connect(bottom_->GoButton(), &QToolButton::clicked, this, &TMainForm::RzGoButtonClick);
   connect(bottom_->ClipboardButton(), &QToolButton::clicked, this, &TMainForm::RzToolButton2Click);
-  connect(join_->Address(), &QLineEdit::textChanged, this, &TMainForm::RzEdit1Change);
-  connect(join_->Port(), &QLineEdit::textChanged, this, &TMainForm::RzEdit2Change);
-  connect(join_->Password(), &QLineEdit::textChanged, this, &TMainForm::RzEdit3Change);
 
   if (const QScreen* screen = QGuiApplication::primaryScreen()) {
     move(screen->geometry().center() - rect().center());
@@ -151,11 +140,15 @@ void TMainForm::FormCreate(const FormFolders& folders) {
                  [this](const std::string& message) { ShowMessage(message); });
   // The tab set is fixed from here on; the browser exists only when offered.
   if (model_.TabVisible(Tab::Monitoring)) {
-    QWidget* host = Page(Tab::Monitoring)->findChild<QWidget*>(QStringLiteral("WebBrowser1"));
-    monitoring_ = new MonitoringPage(host);
-    host->layout()->addWidget(monitoring_);
+    monitoring_ = new MonitoringPage(Page(Tab::Monitoring));
+    monitoring_->setObjectName(QStringLiteral("WebBrowser1"));
+    monitoring_->setGeometry(0, 0, 334, 155);
   }
   Refresh();
+  // Connected only now: the first fill of the boxes from the model is no edit.
+  connect(join_->Address(), &QLineEdit::textChanged, this, &TMainForm::RzEdit1Change);
+  connect(join_->Port(), &QLineEdit::textChanged, this, &TMainForm::RzEdit2Change);
+  connect(join_->Password(), &QLineEdit::textChanged, this, &TMainForm::RzEdit3Change);
   setWindowTitle(caption_->Text());
   QGuiApplication::setApplicationDisplayName(caption_->Text());
   if (startup.quit) {
@@ -169,7 +162,7 @@ void TMainForm::Refresh() {
   menus_->Sync(model_);
   settings_->Show(model_.options);
   for (std::string_view panel : kSwitchedPanels) {
-    findChild<QWidget*>(Name(panel))->setEnabled(model_.PanelEnabled(panel));
+    findChild<QWidget*>(QString::fromLatin1(panel))->setEnabled(model_.PanelEnabled(panel));
   }
   for (Tab tab : kTabs) pageControl_->SetPageVisible(Page(tab), model_.TabVisible(tab));
   pageControl_->SetCurrentPage(Page(model_.ActiveTab()));
@@ -181,11 +174,12 @@ void TMainForm::Refresh() {
 // Texts are addressed by designer name; whatever control carries the name
 // shows it in its own way.
 void TMainForm::ApplyText(const std::string& control, const std::string& text) {
-  const QString shown = DisplayText(text);
-  const bool hint = control.ends_with(kHintSuffix);
-  const std::string name = hint ? control.substr(0, control.size() - kHintSuffix.size()) : control;
-  auto* widget = findChild<QWidget*>(QString::fromStdString(name));
+  std::string_view name = control;
+  const bool hint = name.ends_with(kHintSuffix);
+  if (hint) name.remove_suffix(kHintSuffix.size());
+  auto* widget = findChild<QWidget*>(QString::fromLatin1(name));
   if (widget == nullptr) return;
+  const QString shown = DisplayText(text);
   if (hint) {
     widget->setToolTip(shown);
   } else if (pageControl_->HasPage(widget)) {

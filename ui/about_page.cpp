@@ -10,9 +10,8 @@ namespace wv {
 
 namespace {
 
-QLabel* MakeLabel(const QString& name, const QString& text, const QRect& geometry,
-                  QWidget* parent) {
-  auto* label = new QLabel(text, parent);
+QLabel* MakeLabel(const QString& name, const QRect& geometry, QWidget* parent) {
+  auto* label = new QLabel(parent);
   label->setObjectName(name);
   label->setTextFormat(Qt::PlainText);
   label->setGeometry(geometry);
@@ -36,11 +35,10 @@ AboutPage::AboutPage(QWidget* parent) : QWidget(parent) {
   image_->setGeometry(1, 1, 332, 153);
   image_->setAlignment(Qt::AlignCenter);
 
-  MakeLabel(QStringLiteral("RzLabel6"), QStringLiteral("Launcher"), {224, 114, 97, 13}, panel);
-  MakeLabel(QStringLiteral("RzLabel5"), QStringLiteral("VER"), {224, 130, 97, 13}, panel);
-  QLabel* link =
-      MakeLabel(QStringLiteral("RzURLLabel1"),
-                QString::fromLatin1(kForumUrl.data(), kForumUrl.size()), {10, 130, 48, 13}, panel);
+  MakeLabel(QStringLiteral("RzLabel6"), {224, 114, 97, 13}, panel);
+  MakeLabel(QStringLiteral("RzLabel5"), {224, 130, 97, 13}, panel);
+  QLabel* link = MakeLabel(QStringLiteral("RzURLLabel1"), {10, 130, 48, 13}, panel);
+  link->setText(QString::fromLatin1(kForumUrl));
   link->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
   link->hide();
 }

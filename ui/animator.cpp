@@ -5,21 +5,13 @@
 
 namespace wv {
 
-Animator::Animator(const QString& name, QList<QPixmap> frames, QWidget* parent)
-    : QWidget(parent), frames_(std::move(frames)) {
+Animator::Animator(const QString& name, const QPixmap& picture, QWidget* parent)
+    : QWidget(parent), picture_(picture) {
   setObjectName(name);
-  timer_.setInterval(100);
-  connect(&timer_, &QTimer::timeout, this, [this] {
-    current_ = (current_ + 1) % static_cast<int>(frames_.size());
-    update();
-  });
-  if (frames_.size() > 1) timer_.start();
 }
 
 void Animator::paintEvent(QPaintEvent*) {
-  if (frames_.isEmpty()) return;
-  QPainter painter(this);
-  painter.drawPixmap(rect(), frames_.at(current_));
+  QPainter(this).drawPixmap(rect(), picture_);
 }
 
 // The emblem starts nothing, the caption bar's drag included.

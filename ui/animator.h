@@ -1,31 +1,24 @@
 #pragma once
 
-#include <QList>
 #include <QPixmap>
-#include <QTimer>
 #include <QWidget>
 
 namespace wv {
 
-// Shows its frames one after another, 100 ms each. A single frame is a still
-// picture, so no timer runs for it.
+// The designer's animator on the caption bar, which only ever had the one
+// frame of the emblem: a still picture.
 class Animator : public QWidget {
   Q_OBJECT
 
  public:
-  Animator(const QString& name, QList<QPixmap> frames, QWidget* parent);
-
-  bool Animating() const { return timer_.isActive(); }
-  int CurrentFrame() const { return current_; }
+  Animator(const QString& name, const QPixmap& picture, QWidget* parent);
 
  protected:
   void paintEvent(QPaintEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
 
  private:
-  QList<QPixmap> frames_;
-  int current_ = 0;
-  QTimer timer_;
+  QPixmap picture_;
 };
 
 }  // namespace wv

@@ -24,7 +24,6 @@ class CaptionBar : public Panel {
   QString Text() const { return text_; }
   void SetText(const QString& text);
   QColor TextColour() const { return textColour_; }
-  bool Dragging() const { return dragging_; }
 
  protected:
   void paintEvent(QPaintEvent* event) override;

@@ -29,13 +29,7 @@ class SunkenEdit : public QLineEdit {
     QPainter(this).fillRect(rect(), look::kGrey);
     QLineEdit::paintEvent(event);
     QPainter painter(this);
-    const QRect edge = rect().adjusted(0, 0, -1, -1);
-    painter.setPen(look::kDarkShadow);
-    painter.drawLine(edge.bottomLeft(), edge.topLeft());
-    painter.drawLine(edge.topLeft(), edge.topRight());
-    painter.setPen(look::kWhite);
-    painter.drawLine(edge.topRight(), edge.bottomRight());
-    painter.drawLine(edge.bottomRight(), edge.bottomLeft());
+    look::DrawEdge(painter, rect().adjusted(0, 0, -1, -1), look::kDarkShadow, look::kWhite);
   }
 };
 
@@ -56,7 +50,6 @@ JoinPage::JoinPage(QWidget* parent) : QWidget(parent) {
   auto* addressBox = new GroupFrame(QStringLiteral("RzGroupBox7"), {13, 16, 305, 49}, this);
   address_ = MakeEdit(QStringLiteral("RzEdit1"), {24, 20, 169, 22}, addressBox);
   port_ = MakeEdit(QStringLiteral("RzEdit2"), {200, 20, 81, 22}, addressBox);
-  port_->setText(QStringLiteral("27015"));
 
   auto* passwordBox = new GroupFrame(QStringLiteral("RzGroupBox9"), {13, 80, 305, 49}, this);
   password_ = MakeEdit(QStringLiteral("RzEdit3"), {24, 20, 257, 22}, passwordBox);

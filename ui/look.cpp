@@ -54,19 +54,20 @@ QPixmap Artwork(const char* name) {
   return QPixmap::fromImage(reader.read());
 }
 
+void DrawEdge(QPainter& painter, const QRect& rect, const QColor& topLeft,
+              const QColor& bottomRight) {
+  painter.setPen(topLeft);
+  painter.drawLine(rect.topLeft(), rect.topRight());
+  painter.drawLine(rect.topLeft(), rect.bottomLeft());
+  painter.setPen(bottomRight);
+  painter.drawLine(rect.bottomLeft(), rect.bottomRight());
+  painter.drawLine(rect.topRight(), rect.bottomRight());
+}
+
 void DrawSunkenEdge(QPainter& painter, const QRect& rect) {
   const QRect outer = rect.adjusted(0, 0, -1, -1);
-  const QRect inner = outer.adjusted(1, 1, -1, -1);
-  auto ring = [&painter](const QRect& r, const QColor& topLeft, const QColor& bottomRight) {
-    painter.setPen(topLeft);
-    painter.drawLine(r.topLeft(), r.topRight());
-    painter.drawLine(r.topLeft(), r.bottomLeft());
-    painter.setPen(bottomRight);
-    painter.drawLine(r.bottomLeft(), r.bottomRight());
-    painter.drawLine(r.topRight(), r.bottomRight());
-  };
-  ring(outer, kGrey, kWhite);
-  ring(inner, kDarkShadow, kLight);
+  DrawEdge(painter, outer, kGrey, kWhite);
+  DrawEdge(painter, outer.adjusted(1, 1, -1, -1), kDarkShadow, kLight);
 }
 
 QString MenuStyleSheet() {

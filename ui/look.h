@@ -26,6 +26,12 @@ QFont UiFont(bool bold = false, int pixels = kFontPixels);
 // One of the compiled-in PNG pictures, by file name.
 QPixmap Artwork(const char* name);
 
+// One-pixel lines along the border of `rect`, its last row and column
+// included: top and left in `topLeft`, bottom and right in `bottomRight`,
+// which also takes the top-right and bottom-left corners.
+void DrawEdge(QPainter& painter, const QRect& rect, const QColor& topLeft,
+              const QColor& bottomRight);
+
 // A two-pixel sunken edge, as around a pressed button, inside `rect`.
 void DrawSunkenEdge(QPainter& painter, const QRect& rect);
 

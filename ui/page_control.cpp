@@ -71,14 +71,14 @@ PageControl::PageControl(QWidget* parent)
   });
 }
 
-void PageControl::AddPage(QWidget* page, const QString& caption) {
+void PageControl::AddPage(QWidget* page) {
   page->setAutoFillBackground(true);
   QPalette palette = page->palette();
   palette.setColor(QPalette::Window, look::kSilver);
   page->setPalette(palette);
   stack_->addWidget(page);
   quiet_ = true;
-  tabs_->addTab(caption);
+  tabs_->addTab(QString());
   quiet_ = false;
 }
 
@@ -101,11 +101,6 @@ void PageControl::SetPageVisible(QWidget* page, bool visible) {
   quiet_ = true;
   tabs_->setTabVisible(index, visible);
   quiet_ = false;
-}
-
-bool PageControl::PageVisible(QWidget* page) const {
-  const int index = IndexOf(page);
-  return index >= 0 && tabs_->isTabVisible(index);
 }
 
 void PageControl::SetCurrentPage(QWidget* page) {

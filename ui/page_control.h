@@ -17,11 +17,10 @@ class PageControl : public QWidget {
  public:
   explicit PageControl(QWidget* parent);
 
-  void AddPage(QWidget* page, const QString& caption);
+  void AddPage(QWidget* page);
   bool HasPage(const QWidget* page) const;
   void SetPageCaption(QWidget* page, const QString& caption);
   void SetPageVisible(QWidget* page, bool visible);
-  bool PageVisible(QWidget* page) const;
   void SetCurrentPage(QWidget* page);
   QWidget* CurrentPage() const;
   QTabBar* TabBar() const { return tabs_; }

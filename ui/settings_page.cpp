@@ -12,15 +12,14 @@ namespace {
 
 struct OptionBox {
   const char* name;
-  const char* caption;
   bool Options::*value;
 };
 
 const std::array<OptionBox, 4> kOptionBoxes = {{
-    {"RzCheckBox1", "Console", &Options::console},
-    {"RzCheckBox2", "Skip Intro", &Options::skipIntro},
-    {"RzCheckBox3", "Exit after run", &Options::exitAfterRun},
-    {"RzCheckBox4", "Custom game", &Options::customGame},
+    {"RzCheckBox1", &Options::console},
+    {"RzCheckBox2", &Options::skipIntro},
+    {"RzCheckBox3", &Options::exitAfterRun},
+    {"RzCheckBox4", &Options::customGame},
 }};
 
 }  // namespace
@@ -29,7 +28,7 @@ SettingsPage::SettingsPage(QWidget* parent) : QWidget(parent) {
   setObjectName(QStringLiteral("TabSheet3"));
   int top = 16;
   for (const OptionBox& row : kOptionBoxes) {
-    auto* box = new QCheckBox(QString::fromLatin1(row.caption), this);
+    auto* box = new QCheckBox(this);
     box->setObjectName(QString::fromLatin1(row.name));
     box->setFont(look::UiFont());
     box->setGeometry(16, top, 140, 17);

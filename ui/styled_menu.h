@@ -13,8 +13,6 @@ class StyledMenu : public QMenu {
  public:
   StyledMenu(const QString& name, bool leftButtonOnly, QWidget* parent);
 
-  bool LeftButtonOnly() const { return leftButtonOnly_; }
-
  protected:
   void paintEvent(QPaintEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
