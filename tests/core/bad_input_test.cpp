@@ -17,14 +17,7 @@ constexpr std::size_t kMiB = std::size_t{1} << 20;
 
 class BadInput : public ModelTest {
  protected:
-  void WriteRaw(std::string_view content) const { dir.Write("wreckvale_launcher.ini", content); }
-
-  std::vector<std::string> Argv() const {
-    LaunchEnvironment env{"D", [](std::string_view n) { return n == "qr7.exe"; }};
-    const LaunchDecision d = DecideLaunch(model, env);
-    EXPECT_EQ(d.kind, LaunchDecision::Kind::StartGame) << d.message;
-    return SplitCommandText(d.command);
-  }
+  std::vector<std::string> Argv() const { return SplitCommandText(Command()); }
 
   // The argument after `token` and the one after that.
   std::pair<std::string, std::string> After(std::string_view token) const {
@@ -96,7 +89,7 @@ TEST_F(BadInput, OddFilesAroundTheRealSectionsGiveTheSameChoicesAndLaunch) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
-    WriteRaw(c.content);
+    dir.Write(kIni, c.content);
     Choose({"N1", "N46"});
     EXPECT_EQ(Shown("Label4"), Caption("Rockfall"));
     EXPECT_TRUE(Visible("N43")) << "[MAP_Rockfall] Versus";
@@ -218,8 +211,7 @@ TEST_F(BadInput, GameFolderAndProgramNamesStayTheProgram) {
     SCOPED_TRACE(c.name);
     WriteSettings("", c.applicationLines);
     model.gameExeName = c.exe;
-    LaunchEnvironment env{c.folder, [&c](std::string_view n) { return n == c.exe; }};
-    const LaunchDecision d = DecideLaunch(model, env);
+    const LaunchDecision d = Press({c.exe}, c.folder);
     ASSERT_EQ(d.kind, LaunchDecision::Kind::StartGame);
     const std::vector<std::string> argv = SplitCommandText(d.command);
     ASSERT_GE(argv.size(), c.start.size()) << d.command;
@@ -231,21 +223,19 @@ TEST_F(BadInput, GameFolderAndProgramNamesStayTheProgram) {
 TEST_F(BadInput, ProgramNameNoCommandCanCarryStartsNothing) {
   WriteSettings("", "RunPrefix=my \"wrap\"\r\n");
   model.options.exitAfterRun = true;
-  LaunchEnvironment env{"/a \"b\"", [](std::string_view n) { return n == "qr7.exe"; }};
-  const LaunchDecision d = DecideLaunch(model, env);
+  const LaunchDecision d = Press({"qr7.exe"}, "/a \"b\"");
   EXPECT_EQ(d.kind, LaunchDecision::Kind::ShowMessage);
   EXPECT_EQ(d.message, "Can not start the game (/a \"b\"/my \"wrap\")");
   EXPECT_TRUE(d.closeWindow);
 }
 
 TEST(BadInputStartup, SettingsPathThatIsAFolder) {
-  TempFolder dir;
-  dir.Write("qr7.exe", "");
-  std::filesystem::create_directories(dir / "wreckvale_launcher.ini" / "keep");
+  EngineFolder dir;
+  std::filesystem::create_directories(dir / kIni / "keep");
   LauncherModel model;
   const StartupResult r = RunStartup(model, dir.Path(), dir.Path(), kVersion);
   EXPECT_FALSE(r.quit);
-  EXPECT_TRUE(std::filesystem::is_directory(dir / "wreckvale_launcher.ini" / "keep"))
+  EXPECT_TRUE(std::filesystem::is_directory(dir / kIni / "keep"))
       << "a folder is no outdated settings file: left where it is";
   EXPECT_FALSE(std::filesystem::exists(dir / "wreckvale_launcher.ini.bak"));
   EXPECT_EQ(r.messages, std::vector<std::string>{"Can not create settings file!"});

@@ -74,27 +74,27 @@ TEST_F(ChoiceRules, VersusKeepsOnlyCampaignsWithVersusMaps) {
       {{"N4", "N26"}, "Red furrow", "Train Station"},
   };
   for (const Case& c : cases) {
-    LauncherModel m;
-    RunStartup(m, dir.Path(), dir.Path(), kVersion);
-    for (std::string_view id : c.before) m.ChooseEntry(id);
-    m.ChooseEntry("N2");
-    EXPECT_EQ(m.Text("Label2"), c.campaign) << c.before.front();
-    EXPECT_EQ(m.Text("Label4"), c.chapter) << c.before.front();
-    EXPECT_EQ(VisibleIds(m, "Menu_Company"), (std::vector<std::string>{"MenuItem1", "N4"}));
-    EXPECT_TRUE(m.Entry("N43").visible);
+    Restart();
+    for (std::string_view id : c.before) model.ChooseEntry(id);
+    Choose({"N2"});
+    EXPECT_EQ(Shown("Label2"), c.campaign) << c.before.front();
+    EXPECT_EQ(Shown("Label4"), c.chapter) << c.before.front();
+    EXPECT_EQ(VisibleIds(model, "Menu_Company"), (std::vector<std::string>{"MenuItem1", "N4"}));
+    EXPECT_TRUE(Visible("N43"));
   }
 }
 
 TEST_F(ChoiceRules, VersusRaisesSlotsToEightOnly) {
-  const std::pair<const char*, const char*> cases[] = {
-      {"N110", "8"}, {"N51", "8"}, {"N71", "8"}, {"N81", "8"}, {"N101", "10"}, {"N142", "14"}};
-  for (const auto& [slots, expected] : cases) {
-    Choose({"N1", slots, "N2"});
-    EXPECT_EQ(Shown("Label5"), expected) << slots;
-    EXPECT_TRUE(Checked(slots == std::string_view("N110") || slots == std::string_view("N51") ||
-                                slots == std::string_view("N71")
-                            ? "N81"
-                            : slots));
+  const struct {
+    const char *slots, *shown, *checked;
+  } cases[] = {
+      {"N110", "8", "N81"}, {"N51", "8", "N81"},    {"N71", "8", "N81"},
+      {"N81", "8", "N81"},  {"N101", "10", "N101"}, {"N142", "14", "N142"},
+  };
+  for (const auto& c : cases) {
+    Choose({"N1", c.slots, "N2"});
+    EXPECT_EQ(Shown("Label5"), c.shown) << c.slots;
+    EXPECT_TRUE(Checked(c.checked)) << c.slots;
   }
   Choose({"N51", "N1"});
   EXPECT_EQ(Shown("Label5"), "5") << "co-op leaves the slots alone";
@@ -167,8 +167,8 @@ TEST_F(ChoiceRules, VersusFlagOfEachFlaggedMapSetsTheInfectedSide) {
     EXPECT_TRUE(Visible("N43")) << c.entry;
     Choose({"N43"});
     // Without the flag the same map withdraws the side and falls back to survivor 1.
-    WriteSettings(std::string(c.sections)
-                      .replace(std::string(c.sections).rfind("ersus="), 9, "ersus=No\r\n"));
+    std::string unflagged(c.sections);
+    WriteSettings(unflagged.replace(unflagged.rfind("ersus=") + 6, 3, "No"));
     Choose({c.entry});
     EXPECT_FALSE(Visible("N43")) << c.entry;
     EXPECT_EQ(Shown("RzToolButton1"), "Arno") << c.entry;

@@ -10,19 +10,7 @@
 namespace wv::test {
 namespace {
 
-class Launch : public ModelTest {
- protected:
-  LaunchDecision Press(std::set<std::string> files = {"qr7.exe"}) const {
-    LaunchEnvironment env{
-        "D", [files](std::string_view name) { return files.count(std::string(name)) > 0; }};
-    return DecideLaunch(model, env);
-  }
-  std::string Command(std::set<std::string> files = {"qr7.exe"}) const {
-    LaunchDecision d = Press(std::move(files));
-    EXPECT_EQ(d.kind, LaunchDecision::Kind::StartGame) << d.message;
-    return d.command;
-  }
-};
+using Launch = ModelTest;
 
 constexpr std::string_view kDefaultCommand =
     "\"D/qr7.exe\" -game wreckvale -console -novid +z_difficulty normal +maxplayers 14 "
@@ -70,11 +58,9 @@ TEST_F(Launch, ServerSelectionTokens) {
       {{"N39"}, "+team_desired \"Survivor Vidar\""},
   };
   for (const Case& c : cases) {
-    LauncherModel m;
-    RunStartup(m, dir.Path(), dir.Path(), kVersion);
-    for (std::string_view id : c.choices) m.ChooseEntry(id);
-    LaunchEnvironment env{"D", [](std::string_view n) { return n == "qr7.exe"; }};
-    const std::string command = DecideLaunch(m, env).command;
+    Restart();
+    for (std::string_view id : c.choices) model.ChooseEntry(id);
+    const std::string command = Press().command;
     EXPECT_NE(command.find(c.fragment), std::string::npos) << command;
   }
 }
@@ -184,20 +170,17 @@ TEST_F(Launch, RefusalsAndExitAfterRun) {
   };
   for (bool exitAfterRun : {false, true}) {
     for (const Case& c : cases) {
-      LauncherModel m;
-      RunStartup(m, dir.Path(), dir.Path(), kVersion);
-      m.options.exitAfterRun = exitAfterRun;
-      if (c.noMap) m.ChooseEntry("N46");
-      m.SwitchTab(c.tab);
-      auto files = c.files;
-      LaunchEnvironment env{
-          "D", [files](std::string_view n) { return files.count(std::string(n)) > 0; }};
-      LaunchDecision d = DecideLaunch(m, env);
+      Restart();
+      model.options.exitAfterRun = exitAfterRun;
+      if (c.noMap) Choose({"N46"});
+      model.SwitchTab(c.tab);
+      const LaunchDecision d = Press(c.files);
       EXPECT_EQ(d.kind, LaunchDecision::Kind::ShowMessage);
       EXPECT_EQ(d.message, c.message);
       EXPECT_EQ(d.closeWindow, exitAfterRun);
     }
   }
+  Restart();
   model.options.exitAfterRun = true;
   EXPECT_TRUE(Press().closeWindow);
 }

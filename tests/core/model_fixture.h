@@ -3,35 +3,49 @@
 #include <gtest/gtest.h>
 
 #include <initializer_list>
+#include <set>
 #include <string>
 #include <string_view>
 
+#include "core/launch.h"
 #include "core/launcher_model.h"
 #include "core/startup.h"
-#include "tests/support/temp_folder.h"
+#include "tests/support/launcher_files.h"
 
 namespace wv::test {
 
-inline constexpr std::string_view kVersion = "1.9.0.3";
-
-// A launcher started in a fresh game folder holding qr7.exe; the settings
-// file is the template until a test writes its own.
+// A launcher started in a fresh game folder; the settings file is the
+// template until a test writes its own.
 class ModelTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    dir.Write("qr7.exe", "");
-    startup = RunStartup(model, dir.Path(), dir.Path(), kVersion);
+  void SetUp() override { Restart(); }
+
+  // A second start in the same folder, for cases that need a fresh model.
+  void Restart() {
+    model = LauncherModel();
+    RunStartup(model, dir.Path(), dir.Path(), kVersion);
   }
 
-  // Replaces the settings file; its [Application] section keeps the current
-  // version so that nothing treats it as outdated.
+  // Replaces the settings file with one of the current version.
   void WriteSettings(std::string_view sections, std::string_view applicationLines = "") const {
-    dir.Write("wreckvale_launcher.ini", "[Application]\r\nVersion=1.9.0.3\r\n" +
-                                            std::string(applicationLines) + std::string(sections));
+    dir.Write(kIni, CurrentSettings(applicationLines, sections));
   }
 
   void Choose(std::initializer_list<std::string_view> ids) {
     for (std::string_view id : ids) model.ChooseEntry(id);
+  }
+
+  // A press of the action button in `folder`, where only `files` exist.
+  LaunchDecision Press(std::set<std::string> files = {"qr7.exe"}, std::string folder = "D") const {
+    LaunchEnvironment env{std::move(folder), [files = std::move(files)](std::string_view name) {
+                            return files.count(std::string(name)) > 0;
+                          }};
+    return DecideLaunch(model, env);
+  }
+  std::string Command(std::set<std::string> files = {"qr7.exe"}) const {
+    LaunchDecision d = Press(std::move(files));
+    EXPECT_EQ(d.kind, LaunchDecision::Kind::StartGame) << d.message;
+    return d.command;
   }
 
   const std::string& Caption(std::string_view id) const { return model.Entry(id).caption; }
@@ -39,9 +53,8 @@ class ModelTest : public ::testing::Test {
   bool Checked(std::string_view id) const { return model.Entry(id).checked; }
   const std::string& Shown(std::string_view control) const { return model.Text(control); }
 
-  TempFolder dir;
+  EngineFolder dir;
   LauncherModel model;
-  StartupResult startup;
 };
 
 }  // namespace wv::test

@@ -1,9 +1,8 @@
 #include "core/settings_template.h"
 
 #include <gtest/gtest.h>
-#ifndef _WIN32  // file size limits and geteuid exist on POSIX systems only
+#ifndef _WIN32  // file size limits exist on POSIX systems only
 #include <sys/resource.h>
-#include <unistd.h>
 #endif
 
 #include <csignal>
@@ -11,25 +10,15 @@
 #include <set>
 #include <string>
 
-#include "tests/support/temp_folder.h"
+#include "tests/support/launcher_files.h"
 
 namespace wv {
 namespace {
 
 namespace fs = std::filesystem;
 
-constexpr std::string_view kVersion = "1.9.0.3";
+using test::kVersion;
 const ExtraMapCaptions kCaptions{"Foundry", "Rockfall", "Town square"};
-
-bool RunningAsRoot() {
-#ifndef _WIN32
-  return ::geteuid() == 0;
-#else
-  // Windows ignores the read-only flag on folders, so the rows that rely on
-  // permission bits are skipped there as they are for root.
-  return true;
-#endif
-}
 
 // Every path under `folder`, to prove that an operation left nothing behind.
 std::set<std::string> Listing(const fs::path& folder) {
@@ -63,7 +52,7 @@ class FileSizeLimit {
 #endif
 
 TEST(SettingsTemplateTest, DefaultTemplateByteForByte) {
-  const std::string expected =
+  std::string expected =
       "[Application]\r\n"
       "Console=Yes\r\n"
       "Skip Intro=Yes\r\n"
@@ -97,71 +86,11 @@ TEST(SettingsTemplateTest, DefaultTemplateByteForByte) {
       "Versus=No\r\n"
       "[MAP_Rockfall]\r\n"
       "Visible=No\r\n"
-      "Versus=No\r\n"
-      "[CustomMap1]\r\n"
-      "Map name=\r\n"
-      "File name=\r\n"
-      "Versus=No\r\n"
-      "[CustomMap2]\r\n"
-      "Map name=\r\n"
-      "File name=\r\n"
-      "Versus=No\r\n"
-      "[CustomMap3]\r\n"
-      "Map name=\r\n"
-      "File name=\r\n"
-      "Versus=No\r\n"
-      "[CustomMap4]\r\n"
-      "Map name=\r\n"
-      "File name=\r\n"
-      "Versus=No\r\n"
-      "[CustomMap5]\r\n"
-      "Map name=\r\n"
-      "File name=\r\n"
-      "Versus=No\r\n"
-      "[CustomMap6]\r\n"
-      "Map name=\r\n"
-      "File name=\r\n"
-      "Versus=No\r\n"
-      "[CustomMap7]\r\n"
-      "Map name=\r\n"
-      "File name=\r\n"
-      "Versus=No\r\n"
-      "[CustomMap8]\r\n"
-      "Map name=\r\n"
-      "File name=\r\n"
-      "Versus=No\r\n"
-      "[CustomMap9]\r\n"
-      "Map name=\r\n"
-      "File name=\r\n"
-      "Versus=No\r\n"
-      "[CustomMap10]\r\n"
-      "Map name=\r\n"
-      "File name=\r\n"
-      "Versus=No\r\n"
-      "[CustomMap11]\r\n"
-      "Map name=\r\n"
-      "File name=\r\n"
-      "Versus=No\r\n"
-      "[CustomMap12]\r\n"
-      "Map name=\r\n"
-      "File name=\r\n"
-      "Versus=No\r\n"
-      "[CustomMap13]\r\n"
-      "Map name=\r\n"
-      "File name=\r\n"
-      "Versus=No\r\n"
-      "[CustomMap14]\r\n"
-      "Map name=\r\n"
-      "File name=\r\n"
-      "Versus=No\r\n"
-      "[CustomMap15]\r\n"
-      "Map name=\r\n"
-      "File name=\r\n"
-      "Versus=No\r\n"
-      "[CustomMap16]\r\n"
-      "Map name=\r\n"
-      "File name=\r\n"
       "Versus=No\r\n";
+  // The sixteen custom map sections differ in their number only.
+  for (int i = 1; i <= 16; ++i) {
+    expected += "[CustomMap" + std::to_string(i) + "]\r\nMap name=\r\nFile name=\r\nVersus=No\r\n";
+  }
   EXPECT_EQ(SettingsTemplate(kVersion, kCaptions), expected);
 }
 
@@ -220,7 +149,7 @@ TEST(SettingsTemplateTest, FailedWriteLeavesNothingBehind) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
-    if (c.needsNonRoot && RunningAsRoot()) continue;  // permissions do not stop root
+    if (c.needsNonRoot && !test::PermissionsStopUs()) continue;
     test::TempFolder folder;
     const fs::path workDir = c.prepare(folder);
     const auto before = Listing(folder.Path());
@@ -237,7 +166,7 @@ TEST(SettingsTemplateTest, FailedWriteLeavesNothingBehind) {
   }
 }
 
-const std::string kCurrent = "[Application]\r\nVersion=1.9.0.3\r\n";
+const std::string kCurrent = test::CurrentSettings();
 const std::string kOlder = "[Application]\r\nVersion=1.9.0.2\r\n";
 
 TEST(SettingsTemplateTest, RefreshMovesOutdatedFileToBackup) {
@@ -312,7 +241,7 @@ TEST(SettingsTemplateTest, RefreshKeepsFileItCannotMove) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
-    if (c.needsNonRoot && RunningAsRoot()) continue;  // permissions do not stop root
+    if (c.needsNonRoot && !test::PermissionsStopUs()) continue;
     test::TempFolder work;
     const SettingsReader reader(work.Write(kSettingsFileName, kOlder));
     c.block(work);

@@ -5,17 +5,10 @@
 #include <string>
 
 #include "core/settings_template.h"
-#include "tests/support/temp_folder.h"
+#include "tests/support/launcher_files.h"
 
 namespace wv::test {
 namespace {
-
-constexpr std::string_view kVersion = "1.9.0.3";
-constexpr std::string_view kIni = "wreckvale_launcher.ini";
-
-std::string Current(std::string_view applicationLines, std::string_view rest = "") {
-  return "[Application]\r\nVersion=1.9.0.3\r\n" + std::string(applicationLines) + std::string(rest);
-}
 
 struct Started {
   LauncherModel model;
@@ -29,8 +22,7 @@ Started Start(const TempFolder& exeDir, const TempFolder& workDir) {
 }
 
 TEST(Startup, FirstStartWritesTheTemplateAndReadsItsOptions) {
-  TempFolder dir;
-  dir.Write("qr7.exe", "");
+  EngineFolder dir;
   Started s = Start(dir, dir);
   EXPECT_TRUE(s.result.messages.empty());
   EXPECT_FALSE(s.result.quit);
@@ -66,9 +58,9 @@ TEST(Startup, FolderCheck) {
       {{"qr7.exe"}, "", ""},
       {{"wreckvale.exe"}, "", ""},
       {{}, "", "You must run this launcher from folder with qr7.exe or wreckvale.exe"},
-      {{"other.exe"}, Current("", "[Tavrin]\r\nCommandFile=other.exe\r\n"), ""},
+      {{"other.exe"}, CurrentSettings("", "[Tavrin]\r\nCommandFile=other.exe\r\n"), ""},
       {{"wreckvale.exe"},
-       Current("", "[Tavrin]\r\nCommandFile=other.exe\r\n"),
+       CurrentSettings("", "[Tavrin]\r\nCommandFile=other.exe\r\n"),
        "You must run this launcher from folder with qr7.exe or other.exe"},
   };
   for (const Case& c : cases) {
@@ -104,19 +96,18 @@ TEST(Startup, OptionsFollowTheYesNoRule) {
                         {"Console=Y\r\n", false},  {"Console=1\r\n", false},
                         {"Console=\r\n", false},   {"", true}};
   for (const Case& c : cases) {
-    TempFolder dir;
-    dir.Write("qr7.exe", "");
-    dir.Write(kIni, Current(c.lines));
+    EngineFolder dir;
+    dir.Write(kIni, CurrentSettings(c.lines));
     EXPECT_EQ(Start(dir, dir).model.options.console, c.console) << c.lines;
   }
 }
 
 TEST(Startup, ProgramWideValues) {
-  TempFolder dir;
-  dir.Write("qr7.exe", "");
-  dir.Write(kIni, Current("USERunParametres=Yes\r\nRunParametres=\r\nExitAfterRun=yes\r\n"
-                          "Skip Intro=no\r\nCustomGame=No\r\nMonitoringURL=http://127.0.0.1/\r\n",
-                          "[Campaign_GreyTideRising]\r\nVisible=Yes\r\n"));
+  EngineFolder dir;
+  dir.Write(kIni,
+            CurrentSettings("USERunParametres=Yes\r\nRunParametres=\r\nExitAfterRun=yes\r\n"
+                            "Skip Intro=no\r\nCustomGame=No\r\nMonitoringURL=http://127.0.0.1/\r\n",
+                            "[Campaign_GreyTideRising]\r\nVisible=Yes\r\n"));
   Started s = Start(dir, dir);
   EXPECT_EQ(s.model.runParamSuffix, " ");
   EXPECT_TRUE(s.model.options.exitAfterRun);
@@ -126,17 +117,16 @@ TEST(Startup, ProgramWideValues) {
   EXPECT_TRUE(s.model.TabVisible(Tab::Monitoring));
   EXPECT_TRUE(s.model.Entry("GreyTideRising2").visible);
 
-  dir.Write(kIni, Current("RunParametres=-dev\r\n"));
+  dir.Write(kIni, CurrentSettings("RunParametres=-dev\r\n"));
   EXPECT_EQ(Start(dir, dir).model.runParamSuffix, "") << "switch off: parameters unused";
-  dir.Write(kIni, Current("USERunParametres=YES\r\nRunParametres=-dev +x\r\n"));
+  dir.Write(kIni, CurrentSettings("USERunParametres=YES\r\nRunParametres=-dev +x\r\n"));
   EXPECT_EQ(Start(dir, dir).model.runParamSuffix, " -dev +x");
 }
 
 TEST(Startup, OutdatedFileIsKeptAsBackupAndReplaced) {
   for (std::string_view version :
        {"", "Version=\r\n", "Version=1.9.0.2\r\n", "version=1.9.0.3 x\r\n"}) {
-    TempFolder dir;
-    dir.Write("qr7.exe", "");
+    EngineFolder dir;
     const std::string old = "[Application]\r\nConsole=No\r\n" + std::string(version);
     dir.Write(kIni, old);
     Started s = Start(dir, dir);
@@ -147,8 +137,7 @@ TEST(Startup, OutdatedFileIsKeptAsBackupAndReplaced) {
 }
 
 TEST(Startup, OutdatedFileThatCannotBeMovedStaysInUse) {
-  TempFolder dir;
-  dir.Write("qr7.exe", "");
+  EngineFolder dir;
   dir.Write(kIni, "[Application]\r\nVersion=0.1\r\nConsole=No\r\n");
   // A non-empty folder at the backup name makes the rename fail, even for root.
   std::filesystem::create_directories(dir / "wreckvale_launcher.ini.bak" / "x");
@@ -160,13 +149,13 @@ TEST(Startup, OutdatedFileThatCannotBeMovedStaysInUse) {
 }
 
 TEST(Startup, ReadsBesideTheExecutableWritesInTheWorkingFolder) {
-  TempFolder exeDir, workDir;
-  workDir.Write("qr7.exe", "");
-  exeDir.Write(kIni, Current("Console=No\r\n"));
+  TempFolder exeDir;
+  EngineFolder workDir;
+  exeDir.Write(kIni, CurrentSettings("Console=No\r\n"));
   Started s = Start(exeDir, workDir);
   EXPECT_TRUE(std::filesystem::exists(workDir / kIni));
   EXPECT_FALSE(s.model.options.console) << "read from the executable's folder";
-  EXPECT_EQ(exeDir.Read(kIni), Current("Console=No\r\n"));
+  EXPECT_EQ(exeDir.Read(kIni), CurrentSettings("Console=No\r\n"));
 }
 
 TEST(Startup, TemplateThatCannotBeWrittenIsReported) {

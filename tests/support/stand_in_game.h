@@ -12,11 +12,13 @@
 
 namespace wv::test {
 
-// A stand-in game: records the program name it was started by, its working
-// folder and then each argument, every one ended by a NUL, into the file that
-// WV_TEST_RECORD names. The record is renamed into place whole, so a reader
-// never sees half of it.
+// A stand-in game records how it was started into the file that
+// WV_TEST_RECORD names: words, each ended by a NUL. The record is renamed into
+// place whole, so a reader never sees half of it.
 inline constexpr char kRecordVariable[] = "WV_TEST_RECORD";
+
+// The shell stand-in's words: the program name it was started by, its working
+// folder, then each argument.
 inline constexpr std::string_view kStandInGame =
     "#!/bin/sh\n"
     "printf '%s\\0' \"$0\" \"$(pwd -P)\" \"$@\" > \"$WV_TEST_RECORD.part\"\n"
@@ -39,7 +41,7 @@ inline bool WaitForFile(const std::filesystem::path& file,
   return true;
 }
 
-// The NUL-ended words of a record: program, working folder, arguments.
+// The NUL-ended words of a record.
 inline std::vector<std::string> ReadRecord(const std::filesystem::path& file) {
   std::ifstream in(file, std::ios::binary);
   const std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};

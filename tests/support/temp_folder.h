@@ -1,5 +1,9 @@
 #pragma once
 
+#ifndef _WIN32
+#include <unistd.h>
+#endif
+
 #include <filesystem>
 #include <fstream>
 #include <random>
@@ -46,5 +50,15 @@ class TempFolder {
  private:
   std::filesystem::path path_;
 };
+
+// Whether owner permission bits stop this process. Root passes them anyway;
+// Windows ignores the read-only flag on folders and perms::none only sets it.
+inline bool PermissionsStopUs() {
+#ifndef _WIN32
+  return ::geteuid() != 0;
+#else
+  return false;
+#endif
+}
 
 }  // namespace wv::test

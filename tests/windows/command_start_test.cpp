@@ -19,7 +19,7 @@
 #include "core/launcher_model.h"
 #include "core/startup.h"
 #include "platform/windows/process_start.h"
-#include "tests/support/temp_folder.h"
+#include "tests/support/launcher_files.h"
 #include "tests/windows/launch_record.h"
 #include "tests/windows/start_for_test.h"
 #include "tests/windows/visible_bytes.h"
@@ -29,8 +29,6 @@ namespace {
 
 namespace fs = std::filesystem;
 using namespace std::chrono_literals;
-
-constexpr std::string_view kVersion = "1.9.0.3";
 
 std::string Shown(const std::vector<std::string>& words) {
   std::string out;
@@ -56,9 +54,11 @@ class CommandStart : public ::testing::Test {
       ADD_FAILURE() << "not started: " << error << " (" << VisibleBytes(text) << ")";
       return {};
     }
-    const auto bytes = WaitForFile(file, 30s);
-    if (!bytes) ADD_FAILURE() << "the stand-in left no record";
-    return DecodeRecord(bytes.value_or(""));
+    if (!WaitForFile(file, 30s)) {
+      ADD_FAILURE() << "the stand-in left no record";
+      return {};
+    }
+    return ReadRecord(file);
   }
 
   // The raw text arrives byte for byte, and the runtime splits it as the
@@ -136,8 +136,7 @@ const LaunchCase kLaunchCases[] = {
 TEST_F(CommandStart, CoreCommandsArriveAsBuilt) {
   for (const LaunchCase& c : kLaunchCases) {
     SCOPED_TRACE(c.name);
-    folder.Write("Game Folder/wreckvale_launcher.ini",
-                 "[Application]\r\nVersion=" + std::string(kVersion) + "\r\n" + c.settings);
+    folder.Write("Game Folder/wreckvale_launcher.ini", CurrentSettings(c.settings));
     LauncherModel model;
     EXPECT_TRUE(RunStartup(model, game, game, kVersion).messages.empty());
     c.choose(model);
@@ -262,7 +261,7 @@ TEST_F(CommandStart, SplitterDifferencesFollowTheProjectRules) {
 
 TEST_F(CommandStart, FailedStartIsReported) {
   folder.Write("Game Folder/wreckvale_launcher.ini",
-               "[Application]\r\nVersion=1.9.0.3\r\nRunPrefix=absent prefix.exe\r\n");
+               CurrentSettings("RunPrefix=absent prefix.exe\r\n"));
   LauncherModel model;
   RunStartup(model, game, game, kVersion);
   const LaunchEnvironment env{game.string(), [](std::string_view) { return true; }, '\\'};

@@ -2,14 +2,12 @@
 
 #include <windows.h>
 
-#include <chrono>
 #include <fstream>
-#include <iterator>
-#include <optional>
 #include <string>
 #include <string_view>
-#include <thread>
 #include <vector>
+
+#include "tests/support/stand_in_game.h"
 
 namespace wv::test {
 
@@ -18,22 +16,10 @@ namespace wv::test {
 // byte, so each is written followed by one.
 using LaunchRecord = std::vector<std::string>;
 
-// The environment variable that names the file the stand-in writes.
-inline constexpr const char* kRecordVariable = "WV_LAUNCH_RECORD";
-
 inline std::string EncodeRecord(const LaunchRecord& record) {
   std::string out;
   for (const std::string& field : record) out.append(field).push_back('\0');
   return out;
-}
-
-inline LaunchRecord DecodeRecord(std::string_view bytes) {
-  LaunchRecord record;
-  for (std::size_t end; (end = bytes.find('\0')) != std::string_view::npos;) {
-    record.emplace_back(bytes.substr(0, end));
-    bytes.remove_prefix(end + 1);
-  }
-  return record;
 }
 
 // Writes the whole file under a side name first and renames it into place,
@@ -46,21 +32,6 @@ inline bool WriteFileWhole(const std::string& path, std::string_view bytes) {
     if (!out.flush()) return false;
   }
   return MoveFileExA(part.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING) != 0;
-}
-
-// The content of a file that another process is about to write; nullopt when
-// it has not appeared within the time allowed.
-inline std::optional<std::string> WaitForFile(const std::string& path,
-                                              std::chrono::milliseconds allowed) {
-  const auto deadline = std::chrono::steady_clock::now() + allowed;
-  while (std::chrono::steady_clock::now() < deadline) {
-    std::ifstream in(path, std::ios::binary);
-    if (in.is_open()) {
-      return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    }
-    std::this_thread::sleep_for(std::chrono::milliseconds(20));
-  }
-  return std::nullopt;
 }
 
 // The folder of the running program; the build puts the test programs and

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <string_view>
+
+#include "tests/support/temp_folder.h"
+
+namespace wv::test {
+
+// The version the tests start the launcher with.
+inline constexpr std::string_view kVersion = "1.9.0.3";
+inline constexpr std::string_view kIni = "wreckvale_launcher.ini";
+
+// A settings file of kVersion, so that nothing treats it as outdated.
+inline std::string CurrentSettings(std::string_view applicationLines = "",
+                                   std::string_view sections = "") {
+  return "[Application]\r\nVersion=" + std::string(kVersion) + "\r\n" +
+         std::string(applicationLines) + std::string(sections);
+}
+
+// Writes a settings file of kVersion into `folder`: `body` after the version.
+inline void WriteCurrentSettings(const std::filesystem::path& folder, std::string_view body) {
+  std::ofstream(folder / kIni, std::ios::binary) << CurrentSettings(body);
+}
+
+// A fresh folder the launcher accepts as a game folder: it holds the engine.
+class EngineFolder : public TempFolder {
+ public:
+  EngineFolder() { Write("qr7.exe", ""); }
+};
+
+}  // namespace wv::test
