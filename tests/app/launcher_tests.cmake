@@ -1,19 +1,33 @@
-# End to end: the built launcher in a game folder of its own, on a virtual
-# X display, clicked by xdotool; a stand-in engine records what it receives.
-add_executable(launcher_e2e_test ${CMAKE_CURRENT_LIST_DIR}/launcher_e2e_test.cpp)
-target_link_libraries(launcher_e2e_test PRIVATE Qt6::Core Qt6::Test)
-target_include_directories(launcher_e2e_test PRIVATE ${PROJECT_SOURCE_DIR})
-target_compile_definitions(launcher_e2e_test PRIVATE
-  WV_LAUNCHER_FILE="$<TARGET_FILE:wreckvale-launcher>")
-add_dependencies(launcher_e2e_test wreckvale-launcher)
-wv_warnings(launcher_e2e_test)
+# The real process start with real processes.
+add_executable(process_start_test ${CMAKE_CURRENT_LIST_DIR}/process_start_test.cpp)
+target_link_libraries(process_start_test PRIVATE wreckvale_app GTest::gtest GTest::gtest_main)
+wv_warnings(process_start_test)
+gtest_discover_tests(process_start_test DISCOVERY_TIMEOUT 60 PROPERTIES TIMEOUT 60)
 
+# End to end: the built launcher in a game folder of its own, on a virtual
+# X display, clicked by xdotool; a stand-in game records what it receives.
 find_program(WV_XVFB_RUN xvfb-run)
-if(WV_XVFB_RUN)
-  add_test(NAME launcher_e2e_test
-    COMMAND ${WV_XVFB_RUN} -a -s "-screen 0 1024x768x24 -noreset" $<TARGET_FILE:launcher_e2e_test>)
-else()
-  # Runs on the display there is, or skips without one.
-  add_test(NAME launcher_e2e_test COMMAND launcher_e2e_test)
-endif()
-set_tests_properties(launcher_e2e_test PROPERTIES TIMEOUT 120)
+function(wv_launcher_test name timeout)
+  add_executable(${name} ${CMAKE_CURRENT_FUNCTION_LIST_DIR}/${name}.cpp
+                         ${CMAKE_CURRENT_FUNCTION_LIST_DIR}/launcher_session.h)
+  target_link_libraries(${name} PRIVATE Qt6::Network Qt6::Test)
+  target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR})
+  target_compile_definitions(${name} PRIVATE WV_LAUNCHER_FILE="$<TARGET_FILE:wreckvale-launcher>")
+  add_dependencies(${name} wreckvale-launcher ${ARGN})
+  wv_warnings(${name})
+  if(WV_XVFB_RUN)
+    add_test(NAME ${name}
+      COMMAND ${WV_XVFB_RUN} -a -s "-screen 0 1024x768x24 -noreset" $<TARGET_FILE:${name}>)
+  else()
+    # Runs on the display there is, or skips without one.
+    add_test(NAME ${name} COMMAND ${name})
+  endif()
+  set_tests_properties(${name} PROPERTIES TIMEOUT ${timeout})
+endfunction()
+
+wv_launcher_test(launcher_e2e_test 120)
+# The web engine is loaded only for the monitoring tab. Tests run as root,
+# where the engine's sandbox cannot start.
+wv_launcher_test(launcher_hardening_e2e_test 90 wreckvale_webview)
+set_tests_properties(launcher_hardening_e2e_test PROPERTIES
+  ENVIRONMENT "QTWEBENGINE_DISABLE_SANDBOX=1")

@@ -59,55 +59,50 @@ void ChoicesTest::menuPicks() {
   QFETCH(QString, settings);
   QFETCH(QStringList, picks);
   QFETCH(Texts, expected);
-  GameFolder folder;
-  folder.Write("qr7.exe", "");
-  folder.WriteSettings(settings.toLatin1().toStdString());
-  FakePlatform platform;
-  auto form = OpenForm(folder, platform);
+  GameWindow window;
+  window.folder.WriteSettings(settings.toLatin1().toStdString());
+  const TMainForm& form = window.Open();
 
-  for (const QString& pick : picks) FindAction(*form, qPrintable(pick))->trigger();
+  for (const QString& pick : picks) FindAction(form, qPrintable(pick))->trigger();
   for (const auto& [control, text] : expected) {
-    QCOMPARE(TextOf(*form, qPrintable(control)), text);
+    QCOMPARE(TextOf(form, qPrintable(control)), text);
   }
 }
 
 void ChoicesTest::checkMarksFollowTheModel() {
-  GameFolder folder;
-  folder.Write("qr7.exe", "");
-  FakePlatform platform;
-  auto form = OpenForm(folder, platform);
+  GameWindow window;
+  const TMainForm& form = window.Open();
 
-  QVERIFY(FindAction(*form, "N270151")->isChecked());
-  QVERIFY(!FindAction(*form, "N43")->isVisible());
-  QVERIFY(!FindAction(*form, "N42")->isVisible());
-  FindAction(*form, "N270181")->trigger();
-  QVERIFY(FindAction(*form, "N270181")->isChecked());
-  QVERIFY(!FindAction(*form, "N270151")->isChecked());
+  QVERIFY(FindAction(form, "N270151")->isChecked());
+  QVERIFY(!FindAction(form, "N43")->isVisible());
+  QVERIFY(!FindAction(form, "N42")->isVisible());
+  FindAction(form, "N270181")->trigger();
+  QVERIFY(FindAction(form, "N270181")->isChecked());
+  QVERIFY(!FindAction(form, "N270151")->isChecked());
   // Picking the checked entry again must not toggle its mark off.
-  FindAction(*form, "N270181")->trigger();
-  QVERIFY(FindAction(*form, "N270181")->isChecked());
-  FindAction(*form, "N2")->trigger();
-  QVERIFY(FindAction(*form, "N43")->isVisible());
-  QVERIFY(FindAction(*form, "N42")->isVisible());
-  QVERIFY(!FindAction(*form, "MenuItem2")->isVisible());
+  FindAction(form, "N270181")->trigger();
+  QVERIFY(FindAction(form, "N270181")->isChecked());
+  FindAction(form, "N2")->trigger();
+  QVERIFY(FindAction(form, "N43")->isVisible());
+  QVERIFY(FindAction(form, "N42")->isVisible());
+  QVERIFY(!FindAction(form, "MenuItem2")->isVisible());
 }
 
 void ChoicesTest::password() {
-  GameFolder folder;
-  folder.Write("qr7.exe", "");
-  FakePlatform platform;
-  platform.input.answers = {std::string("secret word"), std::nullopt};
-  auto form = OpenForm(folder, platform);
+  GameWindow window;
+  ScriptedInput& input = window.platform.input;
+  input.answers = {std::string("secret word"), std::nullopt};
+  const TMainForm& form = window.Open();
 
-  FindAction(*form, "N45")->trigger();
-  QCOMPARE(platform.input.titles, std::vector<std::string>{"Setup password"});
-  QCOMPARE(TextOf(*form, "Label7"), QStringLiteral("Protected"));
-  QCOMPARE(form->Model().serverPassword, std::string("secret word"));
-  FindAction(*form, "N45")->trigger();
-  QCOMPARE(platform.input.titles.size(), std::size_t{2});
-  FindAction(*form, "N44")->trigger();
-  QCOMPARE(TextOf(*form, "Label7"), QStringLiteral("Not protected"));
-  QVERIFY(form->Model().serverPassword.empty());
+  FindAction(form, "N45")->trigger();
+  QCOMPARE(input.titles, std::vector<std::string>{"Setup password"});
+  QCOMPARE(TextOf(form, "Label7"), QStringLiteral("Protected"));
+  QCOMPARE(form.Model().serverPassword, std::string("secret word"));
+  FindAction(form, "N45")->trigger();
+  QCOMPARE(input.titles.size(), std::size_t{2});
+  FindAction(form, "N44")->trigger();
+  QCOMPARE(TextOf(form, "Label7"), QStringLiteral("Not protected"));
+  QVERIFY(form.Model().serverPassword.empty());
 }
 
 void ChoicesTest::tabSwitch_data() {
@@ -130,37 +125,29 @@ void ChoicesTest::tabSwitch() {
   QFETCH(int, mode);
   QFETCH(bool, characterUsable);
   QFETCH(bool, clipboardUsable);
-  GameFolder folder;
-  folder.Write("qr7.exe", "");
-  FakePlatform platform;
-  auto form = OpenForm(folder, platform);
-  form->show();
-  QVERIFY(QTest::qWaitForWindowExposed(form.get()));
+  GameWindow window;
+  const TMainForm& form = window.Show();
 
-  ClickTab(*form, "?");
-  ClickTab(*form, tab);
-  QCOMPARE(TextOf(*form, "RzGoButton"), goCaption);
-  QCOMPARE(form->Model().ActionMode(), mode);
-  QCOMPARE(form->findChild<QToolButton*>("RzToolButton1")->isEnabled(), characterUsable);
-  QCOMPARE(form->findChild<QToolButton*>("RzToolButton2")->isEnabled(), clipboardUsable);
-  QVERIFY(form->findChild<QToolButton*>("RzGoButton")->isEnabled());
+  ClickTab(form, "?");
+  ClickTab(form, tab);
+  QCOMPARE(TextOf(form, "RzGoButton"), goCaption);
+  QCOMPARE(form.Model().ActionMode(), mode);
+  QCOMPARE(form.findChild<QToolButton*>("RzToolButton1")->isEnabled(), characterUsable);
+  QCOMPARE(form.findChild<QToolButton*>("RzToolButton2")->isEnabled(), clipboardUsable);
+  QVERIFY(form.findChild<QToolButton*>("RzGoButton")->isEnabled());
 }
 
 void ChoicesTest::infectedSideWithdrawnOnReturn() {
-  GameFolder folder;
-  folder.Write("qr7.exe", "");
-  FakePlatform platform;
-  auto form = OpenForm(folder, platform);
-  form->show();
-  QVERIFY(QTest::qWaitForWindowExposed(form.get()));
+  GameWindow window;
+  const TMainForm& form = window.Show();
 
-  ClickTab(*form, "Join game");
-  QVERIFY(FindAction(*form, "N43")->isVisible());
-  FindAction(*form, "N43")->trigger();
-  QCOMPARE(TextOf(*form, "RzToolButton1"), QStringLiteral("Infected"));
-  ClickTab(*form, "Create server");
-  QCOMPARE(TextOf(*form, "RzToolButton1"), QStringLiteral("Arno"));
-  QVERIFY(!FindAction(*form, "N43")->isVisible());
+  ClickTab(form, "Join game");
+  QVERIFY(FindAction(form, "N43")->isVisible());
+  FindAction(form, "N43")->trigger();
+  QCOMPARE(TextOf(form, "RzToolButton1"), QStringLiteral("Infected"));
+  ClickTab(form, "Create server");
+  QCOMPARE(TextOf(form, "RzToolButton1"), QStringLiteral("Arno"));
+  QVERIFY(!FindAction(form, "N43")->isVisible());
 }
 
 void ChoicesTest::joinAddress_data() {
@@ -188,16 +175,14 @@ void ChoicesTest::joinAddress() {
   QFETCH(QString, typed);
   QFETCH(QString, address);
   QFETCH(QString, port);
-  GameFolder folder;
-  folder.Write("qr7.exe", "");
-  FakePlatform platform;
-  auto form = OpenForm(folder, platform);
+  GameWindow window;
+  const TMainForm& form = window.Open();
 
-  form->findChild<QLineEdit*>("RzEdit1")->setText(typed);
-  QCOMPARE(TextOf(*form, "RzEdit1"), address);
-  QCOMPARE(TextOf(*form, "RzEdit2"), port);
-  QCOMPARE(QString::fromStdString(form->Model().JoinAddress()), address);
-  QCOMPARE(QString::fromStdString(form->Model().JoinPort()), port);
+  form.findChild<QLineEdit*>("RzEdit1")->setText(typed);
+  QCOMPARE(TextOf(form, "RzEdit1"), address);
+  QCOMPARE(TextOf(form, "RzEdit2"), port);
+  QCOMPARE(QString::fromStdString(form.Model().JoinAddress()), address);
+  QCOMPARE(QString::fromStdString(form.Model().JoinPort()), port);
 }
 
 }  // namespace wv::test

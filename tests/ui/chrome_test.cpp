@@ -44,22 +44,16 @@ class ChromeTest : public QObject {
   void fontIsAnInstalledFace();
 
  private:
-  std::unique_ptr<GameFolder> folder_;
-  FakePlatform platform_;
-  std::unique_ptr<TMainForm> form_;
+  std::optional<GameWindow> window_;
+  TMainForm* form_ = nullptr;
 };
 
 void ChromeTest::init() {
-  folder_ = std::make_unique<GameFolder>();
-  folder_->Write("qr7.exe", "");
-  form_ = OpenForm(*folder_, platform_);
-  form_->show();
-  QVERIFY(QTest::qWaitForWindowExposed(form_.get()));
+  form_ = &window_.emplace().Show();
 }
 
 void ChromeTest::cleanup() {
-  form_.reset();
-  folder_.reset();
+  window_.reset();
 }
 
 void ChromeTest::captionDrag_data() {
@@ -108,7 +102,7 @@ void ChromeTest::closeGlyphCloses() {
   auto* close = form_->findChild<GlyphLabel*>("RzLabel1");
   QTest::mouseClick(close, Qt::LeftButton, {}, QPoint(9, 9));
   QVERIFY(!form_->isVisible());
-  QVERIFY(platform_.messages.boxes.empty());
+  QVERIFY(window_->platform.messages.boxes.empty());
 }
 
 void ChromeTest::captionColourFollowsActivation() {

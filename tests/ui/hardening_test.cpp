@@ -17,16 +17,6 @@ const std::vector<std::string> kDefaultArguments = {
     "+port",         "27015",        "+map",        "wrv_hospital01_apartment",
     "+team_desired", "Survivor Arno"};
 
-std::vector<std::string> Concat(std::vector<std::string> front,
-                                const std::vector<std::string>& back) {
-  front.insert(front.end(), back.begin(), back.end());
-  return front;
-}
-
-std::string Bytes(const QString& text) {
-  return text.toStdString();
-}
-
 // A game folder with any name below a temporary folder; the working folder
 // while it lives. The window runs on the real process start, so that what it
 // hands over is what a game would receive.
@@ -63,12 +53,6 @@ class OddGameFolder {
                         fs::perm_options::remove);
       }
     }
-  }
-
-  void WriteSettings(const std::string& body) const {
-    std::ofstream(path_ / "wreckvale_launcher.ini", std::ios::binary)
-        << "[Application]\r\nVersion=1.9.0.3\r\n"
-        << body;
   }
 
  private:
@@ -126,7 +110,7 @@ void HardeningTest::oddFolderNames() {
   QFETCH(QByteArray, name);
   OddGameFolder folder(name.toStdString());
   folder.Lay("qr7.exe");
-  folder.WriteSettings("");
+  WriteCurrentSettings(folder.Path(), "");
   Window window(folder);
   QCOMPARE(window.Messages(), std::vector<std::string>{});
 
@@ -196,16 +180,15 @@ void HardeningTest::launchPaths() {
   QFETCH(QStringList, messages);
   OddGameFolder folder("game");
   const QString d = QString::fromStdString(folder.Path().native());
-  for (const QString& file : files) folder.Lay(Bytes(file));
-  folder.WriteSettings(Bytes(QString(settings).replace("{D}", d)));
+  const auto inFolder = [&](QString text) { return text.replace("{D}", d).toStdString(); };
+  for (const QString& file : files) folder.Lay(file.toStdString());
+  WriteCurrentSettings(folder.Path(), inFolder(settings));
 
   Window window(folder);
   if (!window.form->QuitRequested()) window.PressAction();
 
   std::vector<std::string> expectedMessages;
-  for (const QString& message : messages) {
-    expectedMessages.push_back(Bytes(QString(message).replace("{D}", d)));
-  }
+  for (const QString& message : messages) expectedMessages.push_back(inFolder(message));
   QCOMPARE(window.Messages(), expectedMessages);
   if (program.isEmpty()) {
     QVERIFY(!fs::exists(folder.Record()));
@@ -214,11 +197,11 @@ void HardeningTest::launchPaths() {
   QVERIFY2(WaitForFile(folder.Record()), "the stand-in game was not started");
   const std::vector<std::string> record = ReadRecord(folder.Record());
   QVERIFY(record.size() >= 2);
-  QCOMPARE(record[0], Bytes(d + "/" + program));
+  QCOMPARE(record[0], (d + "/" + program).toStdString());
   std::vector<std::string> expected;
-  for (const QString& argument : before) expected.push_back(Bytes(argument));
-  QCOMPARE(std::vector<std::string>(record.begin() + 2, record.end()),
-           Concat(expected, kDefaultArguments));
+  for (const QString& argument : before) expected.push_back(argument.toStdString());
+  expected.insert(expected.end(), kDefaultArguments.begin(), kDefaultArguments.end());
+  QCOMPARE(std::vector<std::string>(record.begin() + 2, record.end()), expected);
 }
 
 }  // namespace wv::test

@@ -11,6 +11,7 @@ class LaunchTest : public QObject {
 
  private slots:
   void init();
+  void cleanup();
   void createServer_data();
   void createServer();
   void joinGame();
@@ -22,25 +23,24 @@ class LaunchTest : public QObject {
   void clipboard();
 
  private:
-  std::unique_ptr<TMainForm> Open(const std::string& settings = {});
+  // Empty settings: no settings file.
+  TMainForm& Open(const std::string& settings = {});
 
-  std::unique_ptr<GameFolder> folder_;
-  std::unique_ptr<FakePlatform> platform_;
+  std::optional<GameWindow> window_;
+  FakePlatform* platform_ = nullptr;
 };
 
 void LaunchTest::init() {
-  platform_ = std::make_unique<FakePlatform>();
-  folder_.reset();
-  folder_ = std::make_unique<GameFolder>();
-  folder_->Write("qr7.exe", "");
+  platform_ = &window_.emplace().platform;
 }
 
-std::unique_ptr<TMainForm> LaunchTest::Open(const std::string& settings) {
-  if (!settings.empty()) folder_->WriteSettings(settings);
-  auto form = OpenForm(*folder_, *platform_);
-  form->show();
-  if (!QTest::qWaitForWindowExposed(form.get())) qFatal("window not exposed");
-  return form;
+void LaunchTest::cleanup() {
+  window_.reset();
+}
+
+TMainForm& LaunchTest::Open(const std::string& settings) {
+  if (!settings.empty()) window_->folder.WriteSettings(settings);
+  return window_->Show();
 }
 
 void LaunchTest::createServer_data() {
@@ -67,10 +67,10 @@ void LaunchTest::createServer() {
   QFETCH(QString, settings);
   QFETCH(QStringList, picks);
   QFETCH(QString, arguments);
-  auto form = Open(settings.toStdString());
-  for (const QString& pick : picks) FindAction(*form, qPrintable(pick))->trigger();
+  TMainForm& form = Open(settings.toStdString());
+  for (const QString& pick : picks) FindAction(form, qPrintable(pick))->trigger();
 
-  ClickAt(*form, kGoButtonCentre);
+  ClickAt(form, kGoButtonCentre);
 
   const std::string folder = GameFolder::Folder();
   QCOMPARE(platform_->starter.calls.size(), std::size_t{1});
@@ -78,16 +78,16 @@ void LaunchTest::createServer() {
            "\"" + folder + "/qr7.exe\" " + arguments.toStdString());
   QCOMPARE(platform_->starter.calls[0].workDir, folder);
   QVERIFY(platform_->messages.boxes.empty());
-  QVERIFY(form->isVisible());
+  QVERIFY(form.isVisible());
 }
 
 void LaunchTest::joinGame() {
-  auto form = Open();
-  ClickTab(*form, "Join game");
-  form->findChild<QLineEdit*>("RzEdit1")->setText("10.0.0.5:27016");
-  form->findChild<QLineEdit*>("RzEdit3")->setText("secret");
+  TMainForm& form = Open();
+  ClickTab(form, "Join game");
+  form.findChild<QLineEdit*>("RzEdit1")->setText("10.0.0.5:27016");
+  form.findChild<QLineEdit*>("RzEdit3")->setText("secret");
 
-  ClickAt(*form, kGoButtonCentre);
+  ClickAt(form, kGoButtonCentre);
 
   QCOMPARE(platform_->starter.calls.size(), std::size_t{1});
   QCOMPARE(platform_->starter.calls[0].command,
@@ -98,8 +98,8 @@ void LaunchTest::joinGame() {
 
 void LaunchTest::failedStart() {
   platform_->starter.succeed = false;
-  auto form = Open();
-  ClickAt(*form, kGoButtonCentre);
+  TMainForm& form = Open();
+  ClickAt(form, kGoButtonCentre);
 
   QCOMPARE(platform_->messages.boxes.size(), std::size_t{1});
   QCOMPARE(platform_->messages.boxes[0].title, std::string("Wreckvale Launcher"));
@@ -121,14 +121,14 @@ void LaunchTest::refusals() {
   QFETCH(QString, settings);
   QFETCH(bool, removeEngine);
   QFETCH(QString, message);
-  auto form = Open(settings.toStdString());
+  TMainForm& form = Open(settings.toStdString());
   if (removeEngine) {
-    std::filesystem::remove(*folder_ / "qr7.exe");
+    std::filesystem::remove(window_->folder / "qr7.exe");
   } else {
-    FindAction(*form, "N46")->trigger();
+    FindAction(form, "N46")->trigger();
   }
 
-  ClickAt(*form, kGoButtonCentre);
+  ClickAt(form, kGoButtonCentre);
 
   QVERIFY(platform_->starter.calls.empty());
   QCOMPARE(platform_->messages.boxes.size(), std::size_t{1});
@@ -136,29 +136,30 @@ void LaunchTest::refusals() {
 }
 
 void LaunchTest::exitAfterRun() {
-  auto form = Open("ExitAfterRun=Yes\r\n");
-  FindAction(*form, "N46")->trigger();
-  ClickAt(*form, kGoButtonCentre);
+  TMainForm& form = Open("ExitAfterRun=Yes\r\n");
+  FindAction(form, "N46")->trigger();
+  ClickAt(form, kGoButtonCentre);
   // Closed after the refusal as well as after a start.
   QCOMPARE(platform_->messages.boxes.size(), std::size_t{1});
-  QVERIFY(!form->isVisible());
+  QVERIFY(!form.isVisible());
 }
 
 void LaunchTest::forum() {
-  auto form = Open("ExitAfterRun=Yes\r\n");
-  ClickTab(*form, "?");
-  ClickAt(*form, kGoButtonCentre);
+  TMainForm& form = Open("ExitAfterRun=Yes\r\n");
+  ClickTab(form, "?");
+  ClickAt(form, kGoButtonCentre);
   QCOMPARE(platform_->urls.opened, std::vector<std::string>{std::string(kForumUrl)});
   QVERIFY(platform_->starter.calls.empty());
   QVERIFY(platform_->messages.boxes.empty());
-  QVERIFY(form->isVisible());
+  QVERIFY(form.isVisible());
 }
 
 void LaunchTest::clipboard() {
-  auto form = Open();
-  ClickAt(*form, QPoint(2 + 143 + 2 + 11, 206 + 8 + 2 + 10));
-  FindAction(*form, "N46")->trigger();
-  ClickAt(*form, QPoint(2 + 143 + 2 + 11, 206 + 8 + 2 + 10));
+  TMainForm& form = Open();
+  const QPoint clipboardButton(2 + 143 + 2 + 11, 206 + 8 + 2 + 10);
+  ClickAt(form, clipboardButton);
+  FindAction(form, "N46")->trigger();
+  ClickAt(form, clipboardButton);
   QCOMPARE(platform_->clipboard.texts,
            (std::vector<std::string>{
                "Game mode: CO-OP, Campaign: Last ward, Difficulty: Normal, Chapter: Apartmens, "

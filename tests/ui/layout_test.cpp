@@ -26,22 +26,16 @@ class LayoutTest : public QObject {
   void pressingFindsTheControl();
 
  private:
-  std::unique_ptr<GameFolder> folder_;
-  FakePlatform platform_;
-  std::unique_ptr<TMainForm> form_;
+  std::optional<GameWindow> window_;
+  TMainForm* form_ = nullptr;
 };
 
 void LayoutTest::init() {
-  folder_ = std::make_unique<GameFolder>();
-  folder_->Write("qr7.exe", "");
-  form_ = OpenForm(*folder_, platform_);
-  form_->show();
-  QVERIFY(QTest::qWaitForWindowExposed(form_.get()));
+  form_ = &window_.emplace().Show();
 }
 
 void LayoutTest::cleanup() {
-  form_.reset();
-  folder_.reset();
+  window_.reset();
 }
 
 void LayoutTest::window() {
@@ -88,7 +82,7 @@ void LayoutTest::controls() {
   QFETCH(QRect, rect);
   auto* widget = form_->findChild<QWidget*>(name);
   QVERIFY(widget != nullptr);
-  QCOMPARE(QRect(widget->mapTo(form_.get(), QPoint(0, 0)), widget->size()), rect);
+  QCOMPARE(QRect(widget->mapTo(form_, QPoint(0, 0)), widget->size()), rect);
 }
 
 void LayoutTest::pressingFindsTheControl_data() {

@@ -2,92 +2,24 @@
 
 #include <QApplication>
 #include <QFile>
-#include <QHash>
 #include <QImage>
 #include <QLabel>
 #include <QRegularExpression>
 #include <QSignalSpy>
-#include <QTcpServer>
-#include <QTcpSocket>
 #include <QTemporaryDir>
 #include <QTest>
-#include <functional>
+
+#include "tests/ui/monitoring_fixture.h"
 
 namespace {
+
+using wv::test::PageServer;
+using wv::test::WebEngineMapped;
 
 // The first page waits for the engine to start; later ones only for loopback.
 constexpr int kEngineTimeoutMs = 60000;
 constexpr int kPageTimeoutMs = 15000;
 constexpr char kModulePathVariable[] = "WV_WEBVIEW_MODULE_PATH";
-
-bool WebEngineMapped() {
-  QFile maps(QStringLiteral("/proc/self/maps"));
-  if (!maps.open(QIODevice::ReadOnly)) return false;
-  return maps.readAll().contains("libQt6WebEngine");
-}
-
-// The pages the browser is pointed at. "/hop" follows its own link shortly
-// after it has loaded, as a user clicking on it would; the pause keeps its own
-// load's end ahead of the next request.
-struct Route {
-  const char* path;
-  const char* body;
-};
-constexpr Route kRoutes[] = {
-    {"/status", "<html><body>status</body></html>"},
-    {"/hop",
-     "<html><body onload=\"setTimeout(function(){document.getElementById('on').click()},50)\">"
-     "<a id=\"on\" href=\"/target\">on</a></body></html>"},
-    {"/target", "<html><body>target</body></html>"},
-};
-
-// A tiny HTTP server on loopback that counts the requests for each path.
-class PageServer : public QObject {
- public:
-  PageServer() {
-    connect(&server_, &QTcpServer::newConnection, this, [this] {
-      while (QTcpSocket* socket = server_.nextPendingConnection()) {
-        connect(socket, &QTcpSocket::readyRead, socket, [this, socket] { Serve(socket); });
-        connect(socket, &QTcpSocket::disconnected, socket, &QObject::deleteLater);
-      }
-    });
-  }
-  bool Listen() { return server_.listen(QHostAddress::LocalHost); }
-  QString Url(const char* path) const {
-    return QStringLiteral("http://127.0.0.1:%1%2").arg(server_.serverPort()).arg(path);
-  }
-  int Hits(const QString& path) const { return hits_.value(path); }
-  void ResetHits() { hits_.clear(); }
-  // Runs at each request for a known page, before the answer goes out.
-  std::function<void()> onPageRequest;
-
- private:
-  void Serve(QTcpSocket* socket) {
-    QByteArray& request = pending_[socket];
-    request += socket->readAll();
-    if (!request.contains("\r\n\r\n")) return;
-    const QString path = QString::fromLatin1(request.split(' ').value(1));
-    pending_.remove(socket);
-    ++hits_[path];
-
-    QByteArray status = "404 Not Found", body;
-    for (const Route& route : kRoutes) {
-      if (path != QLatin1String(route.path)) continue;
-      status = "200 OK";
-      body = route.body;
-      if (onPageRequest) onPageRequest();
-    }
-    socket->write("HTTP/1.1 " + status +
-                  "\r\nContent-Type: text/html\r\nCache-Control: no-store\r\n"
-                  "Connection: close\r\nContent-Length: " +
-                  QByteArray::number(body.size()) + "\r\n\r\n" + body);
-    socket->disconnectFromHost();
-  }
-
-  QTcpServer server_;
-  QHash<QString, int> hits_;
-  QHash<QTcpSocket*, QByteArray> pending_;
-};
 
 void ShowAsTab(QWidget& page) {
   page.resize(334, 155);

@@ -1,7 +1,6 @@
 # Monitoring page: lazy web engine, its fallback line, and the artwork.
-find_package(Qt6 6.4 REQUIRED COMPONENTS Network)
-
-add_executable(monitoring_page_test ${CMAKE_CURRENT_LIST_DIR}/monitoring_page_test.cpp)
+add_executable(monitoring_page_test ${CMAKE_CURRENT_LIST_DIR}/monitoring_page_test.cpp
+                                    ${CMAKE_CURRENT_LIST_DIR}/monitoring_fixture.h)
 target_link_libraries(monitoring_page_test PRIVATE wreckvale_ui Qt6::Network Qt6::Test)
 target_compile_definitions(monitoring_page_test PRIVATE
   WV_WEBVIEW_MODULE_FILE="$<TARGET_FILE_NAME:wreckvale_webview>")

@@ -75,26 +75,25 @@ void StartupTest::folderCheck() {
 }
 
 void StartupTest::firstStart() {
-  GameFolder folder;
-  folder.Write("qr7.exe", "");
-  FakePlatform platform;
-  auto form = OpenForm(folder, platform);
+  GameWindow window;
+  const TMainForm& form = window.Open();
 
-  QVERIFY(folder.Read("wreckvale_launcher.ini").find("Version=1.9.0.3") != std::string::npos);
+  QVERIFY(window.folder.Read("wreckvale_launcher.ini").find("Version=1.9.0.3") !=
+          std::string::npos);
   const struct {
     const char* box;
     bool checked;
   } boxes[] = {
       {"RzCheckBox1", true}, {"RzCheckBox2", true}, {"RzCheckBox3", false}, {"RzCheckBox4", true}};
   for (const auto& box : boxes) {
-    auto* check = form->findChild<QCheckBox*>(box.box);
+    auto* check = form.findChild<QCheckBox*>(box.box);
     QVERIFY(check != nullptr);
     QCOMPARE(check->isChecked(), box.checked);
   }
-  QCOMPARE(TextOf(*form, "RzLabel5"), QStringLiteral("1.9.0.3"));
-  QCOMPARE(Tabs(*form)->tabText(Tabs(*form)->currentIndex()), QStringLiteral("Create server"));
-  QCOMPARE(form->Model().ActionMode(), 1);
-  QCOMPARE(TextOf(*form, "RzGoButton"), QStringLiteral("Create server "));
+  QCOMPARE(TextOf(form, "RzLabel5"), QStringLiteral("1.9.0.3"));
+  QCOMPARE(Tabs(form)->tabText(Tabs(form)->currentIndex()), QStringLiteral("Create server"));
+  QCOMPARE(form.Model().ActionMode(), 1);
+  QCOMPARE(TextOf(form, "RzGoButton"), QStringLiteral("Create server "));
 }
 
 void StartupTest::tabsAndAddon_data() {
@@ -116,15 +115,13 @@ void StartupTest::tabsAndAddon() {
   QFETCH(QString, settings);
   QFETCH(QStringList, tabs);
   QFETCH(bool, addonOffered);
-  GameFolder folder;
-  folder.Write("qr7.exe", "");
-  folder.WriteSettings(settings.toStdString());
-  FakePlatform platform;
-  auto form = OpenForm(folder, platform);
+  GameWindow window;
+  window.folder.WriteSettings(settings.toStdString());
+  const TMainForm& form = window.Open();
 
-  QCOMPARE(VisibleTabs(*form), tabs);
-  QCOMPARE(FindAction(*form, "GreyTideRising2")->isVisible(), addonOffered);
-  QCOMPARE(form->Monitoring() != nullptr, tabs.contains("Monitoring"));
+  QCOMPARE(VisibleTabs(form), tabs);
+  QCOMPARE(FindAction(form, "GreyTideRising2")->isVisible(), addonOffered);
+  QCOMPARE(form.Monitoring() != nullptr, tabs.contains("Monitoring"));
 }
 
 }  // namespace wv::test

@@ -2,7 +2,6 @@
 
 #include <QAction>
 #include <QDir>
-#include <QLabel>
 #include <QTabBar>
 #include <QTest>
 #include <deque>
@@ -16,6 +15,8 @@
 #include "app/main_form.h"
 #include "app/platform.h"
 #include "core/command_text.h"
+#include "tests/support/desktop_session.h"
+#include "tests/support/launcher_files.h"
 #include "tests/support/temp_folder.h"
 
 namespace wv::test {
@@ -93,10 +94,7 @@ class GameFolder : public TempFolder {
   }
   ~GameFolder() { std::filesystem::current_path(previous_); }
 
-  // A settings file of this launcher version with `body` after [Application]'s version.
-  void WriteSettings(const std::string& body) const {
-    Write("wreckvale_launcher.ini", "[Application]\r\nVersion=1.9.0.3\r\n" + body);
-  }
+  void WriteSettings(const std::string& body) const { WriteCurrentSettings(Path(), body); }
   // D as the launcher reports it.
   static std::string Folder() { return QDir::currentPath().toStdString(); }
 
@@ -107,6 +105,26 @@ class GameFolder : public TempFolder {
 inline std::unique_ptr<TMainForm> OpenForm(const GameFolder& folder, FakePlatform& platform) {
   return std::make_unique<TMainForm>(platform.Get(), FormFolders{folder.Path(), folder.Path()});
 }
+
+// A game folder holding the engine and a fake platform, which the test sets
+// up before it opens the window over them.
+struct GameWindow {
+  GameFolder folder;
+  FakePlatform platform;
+  std::unique_ptr<TMainForm> form;
+
+  GameWindow() { folder.Write("qr7.exe", ""); }
+  TMainForm& Open() {
+    form = OpenForm(folder, platform);
+    return *form;
+  }
+  // Opens the window on screen, where clicks reach it.
+  TMainForm& Show() {
+    Open().show();
+    if (!QTest::qWaitForWindowExposed(form.get())) qFatal("window not exposed");
+    return *form;
+  }
+};
 
 inline QAction* FindAction(const TMainForm& form, const char* id) {
   auto* action = form.findChild<QAction*>(QString::fromLatin1(id));
@@ -151,7 +169,7 @@ inline void ClickAt(TMainForm& form, QPoint point, Qt::MouseButton button = Qt::
   QTest::mouseClick(target, button, {}, target->mapFrom(&form, point));
 }
 
-// The action button's centre in window coordinates.
-inline constexpr QPoint kGoButtonCentre{2 + 183 + 2 + 70, 206 + 8 + 2 + 10};
+// The action button's centre, where the end-to-end tests click it too.
+inline constexpr QPoint kGoButtonCentre{kGoButtonX, kGoButtonY};
 
 }  // namespace wv::test

@@ -1,0 +1,68 @@
+#pragma once
+
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTest>
+#include <filesystem>
+#include <string>
+
+#include "tests/support/desktop_session.h"
+
+namespace wv::test {
+
+// Why the built launcher cannot be driven here; null when it can.
+inline const char* DesktopMissing() {
+  if (qEnvironmentVariableIsEmpty("DISPLAY")) return "needs an X display";
+  if (QStandardPaths::findExecutable("xdotool").isEmpty()) return "needs xdotool";
+  return nullptr;
+}
+
+// The built launcher copied into a game folder and driven through its
+// windows with xdotool; it is killed when the session ends.
+class LauncherSession {
+ public:
+  ~LauncherSession() { Stop(); }
+
+  // Starts the launcher from inside `folder` and returns its visible window
+  // (the main window or its message box), or empty. QProcess would pass a
+  // folder name through QString, which cannot hold bytes that are not UTF-8;
+  // started from inside, the name never has to be spelled.
+  QString Start(const std::filesystem::path& folder) {
+    std::filesystem::copy_file(WV_LAUNCHER_FILE, folder / "wreckvale-launcher");
+    const std::filesystem::path previous = std::filesystem::current_path();
+    std::filesystem::current_path(folder);
+    process_.setProcessChannelMode(QProcess::ForwardedChannels);
+    process_.start(QStringLiteral("./wreckvale-launcher"), {});
+    std::filesystem::current_path(previous);
+    if (!process_.waitForStarted()) return {};
+    QString window;
+    WaitFor(
+        [&] {
+          window = Xdotool({"search", "--onlyvisible", "--name", "^Wreckvale Launcher$"})
+                       .section('\n', 0, 0);
+          return !window.isEmpty() || process_.state() == QProcess::NotRunning;
+        },
+        20000);
+    QTest::qWait(500);
+    return window;
+  }
+
+  QString Xdotool(const QStringList& arguments) const { return Run(xdotool_, arguments); }
+  void Click(const QString& window, int x, int y) const {
+    Xdotool({"mousemove", "--sync", "--window", window, QString::number(x), QString::number(y),
+             "click", "1"});
+  }
+
+  void Stop() {
+    if (process_.state() == QProcess::NotRunning) return;
+    process_.kill();
+    process_.waitForFinished();
+  }
+  QProcess& Process() { return process_; }
+
+ private:
+  QString xdotool_ = QStandardPaths::findExecutable("xdotool");
+  QProcess process_;
+};
+
+}  // namespace wv::test
