@@ -31,10 +31,13 @@ inline std::filesystem::path WriteStandIn(const std::filesystem::path& file) {
   return file;
 }
 
+// Waits until `file` exists and opens for reading. On Windows the writer's
+// rename still holds the file for a moment after it appears, and an open in
+// that moment fails as a sharing violation, which would read as empty.
 inline bool WaitForFile(const std::filesystem::path& file,
                         std::chrono::milliseconds limit = std::chrono::seconds(10)) {
   const auto end = std::chrono::steady_clock::now() + limit;
-  while (!std::filesystem::exists(file)) {
+  while (!std::filesystem::exists(file) || !std::ifstream(file, std::ios::binary).is_open()) {
     if (std::chrono::steady_clock::now() > end) return false;
     std::this_thread::sleep_for(std::chrono::milliseconds(10));
   }
