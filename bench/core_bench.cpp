@@ -10,7 +10,7 @@
 #include "core/launch.h"
 #include "core/settings_template.h"
 #include "core/startup.h"
-#include "tests/support/temp_folder.h"
+#include "tests/support/launcher_files.h"
 
 namespace wv::bench {
 namespace {
@@ -31,9 +31,8 @@ std::string SettingsFor(int kind) {
 }
 
 // A game folder with the engine and a settings file, removed afterwards.
-struct GameFolder : test::TempFolder {
+struct GameFolder : test::EngineFolder {
   explicit GameFolder(std::string_view settings) {
-    Write("qr7.exe", "");
     if (!settings.empty()) Write(kSettingsFileName, settings);
   }
 };

@@ -6,24 +6,39 @@ namespace wv::bench {
 
 namespace {
 
+// Calls `next` for each occurrence of `from` and puts its answer in place.
+template <class Next>
+void ReplaceEach(std::string& text, std::string_view from, Next next) {
+  for (auto at = text.find(from); at != std::string::npos; at = text.find(from, at)) {
+    const std::string to = next();
+    text.replace(at, from.size(), to);
+    at += to.size();
+  }
+}
+
 // Turns "Visible=No" / "Versus=No" on and names every custom map.
 std::string SwitchEverythingOn(std::string text) {
-  for (std::string_view from : {"Visible=No", "Versus=No"}) {
-    const std::string to = std::string(from.substr(0, from.size() - 2)) + "Yes";
-    for (auto at = text.find(from); at != std::string::npos; at = text.find(from, at)) {
-      text.replace(at, from.size(), to);
-    }
-  }
+  ReplaceEach(text, "Visible=No", [] { return "Visible=Yes"; });
+  ReplaceEach(text, "Versus=No", [] { return "Versus=Yes"; });
   int n = 0;
-  for (auto at = text.find("Map name=\r\nFile name=\r\n"); at != std::string::npos;
-       at = text.find("Map name=\r\nFile name=\r\n", at)) {
-    ++n;
-    const std::string named = "Map name=Custom map " + std::to_string(n) + "\r\nFile name=cm_" +
-                              std::to_string(n) + "\r\n";
-    text.replace(at, 23, named);
-    at += named.size();
-  }
+  ReplaceEach(text, "Map name=\r\nFile name=\r\n", [&n] {
+    const std::string number = std::to_string(++n);
+    return "Map name=Custom map " + number + "\r\nFile name=cm_" + number + "\r\n";
+  });
   return text;
+}
+
+// Filler sections from `appendSection` until the file, with FullSettings()
+// behind it, reaches `size` bytes. `appendSection` gets the text and a check
+// whether there is room for more.
+template <class AppendSection>
+std::string BehindFiller(std::size_t size, AppendSection appendSection) {
+  const std::string real = FullSettings();
+  std::string text;
+  text.reserve(size + 256);
+  const auto room = [&] { return text.size() + real.size() < size; };
+  for (int section = 0; room(); ++section) appendSection(text, section, room);
+  return text + real;
 }
 
 }  // namespace
@@ -33,26 +48,18 @@ std::string FullSettings() {
 }
 
 std::string PaddedSettings(std::size_t size) {
-  const std::string real = FullSettings();
-  std::string text;
-  text.reserve(size + 256);
-  for (int section = 0; text.size() + real.size() < size; ++section) {
+  return BehindFiller(size, [](std::string& text, int section, const auto& room) {
     text += "[Filler" + std::to_string(section) + "]\r\n";
-    for (int key = 0; key < 16 && text.size() + real.size() < size; ++key) {
+    for (int key = 0; key < 16 && room(); ++key) {
       text += "Key" + std::to_string(key) + "=some filler value that nobody reads\r\n";
     }
-  }
-  return text + real;
+  });
 }
 
 std::string ManySectionsSettings(std::size_t size) {
-  const std::string real = FullSettings();
-  std::string text;
-  text.reserve(size + 64);
-  for (int section = 0; text.size() + real.size() < size; ++section) {
+  return BehindFiller(size, [](std::string& text, int section, const auto&) {
     text += "[F" + std::to_string(section) + "]\r\nK=1\r\n";
-  }
-  return text + real;
+  });
 }
 
 }  // namespace wv::bench

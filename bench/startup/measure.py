@@ -122,16 +122,19 @@ def max_rss_kib(time_output):
     raise RuntimeError("no maximum resident set size in " + time_output)
 
 
-def place_program(program, folder):
-    """Puts the program into the game folder, as a hard link where it can:
-    a fresh copy of the launcher (11 MiB with its debug info) in every run
-    would leave the disk writing it back during the runs that follow, and
-    start it from other pages than the minimal window, which runs in place."""
+def game_folder(program, folder):
+    """Makes `folder` a game folder (the engine beside the program) and puts
+    the program there, as a hard link where it can: a fresh copy of the
+    launcher (11 MiB with its debug info) in every run would leave the disk
+    writing it back during the runs that follow, and start it from other
+    pages than the minimal window, which runs in place. Returns the program
+    to start."""
     placed = os.path.join(folder, os.path.basename(program))
     try:
         os.link(program, placed)
     except OSError:
         shutil.copy2(program, placed)
+    open(os.path.join(folder, "qr7.exe"), "w").close()
     return placed
 
 
@@ -139,14 +142,16 @@ class Case:
     def __init__(self, name, program, settings=None, arguments=()):
         self.name, self.program, self.settings = name, program, settings
         self.arguments = list(arguments)
+        self.reset()
+
+    def reset(self):
         self.map_ms, self.frame_ms, self.rss_kib, self.web_engine = [], [], [], []
 
     def prepare(self, folder):
         """Lays out a fresh folder; returns the program to start there."""
         if self.settings is None:
             return self.program
-        program = place_program(self.program, folder)
-        open(os.path.join(folder, "qr7.exe"), "w").close()
+        program = game_folder(self.program, folder)
         with open(os.path.join(folder, SETTINGS_NAME), "wb") as f:
             f.write(self.settings)
         return program
@@ -187,8 +192,7 @@ def run_once(watcher, case, title):
 def template_settings(launcher):
     """The settings file the launcher writes into a new game folder."""
     with tempfile.TemporaryDirectory(prefix="wv-bench-") as folder:
-        program = place_program(launcher, folder)
-        open(os.path.join(folder, "qr7.exe"), "w").close()
+        program = game_folder(launcher, folder)
         process = subprocess.Popen([program], cwd=folder, stdout=subprocess.DEVNULL,
                                    stderr=subprocess.DEVNULL)
         path = os.path.join(folder, SETTINGS_NAME)
@@ -233,7 +237,7 @@ def main():
     watcher = WindowWatcher()
     for case, title in titles.items():  # warm the file cache; not counted
         run_once(watcher, case, title)
-        case.map_ms, case.frame_ms, case.rss_kib, case.web_engine = [], [], [], []
+        case.reset()
     for n in range(args.runs):
         for case, title in titles.items():
             run_once(watcher, case, title)
