@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "core/catalogue.h"
 #include "core/clipboard_summary.h"
 #include "core/command_text.h"
 #include "core/join_address.h"
@@ -34,7 +35,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   WV_FUZZ_CHECK(model.JoinAddress() == split.address);
   WV_FUZZ_CHECK(model.JoinPort() == split.port.value_or("27015"));
 
-  const wv::LaunchEnvironment env{"/g", [](std::string_view n) { return n == "qr7.exe"; }};
+  const wv::LaunchEnvironment env{"/g", [](std::string_view n) { return n == wv::kEngineExe; }};
   const wv::LaunchDecision decision = wv::DecideLaunch(model, env);
   WV_FUZZ_CHECK(decision.kind == wv::LaunchDecision::Kind::StartGame);
   // Options are off without a settings file, so the whole command is known.

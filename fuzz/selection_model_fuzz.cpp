@@ -10,8 +10,10 @@
 #include <string>
 #include <vector>
 
+#include "core/catalogue.h"
 #include "core/command_text.h"
 #include "core/launch.h"
+#include "core/settings_file.h"
 #include "core/startup.h"
 #include "core/whole_file.h"
 #include "fuzz/check.h"
@@ -23,10 +25,13 @@ namespace {
 namespace fs = std::filesystem;
 using Kind = wv::LaunchDecision::Kind;
 
+// The version start-up is given; files naming it are current.
+#define WV_FUZZ_VERSION "1.9.0.3"
+
 // Keys the rules read, so that random files often switch something on.
 constexpr const char* kLines[] = {
     "[Application]",
-    "Version=1.9.0.3",
+    ("Version=" WV_FUZZ_VERSION),
     "USEPrefix=Yes",
     "RunPrefix=wr ap",
     "RunPrefix=w\"r",
@@ -112,19 +117,19 @@ void CheckDecision(const wv::LauncherModel& model, const wv::LaunchEnvironment& 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   static const std::vector<std::string> ids = wv::fuzz::ChoosableIds();
   const fs::path& dir = wv::fuzz::ScratchFolder();
-  const fs::path ini = dir / "wreckvale_launcher.ini";
+  const fs::path ini = dir / wv::kSettingsFileName;
   std::error_code ec;
-  fs::remove(dir / "wreckvale_launcher.ini.bak", ec);
-  fs::remove(dir / "qr7.exe", ec);
+  fs::remove(dir / wv::kSettingsBackupName, ec);
+  fs::remove(dir / wv::kEngineExe, ec);
 
   FuzzedDataProvider input(data, size);
-  if (input.ConsumeBool()) wv::WriteWholeFile(dir / "qr7.exe", "");
+  if (input.ConsumeBool()) wv::WriteWholeFile(dir / wv::kEngineExe, "");
   wv::WriteWholeFile(ini, SettingsText(input));
   std::string folder = "/g" + input.ConsumeRandomLengthString(16);
   std::replace(folder.begin(), folder.end(), '\0', '_');
 
   wv::LauncherModel model;
-  wv::RunStartup(model, dir, dir, "1.9.0.3");
+  wv::RunStartup(model, dir, dir, WV_FUZZ_VERSION);
   const wv::LaunchEnvironment env{
       folder, [&dir](std::string_view name) { return wv::FileExistsIn(dir, name); }};
   CheckGroups(model);
