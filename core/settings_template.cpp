@@ -35,17 +35,12 @@ constexpr std::string_view kEditionLines[] = {
 // The extra-map sections deliberately differ in order from [CustomMaps].
 constexpr std::string_view kExtraMapSections[] = {"TownSquare", "Foundry", "Rockfall"};
 
-// A file there, even a dangling link, must not be replaced.
-bool Present(const fs::path& file) {
+// A file there, even a dangling link, must not be replaced. A folder of that
+// name is no settings file: it is neither moved aside nor taken for a
+// written template.
+bool SettingsFileThere(const fs::path& file) {
   std::error_code ec;
-  return fs::exists(fs::symlink_status(file, ec));
-}
-
-// A folder of that name is no settings file: it is neither moved aside nor
-// taken for a written template.
-bool IsFolder(const fs::path& file) {
-  std::error_code ec;
-  return fs::is_directory(file, ec);
+  return fs::exists(fs::symlink_status(file, ec)) && !fs::is_directory(file, ec);
 }
 
 fs::path TempFileName() {
@@ -87,7 +82,7 @@ RefreshOutcome RefreshOutdatedSettings(const SettingsReader& reader, const fs::p
     return RefreshOutcome::Current;
   }
   const fs::path file = workDir / kSettingsFileName;
-  if (!Present(file) || IsFolder(file)) return RefreshOutcome::NoFile;
+  if (!SettingsFileThere(file)) return RefreshOutcome::NoFile;
   std::error_code ec;
   fs::rename(file, workDir / kSettingsBackupName, ec);
   return ec ? RefreshOutcome::RenameFailed : RefreshOutcome::BackedUp;
@@ -96,7 +91,7 @@ RefreshOutcome RefreshOutdatedSettings(const SettingsReader& reader, const fs::p
 TemplateOutcome WriteSettingsTemplate(const fs::path& workDir, std::string_view version,
                                       const ExtraMapCaptions& captions) {
   const fs::path target = workDir / kSettingsFileName;
-  if (Present(target) && !IsFolder(target)) return TemplateOutcome::Exists;
+  if (SettingsFileThere(target)) return TemplateOutcome::Exists;
   // Written aside and renamed into place, so readers never see half a file.
   const fs::path temp = workDir / TempFileName();
   std::error_code ec;
