@@ -161,10 +161,7 @@ TEST_F(Launch, RefusalsAndExitAfterRun) {
     std::string message;
   };
   const Case cases[] = {
-      {{},
-       false,
-       Tab::CreateServer,
-       "You must run this launcher from folder with qr7.exe or wreckvale.exe"},
+      {{}, false, Tab::CreateServer, kNoEngineMessage},
       {{"qr7.exe"}, true, Tab::CreateServer, "Choose map!"},
       {{"qr7.exe"}, true, Tab::JoinGame, "Choose map!"},
   };

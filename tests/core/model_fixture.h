@@ -14,6 +14,24 @@
 
 namespace wv::test {
 
+inline constexpr char kNoEngineMessage[] =
+    "You must run this launcher from folder with qr7.exe or wreckvale.exe";
+
+// One start of the launcher: what it reported and the model it filled.
+struct Started {
+  LauncherModel model;
+  StartupResult result;
+};
+
+inline Started Start(const std::filesystem::path& exeDir, const std::filesystem::path& workDir) {
+  Started s;
+  s.result = RunStartup(s.model, exeDir, workDir, kVersion);
+  return s;
+}
+inline Started Start(const TempFolder& dir) {
+  return Start(dir.Path(), dir.Path());
+}
+
 // A launcher started in a fresh game folder; the settings file is the
 // template until a test writes its own.
 class ModelTest : public ::testing::Test {
@@ -21,10 +39,7 @@ class ModelTest : public ::testing::Test {
   void SetUp() override { Restart(); }
 
   // A second start in the same folder, for cases that need a fresh model.
-  void Restart() {
-    model = LauncherModel();
-    RunStartup(model, dir.Path(), dir.Path(), kVersion);
-  }
+  void Restart() { model = Start(dir).model; }
 
   // Replaces the settings file with one of the current version.
   void WriteSettings(std::string_view sections, std::string_view applicationLines = "") const {

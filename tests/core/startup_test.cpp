@@ -5,25 +5,14 @@
 #include <string>
 
 #include "core/settings_template.h"
-#include "tests/support/launcher_files.h"
+#include "tests/core/model_fixture.h"
 
 namespace wv::test {
 namespace {
 
-struct Started {
-  LauncherModel model;
-  StartupResult result;
-};
-
-Started Start(const TempFolder& exeDir, const TempFolder& workDir) {
-  Started s;
-  s.result = RunStartup(s.model, exeDir.Path(), workDir.Path(), kVersion);
-  return s;
-}
-
 TEST(Startup, FirstStartWritesTheTemplateAndReadsItsOptions) {
   EngineFolder dir;
-  Started s = Start(dir, dir);
+  Started s = Start(dir);
   EXPECT_TRUE(s.result.messages.empty());
   EXPECT_FALSE(s.result.quit);
   EXPECT_EQ(dir.Read(kIni), SettingsTemplate(kVersion, {"Foundry", "Rockfall", "Town square"}));
@@ -44,11 +33,12 @@ TEST(Startup, FirstStartWritesTheTemplateAndReadsItsOptions) {
 
   // A second start leaves the file byte for byte.
   const std::string before = dir.Read(kIni);
-  Start(dir, dir);
+  Start(dir);
   EXPECT_EQ(dir.Read(kIni), before);
 }
 
 TEST(Startup, FolderCheck) {
+  const std::string otherEngine = CurrentSettings("", "[Tavrin]\r\nCommandFile=other.exe\r\n");
   struct Case {
     std::vector<std::string> files;
     std::string settings;
@@ -57,17 +47,17 @@ TEST(Startup, FolderCheck) {
   const Case cases[] = {
       {{"qr7.exe"}, "", ""},
       {{"wreckvale.exe"}, "", ""},
-      {{}, "", "You must run this launcher from folder with qr7.exe or wreckvale.exe"},
-      {{"other.exe"}, CurrentSettings("", "[Tavrin]\r\nCommandFile=other.exe\r\n"), ""},
+      {{}, "", kNoEngineMessage},
+      {{"other.exe"}, otherEngine, ""},
       {{"wreckvale.exe"},
-       CurrentSettings("", "[Tavrin]\r\nCommandFile=other.exe\r\n"),
+       otherEngine,
        "You must run this launcher from folder with qr7.exe or other.exe"},
   };
   for (const Case& c : cases) {
     TempFolder dir;
     for (const std::string& f : c.files) dir.Write(f, "");
     if (!c.settings.empty()) dir.Write(kIni, c.settings);
-    Started s = Start(dir, dir);
+    Started s = Start(dir);
     if (c.message.empty()) {
       EXPECT_TRUE(s.result.messages.empty());
       EXPECT_FALSE(s.result.quit);
@@ -84,7 +74,7 @@ TEST(Startup, FolderCheck) {
 TEST(Startup, AFolderNamedLikeTheEngineDoesNotCount) {
   TempFolder dir;
   std::filesystem::create_directory(dir / "qr7.exe");
-  EXPECT_TRUE(Start(dir, dir).result.quit);
+  EXPECT_TRUE(Start(dir).result.quit);
 }
 
 TEST(Startup, OptionsFollowTheYesNoRule) {
@@ -98,7 +88,7 @@ TEST(Startup, OptionsFollowTheYesNoRule) {
   for (const Case& c : cases) {
     EngineFolder dir;
     dir.Write(kIni, CurrentSettings(c.lines));
-    EXPECT_EQ(Start(dir, dir).model.options.console, c.console) << c.lines;
+    EXPECT_EQ(Start(dir).model.options.console, c.console) << c.lines;
   }
 }
 
@@ -108,7 +98,7 @@ TEST(Startup, ProgramWideValues) {
             CurrentSettings("USERunParametres=Yes\r\nRunParametres=\r\nExitAfterRun=yes\r\n"
                             "Skip Intro=no\r\nCustomGame=No\r\nMonitoringURL=http://127.0.0.1/\r\n",
                             "[Campaign_GreyTideRising]\r\nVisible=Yes\r\n"));
-  Started s = Start(dir, dir);
+  Started s = Start(dir);
   EXPECT_EQ(s.model.runParamSuffix, " ");
   EXPECT_TRUE(s.model.options.exitAfterRun);
   EXPECT_FALSE(s.model.options.skipIntro);
@@ -118,9 +108,9 @@ TEST(Startup, ProgramWideValues) {
   EXPECT_TRUE(s.model.Entry("GreyTideRising2").visible);
 
   dir.Write(kIni, CurrentSettings("RunParametres=-dev\r\n"));
-  EXPECT_EQ(Start(dir, dir).model.runParamSuffix, "") << "switch off: parameters unused";
+  EXPECT_EQ(Start(dir).model.runParamSuffix, "") << "switch off: parameters unused";
   dir.Write(kIni, CurrentSettings("USERunParametres=YES\r\nRunParametres=-dev +x\r\n"));
-  EXPECT_EQ(Start(dir, dir).model.runParamSuffix, " -dev +x");
+  EXPECT_EQ(Start(dir).model.runParamSuffix, " -dev +x");
 }
 
 TEST(Startup, OutdatedFileIsKeptAsBackupAndReplaced) {
@@ -129,9 +119,9 @@ TEST(Startup, OutdatedFileIsKeptAsBackupAndReplaced) {
     EngineFolder dir;
     const std::string old = "[Application]\r\nConsole=No\r\n" + std::string(version);
     dir.Write(kIni, old);
-    Started s = Start(dir, dir);
+    Started s = Start(dir);
     EXPECT_TRUE(s.result.messages.empty());
-    EXPECT_EQ(dir.Read("wreckvale_launcher.ini.bak"), old);
+    EXPECT_EQ(dir.Read(kSettingsBackupName), old);
     EXPECT_TRUE(s.model.options.console) << "options come from the fresh template";
   }
 }
@@ -140,8 +130,8 @@ TEST(Startup, OutdatedFileThatCannotBeMovedStaysInUse) {
   EngineFolder dir;
   dir.Write(kIni, "[Application]\r\nVersion=0.1\r\nConsole=No\r\n");
   // A non-empty folder at the backup name makes the rename fail, even for root.
-  std::filesystem::create_directories(dir / "wreckvale_launcher.ini.bak" / "x");
-  Started s = Start(dir, dir);
+  std::filesystem::create_directories(dir / kSettingsBackupName / "x");
+  Started s = Start(dir);
   ASSERT_EQ(s.result.messages.size(), 1u);
   EXPECT_EQ(s.result.messages[0], "Can not remove old settings file (wreckvale_launcher.ini)");
   EXPECT_FALSE(s.model.options.console);
@@ -152,7 +142,7 @@ TEST(Startup, ReadsBesideTheExecutableWritesInTheWorkingFolder) {
   TempFolder exeDir;
   EngineFolder workDir;
   exeDir.Write(kIni, CurrentSettings("Console=No\r\n"));
-  Started s = Start(exeDir, workDir);
+  Started s = Start(exeDir.Path(), workDir.Path());
   EXPECT_TRUE(std::filesystem::exists(workDir / kIni));
   EXPECT_FALSE(s.model.options.console) << "read from the executable's folder";
   EXPECT_EQ(exeDir.Read(kIni), CurrentSettings("Console=No\r\n"));
@@ -160,12 +150,10 @@ TEST(Startup, ReadsBesideTheExecutableWritesInTheWorkingFolder) {
 
 TEST(Startup, TemplateThatCannotBeWrittenIsReported) {
   TempFolder exeDir;
-  const std::filesystem::path missing = exeDir / "no-such-folder";
-  LauncherModel model;
-  StartupResult r = RunStartup(model, exeDir.Path(), missing, kVersion);
-  ASSERT_EQ(r.messages.size(), 2u);
-  EXPECT_EQ(r.messages[1], "Can not create settings file!");
-  EXPECT_TRUE(model.options.console) << "defaults apply";
+  const Started s = Start(exeDir.Path(), exeDir / "no-such-folder");
+  ASSERT_EQ(s.result.messages.size(), 2u);
+  EXPECT_EQ(s.result.messages[1], "Can not create settings file!");
+  EXPECT_TRUE(s.model.options.console) << "defaults apply";
 }
 
 }  // namespace
