@@ -7,6 +7,7 @@ namespace wv::test {
 namespace {
 
 using ChoiceRules = ModelTest;
+using Ids = std::vector<std::string>;
 
 // Exactly one check mark in every group, whatever the choices were.
 void ExpectOneCheckPerGroup(const LauncherModel& model) {
@@ -19,8 +20,8 @@ void ExpectOneCheckPerGroup(const LauncherModel& model) {
   }
 }
 
-std::vector<std::string> VisibleIds(const LauncherModel& model, std::string_view menu) {
-  std::vector<std::string> ids;
+Ids VisibleIds(const LauncherModel& model, std::string_view menu) {
+  Ids ids;
   for (const MenuEntry& e : model.GetMenu(menu).entries) {
     if (e.visible && !e.IsSeparator()) ids.push_back(e.id);
   }
@@ -39,8 +40,7 @@ TEST_F(ChoiceRules, StartStateShowsTheDefaults) {
   for (const char* id : {"N1", "MenuItem1", "N5", "N33", "N142", "N270151", "N37"}) {
     EXPECT_TRUE(Checked(id)) << id;
   }
-  EXPECT_EQ(VisibleIds(model, "Menu_Map"),
-            (std::vector<std::string>{"N5", "N6", "N7", "N8", "N9"}));
+  EXPECT_EQ(VisibleIds(model, "Menu_Map"), (Ids{"N5", "N6", "N7", "N8", "N9"}));
   EXPECT_FALSE(Visible("N43"));
   EXPECT_FALSE(Visible("GreyTideRising2"));
   EXPECT_EQ(model.Entry("N46").hint, "Дополнительные карты");
@@ -57,8 +57,7 @@ TEST_F(ChoiceRules, CustomMapsThenCoopChoosesCampaignOneAndHidesMaps) {
   EXPECT_EQ(Shown("Label2"), "Last ward");
   EXPECT_EQ(Shown("Label4"), "Apartmens");
   EXPECT_FALSE(Visible("Rockfall"));
-  EXPECT_EQ(VisibleIds(model, "Menu_Company"),
-            (std::vector<std::string>{"MenuItem1", "MenuItem2", "N3", "N4"}));
+  EXPECT_EQ(VisibleIds(model, "Menu_Company"), (Ids{"MenuItem1", "MenuItem2", "N3", "N4"}));
   ExpectOneCheckPerGroup(model);
 }
 
@@ -79,7 +78,7 @@ TEST_F(ChoiceRules, VersusKeepsOnlyCampaignsWithVersusMaps) {
     Choose({"N2"});
     EXPECT_EQ(Shown("Label2"), c.campaign) << c.before.front();
     EXPECT_EQ(Shown("Label4"), c.chapter) << c.before.front();
-    EXPECT_EQ(VisibleIds(model, "Menu_Company"), (std::vector<std::string>{"MenuItem1", "N4"}));
+    EXPECT_EQ(VisibleIds(model, "Menu_Company"), (Ids{"MenuItem1", "N4"}));
     EXPECT_TRUE(Visible("N43"));
   }
 }
@@ -124,7 +123,7 @@ TEST_F(ChoiceRules, CustomMapsOffersTheEnabledMapsAndChoosesTheFirst) {
   Choose({"N46"});
   EXPECT_EQ(Shown("Label1"), "Custom maps");
   EXPECT_EQ(Shown("Label4"), "Rockfall");
-  EXPECT_EQ(VisibleIds(model, "Menu_Map"), (std::vector<std::string>{"Rockfall", "custommap3"}));
+  EXPECT_EQ(VisibleIds(model, "Menu_Map"), (Ids{"Rockfall", "custommap3"}));
   EXPECT_EQ(Caption("custommap3"), "Docks");
   EXPECT_EQ(Caption("custommap1"), "custom_map_1");
   EXPECT_TRUE(Checked("MenuItem1")) << "the campaign keeps its check mark";
@@ -135,7 +134,7 @@ TEST_F(ChoiceRules, CustomMapsWithNothingEnabledLeavesNoMap) {
   Choose({"N46"});
   EXPECT_EQ(Shown("Label4"), "-");
   EXPECT_EQ(Shown("RzToolButton1"), "Infected") << "no map: the character menu stays";
-  EXPECT_EQ(VisibleIds(model, "Menu_Map"), std::vector<std::string>{});
+  EXPECT_EQ(VisibleIds(model, "Menu_Map"), Ids{});
 }
 
 TEST_F(ChoiceRules, CustomMapNamedDashCountsAsNoMap) {
@@ -196,7 +195,7 @@ TEST_F(ChoiceRules, AddonCampaign) {
   EXPECT_EQ(Shown("Label4"), "Old Quay");
   EXPECT_TRUE(Visible("N43")) << "its versus flag offers the infected side, even in co-op";
   EXPECT_EQ(VisibleIds(model, "Menu_Map"),
-            (std::vector<std::string>{"OldQuay", "HarbourArcades", "CanneryMarket", "TheLights"}));
+            (Ids{"OldQuay", "HarbourArcades", "CanneryMarket", "TheLights"}));
 
   Choose({"TheLights", "N43", "GreyTideRising2"});
   EXPECT_EQ(Shown("Label4"), "The Lights ") << "a chapter of its own stays";

@@ -20,6 +20,11 @@ namespace fs = std::filesystem;
 using test::kVersion;
 const ExtraMapCaptions kCaptions{"Foundry", "Rockfall", "Town square"};
 
+fs::path MakeReadOnly(const test::TempFolder& f) {
+  fs::permissions(f.Path(), fs::perms::owner_read | fs::perms::owner_exec);
+  return f.Path();
+}
+
 // Every path under `folder`, to prove that an operation left nothing behind.
 std::set<std::string> Listing(const fs::path& folder) {
   std::set<std::string> names;
@@ -99,7 +104,7 @@ TEST(SettingsTemplateTest, CarriesVersionAndCaptionsAsGiven) {
     std::string version;
     ExtraMapCaptions captions;
   } cases[] = {
-      {"Value Not Available", {"Foundry", "Rockfall", "Town square"}},
+      {"Value Not Available", kCaptions},
       {"2.0.0.0", {"\xCB\xE8\xF2\xE5\xE9\xED\xFB\xE9", "\xCE\xE1\xE2\xE0\xEB", "Town  sq"}},
   };
   for (const auto& c : cases) {
@@ -135,11 +140,7 @@ TEST(SettingsTemplateTest, FailedWriteLeavesNothingBehind) {
     bool diskFull;
     fs::path (*prepare)(const test::TempFolder&);
   } cases[] = {
-      {"read-only folder", true, false,
-       [](const test::TempFolder& f) {
-         fs::permissions(f.Path(), fs::perms::owner_read | fs::perms::owner_exec);
-         return f.Path();
-       }},
+      {"read-only folder", true, false, MakeReadOnly},
       {"folder path runs through a file", false, false,
        [](const test::TempFolder& f) { return f.Write("plain", "x") / "work"; }},
       {"missing folder", false, false, [](const test::TempFolder& f) { return f / "absent"; }},
@@ -170,6 +171,7 @@ const std::string kCurrent = test::CurrentSettings();
 const std::string kOlder = "[Application]\r\nVersion=1.9.0.2\r\n";
 
 TEST(SettingsTemplateTest, RefreshMovesOutdatedFileToBackup) {
+  using enum RefreshOutcome;
   const struct {
     const char* name;
     bool oneFolder;  // reader and working folder name the same file
@@ -178,33 +180,18 @@ TEST(SettingsTemplateTest, RefreshMovesOutdatedFileToBackup) {
     std::optional<std::string> oldBackup;
     RefreshOutcome expected;
   } cases[] = {
-      {"current", true, {}, kCurrent, {}, RefreshOutcome::Current},
-      {"names in other case",
-       true,
-       {},
-       "[application]\nversion = 1.9.0.3 \n",
-       {},
-       RefreshOutcome::Current},
-      {"older version", true, {}, kOlder, {}, RefreshOutcome::BackedUp},
-      {"longer version",
-       true,
-       {},
-       "[Application]\r\nVersion=1.9.0.3.1\r\n",
-       {},
-       RefreshOutcome::BackedUp},
-      {"no Version line",
-       true,
-       {},
-       "[Application]\r\nConsole=Yes\r\n",
-       {},
-       RefreshOutcome::BackedUp},
-      {"empty Version", true, {}, "[Application]\r\nVersion=\r\n", {}, RefreshOutcome::BackedUp},
-      {"older backup replaced", true, {}, kOlder, "previous", RefreshOutcome::BackedUp},
-      {"no file at all", true, {}, {}, {}, RefreshOutcome::NoFile},
-      {"reader current, work outdated", false, kCurrent, kOlder, {}, RefreshOutcome::Current},
-      {"reader outdated, no work file", false, kOlder, {}, {}, RefreshOutcome::NoFile},
-      {"no reader file, work current", false, {}, kCurrent, {}, RefreshOutcome::BackedUp},
-      {"reader outdated, work current", false, kOlder, kCurrent, {}, RefreshOutcome::BackedUp},
+      {"current", true, {}, kCurrent, {}, Current},
+      {"names in other case", true, {}, "[application]\nversion = 1.9.0.3 \n", {}, Current},
+      {"older version", true, {}, kOlder, {}, BackedUp},
+      {"longer version", true, {}, "[Application]\r\nVersion=1.9.0.3.1\r\n", {}, BackedUp},
+      {"no Version line", true, {}, "[Application]\r\nConsole=Yes\r\n", {}, BackedUp},
+      {"empty Version", true, {}, "[Application]\r\nVersion=\r\n", {}, BackedUp},
+      {"older backup replaced", true, {}, kOlder, "previous", BackedUp},
+      {"no file at all", true, {}, {}, {}, NoFile},
+      {"reader current, work outdated", false, kCurrent, kOlder, {}, Current},
+      {"reader outdated, no work file", false, kOlder, {}, {}, NoFile},
+      {"no reader file, work current", false, {}, kCurrent, {}, BackedUp},
+      {"reader outdated, work current", false, kOlder, kCurrent, {}, BackedUp},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
@@ -217,7 +204,7 @@ TEST(SettingsTemplateTest, RefreshMovesOutdatedFileToBackup) {
 
     EXPECT_EQ(RefreshOutdatedSettings(reader, work.Path(), kVersion), c.expected);
 
-    const bool moved = c.expected == RefreshOutcome::BackedUp;
+    const bool moved = c.expected == BackedUp;
     EXPECT_EQ(fs::exists(work / kSettingsFileName), c.workFile && !moved);
     const auto backup = moved ? c.workFile : c.oldBackup;
     EXPECT_EQ(fs::exists(work / kSettingsBackupName), backup.has_value());
@@ -234,10 +221,7 @@ TEST(SettingsTemplateTest, RefreshKeepsFileItCannotMove) {
   } cases[] = {
       {"backup name taken by a folder", false,
        [](const test::TempFolder& f) { fs::create_directory(f / kSettingsBackupName); }},
-      {"read-only folder", true,
-       [](const test::TempFolder& f) {
-         fs::permissions(f.Path(), fs::perms::owner_read | fs::perms::owner_exec);
-       }},
+      {"read-only folder", true, [](const test::TempFolder& f) { MakeReadOnly(f); }},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);

@@ -143,9 +143,7 @@ TEST(StringSet, JoinCutsOversizedPiecesByCharacters) {
   for (int i = 0; i < 40; ++i) cyrillic40 += "Ж";
   const std::string piece = "a" + cyrillic40.substr(2);  // 40 characters, first one ASCII
   StringTable table{};
-  table[Index(Str::WrongFolder1)] = piece;
-  table[Index(Str::WrongFolder2)] = piece;
-  table[Index(Str::WrongFolder3)] = piece;
+  for (Str id : {Str::WrongFolder1, Str::WrongFolder2, Str::WrongFolder3}) table[Index(id)] = piece;
   const StringSet set = FilledWith(table);
 
   const std::string two = set.Join(Str::WrongFolder1, Str::WrongFolder2);
