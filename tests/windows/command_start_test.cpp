@@ -85,61 +85,51 @@ class CommandStart : public ::testing::Test {
 
 struct LaunchCase {
   const char* name;
-  std::string settings;  // [Application] lines after Version
-  void (*choose)(LauncherModel&);
-  const char* program;                                       // started from the game folder
+  void (*choose)(LauncherModel&);                            // none: the defaults
   std::vector<std::pair<std::string, std::string>> follows;  // argument, the one right after it
+  std::string settings = "";                                 // [Application] lines after Version
+  const char* program = "qr7.exe";                           // started from the game folder
 };
 
 const LaunchCase kLaunchCases[] = {
     {"default selection",
-     "",
-     [](LauncherModel&) {},
-     "qr7.exe",
+     nullptr,
      {{"-novid", "+z_difficulty"},
       {"+map", "wrv_hospital01_apartment"},
       {"+team_desired", "Survivor Arno"}}},
     {"impossible difficulty",
-     "",
      [](LauncherModel& m) { m.ChooseEntry("N35"); },
-     "qr7.exe",
      {{"+z_difficulty", "impossible"}, {"impossible", "+maxplayers"}}},
     {"server password with blanks, quotes and backslashes",
-     "",
      [](LauncherModel& m) { m.FinishPasswordDialog(R"(my "big" pass\ C:\x\ \\"\)"); },
-     "qr7.exe",
      {{"+sv_password", R"(my "big" pass\ C:\x\ \\"\)"}, {"+port", "27015"}}},
     {"server password in Windows-1251",
-     "",
      [](LauncherModel& m) { m.FinishPasswordDialog("\xEF\xE0\xF0\xEE\xEB\xFC \xC0\xE1"); },
-     "qr7.exe",
      {{"+sv_password", "\xEF\xE0\xF0\xEE\xEB\xFC \xC0\xE1"}}},
     {"join address and password with blanks, quotes and backslashes",
-     "",
      [](LauncherModel& m) {
        m.SwitchTab(Tab::JoinGame);
        m.JoinAddressChanged(R"(my server "eu" \)");
        m.SetJoinPort("27016");
        m.SetJoinPassword(R"(open \"sesame\" now)");
      },
-     "qr7.exe",
      {{"-novid", "+password"},
       {"+password", R"(open \"sesame\" now)"},
       {"+connect", R"(my server "eu" \:27016)"}}},
     {"run prefix",
+     nullptr,
+     {{"-verbose", "qr7.exe"}, {"qr7.exe", "-game"}},
      "USEPrefix=Yes\r\nRunPrefix=run prefix.exe\r\nRunPrefixParam=-verbose\r\n",
-     [](LauncherModel&) {},
-     "run prefix.exe",
-     {{"-verbose", "qr7.exe"}, {"qr7.exe", "-game"}}},
+     "run prefix.exe"},
 };
 
 TEST_F(CommandStart, CoreCommandsArriveAsBuilt) {
   for (const LaunchCase& c : kLaunchCases) {
     SCOPED_TRACE(c.name);
-    folder.Write("Game Folder/wreckvale_launcher.ini", CurrentSettings(c.settings));
+    WriteCurrentSettings(game, c.settings);
     LauncherModel model;
     EXPECT_TRUE(RunStartup(model, game, game, kVersion).messages.empty());
-    c.choose(model);
+    if (c.choose) c.choose(model);
     const LaunchEnvironment env{
         game.string(), [this](std::string_view name) { return FileExistsIn(game, name); }, '\\'};
     const LaunchDecision decision = DecideLaunch(model, env);
@@ -260,8 +250,7 @@ TEST_F(CommandStart, SplitterDifferencesFollowTheProjectRules) {
 }
 
 TEST_F(CommandStart, FailedStartIsReported) {
-  folder.Write("Game Folder/wreckvale_launcher.ini",
-               CurrentSettings("RunPrefix=absent prefix.exe\r\n"));
+  WriteCurrentSettings(game, "RunPrefix=absent prefix.exe\r\n");
   LauncherModel model;
   RunStartup(model, game, game, kVersion);
   const LaunchEnvironment env{game.string(), [](std::string_view) { return true; }, '\\'};

@@ -5,7 +5,6 @@
 
 #include <cstdio>
 #include <string>
-#include <string_view>
 #include <vector>
 
 #include "core/settings_file.h"
@@ -17,14 +16,14 @@ namespace {
 
 using namespace std::string_literals;
 
-constexpr std::string_view kDefault = "(default)";
+const std::string kDefault = "(default)";
 
 std::string PlatformRead(const std::string& file, const std::string& section,
                          const std::string& key) {
   std::string buffer(2048, '\0');
   const DWORD length =
-      GetPrivateProfileStringA(section.c_str(), key.c_str(), std::string(kDefault).c_str(),
-                               buffer.data(), static_cast<DWORD>(buffer.size()), file.c_str());
+      GetPrivateProfileStringA(section.c_str(), key.c_str(), kDefault.c_str(), buffer.data(),
+                               static_cast<DWORD>(buffer.size()), file.c_str());
   buffer.resize(length);
   return buffer;
 }
@@ -124,19 +123,18 @@ TEST_F(ProfileReader, AgreesWithThePlatform) {
 // Every layout of one key line: line ends, blanks and quotes in all
 // combinations, asked for in three letter cases.
 TEST_F(ProfileReader, AgreesOnEveryLayoutOfAKeyLine) {
-  const std::string_view ends[] = {"\r\n", "\n", "\r"};
-  const std::string_view names[] = {"Key", " Key", "Key ", "\tKey\t", "  Key  "};
-  const std::string_view values[] = {"V",  " V ",  "\"V\"", " 'V' ", "\"V", "V\"",   "",    " ",
-                                     "\t", "\"\"", "' V '", "V=W",   "a b", "\" \"", "'\"'"};
-  const std::string_view asked[] = {"Key", "KEY", "key"};
-  for (std::string_view end : ends) {
-    for (std::string_view name : names) {
-      for (std::string_view value : values) {
-        std::string content = "[T]" + std::string(end) + "Key=other" + std::string(end) + "[Sec]";
-        content += std::string(end) + std::string(name) + "=" + std::string(value) +
-                   std::string(end) + "Next=1" + std::string(end);
-        for (std::string_view key : asked) {
-          const Query q{content, "sEC", std::string(key)};
+  const std::string ends[] = {"\r\n", "\n", "\r"};
+  const std::string names[] = {"Key", " Key", "Key ", "\tKey\t", "  Key  "};
+  const std::string values[] = {"V",  " V ",  "\"V\"", " 'V' ", "\"V", "V\"",   "",    " ",
+                                "\t", "\"\"", "' V '", "V=W",   "a b", "\" \"", "'\"'"};
+  const char* const asked[] = {"Key", "KEY", "key"};
+  for (const std::string& end : ends) {
+    for (const std::string& name : names) {
+      for (const std::string& value : values) {
+        const std::string content = "[T]" + end + "Key=other" + end + "[Sec]" + end + name + "=" +
+                                    value + end + "Next=1" + end;
+        for (const char* key : asked) {
+          const Query q{content, "sEC", key};
           const Answers a = Read(q);
           EXPECT_EQ(VisibleBytes(a.project), VisibleBytes(a.platform)) << Describe(q);
         }
@@ -156,17 +154,17 @@ struct Difference {
 
 const Difference kDifferences[] = {
     // Windows and the project skip comment lines; Wine reads them as keys.
-    {"comment line read as key", {"[S]\r\n;K=V\r\n", "S", ";K"}, std::string(kDefault)},
-    {"indented comment line read as key", {"[S]\r\n  ;K=V\r\n", "S", ";K"}, std::string(kDefault)},
+    {"comment line read as key", {"[S]\r\n;K=V\r\n", "S", ";K"}, kDefault},
+    {"indented comment line read as key", {"[S]\r\n  ;K=V\r\n", "S", ";K"}, kDefault},
     // Windows and the project end the header at the first "]"; Wine at the last.
     {"text after the header's bracket", {"[sec]whoops]\r\nK=V\r\n", "sec", "K"}, "V"},
     // Wine files keys above the first header under the empty section name.
-    {"key before the first section", {"K=V\r\n[S]\r\nK2=V2\r\n", "", "K"}, std::string(kDefault)},
+    {"key before the first section", {"K=V\r\n[S]\r\nK2=V2\r\n", "", "K"}, kDefault},
     // Wine stores a line without "=" as a key without value and stops there.
     {"line without equals hides a later value", {"[S]\r\nK\r\nK=V\r\n", "S", "K"}, "V"},
     // Wine counts vertical tab, form feed and Ctrl-Z as blanks; the project
     // only blanks and tabs.
-    {"form feed after the key", {"[S]\r\nK\f=V\r\n", "S", "K"}, std::string(kDefault)},
+    {"form feed after the key", {"[S]\r\nK\f=V\r\n", "S", "K"}, kDefault},
     {"vertical tabs around the value", {"[S]\r\nK=\vV\v\r\n", "S", "K"}, "\vV\v"},
     {"Ctrl-Z before the value", {"[S]\r\nK=\x1AV\r\n", "S", "K"}, "\x1AV"},
     // Wine answers a read of the empty section name from the keys above the
@@ -182,9 +180,7 @@ const Difference kDifferences[] = {
     {"byte-order mark", {"\xEF\xBB\xBF[S]\r\nK=V\r\n", "S", "K"}, "V"},
     // The project folds ASCII letters only, Windows may fold the code page's
     // letters too; Wine does not.
-    {"non-ASCII letters in other case",
-     {"[\xC0\xC1]\r\nK=V\r\n", "\xE0\xE1", "K"},
-     std::string(kDefault)},
+    {"non-ASCII letters in other case", {"[\xC0\xC1]\r\nK=V\r\n", "\xE0\xE1", "K"}, kDefault},
     // Wine ends the value at a NUL byte; the project keeps every byte.
     {"NUL byte in a value", {"[S]\r\nK=a\0b\r\n"s, "S", "K"}, "a\0b"s},
 };
