@@ -1,7 +1,5 @@
 #include "core/startup.h"
 
-#include <utility>
-
 #include "core/settings_template.h"
 #include "i18n/apply_language.h"
 
@@ -28,10 +26,6 @@ StartupResult RunStartup(LauncherModel& model, const std::filesystem::path& exeD
                          const std::filesystem::path& workDir, std::string_view version,
                          const StartupMessageSink& show) {
   StartupResult result;
-  const auto report = [&](std::string text) {
-    if (show) show(text);
-    result.messages.push_back(std::move(text));
-  };
   const StringSet& s = model.Strings();
 
   ApplyLanguage(model, "LOCAL_EN");
@@ -43,19 +37,19 @@ StartupResult RunStartup(LauncherModel& model, const std::filesystem::path& exeD
   model.gameExeName = settings.ReadText(section::kTavrin, "CommandFile", kDefaultGameExe);
 
   if (RefreshOutdatedSettings(settings, workDir, version) == RefreshOutcome::RenameFailed) {
-    report(s.Join(Str::CannotRemove1, Str::CannotRemove2) + " (" + std::string(kSettingsFileName) +
-           ")");
+    show(s.Join(Str::CannotRemove1, Str::CannotRemove2) + " (" + std::string(kSettingsFileName) +
+         ")");
   }
 
   if (!FileExistsIn(workDir, kEngineExe) && !FileExistsIn(workDir, model.gameExeName)) {
-    report(s.Join(Str::WrongFolder1, Str::WrongFolder2, Str::WrongFolder3) + model.gameExeName);
+    show(s.Join(Str::WrongFolder1, Str::WrongFolder2, Str::WrongFolder3) + model.gameExeName);
     result.quit = true;
   }
 
   const ExtraMapCaptions captions{model.Entry("Foundry1").caption, model.Entry("Rockfall").caption,
                                   model.Entry("TownSquare1").caption};
   if (WriteSettingsTemplate(workDir, version, captions) == TemplateOutcome::Failed) {
-    report(s.Join(Str::CannotCreate1, Str::CannotCreate2));
+    show(s.Join(Str::CannotCreate1, Str::CannotCreate2));
   }
 
   // The file stays put from here on, so the option reads share one reading.

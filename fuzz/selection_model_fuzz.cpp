@@ -129,7 +129,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   std::replace(folder.begin(), folder.end(), '\0', '_');
 
   wv::LauncherModel model;
-  wv::RunStartup(model, dir, dir, WV_FUZZ_VERSION);
+  wv::RunStartup(model, dir, dir, WV_FUZZ_VERSION, [](const std::string&) {});
   const wv::LaunchEnvironment env{
       folder, [&dir](std::string_view name) { return wv::FileExistsIn(dir, name); }};
   CheckGroups(model);

@@ -235,7 +235,7 @@ TEST(BadInputStartup, SettingsPathThatIsAFolder) {
   EXPECT_TRUE(std::filesystem::is_directory(dir / kIni / "keep"))
       << "a folder is no outdated settings file: left where it is";
   EXPECT_FALSE(std::filesystem::exists(dir / kSettingsBackupName));
-  EXPECT_EQ(s.result.messages, std::vector<std::string>{"Can not create settings file!"});
+  EXPECT_EQ(s.messages, std::vector<std::string>{"Can not create settings file!"});
   EXPECT_TRUE(s.model.options.console) << "defaults apply";
   s.model.ChooseEntry("N46");
   EXPECT_EQ(s.model.Text("Label4"), "-");

@@ -6,6 +6,7 @@
 #include <set>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "core/launch.h"
 #include "core/launcher_model.h"
@@ -17,15 +18,18 @@ namespace wv::test {
 inline constexpr char kNoEngineMessage[] =
     "You must run this launcher from folder with qr7.exe or wreckvale.exe";
 
-// One start of the launcher: what it reported and the model it filled.
+// One start of the launcher: the messages it showed, in order, what it
+// decided and the model it filled.
 struct Started {
   LauncherModel model;
+  std::vector<std::string> messages;
   StartupResult result;
 };
 
 inline Started Start(const std::filesystem::path& exeDir, const std::filesystem::path& workDir) {
   Started s;
-  s.result = RunStartup(s.model, exeDir, workDir, kVersion);
+  s.result = RunStartup(s.model, exeDir, workDir, kVersion,
+                        [&s](const std::string& text) { s.messages.push_back(text); });
   return s;
 }
 inline Started Start(const TempFolder& dir) {

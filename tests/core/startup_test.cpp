@@ -13,7 +13,7 @@ namespace {
 TEST(Startup, FirstStartWritesTheTemplateAndReadsItsOptions) {
   EngineFolder dir;
   Started s = Start(dir);
-  EXPECT_TRUE(s.result.messages.empty());
+  EXPECT_TRUE(s.messages.empty());
   EXPECT_FALSE(s.result.quit);
   EXPECT_EQ(dir.Read(kIni), SettingsTemplate(kVersion, {"Foundry", "Rockfall", "Town square"}));
   const Options& o = s.model.options;
@@ -59,11 +59,11 @@ TEST(Startup, FolderCheck) {
     if (!c.settings.empty()) dir.Write(kIni, c.settings);
     Started s = Start(dir);
     if (c.message.empty()) {
-      EXPECT_TRUE(s.result.messages.empty());
+      EXPECT_TRUE(s.messages.empty());
       EXPECT_FALSE(s.result.quit);
     } else {
-      ASSERT_EQ(s.result.messages.size(), 1u);
-      EXPECT_EQ(s.result.messages[0], c.message);
+      ASSERT_EQ(s.messages.size(), 1u);
+      EXPECT_EQ(s.messages[0], c.message);
       EXPECT_TRUE(s.result.quit);
     }
     EXPECT_TRUE(std::filesystem::exists(dir / kIni))
@@ -120,7 +120,7 @@ TEST(Startup, OutdatedFileIsKeptAsBackupAndReplaced) {
     const std::string old = "[Application]\r\nConsole=No\r\n" + std::string(version);
     dir.Write(kIni, old);
     Started s = Start(dir);
-    EXPECT_TRUE(s.result.messages.empty());
+    EXPECT_TRUE(s.messages.empty());
     EXPECT_EQ(dir.Read(kSettingsBackupName), old);
     EXPECT_TRUE(s.model.options.console) << "options come from the fresh template";
   }
@@ -132,8 +132,8 @@ TEST(Startup, OutdatedFileThatCannotBeMovedStaysInUse) {
   // A non-empty folder at the backup name makes the rename fail, even for root.
   std::filesystem::create_directories(dir / kSettingsBackupName / "x");
   Started s = Start(dir);
-  ASSERT_EQ(s.result.messages.size(), 1u);
-  EXPECT_EQ(s.result.messages[0], "Can not remove old settings file (wreckvale_launcher.ini)");
+  ASSERT_EQ(s.messages.size(), 1u);
+  EXPECT_EQ(s.messages[0], "Can not remove old settings file (wreckvale_launcher.ini)");
   EXPECT_FALSE(s.model.options.console);
   EXPECT_FALSE(s.result.quit);
 }
@@ -151,8 +151,8 @@ TEST(Startup, ReadsBesideTheExecutableWritesInTheWorkingFolder) {
 TEST(Startup, TemplateThatCannotBeWrittenIsReported) {
   TempFolder exeDir;
   const Started s = Start(exeDir.Path(), exeDir / "no-such-folder");
-  ASSERT_EQ(s.result.messages.size(), 2u);
-  EXPECT_EQ(s.result.messages[1], "Can not create settings file!");
+  ASSERT_EQ(s.messages.size(), 2u);
+  EXPECT_EQ(s.messages[1], "Can not create settings file!");
   EXPECT_TRUE(s.model.options.console) << "defaults apply";
 }
 

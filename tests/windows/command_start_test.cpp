@@ -19,7 +19,7 @@
 #include "core/launcher_model.h"
 #include "core/startup.h"
 #include "platform/windows/process_start.h"
-#include "tests/support/launcher_files.h"
+#include "tests/core/model_fixture.h"
 #include "tests/windows/launch_record.h"
 #include "tests/windows/start_for_test.h"
 #include "tests/windows/visible_bytes.h"
@@ -127,12 +127,12 @@ TEST_F(CommandStart, CoreCommandsArriveAsBuilt) {
   for (const LaunchCase& c : kLaunchCases) {
     SCOPED_TRACE(c.name);
     WriteCurrentSettings(game, c.settings);
-    LauncherModel model;
-    EXPECT_TRUE(RunStartup(model, game, game, kVersion).messages.empty());
-    if (c.choose) c.choose(model);
+    Started s = Start(game, game);
+    EXPECT_TRUE(s.messages.empty());
+    if (c.choose) c.choose(s.model);
     const LaunchEnvironment env{
         game.string(), [this](std::string_view name) { return FileExistsIn(game, name); }, '\\'};
-    const LaunchDecision decision = DecideLaunch(model, env);
+    const LaunchDecision decision = DecideLaunch(s.model, env);
     ASSERT_EQ(decision.kind, LaunchDecision::Kind::StartGame) << decision.message;
 
     const std::vector<std::string> argv = ExpectArrivesIntact(decision.command);
@@ -163,8 +163,7 @@ TEST_F(CommandStart, DriveRootFolder) {
     }
   } remove{root / "qr7.exe"};
 
-  LauncherModel model;
-  RunStartup(model, game, game, kVersion);
+  const LauncherModel model = Start(game, game).model;
   const LaunchEnvironment env{root.string(), [](std::string_view) { return true; }, '\\'};
   const std::string command = DecideLaunch(model, env).command;
   ASSERT_TRUE(command.starts_with("\"" + root.string() + "\\qr7.exe\" ")) << command;
@@ -251,8 +250,7 @@ TEST_F(CommandStart, SplitterDifferencesFollowTheProjectRules) {
 
 TEST_F(CommandStart, FailedStartIsReported) {
   WriteCurrentSettings(game, "RunPrefix=absent prefix.exe\r\n");
-  LauncherModel model;
-  RunStartup(model, game, game, kVersion);
+  const LauncherModel model = Start(game, game).model;
   const LaunchEnvironment env{game.string(), [](std::string_view) { return true; }, '\\'};
   const std::string texts[] = {
       Quoted("missing.exe") + " -game wreckvale",
