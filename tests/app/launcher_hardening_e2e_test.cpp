@@ -42,75 +42,70 @@ class LauncherHardeningE2eTest : public QObject {
   Q_OBJECT
 
  private slots:
-  void init();
-  void legacyFolderName();
-  void webEngineWaitsForTheMonitoringTab();
-};
-
-void LauncherHardeningE2eTest::init() {
-  if (const char* missing = DesktopMissing()) QSKIP(missing);
-}
-
-// A game folder named in the old Windows code page: the launcher still finds
-// the settings beside itself, and the game starts there, named byte for byte.
-void LauncherHardeningE2eTest::legacyFolderName() {
-  TempFolder base;
-  const fs::path folder = base / "\xc8\xe3\xf0\xe0 \xb9\x31";
-  fs::create_directory(folder);
-  WriteStandIn(folder / "game.sh");
-  WriteCurrentSettings(folder, "[Tavrin]\r\nCommandFile=game.sh\r\n");
-  const fs::path record = base / "received";
-  setenv(kRecordVariable, record.c_str(), 1);
-
-  LauncherSession launcher;
-  const QString window = launcher.Start(folder);
-  QVERIFY(!window.isEmpty());
-  launcher.Click(window, kGoButtonX, kGoButtonY);
-
-  QVERIFY2(WaitFor([&] { return fs::exists(record); }, 15000),
-           "the game was not started: were the settings read?");
-  const std::vector<std::string> words = ReadRecord(record);
-  QVERIFY(words.size() > 2);
-  QCOMPARE(words[0], (folder / "game.sh").native());
-  QCOMPARE(words[1], folder.native());
-}
-
-// With a monitoring address the web engine stays out of the process, and no
-// engine process runs, until the monitoring tab is first shown; then the page
-// loads.
-void LauncherHardeningE2eTest::webEngineWaitsForTheMonitoringTab() {
-  PageServer server;
-  QVERIFY(server.Listen());
-  TempFolder folder;
-  folder.Write("qr7.exe", "");
-  WriteCurrentSettings(folder.Path(),
-                       "MonitoringURL=" + server.Url("/status").toStdString() + "\r\n");
-
-  LauncherSession launcher;
-  const QString window = launcher.Start(folder.Path());
-  QVERIFY(!window.isEmpty());
-  const std::string process = std::to_string(launcher.Process().processId());
-  QVERIFY(!WebEngineMapped(process));
-  QVERIFY(!WebEngineProcessRuns(process));
-  QVERIFY2(!OpenGlDriverMapped(process), "an OpenGL driver was loaded at start-up");
-
-  // Along the tab row until a tab brings the engine in: the tabs before the
-  // monitoring one must not.
-  int x = 8;
-  for (; x <= kTabRowLastX && !WebEngineMapped(process); x += kTabStep) {
-    QCOMPARE(server.Hits("/status"), 0);
-    launcher.Click(window, x, kTabRowY);
-    WaitFor([&] { return WebEngineMapped(process); }, 300);
+  void init() {
+    if (const char* missing = DesktopMissing()) QSKIP(missing);
   }
-  QVERIFY2(WebEngineMapped(process), "no tab loaded the web engine");
-  QVERIFY2(x > 8 + 2 * kTabStep, "the first tabs loaded the web engine");
 
-  QVERIFY2(WaitFor([&] { return server.Hits("/status") > 0; }, kEngineTimeoutMs),
-           "the monitoring page was not requested");
-  QVERIFY(WaitFor([&] { return WebEngineProcessRuns(process); }, 10000));
-  QVERIFY2(OpenGlDriverMapped(process),
-           "the page is drawn without the OpenGL driver checked above");
-}
+  // A game folder named in the old Windows code page: the launcher still finds
+  // the settings beside itself, and the game starts there, named byte for byte.
+  void legacyFolderName() {
+    TempFolder base;
+    const fs::path folder = base / "\xc8\xe3\xf0\xe0 \xb9\x31";
+    fs::create_directory(folder);
+    WriteStandIn(folder / "game.sh");
+    WriteCurrentSettings(folder, "[Tavrin]\r\nCommandFile=game.sh\r\n");
+    const fs::path record = base / "received";
+    setenv(kRecordVariable, record.c_str(), 1);
+
+    LauncherSession launcher;
+    const QString window = launcher.Start(folder);
+    QVERIFY(!window.isEmpty());
+    launcher.Click(window, kGoButtonX, kGoButtonY);
+
+    QVERIFY2(WaitFor([&] { return fs::exists(record); }, 15000),
+             "the game was not started: were the settings read?");
+    const std::vector<std::string> words = ReadRecord(record);
+    QVERIFY(words.size() > 2);
+    QCOMPARE(words[0], (folder / "game.sh").native());
+    QCOMPARE(words[1], folder.native());
+  }
+
+  // With a monitoring address the web engine stays out of the process, and no
+  // engine process runs, until the monitoring tab is first shown; then the page
+  // loads.
+  void webEngineWaitsForTheMonitoringTab() {
+    PageServer server;
+    QVERIFY(server.Listen());
+    EngineFolder folder;
+    WriteCurrentSettings(folder.Path(),
+                         "MonitoringURL=" + server.Url("/status").toStdString() + "\r\n");
+
+    LauncherSession launcher;
+    const QString window = launcher.Start(folder.Path());
+    QVERIFY(!window.isEmpty());
+    const std::string process = std::to_string(launcher.Process().processId());
+    QVERIFY(!WebEngineMapped(process));
+    QVERIFY(!WebEngineProcessRuns(process));
+    QVERIFY2(!OpenGlDriverMapped(process), "an OpenGL driver was loaded at start-up");
+
+    // Along the tab row until a tab brings the engine in: the tabs before the
+    // monitoring one must not.
+    int x = 8;
+    for (; x <= kTabRowLastX && !WebEngineMapped(process); x += kTabStep) {
+      QCOMPARE(server.Hits("/status"), 0);
+      launcher.Click(window, x, kTabRowY);
+      WaitFor([&] { return WebEngineMapped(process); }, 300);
+    }
+    QVERIFY2(WebEngineMapped(process), "no tab loaded the web engine");
+    QVERIFY2(x > 8 + 2 * kTabStep, "the first tabs loaded the web engine");
+
+    QVERIFY2(WaitFor([&] { return server.Hits("/status") > 0; }, kEngineTimeoutMs),
+             "the monitoring page was not requested");
+    QVERIFY(WaitFor([&] { return WebEngineProcessRuns(process); }, 10000));
+    QVERIFY2(OpenGlDriverMapped(process),
+             "the page is drawn without the OpenGL driver checked above");
+  }
+};
 
 }  // namespace wv::test
 

@@ -6,184 +6,160 @@
 
 namespace wv::test {
 
-namespace {
-
 using Texts = QList<QPair<QString, QString>>;
-
-}  // namespace
 
 class ChoicesTest : public QObject {
   Q_OBJECT
 
  private slots:
-  void menuPicks_data();
-  void menuPicks();
-  void checkMarksFollowTheModel();
-  void password();
-  void tabSwitch_data();
-  void tabSwitch();
-  void infectedSideWithdrawnOnReturn();
-  void joinAddress_data();
-  void joinAddress();
-};
-
-void ChoicesTest::menuPicks_data() {
-  QTest::addColumn<QString>("settings");
-  QTest::addColumn<QStringList>("picks");
-  QTest::addColumn<Texts>("expected");
-  QTest::newRow("versus keeps 14 slots")
-      << QString() << QStringList{"N2"}
-      << Texts{{"Label1", "Versus"}, {"Label5", "14"}, {"RzToolButton1", "Arno"}};
-  QTest::newRow("versus raises 1 slot to 8")
-      << QString() << QStringList{"N110", "N2"} << Texts{{"Label5", "8"}};
-  QTest::newRow("campaign brings its first chapter")
-      << QString() << QStringList{"MenuItem2"}
-      << Texts{{"Label2", "Stone bell"}, {"Label4", "Turnpike"}};
-  QTest::newRow("infected falls back in co-op")
-      << QString() << QStringList{"N2", "N43", "N1"}
-      << Texts{{"Label1", "CO-OP"}, {"RzToolButton1", "Arno"}};
-  QTest::newRow("port and difficulty") << QString() << QStringList{"N270231", "N35"}
-                                       << Texts{{"Label6", "27023"}, {"Label3", "Impossible"}};
-  QTest::newRow("custom maps pick the first enabled map")
-      << "[MAP_Foundry]\r\nVisible=No\r\n[MAP_Rockfall]\r\nVisible=YES\r\n"
-      << QStringList{"N46"}
-      << Texts{{"Label1", "Custom maps"}, {"Label2", "-"}, {"Label4", "Rockfall"}};
-  QTest::newRow("custom maps without any map")
-      << QString() << QStringList{"N46"} << Texts{{"Label2", "-"}, {"Label4", "-"}};
-  QTest::newRow("custom map named in Windows-1251")
-      << QString::fromLatin1("[CustomMap1]\r\nMap name=\xCA\xE0\xF0\xF2\xE0\r\nFile name=m1\r\n")
-      << QStringList{"N46"} << Texts{{"Label4", QString::fromUtf8("Карта")}};
-}
-
-void ChoicesTest::menuPicks() {
-  QFETCH(QString, settings);
-  QFETCH(QStringList, picks);
-  QFETCH(Texts, expected);
-  GameWindow window;
-  window.folder.WriteSettings(settings.toLatin1().toStdString());
-  const TMainForm& form = window.Open();
-
-  for (const QString& pick : picks) FindAction(form, qPrintable(pick))->trigger();
-  for (const auto& [control, text] : expected) {
-    QCOMPARE(TextOf(form, qPrintable(control)), text);
+  void menuPicks_data() {
+    QTest::addColumn<QString>("settings");
+    QTest::addColumn<QStringList>("picks");
+    QTest::addColumn<Texts>("expected");
+    QTest::newRow("versus keeps 14 slots")
+        << QString() << QStringList{"N2"}
+        << Texts{{"Label1", "Versus"}, {"Label5", "14"}, {"RzToolButton1", "Arno"}};
+    QTest::newRow("versus raises 1 slot to 8")
+        << QString() << QStringList{"N110", "N2"} << Texts{{"Label5", "8"}};
+    QTest::newRow("campaign brings its first chapter")
+        << QString() << QStringList{"MenuItem2"}
+        << Texts{{"Label2", "Stone bell"}, {"Label4", "Turnpike"}};
+    QTest::newRow("infected falls back in co-op")
+        << QString() << QStringList{"N2", "N43", "N1"}
+        << Texts{{"Label1", "CO-OP"}, {"RzToolButton1", "Arno"}};
+    QTest::newRow("port and difficulty") << QString() << QStringList{"N270231", "N35"}
+                                         << Texts{{"Label6", "27023"}, {"Label3", "Impossible"}};
+    QTest::newRow("custom maps pick the first enabled map")
+        << "[MAP_Foundry]\r\nVisible=No\r\n[MAP_Rockfall]\r\nVisible=YES\r\n"
+        << QStringList{"N46"}
+        << Texts{{"Label1", "Custom maps"}, {"Label2", "-"}, {"Label4", "Rockfall"}};
+    QTest::newRow("custom maps without any map")
+        << QString() << QStringList{"N46"} << Texts{{"Label2", "-"}, {"Label4", "-"}};
+    QTest::newRow("custom map named in Windows-1251")
+        << QString::fromLatin1("[CustomMap1]\r\nMap name=\xCA\xE0\xF0\xF2\xE0\r\nFile name=m1\r\n")
+        << QStringList{"N46"} << Texts{{"Label4", QString::fromUtf8("Карта")}};
   }
-}
+  void menuPicks() {
+    QFETCH(QString, settings);
+    QFETCH(QStringList, picks);
+    QFETCH(Texts, expected);
+    GameWindow window;
+    window.folder.WriteSettings(settings.toLatin1().toStdString());
+    const TMainForm& form = window.Open();
 
-void ChoicesTest::checkMarksFollowTheModel() {
-  GameWindow window;
-  const TMainForm& form = window.Open();
+    for (const QString& pick : picks) FindAction(form, qPrintable(pick))->trigger();
+    for (const auto& [control, text] : expected) {
+      QCOMPARE(TextOf(form, qPrintable(control)), text);
+    }
+  }
 
-  QVERIFY(FindAction(form, "N270151")->isChecked());
-  QVERIFY(!FindAction(form, "N43")->isVisible());
-  QVERIFY(!FindAction(form, "N42")->isVisible());
-  FindAction(form, "N270181")->trigger();
-  QVERIFY(FindAction(form, "N270181")->isChecked());
-  QVERIFY(!FindAction(form, "N270151")->isChecked());
-  // Picking the checked entry again must not toggle its mark off.
-  FindAction(form, "N270181")->trigger();
-  QVERIFY(FindAction(form, "N270181")->isChecked());
-  FindAction(form, "N2")->trigger();
-  QVERIFY(FindAction(form, "N43")->isVisible());
-  QVERIFY(FindAction(form, "N42")->isVisible());
-  QVERIFY(!FindAction(form, "MenuItem2")->isVisible());
-}
+  void checkMarksFollowTheModel() {
+    GameWindow window;
+    const TMainForm& form = window.Open();
 
-void ChoicesTest::password() {
-  GameWindow window;
-  ScriptedInput& input = window.platform.input;
-  input.answers = {std::string("secret word"), std::nullopt};
-  const TMainForm& form = window.Open();
+    QVERIFY(FindAction(form, "N270151")->isChecked());
+    QVERIFY(!FindAction(form, "N43")->isVisible());
+    QVERIFY(!FindAction(form, "N42")->isVisible());
+    FindAction(form, "N270181")->trigger();
+    QVERIFY(FindAction(form, "N270181")->isChecked());
+    QVERIFY(!FindAction(form, "N270151")->isChecked());
+    // Picking the checked entry again must not toggle its mark off.
+    FindAction(form, "N270181")->trigger();
+    QVERIFY(FindAction(form, "N270181")->isChecked());
+    FindAction(form, "N2")->trigger();
+    QVERIFY(FindAction(form, "N43")->isVisible());
+    QVERIFY(FindAction(form, "N42")->isVisible());
+    QVERIFY(!FindAction(form, "MenuItem2")->isVisible());
+  }
 
-  FindAction(form, "N45")->trigger();
-  QCOMPARE(input.titles, std::vector<std::string>{"Setup password"});
-  QCOMPARE(TextOf(form, "Label7"), QStringLiteral("Protected"));
-  QCOMPARE(form.Model().serverPassword, std::string("secret word"));
-  FindAction(form, "N45")->trigger();
-  QCOMPARE(input.titles.size(), std::size_t{2});
-  FindAction(form, "N44")->trigger();
-  QCOMPARE(TextOf(form, "Label7"), QStringLiteral("Not protected"));
-  QVERIFY(form.Model().serverPassword.empty());
-}
+  void password() {
+    GameWindow window;
+    ScriptedInput& input = window.platform.input;
+    input.answers = {std::string("secret word"), std::nullopt};
+    const TMainForm& form = window.Open();
 
-void ChoicesTest::tabSwitch_data() {
-  QTest::addColumn<QString>("tab");
-  QTest::addColumn<QString>("goCaption");
-  QTest::addColumn<int>("mode");
-  QTest::addColumn<bool>("characterUsable");
-  QTest::addColumn<bool>("clipboardUsable");
-  QTest::newRow("join") << "Join game"
-                        << "Join game " << 2 << true << false;
-  QTest::newRow("about") << "?"
-                         << "Forum " << 4 << false << false;
-  QTest::newRow("back to create") << "Create server"
-                                  << "Create server " << 1 << true << true;
-}
+    FindAction(form, "N45")->trigger();
+    QCOMPARE(input.titles, std::vector<std::string>{"Setup password"});
+    QCOMPARE(TextOf(form, "Label7"), QStringLiteral("Protected"));
+    QCOMPARE(form.Model().serverPassword, std::string("secret word"));
+    FindAction(form, "N45")->trigger();
+    QCOMPARE(input.titles.size(), std::size_t{2});
+    FindAction(form, "N44")->trigger();
+    QCOMPARE(TextOf(form, "Label7"), QStringLiteral("Not protected"));
+    QVERIFY(form.Model().serverPassword.empty());
+  }
 
-void ChoicesTest::tabSwitch() {
-  QFETCH(QString, tab);
-  QFETCH(QString, goCaption);
-  QFETCH(int, mode);
-  QFETCH(bool, characterUsable);
-  QFETCH(bool, clipboardUsable);
-  GameWindow window;
-  const TMainForm& form = window.Show();
+  void tabSwitch_data() {
+    QTest::addColumn<QString>("tab");
+    QTest::addColumn<QString>("goCaption");
+    QTest::addColumn<int>("mode");
+    QTest::addColumn<bool>("characterUsable");
+    QTest::addColumn<bool>("clipboardUsable");
+    QTest::newRow("join") << "Join game"
+                          << "Join game " << 2 << true << false;
+    QTest::newRow("about") << "?"
+                           << "Forum " << 4 << false << false;
+    QTest::newRow("back to create") << "Create server"
+                                    << "Create server " << 1 << true << true;
+  }
+  void tabSwitch() {
+    QFETCH(QString, tab);
+    QFETCH(QString, goCaption);
+    QFETCH(int, mode);
+    QFETCH(bool, characterUsable);
+    QFETCH(bool, clipboardUsable);
+    GameWindow window;
+    const TMainForm& form = window.Show();
 
-  ClickTab(form, "?");
-  ClickTab(form, tab);
-  QCOMPARE(TextOf(form, "RzGoButton"), goCaption);
-  QCOMPARE(form.Model().ActionMode(), mode);
-  QCOMPARE(form.findChild<QToolButton*>("RzToolButton1")->isEnabled(), characterUsable);
-  QCOMPARE(form.findChild<QToolButton*>("RzToolButton2")->isEnabled(), clipboardUsable);
-  QVERIFY(form.findChild<QToolButton*>("RzGoButton")->isEnabled());
-}
+    ClickTab(form, "?");
+    ClickTab(form, tab);
+    QCOMPARE(TextOf(form, "RzGoButton"), goCaption);
+    QCOMPARE(form.Model().ActionMode(), mode);
+    QCOMPARE(form.findChild<QToolButton*>("RzToolButton1")->isEnabled(), characterUsable);
+    QCOMPARE(form.findChild<QToolButton*>("RzToolButton2")->isEnabled(), clipboardUsable);
+    QVERIFY(form.findChild<QToolButton*>("RzGoButton")->isEnabled());
+  }
 
-void ChoicesTest::infectedSideWithdrawnOnReturn() {
-  GameWindow window;
-  const TMainForm& form = window.Show();
+  void infectedSideWithdrawnOnReturn() {
+    GameWindow window;
+    const TMainForm& form = window.Show();
 
-  ClickTab(form, "Join game");
-  QVERIFY(FindAction(form, "N43")->isVisible());
-  FindAction(form, "N43")->trigger();
-  QCOMPARE(TextOf(form, "RzToolButton1"), QStringLiteral("Infected"));
-  ClickTab(form, "Create server");
-  QCOMPARE(TextOf(form, "RzToolButton1"), QStringLiteral("Arno"));
-  QVERIFY(!FindAction(form, "N43")->isVisible());
-}
+    ClickTab(form, "Join game");
+    QVERIFY(FindAction(form, "N43")->isVisible());
+    FindAction(form, "N43")->trigger();
+    QCOMPARE(TextOf(form, "RzToolButton1"), QStringLiteral("Infected"));
+    ClickTab(form, "Create server");
+    QCOMPARE(TextOf(form, "RzToolButton1"), QStringLiteral("Arno"));
+    QVERIFY(!FindAction(form, "N43")->isVisible());
+  }
 
-void ChoicesTest::joinAddress_data() {
-  QTest::addColumn<QString>("typed");
-  QTest::addColumn<QString>("address");
-  QTest::addColumn<QString>("port");
-  QTest::newRow("address and port") << "10.0.0.5:27016"
-                                    << "10.0.0.5"
-                                    << "27016";
-  QTest::newRow("further colons stay in the port") << "name:1:2"
-                                                   << "name"
-                                                   << "1:2";
-  QTest::newRow("trailing colon empties the port") << "host:"
-                                                   << "host"
-                                                   << "";
-  QTest::newRow("no colon keeps the port") << "host"
-                                           << "host"
-                                           << "27015";
-  QTest::newRow("leading colon") << ":27020"
-                                 << ""
-                                 << "27020";
-}
+  void joinAddress_data() {
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("address");
+    QTest::addColumn<QString>("port");
+    const auto row = [](const char* tag, const char* typed, const char* address, const char* port) {
+      QTest::newRow(tag) << typed << address << port;
+    };
+    row("address and port", "10.0.0.5:27016", "10.0.0.5", "27016");
+    row("further colons stay in the port", "name:1:2", "name", "1:2");
+    row("trailing colon empties the port", "host:", "host", "");
+    row("no colon keeps the port", "host", "host", "27015");
+    row("leading colon", ":27020", "", "27020");
+  }
+  void joinAddress() {
+    QFETCH(QString, typed);
+    QFETCH(QString, address);
+    QFETCH(QString, port);
+    GameWindow window;
+    const TMainForm& form = window.Open();
 
-void ChoicesTest::joinAddress() {
-  QFETCH(QString, typed);
-  QFETCH(QString, address);
-  QFETCH(QString, port);
-  GameWindow window;
-  const TMainForm& form = window.Open();
-
-  form.findChild<QLineEdit*>("RzEdit1")->setText(typed);
-  QCOMPARE(TextOf(form, "RzEdit1"), address);
-  QCOMPARE(TextOf(form, "RzEdit2"), port);
-  QCOMPARE(QString::fromStdString(form.Model().JoinAddress()), address);
-  QCOMPARE(QString::fromStdString(form.Model().JoinPort()), port);
-}
+    form.findChild<QLineEdit*>("RzEdit1")->setText(typed);
+    QCOMPARE(TextOf(form, "RzEdit1"), address);
+    QCOMPARE(TextOf(form, "RzEdit2"), port);
+    QCOMPARE(QString::fromStdString(form.Model().JoinAddress()), address);
+    QCOMPARE(QString::fromStdString(form.Model().JoinPort()), port);
+  }
+};
 
 }  // namespace wv::test
 

@@ -31,168 +31,145 @@ class ChromeTest : public QObject {
   Q_OBJECT
 
  private slots:
-  void init();
-  void cleanup();
-  void captionDrag_data();
-  void captionDrag();
-  void glyphHover();
-  void closeGlyphCloses();
-  void captionColourFollowsActivation();
-  void menuButtons_data();
-  void menuButtons();
-  void separatorsShowAsTheModelSays();
-  void fontIsAnInstalledFace();
+  void init() { form_ = &window_.emplace().Show(); }
+  void cleanup() { window_.reset(); }
+
+  // The offscreen platform has no system move, so the bar's own drag runs.
+  void captionDrag_data() {
+    QTest::addColumn<QString>("pressed");
+    QTest::addColumn<int>("button");
+    QTest::addColumn<bool>("moves");
+    QTest::newRow("left on the bar") << "RzPanel2" << int(Qt::LeftButton) << true;
+    QTest::newRow("right on the bar") << "RzPanel2" << int(Qt::RightButton) << true;
+    QTest::newRow("middle on the bar") << "RzPanel2" << int(Qt::MiddleButton) << true;
+    QTest::newRow("on the emblem") << "RzAnimator1" << int(Qt::LeftButton) << false;
+    QTest::newRow("on the close glyph") << "RzLabel1" << int(Qt::RightButton) << false;
+    QTest::newRow("on the minimise glyph") << "RzLabel2" << int(Qt::LeftButton) << false;
+  }
+  void captionDrag() {
+    QFETCH(QString, pressed);
+    QFETCH(int, button);
+    QFETCH(bool, moves);
+    auto* target = form_->findChild<QWidget*>(pressed);
+    const QPoint before = form_->pos();
+    const QPoint centre = target->rect().center();
+    Send(target, QEvent::MouseButtonPress, centre, Qt::MouseButton(button),
+         Qt::MouseButton(button));
+    auto* bar = form_->findChild<CaptionBar*>("RzPanel2");
+    const QPoint onBar = target->mapTo(bar, centre);
+    Send(bar, QEvent::MouseMove, onBar + QPoint(30, 20), Qt::NoButton, Qt::MouseButton(button));
+    Send(bar, QEvent::MouseButtonRelease, onBar + QPoint(30, 20), Qt::MouseButton(button),
+         Qt::NoButton);
+    QCOMPARE(form_->pos(), moves ? before + QPoint(30, 20) : before);
+    QVERIFY(form_->isVisible());
+  }
+
+  void glyphHover() {
+    auto* close = form_->findChild<GlyphLabel*>("RzLabel1");
+    auto* minimise = form_->findChild<GlyphLabel*>("RzLabel2");
+    QEnterEvent enter(QPointF(5, 5), QPointF(5, 5), QPointF(5, 5));
+    QApplication::sendEvent(close, &enter);
+    QCOMPARE(close->Colour(), look::kWhite);
+    QCOMPARE(minimise->Colour(), look::kSilver);
+    QEvent leave(QEvent::Leave);
+    QApplication::sendEvent(close, &leave);
+    QCOMPARE(close->Colour(), look::kSilver);
+  }
+
+  void closeGlyphCloses() {
+    auto* close = form_->findChild<GlyphLabel*>("RzLabel1");
+    QTest::mouseClick(close, Qt::LeftButton, {}, QPoint(9, 9));
+    QVERIFY(!form_->isVisible());
+    QVERIFY(window_->platform.messages.boxes.empty());
+  }
+
+  void captionColourFollowsActivation() {
+    // A bar that has never been active keeps the system colour.
+    auto* bar = new CaptionBar(nullptr);
+    std::unique_ptr<CaptionBar> owner(bar);
+    QCOMPARE(bar->TextColour(), QGuiApplication::palette().color(QPalette::WindowText));
+    emit qGuiApp->applicationStateChanged(Qt::ApplicationInactive);
+    QCOMPARE(bar->TextColour(), QGuiApplication::palette().color(QPalette::WindowText));
+    emit qGuiApp->applicationStateChanged(Qt::ApplicationActive);
+    QCOMPARE(bar->TextColour(), look::kWhite);
+    emit qGuiApp->applicationStateChanged(Qt::ApplicationInactive);
+    QCOMPARE(bar->TextColour(), look::kBlack);
+  }
+
+  void menuButtons_data() {
+    QTest::addColumn<QString>("menu");
+    QTest::addColumn<QString>("entry");
+    QTest::addColumn<int>("button");
+    QTest::addColumn<QString>("label");
+    QTest::addColumn<QString>("shown");
+    const auto row = [](const char* tag, const char* menu, const char* entry,
+                        Qt::MouseButton button, const char* label, const char* shown) {
+      QTest::newRow(tag) << menu << entry << int(button) << label << shown;
+    };
+    row("mode, left", "Menu_GameMode", "N2", Qt::LeftButton, "Label1", "Versus");
+    row("mode, right", "Menu_GameMode", "N2", Qt::RightButton, "Label1", "CO-OP");
+    row("campaign, right", "Menu_Company", "N4", Qt::RightButton, "Label2", "Last ward");
+    row("difficulty, right", "Menu_Difficulty", "N34", Qt::RightButton, "Label3", "Hard");
+    row("port, right", "Menu_Port", "N270201", Qt::RightButton, "Label6", "27020");
+  }
+  void menuButtons() {
+    QFETCH(QString, menu);
+    QFETCH(QString, entry);
+    QFETCH(int, button);
+    QFETCH(QString, label);
+    QFETCH(QString, shown);
+    auto* popup = form_->findChild<QMenu*>(menu);
+    QVERIFY(popup != nullptr);
+    popup->popup(QPoint(40, 40));
+    QVERIFY(QTest::qWaitForWindowExposed(popup));
+    QAction* action = FindAction(*form_, qPrintable(entry));
+    QTest::mouseClick(popup, Qt::MouseButton(button), {}, popup->actionGeometry(action).center());
+    QCOMPARE(TextOf(*form_, qPrintable(label)), shown);
+    popup->close();
+  }
+
+  // A separator the model shows must take its place even at either end of what
+  // a menu shows at the time (the campaign menu's before the add-on campaign,
+  // hidden by default); one it hides takes none.
+  void separatorsShowAsTheModelSays() {
+    int shownSeparators = 0;
+    for (QMenu* popup : form_->findChildren<QMenu*>()) {
+      popup->popup(QPoint(40, 40));
+      QVERIFY(QTest::qWaitForWindowExposed(popup));
+      for (QAction* action : popup->actions()) {
+        if (!action->isSeparator()) continue;
+        const bool drawn = !popup->actionGeometry(action).isEmpty();
+        QVERIFY2(drawn == action->isVisible(),
+                 qPrintable(popup->objectName() + " " + action->objectName()));
+        shownSeparators += drawn;
+      }
+      popup->close();
+    }
+    QVERIFY(shownSeparators > 0);
+  }
+
+  // The window's font names a face that is there, so that loading it needs no
+  // fallback search, and the window's texts use that very face.
+  void fontIsAnInstalledFace() {
+    for (const bool bold : {false, true}) {
+      const QFont font = look::UiFont(bold);
+      const QStringList installed = QFontDatabase::families();
+      const QStringList faces = font.families();
+      const bool anyInstalled = std::any_of(faces.begin(), faces.end(), [&](const QString& face) {
+        return installed.contains(face);
+      });
+      if (!anyInstalled) QSKIP("none of the window's faces is installed");
+      const QFontInfo shown(font);
+      QCOMPARE(shown.family(), font.family());
+      QCOMPARE(shown.bold(), bold);
+    }
+    QCOMPARE(QFontInfo(form_->font()).family(), look::UiFont().family());
+  }
 
  private:
   std::optional<GameWindow> window_;
   TMainForm* form_ = nullptr;
 };
-
-void ChromeTest::init() {
-  form_ = &window_.emplace().Show();
-}
-
-void ChromeTest::cleanup() {
-  window_.reset();
-}
-
-void ChromeTest::captionDrag_data() {
-  QTest::addColumn<QString>("pressed");
-  QTest::addColumn<int>("button");
-  QTest::addColumn<bool>("moves");
-  QTest::newRow("left on the bar") << "RzPanel2" << int(Qt::LeftButton) << true;
-  QTest::newRow("right on the bar") << "RzPanel2" << int(Qt::RightButton) << true;
-  QTest::newRow("middle on the bar") << "RzPanel2" << int(Qt::MiddleButton) << true;
-  QTest::newRow("on the emblem") << "RzAnimator1" << int(Qt::LeftButton) << false;
-  QTest::newRow("on the close glyph") << "RzLabel1" << int(Qt::RightButton) << false;
-  QTest::newRow("on the minimise glyph") << "RzLabel2" << int(Qt::LeftButton) << false;
-}
-
-// The offscreen platform has no system move, so the bar's own drag runs.
-void ChromeTest::captionDrag() {
-  QFETCH(QString, pressed);
-  QFETCH(int, button);
-  QFETCH(bool, moves);
-  auto* target = form_->findChild<QWidget*>(pressed);
-  const QPoint before = form_->pos();
-  const QPoint centre = target->rect().center();
-  Send(target, QEvent::MouseButtonPress, centre, Qt::MouseButton(button), Qt::MouseButton(button));
-  auto* bar = form_->findChild<CaptionBar*>("RzPanel2");
-  const QPoint onBar = target->mapTo(bar, centre);
-  Send(bar, QEvent::MouseMove, onBar + QPoint(30, 20), Qt::NoButton, Qt::MouseButton(button));
-  Send(bar, QEvent::MouseButtonRelease, onBar + QPoint(30, 20), Qt::MouseButton(button),
-       Qt::NoButton);
-  QCOMPARE(form_->pos(), moves ? before + QPoint(30, 20) : before);
-  QVERIFY(form_->isVisible());
-}
-
-void ChromeTest::glyphHover() {
-  auto* close = form_->findChild<GlyphLabel*>("RzLabel1");
-  auto* minimise = form_->findChild<GlyphLabel*>("RzLabel2");
-  QEnterEvent enter(QPointF(5, 5), QPointF(5, 5), QPointF(5, 5));
-  QApplication::sendEvent(close, &enter);
-  QCOMPARE(close->Colour(), look::kWhite);
-  QCOMPARE(minimise->Colour(), look::kSilver);
-  QEvent leave(QEvent::Leave);
-  QApplication::sendEvent(close, &leave);
-  QCOMPARE(close->Colour(), look::kSilver);
-}
-
-void ChromeTest::closeGlyphCloses() {
-  auto* close = form_->findChild<GlyphLabel*>("RzLabel1");
-  QTest::mouseClick(close, Qt::LeftButton, {}, QPoint(9, 9));
-  QVERIFY(!form_->isVisible());
-  QVERIFY(window_->platform.messages.boxes.empty());
-}
-
-void ChromeTest::captionColourFollowsActivation() {
-  // A bar that has never been active keeps the system colour.
-  auto* bar = new CaptionBar(nullptr);
-  std::unique_ptr<CaptionBar> owner(bar);
-  QCOMPARE(bar->TextColour(), QGuiApplication::palette().color(QPalette::WindowText));
-  emit qGuiApp->applicationStateChanged(Qt::ApplicationInactive);
-  QCOMPARE(bar->TextColour(), QGuiApplication::palette().color(QPalette::WindowText));
-  emit qGuiApp->applicationStateChanged(Qt::ApplicationActive);
-  QCOMPARE(bar->TextColour(), look::kWhite);
-  emit qGuiApp->applicationStateChanged(Qt::ApplicationInactive);
-  QCOMPARE(bar->TextColour(), look::kBlack);
-}
-
-void ChromeTest::menuButtons_data() {
-  QTest::addColumn<QString>("menu");
-  QTest::addColumn<QString>("entry");
-  QTest::addColumn<int>("button");
-  QTest::addColumn<QString>("label");
-  QTest::addColumn<QString>("shown");
-  QTest::newRow("mode, left") << "Menu_GameMode"
-                              << "N2" << int(Qt::LeftButton) << "Label1"
-                              << "Versus";
-  QTest::newRow("mode, right") << "Menu_GameMode"
-                               << "N2" << int(Qt::RightButton) << "Label1"
-                               << "CO-OP";
-  QTest::newRow("campaign, right") << "Menu_Company"
-                                   << "N4" << int(Qt::RightButton) << "Label2"
-                                   << "Last ward";
-  QTest::newRow("difficulty, right") << "Menu_Difficulty"
-                                     << "N34" << int(Qt::RightButton) << "Label3"
-                                     << "Hard";
-  QTest::newRow("port, right") << "Menu_Port"
-                               << "N270201" << int(Qt::RightButton) << "Label6"
-                               << "27020";
-}
-
-void ChromeTest::menuButtons() {
-  QFETCH(QString, menu);
-  QFETCH(QString, entry);
-  QFETCH(int, button);
-  QFETCH(QString, label);
-  QFETCH(QString, shown);
-  auto* popup = form_->findChild<QMenu*>(menu);
-  QVERIFY(popup != nullptr);
-  popup->popup(QPoint(40, 40));
-  QVERIFY(QTest::qWaitForWindowExposed(popup));
-  QAction* action = FindAction(*form_, qPrintable(entry));
-  QTest::mouseClick(popup, Qt::MouseButton(button), {}, popup->actionGeometry(action).center());
-  QCOMPARE(TextOf(*form_, qPrintable(label)), shown);
-  popup->close();
-}
-
-// A separator the model shows must take its place even at either end of what
-// a menu shows at the time (the campaign menu's before the add-on campaign,
-// hidden by default); one it hides takes none.
-void ChromeTest::separatorsShowAsTheModelSays() {
-  int shownSeparators = 0;
-  for (QMenu* popup : form_->findChildren<QMenu*>()) {
-    popup->popup(QPoint(40, 40));
-    QVERIFY(QTest::qWaitForWindowExposed(popup));
-    for (QAction* action : popup->actions()) {
-      if (!action->isSeparator()) continue;
-      const bool drawn = !popup->actionGeometry(action).isEmpty();
-      QVERIFY2(drawn == action->isVisible(),
-               qPrintable(popup->objectName() + " " + action->objectName()));
-      shownSeparators += drawn;
-    }
-    popup->close();
-  }
-  QVERIFY(shownSeparators > 0);
-}
-
-// The window's font names a face that is there, so that loading it needs no
-// fallback search, and the window's texts use that very face.
-void ChromeTest::fontIsAnInstalledFace() {
-  for (const bool bold : {false, true}) {
-    const QFont font = look::UiFont(bold);
-    const QStringList installed = QFontDatabase::families();
-    const QStringList faces = font.families();
-    const bool anyInstalled = std::any_of(
-        faces.begin(), faces.end(), [&](const QString& face) { return installed.contains(face); });
-    if (!anyInstalled) QSKIP("none of the window's faces is installed");
-    const QFontInfo shown(font);
-    QCOMPARE(shown.family(), font.family());
-    QCOMPARE(shown.bold(), bold);
-  }
-  QCOMPARE(QFontInfo(form_->font()).family(), look::UiFont().family());
-}
 
 }  // namespace wv::test
 

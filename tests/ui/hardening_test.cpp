@@ -33,28 +33,6 @@ class OddGameFolder {
   const fs::path& Path() const { return path_; }
   fs::path Record() const { return base_ / "received"; }
 
-  // `entry` names a path relative to the folder; its last character says what
-  // to put there: '/' a folder, '!' a file that cannot run, '@' a link to
-  // nothing, anything else the stand-in game.
-  void Lay(const std::string& entry) const {
-    const char kind = entry.back();
-    const bool marked = kind == '/' || kind == '!' || kind == '@';
-    const fs::path target = path_ / (marked ? entry.substr(0, entry.size() - 1) : entry);
-    fs::create_directories(target.parent_path());
-    if (kind == '/') {
-      fs::create_directory(target);
-    } else if (kind == '@') {
-      fs::create_symlink(path_ / "gone", target);
-    } else {
-      WriteStandIn(target);
-      if (kind == '!') {
-        fs::permissions(target,
-                        fs::perms::owner_exec | fs::perms::group_exec | fs::perms::others_exec,
-                        fs::perm_options::remove);
-      }
-    }
-  }
-
  private:
   TempFolder base_;
   fs::path path_;
@@ -87,122 +65,115 @@ class HardeningTest : public QObject {
   Q_OBJECT
 
  private slots:
-  void oddFolderNames_data();
-  void oddFolderNames();
-  void launchPaths_data();
-  void launchPaths();
-};
-
-void HardeningTest::oddFolderNames_data() {
-  QTest::addColumn<QByteArray>("name");
-  QTest::newRow("blanks") << QByteArray("my games/Wreck vale ");
-  QTest::newRow("quote") << QByteArray("say\"cheese\"");
-  QTest::newRow("quote and blank") << QByteArray("the \"best\" game");
-  QTest::newRow("apostrophe and backslash") << QByteArray("it's a\\b");
-  QTest::newRow("utf-8") << QByteArray("\xd0\x98\xd0\xb3\xd1\x80\xd1\x8b/na\xc3\xafve");
-  QTest::newRow("windows-1251") << QByteArray("\xc8\xe3\xf0\xfb \xe8 \xef\xe0\xef\xea\xe0");
-  QTest::newRow("invalid utf-8") << QByteArray("\xff\xfe\x80 x");
-}
-
-// Wherever the game folder is, the start-up finds its files and the game
-// starts there with exactly the default options.
-void HardeningTest::oddFolderNames() {
-  QFETCH(QByteArray, name);
-  OddGameFolder folder(name.toStdString());
-  folder.Lay("qr7.exe");
-  WriteCurrentSettings(folder.Path(), "");
-  Window window(folder);
-  QCOMPARE(window.Messages(), std::vector<std::string>{});
-
-  window.PressAction();
-
-  QVERIFY2(WaitForFile(folder.Record()), "the stand-in game was not started");
-  QCOMPARE(window.Messages(), std::vector<std::string>{});
-  const std::vector<std::string> record = ReadRecord(folder.Record());
-  QVERIFY(record.size() >= 2);
-  QCOMPARE(fs::canonical(record[0]), fs::canonical(folder.Path() / "qr7.exe"));
-  QCOMPARE(record[1], fs::canonical(folder.Path()).native());
-  QCOMPARE(std::vector<std::string>(record.begin() + 2, record.end()), kDefaultArguments);
-}
-
-void HardeningTest::launchPaths_data() {
-  QTest::addColumn<QStringList>("files");
-  QTest::addColumn<QString>("settings");
-  // The program the game was started by, relative to the folder; empty when
-  // none may start.
-  QTest::addColumn<QString>("program");
-  QTest::addColumn<QStringList>("before");  // arguments before the default ones
-  // The messages, "{D}" standing for the folder.
-  QTest::addColumn<QStringList>("messages");
-
-  const QString wrongFolder = "You must run this launcher from folder with qr7.exe or ";
-  QTest::newRow("engine is a folder") << QStringList{"qr7.exe/", "wreckvale.exe"} << QString()
-                                      << "wreckvale.exe" << QStringList{} << QStringList{};
-  QTest::newRow("engine is a dangling link")
-      << QStringList{"qr7.exe@", "wreckvale.exe"} << QString() << "wreckvale.exe" << QStringList{}
-      << QStringList{};
-  QTest::newRow("engine cannot run")
-      << QStringList{"qr7.exe!"} << QString() << QString() << QStringList{}
-      << QStringList{"Can not start the game ({D}/qr7.exe)"};
-  QTest::newRow("run prefix missing")
-      << QStringList{"qr7.exe"} << "USEPrefix=Yes\r\nRunPrefix=nothere.sh\r\n"
-      << QString() << QStringList{} << QStringList{"Can not start the game ({D}/nothere.sh)"};
-  QTest::newRow("run prefix is a folder")
-      << QStringList{"qr7.exe", "tools/"} << "USEPrefix=Yes\r\nRunPrefix=tools\r\n"
-      << QString() << QStringList{} << QStringList{"Can not start the game ({D}/tools)"};
-  QTest::newRow("run prefix present")
-      << QStringList{"qr7.exe", "run me.sh"}
-      << "USEPrefix=Yes\r\nRunPrefix=run me.sh\r\nRunPrefixParam=-x \"a b\"\r\n"
-      << "run me.sh" << QStringList{"-x", "a b", "qr7.exe"} << QStringList{};
-  QTest::newRow("game in a subfolder")
-      << QStringList{"bin/game.sh"} << "[Tavrin]\r\nCommandFile=bin/game.sh\r\n"
-      << "bin/game.sh" << QStringList{} << QStringList{};
-  QTest::newRow("game above the folder")
-      << QStringList{"../outside.sh"} << "[Tavrin]\r\nCommandFile=../outside.sh\r\n"
-      << "../outside.sh" << QStringList{} << QStringList{};
-  QTest::newRow("game named by a folder")
-      << QStringList{"bin/"} << "[Tavrin]\r\nCommandFile=bin/\r\n"
-      << QString() << QStringList{} << QStringList{wrongFolder + "bin/"};
-  // Joined to the folder like any other name, so the check and the start
-  // agree: here on a file that is not there.
-  QTest::newRow("absolute game path")
-      << QStringList{"../abs.sh"} << "[Tavrin]\r\nCommandFile={D}/../abs.sh\r\n"
-      << QString() << QStringList{} << QStringList{wrongFolder + "{D}/../abs.sh"};
-}
-
-// Whatever the folder holds and the settings name, the action button either
-// starts that very file or says which one it could not start.
-void HardeningTest::launchPaths() {
-  QFETCH(QStringList, files);
-  QFETCH(QString, settings);
-  QFETCH(QString, program);
-  QFETCH(QStringList, before);
-  QFETCH(QStringList, messages);
-  OddGameFolder folder("game");
-  const QString d = QString::fromStdString(folder.Path().native());
-  const auto inFolder = [&](QString text) { return text.replace("{D}", d).toStdString(); };
-  for (const QString& file : files) folder.Lay(file.toStdString());
-  WriteCurrentSettings(folder.Path(), inFolder(settings));
-
-  Window window(folder);
-  if (!window.form->QuitRequested()) window.PressAction();
-
-  std::vector<std::string> expectedMessages;
-  for (const QString& message : messages) expectedMessages.push_back(inFolder(message));
-  QCOMPARE(window.Messages(), expectedMessages);
-  if (program.isEmpty()) {
-    QVERIFY(!fs::exists(folder.Record()));
-    return;
+  // Wherever the game folder is, the start-up finds its files and the game
+  // starts there with exactly the default options.
+  void oddFolderNames_data() {
+    QTest::addColumn<QByteArray>("name");
+    QTest::newRow("blanks") << QByteArray("my games/Wreck vale ");
+    QTest::newRow("quote") << QByteArray("say\"cheese\"");
+    QTest::newRow("quote and blank") << QByteArray("the \"best\" game");
+    QTest::newRow("apostrophe and backslash") << QByteArray("it's a\\b");
+    QTest::newRow("utf-8") << QByteArray("\xd0\x98\xd0\xb3\xd1\x80\xd1\x8b/na\xc3\xafve");
+    QTest::newRow("windows-1251") << QByteArray("\xc8\xe3\xf0\xfb \xe8 \xef\xe0\xef\xea\xe0");
+    QTest::newRow("invalid utf-8") << QByteArray("\xff\xfe\x80 x");
   }
-  QVERIFY2(WaitForFile(folder.Record()), "the stand-in game was not started");
-  const std::vector<std::string> record = ReadRecord(folder.Record());
-  QVERIFY(record.size() >= 2);
-  QCOMPARE(record[0], (d + "/" + program).toStdString());
-  std::vector<std::string> expected;
-  for (const QString& argument : before) expected.push_back(argument.toStdString());
-  expected.insert(expected.end(), kDefaultArguments.begin(), kDefaultArguments.end());
-  QCOMPARE(std::vector<std::string>(record.begin() + 2, record.end()), expected);
-}
+  void oddFolderNames() {
+    QFETCH(QByteArray, name);
+    OddGameFolder folder(name.toStdString());
+    Lay(folder.Path(), "qr7.exe");
+    WriteCurrentSettings(folder.Path(), "");
+    Window window(folder);
+    QCOMPARE(window.Messages(), std::vector<std::string>{});
+
+    window.PressAction();
+
+    QVERIFY2(WaitForFile(folder.Record()), "the stand-in game was not started");
+    QCOMPARE(window.Messages(), std::vector<std::string>{});
+    const std::vector<std::string> record = ReadRecord(folder.Record());
+    QVERIFY(record.size() >= 2);
+    QCOMPARE(fs::canonical(record[0]), fs::canonical(folder.Path() / "qr7.exe"));
+    QCOMPARE(record[1], fs::canonical(folder.Path()).native());
+    QCOMPARE(std::vector<std::string>(record.begin() + 2, record.end()), kDefaultArguments);
+  }
+
+  // Whatever the folder holds and the settings name, the action button either
+  // starts that very file or says which one it could not start.
+  void launchPaths_data() {
+    QTest::addColumn<QStringList>("files");
+    QTest::addColumn<QString>("settings");
+    // The program the game was started by, relative to the folder; empty when
+    // none may start.
+    QTest::addColumn<QString>("program");
+    QTest::addColumn<QStringList>("before");  // arguments before the default ones
+    // The messages, "{D}" standing for the folder.
+    QTest::addColumn<QStringList>("messages");
+
+    const QString wrongFolder = "You must run this launcher from folder with qr7.exe or ";
+    QTest::newRow("engine is a folder") << QStringList{"qr7.exe/", "wreckvale.exe"} << QString()
+                                        << "wreckvale.exe" << QStringList{} << QStringList{};
+    QTest::newRow("engine is a dangling link")
+        << QStringList{"qr7.exe@", "wreckvale.exe"} << QString() << "wreckvale.exe" << QStringList{}
+        << QStringList{};
+    QTest::newRow("engine cannot run")
+        << QStringList{"qr7.exe!"} << QString() << QString() << QStringList{}
+        << QStringList{"Can not start the game ({D}/qr7.exe)"};
+    QTest::newRow("run prefix missing")
+        << QStringList{"qr7.exe"} << "USEPrefix=Yes\r\nRunPrefix=nothere.sh\r\n"
+        << QString() << QStringList{} << QStringList{"Can not start the game ({D}/nothere.sh)"};
+    QTest::newRow("run prefix is a folder")
+        << QStringList{"qr7.exe", "tools/"} << "USEPrefix=Yes\r\nRunPrefix=tools\r\n"
+        << QString() << QStringList{} << QStringList{"Can not start the game ({D}/tools)"};
+    QTest::newRow("run prefix present")
+        << QStringList{"qr7.exe", "run me.sh"}
+        << "USEPrefix=Yes\r\nRunPrefix=run me.sh\r\nRunPrefixParam=-x \"a b\"\r\n"
+        << "run me.sh" << QStringList{"-x", "a b", "qr7.exe"} << QStringList{};
+    QTest::newRow("game in a subfolder")
+        << QStringList{"bin/game.sh"} << "[Tavrin]\r\nCommandFile=bin/game.sh\r\n"
+        << "bin/game.sh" << QStringList{} << QStringList{};
+    QTest::newRow("game above the folder")
+        << QStringList{"../outside.sh"} << "[Tavrin]\r\nCommandFile=../outside.sh\r\n"
+        << "../outside.sh" << QStringList{} << QStringList{};
+    QTest::newRow("game named by a folder")
+        << QStringList{"bin/"} << "[Tavrin]\r\nCommandFile=bin/\r\n"
+        << QString() << QStringList{} << QStringList{wrongFolder + "bin/"};
+    // Joined to the folder like any other name, so the check and the start
+    // agree: here on a file that is not there.
+    QTest::newRow("absolute game path")
+        << QStringList{"../abs.sh"} << "[Tavrin]\r\nCommandFile={D}/../abs.sh\r\n"
+        << QString() << QStringList{} << QStringList{wrongFolder + "{D}/../abs.sh"};
+  }
+  void launchPaths() {
+    QFETCH(QStringList, files);
+    QFETCH(QString, settings);
+    QFETCH(QString, program);
+    QFETCH(QStringList, before);
+    QFETCH(QStringList, messages);
+    OddGameFolder folder("game");
+    const QString d = QString::fromStdString(folder.Path().native());
+    const auto inFolder = [&](QString text) { return text.replace("{D}", d).toStdString(); };
+    for (const QString& file : files) Lay(folder.Path(), file.toStdString());
+    WriteCurrentSettings(folder.Path(), inFolder(settings));
+
+    Window window(folder);
+    if (!window.form->QuitRequested()) window.PressAction();
+
+    std::vector<std::string> expectedMessages;
+    for (const QString& message : messages) expectedMessages.push_back(inFolder(message));
+    QCOMPARE(window.Messages(), expectedMessages);
+    if (program.isEmpty()) {
+      QVERIFY(!fs::exists(folder.Record()));
+      return;
+    }
+    QVERIFY2(WaitForFile(folder.Record()), "the stand-in game was not started");
+    const std::vector<std::string> record = ReadRecord(folder.Record());
+    QVERIFY(record.size() >= 2);
+    QCOMPARE(record[0], (d + "/" + program).toStdString());
+    std::vector<std::string> expected;
+    for (const QString& argument : before) expected.push_back(argument.toStdString());
+    expected.insert(expected.end(), kDefaultArguments.begin(), kDefaultArguments.end());
+    QCOMPARE(std::vector<std::string>(record.begin() + 2, record.end()), expected);
+  }
+};
 
 }  // namespace wv::test
 

@@ -10,119 +10,108 @@ class StartupTest : public QObject {
   Q_OBJECT
 
  private slots:
-  void folderCheck_data();
-  void folderCheck();
-  void firstStart();
-  void tabsAndAddon_data();
-  void tabsAndAddon();
-};
+  void folderCheck_data() {
+    QTest::addColumn<QStringList>("files");
+    QTest::addColumn<QString>("settings");    // empty: no settings file
+    QTest::addColumn<QString>("messageEnd");  // empty: no message
+    QTest::newRow("engine present") << QStringList{"qr7.exe"} << QString() << QString();
+    QTest::newRow("only the game") << QStringList{"wreckvale.exe"} << QString() << QString();
+    QTest::newRow("neither") << QStringList{} << QString() << "wreckvale.exe";
+    QTest::newRow("a folder named like the engine")
+        << QStringList{"qr7.exe/"} << QString() << "wreckvale.exe";
+    QTest::newRow("game named in the file")
+        << QStringList{"other.exe"} << "[Tavrin]\r\nCommandFile=other.exe\r\n"
+        << QString();
+    QTest::newRow("named game missing")
+        << QStringList{"wreckvale.exe"} << "[Tavrin]\r\nCommandFile=other.exe\r\n"
+        << "other.exe";
+  }
+  void folderCheck() {
+    QFETCH(QStringList, files);
+    QFETCH(QString, settings);
+    QFETCH(QString, messageEnd);
+    GameFolder folder;
+    for (const QString& file : files) Lay(folder.Path(), file.toStdString());
+    if (!settings.isEmpty()) folder.WriteSettings(settings.toStdString());
+    FakePlatform platform;
+    // The box belongs to the folder check, which comes before the template.
+    bool settingsWhileShown = false;
+    platform.messages.onShow = [&] {
+      settingsWhileShown = std::filesystem::exists(folder / "wreckvale_launcher.ini");
+    };
+    auto form = OpenForm(folder, platform);
 
-void StartupTest::folderCheck_data() {
-  QTest::addColumn<QStringList>("files");
-  QTest::addColumn<QString>("settings");    // empty: no settings file
-  QTest::addColumn<QString>("messageEnd");  // empty: no message
-  QTest::newRow("engine present") << QStringList{"qr7.exe"} << QString() << QString();
-  QTest::newRow("only the game") << QStringList{"wreckvale.exe"} << QString() << QString();
-  QTest::newRow("neither") << QStringList{} << QString() << "wreckvale.exe";
-  QTest::newRow("a folder named like the engine")
-      << QStringList{"qr7.exe/"} << QString() << "wreckvale.exe";
-  QTest::newRow("game named in the file")
-      << QStringList{"other.exe"} << "[Tavrin]\r\nCommandFile=other.exe\r\n"
-      << QString();
-  QTest::newRow("named game missing")
-      << QStringList{"wreckvale.exe"} << "[Tavrin]\r\nCommandFile=other.exe\r\n"
-      << "other.exe";
-}
-
-void StartupTest::folderCheck() {
-  QFETCH(QStringList, files);
-  QFETCH(QString, settings);
-  QFETCH(QString, messageEnd);
-  GameFolder folder;
-  for (const QString& file : files) {
-    if (file.endsWith('/')) {
-      std::filesystem::create_directory(folder / file.chopped(1).toStdString());
+    QCOMPARE(form->windowTitle(), QStringLiteral("Wreckvale Launcher"));
+    QCOMPARE(QGuiApplication::applicationDisplayName(), QStringLiteral("Wreckvale Launcher"));
+    if (messageEnd.isEmpty()) {
+      QCOMPARE(platform.messages.boxes.size(), std::size_t{0});
+      QCOMPARE(platform.quit.requests, 0);
+      QVERIFY(!form->QuitRequested());
     } else {
-      folder.Write(file.toStdString(), "");
+      QCOMPARE(platform.messages.boxes.size(), std::size_t{1});
+      QCOMPARE(platform.messages.boxes[0].title, std::string("Wreckvale Launcher"));
+      QVERIFY2(QString::fromStdString(platform.messages.boxes[0].text).endsWith(messageEnd),
+               platform.messages.boxes[0].text.c_str());
+      QCOMPARE(platform.quit.requests, 1);
+      QVERIFY(form->QuitRequested());
+      QCOMPARE(settingsWhileShown, !settings.isEmpty());
     }
+    // Refusing the folder still leaves a settings file behind.
+    QVERIFY(std::filesystem::exists(folder / "wreckvale_launcher.ini"));
   }
-  if (!settings.isEmpty()) folder.WriteSettings(settings.toStdString());
-  FakePlatform platform;
-  // The box belongs to the folder check, which comes before the template.
-  bool settingsWhileShown = false;
-  platform.messages.onShow = [&] {
-    settingsWhileShown = std::filesystem::exists(folder / "wreckvale_launcher.ini");
-  };
-  auto form = OpenForm(folder, platform);
 
-  QCOMPARE(form->windowTitle(), QStringLiteral("Wreckvale Launcher"));
-  QCOMPARE(QGuiApplication::applicationDisplayName(), QStringLiteral("Wreckvale Launcher"));
-  if (messageEnd.isEmpty()) {
-    QCOMPARE(platform.messages.boxes.size(), std::size_t{0});
-    QCOMPARE(platform.quit.requests, 0);
-    QVERIFY(!form->QuitRequested());
-  } else {
-    QCOMPARE(platform.messages.boxes.size(), std::size_t{1});
-    QCOMPARE(platform.messages.boxes[0].title, std::string("Wreckvale Launcher"));
-    QVERIFY2(QString::fromStdString(platform.messages.boxes[0].text).endsWith(messageEnd),
-             platform.messages.boxes[0].text.c_str());
-    QCOMPARE(platform.quit.requests, 1);
-    QVERIFY(form->QuitRequested());
-    QCOMPARE(settingsWhileShown, !settings.isEmpty());
+  void firstStart() {
+    GameWindow window;
+    const TMainForm& form = window.Open();
+
+    QVERIFY(window.folder.Read("wreckvale_launcher.ini").find("Version=1.9.0.3") !=
+            std::string::npos);
+    const struct {
+      const char* box;
+      bool checked;
+    } boxes[] = {{"RzCheckBox1", true},
+                 {"RzCheckBox2", true},
+                 {"RzCheckBox3", false},
+                 {"RzCheckBox4", true}};
+    for (const auto& box : boxes) {
+      auto* check = form.findChild<QCheckBox*>(box.box);
+      QVERIFY(check != nullptr);
+      QCOMPARE(check->isChecked(), box.checked);
+    }
+    QCOMPARE(TextOf(form, "RzLabel5"), QStringLiteral("1.9.0.3"));
+    QCOMPARE(Tabs(form)->tabText(Tabs(form)->currentIndex()), QStringLiteral("Create server"));
+    QCOMPARE(form.Model().ActionMode(), 1);
+    QCOMPARE(TextOf(form, "RzGoButton"), QStringLiteral("Create server "));
   }
-  // Refusing the folder still leaves a settings file behind.
-  QVERIFY(std::filesystem::exists(folder / "wreckvale_launcher.ini"));
-}
 
-void StartupTest::firstStart() {
-  GameWindow window;
-  const TMainForm& form = window.Open();
-
-  QVERIFY(window.folder.Read("wreckvale_launcher.ini").find("Version=1.9.0.3") !=
-          std::string::npos);
-  const struct {
-    const char* box;
-    bool checked;
-  } boxes[] = {
-      {"RzCheckBox1", true}, {"RzCheckBox2", true}, {"RzCheckBox3", false}, {"RzCheckBox4", true}};
-  for (const auto& box : boxes) {
-    auto* check = form.findChild<QCheckBox*>(box.box);
-    QVERIFY(check != nullptr);
-    QCOMPARE(check->isChecked(), box.checked);
+  void tabsAndAddon_data() {
+    QTest::addColumn<QString>("settings");
+    QTest::addColumn<QStringList>("tabs");
+    QTest::addColumn<bool>("addonOffered");
+    const QStringList plain{"Create server", "Join game", "?"};
+    const QStringList monitored{"Create server", "Join game", "Monitoring", "?"};
+    QTest::newRow("defaults") << QString() << plain << false;
+    QTest::newRow("monitoring configured") << "MonitoringURL=http://127.0.0.1:9/status\r\n"
+                                           << monitored << false;
+    QTest::newRow("monitoring empty") << "MonitoringURL=\r\n" << plain << false;
+    QTest::newRow("add-on visible") << "[Campaign_GreyTideRising]\r\nVisible=Yes\r\n"
+                                    << plain << true;
+    QTest::newRow("add-on hidden") << "[Campaign_GreyTideRising]\r\nVisible=No\r\n"
+                                   << plain << false;
   }
-  QCOMPARE(TextOf(form, "RzLabel5"), QStringLiteral("1.9.0.3"));
-  QCOMPARE(Tabs(form)->tabText(Tabs(form)->currentIndex()), QStringLiteral("Create server"));
-  QCOMPARE(form.Model().ActionMode(), 1);
-  QCOMPARE(TextOf(form, "RzGoButton"), QStringLiteral("Create server "));
-}
+  void tabsAndAddon() {
+    QFETCH(QString, settings);
+    QFETCH(QStringList, tabs);
+    QFETCH(bool, addonOffered);
+    GameWindow window;
+    window.folder.WriteSettings(settings.toStdString());
+    const TMainForm& form = window.Open();
 
-void StartupTest::tabsAndAddon_data() {
-  QTest::addColumn<QString>("settings");
-  QTest::addColumn<QStringList>("tabs");
-  QTest::addColumn<bool>("addonOffered");
-  const QStringList plain{"Create server", "Join game", "?"};
-  const QStringList monitored{"Create server", "Join game", "Monitoring", "?"};
-  QTest::newRow("defaults") << QString() << plain << false;
-  QTest::newRow("monitoring configured") << "MonitoringURL=http://127.0.0.1:9/status\r\n"
-                                         << monitored << false;
-  QTest::newRow("monitoring empty") << "MonitoringURL=\r\n" << plain << false;
-  QTest::newRow("add-on visible") << "[Campaign_GreyTideRising]\r\nVisible=Yes\r\n"
-                                  << plain << true;
-  QTest::newRow("add-on hidden") << "[Campaign_GreyTideRising]\r\nVisible=No\r\n" << plain << false;
-}
-
-void StartupTest::tabsAndAddon() {
-  QFETCH(QString, settings);
-  QFETCH(QStringList, tabs);
-  QFETCH(bool, addonOffered);
-  GameWindow window;
-  window.folder.WriteSettings(settings.toStdString());
-  const TMainForm& form = window.Open();
-
-  QCOMPARE(VisibleTabs(form), tabs);
-  QCOMPARE(FindAction(form, "GreyTideRising2")->isVisible(), addonOffered);
-  QCOMPARE(form.Monitoring() != nullptr, tabs.contains("Monitoring"));
-}
+    QCOMPARE(VisibleTabs(form), tabs);
+    QCOMPARE(FindAction(form, "GreyTideRising2")->isVisible(), addonOffered);
+    QCOMPARE(form.Monitoring() != nullptr, tabs.contains("Monitoring"));
+  }
+};
 
 }  // namespace wv::test
 
