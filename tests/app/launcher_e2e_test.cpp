@@ -13,57 +13,53 @@ class LauncherE2eTest : public QObject {
   Q_OBJECT
 
  private slots:
-  void init();
-  void actionButtonStartsTheEngine();
-  void wrongFolderEndsAfterTheMessage();
+  void init() {
+    if (const char* missing = DesktopMissing()) QSKIP(missing);
+  }
+
+  void actionButtonStartsTheEngine() {
+    TempFolder folder;
+    WriteStandIn(folder / "qr7.exe");
+    const fs::path record = folder / "received";
+    setenv(kRecordVariable, record.c_str(), 1);
+    LauncherSession launcher;
+    const QString window = launcher.Start(folder.Path());
+    QVERIFY(!window.isEmpty());
+
+    launcher.Click(window, kGoButtonX, kGoButtonY);
+
+    const bool received = WaitFor([&] { return fs::exists(record); }, 15000);
+    launcher.Stop();
+    QVERIFY2(received, "the stand-in engine was not started");
+
+    const std::vector<std::string> words = ReadRecord(record);
+    QVERIFY(words.size() >= 2);
+    QCOMPARE(fs::canonical(words[1]), fs::canonical(folder.Path()));
+    const std::vector<std::string> expected = {
+        "-game",         "wreckvale",    "-console",    "-novid",
+        "+z_difficulty", "normal",       "+maxplayers", "14",
+        "+port",         "27015",        "+map",        "wrv_hospital01_apartment",
+        "+team_desired", "Survivor Arno"};
+    QCOMPARE(std::vector<std::string>(words.begin() + 2, words.end()), expected);
+  }
+
+  // Outside a game folder only the message box appears; once it is dismissed
+  // the launcher ends by itself, leaving a settings file behind.
+  void wrongFolderEndsAfterTheMessage() {
+    TempFolder folder;
+    LauncherSession launcher;
+    const QString box = launcher.Start(folder.Path());
+    QVERIFY(!box.isEmpty());
+
+    launcher.Xdotool({"windowfocus", "--sync", box, "key", "Return"});
+
+    QProcess& process = launcher.Process();
+    QVERIFY2(process.waitForFinished(10000), "the launcher did not end after the message");
+    QCOMPARE(process.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(process.exitCode(), 0);
+    QVERIFY(fs::exists(folder / "wreckvale_launcher.ini"));
+  }
 };
-
-void LauncherE2eTest::init() {
-  if (const char* missing = DesktopMissing()) QSKIP(missing);
-}
-
-void LauncherE2eTest::actionButtonStartsTheEngine() {
-  TempFolder folder;
-  WriteStandIn(folder / "qr7.exe");
-  const fs::path record = folder / "received";
-  setenv(kRecordVariable, record.c_str(), 1);
-  LauncherSession launcher;
-  const QString window = launcher.Start(folder.Path());
-  QVERIFY(!window.isEmpty());
-
-  launcher.Click(window, kGoButtonX, kGoButtonY);
-
-  const bool received = WaitFor([&] { return fs::exists(record); }, 15000);
-  launcher.Stop();
-  QVERIFY2(received, "the stand-in engine was not started");
-
-  const std::vector<std::string> words = ReadRecord(record);
-  QVERIFY(words.size() >= 2);
-  QCOMPARE(fs::canonical(words[1]), fs::canonical(folder.Path()));
-  const std::vector<std::string> expected = {
-      "-game",         "wreckvale",    "-console",    "-novid",
-      "+z_difficulty", "normal",       "+maxplayers", "14",
-      "+port",         "27015",        "+map",        "wrv_hospital01_apartment",
-      "+team_desired", "Survivor Arno"};
-  QCOMPARE(std::vector<std::string>(words.begin() + 2, words.end()), expected);
-}
-
-// Outside a game folder only the message box appears; once it is dismissed
-// the launcher ends by itself, leaving a settings file behind.
-void LauncherE2eTest::wrongFolderEndsAfterTheMessage() {
-  TempFolder folder;
-  LauncherSession launcher;
-  const QString box = launcher.Start(folder.Path());
-  QVERIFY(!box.isEmpty());
-
-  launcher.Xdotool({"windowfocus", "--sync", box, "key", "Return"});
-
-  QProcess& process = launcher.Process();
-  QVERIFY2(process.waitForFinished(10000), "the launcher did not end after the message");
-  QCOMPARE(process.exitStatus(), QProcess::NormalExit);
-  QCOMPARE(process.exitCode(), 0);
-  QVERIFY(fs::exists(folder / "wreckvale_launcher.ini"));
-}
 
 }  // namespace wv::test
 

@@ -10,162 +10,141 @@ class LaunchTest : public QObject {
   Q_OBJECT
 
  private slots:
-  void init();
-  void cleanup();
-  void createServer_data();
-  void createServer();
-  void joinGame();
-  void failedStart();
-  void refusals_data();
-  void refusals();
-  void exitAfterRun();
-  void forum();
-  void clipboard();
+  void init() { platform_ = &window_.emplace().platform; }
+  void cleanup() { window_.reset(); }
+
+  void createServer_data() {
+    QTest::addColumn<QString>("settings");
+    QTest::addColumn<QStringList>("picks");
+    QTest::addColumn<QString>("arguments");
+    QTest::newRow("defaults")
+        << QString() << QStringList{}
+        << "-game wreckvale -console -novid +z_difficulty normal +maxplayers 14 +port 27015 "
+           "+map wrv_hospital01_apartment +team_desired \"Survivor Arno\"";
+    QTest::newRow("options off, impossible, port 27017")
+        << "Console=No\r\nSkip Intro=No\r\nCustomGame=No\r\n"
+        << QStringList{"N35", "N270171"}
+        << "+z_difficulty impossible  +maxplayers 14 +port 27017 "
+           "+map wrv_hospital01_apartment +team_desired \"Survivor Arno\"";
+    QTest::newRow("run parameters at the very end")
+        << "USERunParametres=Yes\r\nRunParametres=-dev\r\n"
+        << QStringList{"N38"}
+        << "-game wreckvale -console -novid +z_difficulty normal +maxplayers 14 +port 27015 "
+           "+map wrv_hospital01_apartment +team_desired \"Survivor Matthis\" -dev";
+  }
+  void createServer() {
+    QFETCH(QString, settings);
+    QFETCH(QStringList, picks);
+    QFETCH(QString, arguments);
+    TMainForm& form = Open(settings.toStdString());
+    for (const QString& pick : picks) FindAction(form, qPrintable(pick))->trigger();
+
+    ClickAt(form, kGoButtonCentre);
+
+    const std::string folder = GameFolder::Folder();
+    QCOMPARE(platform_->starter.calls.size(), std::size_t{1});
+    QCOMPARE(platform_->starter.calls[0].command,
+             "\"" + folder + "/qr7.exe\" " + arguments.toStdString());
+    QCOMPARE(platform_->starter.calls[0].workDir, folder);
+    QVERIFY(platform_->messages.boxes.empty());
+    QVERIFY(form.isVisible());
+  }
+
+  void joinGame() {
+    TMainForm& form = Open();
+    ClickTab(form, "Join game");
+    form.findChild<QLineEdit*>("RzEdit1")->setText("10.0.0.5:27016");
+    form.findChild<QLineEdit*>("RzEdit3")->setText("secret");
+
+    ClickAt(form, kGoButtonCentre);
+
+    QCOMPARE(platform_->starter.calls.size(), std::size_t{1});
+    QCOMPARE(platform_->starter.calls[0].command,
+             "\"" + GameFolder::Folder() +
+                 "/qr7.exe\" -game wreckvale -console -novid +password secret "
+                 "+connect 10.0.0.5:27016 +team_desired \"Survivor Arno\"");
+  }
+
+  void failedStart() {
+    platform_->starter.succeed = false;
+    TMainForm& form = Open();
+    ClickAt(form, kGoButtonCentre);
+
+    QCOMPARE(platform_->messages.boxes.size(), std::size_t{1});
+    QCOMPARE(platform_->messages.boxes[0].title, std::string("Wreckvale Launcher"));
+    QCOMPARE(platform_->messages.boxes[0].text,
+             "Can not start the game (" + GameFolder::Folder() + "/qr7.exe)");
+  }
+
+  void refusals_data() {
+    QTest::addColumn<QString>("settings");
+    QTest::addColumn<bool>("removeEngine");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("engine gone since start-up")
+        << QString() << true
+        << "You must run this launcher from folder with qr7.exe or wreckvale.exe";
+    QTest::newRow("no map in custom maps mode") << "" << false << "Choose map!";
+  }
+  void refusals() {
+    QFETCH(QString, settings);
+    QFETCH(bool, removeEngine);
+    QFETCH(QString, message);
+    TMainForm& form = Open(settings.toStdString());
+    if (removeEngine) {
+      std::filesystem::remove(window_->folder / "qr7.exe");
+    } else {
+      FindAction(form, "N46")->trigger();
+    }
+
+    ClickAt(form, kGoButtonCentre);
+
+    QVERIFY(platform_->starter.calls.empty());
+    QCOMPARE(platform_->messages.boxes.size(), std::size_t{1});
+    QCOMPARE(QString::fromStdString(platform_->messages.boxes[0].text), message);
+  }
+
+  void exitAfterRun() {
+    TMainForm& form = Open("ExitAfterRun=Yes\r\n");
+    FindAction(form, "N46")->trigger();
+    ClickAt(form, kGoButtonCentre);
+    // Closed after the refusal as well as after a start.
+    QCOMPARE(platform_->messages.boxes.size(), std::size_t{1});
+    QVERIFY(!form.isVisible());
+  }
+
+  void forum() {
+    TMainForm& form = Open("ExitAfterRun=Yes\r\n");
+    ClickTab(form, "?");
+    ClickAt(form, kGoButtonCentre);
+    QCOMPARE(platform_->urls.opened, std::vector<std::string>{std::string(kForumUrl)});
+    QVERIFY(platform_->starter.calls.empty());
+    QVERIFY(platform_->messages.boxes.empty());
+    QVERIFY(form.isVisible());
+  }
+
+  void clipboard() {
+    TMainForm& form = Open();
+    const QPoint clipboardButton(2 + 143 + 2 + 11, 206 + 8 + 2 + 10);
+    ClickAt(form, clipboardButton);
+    FindAction(form, "N46")->trigger();
+    ClickAt(form, clipboardButton);
+    QCOMPARE(platform_->clipboard.texts,
+             (std::vector<std::string>{
+                 "Game mode: CO-OP, Campaign: Last ward, Difficulty: Normal, Chapter: Apartmens, "
+                 "Slots: 14",
+                 "Game mode: Custom maps, Difficulty: Normal, Chapter: -, Slots: 14"}));
+  }
 
  private:
   // Empty settings: no settings file.
-  TMainForm& Open(const std::string& settings = {});
+  TMainForm& Open(const std::string& settings = {}) {
+    if (!settings.empty()) window_->folder.WriteSettings(settings);
+    return window_->Show();
+  }
 
   std::optional<GameWindow> window_;
   FakePlatform* platform_ = nullptr;
 };
-
-void LaunchTest::init() {
-  platform_ = &window_.emplace().platform;
-}
-
-void LaunchTest::cleanup() {
-  window_.reset();
-}
-
-TMainForm& LaunchTest::Open(const std::string& settings) {
-  if (!settings.empty()) window_->folder.WriteSettings(settings);
-  return window_->Show();
-}
-
-void LaunchTest::createServer_data() {
-  QTest::addColumn<QString>("settings");
-  QTest::addColumn<QStringList>("picks");
-  QTest::addColumn<QString>("arguments");
-  QTest::newRow("defaults")
-      << QString() << QStringList{}
-      << "-game wreckvale -console -novid +z_difficulty normal +maxplayers 14 +port 27015 "
-         "+map wrv_hospital01_apartment +team_desired \"Survivor Arno\"";
-  QTest::newRow("options off, impossible, port 27017")
-      << "Console=No\r\nSkip Intro=No\r\nCustomGame=No\r\n"
-      << QStringList{"N35", "N270171"}
-      << "+z_difficulty impossible  +maxplayers 14 +port 27017 "
-         "+map wrv_hospital01_apartment +team_desired \"Survivor Arno\"";
-  QTest::newRow("run parameters at the very end")
-      << "USERunParametres=Yes\r\nRunParametres=-dev\r\n"
-      << QStringList{"N38"}
-      << "-game wreckvale -console -novid +z_difficulty normal +maxplayers 14 +port 27015 "
-         "+map wrv_hospital01_apartment +team_desired \"Survivor Matthis\" -dev";
-}
-
-void LaunchTest::createServer() {
-  QFETCH(QString, settings);
-  QFETCH(QStringList, picks);
-  QFETCH(QString, arguments);
-  TMainForm& form = Open(settings.toStdString());
-  for (const QString& pick : picks) FindAction(form, qPrintable(pick))->trigger();
-
-  ClickAt(form, kGoButtonCentre);
-
-  const std::string folder = GameFolder::Folder();
-  QCOMPARE(platform_->starter.calls.size(), std::size_t{1});
-  QCOMPARE(platform_->starter.calls[0].command,
-           "\"" + folder + "/qr7.exe\" " + arguments.toStdString());
-  QCOMPARE(platform_->starter.calls[0].workDir, folder);
-  QVERIFY(platform_->messages.boxes.empty());
-  QVERIFY(form.isVisible());
-}
-
-void LaunchTest::joinGame() {
-  TMainForm& form = Open();
-  ClickTab(form, "Join game");
-  form.findChild<QLineEdit*>("RzEdit1")->setText("10.0.0.5:27016");
-  form.findChild<QLineEdit*>("RzEdit3")->setText("secret");
-
-  ClickAt(form, kGoButtonCentre);
-
-  QCOMPARE(platform_->starter.calls.size(), std::size_t{1});
-  QCOMPARE(platform_->starter.calls[0].command,
-           "\"" + GameFolder::Folder() +
-               "/qr7.exe\" -game wreckvale -console -novid +password secret "
-               "+connect 10.0.0.5:27016 +team_desired \"Survivor Arno\"");
-}
-
-void LaunchTest::failedStart() {
-  platform_->starter.succeed = false;
-  TMainForm& form = Open();
-  ClickAt(form, kGoButtonCentre);
-
-  QCOMPARE(platform_->messages.boxes.size(), std::size_t{1});
-  QCOMPARE(platform_->messages.boxes[0].title, std::string("Wreckvale Launcher"));
-  QCOMPARE(platform_->messages.boxes[0].text,
-           "Can not start the game (" + GameFolder::Folder() + "/qr7.exe)");
-}
-
-void LaunchTest::refusals_data() {
-  QTest::addColumn<QString>("settings");
-  QTest::addColumn<bool>("removeEngine");
-  QTest::addColumn<QString>("message");
-  QTest::newRow("engine gone since start-up")
-      << QString() << true
-      << "You must run this launcher from folder with qr7.exe or wreckvale.exe";
-  QTest::newRow("no map in custom maps mode") << "" << false << "Choose map!";
-}
-
-void LaunchTest::refusals() {
-  QFETCH(QString, settings);
-  QFETCH(bool, removeEngine);
-  QFETCH(QString, message);
-  TMainForm& form = Open(settings.toStdString());
-  if (removeEngine) {
-    std::filesystem::remove(window_->folder / "qr7.exe");
-  } else {
-    FindAction(form, "N46")->trigger();
-  }
-
-  ClickAt(form, kGoButtonCentre);
-
-  QVERIFY(platform_->starter.calls.empty());
-  QCOMPARE(platform_->messages.boxes.size(), std::size_t{1});
-  QCOMPARE(QString::fromStdString(platform_->messages.boxes[0].text), message);
-}
-
-void LaunchTest::exitAfterRun() {
-  TMainForm& form = Open("ExitAfterRun=Yes\r\n");
-  FindAction(form, "N46")->trigger();
-  ClickAt(form, kGoButtonCentre);
-  // Closed after the refusal as well as after a start.
-  QCOMPARE(platform_->messages.boxes.size(), std::size_t{1});
-  QVERIFY(!form.isVisible());
-}
-
-void LaunchTest::forum() {
-  TMainForm& form = Open("ExitAfterRun=Yes\r\n");
-  ClickTab(form, "?");
-  ClickAt(form, kGoButtonCentre);
-  QCOMPARE(platform_->urls.opened, std::vector<std::string>{std::string(kForumUrl)});
-  QVERIFY(platform_->starter.calls.empty());
-  QVERIFY(platform_->messages.boxes.empty());
-  QVERIFY(form.isVisible());
-}
-
-void LaunchTest::clipboard() {
-  TMainForm& form = Open();
-  const QPoint clipboardButton(2 + 143 + 2 + 11, 206 + 8 + 2 + 10);
-  ClickAt(form, clipboardButton);
-  FindAction(form, "N46")->trigger();
-  ClickAt(form, clipboardButton);
-  QCOMPARE(platform_->clipboard.texts,
-           (std::vector<std::string>{
-               "Game mode: CO-OP, Campaign: Last ward, Difficulty: Normal, Chapter: Apartmens, "
-               "Slots: 14",
-               "Game mode: Custom maps, Difficulty: Normal, Chapter: -, Slots: 14"}));
-}
 
 }  // namespace wv::test
 
