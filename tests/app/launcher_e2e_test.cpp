@@ -1,5 +1,4 @@
 #include <QTest>
-#include <cstdlib>
 #include <filesystem>
 
 #include "tests/app/launcher_session.h"
@@ -20,8 +19,7 @@ class LauncherE2eTest : public QObject {
   void actionButtonStartsTheEngine() {
     TempFolder folder;
     WriteStandIn(folder / "qr7.exe");
-    const fs::path record = folder / "received";
-    setenv(kRecordVariable, record.c_str(), 1);
+    const fs::path record = RecordInto(folder.Path());
     LauncherSession launcher;
     const QString window = launcher.Start(folder.Path());
     QVERIFY(!window.isEmpty());
@@ -35,12 +33,7 @@ class LauncherE2eTest : public QObject {
     const std::vector<std::string> words = ReadRecord(record);
     QVERIFY(words.size() >= 2);
     QCOMPARE(fs::canonical(words[1]), fs::canonical(folder.Path()));
-    const std::vector<std::string> expected = {
-        "-game",         "wreckvale",    "-console",    "-novid",
-        "+z_difficulty", "normal",       "+maxplayers", "14",
-        "+port",         "27015",        "+map",        "wrv_hospital01_apartment",
-        "+team_desired", "Survivor Arno"};
-    QCOMPARE(std::vector<std::string>(words.begin() + 2, words.end()), expected);
+    QCOMPARE(std::vector<std::string>(words.begin() + 2, words.end()), kDefaultArguments);
   }
 
   // Outside a game folder only the message box appears; once it is dismissed

@@ -1,5 +1,4 @@
 #include <QTest>
-#include <cstdlib>
 #include <filesystem>
 #include <sstream>
 
@@ -54,8 +53,7 @@ class LauncherHardeningE2eTest : public QObject {
     fs::create_directory(folder);
     WriteStandIn(folder / "game.sh");
     WriteCurrentSettings(folder, "[Tavrin]\r\nCommandFile=game.sh\r\n");
-    const fs::path record = base / "received";
-    setenv(kRecordVariable, record.c_str(), 1);
+    const fs::path record = RecordInto(base.Path());
 
     LauncherSession launcher;
     const QString window = launcher.Start(folder);

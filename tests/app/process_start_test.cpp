@@ -3,7 +3,6 @@
 #include <unistd.h>
 
 #include <cerrno>
-#include <cstdlib>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -27,8 +26,7 @@ class ProcessStartTest : public ::testing::Test {
  protected:
   void SetUp() override {
     game_ = WriteStandIn(folder_ / "qr7.exe");
-    record_ = folder_ / "received";
-    setenv(kRecordVariable, record_.c_str(), 1);
+    record_ = RecordInto(folder_.Path());
   }
 
   TempFolder folder_;
@@ -92,20 +90,11 @@ TEST_F(ProcessStartTest, GameIsDetached) {
 
 struct FailureCase {
   const char* name;
-  void (*prepare)(const fs::path& program);
+  const char* mark;  // how Lay puts the program there; null: not at all
 };
 
 const FailureCase kFailureCases[] = {
-    {"missing", [](const fs::path&) {}},
-    {"a folder", [](const fs::path& p) { fs::create_directory(p); }},
-    {"not executable",
-     [](const fs::path& p) {
-       WriteStandIn(p);
-       fs::permissions(p, fs::perms::owner_exec | fs::perms::group_exec | fs::perms::others_exec,
-                       fs::perm_options::remove);
-     }},
-    {"dangling link", [](const fs::path& p) { fs::create_symlink(p.parent_path() / "gone", p); }},
-};
+    {"missing", nullptr}, {"a folder", "/"}, {"not executable", "!"}, {"dangling link", "@"}};
 
 // Root may read and write anything, but exec still needs an execute bit and
 // a file: the start fails, says so, and names the program.
@@ -113,7 +102,7 @@ TEST_F(ProcessStartTest, FailedStartNamesTheProgram) {
   for (const FailureCase& c : kFailureCases) {
     SCOPED_TRACE(c.name);
     const fs::path program = folder_ / (std::string(c.name) + " qr7.exe");
-    c.prepare(program);
+    if (c.mark) Lay(folder_.Path(), program.filename().string() + c.mark);
     std::string named;
     EXPECT_FALSE(starter_.Start(CommandFor(program, {"-console"}), folder_.Path().native(), named));
     EXPECT_EQ(named, program.native());

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <stdlib.h>
+
 #include <chrono>
 #include <filesystem>
 #include <fstream>
@@ -29,6 +31,46 @@ inline std::filesystem::path WriteStandIn(const std::filesystem::path& file) {
   std::filesystem::permissions(file, std::filesystem::perms::owner_all,
                                std::filesystem::perm_options::add);
   return file;
+}
+
+// The words a launcher started with the template's defaults hands the game
+// after its program name.
+inline const std::vector<std::string> kDefaultArguments = {
+    "-game",         "wreckvale",    "-console",    "-novid",
+    "+z_difficulty", "normal",       "+maxplayers", "14",
+    "+port",         "27015",        "+map",        "wrv_hospital01_apartment",
+    "+team_desired", "Survivor Arno"};
+
+#ifndef _WIN32
+// Points the stand-ins this process starts at `folder`/received; returns it.
+inline std::filesystem::path RecordInto(const std::filesystem::path& folder) {
+  std::filesystem::path record = folder / "received";
+  ::setenv(kRecordVariable, record.c_str(), 1);
+  return record;
+}
+#endif
+
+// Lays `entry`, a path relative to `folder`; its last character says what to
+// put there: '/' a folder, '!' a file that cannot run, '@' a link to nothing,
+// anything else the stand-in game.
+inline void Lay(const std::filesystem::path& folder, const std::string& entry) {
+  namespace fs = std::filesystem;
+  const char kind = entry.back();
+  const bool marked = kind == '/' || kind == '!' || kind == '@';
+  const fs::path target = folder / (marked ? entry.substr(0, entry.size() - 1) : entry);
+  fs::create_directories(target.parent_path());
+  if (kind == '/') {
+    fs::create_directory(target);
+  } else if (kind == '@') {
+    fs::create_symlink(folder / "gone", target);
+  } else {
+    WriteStandIn(target);
+    if (kind == '!') {
+      fs::permissions(target,
+                      fs::perms::owner_exec | fs::perms::group_exec | fs::perms::others_exec,
+                      fs::perm_options::remove);
+    }
+  }
 }
 
 // Waits until `file` exists and opens for reading. On Windows the writer's

@@ -1,5 +1,4 @@
 #include <QTest>
-#include <cstdlib>
 
 #include "app/qt_platform.h"
 #include "tests/support/stand_in_game.h"
@@ -11,12 +10,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-const std::vector<std::string> kDefaultArguments = {
-    "-game",         "wreckvale",    "-console",    "-novid",
-    "+z_difficulty", "normal",       "+maxplayers", "14",
-    "+port",         "27015",        "+map",        "wrv_hospital01_apartment",
-    "+team_desired", "Survivor Arno"};
-
 // A game folder with any name below a temporary folder; the working folder
 // while it lives. The window runs on the real process start, so that what it
 // hands over is what a game would receive.
@@ -26,7 +19,7 @@ class OddGameFolder {
       : path_(base_ / name), previous_(fs::current_path()) {
     fs::create_directories(path_);
     fs::current_path(path_);
-    setenv(kRecordVariable, Record().c_str(), 1);
+    RecordInto(base_.Path());
   }
   ~OddGameFolder() { fs::current_path(previous_); }
 

@@ -103,29 +103,6 @@ class GameFolder : public TempFolder {
   std::filesystem::path previous_;
 };
 
-// Lays `entry`, a path relative to `folder`; its last character says what to
-// put there: '/' a folder, '!' a file that cannot run, '@' a link to nothing,
-// anything else the stand-in game.
-inline void Lay(const std::filesystem::path& folder, const std::string& entry) {
-  namespace fs = std::filesystem;
-  const char kind = entry.back();
-  const bool marked = kind == '/' || kind == '!' || kind == '@';
-  const fs::path target = folder / (marked ? entry.substr(0, entry.size() - 1) : entry);
-  fs::create_directories(target.parent_path());
-  if (kind == '/') {
-    fs::create_directory(target);
-  } else if (kind == '@') {
-    fs::create_symlink(folder / "gone", target);
-  } else {
-    WriteStandIn(target);
-    if (kind == '!') {
-      fs::permissions(target,
-                      fs::perms::owner_exec | fs::perms::group_exec | fs::perms::others_exec,
-                      fs::perm_options::remove);
-    }
-  }
-}
-
 inline std::unique_ptr<TMainForm> OpenForm(const GameFolder& folder, FakePlatform& platform) {
   return std::make_unique<TMainForm>(platform.Get(), FormFolders{folder.Path(), folder.Path()});
 }
