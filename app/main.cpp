@@ -4,8 +4,11 @@
 #include "app/qt_platform.h"
 #include "ui/look.h"
 
-int main(int argc, char** argv) {
-  QApplication app(argc, argv);
+int main(int, char** argv) {
+  // The launcher reads no arguments, the toolkit's own options included
+  // (-platform, -style, -reverse and the like).
+  int qtArgc = 1;
+  QApplication app(qtArgc, argv);
   // The window's font for everything, the dialogs included; it also spares
   // loading the system's default face, which a line edit would otherwise
   // load while it is being built.

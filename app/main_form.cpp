@@ -66,21 +66,23 @@ std::string LauncherVersion() {
 }
 
 // Compared as bytes: what the user typed stays as typed whenever it gives the
-// model's bytes, even where showing those bytes would read differently (a
-// Windows code page other than Windows-1251).
+// model's bytes. Otherwise (a split address) the bytes came from typing, so
+// they are shown back the way typing made them.
 void SetEditText(QLineEdit* edit, const std::string& bytes) {
-  if (TextBytes(edit->text()) != bytes) edit->setText(DisplayText(bytes));
+  if (TextBytes(edit->text()) != bytes) edit->setText(TypedText(bytes));
 }
 
 }  // namespace
 
 FormFolders DefaultFormFolders() {
 #ifdef _WIN32
-  return {QFile::encodeName(QCoreApplication::applicationDirPath()).toStdString(),
+  // Wide, as Windows names files: a narrow path would be converted by the
+  // C++ library's own rules, not the code page's.
+  return {std::filesystem::path(QCoreApplication::applicationDirPath().toStdWString()),
           std::filesystem::current_path()};
 #else
-  // As above: the executable's folder as bytes, not through QString; the
-  // working folder where the system does not tell.
+  // The executable's folder as the system's bytes, not through QString (see
+  // CurrentFolderText); the working folder where the system does not tell.
   std::error_code error;
   const std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", error);
   const std::filesystem::path workDir = std::filesystem::current_path();
@@ -149,8 +151,10 @@ void TMainForm::FormCreate(const FormFolders& folders) {
   connect(join_->Address(), &QLineEdit::textChanged, this, &TMainForm::RzEdit1Change);
   connect(join_->Port(), &QLineEdit::textChanged, this, &TMainForm::RzEdit2Change);
   connect(join_->Password(), &QLineEdit::textChanged, this, &TMainForm::RzEdit3Change);
+  // The caption's text is the application's title: the window and every
+  // message box carry it. Not as Qt's display name, which the window system
+  // would append to the password dialog's own title.
   setWindowTitle(caption_->Text());
-  QGuiApplication::setApplicationDisplayName(caption_->Text());
   if (startup.quit) {
     quitRequested_ = true;
     platform_.quit->RequestQuit();

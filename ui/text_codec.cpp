@@ -53,6 +53,15 @@ std::string TextBytes(const QString& text) {
 #endif
 }
 
+QString TypedText(std::string_view bytes) {
+  const QByteArrayView view(bytes.data(), static_cast<qsizetype>(bytes.size()));
+#ifdef _WIN32
+  return QString::fromLocal8Bit(view);
+#else
+  return QString::fromUtf8(view);
+#endif
+}
+
 QString WithoutMnemonics(const QString& text) {
   QString out = text;
   return out.replace(QLatin1Char('&'), QLatin1String("&&"));

@@ -17,6 +17,11 @@ QString DisplayText(std::string_view bytes);
 // the code page lacks become '?'); UTF-8 elsewhere.
 std::string TextBytes(const QString& text);
 
+// The inverse of TextBytes, for the bytes of typed text: a split join address
+// shown through DisplayText would change letters on Windows code pages other
+// than Windows-1251, and the changed text would go back to the model.
+QString TypedText(std::string_view bytes);
+
 // Button and menu captions would otherwise turn '&' into a mnemonic.
 QString WithoutMnemonics(const QString& text);
 

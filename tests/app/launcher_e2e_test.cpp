@@ -8,6 +8,10 @@ namespace wv::test {
 
 namespace fs = std::filesystem;
 
+// The password menu's arrow button, in window coordinates.
+constexpr int kPasswordArrowX = 3 + 300 + 9;
+constexpr int kPasswordArrowY = 50 + 117 + 9;
+
 class LauncherE2eTest : public QObject {
   Q_OBJECT
 
@@ -34,6 +38,41 @@ class LauncherE2eTest : public QObject {
     QVERIFY(words.size() >= 2);
     QCOMPARE(fs::canonical(words[1]), fs::canonical(folder.Path()));
     QCOMPARE(std::vector<std::string>(words.begin() + 2, words.end()), kDefaultArguments);
+  }
+
+  // The password dialog is its own window: its title is the dialog's text
+  // alone, without the launcher's name appended by the window system.
+  void passwordDialogCarriesItsOwnTitle() {
+    TempFolder folder;
+    WriteStandIn(folder / "qr7.exe");
+    LauncherSession launcher;
+    const QString window = launcher.Start(folder.Path());
+    QVERIFY(!window.isEmpty());
+
+    launcher.Click(window, kPasswordArrowX, kPasswordArrowY);
+    QTest::qWait(300);
+    // The password menu opens at the cursor: remove, then set.
+    launcher.Xdotool({"key", "--delay", "100", "Down", "Down", "Return"});
+
+    QString dialog;
+    WaitFor(
+        [&] {
+          dialog = launcher.Xdotool({"search", "--onlyvisible", "--name", "^Setup password"});
+          return !dialog.isEmpty();
+        },
+        10000);
+    QVERIFY2(!dialog.isEmpty(), "no password dialog appeared");
+    QCOMPARE(launcher.Xdotool({"getwindowname", dialog.section('\n', 0, 0)}),
+             QStringLiteral("Setup password"));
+  }
+
+  // The launcher reads no arguments, the toolkit's own included: told to
+  // draw nowhere, it still opens its window on the display.
+  void toolkitOptionsAreIgnored() {
+    TempFolder folder;
+    WriteStandIn(folder / "qr7.exe");
+    LauncherSession launcher;
+    QVERIFY(!launcher.Start(folder.Path(), {"-platform", "offscreen"}).isEmpty());
   }
 
   // Outside a game folder only the message box appears; once it is dismissed

@@ -27,12 +27,12 @@ class LauncherSession {
   // (the main window or its message box), or empty. QProcess would pass a
   // folder name through QString, which cannot hold bytes that are not UTF-8;
   // started from inside, the name never has to be spelled.
-  QString Start(const std::filesystem::path& folder) {
+  QString Start(const std::filesystem::path& folder, const QStringList& arguments = {}) {
     std::filesystem::copy_file(WV_LAUNCHER_FILE, folder / "wreckvale-launcher");
     const std::filesystem::path previous = std::filesystem::current_path();
     std::filesystem::current_path(folder);
     process_.setProcessChannelMode(QProcess::ForwardedChannels);
-    process_.start(QStringLiteral("./wreckvale-launcher"), {});
+    process_.start(QStringLiteral("./wreckvale-launcher"), arguments);
     std::filesystem::current_path(previous);
     if (!process_.waitForStarted()) return {};
     QString window;

@@ -1,5 +1,4 @@
 #include <QCheckBox>
-#include <QGuiApplication>
 #include <QTest>
 
 #include "tests/ui/window_fixture.h"
@@ -42,7 +41,6 @@ class StartupTest : public QObject {
     auto form = OpenForm(folder, platform);
 
     QCOMPARE(form->windowTitle(), QStringLiteral("Wreckvale Launcher"));
-    QCOMPARE(QGuiApplication::applicationDisplayName(), QStringLiteral("Wreckvale Launcher"));
     if (messageEnd.isEmpty()) {
       QCOMPARE(platform.messages.boxes.size(), std::size_t{0});
       QCOMPARE(platform.quit.requests, 0);

@@ -33,6 +33,15 @@ class TextCodecTest : public QObject {
     }
   }
 
+  // Typed text comes back from its bytes as typed: a split join address is
+  // shown with the letters the user gave it.
+  void typedTextRoundTrips() {
+    for (const char* typed : {"host", "café", "Сервер", "a b\"c\\", ""}) {
+      const QString text = QString::fromUtf8(typed);
+      QCOMPARE(TypedText(TextBytes(text)), text);
+    }
+  }
+
   void mnemonics() {
     QCOMPARE(WithoutMnemonics(QStringLiteral("Salt & Sand")), QStringLiteral("Salt && Sand"));
     QCOMPARE(WithoutMnemonics(QStringLiteral("&&")), QStringLiteral("&&&&"));
