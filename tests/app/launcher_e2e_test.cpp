@@ -50,8 +50,12 @@ class LauncherE2eTest : public QObject {
     QVERIFY(!window.isEmpty());
 
     launcher.Click(window, kPasswordArrowX, kPasswordArrowY);
-    QTest::qWait(300);
     // The password menu opens at the cursor: remove, then set.
+    const QString pid = QString::number(launcher.Process().processId());
+    const auto menuOpen = [&] {
+      return launcher.Xdotool({"search", "--onlyvisible", "--pid", pid}).count('\n') >= 1;
+    };
+    QVERIFY2(WaitFor(menuOpen, 10000), "the password menu did not open");
     launcher.Xdotool({"key", "--delay", "100", "Down", "Down", "Return"});
 
     QString dialog;
