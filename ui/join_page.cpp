@@ -3,6 +3,7 @@
 #include <QLineEdit>
 #include <QPainter>
 #include <QPalette>
+#include <QProxyStyle>
 
 #include "ui/group_frame.h"
 #include "ui/look.h"
@@ -33,6 +34,16 @@ class SunkenEdit : public QLineEdit {
   }
 };
 
+// The password box masks every character with "=", not the style's bullet.
+class EqualsMask : public QProxyStyle {
+ public:
+  int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                QStyleHintReturn* data) const override {
+    if (hint == SH_LineEdit_PasswordCharacter) return '=';
+    return QProxyStyle::styleHint(hint, option, widget, data);
+  }
+};
+
 QLineEdit* MakeEdit(const QString& name, const QRect& geometry, QWidget* parent) {
   auto* edit = new SunkenEdit(parent);
   edit->setObjectName(name);
@@ -54,6 +65,9 @@ JoinPage::JoinPage(QWidget* parent) : QWidget(parent) {
   auto* passwordBox = new GroupFrame(QStringLiteral("RzGroupBox9"), {13, 80, 305, 49}, this);
   password_ = MakeEdit(QStringLiteral("RzEdit3"), {24, 20, 257, 22}, passwordBox);
   password_->setEchoMode(QLineEdit::Password);
+  auto* mask = new EqualsMask;
+  mask->setParent(password_);
+  password_->setStyle(mask);
 
   setTabOrder(address_, port_);
   setTabOrder(port_, password_);

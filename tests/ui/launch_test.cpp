@@ -55,6 +55,7 @@ class LaunchTest : public QObject {
     ClickTab(form, "Join game");
     form.findChild<QLineEdit*>("RzEdit1")->setText("10.0.0.5:27016");
     form.findChild<QLineEdit*>("RzEdit3")->setText("secret");
+    QCOMPARE(form.findChild<QLineEdit*>("RzEdit3")->displayText(), QStringLiteral("======"));
 
     ClickAt(form, kGoButtonCentre);
 
