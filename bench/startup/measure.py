@@ -221,7 +221,7 @@ def main():
     parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
     parser.add_argument("--launcher", required=True)
     parser.add_argument("--minimal", required=True)
-    parser.add_argument("--runs", type=int, default=15)
+    parser.add_argument("--runs", type=int, default=25)
     args = parser.parse_args()
 
     settings = template_settings(args.launcher)
