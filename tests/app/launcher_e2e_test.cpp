@@ -58,16 +58,9 @@ class LauncherE2eTest : public QObject {
     QVERIFY2(WaitFor(menuOpen, 10000), "the password menu did not open");
     launcher.Xdotool({"key", "--delay", "100", "Down", "Down", "Return"});
 
-    QString dialog;
-    WaitFor(
-        [&] {
-          dialog = launcher.Xdotool({"search", "--onlyvisible", "--name", "^Setup password"});
-          return !dialog.isEmpty();
-        },
-        10000);
+    const QString dialog = launcher.WaitForWindow("^Setup password", 10000);
     QVERIFY2(!dialog.isEmpty(), "no password dialog appeared");
-    QCOMPARE(launcher.Xdotool({"getwindowname", dialog.section('\n', 0, 0)}),
-             QStringLiteral("Setup password"));
+    QCOMPARE(launcher.Xdotool({"getwindowname", dialog}), QStringLiteral("Setup password"));
   }
 
   // The launcher reads no arguments, the toolkit's own included: told to

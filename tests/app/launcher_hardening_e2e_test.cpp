@@ -22,9 +22,7 @@ constexpr int kTabStep = 12;
 constexpr int kEngineTimeoutMs = 40000;
 
 // Mesa's driver, as under Xvfb: what a shared OpenGL context loads.
-bool OpenGlDriverMapped(const std::string& process) {
-  return Mapped(process, "_dri.so");
-}
+constexpr char kOpenGlDriver[] = "_dri.so";
 
 // The engine starts its helper processes as children of the launcher.
 bool WebEngineProcessRuns(const std::string& process) {
@@ -84,7 +82,7 @@ class LauncherHardeningE2eTest : public QObject {
     const std::string process = std::to_string(launcher.Process().processId());
     QVERIFY(!WebEngineMapped(process));
     QVERIFY(!WebEngineProcessRuns(process));
-    QVERIFY2(!OpenGlDriverMapped(process), "an OpenGL driver was loaded at start-up");
+    QVERIFY2(!Mapped(process, kOpenGlDriver), "an OpenGL driver was loaded at start-up");
 
     // Along the tab row until a tab brings the engine in: the tabs before the
     // monitoring one must not.
@@ -100,7 +98,7 @@ class LauncherHardeningE2eTest : public QObject {
     QVERIFY2(WaitFor([&] { return server.Hits("/status") > 0; }, kEngineTimeoutMs),
              "the monitoring page was not requested");
     QVERIFY(WaitFor([&] { return WebEngineProcessRuns(process); }, 10000));
-    QVERIFY2(OpenGlDriverMapped(process),
+    QVERIFY2(Mapped(process, kOpenGlDriver),
              "the page is drawn without the OpenGL driver checked above");
   }
 };

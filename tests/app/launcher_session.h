@@ -35,15 +35,21 @@ class LauncherSession {
     process_.start(QStringLiteral("./wreckvale-launcher"), arguments);
     std::filesystem::current_path(previous);
     if (!process_.waitForStarted()) return {};
+    const QString window = WaitForWindow("^Wreckvale Launcher$", 20000);
+    QTest::qWait(500);
+    return window;
+  }
+
+  // The first visible window whose title matches `title`, or empty when none
+  // appears in time or the launcher ends first.
+  QString WaitForWindow(const QString& title, int milliseconds) const {
     QString window;
     WaitFor(
         [&] {
-          window = Xdotool({"search", "--onlyvisible", "--name", "^Wreckvale Launcher$"})
-                       .section('\n', 0, 0);
+          window = Xdotool({"search", "--onlyvisible", "--name", title}).section('\n', 0, 0);
           return !window.isEmpty() || process_.state() == QProcess::NotRunning;
         },
-        20000);
-    QTest::qWait(500);
+        milliseconds);
     return window;
   }
 

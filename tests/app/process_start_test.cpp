@@ -5,6 +5,7 @@
 #include <cerrno>
 #include <filesystem>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "app/qt_platform.h"
@@ -24,20 +25,10 @@ std::string CommandFor(const fs::path& program, const std::vector<std::string>& 
 
 class ProcessStartTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    game_ = WriteStandIn(folder_ / "qr7.exe");
-    record_ = RecordInto(folder_.Path());
-  }
-
   TempFolder folder_;
-  fs::path game_;
-  fs::path record_;
+  const fs::path game_ = WriteStandIn(folder_ / "qr7.exe");
+  const fs::path record_ = RecordInto(folder_.Path());
   DetachedProcessStarter starter_;
-};
-
-struct ArgumentCase {
-  const char* name;
-  std::vector<std::string> arguments;
 };
 
 std::string LongArgument() {
@@ -46,7 +37,7 @@ std::string LongArgument() {
   return text.substr(0, 10000);
 }
 
-const ArgumentCase kArgumentCases[] = {
+const std::pair<const char*, std::vector<std::string>> kArgumentCases[] = {
     {"blanks", {"two words", " lead", "trail ", "tab\there"}},
     {"quotes", {"say \"hi\"", "\"", "\"\"", "'single'"}},
     {"backslashes", {"C:\\games\\", "\\\\server\\share", "back\\\"slash", "\\"}},
@@ -60,14 +51,14 @@ const ArgumentCase kArgumentCases[] = {
 // Each argument reaches the game byte for byte, as one argument, in the
 // folder it was started in.
 TEST_F(ProcessStartTest, ArgumentsArriveByteForByte) {
-  for (const ArgumentCase& c : kArgumentCases) {
-    SCOPED_TRACE(c.name);
+  for (const auto& [name, arguments] : kArgumentCases) {
+    SCOPED_TRACE(name);
     fs::remove(record_);
     std::string program;
-    ASSERT_TRUE(starter_.Start(CommandFor(game_, c.arguments), folder_.Path().native(), program));
+    ASSERT_TRUE(starter_.Start(CommandFor(game_, arguments), folder_.Path().native(), program));
     ASSERT_TRUE(WaitForFile(record_));
     std::vector<std::string> expected = {game_.native(), fs::canonical(folder_.Path()).native()};
-    expected.insert(expected.end(), c.arguments.begin(), c.arguments.end());
+    expected.insert(expected.end(), arguments.begin(), arguments.end());
     EXPECT_EQ(ReadRecord(record_), expected);
   }
 }
@@ -88,21 +79,17 @@ TEST_F(ProcessStartTest, GameIsDetached) {
   EXPECT_NE(std::stol(folder_.Read("session")), static_cast<long>(getsid(0)));
 }
 
-struct FailureCase {
-  const char* name;
-  const char* mark;  // how Lay puts the program there; null: not at all
-};
-
-const FailureCase kFailureCases[] = {
+// Each name with how Lay puts the program there (null: not at all).
+const std::pair<const char*, const char*> kFailureCases[] = {
     {"missing", nullptr}, {"a folder", "/"}, {"not executable", "!"}, {"dangling link", "@"}};
 
 // Root may read and write anything, but exec still needs an execute bit and
 // a file: the start fails, says so, and names the program.
 TEST_F(ProcessStartTest, FailedStartNamesTheProgram) {
-  for (const FailureCase& c : kFailureCases) {
-    SCOPED_TRACE(c.name);
-    const fs::path program = folder_ / (std::string(c.name) + " qr7.exe");
-    if (c.mark) Lay(folder_.Path(), program.filename().string() + c.mark);
+  for (const auto& [name, mark] : kFailureCases) {
+    SCOPED_TRACE(name);
+    const fs::path program = folder_ / (std::string(name) + " qr7.exe");
+    if (mark) Lay(folder_.Path(), program.filename().string() + mark);
     std::string named;
     EXPECT_FALSE(starter_.Start(CommandFor(program, {"-console"}), folder_.Path().native(), named));
     EXPECT_EQ(named, program.native());

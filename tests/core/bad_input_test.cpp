@@ -31,8 +31,7 @@ class BadInput : public ModelTest {
 
 std::string Repeat(std::string_view piece, std::size_t times) {
   std::string out;
-  out.reserve(piece.size() * times);
-  for (std::size_t i = 0; i < times; ++i) out += piece;
+  while (times-- > 0) out += piece;
   return out;
 }
 
@@ -57,9 +56,8 @@ std::string AllBytes() {
 
 std::string Sections(int count, std::string_view name) {
   std::string text;
-  for (int i = 0; i < count; ++i) {
+  for (int i = 0; i < count; ++i)
     text += "[" + std::string(name) + std::to_string(i) + "]\r\nMap name=filler\r\n";
-  }
   return text;
 }
 
@@ -144,22 +142,13 @@ TEST_F(BadInput, TypedValuesArriveAsExactlyOneArgument) {
   std::string mixed;
   const std::string_view alphabet[] = {"a", " ", "\"", "\\", "\t", "\n", "\xD0\xAF", "\xFF"};
   for (std::size_t i = 0; mixed.size() < 10000; ++i) mixed += alphabet[(i * 7 + i / 5) % 8];
+  // clang-format off
   const std::string values[] = {
-      "two words",
-      " lead and trail ",
-      "\"quoted\"",
-      "a\\\"b",
-      "back\\slash\\",
-      "\\\\",
-      "line\nbreak",
-      "cr\r\nlf\r",
-      "\t",
-      "\xD0\x9F\xD1\x80\xD0\xB8\xD0\xB2\xD0\xB5\xD1\x82",
-      "\xCF\xF0\xE8\xE2\xE5\xF2",
-      "+rcon_password x",
-      mixed,
-      std::string(10000, 'p'),
+      "two words", " lead and trail ", "\"quoted\"", "a\\\"b", "back\\slash\\", "\\\\",
+      "line\nbreak", "cr\r\nlf\r", "\t", "\xD0\x9F\xD1\x80\xD0\xB8\xD0\xB2\xD0\xB5\xD1\x82",
+      "\xCF\xF0\xE8\xE2\xE5\xF2", "+rcon_password x", mixed, std::string(10000, 'p'),
   };
+  // clang-format on
   for (const std::string& v : values) {
     SCOPED_TRACE(v.substr(0, 40));
     model.SwitchTab(Tab::CreateServer);

@@ -1,4 +1,5 @@
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "tests/core/model_fixture.h"
@@ -13,33 +14,27 @@ using Ids = std::vector<std::string>;
 void ExpectOneCheckPerGroup(const LauncherModel& model) {
   for (Group g : {Group::Mode, Group::Difficulty, Group::Slots, Group::Port, Group::Character}) {
     int checked = 0;
-    for (const Menu& menu : model.Menus()) {
+    for (const Menu& menu : model.Menus())
       for (const MenuEntry& e : menu.entries) checked += (e.group == g && e.checked) ? 1 : 0;
-    }
     EXPECT_EQ(checked, 1) << "group " << static_cast<int>(g);
   }
 }
 
 Ids VisibleIds(const LauncherModel& model, std::string_view menu) {
   Ids ids;
-  for (const MenuEntry& e : model.GetMenu(menu).entries) {
+  for (const MenuEntry& e : model.GetMenu(menu).entries)
     if (e.visible && !e.IsSeparator()) ids.push_back(e.id);
-  }
   return ids;
 }
 
 TEST_F(ChoiceRules, StartStateShowsTheDefaults) {
-  EXPECT_EQ(Shown("Label1"), "CO-OP");
-  EXPECT_EQ(Shown("Label2"), "Last ward");
-  EXPECT_EQ(Shown("Label3"), "Normal");
-  EXPECT_EQ(Shown("Label4"), "Apartmens");
-  EXPECT_EQ(Shown("Label5"), "14");
-  EXPECT_EQ(Shown("Label6"), "27015");
-  EXPECT_EQ(Shown("Label7"), "Not protected");
-  EXPECT_EQ(Shown("RzToolButton1"), "Arno");
-  for (const char* id : {"N1", "MenuItem1", "N5", "N33", "N142", "N270151", "N37"}) {
+  const std::pair<const char*, const char*> texts[] = {
+      {"Label1", "CO-OP"},         {"Label2", "Last ward"},  {"Label3", "Normal"},
+      {"Label4", "Apartmens"},     {"Label5", "14"},         {"Label6", "27015"},
+      {"Label7", "Not protected"}, {"RzToolButton1", "Arno"}};
+  for (const auto& [control, text] : texts) EXPECT_EQ(Shown(control), text) << control;
+  for (const char* id : {"N1", "MenuItem1", "N5", "N33", "N142", "N270151", "N37"})
     EXPECT_TRUE(Checked(id)) << id;
-  }
   EXPECT_EQ(VisibleIds(model, "Menu_Map"), (Ids{"N5", "N6", "N7", "N8", "N9"}));
   EXPECT_FALSE(Visible("N43"));
   EXPECT_FALSE(Visible("GreyTideRising2"));
@@ -62,17 +57,16 @@ TEST_F(ChoiceRules, CustomMapsThenCoopChoosesCampaignOneAndHidesMaps) {
 }
 
 TEST_F(ChoiceRules, VersusKeepsOnlyCampaignsWithVersusMaps) {
-  struct Case {
+  const struct {
     std::vector<std::string_view> before;
     std::string campaign, chapter;
-  };
-  const Case cases[] = {
+  } cases[] = {
       {{"MenuItem2"}, "Last ward", "Apartmens"},
       {{"N3", "N19"}, "Last ward", "Apartmens"},
       {{"N7"}, "Last ward", "Sewer"},
       {{"N4", "N26"}, "Red furrow", "Train Station"},
   };
-  for (const Case& c : cases) {
+  for (const auto& c : cases) {
     Restart();
     for (std::string_view id : c.before) model.ChooseEntry(id);
     Choose({"N2"});
@@ -147,10 +141,9 @@ TEST_F(ChoiceRules, CustomMapNamedDashCountsAsNoMap) {
 }
 
 TEST_F(ChoiceRules, VersusFlagOfEachFlaggedMapSetsTheInfectedSide) {
-  struct Case {
+  const struct {
     std::string_view entry, sections;
-  };
-  const Case cases[] = {
+  } cases[] = {
       {"Foundry1", "[MAP_Foundry]\r\nVisible=Yes\r\nVersus=yes\r\n"},
       {"Rockfall", "[MAP_Rockfall]\r\nVisible=Yes\r\nVersus=Yes\r\n"},
       {"TownSquare1", "[MAP_TownSquare]\r\nVisible=Yes\r\nVersus=YES\r\n"},
@@ -160,7 +153,7 @@ TEST_F(ChoiceRules, VersusFlagOfEachFlaggedMapSetsTheInfectedSide) {
       {"OldQuay", "[Campaign_GreyTideRising]\r\nVersus=yes\r\n"},
       {"TheLights", "[Campaign_GreyTideRising]\r\nVersus=Yes\r\n"},
   };
-  for (const Case& c : cases) {
+  for (const auto& c : cases) {
     WriteSettings(c.sections);
     Choose({"N1", "N46", c.entry});
     EXPECT_TRUE(Visible("N43")) << c.entry;
@@ -207,18 +200,17 @@ TEST_F(ChoiceRules, AddonCampaign) {
 }
 
 TEST_F(ChoiceRules, AddonCampaignInVersus) {
-  struct Case {
+  const struct {
     const char* settings;
     bool offered;
     const char* campaign;
-  };
-  const Case cases[] = {
+  } cases[] = {
       {"Visible=Yes\r\nVersus=Yes\r\n", true, "Grey Tide Rising"},
       {"Visible=No\r\nVersus=Yes\r\n", true, "Last ward"},
       {"Visible=\r\nVersus=Yes\r\n", true, "Grey Tide Rising"},
       {"Visible=Yes\r\nVersus=No\r\n", false, "Last ward"},
   };
-  for (const Case& c : cases) {
+  for (const auto& c : cases) {
     WriteSettings(std::string("[Campaign_GreyTideRising]\r\n") + c.settings);
     Choose({"N1", "GreyTideRising2", "N2"});
     EXPECT_EQ(Visible("GreyTideRising2"), c.offered) << c.settings;

@@ -12,13 +12,11 @@ namespace {
 
 using Words = std::vector<std::string>;
 
-struct SplitCase {
+// Results of the Windows splitter for the same texts.
+const struct {
   const char* text;
   Words words;
-};
-
-// Results of the Windows splitter for the same texts.
-const SplitCase kWindowsSplits[] = {
+} kWindowsSplits[] = {
     {R"(exe arg1 arg2 "arg three")", {"exe", "arg1", "arg2", "arg three"}},
     {"exe arg=1 three\tfour", {"exe", "arg=1", "three", "four"}},
     {"exe four\rfour\nfour", {"exe", "four\rfour\nfour"}},
@@ -44,9 +42,8 @@ const SplitCase kWindowsSplits[] = {
 };
 
 TEST(SplitCommandText, MatchesWindows) {
-  for (const SplitCase& c : kWindowsSplits) {
+  for (const auto& c : kWindowsSplits)
     EXPECT_EQ(SplitCommandText(c.text), c.words) << "text: " << c.text;
-  }
 }
 
 // Every quote between the outer pair must be escaped by an odd run of
@@ -93,9 +90,8 @@ TEST(QuoteArgument, RandomValuesComeBackWhole) {
 }
 
 TEST(QuoteArgument, LeavesValuesWithoutBlankOrQuoteAlone) {
-  for (const char* v : {"a", "C:\\Games\\", "\\\\server\\x", "line\nnext", "\xD0\x98", "+map"}) {
+  for (const char* v : {"a", "C:\\Games\\", "\\\\server\\x", "line\nnext", "\xD0\x98", "+map"})
     EXPECT_EQ(QuoteArgument(v), v);
-  }
 }
 
 }  // namespace

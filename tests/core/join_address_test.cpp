@@ -8,13 +8,10 @@
 namespace wv {
 namespace {
 
-struct AddressCase {
-  const char* text;
-  const char* address;
+const struct {
+  const char *text, *address;
   std::optional<std::string> port;
-};
-
-const AddressCase kCases[] = {
+} kCases[] = {
     {"10.0.0.5:27016", "10.0.0.5", "27016"},
     {"name:1:2", "name", "1:2"},
     {"host:", "host", ""},
@@ -26,7 +23,7 @@ const AddressCase kCases[] = {
 };
 
 TEST(SplitJoinAddress, FirstColonSplits) {
-  for (const AddressCase& c : kCases) {
+  for (const auto& c : kCases) {
     const AddressSplit split = SplitJoinAddress(c.text);
     EXPECT_EQ(split.address, c.address) << "text: " << c.text;
     EXPECT_EQ(split.port, c.port) << "text: " << c.text;

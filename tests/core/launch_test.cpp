@@ -24,32 +24,29 @@ TEST_F(Launch, DefaultSelectionGivesTheDefaultServerCommand) {
 }
 
 TEST_F(Launch, OptionsShapeTheStartOfTheParameters) {
-  struct Case {
+  const struct {
     bool customGame, console, skipIntro;
     std::string_view expectedAfterExe;
-  };
-  const Case cases[] = {
+  } cases[] = {
       {false, true, true, "-console -novid +z_difficulty"},
       {true, false, true, "-game wreckvale -novid +z_difficulty"},
       {true, true, false, "-game wreckvale -console +z_difficulty"},
       {false, false, false, "+z_difficulty"},
   };
-  for (const Case& c : cases) {
+  for (const auto& c : cases) {
     model.options.customGame = c.customGame;
     model.options.console = c.console;
     model.options.skipIntro = c.skipIntro;
-    const std::string command = Command();
-    EXPECT_EQ(command.substr(0, 12 + c.expectedAfterExe.size()),
+    EXPECT_EQ(Command().substr(0, 12 + c.expectedAfterExe.size()),
               "\"D/qr7.exe\" " + std::string(c.expectedAfterExe));
   }
 }
 
 TEST_F(Launch, ServerSelectionTokens) {
-  struct Case {
+  const struct {
     std::vector<std::string_view> choices;
     std::string_view fragment;
-  };
-  const Case cases[] = {
+  } cases[] = {
       {{"N35"}, "+z_difficulty impossible  +maxplayers 14 "},
       {{"N32", "N28", "N270251"}, "+z_difficulty easy +maxplayers 2 +port 27025 "},
       {{"N3", "N21"}, "+map wrv_airport05_runway +team"},
@@ -57,7 +54,7 @@ TEST_F(Launch, ServerSelectionTokens) {
       {{"N2", "N4", "N27", "N43"}, "+map wrv_vs_farm05_cornfield +team_desired \"Infected\""},
       {{"N39"}, "+team_desired \"Survivor Vidar\""},
   };
-  for (const Case& c : cases) {
+  for (const auto& c : cases) {
     Restart();
     for (std::string_view id : c.choices) model.ChooseEntry(id);
     const std::string command = Press().command;
@@ -113,12 +110,11 @@ TEST_F(Launch, PlainPasswordStaysAsTyped) {
 }
 
 TEST_F(Launch, ExecutableAndRunPrefix) {
-  struct Case {
+  const struct {
     std::string_view applicationLines;
     std::set<std::string> files;
     std::string_view start;
-  };
-  const Case cases[] = {
+  } cases[] = {
       {"", {"qr7.exe", "wreckvale.exe"}, "\"D/qr7.exe\" -game"},
       {"", {"wreckvale.exe"}, "\"D/wreckvale.exe\" -game"},
       {"RunPrefix=wrap.exe\r\nRunPrefixParam=-x\r\n",
@@ -129,21 +125,19 @@ TEST_F(Launch, ExecutableAndRunPrefix) {
       {"USEPrefix=No\r\nRunPrefix=wrap.exe\r\n", {"qr7.exe"}, "\"D/qr7.exe\" -game"},
       {"USEPrefix=yes\r\nRunPrefix=\r\n", {"qr7.exe"}, "\"D/qr7.exe\" -game"},
   };
-  for (const Case& c : cases) {
+  for (const auto& c : cases) {
     WriteSettings("", c.applicationLines);
-    const std::string command = Command(c.files);
-    EXPECT_EQ(command.substr(0, c.start.size()), c.start) << c.applicationLines;
+    EXPECT_EQ(Command(c.files).substr(0, c.start.size()), c.start) << c.applicationLines;
   }
 }
 
 TEST_F(Launch, BareExecutableAfterPrefixIsQuotedWhenItHasBlanks) {
   WriteSettings("", "RunPrefix=wrap.exe\r\nRunPrefixParam=1\r\n");
   model.gameExeName = "my game.exe";
-  std::vector<std::string> argv = SplitCommandText(Command({"my game.exe"}));
+  const std::vector<std::string> argv = SplitCommandText(Command({"my game.exe"}));
   ASSERT_GE(argv.size(), 3u);
-  EXPECT_EQ(argv[0], "D/wrap.exe");
-  EXPECT_EQ(argv[1], "1");
-  EXPECT_EQ(argv[2], "my game.exe");
+  EXPECT_EQ(std::vector(argv.begin(), argv.begin() + 3),
+            (std::vector<std::string>{"D/wrap.exe", "1", "my game.exe"}));
 }
 
 TEST_F(Launch, RunParamSuffixEndsTheCommand) {
@@ -154,19 +148,18 @@ TEST_F(Launch, RunParamSuffixEndsTheCommand) {
 }
 
 TEST_F(Launch, RefusalsAndExitAfterRun) {
-  struct Case {
+  const struct {
     std::set<std::string> files;
     bool noMap;
     Tab tab;
     std::string message;
-  };
-  const Case cases[] = {
+  } cases[] = {
       {{}, false, Tab::CreateServer, kNoEngineMessage},
       {{"qr7.exe"}, true, Tab::CreateServer, "Choose map!"},
       {{"qr7.exe"}, true, Tab::JoinGame, "Choose map!"},
   };
   for (bool exitAfterRun : {false, true}) {
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
       Restart();
       model.options.exitAfterRun = exitAfterRun;
       if (c.noMap) Choose({"N46"});

@@ -12,15 +12,12 @@ namespace {
 
 using namespace std::literals;
 
-struct ReadCase {
+const struct {
   const char* name;
   std::string content;
-  const char* section;
-  const char* key;
+  const char *section, *key;
   std::optional<std::string> expected;  // nullopt: the default
-};
-
-const ReadCase kReadCases[] = {
+} kReadCases[] = {
     // How the platform's own profile reader behaves.
     {"blanks around value", "[S]\r\nK= V \r\n", "S", "K", "V"},
     {"tabs around value", "[S]\r\nK=\tV\t\r\n", "S", "K", "V"},
@@ -131,9 +128,7 @@ TEST(SettingsFileTest, YesIsExactlyYesInAnyCase) {
       {"Y", false},    {"1", false},    {"true", false},   {"No", false},        {"YES ", false},
       {" YES", false}, {"YESS", false}, {"Y\0S"sv, false}, {"\xD9\xC5S", false},
   };
-  for (const auto& c : cases) {
-    EXPECT_EQ(IsYes(c.text), c.yes) << '"' << c.text << '"';
-  }
+  for (const auto& c : cases) EXPECT_EQ(IsYes(c.text), c.yes) << '"' << c.text << '"';
 }
 
 TEST(SettingsFileTest, SwitchDefaultAppliesOnlyWhenKeyIsMissing) {

@@ -32,9 +32,8 @@ TEST(SettingsReadingTest, HeadersCountOnlyAtTheStartOfALine) {
       {"body ends at an indented header", "[S]\n  [T]\nK=1\n", "S", std::nullopt},
       {"header closed on a later line", "[S\n]\nK=1\n", "S", std::nullopt},
   };
-  for (const auto& c : cases) {
+  for (const auto& c : cases)
     EXPECT_EQ(FindProfileValue(c.content, c.section, "K"), c.expected) << c.name;
-  }
 }
 
 class SettingsActionTest : public ::testing::Test {

@@ -28,16 +28,14 @@ fs::path MakeReadOnly(const test::TempFolder& f) {
 // Every path under `folder`, to prove that an operation left nothing behind.
 std::set<std::string> Listing(const fs::path& folder) {
   std::set<std::string> names;
-  for (const auto& entry : fs::recursive_directory_iterator(folder)) {
+  for (const auto& entry : fs::recursive_directory_iterator(folder))
     names.insert(fs::relative(entry.path(), folder).string());
-  }
   return names;
 }
 
 #ifndef _WIN32  // no per-process file size limit on Windows
 // Writes past `bytes` fail while it lives, as on a full disk; works for root too.
-class FileSizeLimit {
- public:
+struct FileSizeLimit {
   explicit FileSizeLimit(rlim_t bytes) {
     ::getrlimit(RLIMIT_FSIZE, &saved_);
     rlimit limit = saved_;
@@ -49,8 +47,6 @@ class FileSizeLimit {
     ::setrlimit(RLIMIT_FSIZE, &saved_);
     std::signal(SIGXFSZ, oldHandler_);
   }
-
- private:
   rlimit saved_{};
   void (*oldHandler_)(int) = nullptr;
 };
@@ -58,44 +54,20 @@ class FileSizeLimit {
 
 TEST(SettingsTemplateTest, DefaultTemplateByteForByte) {
   std::string expected =
-      "[Application]\r\n"
-      "Console=Yes\r\n"
-      "Skip Intro=Yes\r\n"
-      "CustomGame=Yes\r\n"
-      "ExitAfterRun=No\r\n"
-      "RunParametres=\r\n"
-      "USEParametres=Yes\r\n"
-      "RunPrefix=\r\n"
-      "RunPrefixParam=1\r\n"
-      "USEPrefix=No\r\n"
-      "MonitoringURL=\r\n"
-      "Version=1.9.0.3\r\n"
-      "[Tavrin]\r\n"
-      "CommandFile=wreckvale.exe\r\n"
-      "[Campaign_GreyTideRising]\r\n"
-      "Visible=No\r\n"
-      "Versus=No\r\n"
-      "Old Quay=\r\n"
-      "Harbour Arcades=\r\n"
-      "Cannery Market=\r\n"
-      "The Lights=\r\n"
-      "[CustomMaps]\r\n"
-      "Foundry=wrv_foundry\r\n"
-      "Rockfall=wrv_rockfall02\r\n"
+      "[Application]\r\nConsole=Yes\r\nSkip Intro=Yes\r\nCustomGame=Yes\r\nExitAfterRun=No\r\n"
+      "RunParametres=\r\nUSEParametres=Yes\r\nRunPrefix=\r\nRunPrefixParam=1\r\nUSEPrefix=No\r\n"
+      "MonitoringURL=\r\nVersion=1.9.0.3\r\n"
+      "[Tavrin]\r\nCommandFile=wreckvale.exe\r\n"
+      "[Campaign_GreyTideRising]\r\nVisible=No\r\nVersus=No\r\n"
+      "Old Quay=\r\nHarbour Arcades=\r\nCannery Market=\r\nThe Lights=\r\n"
+      "[CustomMaps]\r\nFoundry=wrv_foundry\r\nRockfall=wrv_rockfall02\r\n"
       "Town square=wrv_town_square\r\n"
-      "[MAP_TownSquare]\r\n"
-      "Visible=No\r\n"
-      "Versus=No\r\n"
-      "[MAP_Foundry]\r\n"
-      "Visible=No\r\n"
-      "Versus=No\r\n"
-      "[MAP_Rockfall]\r\n"
-      "Visible=No\r\n"
-      "Versus=No\r\n";
+      "[MAP_TownSquare]\r\nVisible=No\r\nVersus=No\r\n"
+      "[MAP_Foundry]\r\nVisible=No\r\nVersus=No\r\n"
+      "[MAP_Rockfall]\r\nVisible=No\r\nVersus=No\r\n";
   // The sixteen custom map sections differ in their number only.
-  for (int i = 1; i <= 16; ++i) {
+  for (int i = 1; i <= 16; ++i)
     expected += "[CustomMap" + std::to_string(i) + "]\r\nMap name=\r\nFile name=\r\nVersus=No\r\n";
-  }
   EXPECT_EQ(SettingsTemplate(kVersion, kCaptions), expected);
 }
 
@@ -136,8 +108,7 @@ TEST(SettingsTemplateTest, WritesTemplateOnlyWhenNoFileIsThere) {
 TEST(SettingsTemplateTest, FailedWriteLeavesNothingBehind) {
   const struct {
     const char* name;
-    bool needsNonRoot;
-    bool diskFull;
+    bool needsNonRoot, diskFull;
     fs::path (*prepare)(const test::TempFolder&);
   } cases[] = {
       {"read-only folder", true, false, MakeReadOnly},
@@ -154,14 +125,13 @@ TEST(SettingsTemplateTest, FailedWriteLeavesNothingBehind) {
     test::TempFolder folder;
     const fs::path workDir = c.prepare(folder);
     const auto before = Listing(folder.Path());
+    const TemplateOutcome outcome = [&] {
 #ifndef _WIN32
-    std::optional<FileSizeLimit> limit;
-    if (c.diskFull) limit.emplace(100);
+      std::optional<FileSizeLimit> limit;
+      if (c.diskFull) limit.emplace(100);
 #endif
-    const TemplateOutcome outcome = WriteSettingsTemplate(workDir, kVersion, kCaptions);
-#ifndef _WIN32
-    limit.reset();
-#endif
+      return WriteSettingsTemplate(workDir, kVersion, kCaptions);
+    }();
     EXPECT_EQ(outcome, TemplateOutcome::Failed);
     EXPECT_EQ(Listing(folder.Path()), before);
   }
@@ -175,9 +145,7 @@ TEST(SettingsTemplateTest, RefreshMovesOutdatedFileToBackup) {
   const struct {
     const char* name;
     bool oneFolder;  // reader and working folder name the same file
-    std::optional<std::string> readerFile;
-    std::optional<std::string> workFile;
-    std::optional<std::string> oldBackup;
+    std::optional<std::string> readerFile, workFile, oldBackup;
     RefreshOutcome expected;
   } cases[] = {
       {"current", true, {}, kCurrent, {}, Current},
@@ -195,8 +163,7 @@ TEST(SettingsTemplateTest, RefreshMovesOutdatedFileToBackup) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
-    test::TempFolder work;
-    test::TempFolder exe;
+    test::TempFolder work, exe;
     if (c.workFile) work.Write(kSettingsFileName, *c.workFile);
     if (c.oldBackup) work.Write(kSettingsBackupName, *c.oldBackup);
     if (c.readerFile) exe.Write(kSettingsFileName, *c.readerFile);

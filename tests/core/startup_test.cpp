@@ -3,12 +3,15 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "core/settings_template.h"
 #include "tests/core/model_fixture.h"
 
 namespace wv::test {
 namespace {
+
+using Strings = std::vector<std::string>;
 
 TEST(Startup, FirstStartWritesTheTemplateAndReadsItsOptions) {
   EngineFolder dir;
@@ -39,12 +42,10 @@ TEST(Startup, FirstStartWritesTheTemplateAndReadsItsOptions) {
 
 TEST(Startup, FolderCheck) {
   const std::string otherEngine = CurrentSettings("", "[Tavrin]\r\nCommandFile=other.exe\r\n");
-  struct Case {
+  const struct {
     std::vector<std::string> files;
-    std::string settings;
-    std::string message;  // empty: none
-  };
-  const Case cases[] = {
+    std::string settings, message;  // message empty: none
+  } cases[] = {
       {{"qr7.exe"}, "", ""},
       {{"wreckvale.exe"}, "", ""},
       {{}, "", kNoEngineMessage},
@@ -53,19 +54,13 @@ TEST(Startup, FolderCheck) {
        otherEngine,
        "You must run this launcher from folder with qr7.exe or other.exe"},
   };
-  for (const Case& c : cases) {
+  for (const auto& c : cases) {
     TempFolder dir;
     for (const std::string& f : c.files) dir.Write(f, "");
     if (!c.settings.empty()) dir.Write(kIni, c.settings);
-    Started s = Start(dir);
-    if (c.message.empty()) {
-      EXPECT_TRUE(s.messages.empty());
-      EXPECT_FALSE(s.result.quit);
-    } else {
-      ASSERT_EQ(s.messages.size(), 1u);
-      EXPECT_EQ(s.messages[0], c.message);
-      EXPECT_TRUE(s.result.quit);
-    }
+    const Started s = Start(dir);
+    EXPECT_EQ(s.messages, c.message.empty() ? Strings{} : Strings{c.message});
+    EXPECT_EQ(s.result.quit, !c.message.empty());
     EXPECT_TRUE(std::filesystem::exists(dir / kIni))
         << "the template is written even when quitting";
   }
@@ -78,14 +73,12 @@ TEST(Startup, AFolderNamedLikeTheEngineDoesNotCount) {
 }
 
 TEST(Startup, OptionsFollowTheYesNoRule) {
-  struct Case {
+  const struct {
     std::string lines;
     bool console;
-  };
-  const Case cases[] = {{"Console=yes\r\n", true}, {"Console=YES\r\n", true},
-                        {"Console=Y\r\n", false},  {"Console=1\r\n", false},
-                        {"Console=\r\n", false},   {"", true}};
-  for (const Case& c : cases) {
+  } cases[] = {{"Console=yes\r\n", true}, {"Console=YES\r\n", true}, {"Console=Y\r\n", false},
+               {"Console=1\r\n", false},  {"Console=\r\n", false},   {"", true}};
+  for (const auto& c : cases) {
     EngineFolder dir;
     dir.Write(kIni, CurrentSettings(c.lines));
     EXPECT_EQ(Start(dir).model.options.console, c.console) << c.lines;
@@ -132,8 +125,7 @@ TEST(Startup, OutdatedFileThatCannotBeMovedStaysInUse) {
   // A non-empty folder at the backup name makes the rename fail, even for root.
   std::filesystem::create_directories(dir / kSettingsBackupName / "x");
   Started s = Start(dir);
-  ASSERT_EQ(s.messages.size(), 1u);
-  EXPECT_EQ(s.messages[0], "Can not remove old settings file (wreckvale_launcher.ini)");
+  EXPECT_EQ(s.messages, Strings{"Can not remove old settings file (wreckvale_launcher.ini)"});
   EXPECT_FALSE(s.model.options.console);
   EXPECT_FALSE(s.result.quit);
 }

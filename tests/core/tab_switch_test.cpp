@@ -6,19 +6,18 @@ namespace {
 using TabSwitch = ModelTest;
 
 TEST_F(TabSwitch, EachTabSetsCaptionModeAndPanels) {
-  struct Case {
+  const struct {
     Tab tab;
     std::string_view caption;
     int mode;
     bool panel4, panel6, navigate;
-  };
-  const Case cases[] = {
+  } cases[] = {
       {Tab::JoinGame, "Join game ", 2, true, false, false},
       {Tab::Monitoring, "Refresh", 3, false, false, true},
       {Tab::About, "Forum ", 4, false, false, false},
       {Tab::CreateServer, "Create server ", 1, true, true, false},
   };
-  for (const Case& c : cases) {
+  for (const auto& c : cases) {
     const TabSwitchRequest request = model.SwitchTab(c.tab);
     EXPECT_EQ(Shown("RzGoButton"), c.caption);
     EXPECT_EQ(model.ActionMode(), c.mode);

@@ -30,12 +30,6 @@ std::size_t Index(Str id) {
   return static_cast<std::size_t>(id);
 }
 
-StringSet FilledWith(const StringTable& table) {
-  StringSet set;
-  set.Fill(table);
-  return set;
-}
-
 TEST(StringTables, EveryEntryFitsInOnePiece) {
   for (const NamedTable& t : kTables) {
     for (std::size_t i = 0; i < kStrCount; ++i) {
@@ -119,7 +113,8 @@ TEST(StringSet, PiecesJoinIntoWholeMessages) {
        "Нет доступа к созданию файла в папке запуска"},
   };
   for (const WholeMessage& m : messages) {
-    const StringSet set = FilledWith(*m.table);
+    StringSet set;
+    set.Fill(*m.table);
     const std::string joined = m.pieces.size() == 2
                                    ? set.Join(m.pieces[0], m.pieces[1])
                                    : set.Join(m.pieces[0], m.pieces[1], m.pieces[2]);
@@ -139,12 +134,12 @@ TEST(StringSet, FillOverwritesEveryEntry) {
 
 // Only oversized pieces can reach the cut; it must count characters, not bytes.
 TEST(StringSet, JoinCutsOversizedPiecesByCharacters) {
-  std::string cyrillic40;
-  for (int i = 0; i < 40; ++i) cyrillic40 += "Ж";
-  const std::string piece = "a" + cyrillic40.substr(2);  // 40 characters, first one ASCII
+  std::string piece = "a";  // 40 characters, first one ASCII
+  for (int i = 1; i < 40; ++i) piece += "Ж";
   StringTable table{};
   for (Str id : {Str::WrongFolder1, Str::WrongFolder2, Str::WrongFolder3}) table[Index(id)] = piece;
-  const StringSet set = FilledWith(table);
+  StringSet set;
+  set.Fill(table);
 
   const std::string two = set.Join(Str::WrongFolder1, Str::WrongFolder2);
   EXPECT_EQ(two, piece + piece.substr(0, 1 + 23 * 2));

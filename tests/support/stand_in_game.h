@@ -89,14 +89,9 @@ inline bool WaitForFile(const std::filesystem::path& file,
 // The NUL-ended words of a record.
 inline std::vector<std::string> ReadRecord(const std::filesystem::path& file) {
   std::ifstream in(file, std::ios::binary);
-  const std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
   std::vector<std::string> words;
-  for (std::size_t start = 0; start < bytes.size();) {
-    const std::size_t end = bytes.find('\0', start);
-    if (end == std::string::npos) break;
-    words.push_back(bytes.substr(start, end - start));
-    start = end + 1;
-  }
+  // A word that reaches the end of the file without its NUL is not one.
+  for (std::string word; std::getline(in, word, '\0') && !in.eof();) words.push_back(word);
   return words;
 }
 

@@ -36,10 +36,8 @@ class TempFolder {
 
   // Writes `content` byte for byte into `name` inside the folder.
   std::filesystem::path Write(std::string_view name, std::string_view content) const {
-    auto file = path_ / name;
-    std::ofstream out(file, std::ios::binary | std::ios::trunc);
-    out.write(content.data(), static_cast<std::streamsize>(content.size()));
-    return file;
+    std::ofstream(path_ / name, std::ios::binary) << content;
+    return path_ / name;
   }
 
   std::string Read(std::string_view name) const {

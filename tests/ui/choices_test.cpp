@@ -12,40 +12,40 @@ class ChoicesTest : public QObject {
   Q_OBJECT
 
  private slots:
+  void init() { window_.emplace(); }
+  void cleanup() { window_.reset(); }
+
   void menuPicks_data() {
     QTest::addColumn<QString>("settings");
     QTest::addColumn<QStringList>("picks");
     QTest::addColumn<Texts>("expected");
-    QTest::newRow("versus keeps 14 slots")
-        << QString() << QStringList{"N2"}
-        << Texts{{"Label1", "Versus"}, {"Label5", "14"}, {"RzToolButton1", "Arno"}};
-    QTest::newRow("versus raises 1 slot to 8")
-        << QString() << QStringList{"N110", "N2"} << Texts{{"Label5", "8"}};
-    QTest::newRow("campaign brings its first chapter")
-        << QString() << QStringList{"MenuItem2"}
-        << Texts{{"Label2", "Stone bell"}, {"Label4", "Turnpike"}};
-    QTest::newRow("infected falls back in co-op")
-        << QString() << QStringList{"N2", "N43", "N1"}
-        << Texts{{"Label1", "CO-OP"}, {"RzToolButton1", "Arno"}};
-    QTest::newRow("port and difficulty") << QString() << QStringList{"N270231", "N35"}
-                                         << Texts{{"Label6", "27023"}, {"Label3", "Impossible"}};
-    QTest::newRow("custom maps pick the first enabled map")
-        << "[MAP_Foundry]\r\nVisible=No\r\n[MAP_Rockfall]\r\nVisible=YES\r\n"
-        << QStringList{"N46"}
-        << Texts{{"Label1", "Custom maps"}, {"Label2", "-"}, {"Label4", "Rockfall"}};
-    QTest::newRow("custom maps without any map")
-        << QString() << QStringList{"N46"} << Texts{{"Label2", "-"}, {"Label4", "-"}};
-    QTest::newRow("custom map named in Windows-1251")
-        << QString::fromLatin1("[CustomMap1]\r\nMap name=\xCA\xE0\xF0\xF2\xE0\r\nFile name=m1\r\n")
-        << QStringList{"N46"} << Texts{{"Label4", QString::fromUtf8("Карта")}};
+    const auto row = [](const char* tag, const char* settings, const QStringList& picks,
+                        const Texts& expected) {
+      QTest::newRow(tag) << QString::fromLatin1(settings) << picks << expected;
+    };
+    row("versus keeps 14 slots", "", {"N2"},
+        {{"Label1", "Versus"}, {"Label5", "14"}, {"RzToolButton1", "Arno"}});
+    row("versus raises 1 slot to 8", "", {"N110", "N2"}, {{"Label5", "8"}});
+    row("campaign brings its first chapter", "", {"MenuItem2"},
+        {{"Label2", "Stone bell"}, {"Label4", "Turnpike"}});
+    row("infected falls back in co-op", "", {"N2", "N43", "N1"},
+        {{"Label1", "CO-OP"}, {"RzToolButton1", "Arno"}});
+    row("port and difficulty", "", {"N270231", "N35"},
+        {{"Label6", "27023"}, {"Label3", "Impossible"}});
+    row("custom maps pick the first enabled map",
+        "[MAP_Foundry]\r\nVisible=No\r\n[MAP_Rockfall]\r\nVisible=YES\r\n", {"N46"},
+        {{"Label1", "Custom maps"}, {"Label2", "-"}, {"Label4", "Rockfall"}});
+    row("custom maps without any map", "", {"N46"}, {{"Label2", "-"}, {"Label4", "-"}});
+    row("custom map named in Windows-1251",
+        "[CustomMap1]\r\nMap name=\xCA\xE0\xF0\xF2\xE0\r\nFile name=m1\r\n", {"N46"},
+        {{"Label4", QString::fromUtf8("Карта")}});
   }
   void menuPicks() {
     QFETCH(QString, settings);
     QFETCH(QStringList, picks);
     QFETCH(Texts, expected);
-    GameWindow window;
-    window.folder.WriteSettings(settings.toLatin1().toStdString());
-    const TMainForm& form = window.Open();
+    window_->folder.WriteSettings(settings.toLatin1().toStdString());
+    const TMainForm& form = window_->Open();
 
     for (const QString& pick : picks) FindAction(form, qPrintable(pick))->trigger();
     for (const auto& [control, text] : expected) {
@@ -54,12 +54,10 @@ class ChoicesTest : public QObject {
   }
 
   void checkMarksFollowTheModel() {
-    GameWindow window;
-    const TMainForm& form = window.Open();
+    const TMainForm& form = window_->Open();
 
     QVERIFY(FindAction(form, "N270151")->isChecked());
-    QVERIFY(!FindAction(form, "N43")->isVisible());
-    QVERIFY(!FindAction(form, "N42")->isVisible());
+    for (const char* side : {"N43", "N42"}) QVERIFY2(!FindAction(form, side)->isVisible(), side);
     FindAction(form, "N270181")->trigger();
     QVERIFY(FindAction(form, "N270181")->isChecked());
     QVERIFY(!FindAction(form, "N270151")->isChecked());
@@ -67,16 +65,14 @@ class ChoicesTest : public QObject {
     FindAction(form, "N270181")->trigger();
     QVERIFY(FindAction(form, "N270181")->isChecked());
     FindAction(form, "N2")->trigger();
-    QVERIFY(FindAction(form, "N43")->isVisible());
-    QVERIFY(FindAction(form, "N42")->isVisible());
+    for (const char* side : {"N43", "N42"}) QVERIFY2(FindAction(form, side)->isVisible(), side);
     QVERIFY(!FindAction(form, "MenuItem2")->isVisible());
   }
 
   void password() {
-    GameWindow window;
-    ScriptedInput& input = window.platform.input;
+    ScriptedInput& input = window_->platform.input;
     input.answers = {std::string("secret word"), std::nullopt};
-    const TMainForm& form = window.Open();
+    const TMainForm& form = window_->Open();
 
     FindAction(form, "N45")->trigger();
     QCOMPARE(input.titles, std::vector<std::string>{"Setup password"});
@@ -108,8 +104,7 @@ class ChoicesTest : public QObject {
     QFETCH(int, mode);
     QFETCH(bool, characterUsable);
     QFETCH(bool, clipboardUsable);
-    GameWindow window;
-    const TMainForm& form = window.Show();
+    const TMainForm& form = window_->Show();
 
     ClickTab(form, "?");
     ClickTab(form, tab);
@@ -121,8 +116,7 @@ class ChoicesTest : public QObject {
   }
 
   void infectedSideWithdrawnOnReturn() {
-    GameWindow window;
-    const TMainForm& form = window.Show();
+    const TMainForm& form = window_->Show();
 
     ClickTab(form, "Join game");
     QVERIFY(FindAction(form, "N43")->isVisible());
@@ -150,8 +144,7 @@ class ChoicesTest : public QObject {
     QFETCH(QString, typed);
     QFETCH(QString, address);
     QFETCH(QString, port);
-    GameWindow window;
-    const TMainForm& form = window.Open();
+    const TMainForm& form = window_->Open();
 
     form.findChild<QLineEdit*>("RzEdit1")->setText(typed);
     QCOMPARE(TextOf(form, "RzEdit1"), address);
@@ -159,6 +152,9 @@ class ChoicesTest : public QObject {
     QCOMPARE(QString::fromStdString(form.Model().JoinAddress()), address);
     QCOMPARE(QString::fromStdString(form.Model().JoinPort()), port);
   }
+
+ private:
+  std::optional<GameWindow> window_;
 };
 
 }  // namespace wv::test

@@ -37,29 +37,27 @@ class ChromeTest : public QObject {
   // The offscreen platform has no system move, so the bar's own drag runs.
   void captionDrag_data() {
     QTest::addColumn<QString>("pressed");
-    QTest::addColumn<int>("button");
+    QTest::addColumn<Qt::MouseButton>("button");
     QTest::addColumn<bool>("moves");
-    QTest::newRow("left on the bar") << "RzPanel2" << int(Qt::LeftButton) << true;
-    QTest::newRow("right on the bar") << "RzPanel2" << int(Qt::RightButton) << true;
-    QTest::newRow("middle on the bar") << "RzPanel2" << int(Qt::MiddleButton) << true;
-    QTest::newRow("on the emblem") << "RzAnimator1" << int(Qt::LeftButton) << false;
-    QTest::newRow("on the close glyph") << "RzLabel1" << int(Qt::RightButton) << false;
-    QTest::newRow("on the minimise glyph") << "RzLabel2" << int(Qt::LeftButton) << false;
+    QTest::newRow("left on the bar") << "RzPanel2" << Qt::LeftButton << true;
+    QTest::newRow("right on the bar") << "RzPanel2" << Qt::RightButton << true;
+    QTest::newRow("middle on the bar") << "RzPanel2" << Qt::MiddleButton << true;
+    QTest::newRow("on the emblem") << "RzAnimator1" << Qt::LeftButton << false;
+    QTest::newRow("on the close glyph") << "RzLabel1" << Qt::RightButton << false;
+    QTest::newRow("on the minimise glyph") << "RzLabel2" << Qt::LeftButton << false;
   }
   void captionDrag() {
     QFETCH(QString, pressed);
-    QFETCH(int, button);
+    QFETCH(Qt::MouseButton, button);
     QFETCH(bool, moves);
     auto* target = form_->findChild<QWidget*>(pressed);
+    auto* bar = form_->findChild<CaptionBar*>("RzPanel2");
     const QPoint before = form_->pos();
     const QPoint centre = target->rect().center();
-    Send(target, QEvent::MouseButtonPress, centre, Qt::MouseButton(button),
-         Qt::MouseButton(button));
-    auto* bar = form_->findChild<CaptionBar*>("RzPanel2");
-    const QPoint onBar = target->mapTo(bar, centre);
-    Send(bar, QEvent::MouseMove, onBar + QPoint(30, 20), Qt::NoButton, Qt::MouseButton(button));
-    Send(bar, QEvent::MouseButtonRelease, onBar + QPoint(30, 20), Qt::MouseButton(button),
-         Qt::NoButton);
+    const QPoint dropped = target->mapTo(bar, centre) + QPoint(30, 20);
+    Send(target, QEvent::MouseButtonPress, centre, button, button);
+    Send(bar, QEvent::MouseMove, dropped, Qt::NoButton, button);
+    Send(bar, QEvent::MouseButtonRelease, dropped, button, Qt::NoButton);
     QCOMPARE(form_->pos(), moves ? before + QPoint(30, 20) : before);
     QVERIFY(form_->isVisible());
   }
@@ -85,26 +83,26 @@ class ChromeTest : public QObject {
 
   void captionColourFollowsActivation() {
     // A bar that has never been active keeps the system colour.
-    auto* bar = new CaptionBar(nullptr);
-    std::unique_ptr<CaptionBar> owner(bar);
-    QCOMPARE(bar->TextColour(), QGuiApplication::palette().color(QPalette::WindowText));
+    CaptionBar bar(nullptr);
+    const QColor system = QGuiApplication::palette().color(QPalette::WindowText);
+    QCOMPARE(bar.TextColour(), system);
     emit qGuiApp->applicationStateChanged(Qt::ApplicationInactive);
-    QCOMPARE(bar->TextColour(), QGuiApplication::palette().color(QPalette::WindowText));
+    QCOMPARE(bar.TextColour(), system);
     emit qGuiApp->applicationStateChanged(Qt::ApplicationActive);
-    QCOMPARE(bar->TextColour(), look::kWhite);
+    QCOMPARE(bar.TextColour(), look::kWhite);
     emit qGuiApp->applicationStateChanged(Qt::ApplicationInactive);
-    QCOMPARE(bar->TextColour(), look::kBlack);
+    QCOMPARE(bar.TextColour(), look::kBlack);
   }
 
   void menuButtons_data() {
     QTest::addColumn<QString>("menu");
     QTest::addColumn<QString>("entry");
-    QTest::addColumn<int>("button");
+    QTest::addColumn<Qt::MouseButton>("button");
     QTest::addColumn<QString>("label");
     QTest::addColumn<QString>("shown");
     const auto row = [](const char* tag, const char* menu, const char* entry,
                         Qt::MouseButton button, const char* label, const char* shown) {
-      QTest::newRow(tag) << menu << entry << int(button) << label << shown;
+      QTest::newRow(tag) << menu << entry << button << label << shown;
     };
     row("mode, left", "Menu_GameMode", "N2", Qt::LeftButton, "Label1", "Versus");
     row("mode, right", "Menu_GameMode", "N2", Qt::RightButton, "Label1", "CO-OP");
@@ -115,7 +113,7 @@ class ChromeTest : public QObject {
   void menuButtons() {
     QFETCH(QString, menu);
     QFETCH(QString, entry);
-    QFETCH(int, button);
+    QFETCH(Qt::MouseButton, button);
     QFETCH(QString, label);
     QFETCH(QString, shown);
     auto* popup = form_->findChild<QMenu*>(menu);
@@ -123,7 +121,7 @@ class ChromeTest : public QObject {
     popup->popup(QPoint(40, 40));
     QVERIFY(QTest::qWaitForWindowExposed(popup));
     QAction* action = FindAction(*form_, qPrintable(entry));
-    QTest::mouseClick(popup, Qt::MouseButton(button), {}, popup->actionGeometry(action).center());
+    QTest::mouseClick(popup, button, {}, popup->actionGeometry(action).center());
     QCOMPARE(TextOf(*form_, qPrintable(label)), shown);
     popup->close();
   }
@@ -154,10 +152,8 @@ class ChromeTest : public QObject {
     for (const bool bold : {false, true}) {
       const QFont font = look::UiFont(bold);
       const QStringList installed = QFontDatabase::families();
-      const QStringList faces = font.families();
-      const bool anyInstalled = std::any_of(faces.begin(), faces.end(), [&](const QString& face) {
-        return installed.contains(face);
-      });
+      const bool anyInstalled = std::ranges::any_of(
+          font.families(), [&](const QString& face) { return installed.contains(face); });
       if (!anyInstalled) QSKIP("none of the window's faces is installed");
       const QFontInfo shown(font);
       QCOMPARE(shown.family(), font.family());

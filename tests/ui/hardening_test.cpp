@@ -101,39 +101,32 @@ class HardeningTest : public QObject {
     // The messages, "{D}" standing for the folder.
     QTest::addColumn<QStringList>("messages");
 
+    const auto row = [](const char* tag, const QStringList& files, const char* settings,
+                        const char* program, const QStringList& before,
+                        const QStringList& messages) {
+      QTest::newRow(tag) << files << QString(settings) << QString(program) << before << messages;
+    };
     const QString wrongFolder = "You must run this launcher from folder with qr7.exe or ";
-    QTest::newRow("engine is a folder") << QStringList{"qr7.exe/", "wreckvale.exe"} << QString()
-                                        << "wreckvale.exe" << QStringList{} << QStringList{};
-    QTest::newRow("engine is a dangling link")
-        << QStringList{"qr7.exe@", "wreckvale.exe"} << QString() << "wreckvale.exe" << QStringList{}
-        << QStringList{};
-    QTest::newRow("engine cannot run")
-        << QStringList{"qr7.exe!"} << QString() << QString() << QStringList{}
-        << QStringList{"Can not start the game ({D}/qr7.exe)"};
-    QTest::newRow("run prefix missing")
-        << QStringList{"qr7.exe"} << "USEPrefix=Yes\r\nRunPrefix=nothere.sh\r\n"
-        << QString() << QStringList{} << QStringList{"Can not start the game ({D}/nothere.sh)"};
-    QTest::newRow("run prefix is a folder")
-        << QStringList{"qr7.exe", "tools/"} << "USEPrefix=Yes\r\nRunPrefix=tools\r\n"
-        << QString() << QStringList{} << QStringList{"Can not start the game ({D}/tools)"};
-    QTest::newRow("run prefix present")
-        << QStringList{"qr7.exe", "run me.sh"}
-        << "USEPrefix=Yes\r\nRunPrefix=run me.sh\r\nRunPrefixParam=-x \"a b\"\r\n"
-        << "run me.sh" << QStringList{"-x", "a b", "qr7.exe"} << QStringList{};
-    QTest::newRow("game in a subfolder")
-        << QStringList{"bin/game.sh"} << "[Tavrin]\r\nCommandFile=bin/game.sh\r\n"
-        << "bin/game.sh" << QStringList{} << QStringList{};
-    QTest::newRow("game above the folder")
-        << QStringList{"../outside.sh"} << "[Tavrin]\r\nCommandFile=../outside.sh\r\n"
-        << "../outside.sh" << QStringList{} << QStringList{};
-    QTest::newRow("game named by a folder")
-        << QStringList{"bin/"} << "[Tavrin]\r\nCommandFile=bin/\r\n"
-        << QString() << QStringList{} << QStringList{wrongFolder + "bin/"};
+    row("engine is a folder", {"qr7.exe/", "wreckvale.exe"}, "", "wreckvale.exe", {}, {});
+    row("engine is a dangling link", {"qr7.exe@", "wreckvale.exe"}, "", "wreckvale.exe", {}, {});
+    row("engine cannot run", {"qr7.exe!"}, "", "", {}, {"Can not start the game ({D}/qr7.exe)"});
+    row("run prefix missing", {"qr7.exe"}, "USEPrefix=Yes\r\nRunPrefix=nothere.sh\r\n", "", {},
+        {"Can not start the game ({D}/nothere.sh)"});
+    row("run prefix is a folder", {"qr7.exe", "tools/"}, "USEPrefix=Yes\r\nRunPrefix=tools\r\n", "",
+        {}, {"Can not start the game ({D}/tools)"});
+    row("run prefix present", {"qr7.exe", "run me.sh"},
+        "USEPrefix=Yes\r\nRunPrefix=run me.sh\r\nRunPrefixParam=-x \"a b\"\r\n", "run me.sh",
+        {"-x", "a b", "qr7.exe"}, {});
+    row("game in a subfolder", {"bin/game.sh"}, "[Tavrin]\r\nCommandFile=bin/game.sh\r\n",
+        "bin/game.sh", {}, {});
+    row("game above the folder", {"../outside.sh"}, "[Tavrin]\r\nCommandFile=../outside.sh\r\n",
+        "../outside.sh", {}, {});
+    row("game named by a folder", {"bin/"}, "[Tavrin]\r\nCommandFile=bin/\r\n", "", {},
+        {wrongFolder + "bin/"});
     // Joined to the folder like any other name, so the check and the start
     // agree: here on a file that is not there.
-    QTest::newRow("absolute game path")
-        << QStringList{"../abs.sh"} << "[Tavrin]\r\nCommandFile={D}/../abs.sh\r\n"
-        << QString() << QStringList{} << QStringList{wrongFolder + "{D}/../abs.sh"};
+    row("absolute game path", {"../abs.sh"}, "[Tavrin]\r\nCommandFile={D}/../abs.sh\r\n", "", {},
+        {wrongFolder + "{D}/../abs.sh"});
   }
   void launchPaths() {
     QFETCH(QStringList, files);

@@ -133,17 +133,15 @@ class MonitoringPageTest : public QObject {
         page.Reload();
       }
       const auto reached = [&] {
-        for (auto it = step.hits.begin(); it != step.hits.end(); ++it) {
-          if (server_.Hits(it.key()) < it.value()) return false;
+        for (const auto& [path, count] : step.hits.asKeyValueRange()) {
+          if (server_.Hits(path) < count) return false;
         }
         return finished.count() > finishedAtLastRequest && finished.last().at(0).toBool();
       };
       QTRY_VERIFY2_WITH_TIMEOUT(reached(), step.name, kPageTimeoutMs);
-      for (auto it = step.hits.begin(); it != step.hits.end(); ++it) {
-        QVERIFY2(server_.Hits(it.key()) == it.value(),
-                 qPrintable(QStringLiteral("%1: %2 requested %3 times")
-                                .arg(step.name, it.key())
-                                .arg(server_.Hits(it.key()))));
+      for (const auto& [path, count] : step.hits.asKeyValueRange()) {
+        const QString requested = QStringLiteral("%1: %2 requested %3 times").arg(step.name, path);
+        QVERIFY2(server_.Hits(path) == count, qPrintable(requested.arg(server_.Hits(path))));
       }
     }
     server_.onPageRequest = nullptr;

@@ -64,17 +64,14 @@ class StartupTest : public QObject {
 
     QVERIFY(window.folder.Read("wreckvale_launcher.ini").find("Version=1.9.0.3") !=
             std::string::npos);
-    const struct {
-      const char* box;
-      bool checked;
-    } boxes[] = {{"RzCheckBox1", true},
-                 {"RzCheckBox2", true},
-                 {"RzCheckBox3", false},
-                 {"RzCheckBox4", true}};
-    for (const auto& box : boxes) {
-      auto* check = form.findChild<QCheckBox*>(box.box);
+    const std::pair<const char*, bool> boxes[] = {{"RzCheckBox1", true},
+                                                  {"RzCheckBox2", true},
+                                                  {"RzCheckBox3", false},
+                                                  {"RzCheckBox4", true}};
+    for (const auto& [name, checked] : boxes) {
+      auto* check = form.findChild<QCheckBox*>(name);
       QVERIFY(check != nullptr);
-      QCOMPARE(check->isChecked(), box.checked);
+      QCOMPARE(check->isChecked(), checked);
     }
     QCOMPARE(TextOf(form, "RzLabel5"), QStringLiteral("1.9.0.3"));
     QCOMPARE(Tabs(form)->tabText(Tabs(form)->currentIndex()), QStringLiteral("Create server"));

@@ -24,8 +24,7 @@ namespace wv::test {
 
 struct RecordingStarter : ProcessStarter {
   struct Call {
-    std::string command;
-    std::string workDir;
+    std::string command, workDir;
   };
   std::vector<Call> calls;
   bool succeed = true;
@@ -40,8 +39,7 @@ struct RecordingStarter : ProcessStarter {
 
 struct RecordingMessages : MessageSink {
   struct Box {
-    std::string title;
-    std::string text;
+    std::string title, text;
   };
   std::vector<Box> boxes;
   std::function<void()> onShow;  // runs while the box would be up

@@ -21,7 +21,6 @@
 #include "platform/windows/process_start.h"
 #include "tests/core/model_fixture.h"
 #include "tests/windows/launch_record.h"
-#include "tests/windows/start_for_test.h"
 #include "tests/windows/visible_bytes.h"
 
 namespace wv::test {
@@ -78,10 +77,15 @@ class CommandStart : public ::testing::Test {
 
   TempFolder folder;
   const fs::path game = folder / "Game Folder";  // a blank, as in most install paths
-
- private:
   int starts_ = 0;
 };
+
+// The command for the launcher's start in the game folder, pressed in
+// `folder`, where every file exists.
+std::string CommandIn(const fs::path& game, const fs::path& folder) {
+  const LaunchEnvironment env{folder.string(), [](std::string_view) { return true; }, '\\'};
+  return DecideLaunch(Start(game, game).model, env).command;
+}
 
 struct LaunchCase {
   const char* name;
@@ -157,15 +161,11 @@ TEST_F(CommandStart, DriveRootFolder) {
   }
   struct Remove {
     fs::path file;
-    ~Remove() {
-      std::error_code ignored;
-      fs::remove(file, ignored);
-    }
-  } remove{root / "qr7.exe"};
+    std::error_code ignored;
+    ~Remove() { fs::remove(file, ignored); }
+  } remove{root / "qr7.exe", {}};
 
-  const LauncherModel model = Start(game, game).model;
-  const LaunchEnvironment env{root.string(), [](std::string_view) { return true; }, '\\'};
-  const std::string command = DecideLaunch(model, env).command;
+  const std::string command = CommandIn(game, root);
   ASSERT_TRUE(command.starts_with("\"" + root.string() + "\\qr7.exe\" ")) << command;
   ExpectArrivesIntact(command);
 }
@@ -250,11 +250,9 @@ TEST_F(CommandStart, SplitterDifferencesFollowTheProjectRules) {
 
 TEST_F(CommandStart, FailedStartIsReported) {
   WriteCurrentSettings(game, "RunPrefix=absent prefix.exe\r\n");
-  const LauncherModel model = Start(game, game).model;
-  const LaunchEnvironment env{game.string(), [](std::string_view) { return true; }, '\\'};
   const std::string texts[] = {
       Quoted("missing.exe") + " -game wreckvale",
-      DecideLaunch(model, env).command,  // a run prefix that names no program
+      CommandIn(game, game),  // a run prefix that names no program
       "wv_no_such_program_4711 -console",
       "",
       Quoted("qr7.exe") + std::string(1, '\0') + " -console",  // would start a shorter text

@@ -2,11 +2,13 @@
 
 #include <windows.h>
 
+#include <cstdio>
 #include <fstream>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "platform/windows/process_start.h"
 #include "tests/support/stand_in_game.h"
 
 namespace wv::test {
@@ -41,6 +43,20 @@ inline std::string ProgramFolder() {
   const DWORD length = GetModuleFileNameA(nullptr, path, MAX_PATH);
   const std::string file(path, length);
   return file.substr(0, file.find_last_of('\\'));
+}
+
+// Wine now and then fails a start with its internal error when the new
+// process dies while the loader sets it up (seen on loaded machines). That
+// says nothing about the command text, so such a start is tried again; any
+// other failure is the answer.
+inline bool StartForTest(const std::string& text, std::string* error) {
+  for (int attempt = 1;; ++attempt) {
+    if (StartCommandText(text, error)) return true;
+    if (GetLastError() != ERROR_INTERNAL_ERROR || attempt == 3) return false;
+    std::printf("[ RETRIED  ] start failed with the loader's internal error: %s\n",
+                error ? error->c_str() : "");
+    Sleep(200);
+  }
 }
 
 }  // namespace wv::test

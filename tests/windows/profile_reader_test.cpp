@@ -5,6 +5,7 @@
 
 #include <cstdio>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "core/settings_file.h"
@@ -17,16 +18,6 @@ namespace {
 using namespace std::string_literals;
 
 const std::string kDefault = "(default)";
-
-std::string PlatformRead(const std::string& file, const std::string& section,
-                         const std::string& key) {
-  std::string buffer(2048, '\0');
-  const DWORD length =
-      GetPrivateProfileStringA(section.c_str(), key.c_str(), kDefault.c_str(), buffer.data(),
-                               static_cast<DWORD>(buffer.size()), file.c_str());
-  buffer.resize(length);
-  return buffer;
-}
 
 struct Query {
   std::string content;
@@ -44,8 +35,11 @@ class ProfileReader : public ::testing::Test {
   Answers Read(const Query& q) {
     const std::string file =
         folder.Write("case" + std::to_string(++files_) + ".ini", q.content).string();
-    return {PlatformRead(file, q.section, q.key),
-            SettingsReader(file).ReadText(q.section, q.key, kDefault)};
+    std::string platform(2048, '\0');
+    platform.resize(GetPrivateProfileStringA(q.section.c_str(), q.key.c_str(), kDefault.c_str(),
+                                             platform.data(), static_cast<DWORD>(platform.size()),
+                                             file.c_str()));
+    return {platform, SettingsReader(file).ReadText(q.section, q.key, kDefault)};
   }
   static std::string Describe(const Query& q) {
     return "file \"" + VisibleBytes(q.content) + "\", [" + VisibleBytes(q.section) + "] " +
@@ -53,19 +47,12 @@ class ProfileReader : public ::testing::Test {
   }
 
   TempFolder folder;
-
- private:
   int files_ = 0;
 };
 
 const std::string k3000(3000, 'x');
 
-struct SameCase {
-  const char* name;
-  Query query;
-};
-
-const SameCase kSameCases[] = {
+const std::pair<const char*, Query> kSameCases[] = {
     {"blanks around value", {"[S]\r\nK= V \r\n", "S", "K"}},
     {"tabs around name and value", {"[S]\r\n\tK\t=\tV\t\r\n", "S", "K"}},
     {"blanks around name", {"[S]\r\n K =V\r\n", "S", "K"}},
@@ -113,10 +100,9 @@ const SameCase kSameCases[] = {
 };
 
 TEST_F(ProfileReader, AgreesWithThePlatform) {
-  for (const SameCase& c : kSameCases) {
-    const Answers a = Read(c.query);
-    EXPECT_EQ(VisibleBytes(a.project), VisibleBytes(a.platform))
-        << c.name << ": " << Describe(c.query);
+  for (const auto& [name, query] : kSameCases) {
+    const Answers a = Read(query);
+    EXPECT_EQ(VisibleBytes(a.project), VisibleBytes(a.platform)) << name << ": " << Describe(query);
   }
 }
 

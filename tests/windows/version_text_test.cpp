@@ -8,7 +8,6 @@
 
 #include "tests/support/temp_folder.h"
 #include "tests/windows/launch_record.h"
-#include "tests/windows/start_for_test.h"
 
 namespace wv::test {
 namespace {

@@ -12,13 +12,9 @@ inline std::string VisibleBytes(std::string_view bytes) {
   std::string out;
   for (const char c : bytes) {
     const auto byte = static_cast<unsigned char>(c);
-    if (byte < 0x20 || byte > 0x7E) {
-      char escaped[5];
-      std::snprintf(escaped, sizeof escaped, "\\x%02X", byte);
-      out += escaped;
-    } else {
-      out += c;
-    }
+    char shown[5];
+    std::snprintf(shown, sizeof shown, byte < 0x20 || byte > 0x7E ? "\\x%02X" : "%c", byte);
+    out += shown;
   }
   return out;
 }
