@@ -14,7 +14,7 @@ int main(int, char** argv) {
   // load while it is being built.
   QApplication::setFont(wv::look::UiFont());
   wv::QtPlatform platform;
-  wv::TMainForm form(platform.Get());
+  wv::TMainForm form(platform.Get(), wv::DefaultFormFolders(argv[0]));
   // A start-up that asked to quit leaves no window to the user.
   if (!form.QuitRequested()) form.show();
   return app.exec();

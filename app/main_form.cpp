@@ -31,6 +31,10 @@
 
 #ifdef _WIN32
 #include "platform/windows/version_text.h"
+#else
+#include <unistd.h>
+
+#include "core/launcher_folder.h"
 #endif
 
 namespace wv {
@@ -45,13 +49,13 @@ constexpr std::string_view kHintSuffix = ".Hint";
 constexpr int kPasswordMaxLength = 255;
 
 // The current folder as the system writes it, without a trailing separator.
-std::string CurrentFolderText() {
+std::string CurrentFolderText([[maybe_unused]] const std::filesystem::path& folder) {
 #ifdef _WIN32
   return QFile::encodeName(QDir::toNativeSeparators(QDir::currentPath())).toStdString();
 #else
   // The system's own bytes: a folder named in a legacy code page is no valid
   // UTF-8, and a round trip through QString would replace its letters.
-  return std::filesystem::current_path().native();
+  return folder.native();
 #endif
 }
 
@@ -74,19 +78,32 @@ void SetEditText(QLineEdit* edit, const std::string& bytes) {
 
 }  // namespace
 
-FormFolders DefaultFormFolders() {
+FormFolders DefaultFormFolders([[maybe_unused]] const char* argv0) {
+  std::error_code error;
+  std::filesystem::path workDir = std::filesystem::current_path(error);
 #ifdef _WIN32
   // Wide, as Windows names files: a narrow path would be converted by the
   // C++ library's own rules, not the code page's.
-  return {std::filesystem::path(QCoreApplication::applicationDirPath().toStdWString()),
-          std::filesystem::current_path()};
+  return {std::filesystem::path(QCoreApplication::applicationDirPath().toStdWString()), workDir};
 #else
-  // The executable's folder as the system's bytes, not through QString (see
-  // CurrentFolderText); the working folder where the system does not tell.
-  std::error_code error;
-  const std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", error);
-  const std::filesystem::path workDir = std::filesystem::current_path();
-  return {!error && !self.empty() ? self.parent_path() : workDir, workDir};
+  // As the system's bytes, not through QString (see CurrentFolderText). A
+  // start folder already removed is left empty rather than ending the start.
+  const std::optional<std::filesystem::path> start = error ? std::nullopt : std::optional(workDir);
+  std::optional<std::filesystem::path> exeDir;
+  if (argv0 != nullptr) {
+    const char* searchPath = std::getenv("PATH");
+    exeDir = StartedFromFolder(
+        argv0, start, searchPath ? std::optional<std::string_view>(searchPath) : std::nullopt,
+        [](const std::filesystem::path& file) {
+          std::error_code ec;
+          return std::filesystem::is_regular_file(file, ec) && access(file.c_str(), X_OK) == 0;
+        });
+  }
+  if (!exeDir) {
+    const std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", error);
+    exeDir = !error && !self.empty() ? self.parent_path() : workDir;
+  }
+  return {*exeDir, workDir};
 #endif
 }
 
@@ -215,9 +232,14 @@ void TMainForm::RzPageControl1Change() {
 }
 
 void TMainForm::RzGoButtonClick() {
-  const std::filesystem::path folder = std::filesystem::current_path();
+  std::error_code error;
+  const std::filesystem::path folder = std::filesystem::current_path(error);
   LaunchEnvironment environment;
-  environment.currentFolder = CurrentFolderText();
+  if (error) {
+    environment.folderProblem = error.message();
+  } else {
+    environment.currentFolder = CurrentFolderText(folder);
+  }
   environment.fileExists = [folder](std::string_view name) { return FileExistsIn(folder, name); };
   environment.separator = QDir::separator().toLatin1();
 

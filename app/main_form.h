@@ -24,8 +24,9 @@ struct FormFolders {
   std::filesystem::path exeDir;
   std::filesystem::path workDir;
 };
-// The executable's folder and the current folder.
-FormFolders DefaultFormFolders();
+// The folder of the path the launcher was started by (`argv0`), links not
+// followed, and the current folder.
+FormFolders DefaultFormFolders(const char* argv0);
 
 // The launcher's one window. It holds the model and shows it: each event
 // makes one call into the model and then re-reads all of it.
@@ -33,8 +34,7 @@ class TMainForm : public QWidget {
   Q_OBJECT
 
  public:
-  explicit TMainForm(const Platform& platform, const FormFolders& folders = DefaultFormFolders(),
-                     QWidget* parent = nullptr);
+  TMainForm(const Platform& platform, const FormFolders& folders, QWidget* parent = nullptr);
   ~TMainForm() override;
 
   const LauncherModel& Model() const { return model_; }

@@ -10,13 +10,61 @@ namespace {
 
 constexpr std::string_view kApp = section::kApplication;
 
+// Settings values reach the game byte for byte. One holding a NUL byte would
+// be cut short on the way, so the press names it rather than start the game
+// with another value.
+class CommandSettings {
+ public:
+  explicit CommandSettings(const SettingsReader& reader) : reader_(reader) {}
+
+  std::string Read(std::string_view section, std::string_view key, std::string_view fallback) {
+    return Checked(reader_.ReadText(section, key, fallback), section, key);
+  }
+  bool ReadYesNo(std::string_view section, std::string_view key, std::string_view fallback) const {
+    return reader_.ReadYesNo(section, key, fallback);
+  }
+  std::string Checked(std::string value, std::string_view section, std::string_view key) {
+    if (bad_.empty() && value.find('\0') != std::string::npos) {
+      bad_ = "[" + std::string(section) + "] " + std::string(key);
+    }
+    return value;
+  }
+  // "[section] key" of the first value that cannot reach the game.
+  const std::string& Bad() const { return bad_; }
+
+ private:
+  const SettingsReader& reader_;
+  std::string bad_;
+};
+
 void AppendMapToken(std::string& params, std::string_view mapId) {
   params += "+map ";
   params += QuoteArgument(mapId);
   params += ' ';
 }
 
-void AppendServerTokens(const LauncherModel& model, std::string& params) {
+// Exactly one token, for the entry the player chose: an extra map by its
+// entry, a custom map by its name, the lower-numbered of two of one name
+// giving the map.
+void AppendCustomModeMap(const LauncherModel& model, CommandSettings& settings,
+                         std::string& params) {
+  const std::string& chapter = model.Text("Label4");
+  const MenuEntry* chosen = model.Chosen(Group::Chapter);
+  for (const ExtraMap& map : kExtraMaps) {
+    if (chosen == nullptr || chosen->id != map.entry || !model.Shows("Label4", map.entry)) continue;
+    AppendMapToken(params, settings.Read(section::kCustomMaps, chapter, map.defaultId));
+    return;
+  }
+  for (int n = 1; n <= kCustomMapCount; ++n) {
+    const std::string section = CustomMapSection(n);
+    if (settings.Read(section, "Map name", "") != chapter) continue;
+    AppendMapToken(params, settings.Read(section, "File name", "ERROR_READ_FILE_NAME"));
+    return;
+  }
+}
+
+void AppendServerTokens(const LauncherModel& model, CommandSettings& settings,
+                        std::string& params) {
   for (const TokenRow& row : kDifficultyTokens) {
     if (model.Shows("Label3", row.entry)) params += row.token;
   }
@@ -26,8 +74,6 @@ void AppendServerTokens(const LauncherModel& model, std::string& params) {
     params += "+sv_password " + QuoteArgument(model.serverPassword) + " ";
   }
 
-  const SettingsReader& settings = model.Settings();
-  const std::string& chapter = model.Text("Label4");
   if (model.Shows("Label1", "N1")) {
     for (const MapRow& row : kCoopMaps) {
       if (model.Shows("Label4", row.entry)) AppendMapToken(params, row.mapId);
@@ -38,19 +84,7 @@ void AppendServerTokens(const LauncherModel& model, std::string& params) {
       if (model.Shows("Label4", row.entry)) AppendMapToken(params, row.mapId);
     }
   }
-  if (model.Shows("Label1", "N46")) {
-    for (const ExtraMap& map : kExtraMaps) {
-      if (!model.Shows("Label4", map.entry)) continue;
-      AppendMapToken(params, settings.ReadText(section::kCustomMaps, chapter, map.defaultId));
-    }
-    // Two custom maps of one name: the lower-numbered one gives the map.
-    for (int n = 1; n <= kCustomMapCount; ++n) {
-      const std::string section = CustomMapSection(n);
-      if (settings.ReadText(section, "Map name", "") != chapter) continue;
-      AppendMapToken(params, settings.ReadText(section, "File name", "ERROR_READ_FILE_NAME"));
-      break;
-    }
-  }
+  if (model.Shows("Label1", "N46")) AppendCustomModeMap(model, settings, params);
 }
 
 // The program as the first word of the command: quoted, since the folder may
@@ -89,13 +123,23 @@ LaunchDecision DecideLaunch(const LauncherModel& model, const LaunchEnvironment&
   }
   if (mode != 1 && mode != 2) return decision;
   const SettingsReader::ActionScope action(model.Settings());
-
+  CommandSettings settings(model.Settings());
   const Options& o = model.options;
+  decision.closeWindow = o.exitAfterRun;
+  const auto refuse = [&decision](std::string message) {
+    decision.kind = LaunchDecision::Kind::ShowMessage;
+    decision.message = std::move(message);
+    return decision;
+  };
+  if (!env.folderProblem.empty()) {
+    return refuse(StartFailedMessage(model, kEngineExe, env.folderProblem));
+  }
+
   std::string params = o.customGame ? "-game wreckvale " : "";
   if (o.console) params += "-console ";
   if (o.skipIntro) params += "-novid ";
   if (mode == 1) {
-    AppendServerTokens(model, params);
+    AppendServerTokens(model, settings, params);
   } else {
     AppendJoinTokens(model, params);
   }
@@ -103,44 +147,42 @@ LaunchDecision DecideLaunch(const LauncherModel& model, const LaunchEnvironment&
     if (model.Shows("RzToolButton1", row.entry)) params += row.token;
   }
 
-  decision.closeWindow = o.exitAfterRun;
   const bool engine = env.fileExists(kEngineExe);
   if (!engine && !env.fileExists(model.gameExeName)) {
-    decision.kind = LaunchDecision::Kind::ShowMessage;
-    decision.message = model.Strings().Join(Str::LaunchWrongFolder1, Str::LaunchWrongFolder2,
-                                            Str::LaunchWrongFolder3) +
-                       model.gameExeName;
-    return decision;
+    return refuse(model.Strings().Join(Str::LaunchWrongFolder1, Str::LaunchWrongFolder2,
+                                       Str::LaunchWrongFolder3) +
+                  model.gameExeName);
   }
-  if (model.Text("Label4") == kNoChoice) {
-    decision.kind = LaunchDecision::Kind::ShowMessage;
-    decision.message = model.Str(Str::NoMap);
-    return decision;
-  }
+  if (model.Text("Label4") == kNoChoice) return refuse(model.Str(Str::NoMap));
 
-  const std::string exe = engine ? std::string(kEngineExe) : model.gameExeName;
-  const SettingsReader& settings = model.Settings();
+  const std::string exe =
+      engine ? std::string(kEngineExe)
+             : settings.Checked(model.gameExeName, section::kTavrin, "CommandFile");
+  settings.Checked(model.runParamSuffix, kApp, "RunParametres");
   std::string prefix;
-  if (settings.ReadYesNo(kApp, "USEPrefix", "Yes"))
-    prefix = settings.ReadText(kApp, "RunPrefix", "");
+  if (settings.ReadYesNo(kApp, "USEPrefix", "Yes")) prefix = settings.Read(kApp, "RunPrefix", "");
+  const std::string prefixParam = prefix.empty() ? "" : settings.Read(kApp, "RunPrefixParam", "");
+  if (!settings.Bad().empty()) {
+    return refuse(model.Strings().Join(Str::BadSetting1, Str::BadSetting2) + " (" + settings.Bad() +
+                  ")");
+  }
   const std::string& program = prefix.empty() ? exe : prefix;
   const auto word = ProgramWord(env, program);
-  if (!word) {
-    decision.kind = LaunchDecision::Kind::ShowMessage;
-    decision.message = StartFailedMessage(model, env.currentFolder + env.separator + program);
-    return decision;
-  }
+  if (!word) return refuse(StartFailedMessage(model, env.currentFolder + env.separator + program));
   std::string command = *word + " ";
   if (!prefix.empty()) {
-    command += settings.ReadText(kApp, "RunPrefixParam", "") + " " + QuoteArgument(exe) + " ";
+    command += prefixParam + " " + QuoteArgument(exe) + " ";
   }
   decision.kind = LaunchDecision::Kind::StartGame;
   decision.command = command + params + model.runParamSuffix;
   return decision;
 }
 
-std::string StartFailedMessage(const LauncherModel& model, std::string_view program) {
-  return model.Str(Str::CannotStart) + " (" + std::string(program) + ")";
+std::string StartFailedMessage(const LauncherModel& model, std::string_view program,
+                               std::string_view reason) {
+  std::string message = model.Str(Str::CannotStart) + " (" + std::string(program);
+  if (!reason.empty()) message += ": " + std::string(reason);
+  return message + ")";
 }
 
 }  // namespace wv

@@ -12,6 +12,7 @@ struct LaunchEnvironment {
   std::string currentFolder;                         // D, as the system reports it
   std::function<bool(std::string_view)> fileExists;  // name relative to D
   char separator = '/';                              // between D and the executable
+  std::string folderProblem = {};                    // why D is unknown (removed, say)
 };
 
 // What one press of the action button does.
@@ -26,7 +27,9 @@ struct LaunchDecision {
 // RzGoButtonClick as a decision; reads the settings at the moment of the press.
 LaunchDecision DecideLaunch(const LauncherModel& model, const LaunchEnvironment& env);
 
-// The message shown when starting `program` failed.
-std::string StartFailedMessage(const LauncherModel& model, std::string_view program);
+// The message shown when starting `program` failed, with the reason when
+// one is known.
+std::string StartFailedMessage(const LauncherModel& model, std::string_view program,
+                               std::string_view reason = {});
 
 }  // namespace wv

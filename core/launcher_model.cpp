@@ -127,6 +127,15 @@ bool LauncherModel::Shows(std::string_view control, std::string_view entryId) co
   return Text(control) == Entry(entryId).caption;
 }
 
+const MenuEntry* LauncherModel::Chosen(Group group) const {
+  for (const Menu& menu : menus_) {
+    for (const MenuEntry& entry : menu.entries) {
+      if (entry.group == group && entry.checked) return &entry;
+    }
+  }
+  return nullptr;
+}
+
 void LauncherModel::UncheckGroup(Group group) {
   if (group == Group::None) return;
   for (Menu& menu : menus_) {

@@ -75,6 +75,9 @@ class LauncherModel {
   const std::map<std::string, std::string, std::less<>>& Texts() const { return texts_; }
   // The control's text is the entry's caption: that entry is the choice shown.
   bool Shows(std::string_view control, std::string_view entryId) const;
+  // The entry of `group` that carries the check mark, if any: of two entries
+  // with one caption, the one the player picked.
+  const MenuEntry* Chosen(Group group) const;
 
   // --- choice operations ---
   // Runs the entry's click handler as a player's click would, cascades included.

@@ -1,11 +1,15 @@
 #include "core/settings_file.h"
 
+#include <cstdint>
 #include <cstring>
 #include <memory_resource>
 #include <unordered_map>
 
 #include "core/text.h"
-#include "core/whole_file.h"
+
+#ifdef _WIN32
+#include <windows.h>
+#endif
 
 namespace wv {
 
@@ -121,19 +125,101 @@ std::optional<std::string> FindProfileValue(std::string_view content, std::strin
   return FindInBody(text, FindSectionBody(text, section), key);
 }
 
+namespace {
+
+// UTF-16 code units, from the bytes after the byte-order mark; an odd last
+// byte is dropped.
+std::u16string Utf16Units(std::string_view bytes, bool bigEndian) {
+  std::u16string units(bytes.size() / 2, u'\0');
+  for (std::size_t i = 0; i < units.size(); ++i) {
+    const auto first = static_cast<unsigned char>(bytes[2 * i]);
+    const auto second = static_cast<unsigned char>(bytes[2 * i + 1]);
+    units[i] = static_cast<char16_t>(bigEndian ? first << 8 | second : second << 8 | first);
+  }
+  return units;
+}
+
+#ifdef _WIN32
+std::string NarrowText(const std::u16string& units) {
+  if (units.empty()) return {};
+  const auto* wide = reinterpret_cast<const wchar_t*>(units.data());
+  const int count = static_cast<int>(units.size());
+  std::string text(WideCharToMultiByte(CP_ACP, 0, wide, count, nullptr, 0, nullptr, nullptr), '\0');
+  WideCharToMultiByte(CP_ACP, 0, wide, count, text.data(), static_cast<int>(text.size()), nullptr,
+                      nullptr);
+  return text;
+}
+#else
+void AppendUtf8(std::string& text, char32_t c) {
+  if (c < 0x80) {
+    text.push_back(static_cast<char>(c));
+  } else if (c < 0x800) {
+    text.push_back(static_cast<char>(0xC0 | c >> 6));
+    text.push_back(static_cast<char>(0x80 | (c & 0x3F)));
+  } else if (c < 0x10000) {
+    text.push_back(static_cast<char>(0xE0 | c >> 12));
+    text.push_back(static_cast<char>(0x80 | (c >> 6 & 0x3F)));
+    text.push_back(static_cast<char>(0x80 | (c & 0x3F)));
+  } else {
+    text.push_back(static_cast<char>(0xF0 | c >> 18));
+    text.push_back(static_cast<char>(0x80 | (c >> 12 & 0x3F)));
+    text.push_back(static_cast<char>(0x80 | (c >> 6 & 0x3F)));
+    text.push_back(static_cast<char>(0x80 | (c & 0x3F)));
+  }
+}
+
+// A lone surrogate becomes U+FFFD, as the system's converters make it.
+std::string NarrowText(const std::u16string& units) {
+  std::string text;
+  text.reserve(units.size());
+  for (std::size_t i = 0; i < units.size(); ++i) {
+    const char16_t unit = units[i];
+    const bool high = unit >= 0xD800 && unit < 0xDC00;
+    if (high && i + 1 < units.size() && units[i + 1] >= 0xDC00 && units[i + 1] < 0xE000) {
+      AppendUtf8(text, 0x10000 + ((unit - 0xD800) << 10) + (units[++i] - 0xDC00));
+    } else {
+      AppendUtf8(text, unit >= 0xD800 && unit < 0xE000 ? 0xFFFD : unit);
+    }
+  }
+  return text;
+}
+#endif
+
+// Editors save as UTF-16 on request; the system's profile reader takes such
+// a file by its byte-order mark, and so does this one.
+void NarrowUtf16(std::string& content) {
+  const bool little = content.starts_with("\xFF\xFE");
+  if (!little && !content.starts_with("\xFE\xFF")) return;
+  content = NarrowText(Utf16Units(std::string_view(content).substr(2), !little));
+}
+
+}  // namespace
+
+FileRead ReadSettingsText(const std::filesystem::path& file) {
+  FileRead read = ReadWholeFile(file);
+  if (read.text) NarrowUtf16(*read.text);
+  return read;
+}
+
+// Lower-cased bytes through FNV-1a. Folding more than the case bit would let
+// crafted names collide by the thousand and make every lookup walk them all.
+std::size_t SectionNameHash(std::string_view name) {
+  std::uint64_t hash = 14695981039346656037u;
+  for (char c : name) {
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+    hash = (hash ^ static_cast<unsigned char>(c)) * 1099511628211u;
+  }
+  return static_cast<std::size_t>(hash);
+}
+
 bool IsYes(std::string_view text) {
   return EqualsIgnoringAsciiCase(text, "YES");
 }
 
 namespace {
 
-// Section names compare in ASCII upper case.
 struct NameHash {
-  std::size_t operator()(std::string_view name) const {
-    std::size_t hash = 14695981039346656037u;
-    for (char c : name) hash = (hash ^ static_cast<unsigned char>(c & ~0x20)) * 1099511628211u;
-    return hash;
-  }
+  std::size_t operator()(std::string_view name) const { return SectionNameHash(name); }
 };
 struct NameEquals {
   bool operator()(std::string_view a, std::string_view b) const {
@@ -146,13 +232,13 @@ struct NameEquals {
 // One reading with the body of each section's first occurrence: the forty
 // reads of a choice then skip the filler.
 struct SettingsReader::Reading {
-  std::optional<std::string> content;
+  FileRead read;
   std::pmr::monotonic_buffer_resource arena;  // its nodes go in one release
   std::pmr::unordered_map<std::string_view, std::size_t, NameHash, NameEquals> bodies{&arena};
 
-  explicit Reading(const std::filesystem::path& file) : content(ReadWholeFile(file)) {
-    if (!content) return;
-    ForEachHeader(WithoutMark(*content), [this](std::string_view name, std::size_t body) {
+  explicit Reading(const std::filesystem::path& file) : read(ReadSettingsText(file)) {
+    if (!read.text) return;
+    ForEachHeader(WithoutMark(*read.text), [this](std::string_view name, std::size_t body) {
       bodies.try_emplace(name, body);
       return false;
     });
@@ -161,23 +247,31 @@ struct SettingsReader::Reading {
   Reading& operator=(const Reading&) = delete;
 
   std::optional<std::string> Find(std::string_view section, std::string_view key) const {
-    if (!content) return std::nullopt;
+    if (!read.text) return std::nullopt;
     const auto it = bodies.find(section);
     if (it == bodies.end()) return std::nullopt;
-    return FindInBody(WithoutMark(*content), it->second, key);
+    return FindInBody(WithoutMark(*read.text), it->second, key);
   }
 };
+
+const SettingsReader::Reading& SettingsReader::ActionReading() const {
+  if (!action_.reading) action_.reading = std::make_shared<const Reading>(file_);
+  return *action_.reading;
+}
 
 std::string SettingsReader::ReadText(std::string_view section, std::string_view key,
                                      std::string_view fallback) const {
   if (file_.empty()) return std::string(fallback);
-  if (action_.open) {
-    if (!action_.reading) action_.reading = std::make_shared<const Reading>(file_);
-    return action_.reading->Find(section, key).value_or(std::string(fallback));
-  }
-  const auto content = ReadWholeFile(file_);
-  if (!content) return std::string(fallback);
-  return FindProfileValue(*content, section, key).value_or(std::string(fallback));
+  if (action_.open) return ActionReading().Find(section, key).value_or(std::string(fallback));
+  const FileRead read = ReadSettingsText(file_);
+  if (!read.text) return std::string(fallback);
+  return FindProfileValue(*read.text, section, key).value_or(std::string(fallback));
+}
+
+std::string SettingsReader::ReadProblem() const {
+  if (file_.empty()) return {};
+  if (action_.open) return ActionReading().read.reason;
+  return ReadSettingsText(file_).reason;
 }
 
 bool SettingsReader::ReadYesNo(std::string_view section, std::string_view key,

@@ -7,6 +7,8 @@
 #include <string>
 #include <string_view>
 
+#include "core/whole_file.h"
+
 namespace wv {
 
 inline constexpr std::string_view kSettingsFileName = "wreckvale_launcher.ini";
@@ -17,6 +19,14 @@ inline constexpr std::size_t kMaxValueLength = 2047;
 // or the key is missing; the value is already cut to kMaxValueLength.
 std::optional<std::string> FindProfileValue(std::string_view content, std::string_view section,
                                             std::string_view key);
+
+// Reads a settings file whole as the reads see it: a file saved as UTF-16
+// with its byte-order mark comes back in the narrow text the system's own
+// profile reader would give (the ANSI code page on Windows, UTF-8 elsewhere).
+FileRead ReadSettingsText(const std::filesystem::path& file);
+
+// The hash of a section name, equal for names that differ only in ASCII case.
+std::size_t SectionNameHash(std::string_view name);
 
 // The yes/no rule of every switch: yes exactly when the ASCII upper case is "YES".
 bool IsYes(std::string_view text);
@@ -31,6 +41,11 @@ class SettingsReader {
   std::string ReadText(std::string_view section, std::string_view key,
                        std::string_view fallback) const;
   bool ReadYesNo(std::string_view section, std::string_view key, std::string_view fallback) const;
+
+  const std::filesystem::path& File() const { return file_; }
+  // Why the file is there but cannot be read (every read then yields its
+  // default); empty when it reads, or when there is none.
+  std::string ReadProblem() const;
 
   // While one is open, the reads of one user action share one reading of the
   // file, taken at the first read: a choice that makes forty reads reads a
@@ -50,6 +65,7 @@ class SettingsReader {
 
  private:
   struct Reading;  // the file's text as the action's first read found it
+  const Reading& ActionReading() const;
 
   // A copied or moved reader starts outside any action, so no reader can keep
   // an old reading.

@@ -5,6 +5,7 @@
 #include <system_error>
 
 #include "core/catalogue.h"
+#include "core/settings_lock.h"
 #include "core/whole_file.h"
 
 namespace wv {
@@ -43,10 +44,23 @@ bool SettingsFileThere(const fs::path& file) {
   return fs::exists(fs::symlink_status(file, ec)) && !fs::is_directory(file, ec);
 }
 
+const std::string kTempPrefix = "." + std::string(kSettingsFileName) + ".tmp-";
+
 fs::path TempFileName() {
   std::random_device random;
   const std::uint64_t number = (std::uint64_t{random()} << 32) ^ random();
-  return "." + std::string(kSettingsFileName) + ".tmp-" + std::to_string(number);
+  return kTempPrefix + std::to_string(number);
+}
+
+// Only under the lock: no other launcher is writing one of them then.
+void RemoveLeftTempFiles(const fs::path& workDir) {
+  std::error_code ec;
+  for (fs::directory_iterator it(workDir, ec), end; !ec && it != end; it.increment(ec)) {
+    const fs::path& path = it->path();
+    if (path.filename().string().starts_with(kTempPrefix) && !it->is_directory(ec)) {
+      fs::remove(path, ec);
+    }
+  }
 }
 
 }  // namespace
@@ -76,26 +90,41 @@ std::string SettingsTemplate(std::string_view version, const ExtraMapCaptions& c
   return text;
 }
 
-RefreshOutcome RefreshOutdatedSettings(const SettingsReader& reader, const fs::path& workDir,
-                                       std::string_view version) {
-  if (reader.ReadText(section::kApplication, "Version", "0") == version) {
-    return RefreshOutcome::Current;
-  }
-  const fs::path file = workDir / kSettingsFileName;
-  if (!SettingsFileThere(file)) return RefreshOutcome::NoFile;
+fs::path FreeBackupName(const fs::path& workDir) {
+  fs::path name = workDir / kSettingsBackupName;
   std::error_code ec;
-  fs::rename(file, workDir / kSettingsBackupName, ec);
-  return ec ? RefreshOutcome::RenameFailed : RefreshOutcome::BackedUp;
+  for (int n = 1; fs::exists(fs::symlink_status(name, ec)); ++n) {
+    name = workDir / (std::string(kSettingsBackupName) + "." + std::to_string(n));
+  }
+  return name;
+}
+
+Refresh RefreshOutdatedSettings(const fs::path& workDir, std::string_view version) {
+  const SettingsLock lock(workDir);
+  if (lock.Busy()) return {RefreshOutcome::Busy, {}};
+  const fs::path file = workDir / kSettingsFileName;
+  const FileRead read = ReadSettingsText(file);
+  if (read.absent) return {RefreshOutcome::NoFile, {}};
+  if (!read.text) return {RefreshOutcome::Unreadable, read.reason};
+  if (FindProfileValue(*read.text, section::kApplication, "Version").value_or("0") == version) {
+    return {RefreshOutcome::Current, {}};
+  }
+  std::error_code ec;
+  fs::rename(file, FreeBackupName(workDir), ec);
+  return {ec ? RefreshOutcome::RenameFailed : RefreshOutcome::BackedUp, {}};
 }
 
 TemplateOutcome WriteSettingsTemplate(const fs::path& workDir, std::string_view version,
                                       const ExtraMapCaptions& captions) {
+  const SettingsLock lock(workDir);
+  if (lock.Busy()) return TemplateOutcome::Busy;
+  if (lock.Held()) RemoveLeftTempFiles(workDir);
   const fs::path target = workDir / kSettingsFileName;
   if (SettingsFileThere(target)) return TemplateOutcome::Exists;
   // Written aside and renamed into place, so readers never see half a file.
   const fs::path temp = workDir / TempFileName();
   std::error_code ec;
-  if (WriteWholeFile(temp, SettingsTemplate(version, captions))) {
+  if (WriteNewFile(temp, SettingsTemplate(version, captions))) {
     fs::rename(temp, target, ec);
     if (!ec) return TemplateOutcome::Written;
   }

@@ -21,25 +21,36 @@ std::string SettingsTemplate(std::string_view version, const ExtraMapCaptions& c
 
 enum class RefreshOutcome {
   Current,       // Version equals the launcher's: nothing done
-  NoFile,        // outdated, but no file in the working folder
-  BackedUp,      // outdated file renamed to the backup name
+  NoFile,        // no settings file in the working folder
+  BackedUp,      // outdated file renamed to the first free backup name
   RenameFailed,  // outdated file could not be moved away; it stays in use
+  Unreadable,    // a file is there but cannot be read: it is never moved
+  Busy,          // another launcher kept the settings lock: nothing done
 };
 
-// Reads Version through `reader`; when it differs from `version`, moves the
-// settings file of `workDir` to the backup name (replacing an older backup),
-// so that the user's edits survive the refresh.
-RefreshOutcome RefreshOutdatedSettings(const SettingsReader& reader,
-                                       const std::filesystem::path& workDir,
-                                       std::string_view version);
+struct Refresh {
+  RefreshOutcome outcome;
+  std::string reason;  // Unreadable: why
+};
+
+// Under the settings lock, reads Version from the settings file of `workDir`
+// itself; when it differs from `version`, moves that file to the first free
+// backup name (kSettingsBackupName, then ….1, ….2, …), so that the user's
+// edits survive this refresh and every later one.
+Refresh RefreshOutdatedSettings(const std::filesystem::path& workDir, std::string_view version);
+
+// The backup name the next refresh of `workDir` would use.
+std::filesystem::path FreeBackupName(const std::filesystem::path& workDir);
 
 enum class TemplateOutcome {
   Exists,   // a settings file is there: nothing written
   Written,  // the template was written whole
   Failed,   // nothing written; no partial or temporary file left behind
+  Busy,     // another launcher kept the settings lock: nothing written
 };
 
-// Writes the template into `workDir` when no settings file is there. The text
+// Under the settings lock, removes temporary files a killed launcher left and
+// writes the template into `workDir` when no settings file is there. The text
 // goes to a temporary file first and is renamed into place, so a failure
 // never leaves a half-written settings file.
 TemplateOutcome WriteSettingsTemplate(const std::filesystem::path& workDir,

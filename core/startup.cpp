@@ -10,7 +10,7 @@ constexpr std::string_view kApp = section::kApplication;
 }  // namespace
 
 bool FileExistsIn(const std::filesystem::path& dir, std::string_view name) {
-  if (name.empty()) return false;
+  if (dir.empty() || name.empty()) return false;
   // Joined as text, as the launch joins the folder and the name: with `/` an
   // absolute name would replace the folder, and the check and the start
   // would test different files.
@@ -36,9 +36,16 @@ StartupResult RunStartup(LauncherModel& model, const std::filesystem::path& exeD
   model.SetText("RzLabel5", std::string(version));
   model.gameExeName = settings.ReadText(section::kTavrin, "CommandFile", kDefaultGameExe);
 
-  if (RefreshOutdatedSettings(settings, workDir, version) == RefreshOutcome::RenameFailed) {
+  const auto cannotRead = [&](const std::string& reason) {
+    show(s.Join(Str::CannotRead1, Str::CannotRead2) + " (" + std::string(kSettingsFileName) + ": " +
+         reason + ")");
+  };
+  const Refresh refresh = RefreshOutdatedSettings(workDir, version);
+  if (refresh.outcome == RefreshOutcome::RenameFailed) {
     show(s.Join(Str::CannotRemove1, Str::CannotRemove2) + " (" + std::string(kSettingsFileName) +
          ")");
+  } else if (refresh.outcome == RefreshOutcome::Unreadable) {
+    cannotRead(refresh.reason);
   }
 
   if (!FileExistsIn(workDir, kEngineExe) && !FileExistsIn(workDir, model.gameExeName)) {
@@ -54,6 +61,13 @@ StartupResult RunStartup(LauncherModel& model, const std::filesystem::path& exeD
 
   // The file stays put from here on, so the option reads share one reading.
   const SettingsReader::ActionScope options(settings);
+  // Said once per file: the refresh may have said it of this very file.
+  const std::string problem = settings.ReadProblem();
+  // Compared by folder: the file itself may be of a kind no comparison takes.
+  std::error_code ec;
+  const bool sameFile = refresh.outcome == RefreshOutcome::Unreadable &&
+                        std::filesystem::equivalent(exeDir, workDir, ec);
+  if (!problem.empty() && !sameFile) cannotRead(problem);
   Options& o = model.options;
   o.console = settings.ReadYesNo(kApp, "Console", "Yes");
   o.skipIntro = settings.ReadYesNo(kApp, "Skip Intro", "Yes");

@@ -24,7 +24,8 @@ StartupResult RunStartup(LauncherModel& model, const std::filesystem::path& exeD
                          const std::filesystem::path& workDir, std::string_view version,
                          const StartupMessageSink& show);
 
-// A file (not a folder) of that name exists in `dir`.
+// A file (not a folder) of that name exists in `dir`; never in an unknown
+// (empty) folder.
 bool FileExistsIn(const std::filesystem::path& dir, std::string_view name);
 
 }  // namespace wv

@@ -1,53 +1,143 @@
 #include "core/whole_file.h"
 
-#include <cstdio>
-#include <memory>
-#include <system_error>
+#include <fcntl.h>
+#include <sys/stat.h>
+
+#include <cerrno>
+#include <cstring>
+#include <utility>
+
+#ifdef _WIN32
+#include <io.h>
+#else
+#include <unistd.h>
+#endif
 
 namespace wv {
 namespace {
 
-struct FileCloser {
-  void operator()(std::FILE* file) const { std::fclose(file); }
-};
-using FileHandle = std::unique_ptr<std::FILE, FileCloser>;
-
-std::FILE* Open(const std::filesystem::path& file, bool write) {
 #ifdef _WIN32
-  // Paths are wide on Windows; the narrow form would lose characters outside
-  // the code page.
-  return _wfopen(file.c_str(), write ? L"wb" : L"rb");
+using Stat = struct _stat64;
+// Paths are wide on Windows; the narrow form would lose characters outside
+// the code page.
+int OpenForReading(const std::filesystem::path& file) {
+  return _wopen(file.c_str(), _O_RDONLY | _O_BINARY | _O_NOINHERIT);
+}
+int OpenForWriting(const std::filesystem::path& file, bool onlyNew) {
+  const int mode = onlyNew ? _O_EXCL : _O_TRUNC;
+  return _wopen(file.c_str(), _O_WRONLY | _O_CREAT | _O_BINARY | _O_NOINHERIT | mode,
+                _S_IREAD | _S_IWRITE);
+}
+int StatOf(int fd, Stat& info) {
+  return _fstat64(fd, &info);
+}
+long long ReadSome(int fd, char* to, std::size_t bytes) {
+  return _read(fd, to, static_cast<unsigned>(bytes));
+}
+long long WriteSome(int fd, const char* from, std::size_t bytes) {
+  return _write(fd, from, static_cast<unsigned>(bytes));
+}
+int Close(int fd) {
+  return _close(fd);
+}
 #else
-  return std::fopen(file.c_str(), write ? "wb" : "rb");
+using Stat = struct stat;
+// Non-blocking, so that a FIFO of that name cannot hold the start up: it is
+// refused once fstat has said what it is.
+int OpenForReading(const std::filesystem::path& file) {
+  return open(file.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+}
+int OpenForWriting(const std::filesystem::path& file, bool onlyNew) {
+  const int mode = onlyNew ? O_EXCL | O_NOFOLLOW : O_TRUNC;
+  return open(file.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC | mode, 0644);
+}
+int StatOf(int fd, Stat& info) {
+  return fstat(fd, &info);
+}
+long long ReadSome(int fd, char* to, std::size_t bytes) {
+  return read(fd, to, bytes);
+}
+long long WriteSome(int fd, const char* from, std::size_t bytes) {
+  return write(fd, from, bytes);
+}
+int Close(int fd) {
+  return close(fd);
+}
 #endif
+
+class Descriptor {
+ public:
+  explicit Descriptor(int fd) : fd_(fd) {}
+  ~Descriptor() {
+    if (fd_ >= 0) Close(fd_);
+  }
+  Descriptor(const Descriptor&) = delete;
+  Descriptor& operator=(const Descriptor&) = delete;
+  int Get() const { return fd_; }
+  // Closes now, for the caller to see whether the close failed.
+  bool Release() { return Close(std::exchange(fd_, -1)) == 0; }
+
+ private:
+  int fd_;
+};
+
+FileRead Refused(std::string reason) {
+  return {std::nullopt, false, std::move(reason)};
+}
+
+bool WriteAll(const std::filesystem::path& file, std::string_view text, bool onlyNew) {
+  Descriptor out(OpenForWriting(file, onlyNew));
+  if (out.Get() < 0) return false;
+  while (!text.empty()) {
+    const long long wrote = WriteSome(out.Get(), text.data(), text.size());
+    if (wrote < 0 && errno == EINTR) continue;
+    if (wrote <= 0) return false;
+    text.remove_prefix(static_cast<std::size_t>(wrote));
+  }
+  return out.Release();
 }
 
 }  // namespace
 
-std::optional<std::string> ReadWholeFile(const std::filesystem::path& file) {
-  const FileHandle in(Open(file, false));
-  if (!in) return std::nullopt;
+FileRead ReadWholeFile(const std::filesystem::path& file, std::size_t limit) {
+  Descriptor in(OpenForReading(file));
+  if (in.Get() < 0) {
+    const int error = errno;
+    if (error == ENOENT || error == ENOTDIR) return {std::nullopt, true, {}};
+    std::error_code ec;
+    if (std::filesystem::is_directory(file, ec)) return Refused("not a regular file");
+    return Refused(std::strerror(error));
+  }
+  Stat info{};
+  if (StatOf(in.Get(), info) != 0) return Refused(std::strerror(errno));
+  if ((info.st_mode & S_IFMT) != S_IFREG) return Refused("not a regular file");
+  if (static_cast<unsigned long long>(info.st_size) > limit) return Refused("file too large");
+
   // The size is only a hint: the file may grow or shrink while it is read.
-  std::error_code ec;
-  const auto hint = std::filesystem::file_size(file, ec);
-  std::string content(ec ? 0 : static_cast<std::size_t>(hint), '\0');
+  std::string content(static_cast<std::size_t>(info.st_size), '\0');
   std::size_t have = 0;
   while (true) {
-    have += std::fread(content.data() + have, 1, content.size() - have, in.get());
-    if (have < content.size()) break;
-    content.resize(content.size() + 65536);
+    if (have == content.size()) {
+      if (have > limit) return Refused("file too large");
+      content.resize(have + 65536);
+    }
+    const long long got = ReadSome(in.Get(), content.data() + have, content.size() - have);
+    if (got < 0 && errno == EINTR) continue;
+    if (got < 0) return Refused(std::strerror(errno));
+    if (got == 0) break;
+    have += static_cast<std::size_t>(got);
   }
-  if (std::ferror(in.get())) return std::nullopt;
+  if (have > limit) return Refused("file too large");
   content.resize(have);
-  return content;
+  return {std::move(content), false, {}};
 }
 
 bool WriteWholeFile(const std::filesystem::path& file, std::string_view text) {
-  FileHandle out(Open(file, true));
-  if (!out) return false;
-  const bool written = std::fwrite(text.data(), 1, text.size(), out.get()) == text.size() &&
-                       std::fflush(out.get()) == 0;
-  return std::fclose(out.release()) == 0 && written;
+  return WriteAll(file, text, false);
+}
+
+bool WriteNewFile(const std::filesystem::path& file, std::string_view text) {
+  return WriteAll(file, text, true);
 }
 
 }  // namespace wv

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -7,16 +8,30 @@
 
 namespace wv {
 
-// Whole-file reads and writes through the C library: the settings file is all
-// the launcher ever reads or writes, and C++ streams would cost every start
-// their locale set-up.
+// Whole-file reads and writes through the system's own calls: the settings
+// file is all the launcher ever reads or writes, and C++ streams would cost
+// every start their locale set-up.
 
-// nullopt when the file cannot be opened or read (a folder opens but cannot
-// be read).
-std::optional<std::string> ReadWholeFile(const std::filesystem::path& file);
+// Far above any settings file a player writes, far below what would exhaust
+// memory when a link points at an endless device.
+inline constexpr std::size_t kMaxFileBytes = std::size_t{64} << 20;
+
+struct FileRead {
+  std::optional<std::string> text;  // nullopt when nothing was read
+  bool absent = false;              // … because there is no file at all
+  std::string reason;               // … otherwise, why: the system's words or our own
+};
+
+// Reads a regular file whole. Anything else (a folder, a FIFO, a device) is
+// refused without waiting on it, as is a file of more than `limit` bytes.
+FileRead ReadWholeFile(const std::filesystem::path& file, std::size_t limit = kMaxFileBytes);
 
 // Creates or truncates `file` and writes `text`; false when any step fails,
 // the final flush and close included.
 bool WriteWholeFile(const std::filesystem::path& file, std::string_view text);
+
+// Like WriteWholeFile, but only into a file it creates itself: an existing
+// file or a link of that name makes it fail.
+bool WriteNewFile(const std::filesystem::path& file, std::string_view text);
 
 }  // namespace wv

@@ -87,6 +87,10 @@ enum class Str : std::size_t {
   LaunchWrongFolder3,
   NoMap,
   CannotStart,
+  CannotRead1,
+  CannotRead2,
+  BadSetting1,
+  BadSetting2,
   Count
 };
 

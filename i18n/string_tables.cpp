@@ -132,6 +132,12 @@ const StringTable kEnglishStrings = MakeTable({
     "",
     "Choose map!",
     "Can not start the game",
+    // Settings file that cannot be read.
+    "Can not read settings file",
+    "",
+    // Settings value that cannot reach the game.
+    "Invalid value in settings file",
+    "",
 });
 
 const StringTable kRussianStrings = MakeTable({
@@ -230,6 +236,12 @@ const StringTable kRussianStrings = MakeTable({
     " или ",
     "Карта не выбрана",
     "Не удалось запустить игру",
+    // Settings file that cannot be read.
+    "Не удалось прочитать файл настро",
+    "ек",
+    // Settings value that cannot reach the game.
+    "Недопустимое значение в файле на",
+    "строек",
 });
 
 void StringSet::Fill(const StringTable& table) {

@@ -1,5 +1,9 @@
 // Hostile settings files and typed values: each gives a clear outcome and no
 // value is lost, cut differently or split into more arguments on the way.
+#ifndef _WIN32
+#include <sys/stat.h>
+#endif
+
 #include <algorithm>
 #include <optional>
 #include <string>
@@ -7,6 +11,7 @@
 
 #include "core/command_text.h"
 #include "core/launch.h"
+#include "core/whole_file.h"
 #include "tests/core/model_fixture.h"
 
 namespace wv::test {
@@ -216,18 +221,63 @@ TEST_F(BadInput, ProgramNameNoCommandCanCarryStartsNothing) {
   EXPECT_TRUE(d.closeWindow);
 }
 
-TEST(BadInputStartup, SettingsPathThatIsAFolder) {
-  EngineFolder dir;
-  std::filesystem::create_directories(dir / kIni / "keep");
-  Started s = Start(dir);
-  EXPECT_FALSE(s.result.quit);
-  EXPECT_TRUE(std::filesystem::is_directory(dir / kIni / "keep"))
-      << "a folder is no outdated settings file: left where it is";
-  EXPECT_FALSE(std::filesystem::exists(dir / kSettingsBackupName));
-  EXPECT_EQ(s.messages, std::vector<std::string>{"Can not create settings file!"});
-  EXPECT_TRUE(s.model.options.console) << "defaults apply";
-  s.model.ChooseEntry("N46");
-  EXPECT_EQ(s.model.Text("Label4"), "-");
+// A settings file that is there but cannot be read is never moved aside nor
+// replaced: the start says why and goes on with the defaults.
+TEST(BadInputStartup, SettingsFileThatCannotBeRead) {
+  namespace fs = std::filesystem;
+  const std::string cannotRead = "Can not read settings file (wreckvale_launcher.ini: ";
+  const struct {
+    const char* name;
+    void (*lay)(const EngineFolder&);
+    std::string message;
+    bool unprivileged = false;
+  } cases[] = {
+      {"a folder",
+       [](const EngineFolder& d) { fs::create_directories(d / kIni / "keep"); },
+       cannotRead + "not a regular file)\nCan not create settings file!\n"},
+      {"larger than the cap",
+       [](const EngineFolder& d) {
+         d.Write(kIni, "[Application]\r\nConsole=No\r\n");
+         fs::resize_file(d / kIni, kMaxFileBytes + 1);
+       },
+       cannotRead + "file too large)\n"},
+#ifndef _WIN32
+      {"a FIFO", [](const EngineFolder& d) { ::mkfifo((d / kIni).c_str(), 0644); },
+       cannotRead + "not a regular file)\n"},
+      {"a link to an endless device",
+       [](const EngineFolder& d) { fs::create_symlink("/dev/zero", d / kIni); },
+       cannotRead + "not a regular file)\n"},
+      {"no read permission, in a folder open to all",
+       [](const EngineFolder& d) {
+         d.Write(kIni, "[Application]\r\nVersion=1.9.0.3\r\nConsole=No\r\n");
+         fs::permissions(d / kIni, fs::perms::none);
+         fs::permissions(d.Path(), fs::perms::all);
+       },
+       cannotRead + "Permission denied)\n", true},
+#endif
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    EngineFolder dir;
+    c.lay(dir);
+    const auto before = fs::symlink_status(dir / kIni).type();
+    const auto start = [&dir] {
+      Started s = Start(dir);
+      std::string outcome;
+      for (const std::string& m : s.messages) outcome += m + "\n";
+      s.model.ChooseEntry("N46");
+      return outcome + (s.model.options.console ? "defaults" : "file's options") +
+             (s.result.quit ? ", quit" : "") + ", custom maps: " + s.model.Text("Label4");
+    };
+#ifndef _WIN32
+    const std::string outcome = c.unprivileged ? AsUnprivileged(start) : start();
+#else
+    const std::string outcome = start();
+#endif
+    EXPECT_EQ(outcome, c.message + "defaults, custom maps: -");
+    EXPECT_EQ(fs::symlink_status(dir / kIni).type(), before) << "left where it is";
+    EXPECT_FALSE(fs::exists(fs::symlink_status(dir / kSettingsBackupName)));
+  }
 }
 
 }  // namespace

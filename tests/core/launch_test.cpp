@@ -79,8 +79,11 @@ TEST_F(Launch, CustomMapTokensComeFromTheSettingsAtThePress) {
       "[CustomMap5]\r\nMap name=Twin\r\nFile name=twin_second\r\n"
       "[CustomMap6]\r\nMap name=Nameless\r\nFile name=x\r\n");
   Choose({"N46"});
-  EXPECT_NE(Command().find("+map wrv_foundry +map cm_foundry +team"), std::string::npos)
-      << "missing [CustomMaps] key: default id; same-named custom map: second token";
+  EXPECT_NE(Command().find("+map wrv_foundry +team"), std::string::npos)
+      << "missing [CustomMaps] key: default id; a custom map of the same name adds nothing";
+  Choose({"custommap2"});
+  EXPECT_NE(Command().find("+port 27015 +map cm_foundry +team"), std::string::npos)
+      << "the custom map named like the extra map gives its own map alone";
   Choose({"Rockfall"});
   EXPECT_NE(Command().find("+map wrv_rockfall_edited +team"), std::string::npos);
   Choose({"custommap5"});

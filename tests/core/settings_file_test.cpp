@@ -2,10 +2,15 @@
 
 #include <gtest/gtest.h>
 
+#ifndef _WIN32
+#include <sys/stat.h>
+#endif
+
 #include <optional>
+#include <set>
 #include <string>
 
-#include "tests/support/temp_folder.h"
+#include "tests/support/launcher_files.h"
 
 namespace wv {
 namespace {
@@ -17,6 +22,7 @@ const struct {
   std::string content;
   const char *section, *key;
   std::optional<std::string> expected;  // nullopt: the default
+  bool readerOnly = false;              // the file's encoding is the reader's business
 } kReadCases[] = {
     // How the platform's own profile reader behaves.
     {"blanks around value", "[S]\r\nK= V \r\n", "S", "K", "V"},
@@ -70,41 +76,85 @@ const struct {
     {"NUL bytes are text", "[S]\r\nK=a\0b\r\n"s, "S", "K", "a\0b"s},
     {"NUL in key", "[S]\r\nK\0=1\r\nK=2\r\n"s, "S", "K", "2"},
     {"invalid UTF-8 kept", "[S]\r\nK=\xFF\xC3\x28\xCF\xE0\r\n", "S", "K", "\xFF\xC3\x28\xCF\xE0"},
+    // Saved as UTF-16 by an editor: read as UTF-8, as the system reads it in
+    // its own narrow code page.
+    {"UTF-16 LE", test::Utf16(u"[S]\r\nK=\u041A\u043B\u044E\u0447 \U0001F600\r\n"), "S", "K",
+     "\xD0\x9A\xD0\xBB\xD1\x8E\xD1\x87 \xF0\x9F\x98\x80", true},
+    {"UTF-16 BE", test::Utf16(u"[S]\r\nK=\u00E9t\u00E9\r\n", true), "S", "K", "\xC3\xA9t\xC3\xA9",
+     true},
+    {"UTF-16 lone surrogate", test::Utf16(u"[S]\nK=a") + "\x00\xD8"s + test::Utf16(u"b").substr(2),
+     "S", "K", "a\xEF\xBF\xBD" "b", true},
+    {"UTF-16 odd last byte", test::Utf16(u"[S]\nK=V") + "\x41", "S", "K", "V", true},
+    {"UTF-16 mark alone", "\xFF\xFE", "S", "K", std::nullopt, true},
 };
 
 TEST(SettingsFileTest, ReadsValuesByTheProfileRules) {
   test::TempFolder folder;
   for (const auto& c : kReadCases) {
     SCOPED_TRACE(c.name);
-    EXPECT_EQ(FindProfileValue(c.content, c.section, c.key), c.expected);
+    if (!c.readerOnly) {
+      EXPECT_EQ(FindProfileValue(c.content, c.section, c.key), c.expected);
+    }
     const SettingsReader reader(folder.Write("case.ini", c.content));
     EXPECT_EQ(reader.ReadText(c.section, c.key, "D"), c.expected.value_or("D"));
   }
 }
 
 TEST(SettingsFileTest, UnreadableFileGivesDefault) {
+  namespace fs = std::filesystem;
   test::TempFolder folder;
-  std::filesystem::create_directory(folder / "folder.ini");
+  fs::create_directory(folder / "folder.ini");
   const auto locked = folder.Write("locked.ini", "[S]\r\nK=V\r\n");
-  std::filesystem::permissions(locked, std::filesystem::perms::none);
+  fs::permissions(locked, fs::perms::none);
   // Where the lock stops nobody, the row checks a missing file instead.
   const bool lockStops = test::PermissionsStopUs();
+  fs::resize_file(folder.Write("huge.ini", "[S]\r\nK=V\r\n"), kMaxFileBytes + 1);
+#ifndef _WIN32
+  ::mkfifo((folder / "fifo.ini").c_str(), 0644);
+  fs::create_symlink("/dev/zero", folder / "zero.ini");
+#endif
 
   const struct {
     const char* name;
     SettingsReader reader;
+    std::string problem;
   } cases[] = {
-      {"no file named", SettingsReader()},
-      {"missing file", SettingsReader(folder / "missing.ini")},
-      {"missing folder", SettingsReader(folder / "none" / "missing.ini")},
-      {"folder instead of file", SettingsReader(folder / "folder.ini")},
-      {"no permission", SettingsReader(lockStops ? locked : folder / "missing.ini")},
+      {"no file named", SettingsReader(), ""},
+      {"missing file", SettingsReader(folder / "missing.ini"), ""},
+      {"missing folder", SettingsReader(folder / "none" / "missing.ini"), ""},
+      {"folder instead of file", SettingsReader(folder / "folder.ini"), "not a regular file"},
+      {"no permission", SettingsReader(lockStops ? locked : folder / "missing.ini"),
+       lockStops ? "Permission denied" : ""},
+      {"larger than the cap", SettingsReader(folder / "huge.ini"), "file too large"},
+#ifndef _WIN32
+      {"FIFO, never waited on", SettingsReader(folder / "fifo.ini"), "not a regular file"},
+      {"link to an endless device", SettingsReader(folder / "zero.ini"), "not a regular file"},
+#endif
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
     EXPECT_EQ(c.reader.ReadText("S", "K", "D"), "D");
     EXPECT_TRUE(c.reader.ReadYesNo("S", "K", "Yes"));
+    EXPECT_EQ(c.reader.ReadProblem(), c.problem);
+    const SettingsReader::ActionScope action(c.reader);
+    EXPECT_EQ(c.reader.ReadText("S", "K", "D"), "D");
+    EXPECT_EQ(c.reader.ReadProblem(), c.problem);
   }
+}
+
+// Names alike but for the case bit of bytes that are no letters ('@' and
+// '`', '[' and '{') once shared one hash, and a file of them made every read
+// walk them all.
+TEST(SettingsFileTest, SectionNamesHashApartUnlessTheyDifferInCaseOnly) {
+  std::set<std::size_t> hashes;
+  for (int n = 0; n < 4096; ++n) {
+    std::string name;
+    for (int bit = 0; bit < 12; ++bit) name += (n >> bit & 1) ? '@' : '`';
+    hashes.insert(SectionNameHash(name));
+  }
+  EXPECT_EQ(hashes.size(), 4096u);
+  EXPECT_EQ(SectionNameHash("CustomMap12"), SectionNameHash("cUSTOMmAP12"));
+  EXPECT_NE(SectionNameHash("Map_{"), SectionNameHash("Map_["));
 }
 
 TEST(SettingsFileTest, EveryReadSeesTheFileAsItIsNow) {

@@ -1,14 +1,20 @@
 #include "core/settings_template.h"
 
+#include "core/settings_lock.h"
+
 #include <gtest/gtest.h>
 #ifndef _WIN32  // file size limits exist on POSIX systems only
 #include <sys/resource.h>
 #endif
 
 #include <csignal>
+#ifndef _WIN32
+#include <sys/stat.h>
+#endif
 #include <optional>
 #include <set>
 #include <string>
+#include <vector>
 
 #include "tests/support/launcher_files.h"
 
@@ -25,11 +31,13 @@ fs::path MakeReadOnly(const test::TempFolder& f) {
   return f.Path();
 }
 
-// Every path under `folder`, to prove that an operation left nothing behind.
+// Every path under `folder` but the lock file, which stays by design, to
+// prove that an operation left nothing behind.
 std::set<std::string> Listing(const fs::path& folder) {
   std::set<std::string> names;
   for (const auto& entry : fs::recursive_directory_iterator(folder))
     names.insert(fs::relative(entry.path(), folder).string());
+  names.erase(std::string(kSettingsLockName));
   return names;
 }
 
@@ -140,64 +148,125 @@ TEST(SettingsTemplateTest, FailedWriteLeavesNothingBehind) {
 const std::string kCurrent = test::CurrentSettings();
 const std::string kOlder = "[Application]\r\nVersion=1.9.0.2\r\n";
 
-TEST(SettingsTemplateTest, RefreshMovesOutdatedFileToBackup) {
+TEST(SettingsTemplateTest, RefreshMovesOutdatedFileToAFreeBackupName) {
   using enum RefreshOutcome;
+  const std::string bak(kSettingsBackupName);
   const struct {
     const char* name;
-    bool oneFolder;  // reader and working folder name the same file
-    std::optional<std::string> readerFile, workFile, oldBackup;
+    std::optional<std::string> workFile;
+    std::vector<std::string> oldBackups;  // .bak, .bak.1, …
     RefreshOutcome expected;
   } cases[] = {
-      {"current", true, {}, kCurrent, {}, Current},
-      {"names in other case", true, {}, "[application]\nversion = 1.9.0.3 \n", {}, Current},
-      {"older version", true, {}, kOlder, {}, BackedUp},
-      {"longer version", true, {}, "[Application]\r\nVersion=1.9.0.3.1\r\n", {}, BackedUp},
-      {"no Version line", true, {}, "[Application]\r\nConsole=Yes\r\n", {}, BackedUp},
-      {"empty Version", true, {}, "[Application]\r\nVersion=\r\n", {}, BackedUp},
-      {"older backup replaced", true, {}, kOlder, "previous", BackedUp},
-      {"no file at all", true, {}, {}, {}, NoFile},
-      {"reader current, work outdated", false, kCurrent, kOlder, {}, Current},
-      {"reader outdated, no work file", false, kOlder, {}, {}, NoFile},
-      {"no reader file, work current", false, {}, kCurrent, {}, BackedUp},
-      {"reader outdated, work current", false, kOlder, kCurrent, {}, BackedUp},
+      {"current", kCurrent, {}, Current},
+      {"names in other case", "[application]\nversion = 1.9.0.3 \n", {}, Current},
+      {"current, saved as UTF-16", test::Utf16Le(kCurrent), {}, Current},
+      {"older version", kOlder, {}, BackedUp},
+      {"older, saved as UTF-16", test::Utf16Le(kOlder), {}, BackedUp},
+      {"longer version", "[Application]\r\nVersion=1.9.0.3.1\r\n", {}, BackedUp},
+      {"no Version line", "[Application]\r\nConsole=Yes\r\n", {}, BackedUp},
+      {"empty Version", "[Application]\r\nVersion=\r\n", {}, BackedUp},
+      {"older backup kept", kOlder, {"previous"}, BackedUp},
+      {"two older backups kept", kOlder, {"first", "second"}, BackedUp},
+      {"no file at all", {}, {}, NoFile},
+      {"no file, old backups", {}, {"previous"}, NoFile},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
-    test::TempFolder work, exe;
+    test::TempFolder work;
     if (c.workFile) work.Write(kSettingsFileName, *c.workFile);
-    if (c.oldBackup) work.Write(kSettingsBackupName, *c.oldBackup);
-    if (c.readerFile) exe.Write(kSettingsFileName, *c.readerFile);
-    const SettingsReader reader((c.oneFolder ? work : exe) / kSettingsFileName);
+    std::vector<std::string> names;
+    for (const std::string& old : c.oldBackups) {
+      names.push_back(names.empty() ? bak : bak + "." + std::to_string(names.size()));
+      work.Write(names.back(), old);
+    }
+    const fs::path freeName = FreeBackupName(work.Path());
+    EXPECT_EQ(freeName.filename(), names.empty() ? bak : bak + "." + std::to_string(names.size()));
 
-    EXPECT_EQ(RefreshOutdatedSettings(reader, work.Path(), kVersion), c.expected);
+    EXPECT_EQ(RefreshOutdatedSettings(work.Path(), kVersion).outcome, c.expected);
 
     const bool moved = c.expected == BackedUp;
     EXPECT_EQ(fs::exists(work / kSettingsFileName), c.workFile && !moved);
-    const auto backup = moved ? c.workFile : c.oldBackup;
-    EXPECT_EQ(fs::exists(work / kSettingsBackupName), backup.has_value());
-    EXPECT_EQ(work.Read(kSettingsBackupName), backup.value_or(""));
-    EXPECT_EQ(exe.Read(kSettingsFileName), c.readerFile.value_or(""));
+    EXPECT_EQ(fs::exists(freeName), moved);
+    if (moved) {
+      EXPECT_EQ(work.Read(freeName.filename().string()), *c.workFile);
+    }
+    for (std::size_t i = 0; i < names.size(); ++i) EXPECT_EQ(work.Read(names[i]), c.oldBackups[i]);
   }
 }
 
-TEST(SettingsTemplateTest, RefreshKeepsFileItCannotMove) {
+TEST(SettingsTemplateTest, RefreshKeepsFileItCannotMoveOrRead) {
+  using enum RefreshOutcome;
   const struct {
     const char* name;
     bool needsNonRoot;
     void (*block)(const test::TempFolder&);
+    RefreshOutcome expected;
+    std::string reason = "";
+    bool unprivileged = false;  // refreshed by a user whom permission bits stop
   } cases[] = {
-      {"backup name taken by a folder", false,
-       [](const test::TempFolder& f) { fs::create_directory(f / kSettingsBackupName); }},
-      {"read-only folder", true, [](const test::TempFolder& f) { MakeReadOnly(f); }},
+      {"backup names taken by a folder and a dangling link", false,
+       [](const test::TempFolder& f) {
+         fs::create_directories(f / kSettingsBackupName / "x");
+         fs::create_symlink(f / "gone", f / (std::string(kSettingsBackupName) + ".1"));
+       },
+       BackedUp},
+      {"read-only folder", true, [](const test::TempFolder& f) { MakeReadOnly(f); }, RenameFailed},
+      {"settings name is a folder", false,
+       [](const test::TempFolder& f) {
+         fs::remove(f / kSettingsFileName);
+         fs::create_directory(f / kSettingsFileName);
+       },
+       Unreadable, "not a regular file"},
+      {"settings file larger than the cap", false,
+       [](const test::TempFolder& f) { fs::resize_file(f / kSettingsFileName, kMaxFileBytes + 1); },
+       Unreadable, "file too large"},
+#ifndef _WIN32
+      {"settings name is a FIFO", false,
+       [](const test::TempFolder& f) {
+         fs::remove(f / kSettingsFileName);
+         ::mkfifo((f / kSettingsFileName).c_str(), 0644);
+       },
+       Unreadable, "not a regular file"},
+      {"settings name links to an endless device", false,
+       [](const test::TempFolder& f) {
+         fs::remove(f / kSettingsFileName);
+         fs::create_symlink("/dev/zero", f / kSettingsFileName);
+       },
+       Unreadable, "not a regular file"},
+      {"no read permission, in a folder open to all", false,
+       [](const test::TempFolder& f) {
+         fs::permissions(f / kSettingsFileName, fs::perms::none);
+         fs::permissions(f.Path(), fs::perms::all);
+       },
+       Unreadable, "Permission denied", true},
+#endif
+  };
+  const auto describe = [](RefreshOutcome outcome, const std::string& reason) {
+    return std::to_string(static_cast<int>(outcome)) + ": " + reason;
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
     if (c.needsNonRoot && !test::PermissionsStopUs()) continue;
     test::TempFolder work;
-    const SettingsReader reader(work.Write(kSettingsFileName, kOlder));
+    work.Write(kSettingsFileName, kOlder);
     c.block(work);
-    EXPECT_EQ(RefreshOutdatedSettings(reader, work.Path(), kVersion), RefreshOutcome::RenameFailed);
-    EXPECT_EQ(work.Read(kSettingsFileName), kOlder);
+    const auto before = Listing(work.Path());
+    const auto refresh = [&] {
+      const Refresh r = RefreshOutdatedSettings(work.Path(), kVersion);
+      return describe(r.outcome, r.reason);
+    };
+#ifndef _WIN32
+    EXPECT_EQ(c.unprivileged ? test::AsUnprivileged(refresh) : refresh(),
+              describe(c.expected, c.reason));
+#else
+    EXPECT_EQ(refresh(), describe(c.expected, c.reason));
+#endif
+    fs::permissions(work.Path(), fs::perms::owner_all, fs::perm_options::add);
+    if (c.expected == BackedUp) {
+      EXPECT_EQ(work.Read(std::string(kSettingsBackupName) + ".2"), kOlder);
+    } else {
+      EXPECT_EQ(Listing(work.Path()), before) << "nothing moved";
+    }
   }
 }
 

@@ -1,6 +1,9 @@
 #include "core/startup.h"
 
 #include <gtest/gtest.h>
+#ifdef _WIN32
+#include <windows.h>
+#endif
 
 #include <string>
 #include <vector>
@@ -119,15 +122,32 @@ TEST(Startup, OutdatedFileIsKeptAsBackupAndReplaced) {
   }
 }
 
+// The messages of a start, then whether the console option came out on.
+std::string StartOutcome(const TempFolder& dir) {
+  const Started s = Start(dir);
+  std::string outcome;
+  for (const std::string& m : s.messages) outcome += m + "\n";
+  return outcome + (s.model.options.console ? "console" : "no console") +
+         (s.result.quit ? ", quit" : "");
+}
+
 TEST(Startup, OutdatedFileThatCannotBeMovedStaysInUse) {
   EngineFolder dir;
   dir.Write(kIni, "[Application]\r\nVersion=0.1\r\nConsole=No\r\n");
-  // A non-empty folder at the backup name makes the rename fail, even for root.
-  std::filesystem::create_directories(dir / kSettingsBackupName / "x");
-  Started s = Start(dir);
-  EXPECT_EQ(s.messages, Strings{"Can not remove old settings file (wreckvale_launcher.ini)"});
-  EXPECT_FALSE(s.model.options.console);
-  EXPECT_FALSE(s.result.quit);
+  const std::string expected =
+      "Can not remove old settings file (wreckvale_launcher.ini)\nno console";
+#ifdef _WIN32
+  // Open without leave to delete, the file cannot be renamed.
+  const HANDLE hold = CreateFileW((dir / kIni).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                                  OPEN_EXISTING, 0, nullptr);
+  EXPECT_EQ(StartOutcome(dir), expected);
+  CloseHandle(hold);
+#else
+  // A folder the starting user may not write in.
+  std::filesystem::permissions(dir.Path(), std::filesystem::perms::owner_write,
+                               std::filesystem::perm_options::remove);
+  EXPECT_EQ(AsUnprivileged([&] { return StartOutcome(dir); }), expected);
+#endif
 }
 
 TEST(Startup, ReadsBesideTheExecutableWritesInTheWorkingFolder) {

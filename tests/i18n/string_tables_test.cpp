@@ -40,7 +40,8 @@ TEST(StringTables, EveryEntryFitsInOnePiece) {
 
 TEST(StringTables, OnlyTheShortEnglishMessagesLeaveAPieceEmpty) {
   const std::set<Str> englishEmpty = {Str::ClipboardHint2, Str::CannotRemove2, Str::WrongFolder3,
-                                      Str::CannotCreate2, Str::LaunchWrongFolder3};
+                                      Str::CannotCreate2, Str::LaunchWrongFolder3,
+                                      Str::CannotRead2,   Str::BadSetting2};
   for (std::size_t i = 0; i < kStrCount; ++i) {
     const bool documentedEmpty = englishEmpty.count(static_cast<Str>(i)) != 0;
     EXPECT_EQ(kEnglishStrings[i].empty(), documentedEmpty) << "English entry " << i;
@@ -111,6 +112,14 @@ TEST(StringSet, PiecesJoinIntoWholeMessages) {
        {Str::CannotCreate1, Str::CannotCreate2},
        "",
        "Нет доступа к созданию файла в папке запуска"},
+      {&kRussianStrings,
+       {Str::CannotRead1, Str::CannotRead2},
+       " (wreckvale_launcher.ini: file too large)",
+       "Не удалось прочитать файл настроек (wreckvale_launcher.ini: file too large)"},
+      {&kRussianStrings,
+       {Str::BadSetting1, Str::BadSetting2},
+       "",
+       "Недопустимое значение в файле настроек"},
   };
   for (const WholeMessage& m : messages) {
     StringSet set;

@@ -25,6 +25,19 @@ inline void WriteCurrentSettings(const std::filesystem::path& folder, std::strin
   std::ofstream(folder / kIni, std::ios::binary) << CurrentSettings(body);
 }
 
+// Text as an editor saves it in UTF-16: the byte-order mark, then each unit.
+inline std::string Utf16(std::u16string_view text, bool bigEndian = false) {
+  std::string bytes = bigEndian ? "\xFE\xFF" : "\xFF\xFE";
+  for (const char16_t unit : text) {
+    const char high = static_cast<char>(unit >> 8), low = static_cast<char>(unit & 0xFF);
+    bytes += bigEndian ? std::string{high, low} : std::string{low, high};
+  }
+  return bytes;
+}
+inline std::string Utf16Le(std::string_view ascii) {
+  return Utf16(std::u16string(ascii.begin(), ascii.end()));
+}
+
 // A fresh folder the launcher accepts as a game folder: it holds the engine.
 class EngineFolder : public TempFolder {
  public:

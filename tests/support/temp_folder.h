@@ -1,7 +1,11 @@
 #pragma once
 
 #ifndef _WIN32
+#include <grp.h>
+#include <sys/wait.h>
 #include <unistd.h>
+
+#include <functional>
 #endif
 
 #include <filesystem>
@@ -58,5 +62,31 @@ inline bool PermissionsStopUs() {
   return false;
 #endif
 }
+
+#ifndef _WIN32
+// Runs `body` in a child process whom owner permission bits stop (as nobody
+// when this process is root, as CI runs it) and returns what `body` returned.
+inline std::string AsUnprivileged(const std::function<std::string()>& body) {
+  int channel[2];
+  if (::pipe(channel) != 0) return "<no pipe>";
+  const pid_t child = ::fork();
+  if (child == 0) {
+    ::close(channel[0]);
+    constexpr uid_t kNobody = 65534;
+    const bool dropped = ::geteuid() != 0 || (::setgroups(0, nullptr) == 0 &&
+                                              ::setgid(kNobody) == 0 && ::setuid(kNobody) == 0);
+    const std::string answer = dropped ? body() : "<could not drop privileges>";
+    [[maybe_unused]] const auto wrote = ::write(channel[1], answer.data(), answer.size());
+    ::_exit(0);
+  }
+  ::close(channel[1]);
+  std::string answer;
+  char buffer[4096];
+  for (ssize_t got; (got = ::read(channel[0], buffer, sizeof buffer)) > 0;) answer.append(buffer, got);
+  ::close(channel[0]);
+  ::waitpid(child, nullptr, 0);
+  return answer;
+}
+#endif
 
 }  // namespace wv::test

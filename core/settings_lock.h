@@ -1,0 +1,40 @@
+#pragma once
+
+#include <chrono>
+#include <filesystem>
+#include <string_view>
+
+namespace wv {
+
+inline constexpr std::string_view kSettingsLockName = ".wreckvale_launcher.ini.lock";
+
+// An exclusive lock on the lock file beside the settings file, so that
+// launchers started together refresh and write the settings file one at a
+// time. The lock file stays: removing it would let a waiting launcher lock a
+// file no one else sees.
+class SettingsLock {
+ public:
+  // Waits up to `patience` for a launcher that holds the lock.
+  explicit SettingsLock(const std::filesystem::path& folder,
+                        std::chrono::milliseconds patience = std::chrono::seconds(10));
+  ~SettingsLock();
+  SettingsLock(const SettingsLock&) = delete;
+  SettingsLock& operator=(const SettingsLock&) = delete;
+
+  bool Held() const { return held_; }
+  // Another launcher kept the lock past the patience. Neither held nor busy:
+  // the folder takes no lock file (it cannot be written, say), and there is
+  // nothing to wait for.
+  bool Busy() const { return busy_; }
+
+ private:
+#ifdef _WIN32
+  void* handle_ = nullptr;
+#else
+  int fd_ = -1;
+#endif
+  bool held_ = false;
+  bool busy_ = false;
+};
+
+}  // namespace wv
