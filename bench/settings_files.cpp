@@ -62,4 +62,15 @@ std::string ManySectionsSettings(std::size_t size) {
   });
 }
 
+std::string CollidingSectionsSettings(std::size_t count) {
+  std::string text;
+  text.reserve(count * 24);
+  for (std::size_t n = 0; n < count; ++n) {
+    text += '[';
+    for (std::size_t bit = 0; bit < 17; ++bit) text += (n >> bit & 1) ? '@' : '`';
+    text += "]\r\nK=1\r\n";
+  }
+  return text + FullSettings();
+}
+
 }  // namespace wv::bench

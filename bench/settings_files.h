@@ -20,4 +20,8 @@ std::string PaddedSettings(std::size_t size);
 // headers a file of that size can hold.
 std::string ManySectionsSettings(std::size_t size);
 
+// `count` sections whose names differ only in the case bit of '@' and '`',
+// then FullSettings(): a hash that folds that bit puts them all in one bucket.
+std::string CollidingSectionsSettings(std::size_t count);
+
 }  // namespace wv::bench

@@ -1,6 +1,8 @@
 // Input: section, LF, key, LF, then the settings text. The fast reader must
 // agree with the plain one, and reading the text as a file (alone or within
-// an action) must give the same value.
+// an action) must give the same value, once a UTF-16 file is narrowed to
+// valid UTF-8. A file over the size cap is refused whole, one within it read
+// whole.
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -21,6 +23,19 @@ std::string_view TakeLine(std::string_view& rest) {
   return line;
 }
 
+bool IsValidUtf8(std::string_view text) {
+  for (std::size_t i = 0; i < text.size();) {
+    const auto lead = static_cast<unsigned char>(text[i]);
+    const std::size_t length = lead < 0x80 ? 1 : lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : 2;
+    if ((lead >= 0x80 && lead < 0xC2) || lead > 0xF4 || i + length > text.size()) return false;
+    for (std::size_t k = 1; k < length; ++k) {
+      if ((static_cast<unsigned char>(text[i + k]) & 0xC0) != 0x80) return false;
+    }
+    i += length;
+  }
+  return true;
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -38,8 +53,21 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
   const auto file = wv::fuzz::ScratchFolder() / "fuzz.ini";
   wv::WriteWholeFile(file, content);
+  const std::size_t limit = content.size() + size % 3 - (content.empty() ? 0 : 1);
+  const wv::FileRead capped = wv::ReadWholeFile(file, limit);
+  WV_FUZZ_CHECK(content.size() <= limit ? capped.text == content
+                                        : !capped.text && capped.reason == "file too large");
+
+  const wv::FileRead narrowed = wv::ReadSettingsText(file);
+  WV_FUZZ_CHECK(narrowed.text.has_value());
+  if (content.starts_with("\xFF\xFE") || content.starts_with("\xFE\xFF")) {
+    WV_FUZZ_CHECK(IsValidUtf8(*narrowed.text));
+  } else {
+    WV_FUZZ_CHECK(*narrowed.text == content);
+  }
   const wv::SettingsReader reader(file);
-  const std::string expected = value.value_or("\x01");
+  const std::string expected =
+      wv::FindProfileValue(*narrowed.text, section, key).value_or("\x01");
   WV_FUZZ_CHECK(reader.ReadText(section, key, "\x01") == expected);
   {
     const wv::SettingsReader::ActionScope action(reader);

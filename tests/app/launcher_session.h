@@ -24,20 +24,65 @@ class LauncherSession {
   ~LauncherSession() { Stop(); }
 
   // Starts the launcher from inside `folder` and returns its visible window
-  // (the main window or its message box), or empty. QProcess would pass a
-  // folder name through QString, which cannot hold bytes that are not UTF-8;
-  // started from inside, the name never has to be spelled.
+  // (the main window or its message box), or empty.
   QString Start(const std::filesystem::path& folder, const QStringList& arguments = {}) {
     std::filesystem::copy_file(WV_LAUNCHER_FILE, folder / "wreckvale-launcher");
+    if (!Launch(folder, QStringLiteral("./wreckvale-launcher"), arguments)) return {};
+    const QString window = WaitForOwnWindow(20000);
+    QTest::qWait(500);
+    return window;
+  }
+
+  // Starts `program` with `folder` as its working folder, without waiting for
+  // a window. QProcess would pass a folder name through QString, which cannot
+  // hold bytes that are not UTF-8; started from inside, the name never has to
+  // be spelled.
+  bool Launch(const std::filesystem::path& folder, const QString& program,
+              const QStringList& arguments = {}) {
     const std::filesystem::path previous = std::filesystem::current_path();
     std::filesystem::current_path(folder);
     process_.setProcessChannelMode(QProcess::ForwardedChannels);
-    process_.start(QStringLiteral("./wreckvale-launcher"), arguments);
+    process_.start(program, arguments);
     std::filesystem::current_path(previous);
-    if (!process_.waitForStarted()) return {};
-    const QString window = WaitForWindow("^Wreckvale Launcher$", 20000);
-    QTest::qWait(500);
-    return window;
+    return process_.waitForStarted();
+  }
+
+  // The visible windows of this launcher's process.
+  QStringList OwnWindows() const {
+    const QString pid = QString::number(process_.processId());
+    return Xdotool({"search", "--onlyvisible", "--pid", pid}).split('\n', Qt::SkipEmptyParts);
+  }
+
+  // A visible window of this launcher's process, or empty when none shows in
+  // time or the launcher ends first.
+  QString WaitForOwnWindow(int milliseconds) const {
+    QStringList windows;
+    WaitFor(
+        [&] {
+          windows = OwnWindows();
+          return !windows.isEmpty() || process_.state() == QProcess::NotRunning;
+        },
+        milliseconds);
+    return windows.value(0);
+  }
+
+  // A visible message box of this launcher, or empty when none shows in time.
+  QString WaitForMessageBox(int milliseconds) const {
+    QString box;
+    WaitFor(
+        [&] {
+          for (const QString& window : OwnWindows()) {
+            if (!IsMainWindow(window)) box = window;
+          }
+          return !box.isEmpty() || process_.state() == QProcess::NotRunning;
+        },
+        milliseconds);
+    return box;
+  }
+
+  // Whether `window` is the main window rather than a message box over it.
+  bool IsMainWindow(const QString& window) const {
+    return Xdotool({"getwindowgeometry", window}).contains(QStringLiteral("340x249"));
   }
 
   // The first visible window whose title matches `title`, or empty when none
@@ -54,9 +99,11 @@ class LauncherSession {
   }
 
   QString Xdotool(const QStringList& arguments) const { return Run(xdotool_, arguments); }
+  // The pointer leaves first: a synchronous move to where it already is
+  // would wait for a motion that never comes.
   void Click(const QString& window, int x, int y) const {
-    Xdotool({"mousemove", "--sync", "--window", window, QString::number(x), QString::number(y),
-             "click", "1"});
+    Xdotool({"mousemove", "0", "0", "mousemove", "--sync", "--window", window,
+             QString::number(x), QString::number(y), "click", "1"});
   }
 
   void Stop() {

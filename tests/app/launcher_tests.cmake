@@ -26,6 +26,7 @@ function(wv_launcher_test name timeout)
 endfunction()
 
 wv_launcher_test(launcher_e2e_test 120)
+wv_launcher_test(launcher_settings_e2e_test 300)
 # The web engine is loaded only for the monitoring tab. Tests run as root,
 # where the engine's sandbox cannot start.
 wv_launcher_test(launcher_hardening_e2e_test 90 wreckvale_webview)

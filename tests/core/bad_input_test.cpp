@@ -5,14 +5,20 @@
 #endif
 
 #include <algorithm>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "core/clipboard_summary.h"
 #include "core/command_text.h"
 #include "core/launch.h"
+#include "core/launcher_folder.h"
+#include "core/settings_lock.h"
+#include "core/settings_template.h"
 #include "core/whole_file.h"
 #include "tests/core/model_fixture.h"
+#include "tests/support/stand_in_game.h"
 
 namespace wv::test {
 namespace {
@@ -143,6 +149,38 @@ TEST_F(BadInput, CustomMapNamesAndFilesArriveWhole) {
   }
 }
 
+// A NUL byte would cut a value short at the start of the game, so the press
+// names the setting that holds one instead of starting anything.
+TEST_F(BadInput, SettingsValueWithANulByteIsNamed) {
+  const std::string nul = "a\0b"s;
+  const struct {
+    std::string sections, applicationLines;
+    std::string named;
+    std::string exe = "qr7.exe", suffix = "";
+  } cases[] = {
+      {"[CustomMap1]\r\nMap name=M\r\nFile name=" + nul + "\r\n", "", "[CustomMap1] File name"},
+      {"[MAP_Foundry]\r\nVisible=Yes\r\n[CustomMaps]\r\nFoundry=" + nul + "\r\n", "",
+       "[CustomMaps] Foundry"},
+      {"[CustomMap1]\r\nMap name=M\r\nFile name=m\r\n", "RunPrefix=" + nul + "\r\n",
+       "[Application] RunPrefix"},
+      {"[CustomMap1]\r\nMap name=M\r\nFile name=m\r\n",
+       "RunPrefix=wrap\r\nRunPrefixParam=" + nul + "\r\n", "[Application] RunPrefixParam"},
+      {"[CustomMap1]\r\nMap name=M\r\nFile name=m\r\n", "", "[Tavrin] CommandFile", nul},
+      {"[CustomMap1]\r\nMap name=M\r\nFile name=m\r\n", "", "[Application] RunParametres",
+       "qr7.exe", " " + nul},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.named);
+    WriteSettings(c.sections, c.applicationLines);
+    model.gameExeName = c.exe;
+    model.runParamSuffix = c.suffix;
+    Choose({"N1", "N46"});
+    const LaunchDecision d = Press({c.exe});
+    EXPECT_EQ(d.kind, LaunchDecision::Kind::ShowMessage);
+    EXPECT_EQ(d.message, "Invalid value in settings file (" + c.named + ")");
+  }
+}
+
 TEST_F(BadInput, TypedValuesArriveAsExactlyOneArgument) {
   std::string mixed;
   const std::string_view alphabet[] = {"a", " ", "\"", "\\", "\t", "\n", "\xD0\xAF", "\xFF"};
@@ -223,6 +261,18 @@ TEST_F(BadInput, ProgramNameNoCommandCanCarryStartsNothing) {
 
 // A settings file that is there but cannot be read is never moved aside nor
 // replaced: the start says why and goes on with the defaults.
+// The messages of a start, what options it read and what custom-maps mode
+// then shows.
+std::string StartOutcome(const std::filesystem::path& exeDir,
+                         const std::filesystem::path& workDir) {
+  Started s = Start(exeDir, workDir);
+  std::string outcome;
+  for (const std::string& m : s.messages) outcome += m + "\n";
+  s.model.ChooseEntry("N46");
+  return outcome + (s.model.options.console ? "defaults" : "file's options") +
+         ", custom maps: " + s.model.Text("Label4");
+}
+
 TEST(BadInputStartup, SettingsFileThatCannotBeRead) {
   namespace fs = std::filesystem;
   const std::string cannotRead = "Can not read settings file (wreckvale_launcher.ini: ";
@@ -232,8 +282,7 @@ TEST(BadInputStartup, SettingsFileThatCannotBeRead) {
     std::string message;
     bool unprivileged = false;
   } cases[] = {
-      {"a folder",
-       [](const EngineFolder& d) { fs::create_directories(d / kIni / "keep"); },
+      {"a folder", [](const EngineFolder& d) { fs::create_directories(d / kIni / "keep"); },
        cannotRead + "not a regular file)\nCan not create settings file!\n"},
       {"larger than the cap",
        [](const EngineFolder& d) {
@@ -261,14 +310,7 @@ TEST(BadInputStartup, SettingsFileThatCannotBeRead) {
     EngineFolder dir;
     c.lay(dir);
     const auto before = fs::symlink_status(dir / kIni).type();
-    const auto start = [&dir] {
-      Started s = Start(dir);
-      std::string outcome;
-      for (const std::string& m : s.messages) outcome += m + "\n";
-      s.model.ChooseEntry("N46");
-      return outcome + (s.model.options.console ? "defaults" : "file's options") +
-             (s.result.quit ? ", quit" : "") + ", custom maps: " + s.model.Text("Label4");
-    };
+    const auto start = [&dir] { return StartOutcome(dir.Path(), dir.Path()); };
 #ifndef _WIN32
     const std::string outcome = c.unprivileged ? AsUnprivileged(start) : start();
 #else
@@ -279,6 +321,71 @@ TEST(BadInputStartup, SettingsFileThatCannotBeRead) {
     EXPECT_FALSE(fs::exists(fs::symlink_status(dir / kSettingsBackupName)));
   }
 }
+
+#ifndef _WIN32  // Windows cannot remove a process's working folder
+// A working folder removed under the launcher, or before it started, throws
+// nowhere: the start and the press say what went wrong.
+TEST(BadInputStartup, RemovedWorkingFolder) {
+  namespace fs = std::filesystem;
+  const fs::path previous = fs::current_path();
+  TempFolder base;
+  const fs::path gone = base / "gone";
+  fs::create_directory(gone);
+  WriteStandIn(gone / "qr7.exe");
+  fs::current_path(gone);
+  fs::remove_all(gone);
+  std::error_code error;
+  [[maybe_unused]] const fs::path none = fs::current_path(error);
+  ASSERT_TRUE(error) << "the working folder is still there";
+
+  const std::string startMessages =
+      std::string(kNoEngineMessage) + "\nCan not create settings file!\n";
+  LauncherModel model;
+  const std::pair<const char*, std::function<std::string()>> entryPoints[] = {
+      {"start", [&] { return StartOutcome(gone, gone); }},
+      {"start, folder unknown", [&] { return StartOutcome(gone, {}); }},
+      {"refresh",
+       [&] { return std::to_string(int(RefreshOutdatedSettings(gone, kVersion).outcome)); }},
+      {"template", [&] { return std::to_string(int(WriteSettingsTemplate(gone, kVersion, {}))); }},
+      {"lock", [&] { return std::to_string(SettingsLock(gone).Held()); }},
+      {"read", [&] { return std::to_string(ReadWholeFile(gone / kIni).absent); }},
+      {"choose",
+       [&] {
+         RunStartup(model, gone, {}, kVersion, [](const std::string&) {});
+         model.ChooseEntry("N46");
+         model.SwitchTab(Tab::JoinGame);
+         model.JoinAddressChanged("h:1");
+         return ClipboardSummary(model);
+       }},
+      {"press",
+       [&] {
+         const LaunchEnvironment env{"", [](std::string_view) { return false; }, '/',
+                                     error.message()};
+         return DecideLaunch(model, env).message;
+       }},
+      {"launcher folder",
+       [] { return StartedFromFolder("./x", std::nullopt, {}, {}).value_or("none").string(); }},
+  };
+  const std::string expected[] = {
+      startMessages + "defaults, custom maps: -",
+      startMessages + "defaults, custom maps: -",
+      std::to_string(int(RefreshOutcome::NoFile)),
+      std::to_string(int(TemplateOutcome::Failed)),
+      "0",
+      "1",
+      "Game mode: Custom maps, Difficulty: Normal, Chapter: -, Slots: 14",
+      "Can not start the game (qr7.exe: No such file or directory)",
+      "none",
+  };
+  for (std::size_t i = 0; i < std::size(entryPoints); ++i) {
+    const auto& [name, call] = entryPoints[i];
+    std::string outcome;
+    EXPECT_NO_THROW(outcome = call()) << name;
+    EXPECT_EQ(outcome, expected[i]) << name;
+  }
+  fs::current_path(previous);
+}
+#endif
 
 }  // namespace
 }  // namespace wv::test

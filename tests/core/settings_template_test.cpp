@@ -1,6 +1,7 @@
 #include "core/settings_template.h"
 
 #include "core/settings_lock.h"
+#include "core/whole_file.h"
 
 #include <gtest/gtest.h>
 #ifndef _WIN32  // file size limits exist on POSIX systems only
@@ -100,17 +101,43 @@ TEST(SettingsTemplateTest, CarriesVersionAndCaptionsAsGiven) {
 
 TEST(SettingsTemplateTest, WritesTemplateOnlyWhenNoFileIsThere) {
   test::TempFolder folder;
+  // What a killed launcher left goes; a folder of that name is no such thing.
+  const std::string temp = "." + std::string(kSettingsFileName) + ".tmp-";
+  folder.Write(temp + "1", "half a templ");
+  const fs::path outside = folder.Write("outside", "kept");
+  fs::create_symlink(outside, folder / (temp + "2"));
+  fs::create_directory(folder / (temp + "dir"));
   EXPECT_EQ(WriteSettingsTemplate(folder.Path(), kVersion, kCaptions), TemplateOutcome::Written);
   EXPECT_EQ(folder.Read(kSettingsFileName), SettingsTemplate(kVersion, kCaptions));
-  EXPECT_EQ(Listing(folder.Path()), std::set<std::string>{std::string(kSettingsFileName)});
+  EXPECT_EQ(Listing(folder.Path()),
+            (std::set<std::string>{std::string(kSettingsFileName), temp + "dir", "outside"}));
+  EXPECT_EQ(folder.Read("outside"), "kept");
 
   EXPECT_EQ(WriteSettingsTemplate(folder.Path(), "9.9", kCaptions), TemplateOutcome::Exists);
   EXPECT_EQ(folder.Read(kSettingsFileName), SettingsTemplate(kVersion, kCaptions));
 
   test::TempFolder other;
   other.Write(kSettingsFileName, "");
+  other.Write(temp + "3", "");
   EXPECT_EQ(WriteSettingsTemplate(other.Path(), kVersion, kCaptions), TemplateOutcome::Exists);
   EXPECT_EQ(other.Read(kSettingsFileName), "");
+  EXPECT_FALSE(fs::exists(other / (temp + "3")));
+}
+
+// The temporary template is only ever a file of its own: a file or a link
+// already at its name is neither written nor followed.
+TEST(SettingsTemplateTest, NewFileIsNeverAnExistingOne) {
+  test::TempFolder folder;
+  const fs::path target = folder.Write("target", "kept");
+  fs::create_symlink(target, folder / "link");
+  fs::create_symlink(folder / "nowhere", folder / "dangling");
+  for (const char* name : {"target", "link", "dangling"}) {
+    EXPECT_FALSE(WriteNewFile(folder / name, "new")) << name;
+  }
+  EXPECT_EQ(folder.Read("target"), "kept");
+  EXPECT_FALSE(fs::exists(folder / "nowhere"));
+  EXPECT_TRUE(WriteNewFile(folder / "fresh", "new"));
+  EXPECT_EQ(folder.Read("fresh"), "new");
 }
 
 TEST(SettingsTemplateTest, FailedWriteLeavesNothingBehind) {

@@ -5,9 +5,11 @@
 #include <windows.h>
 #endif
 
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "core/launcher_folder.h"
 #include "core/settings_template.h"
 #include "tests/core/model_fixture.h"
 
@@ -158,6 +160,35 @@ TEST(Startup, ReadsBesideTheExecutableWritesInTheWorkingFolder) {
   EXPECT_TRUE(std::filesystem::exists(workDir / kIni));
   EXPECT_FALSE(s.model.options.console) << "read from the executable's folder";
   EXPECT_EQ(exeDir.Read(kIni), CurrentSettings("Console=No\r\n"));
+}
+
+TEST(Startup, LauncherFolderIsTheOneItWasStartedFrom) {
+  using std::filesystem::path;
+  const auto onlyIn = [](std::string folder) {
+    return [folder](const path& file) { return file.parent_path() == folder; };
+  };
+  const struct {
+    const char* argv0;
+    std::optional<path> start;
+    std::optional<std::string_view> searchPath;
+    std::optional<path> expected;
+    std::string programIn = "/usr/games";
+  } cases[] = {
+      {"./wreckvale-launcher", "/home/p/wv", "/bin", "/home/p/wv/."},
+      {"wv/link", "/home/p", "/bin", "/home/p/wv"},
+      {"/opt/wv/wreckvale-launcher", std::nullopt, "/bin", "/opt/wv"},
+      {"wreckvale-launcher", "/home/p", "/bin:/usr/games", "/usr/games"},
+      {"wreckvale-launcher", "/home/p", "/bin::/usr/games", "/home/p/.", "/home/p/."},
+      {"wreckvale-launcher", "/home/p", "games:/bin", "/home/p/games", "/home/p/games"},
+      {"wreckvale-launcher", "/home/p", "/bin", std::nullopt},
+      {"wreckvale-launcher", "/home/p", std::nullopt, std::nullopt},
+      {"./wreckvale-launcher", std::nullopt, "/bin", std::nullopt},  // start folder removed
+      {"", "/home/p", "/usr/games", std::nullopt},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(StartedFromFolder(c.argv0, c.start, c.searchPath, onlyIn(c.programIn)), c.expected)
+        << c.argv0 << " on " << c.searchPath.value_or("no PATH");
+  }
 }
 
 TEST(Startup, TemplateThatCannotBeWrittenIsReported) {

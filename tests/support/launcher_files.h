@@ -12,6 +12,7 @@ namespace wv::test {
 // The version the tests start the launcher with.
 inline constexpr std::string_view kVersion = "1.9.0.3";
 inline constexpr std::string_view kIni = "wreckvale_launcher.ini";
+inline constexpr std::string_view kIniBackup = "wreckvale_launcher.ini.bak";
 
 // A settings file of kVersion, so that nothing treats it as outdated.
 inline std::string CurrentSettings(std::string_view applicationLines = "",

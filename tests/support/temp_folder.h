@@ -44,8 +44,10 @@ class TempFolder {
     return path_ / name;
   }
 
-  std::string Read(std::string_view name) const {
-    std::ifstream in(path_ / name, std::ios::binary);
+  std::string Read(std::string_view name) const { return ReadFile(path_ / name); }
+
+  static std::string ReadFile(const std::filesystem::path& file) {
+    std::ifstream in(file, std::ios::binary);
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
   }
 

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "core/settings_file.h"
+#include "tests/support/launcher_files.h"
 #include "tests/support/temp_folder.h"
 #include "tests/windows/visible_bytes.h"
 
@@ -97,6 +98,11 @@ const std::pair<const char*, Query> kSameCases[] = {
     {"Windows-1251 value", {"[S]\r\nK=\xCA\xE0\xF0\xF2\xE0 \xEC\xEE\xF1\xF2\r\n", "S", "K"}},
     {"UTF-8 value without mark", {"[S]\r\nK=\xD0\x9A\xC3\xA9\r\n", "S", "K"}},
     {"control and high bytes", {"[S]\r\nK=\x01\x02\x7F\x80\x9F\xA0\xFF\r\n", "S", "K"}},
+    // Saved as UTF-16 by an editor: both hand the value over in the ANSI code page.
+    {"UTF-16 LE", {Utf16(u"[S]\r\nK=caf\u00E9 \u20AC\r\n[T]\r\nJ=2\r\n"), "S", "K"}},
+    {"UTF-16 LE, later section", {Utf16(u"[S]\r\nK=1\r\n[T]\r\nJ=\u00FC\r\n"), "t", "j"}},
+    {"UTF-16 LE, letters the code page lacks",
+     {Utf16(u"[S]\r\nK=\u041A\u0438\u0435\u0432\r\n"), "S", "K"}},
 };
 
 TEST_F(ProfileReader, AgreesWithThePlatform) {
