@@ -160,6 +160,15 @@ TEST(Startup, ReadsBesideTheExecutableWritesInTheWorkingFolder) {
   EXPECT_TRUE(std::filesystem::exists(workDir / kIni));
   EXPECT_FALSE(s.model.options.console) << "read from the executable's folder";
   EXPECT_EQ(exeDir.Read(kIni), CurrentSettings("Console=No\r\n"));
+
+  // The refresh asks the file it would move, not the one beside the
+  // executable: a current file is never moved, an outdated one always.
+  exeDir.Write(kIni, "[Application]\r\nVersion=0.1\r\n");
+  workDir.Write(kIni, CurrentSettings("Skip Intro=No\r\n"));
+  EXPECT_TRUE(Start(exeDir.Path(), workDir.Path()).messages.empty());
+  EXPECT_EQ(workDir.Read(kIni), CurrentSettings("Skip Intro=No\r\n"));
+  EXPECT_FALSE(std::filesystem::exists(workDir / kSettingsBackupName));
+  EXPECT_EQ(exeDir.Read(kIni), "[Application]\r\nVersion=0.1\r\n");
 }
 
 TEST(Startup, LauncherFolderIsTheOneItWasStartedFrom) {
