@@ -32,9 +32,8 @@
 #ifdef _WIN32
 #include "platform/windows/version_text.h"
 #else
-#include <unistd.h>
-
-#include "core/launcher_folder.h"
+#include "app/qt_platform.h"
+#include "core/program_search.h"
 #endif
 
 namespace wv {
@@ -94,10 +93,7 @@ FormFolders DefaultFormFolders([[maybe_unused]] const char* argv0) {
     const char* searchPath = std::getenv("PATH");
     exeDir = StartedFromFolder(
         argv0, start, searchPath ? std::optional<std::string_view>(searchPath) : std::nullopt,
-        [](const std::filesystem::path& file) {
-          std::error_code ec;
-          return std::filesystem::is_regular_file(file, ec) && access(file.c_str(), X_OK) == 0;
-        });
+        IsExecutableFile);
   }
   if (!exeDir) {
     const std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", error);
@@ -147,6 +143,10 @@ void TMainForm::BuildWindow() {
   connect(menus_, &MenuSet::entryChosen, this, &TMainForm::MenuEntryClick);
   connect(bottom_->GoButton(), &QToolButton::clicked, this, &TMainForm::RzGoButtonClick);
   connect(bottom_->ClipboardButton(), &QToolButton::clicked, this, &TMainForm::RzToolButton2Click);
+  restTimer_ = new QTimer(this);
+  restTimer_->setObjectName(QStringLiteral("RzGoButtonRest"));
+  restTimer_->setSingleShot(true);
+  connect(restTimer_, &QTimer::timeout, this, &TMainForm::Refresh);
 
   if (const QScreen* screen = QGuiApplication::primaryScreen()) {
     move(screen->geometry().center() - rect().center());
@@ -187,6 +187,12 @@ void TMainForm::Refresh() {
   }
   for (Tab tab : kTabs) pageControl_->SetPageVisible(Page(tab), model_.TabVisible(tab));
   pageControl_->SetCurrentPage(Page(model_.ActiveTab()));
+  // Resting after a start; the timer wakes the button when the rest is over.
+  const Clock::duration rest = model_.ActionRest(platform_.time->Now());
+  bottom_->GoButton()->setEnabled(rest == Clock::duration::zero());
+  if (rest > Clock::duration::zero()) {
+    restTimer_->start(std::chrono::ceil<std::chrono::milliseconds>(rest));
+  }
   SetEditText(join_->Address(), model_.JoinAddress());
   SetEditText(join_->Port(), model_.JoinPort());
   SetEditText(join_->Password(), model_.JoinPassword());
@@ -242,18 +248,22 @@ void TMainForm::RzGoButtonClick() {
   }
   environment.fileExists = [folder](std::string_view name) { return FileExistsIn(folder, name); };
   environment.separator = QDir::separator().toLatin1();
+  environment.findOnPath = FindProgramOnPath;
 
+  // A second click of a double click finds the button resting.
+  if (model_.ActionRest(platform_.time->Now()) > Clock::duration::zero()) return;
   const LaunchDecision decision = DecideLaunch(model_, environment);
   switch (decision.kind) {
     case LaunchDecision::Kind::Nothing:
       break;
-    case LaunchDecision::Kind::StartGame: {
-      std::string program;
-      if (!platform_.starter->Start(decision.command, environment.currentFolder, program)) {
-        ShowMessage(StartFailedMessage(model_, program));
+    case LaunchDecision::Kind::StartGame:
+      if (const auto failure = platform_.starter->Start(decision.command, environment.currentFolder)) {
+        ShowMessage(StartFailedMessage(model_, *failure));
+      } else {
+        model_.GameStarted(platform_.time->Now());
+        Refresh();
       }
       break;
-    }
     case LaunchDecision::Kind::ShowMessage:
       ShowMessage(decision.message);
       break;
@@ -272,8 +282,12 @@ void TMainForm::RzToolButton2Click() {
 }
 
 void TMainForm::RzEdit1Change(const QString& text) {
-  model_.JoinAddressChanged(TextBytes(text));
+  const AddressEditRequest request = model_.JoinAddressChanged(TextBytes(text));
   Refresh();
+  if (request.focusPort) {
+    join_->Port()->setFocus(Qt::OtherFocusReason);
+    join_->Port()->selectAll();
+  }
 }
 
 void TMainForm::RzEdit2Change(const QString& text) {

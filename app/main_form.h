@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QTimer>
 #include <QWidget>
 #include <array>
 #include <filesystem>
@@ -72,6 +73,7 @@ class TMainForm : public QWidget {
   BottomBar* bottom_ = nullptr;
   MenuSet* menus_ = nullptr;
   MonitoringPage* monitoring_ = nullptr;
+  QTimer* restTimer_ = nullptr;  // ends the action button's rest after a start
 };
 
 }  // namespace wv

@@ -1,7 +1,10 @@
 #pragma once
 
+#include <chrono>
 #include <optional>
 #include <string>
+
+#include "core/launch.h"
 
 namespace wv {
 
@@ -11,10 +14,16 @@ namespace wv {
 class ProcessStarter {
  public:
   virtual ~ProcessStarter() = default;
-  // Starts the command text detached, in `workDir`. On failure returns false
-  // and names the program that could not be started in `program`.
-  virtual bool Start(const std::string& commandText, const std::string& workDir,
-                     std::string& program) = 0;
+  // Starts the command text detached, in `workDir`; nullopt once it runs,
+  // else why it does not.
+  virtual std::optional<StartFailure> Start(const std::string& commandText,
+                                            const std::string& workDir) = 0;
+};
+
+class TimeSource {
+ public:
+  virtual ~TimeSource() = default;
+  virtual std::chrono::steady_clock::time_point Now() = 0;
 };
 
 class MessageSink {
@@ -58,6 +67,7 @@ struct Platform {
   ClipboardSink* clipboard = nullptr;
   UrlOpener* urls = nullptr;
   QuitRequester* quit = nullptr;
+  TimeSource* time = nullptr;
 };
 
 }  // namespace wv

@@ -4,14 +4,22 @@
 #include "core/command_text.h"
 
 #ifdef _WIN32
+#include <windows.h>
+
 #include "platform/windows/process_start.h"
 #else
 #include <fcntl.h>
 #include <signal.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdlib>
+#include <cstring>
+#include <filesystem>
+
+#include "core/program_search.h"
 #endif
 
 namespace wv {
@@ -28,11 +36,19 @@ std::string ProgramOf(const std::string& commandText) {
 #ifdef _WIN32
 
 // The text goes to the system unchanged, as the game has always received it.
-bool DetachedProcessStarter::Start(const std::string& commandText, const std::string&,
-                                   std::string& program) {
-  if (StartCommandText(commandText, nullptr)) return true;
-  program = ProgramOf(commandText);
-  return false;
+std::optional<StartFailure> DetachedProcessStarter::Start(const std::string& commandText,
+                                                          const std::string&) {
+  std::string reason;
+  if (StartCommandText(commandText, &reason)) return std::nullopt;
+  return StartFailure{ProgramOf(commandText), reason, GetLastError() == ERROR_BAD_EXE_FORMAT};
+}
+
+std::optional<std::string> FindProgramOnPath(std::string_view name) {
+  char found[MAX_PATH];
+  const std::string file(name);
+  const DWORD length = SearchPathA(nullptr, file.c_str(), ".exe", MAX_PATH, found, nullptr);
+  if (length == 0 || length >= MAX_PATH) return std::nullopt;
+  return std::string(found, length);
 }
 
 #else
@@ -103,8 +119,8 @@ int StartDetached(ExecPlan& plan, const std::string& workDir) {
 
 }  // namespace
 
-bool DetachedProcessStarter::Start(const std::string& commandText, const std::string& workDir,
-                                   std::string& program) {
+std::optional<StartFailure> DetachedProcessStarter::Start(const std::string& commandText,
+                                                          const std::string& workDir) {
   ExecPlan plan;
   plan.words = SplitCommandText(commandText);
   // A NUL byte would silently cut an argument short; such a command is not run.
@@ -116,9 +132,25 @@ bool DetachedProcessStarter::Start(const std::string& commandText, const std::st
   }
   plan.argv.push_back(nullptr);
   sigemptyset(&plan.noSignals);
-  if (runnable && StartDetached(plan, workDir) == 0) return true;
-  program = ProgramOf(commandText);
-  return false;
+  const int error = runnable ? StartDetached(plan, workDir) : EINVAL;
+  if (error == 0) return std::nullopt;
+  return StartFailure{ProgramOf(commandText), std::strerror(error), error == ENOEXEC};
+}
+
+std::optional<std::string> FindProgramOnPath(std::string_view name) {
+  const char* searchPath = std::getenv("PATH");
+  std::error_code error;
+  const std::filesystem::path start = std::filesystem::current_path(error);
+  const auto found = FindOnSearchPath(
+      name, searchPath ? std::optional<std::string_view>(searchPath) : std::nullopt,
+      error ? std::nullopt : std::optional(start), IsExecutableFile);
+  return found ? std::optional(found->native()) : std::nullopt;
+}
+
+bool IsExecutableFile(const std::filesystem::path& file) {
+  struct stat info{};
+  return ::stat(file.c_str(), &info) == 0 && S_ISREG(info.st_mode) &&
+         ::access(file.c_str(), X_OK) == 0;
 }
 
 #endif

@@ -1,5 +1,10 @@
 #pragma once
 
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+
 #include "app/platform.h"
 
 namespace wv {
@@ -9,8 +14,8 @@ namespace wv {
 // Windows rules into program and arguments.
 class DetachedProcessStarter : public ProcessStarter {
  public:
-  bool Start(const std::string& commandText, const std::string& workDir,
-             std::string& program) override;
+  std::optional<StartFailure> Start(const std::string& commandText,
+                                    const std::string& workDir) override;
 };
 
 class MessageBoxSink : public MessageSink {
@@ -39,10 +44,23 @@ class EventLoopQuit : public QuitRequester {
   void RequestQuit() override;
 };
 
+class SteadyTime : public TimeSource {
+ public:
+  std::chrono::steady_clock::time_point Now() override { return std::chrono::steady_clock::now(); }
+};
+
+// The program of a bare name where the system's search finds it.
+std::optional<std::string> FindProgramOnPath(std::string_view name);
+
+#ifndef _WIN32
+// A regular file this process may run.
+bool IsExecutableFile(const std::filesystem::path& file);
+#endif
+
 // The real adapters, alive as long as the window that uses them.
 class QtPlatform {
  public:
-  Platform Get() { return {&starter_, &messages_, &input_, &clipboard_, &urls_, &quit_}; }
+  Platform Get() { return {&starter_, &messages_, &input_, &clipboard_, &urls_, &quit_, &time_}; }
 
  private:
   DetachedProcessStarter starter_;
@@ -51,6 +69,7 @@ class QtPlatform {
   SystemClipboard clipboard_;
   DesktopUrlOpener urls_;
   EventLoopQuit quit_;
+  SteadyTime time_;
 };
 
 }  // namespace wv

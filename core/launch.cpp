@@ -1,6 +1,9 @@
 #include "core/launch.h"
 
+#include <cerrno>
+#include <cstring>
 #include <optional>
+#include <vector>
 
 #include "core/command_text.h"
 
@@ -87,25 +90,65 @@ void AppendServerTokens(const LauncherModel& model, CommandSettings& settings,
   if (model.Shows("Label1", "N46")) AppendCustomModeMap(model, settings, params);
 }
 
+bool IsAbsolute(std::string_view name, char separator) {
+  if (separator == '/') return name.starts_with('/');
+  return name.starts_with("\\\\") ||
+         (name.size() > 2 && name[1] == ':' && (name[2] == '\\' || name[2] == '/'));
+}
+
+bool HasSeparator(std::string_view name, char separator) {
+  return name.find(separator) != std::string_view::npos || name.find('/') != std::string_view::npos;
+}
+
+// A name in the game folder, the folder's path first: the game starts there
+// anyway, so the relative form is the fallback.
+std::vector<std::string> InGameFolder(const LaunchEnvironment& env, std::string_view name) {
+  return {env.currentFolder + env.separator + std::string(name),
+          std::string{'.', env.separator} + std::string(name)};
+}
+
+// Where a run prefix is: as it stands when absolute; in the game folder when
+// it names a path there or a file the folder holds; else where the system's
+// search finds it. nullopt when nowhere.
+std::optional<std::vector<std::string>> PrefixPaths(const LaunchEnvironment& env,
+                                                    std::string_view prefix) {
+  if (IsAbsolute(prefix, env.separator)) return std::vector{std::string(prefix)};
+  if (HasSeparator(prefix, env.separator) || env.fileExists(prefix)) {
+    return InGameFolder(env, prefix);
+  }
+  if (env.findOnPath) {
+    if (auto found = env.findOnPath(prefix)) return std::vector{std::move(*found)};
+  }
+  return std::nullopt;
+}
+
 // The program as the first word of the command: quoted, since the folder may
-// hold blanks. That word knows no escape, so a name with a double quote (only
-// POSIX names have one) goes bare when it has no blank, else relative to the
-// folder, where the game starts anyway. nullopt: no form can carry it.
-std::optional<std::string> ProgramWord(const LaunchEnvironment& env, std::string_view name) {
-  const std::string here{'.', env.separator};
-  for (const std::string& path :
-       {env.currentFolder + env.separator + std::string(name), here + std::string(name)}) {
+// hold blanks. That word knows no escape, so a path with a double quote (only
+// POSIX names have one) goes bare when it has no blank. nullopt: no path of
+// the list can be carried.
+std::optional<std::string> ProgramWord(const std::vector<std::string>& paths) {
+  for (const std::string& path : paths) {
     if (path.find('"') == std::string::npos) return "\"" + path + "\"";
     if (path.find_first_of(" \t") == std::string::npos) return path;
   }
   return std::nullopt;
 }
 
+std::string_view TrimBlanks(std::string_view text) {
+  const auto first = text.find_first_not_of(" \t");
+  if (first == std::string_view::npos) return {};
+  return text.substr(first, text.find_last_not_of(" \t") - first + 1);
+}
+
+// Blanks around the address and the port come from pasting, never from the
+// server's name.
 void AppendJoinTokens(const LauncherModel& model, std::string& params) {
   if (!model.JoinPassword().empty()) {
     params += "+password " + QuoteArgument(model.JoinPassword()) + " ";
   }
-  params += "+connect " + QuoteArgument(model.JoinAddress() + ":" + model.JoinPort()) + " ";
+  const std::string address = std::string(TrimBlanks(model.JoinAddress())) + ":" +
+                              std::string(TrimBlanks(model.JoinPort()));
+  params += "+connect " + QuoteArgument(address) + " ";
 }
 
 }  // namespace
@@ -132,7 +175,7 @@ LaunchDecision DecideLaunch(const LauncherModel& model, const LaunchEnvironment&
     return decision;
   };
   if (!env.folderProblem.empty()) {
-    return refuse(StartFailedMessage(model, kEngineExe, env.folderProblem));
+    return refuse(StartFailedMessage(model, {std::string(kEngineExe), env.folderProblem}));
   }
 
   std::string params = o.customGame ? "-game wreckvale " : "";
@@ -154,6 +197,9 @@ LaunchDecision DecideLaunch(const LauncherModel& model, const LaunchEnvironment&
                   model.gameExeName);
   }
   if (model.Text("Label4") == kNoChoice) return refuse(model.Str(Str::NoMap));
+  if (mode == 2 && TrimBlanks(model.JoinAddress()).empty()) {
+    return refuse(model.Str(Str::EnterAddress));
+  }
 
   const std::string exe =
       engine ? std::string(kEngineExe)
@@ -166,23 +212,31 @@ LaunchDecision DecideLaunch(const LauncherModel& model, const LaunchEnvironment&
     return refuse(model.Strings().Join(Str::BadSetting1, Str::BadSetting2) + " (" + settings.Bad() +
                   ")");
   }
-  const std::string& program = prefix.empty() ? exe : prefix;
-  const auto word = ProgramWord(env, program);
-  if (!word) return refuse(StartFailedMessage(model, env.currentFolder + env.separator + program));
-  std::string command = *word + " ";
-  if (!prefix.empty()) {
-    command += prefixParam + " " + QuoteArgument(exe) + " ";
+  const auto paths =
+      prefix.empty() ? std::optional(InGameFolder(env, exe)) : PrefixPaths(env, prefix);
+  if (!paths) {
+    return refuse(StartFailedMessage(
+        model,
+        {InGameFolder(env, prefix).front() + ", " + prefix + " on PATH", std::strerror(ENOENT)}));
   }
+  const auto word = ProgramWord(*paths);
+  if (!word) return refuse(StartFailedMessage(model, {paths->front()}));
+  std::string command = *word + " ";
+  if (!prefix.empty()) command += prefixParam + " " + QuoteArgument(exe) + " ";
   decision.kind = LaunchDecision::Kind::StartGame;
   decision.command = command + params + model.runParamSuffix;
   return decision;
 }
 
-std::string StartFailedMessage(const LauncherModel& model, std::string_view program,
-                               std::string_view reason) {
-  std::string message = model.Str(Str::CannotStart) + " (" + std::string(program);
-  if (!reason.empty()) message += ": " + std::string(reason);
-  return message + ")";
+std::string StartFailedMessage(const LauncherModel& model, const StartFailure& failure) {
+  std::string message = model.Str(Str::CannotStart) + " (" + failure.program;
+  if (!failure.reason.empty()) message += ": " + failure.reason;
+  message += ")";
+  if (failure.wrongFormat) {
+    message += "\n" + model.Strings().Join(Str::RunPrefixHint1, Str::RunPrefixHint2,
+                                           Str::RunPrefixHint3, Str::RunPrefixHint4);
+  }
+  return message;
 }
 
 }  // namespace wv

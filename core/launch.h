@@ -1,6 +1,7 @@
 #pragma once
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -13,7 +14,10 @@ struct LaunchEnvironment {
   std::function<bool(std::string_view)> fileExists;  // name relative to D
   char separator = '/';                              // between D and the executable
   std::string folderProblem = {};                    // why D is unknown (removed, say)
+  // The program of a bare name where the system's search finds it (PATH).
+  std::function<std::optional<std::string>(std::string_view)> findOnPath = {};
 };
+
 
 // What one press of the action button does.
 struct LaunchDecision {
@@ -27,9 +31,15 @@ struct LaunchDecision {
 // RzGoButtonClick as a decision; reads the settings at the moment of the press.
 LaunchDecision DecideLaunch(const LauncherModel& model, const LaunchEnvironment& env);
 
-// The message shown when starting `program` failed, with the reason when
-// one is known.
-std::string StartFailedMessage(const LauncherModel& model, std::string_view program,
-                               std::string_view reason = {});
+// Why the system did not start the program of a command.
+struct StartFailure {
+  std::string program;       // as the command names it
+  std::string reason = {};   // the system's words; empty when unknown
+  bool wrongFormat = false;  // the system runs no file of that format (a Windows program here)
+};
+
+// The message shown when a start failed, with a way out when the system does
+// not run the program's format.
+std::string StartFailedMessage(const LauncherModel& model, const StartFailure& failure);
 
 }  // namespace wv

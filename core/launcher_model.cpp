@@ -156,10 +156,12 @@ void LauncherModel::FinishPasswordDialog(std::optional<std::string> typed) {
   SetText("Label7", Str(serverPassword.empty() ? Str::PasswordNone : Str::PasswordSet));
 }
 
-void LauncherModel::JoinAddressChanged(std::string text) {
+AddressEditRequest LauncherModel::JoinAddressChanged(std::string text) {
   AddressSplit split = SplitJoinAddress(text);
   joinAddress_ = std::move(split.address);
-  if (split.port) joinPort_ = std::move(*split.port);
+  if (!split.port) return {};
+  joinPort_ = std::move(*split.port);
+  return {joinPort_.empty()};
 }
 
 }  // namespace wv

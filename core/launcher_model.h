@@ -1,5 +1,6 @@
 #pragma once
 
+#include <chrono>
 #include <map>
 #include <optional>
 #include <string>
@@ -46,6 +47,19 @@ struct Options {
 struct TabSwitchRequest {
   bool navigateMonitoring = false;  // navigate the browser to MonitoringUrl
 };
+
+// What the window must do after an edit of the address box besides
+// re-reading the model.
+struct AddressEditRequest {
+  // A typed colon left the port part empty: the port typed next goes to the
+  // port box.
+  bool focusPort = false;
+};
+
+// After a game start the action button rests this long: a double click
+// starts one game.
+inline constexpr std::chrono::milliseconds kActionRest{1500};
+using Clock = std::chrono::steady_clock;
 
 // What the password dialog shows.
 struct PasswordDialogTexts {
@@ -100,12 +114,19 @@ class LauncherModel {
 
   // --- join tab: RzEdit1 (address), RzEdit2 (port), RzEdit3 (password) ---
   // RzEdit1Change: splits "address:port" into the two boxes.
-  void JoinAddressChanged(std::string text);
+  AddressEditRequest JoinAddressChanged(std::string text);
   void SetJoinPort(std::string text) { joinPort_ = std::move(text); }
   void SetJoinPassword(std::string text) { joinPassword_ = std::move(text); }
   const std::string& JoinAddress() const { return joinAddress_; }
   const std::string& JoinPort() const { return joinPort_; }
   const std::string& JoinPassword() const { return joinPassword_; }
+
+  // --- the action button's rest after a game start ---
+  void GameStarted(Clock::time_point now) { restUntil_ = now + kActionRest; }
+  // How much longer presses are ignored; zero once the button takes them.
+  Clock::duration ActionRest(Clock::time_point now) const {
+    return restUntil_ > now ? restUntil_ - now : Clock::duration::zero();
+  }
 
   // --- strings, settings, options and program-wide texts ---
   StringSet& Strings() { return strings_; }
@@ -148,6 +169,7 @@ class LauncherModel {
   std::string joinAddress_;
   std::string joinPort_ = "27015";
   std::string joinPassword_;
+  Clock::time_point restUntil_{};
 };
 
 }  // namespace wv

@@ -259,13 +259,18 @@ const SettingsReader::Reading& SettingsReader::ActionReading() const {
   return *action_.reading;
 }
 
+std::optional<std::string> SettingsReader::Find(std::string_view section,
+                                                std::string_view key) const {
+  if (file_.empty()) return std::nullopt;
+  if (action_.open) return ActionReading().Find(section, key);
+  const FileRead read = ReadSettingsText(file_);
+  if (!read.text) return std::nullopt;
+  return FindProfileValue(*read.text, section, key);
+}
+
 std::string SettingsReader::ReadText(std::string_view section, std::string_view key,
                                      std::string_view fallback) const {
-  if (file_.empty()) return std::string(fallback);
-  if (action_.open) return ActionReading().Find(section, key).value_or(std::string(fallback));
-  const FileRead read = ReadSettingsText(file_);
-  if (!read.text) return std::string(fallback);
-  return FindProfileValue(*read.text, section, key).value_or(std::string(fallback));
+  return Find(section, key).value_or(std::string(fallback));
 }
 
 std::string SettingsReader::ReadProblem() const {

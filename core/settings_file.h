@@ -38,6 +38,8 @@ class SettingsReader {
   SettingsReader() = default;  // names no file: every read yields its default
   explicit SettingsReader(std::filesystem::path file) : file_(std::move(file)) {}
 
+  // nullopt when the file, the section or the key is missing.
+  std::optional<std::string> Find(std::string_view section, std::string_view key) const;
   std::string ReadText(std::string_view section, std::string_view key,
                        std::string_view fallback) const;
   bool ReadYesNo(std::string_view section, std::string_view key, std::string_view fallback) const;

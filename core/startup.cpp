@@ -72,7 +72,10 @@ StartupResult RunStartup(LauncherModel& model, const std::filesystem::path& exeD
   o.console = settings.ReadYesNo(kApp, "Console", "Yes");
   o.skipIntro = settings.ReadYesNo(kApp, "Skip Intro", "Yes");
   o.exitAfterRun = settings.ReadYesNo(kApp, "ExitAfterRun", "No");
-  model.runParamSuffix = settings.ReadYesNo(kApp, "USERunParametres", "No")
+  // One switch under both names: the template writes USEParametres.
+  std::optional<std::string> runParameters = settings.Find(kApp, "USERunParametres");
+  if (!runParameters) runParameters = settings.Find(kApp, "USEParametres");
+  model.runParamSuffix = IsYes(runParameters.value_or("No"))
                              ? " " + settings.ReadText(kApp, "RunParametres", "")
                              : std::string();
   o.customGame = settings.ReadYesNo(kApp, "CustomGame", "Yes");

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstddef>
+#include <initializer_list>
 #include <string>
 #include <string_view>
 
@@ -91,6 +92,11 @@ enum class Str : std::size_t {
   CannotRead2,
   BadSetting1,
   BadSetting2,
+  EnterAddress,
+  RunPrefixHint1,
+  RunPrefixHint2,
+  RunPrefixHint3,
+  RunPrefixHint4,
   Count
 };
 
@@ -109,11 +115,16 @@ class StringSet {
   const std::string& operator[](Str id) const { return entries_[static_cast<std::size_t>(id)]; }
   void Fill(const StringTable& table);
 
-  // Pieces joined in order with nothing between them.
-  std::string Join(Str first, Str second) const;
-  std::string Join(Str first, Str second, Str third) const;
+  // Pieces joined in order with nothing between them, at most 32 characters
+  // for each.
+  template <typename... More>
+  std::string Join(Str first, More... more) const {
+    return JoinPieces({first, more...});
+  }
 
  private:
+  std::string JoinPieces(std::initializer_list<Str> pieces) const;
+
   std::array<std::string, kStrCount> entries_{};
 };
 

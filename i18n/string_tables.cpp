@@ -138,6 +138,12 @@ const StringTable kEnglishStrings = MakeTable({
     // Settings value that cannot reach the game.
     "Invalid value in settings file",
     "",
+    "Enter the server address",
+    // A program the system cannot run by itself.
+    "Set RunPrefix in wreckvale_launc",
+    "her.ini to a program that can ru",
+    "n it, for example wine.",
+    "",
 });
 
 const StringTable kRussianStrings = MakeTable({
@@ -242,18 +248,22 @@ const StringTable kRussianStrings = MakeTable({
     // Settings value that cannot reach the game.
     "Недопустимое значение в файле на",
     "строек",
+    "Введите адрес сервера",
+    // A program the system cannot run by itself.
+    "Укажите в wreckvale_launcher.ini",
+    " в RunPrefix программу, которая ",
+    "может его запустить, например wi",
+    "ne.",
 });
 
 void StringSet::Fill(const StringTable& table) {
   for (std::size_t i = 0; i < kStrCount; ++i) entries_[i] = std::string(table[i]);
 }
 
-std::string StringSet::Join(Str first, Str second) const {
-  return CutToChars((*this)[first] + (*this)[second], 2 * kMaxEntryChars);
-}
-
-std::string StringSet::Join(Str first, Str second, Str third) const {
-  return CutToChars((*this)[first] + (*this)[second] + (*this)[third], 3 * kMaxEntryChars);
+std::string StringSet::JoinPieces(std::initializer_list<Str> pieces) const {
+  std::string joined;
+  for (Str piece : pieces) joined += (*this)[piece];
+  return CutToChars(std::move(joined), pieces.size() * kMaxEntryChars);
 }
 
 }  // namespace wv

@@ -54,8 +54,7 @@ TEST_F(ProcessStartTest, ArgumentsArriveByteForByte) {
   for (const auto& [name, arguments] : kArgumentCases) {
     SCOPED_TRACE(name);
     fs::remove(record_);
-    std::string program;
-    ASSERT_TRUE(starter_.Start(CommandFor(game_, arguments), folder_.Path().native(), program));
+    ASSERT_EQ(starter_.Start(CommandFor(game_, arguments), folder_.Path().native()), std::nullopt);
     ASSERT_TRUE(WaitForFile(record_));
     std::vector<std::string> expected = {game_.native(), fs::canonical(folder_.Path()).native()};
     expected.insert(expected.end(), arguments.begin(), arguments.end());
@@ -67,32 +66,46 @@ TEST_F(ProcessStartTest, ArgumentsArriveByteForByte) {
 // it outlives the launcher and leaves no zombie behind.
 TEST_F(ProcessStartTest, GameIsDetached) {
   const fs::path session = folder_ / "session";
-  std::string program;
-  ASSERT_TRUE(starter_.Start(
-      CommandFor("/bin/sh",
-                 {"-c", "cut -d' ' -f6 /proc/$$/stat > \"$0.part\" && mv \"$0.part\" \"$0\"",
-                  session.native()}),
-      "", program));
+  ASSERT_EQ(starter_.Start(CommandFor("/bin/sh", {"-c",
+                                                  "cut -d' ' -f6 /proc/$$/stat > \"$0.part\" && "
+                                                  "mv \"$0.part\" \"$0\"",
+                                                  session.native()}),
+                           ""),
+            std::nullopt);
   EXPECT_EQ(waitpid(-1, nullptr, WNOHANG), -1);
   EXPECT_EQ(errno, ECHILD);
   ASSERT_TRUE(WaitForFile(session));
   EXPECT_NE(std::stol(folder_.Read("session")), static_cast<long>(getsid(0)));
 }
 
-// Each name with how Lay puts the program there (null: not at all).
-const std::pair<const char*, const char*> kFailureCases[] = {
-    {"missing", nullptr}, {"a folder", "/"}, {"not executable", "!"}, {"dangling link", "@"}};
+// Each name with how Lay puts the program there (null: not at all), and the
+// system's reason.
+const struct {
+  const char* name;
+  const char* mark;
+  const char* reason;
+  bool wrongFormat = false;
+} kFailureCases[] = {
+    {"missing", nullptr, "No such file or directory"},
+    {"a folder", "/", "Permission denied"},
+    {"not executable", "!", "Permission denied"},
+    {"dangling link", "@", "No such file or directory"},
+    {"a Windows program", "?", "Exec format error", true},
+};
 
 // Root may read and write anything, but exec still needs an execute bit and
-// a file: the start fails, says so, and names the program.
-TEST_F(ProcessStartTest, FailedStartNamesTheProgram) {
-  for (const auto& [name, mark] : kFailureCases) {
-    SCOPED_TRACE(name);
-    const fs::path program = folder_ / (std::string(name) + " qr7.exe");
-    if (mark) Lay(folder_.Path(), program.filename().string() + mark);
-    std::string named;
-    EXPECT_FALSE(starter_.Start(CommandFor(program, {"-console"}), folder_.Path().native(), named));
-    EXPECT_EQ(named, program.native());
+// a file of a format the system runs: the start fails, names the program
+// and says why.
+TEST_F(ProcessStartTest, FailedStartNamesTheProgramAndTheReason) {
+  for (const auto& c : kFailureCases) {
+    SCOPED_TRACE(c.name);
+    const fs::path program = folder_ / (std::string(c.name) + " qr7.exe");
+    if (c.mark) Lay(folder_.Path(), program.filename().string() + c.mark);
+    const auto failure = starter_.Start(CommandFor(program, {"-console"}), folder_.Path().native());
+    ASSERT_NE(failure, std::nullopt);
+    EXPECT_EQ(failure->program, program.native());
+    EXPECT_EQ(failure->reason, c.reason);
+    EXPECT_EQ(failure->wrongFormat, c.wrongFormat);
   }
   EXPECT_FALSE(fs::exists(record_));
 }
@@ -103,14 +116,16 @@ TEST_F(ProcessStartTest, UnrunnableCommandsAreRefused) {
   const struct {
     std::string command;
     std::string workDir;
+    const char* reason;
   } cases[] = {
-      {CommandFor(game_, {}), (folder_ / "gone").native()},
-      {CommandFor(game_, {std::string("a\0b", 3)}), ""},
+      {CommandFor(game_, {}), (folder_ / "gone").native(), "No such file or directory"},
+      {CommandFor(game_, {std::string("a\0b", 3)}), "", "Invalid argument"},
   };
   for (const auto& c : cases) {
-    std::string named;
-    EXPECT_FALSE(starter_.Start(c.command, c.workDir, named));
-    EXPECT_EQ(named, game_.native());
+    const auto failure = starter_.Start(c.command, c.workDir);
+    ASSERT_NE(failure, std::nullopt);
+    EXPECT_EQ(failure->program, game_.native());
+    EXPECT_EQ(failure->reason, c.reason);
   }
   EXPECT_FALSE(fs::exists(record_));
 }

@@ -1,5 +1,7 @@
 #include "core/join_address.h"
 
+#include "core/launcher_model.h"
+
 #include <gtest/gtest.h>
 
 #include <optional>
@@ -22,11 +24,15 @@ const struct {
     {"[::1]:27015", "[", ":1]:27015"},
 };
 
+// A colon that leaves the port part empty was typed before the port: the
+// window sends the keys that follow to the port box.
 TEST(SplitJoinAddress, FirstColonSplits) {
   for (const auto& c : kCases) {
     const AddressSplit split = SplitJoinAddress(c.text);
     EXPECT_EQ(split.address, c.address) << "text: " << c.text;
     EXPECT_EQ(split.port, c.port) << "text: " << c.text;
+    LauncherModel model;
+    EXPECT_EQ(model.JoinAddressChanged(c.text).focusPort, c.port == "") << "text: " << c.text;
   }
 }
 

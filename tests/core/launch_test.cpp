@@ -1,10 +1,12 @@
 #include "core/launch.h"
 
+#include <map>
 #include <set>
 #include <string>
 #include <vector>
 
 #include "core/command_text.h"
+#include "i18n/apply_language.h"
 #include "tests/core/model_fixture.h"
 
 namespace wv::test {
@@ -15,11 +17,13 @@ using Launch = ModelTest;
 constexpr std::string_view kDefaultCommand =
     "\"D/qr7.exe\" -game wreckvale -console -novid +z_difficulty normal +maxplayers 14 "
     "+port 27015 +map wrv_hospital01_apartment +team_desired \"Survivor Arno\"";
+// The template switches run parameters on, and they are empty.
+const std::string kTemplateCommand = std::string(kDefaultCommand) + " ";
 
 TEST_F(Launch, DefaultSelectionGivesTheDefaultServerCommand) {
   LaunchDecision d = Press();
   EXPECT_EQ(d.kind, LaunchDecision::Kind::StartGame);
-  EXPECT_EQ(d.command, kDefaultCommand);
+  EXPECT_EQ(d.command, kTemplateCommand);
   EXPECT_FALSE(d.closeWindow);
 }
 
@@ -101,10 +105,19 @@ TEST_F(Launch, JoinCommand) {
   model.JoinAddressChanged("10.0.0.5:27016");
   EXPECT_EQ(Command(),
             "\"D/qr7.exe\" -game wreckvale -console -novid +connect 10.0.0.5:27016 "
-            "+team_desired \"Survivor Arno\"");
+            "+team_desired \"Survivor Arno\" ");
+  // Blanks and tabs around a pasted address and port are dropped.
   model.SetJoinPassword("pw");
-  model.JoinAddressChanged("");
-  EXPECT_NE(Command().find("-novid +password pw +connect :27016 +team"), std::string::npos);
+  model.JoinAddressChanged(" \t10.0.0.5 ");
+  model.SetJoinPort("27016\t ");
+  EXPECT_NE(Command().find("-novid +password pw +connect 10.0.0.5:27016 +team"), std::string::npos);
+  // No address: nothing starts.
+  for (const char* address : {"", " \t ", ":27016"}) {
+    model.JoinAddressChanged(address);
+    const LaunchDecision d = Press();
+    EXPECT_EQ(d.kind, LaunchDecision::Kind::ShowMessage) << '"' << address << '"';
+    EXPECT_EQ(d.message, "Enter the server address");
+  }
 }
 
 TEST_F(Launch, PlainPasswordStaysAsTyped) {
@@ -113,31 +126,46 @@ TEST_F(Launch, PlainPasswordStaysAsTyped) {
 }
 
 TEST_F(Launch, ExecutableAndRunPrefix) {
+  const std::map<std::string, std::string> onPath = {{"wine", "/usr/bin/wine"},
+                                                     {"my wrap", "/opt/my tools/my wrap"}};
   const struct {
     std::string_view applicationLines;
     std::set<std::string> files;
-    std::string_view start;
+    std::string_view start;  // of the command, or the message
   } cases[] = {
       {"", {"qr7.exe", "wreckvale.exe"}, "\"D/qr7.exe\" -game"},
       {"", {"wreckvale.exe"}, "\"D/wreckvale.exe\" -game"},
       {"RunPrefix=wrap.exe\r\nRunPrefixParam=-x\r\n",
-       {"qr7.exe"},
+       {"qr7.exe", "wrap.exe"},
        "\"D/wrap.exe\" -x qr7.exe -game"},
-      {"RunPrefix=wrap.exe\r\n", {"qr7.exe"}, "\"D/wrap.exe\"  qr7.exe -game"},
+      {"RunPrefix=wrap.exe\r\n", {"qr7.exe", "wrap.exe"}, "\"D/wrap.exe\"  qr7.exe -game"},
       {"USEPrefix=\r\nRunPrefix=wrap.exe\r\n", {"qr7.exe"}, "\"D/qr7.exe\" -game"},
       {"USEPrefix=No\r\nRunPrefix=wrap.exe\r\n", {"qr7.exe"}, "\"D/qr7.exe\" -game"},
       {"USEPrefix=yes\r\nRunPrefix=\r\n", {"qr7.exe"}, "\"D/qr7.exe\" -game"},
+      // Wrappers of the system: absolute, or found on PATH when the folder lacks them.
+      {"RunPrefix=/usr/bin/wine\r\n", {"qr7.exe"}, "\"/usr/bin/wine\"  qr7.exe -game"},
+      {"RunPrefix=wine\r\nRunPrefixParam=\r\n", {"qr7.exe"}, "\"/usr/bin/wine\"  qr7.exe -game"},
+      {"RunPrefix=my wrap\r\nRunPrefixParam=-v\r\n",
+       {"qr7.exe"},
+       "\"/opt/my tools/my wrap\" -v qr7.exe -game"},
+      {"RunPrefix=wine\r\n", {"qr7.exe", "wine"}, "\"D/wine\"  qr7.exe -game"},
+      {"RunPrefix=tools/wine\r\n", {"qr7.exe"}, "\"D/tools/wine\"  qr7.exe -game"},
+      {"RunPrefix=wine64\r\n",
+       {"qr7.exe"},
+       "Can not start the game (D/wine64, wine64 on PATH: No such file or directory)"},
   };
   for (const auto& c : cases) {
     WriteSettings("", c.applicationLines);
-    EXPECT_EQ(Command(c.files).substr(0, c.start.size()), c.start) << c.applicationLines;
+    const LaunchDecision d = Press(c.files, "D", onPath);
+    const std::string& text = d.kind == LaunchDecision::Kind::StartGame ? d.command : d.message;
+    EXPECT_EQ(text.substr(0, c.start.size()), c.start) << c.applicationLines;
   }
 }
 
 TEST_F(Launch, BareExecutableAfterPrefixIsQuotedWhenItHasBlanks) {
   WriteSettings("", "RunPrefix=wrap.exe\r\nRunPrefixParam=1\r\n");
   model.gameExeName = "my game.exe";
-  const std::vector<std::string> argv = SplitCommandText(Command({"my game.exe"}));
+  const std::vector<std::string> argv = SplitCommandText(Command({"my game.exe", "wrap.exe"}));
   ASSERT_GE(argv.size(), 3u);
   EXPECT_EQ(std::vector(argv.begin(), argv.begin() + 3),
             (std::vector<std::string>{"D/wrap.exe", "1", "my game.exe"}));
@@ -188,8 +216,30 @@ TEST_F(Launch, MonitoringAndAboutTabsStartNothing) {
   EXPECT_FALSE(Press({}).closeWindow);
 }
 
-TEST_F(Launch, StartFailedMessageNamesTheProgram) {
-  EXPECT_EQ(StartFailedMessage(model, "D/qr7.exe"), "Can not start the game (D/qr7.exe)");
+TEST_F(Launch, StartFailedMessageSaysWhy) {
+  LauncherModel russian;
+  ApplyLanguage(russian, "LOCAL_RU");
+  const std::string wayOut =
+      "\nSet RunPrefix in wreckvale_launcher.ini to a program that can run it, for example wine.";
+  const struct {
+    const LauncherModel& model;
+    StartFailure failure;
+    std::string message;
+  } cases[] = {
+      {model, {"D/qr7.exe"}, "Can not start the game (D/qr7.exe)"},
+      {model,
+       {"D/qr7.exe", "Permission denied"},
+       "Can not start the game (D/qr7.exe: Permission denied)"},
+      {model,
+       {"D/qr7.exe", "Exec format error", true},
+       "Can not start the game (D/qr7.exe: Exec format error)" + wayOut},
+      {russian,
+       {"D/qr7.exe", "Exec format error", true},
+       "Не удалось запустить игру (D/qr7.exe: Exec format error)\nУкажите в "
+       "wreckvale_launcher.ini в RunPrefix программу, которая может его запустить, например "
+       "wine."},
+  };
+  for (const auto& c : cases) EXPECT_EQ(StartFailedMessage(c.model, c.failure), c.message);
 }
 
 }  // namespace

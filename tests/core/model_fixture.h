@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <initializer_list>
+#include <map>
+#include <optional>
 #include <set>
 #include <string>
 #include <string_view>
@@ -54,11 +56,17 @@ class ModelTest : public ::testing::Test {
     for (std::string_view id : ids) model.ChooseEntry(id);
   }
 
-  // A press of the action button in `folder`, where only `files` exist.
-  LaunchDecision Press(std::set<std::string> files = {"qr7.exe"}, std::string folder = "D") const {
+  // A press of the action button in `folder`, where only `files` exist, and
+  // the system's search finds only the programs of `onPath`.
+  LaunchDecision Press(std::set<std::string> files = {"qr7.exe"}, std::string folder = "D",
+                       std::map<std::string, std::string> onPath = {}) const {
     LaunchEnvironment env{std::move(folder), [files = std::move(files)](std::string_view name) {
                             return files.count(std::string(name)) > 0;
                           }};
+    env.findOnPath = [onPath = std::move(onPath)](std::string_view name) {
+      const auto it = onPath.find(std::string(name));
+      return it == onPath.end() ? std::nullopt : std::optional(it->second);
+    };
     return DecideLaunch(model, env);
   }
   std::string Command(std::set<std::string> files = {"qr7.exe"}) const {

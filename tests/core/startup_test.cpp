@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "core/launcher_folder.h"
+#include "core/program_search.h"
 #include "core/settings_template.h"
 #include "tests/core/model_fixture.h"
 
@@ -29,7 +29,7 @@ TEST(Startup, FirstStartWritesTheTemplateAndReadsItsOptions) {
   EXPECT_TRUE(o.skipIntro);
   EXPECT_TRUE(o.customGame);
   EXPECT_FALSE(o.exitAfterRun);
-  EXPECT_EQ(s.model.runParamSuffix, "");
+  EXPECT_EQ(s.model.runParamSuffix, " ") << "the template's USEParametres=Yes, nothing to add";
   EXPECT_EQ(s.model.gameExeName, "wreckvale.exe");
   EXPECT_FALSE(s.model.TabVisible(Tab::Monitoring));
   EXPECT_FALSE(s.model.TabVisible(Tab::Settings));
@@ -105,8 +105,19 @@ TEST(Startup, ProgramWideValues) {
   EXPECT_TRUE(s.model.TabVisible(Tab::Monitoring));
   EXPECT_TRUE(s.model.Entry("GreyTideRising2").visible);
 
-  dir.Write(kIni, CurrentSettings("RunParametres=-dev\r\n"));
-  EXPECT_EQ(Start(dir).model.runParamSuffix, "") << "switch off: parameters unused";
+  // One switch under two names: USERunParametres first, else USEParametres.
+  const std::pair<const char*, const char*> switches[] = {
+      {"RunParametres=-dev\r\n", ""},
+      {"USEParametres=Yes\r\nRunParametres=-dev\r\n", " -dev"},
+      {"USEParametres=No\r\nRunParametres=-dev\r\n", ""},
+      {"USERunParametres=No\r\nUSEParametres=Yes\r\nRunParametres=-dev\r\n", ""},
+      {"USERunParametres=\r\nUSEParametres=Yes\r\nRunParametres=-dev\r\n", ""},
+      {"USEParametres=No\r\nUSERunParametres=yes\r\nRunParametres=-dev\r\n", " -dev"},
+  };
+  for (const auto& [lines, suffix] : switches) {
+    dir.Write(kIni, CurrentSettings(lines));
+    EXPECT_EQ(Start(dir).model.runParamSuffix, suffix) << lines;
+  }
   dir.Write(kIni, CurrentSettings("USERunParametres=YES\r\nRunParametres=-dev +x\r\n"));
   EXPECT_EQ(Start(dir).model.runParamSuffix, " -dev +x");
 }

@@ -52,17 +52,21 @@ inline std::filesystem::path RecordInto(const std::filesystem::path& folder) {
 
 // Lays `entry`, a path relative to `folder`; its last character says what to
 // put there: '/' a folder, '!' a file that cannot run, '@' a link to nothing,
-// anything else the stand-in game.
+// '?' an executable file of a format the system does not run (a Windows
+// program here), anything else the stand-in game.
 inline void Lay(const std::filesystem::path& folder, const std::string& entry) {
   namespace fs = std::filesystem;
   const char kind = entry.back();
-  const bool marked = kind == '/' || kind == '!' || kind == '@';
+  const bool marked = kind == '/' || kind == '!' || kind == '@' || kind == '?';
   const fs::path target = folder / (marked ? entry.substr(0, entry.size() - 1) : entry);
   fs::create_directories(target.parent_path());
   if (kind == '/') {
     fs::create_directory(target);
   } else if (kind == '@') {
     fs::create_symlink(folder / "gone", target);
+  } else if (kind == '?') {
+    std::ofstream(target, std::ios::binary) << "MZ\x90";
+    fs::permissions(target, fs::perms::owner_all, fs::perm_options::add);
   } else {
     WriteStandIn(target);
     if (kind == '!') {

@@ -1,3 +1,5 @@
+#include <QFile>
+#include <QScopeGuard>
 #include <QTest>
 
 #include "app/qt_platform.h"
@@ -109,11 +111,22 @@ class HardeningTest : public QObject {
     const QString wrongFolder = "You must run this launcher from folder with qr7.exe or ";
     row("engine is a folder", {"qr7.exe/", "wreckvale.exe"}, "", "wreckvale.exe", {}, {});
     row("engine is a dangling link", {"qr7.exe@", "wreckvale.exe"}, "", "wreckvale.exe", {}, {});
-    row("engine cannot run", {"qr7.exe!"}, "", "", {}, {"Can not start the game ({D}/qr7.exe)"});
+    row("engine cannot run", {"qr7.exe!"}, "", "", {},
+        {"Can not start the game ({D}/qr7.exe: Permission denied)"});
+    row("engine is a Windows program", {"qr7.exe?"}, "", "", {},
+        {"Can not start the game ({D}/qr7.exe: Exec format error)\nSet RunPrefix in "
+         "wreckvale_launcher.ini to a program that can run it, for example wine."});
     row("run prefix missing", {"qr7.exe"}, "USEPrefix=Yes\r\nRunPrefix=nothere.sh\r\n", "", {},
-        {"Can not start the game ({D}/nothere.sh)"});
+        {"Can not start the game ({D}/nothere.sh, nothere.sh on PATH: No such file or directory)"});
     row("run prefix is a folder", {"qr7.exe", "tools/"}, "USEPrefix=Yes\r\nRunPrefix=tools\r\n", "",
-        {}, {"Can not start the game ({D}/tools)"});
+        {}, {"Can not start the game ({D}/tools, tools on PATH: No such file or directory)"});
+    // {D}/../bin is on PATH while the test runs.
+    row("run prefix on PATH", {"qr7.exe", "../bin/wrap.sh"},
+        "USEPrefix=Yes\r\nRunPrefix=wrap.sh\r\nRunPrefixParam=\r\n", "../bin/wrap.sh",
+        {"qr7.exe"}, {});
+    row("absolute run prefix", {"qr7.exe", "../bin/wrap.sh"},
+        "USEPrefix=Yes\r\nRunPrefix={D}/../bin/wrap.sh\r\nRunPrefixParam=-x\r\n",
+        "../bin/wrap.sh", {"-x", "qr7.exe"}, {});
     row("run prefix present", {"qr7.exe", "run me.sh"},
         "USEPrefix=Yes\r\nRunPrefix=run me.sh\r\nRunPrefixParam=-x \"a b\"\r\n", "run me.sh",
         {"-x", "a b", "qr7.exe"}, {});
@@ -139,6 +152,9 @@ class HardeningTest : public QObject {
     const auto inFolder = [&](QString text) { return text.replace("{D}", d).toStdString(); };
     for (const QString& file : files) Lay(folder.Path(), file.toStdString());
     WriteCurrentSettings(folder.Path(), inFolder(settings));
+    const QByteArray path = qgetenv("PATH");
+    qputenv("PATH", QFile::encodeName(d + "/../bin:") + path);
+    const auto restorePath = qScopeGuard([&] { qputenv("PATH", path); });
 
     Window window(folder);
     if (!window.form->QuitRequested()) window.PressAction();

@@ -1,5 +1,8 @@
+#include <QApplication>
 #include <QLineEdit>
 #include <QTest>
+#include <QTimer>
+#include <QToolButton>
 
 #include "tests/ui/window_fixture.h"
 #include "ui/about_page.h"
@@ -17,10 +20,11 @@ class LaunchTest : public QObject {
     QTest::addColumn<QString>("settings");
     QTest::addColumn<QStringList>("picks");
     QTest::addColumn<QString>("arguments");
+    // The template switches empty run parameters on: one blank ends the command.
     QTest::newRow("defaults")
         << QString() << QStringList{}
         << "-game wreckvale -console -novid +z_difficulty normal +maxplayers 14 +port 27015 "
-           "+map wrv_hospital01_apartment +team_desired \"Survivor Arno\"";
+           "+map wrv_hospital01_apartment +team_desired \"Survivor Arno\" ";
     QTest::newRow("options off, impossible, port 27017")
         << "Console=No\r\nSkip Intro=No\r\nCustomGame=No\r\n"
         << QStringList{"N35", "N270171"}
@@ -63,7 +67,32 @@ class LaunchTest : public QObject {
     QCOMPARE(platform_->starter.calls[0].command,
              "\"" + GameFolder::Folder() +
                  "/qr7.exe\" -game wreckvale -console -novid +password secret "
-                 "+connect 10.0.0.5:27016 +team_desired \"Survivor Arno\"");
+                 "+connect 10.0.0.5:27016 +team_desired \"Survivor Arno\" ");
+  }
+
+  // Typed key by key, the colon sends the port that follows to the port box;
+  // with no address, nothing starts.
+  void joinTypedByHand() {
+    TMainForm& form = Open();
+    ClickTab(form, "Join game");
+    ClickAt(form, kGoButtonCentre);
+    QCOMPARE(platform_->messages.boxes.size(), std::size_t{1});
+    QCOMPARE(platform_->messages.boxes[0].text, std::string("Enter the server address"));
+
+    auto* address = form.findChild<QLineEdit*>("RzEdit1");
+    auto* port = form.findChild<QLineEdit*>("RzEdit2");
+    form.activateWindow();
+    address->setFocus();
+    for (const char key : std::string_view("10.0.0.5:27016")) {
+      QTest::keyClick(QApplication::focusWidget(), key);
+    }
+    QCOMPARE(address->text(), QStringLiteral("10.0.0.5"));
+    QCOMPARE(port->text(), QStringLiteral("27016"));
+    QVERIFY(port->hasFocus());
+    ClickAt(form, kGoButtonCentre);
+    QCOMPARE(platform_->starter.calls.size(), std::size_t{1});
+    QVERIFY(platform_->starter.calls[0].command.find("+connect 10.0.0.5:27016 ") !=
+            std::string::npos);
   }
 
   void failedStart() {
@@ -74,7 +103,27 @@ class LaunchTest : public QObject {
     QCOMPARE(platform_->messages.boxes.size(), std::size_t{1});
     QCOMPARE(platform_->messages.boxes[0].title, std::string("Wreckvale Launcher"));
     QCOMPARE(platform_->messages.boxes[0].text,
-             "Can not start the game (" + GameFolder::Folder() + "/qr7.exe)");
+             "Can not start the game (" + GameFolder::Folder() + "/qr7.exe: Permission denied)");
+  }
+
+  // A double click starts one game: the button rests for a while after a
+  // start, and looks it.
+  void oneGamePerPress() {
+    TMainForm& form = Open();
+    auto* go = form.findChild<QToolButton*>("RzGoButton");
+    QTest::mouseDClick(go, Qt::LeftButton);
+    ClickAt(form, kGoButtonCentre);
+    QCOMPARE(platform_->starter.calls.size(), std::size_t{1});
+    QVERIFY(!go->isEnabled());
+
+    platform_->time.now += kActionRest - std::chrono::milliseconds(1);
+    go->click();
+    QCOMPARE(platform_->starter.calls.size(), std::size_t{1});
+    platform_->time.now += std::chrono::milliseconds(1);
+    form.findChild<QTimer*>("RzGoButtonRest")->start(0);
+    QTRY_VERIFY(go->isEnabled());
+    ClickAt(form, kGoButtonCentre);
+    QCOMPARE(platform_->starter.calls.size(), std::size_t{2});
   }
 
   void refusals_data() {

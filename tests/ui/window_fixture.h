@@ -29,12 +29,18 @@ struct RecordingStarter : ProcessStarter {
   std::vector<Call> calls;
   bool succeed = true;
 
-  bool Start(const std::string& commandText, const std::string& workDir,
-             std::string& program) override {
+  std::optional<StartFailure> Start(const std::string& commandText,
+                                    const std::string& workDir) override {
     calls.push_back({commandText, workDir});
-    if (!succeed) program = SplitCommandText(commandText).front();
-    return succeed;
+    if (succeed) return std::nullopt;
+    return StartFailure{SplitCommandText(commandText).front(), "Permission denied"};
   }
+};
+
+// Time that moves only when the test moves it.
+struct SteppedTime : TimeSource {
+  std::chrono::steady_clock::time_point now{std::chrono::hours(1)};
+  std::chrono::steady_clock::time_point Now() override { return now; }
 };
 
 struct RecordingMessages : MessageSink {
@@ -82,7 +88,8 @@ struct FakePlatform {
   RecordingClipboard clipboard;
   RecordingUrls urls;
   RecordingQuit quit;
-  Platform Get() { return {&starter, &messages, &input, &clipboard, &urls, &quit}; }
+  SteppedTime time;
+  Platform Get() { return {&starter, &messages, &input, &clipboard, &urls, &quit, &time}; }
 };
 
 // A fresh game folder that is the working folder while the test runs.
