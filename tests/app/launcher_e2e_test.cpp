@@ -1,7 +1,9 @@
+#include <QFile>
 #include <QTest>
 #include <filesystem>
 
 #include "tests/app/launcher_session.h"
+#include "tests/support/launcher_files.h"
 #include "tests/support/stand_in_game.h"
 
 namespace wv::test {
@@ -38,6 +40,46 @@ class LauncherE2eTest : public QObject {
     QVERIFY(words.size() >= 2);
     QCOMPARE(fs::canonical(words[1]), fs::canonical(folder.Path()));
     QCOMPARE(std::vector<std::string>(words.begin() + 2, words.end()), kDefaultArguments);
+  }
+
+  // A wrapper found on PATH starts the game: it gets the game's program and
+  // arguments, and the program path the search found.
+  void runPrefixFromPath() {
+    TempFolder folder, tools;
+    Lay(folder.Path(), "qr7.exe?");
+    const fs::path wine = WriteStandIn(tools / "wine");
+    WriteCurrentSettings(folder.Path(), "USEPrefix=Yes\r\nRunPrefix=wine\r\nRunPrefixParam=\r\n");
+    const fs::path record = RecordInto(folder.Path());
+    const QByteArray path = qgetenv("PATH");
+    qputenv("PATH", QFile::encodeName(QString::fromStdString(tools.Path().native())) + ":" + path);
+    LauncherSession launcher;
+    const QString window = launcher.Start(folder.Path());
+    qputenv("PATH", path);
+    QVERIFY(!window.isEmpty());
+
+    launcher.Click(window, kGoButtonX, kGoButtonY);
+
+    QVERIFY2(WaitForFile(record), "the wrapper was not started");
+    std::vector<std::string> expected = {wine.native(), fs::canonical(folder.Path()).native(),
+                                         "qr7.exe"};
+    expected.insert(expected.end(), kDefaultArguments.begin(), kDefaultArguments.end());
+    QCOMPARE(ReadRecord(record), expected);
+  }
+
+  // A Windows program the system will not run: the press says so in a
+  // message box (its words are checked with the real process start in the
+  // window tests) and the launcher carries on.
+  void windowsProgramSaysWhy() {
+    TempFolder folder;
+    Lay(folder.Path(), "qr7.exe?");
+    LauncherSession launcher;
+    const QString window = launcher.Start(folder.Path());
+    QVERIFY(launcher.IsMainWindow(window));
+
+    launcher.Click(window, kGoButtonX, kGoButtonY);
+
+    QVERIFY2(!launcher.WaitForMessageBox(10000).isEmpty(), "the failed start said nothing");
+    QCOMPARE(launcher.Process().state(), QProcess::Running);
   }
 
   // The password dialog is its own window: its title is the dialog's text
