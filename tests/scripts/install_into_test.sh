@@ -113,6 +113,18 @@ mv "$WV_BUILD_DIR/bin/libwreckvale_webview.so" "$scratch/module"
 "$install_into" --remove "$game" >/dev/null
 mv "$scratch/module" "$WV_BUILD_DIR/bin/libwreckvale_webview.so"
 
+case_name="built programs lose their debug information"
+new_game stripped
+mv "$WV_BUILD_DIR/bin/libwreckvale_webview.so" "$scratch/module"
+echo 'int wv_probe(void) { return 1; }' >"$scratch/probe.c"
+cc -g -shared -fPIC -o "$WV_BUILD_DIR/bin/libwreckvale_webview.so" "$scratch/probe.c" ||
+  fail "no compiler for the probe"
+"$install_into" "$game" >/dev/null || fail "install failed"
+readelf -S "$game/libwreckvale_webview.so" | grep -q debug_info && fail "debug information kept"
+nm -D "$game/libwreckvale_webview.so" | grep -q ' T wv_probe$' || fail "exported symbol lost"
+"$install_into" --remove "$game" >/dev/null
+mv "$scratch/module" "$WV_BUILD_DIR/bin/libwreckvale_webview.so"
+
 case_name="default data folder"
 new_game default
 (unset XDG_DATA_HOME && "$install_into" "$game" >/dev/null) || fail "install failed"
