@@ -7,6 +7,7 @@
 #include <windows.h>
 
 #include "platform/windows/process_start.h"
+#include "platform/windows/program_search.h"
 #else
 #include <fcntl.h>
 #include <signal.h>
@@ -44,11 +45,7 @@ std::optional<StartFailure> DetachedProcessStarter::Start(const std::string& com
 }
 
 std::optional<std::string> FindProgramOnPath(std::string_view name) {
-  char found[MAX_PATH];
-  const std::string file(name);
-  const DWORD length = SearchPathA(nullptr, file.c_str(), ".exe", MAX_PATH, found, nullptr);
-  if (length == 0 || length >= MAX_PATH) return std::nullopt;
-  return std::string(found, length);
+  return SearchProgram(name);
 }
 
 #else
@@ -148,7 +145,7 @@ std::optional<std::string> FindProgramOnPath(std::string_view name) {
 }
 
 bool IsExecutableFile(const std::filesystem::path& file) {
-  struct stat info{};
+  struct stat info {};
   return ::stat(file.c_str(), &info) == 0 && S_ISREG(info.st_mode) &&
          ::access(file.c_str(), X_OK) == 0;
 }

@@ -19,6 +19,7 @@
 #include "core/launcher_model.h"
 #include "core/startup.h"
 #include "platform/windows/process_start.h"
+#include "platform/windows/program_search.h"
 #include "tests/core/model_fixture.h"
 #include "tests/windows/launch_record.h"
 #include "tests/windows/visible_bytes.h"
@@ -246,6 +247,34 @@ TEST_F(CommandStart, SplitterDifferencesFollowTheProjectRules) {
     std::printf("[ DIFFERS  ] %s: runtime %s, project %s\n", c.name, Shown(record).c_str(),
                 Shown(c.projectResult).c_str());
   }
+}
+
+// A bare run prefix the game folder lacks is where the system's search finds
+// it; the command names that path, and the wrapper gets the game after it.
+TEST_F(CommandStart, RunPrefixFoundOnTheSearchPath) {
+  const fs::path tools = folder / "Tools";
+  fs::create_directories(tools);
+  fs::copy_file(game / "qr7.exe", tools / "wv prefix.exe");
+  std::string path(32767, '\0');
+  path.resize(GetEnvironmentVariableA("PATH", path.data(), static_cast<DWORD>(path.size())));
+  SetEnvironmentVariableA("PATH", (tools.string() + ";" + path).c_str());
+
+  EXPECT_EQ(SearchProgram("wv_no_such_program_4711"), std::nullopt);
+  const auto found = SearchProgram("wv prefix");
+  ASSERT_NE(found, std::nullopt);
+  EXPECT_TRUE(fs::equivalent(*found, tools / "wv prefix.exe")) << *found;
+
+  WriteCurrentSettings(game, "USEPrefix=Yes\r\nRunPrefix=wv prefix\r\nRunPrefixParam=\r\n");
+  LaunchEnvironment env{game.string(),
+                        [this](std::string_view name) { return FileExistsIn(game, name); }, '\\'};
+  env.findOnPath = SearchProgram;
+  const LaunchDecision decision = DecideLaunch(Start(game, game).model, env);
+  SetEnvironmentVariableA("PATH", path.c_str());
+  ASSERT_EQ(decision.kind, LaunchDecision::Kind::StartGame) << decision.message;
+  const std::vector<std::string> argv = ExpectArrivesIntact(decision.command);
+  ASSERT_GE(argv.size(), 2u);
+  EXPECT_EQ(argv[0], *found);
+  EXPECT_EQ(argv[1], "qr7.exe");
 }
 
 TEST_F(CommandStart, FailedStartIsReported) {
