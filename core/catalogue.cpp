@@ -210,8 +210,12 @@ const std::array<Campaign, 4> kCampaigns = {{
     {"N4", {"N23", "N24", "N25", "N26", "N27"}},
 }};
 
-const std::array<std::string_view, 4> kAddonChapters = {"OldQuay", "HarbourArcades",
-                                                        "CanneryMarket", "TheLights"};
+const std::array<AddonChapter, 4> kAddonChapters = {{
+    {"OldQuay", "Old Quay"},
+    {"HarbourArcades", "Harbour Arcades"},
+    {"CanneryMarket", "Cannery Market"},
+    {"TheLights", "The Lights"},
+}};
 
 const std::array<TokenRow, 4> kDifficultyTokens = {{
     {"N32", "+z_difficulty easy "},

@@ -81,7 +81,13 @@ struct Campaign {
   std::array<std::string_view, 5> chapters;
 };
 extern const std::array<Campaign, 4> kCampaigns;
-extern const std::array<std::string_view, 4> kAddonChapters;
+// The add-on campaign's chapters, each with its key in [Campaign_GreyTideRising]:
+// the chapter's engine map, empty while the add-on names none.
+struct AddonChapter {
+  std::string_view entry;
+  std::string_view mapKey;
+};
+extern const std::array<AddonChapter, 4> kAddonChapters;
 
 struct TokenRow {
   std::string_view entry;

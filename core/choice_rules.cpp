@@ -133,11 +133,11 @@ void LauncherModel::ChooseAddonCampaign() {
   ChoiceStep(Entry("GreyTideRising2"));
   HideCampaignChapters();
   bool chapterOfAddon = false;
-  for (std::string_view c : kAddonChapters) {
-    SetVisible(c, true);
-    chapterOfAddon |= Shows("Label4", c);
+  for (const AddonChapter& c : kAddonChapters) {
+    SetVisible(c.entry, true);
+    chapterOfAddon |= Shows("Label4", c.entry);
   }
-  if (!chapterOfAddon) ChooseEntry(kAddonChapters[0]);
+  if (!chapterOfAddon) ChooseEntry(kAddonChapters[0].entry);
 }
 
 void LauncherModel::ChooseFlaggedMap(MenuEntry& entry) {
@@ -153,7 +153,7 @@ void LauncherModel::HideCampaignChapters() {
   for (const Campaign& c : kCampaigns) {
     for (std::string_view chapter : c.chapters) SetVisible(chapter, false);
   }
-  for (std::string_view chapter : kAddonChapters) SetVisible(chapter, false);
+  for (const AddonChapter& chapter : kAddonChapters) SetVisible(chapter.entry, false);
 }
 
 void LauncherModel::HideExtraMaps() {

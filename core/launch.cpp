@@ -66,6 +66,18 @@ void AppendCustomModeMap(const LauncherModel& model, CommandSettings& settings,
   }
 }
 
+// An add-on chapter plays the map the add-on's section names, when it names
+// one; in versus only while the add-on plays versus.
+void AppendAddonMap(const LauncherModel& model, CommandSettings& settings, std::string& params) {
+  if (!model.Shows("Label2", "GreyTideRising2")) return;
+  if (model.Shows("Label1", "N2") && !settings.ReadYesNo(section::kAddon, "Versus", "No")) return;
+  for (const AddonChapter& chapter : kAddonChapters) {
+    if (!model.Shows("Label4", chapter.entry)) continue;
+    const std::string mapId = settings.Read(section::kAddon, chapter.mapKey, "");
+    if (!mapId.empty()) AppendMapToken(params, mapId);
+  }
+}
+
 void AppendServerTokens(const LauncherModel& model, CommandSettings& settings,
                         std::string& params) {
   for (const TokenRow& row : kDifficultyTokens) {
@@ -88,6 +100,7 @@ void AppendServerTokens(const LauncherModel& model, CommandSettings& settings,
     }
   }
   if (model.Shows("Label1", "N46")) AppendCustomModeMap(model, settings, params);
+  AppendAddonMap(model, settings, params);
 }
 
 bool IsAbsolute(std::string_view name, char separator) {

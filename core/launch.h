@@ -18,7 +18,6 @@ struct LaunchEnvironment {
   std::function<std::optional<std::string>(std::string_view)> findOnPath = {};
 };
 
-
 // What one press of the action button does.
 struct LaunchDecision {
   enum class Kind { Nothing, StartGame, ShowMessage, ReloadMonitoring, OpenForum };

@@ -21,16 +21,7 @@ constexpr std::string_view kApplicationLines[] = {
 };
 
 constexpr std::string_view kEditionLines[] = {
-    "[Tavrin]",
-    "CommandFile=wreckvale.exe",
-    "[Campaign_GreyTideRising]",
-    "Visible=No",
-    "Versus=No",
-    "Old Quay=",
-    "Harbour Arcades=",
-    "Cannery Market=",
-    "The Lights=",
-    "[CustomMaps]",
+    "[Tavrin]", "CommandFile=wreckvale.exe", "[Campaign_GreyTideRising]", "Visible=No", "Versus=No",
 };
 
 // The extra-map sections deliberately differ in order from [CustomMaps].
@@ -73,6 +64,8 @@ std::string SettingsTemplate(std::string_view version, const ExtraMapCaptions& c
   for (const auto entry : kApplicationLines) line(entry);
   line("Version=", version);
   for (const auto entry : kEditionLines) line(entry);
+  for (const AddonChapter& chapter : kAddonChapters) line(chapter.mapKey, "=");
+  line("[CustomMaps]");
   line(captions.foundry, "=wrv_foundry");
   line(captions.rockfall, "=wrv_rockfall02");
   line(captions.townSquare, "=wrv_town_square");

@@ -66,11 +66,35 @@ TEST_F(Launch, ServerSelectionTokens) {
   }
 }
 
-TEST_F(Launch, AddonChapterAddsNoMapToken) {
-  WriteSettings("[Campaign_GreyTideRising]\r\nVisible=Yes\r\nVersus=Yes\r\n");
-  for (const char* mode : {"N1", "N2"}) {
-    Choose({mode, "GreyTideRising2", "CanneryMarket"});
-    EXPECT_EQ(Command().find("+map"), std::string::npos) << mode;
+// An add-on chapter's key names its map; empty, it adds none.
+TEST_F(Launch, AddonChapterMapComesFromItsKey) {
+  const struct {
+    const char* mode;
+    std::string_view keys;  // in [Campaign_GreyTideRising]
+    std::string_view versusAtPress;
+    std::string_view token;  // empty: no map token
+  } cases[] = {
+      {"N1", "", "Yes", ""},
+      {"N2", "", "Yes", ""},
+      {"N1", "Cannery Market=gtr_market\r\n", "Yes", "+map gtr_market +team"},
+      {"N2", "Cannery Market=gtr_market\r\n", "Yes", "+map gtr_market +team"},
+      {"N2", "Cannery Market=gtr_market\r\n", "No", ""},
+      {"N1", "Cannery Market=maps/grey tide\r\n", "Yes", "+map \"maps/grey tide\" +team"},
+      {"N1", "Old Quay=gtr_quay\r\n", "Yes", ""},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(std::string(c.mode) + " " + std::string(c.keys));
+    Restart();
+    const std::string addon = "[Campaign_GreyTideRising]\r\nVisible=Yes\r\n" + std::string(c.keys);
+    WriteSettings(addon + "Versus=Yes\r\n");
+    Choose({c.mode, "GreyTideRising2", "CanneryMarket"});
+    WriteSettings(addon + "Versus=" + std::string(c.versusAtPress) + "\r\n");
+    const std::string command = Command();
+    if (c.token.empty()) {
+      EXPECT_EQ(command.find("+map"), std::string::npos) << command;
+    } else {
+      EXPECT_NE(command.find("+port 27015 " + std::string(c.token)), std::string::npos) << command;
+    }
   }
 }
 
