@@ -1,5 +1,6 @@
 // The address box and the clipboard summary: the split keeps every byte, the
-// join command carries address and port as one argument, and the summary
+// join command carries address and port, without blanks around them, as one
+// argument (or asks for an address when there is none), and the summary
 // shows each chosen text.
 #include <fuzzer/FuzzedDataProvider.h>
 
@@ -37,13 +38,25 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
   const wv::LaunchEnvironment env{"/g", [](std::string_view n) { return n == wv::kEngineExe; }};
   const wv::LaunchDecision decision = wv::DecideLaunch(model, env);
-  WV_FUZZ_CHECK(decision.kind == wv::LaunchDecision::Kind::StartGame);
-  // Options are off without a settings file, so the whole command is known.
-  std::vector<std::string> expected{"/g/qr7.exe"};
-  if (!password.empty()) expected.insert(expected.end(), {"+password", password});
-  expected.insert(expected.end(), {"+connect", model.JoinAddress() + ":" + model.JoinPort(),
-                                   "+team_desired", "Survivor Arno"});
-  WV_FUZZ_CHECK(wv::SplitCommandText(decision.command) == expected);
+  const auto trim = [](const std::string& text) {
+    const auto first = text.find_first_not_of(" \t");
+    return first == std::string::npos
+               ? std::string()
+               : text.substr(first, text.find_last_not_of(" \t") - first + 1);
+  };
+  if (trim(model.JoinAddress()).empty()) {
+    WV_FUZZ_CHECK(decision.kind == wv::LaunchDecision::Kind::ShowMessage);
+    WV_FUZZ_CHECK(decision.message == "Enter the server address");
+  } else {
+    WV_FUZZ_CHECK(decision.kind == wv::LaunchDecision::Kind::StartGame);
+    // Options are off without a settings file, so the whole command is known.
+    std::vector<std::string> expected{"/g/qr7.exe"};
+    if (!password.empty()) expected.insert(expected.end(), {"+password", password});
+    expected.insert(expected.end(),
+                    {"+connect", trim(model.JoinAddress()) + ":" + trim(model.JoinPort()),
+                     "+team_desired", "Survivor Arno"});
+    WV_FUZZ_CHECK(wv::SplitCommandText(decision.command) == expected);
+  }
 
   while (input.remaining_bytes() > 0) {
     model.ChooseEntry(ids[input.ConsumeIntegralInRange<std::size_t>(0, ids.size() - 1)]);
