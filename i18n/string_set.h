@@ -91,6 +91,27 @@ enum class Str : std::size_t {
   CannotRead2,
   BadSetting1,
   BadSetting2,
+  // Keyboard and screen-reader texts: tooltips and accessible names.
+  Close,
+  Minimize,
+  HintMode,
+  HintDifficulty,
+  HintCampaign,
+  HintChapter,
+  HintSlots,
+  HintPort,
+  HintPassword,
+  HintAddress,
+  HintJoinPort,
+  HintJoinPassword,
+  HintCharacter,
+  HintTab1,
+  HintTab2,
+  HintTab3,
+  HintTab4,
+  HintTab5,
+  HintRefresh,
+  HintForum,
   Count
 };
 

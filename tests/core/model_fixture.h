@@ -54,12 +54,25 @@ class ModelTest : public ::testing::Test {
     for (std::string_view id : ids) model.ChooseEntry(id);
   }
 
-  // A press of the action button in `folder`, where only `files` exist.
+  // A press of the action button in `folder`, where only `files` exist. The
+  // preview taken just before it must name exactly what the press does.
   LaunchDecision Press(std::set<std::string> files = {"qr7.exe"}, std::string folder = "D") const {
-    LaunchEnvironment env{std::move(folder), [files = std::move(files)](std::string_view name) {
-                            return files.count(std::string(name)) > 0;
-                          }};
-    return DecideLaunch(model, env);
+    const LaunchEnvironment env{std::move(folder),
+                                [files = std::move(files)](std::string_view name) {
+                                  return files.count(std::string(name)) > 0;
+                                }};
+    const std::string preview = LaunchPreview(model, env);
+    LaunchDecision d = DecideLaunch(model, env);
+    const bool starts = d.kind == LaunchDecision::Kind::StartGame;
+    if (starts || d.kind == LaunchDecision::Kind::ShowMessage) {
+      EXPECT_EQ(preview, starts ? d.command : d.message);
+    }
+    return d;
+  }
+  std::string Preview(std::set<std::string> files = {"qr7.exe"}) const {
+    return LaunchPreview(model, {"D", [files = std::move(files)](std::string_view name) {
+                                   return files.count(std::string(name)) > 0;
+                                 }});
   }
   std::string Command(std::set<std::string> files = {"qr7.exe"}) const {
     LaunchDecision d = Press(std::move(files));
