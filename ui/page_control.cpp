@@ -47,6 +47,9 @@ class FlatTabBar : public QTabBar {
       }
       painter.setPen(current ? look::kBlack : look::kWhite);
       painter.drawText(box.adjusted(1, 1, -1, 0), Qt::AlignCenter, tabText(i));
+      if (current && hasFocus()) {
+        look::DrawFocusFrame(painter, box.adjusted(2, 2, -2, -1), look::kBlack);
+      }
     }
   }
 };
@@ -61,7 +64,9 @@ PageControl::PageControl(QWidget* parent)
   tabs_->setExpanding(false);
   tabs_->setUsesScrollButtons(false);
   tabs_->setElideMode(Qt::ElideNone);
-  tabs_->setFocusPolicy(Qt::NoFocus);
+  // Tab reaches the bar, whose Left and Right keys step through the tabs; a
+  // click leaves the focus where it was.
+  tabs_->setFocusPolicy(Qt::TabFocus);
   tabs_->setFont(look::UiFont());
   tabs_->setGeometry(0, 0, 336, kTabRowHeight);
   stack_->setGeometry(kPageRect);
@@ -95,6 +100,11 @@ void PageControl::SetPageCaption(QWidget* page, const QString& caption) {
   if (index >= 0 && tabs_->tabText(index) != caption) tabs_->setTabText(index, caption);
 }
 
+void PageControl::SetPageToolTip(QWidget* page, const QString& tip) {
+  const int index = IndexOf(page);
+  if (index >= 0) tabs_->setTabToolTip(index, tip);
+}
+
 void PageControl::SetPageVisible(QWidget* page, bool visible) {
   const int index = IndexOf(page);
   if (index < 0 || tabs_->isTabVisible(index) == visible) return;
@@ -109,6 +119,17 @@ void PageControl::SetCurrentPage(QWidget* page) {
   quiet_ = true;
   tabs_->setCurrentIndex(index);
   quiet_ = false;
+}
+
+void PageControl::StepPage(int offset) {
+  const int count = tabs_->count();
+  for (int index = tabs_->currentIndex(), step = 0; step < count; ++step) {
+    index = (index + offset + count) % count;
+    if (tabs_->isTabVisible(index) && tabs_->isTabEnabled(index)) {
+      tabs_->setCurrentIndex(index);
+      return;
+    }
+  }
 }
 
 QWidget* PageControl::CurrentPage() const {
