@@ -3,6 +3,7 @@
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QCursor>
+#include <QFontMetricsF>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
@@ -42,16 +43,32 @@ constexpr int kArrowSize = 18;
 constexpr int kArrowTop = 13;
 constexpr int kArrowRightMargin = 6;
 
-// A choice the label cannot hold ends in "…" rather than being cut.
+// A choice a little too wide for its label is narrowed, as far as it stays
+// easy to read; one wider still ends in "…". Never cut.
 class ChoiceLabel : public QLabel {
  public:
   using QLabel::QLabel;
 
  protected:
   void paintEvent(QPaintEvent*) override {
+    static constexpr int kNarrowest = 85;  // percent of the normal width
     QPainter painter(this);
     const QRect area = contentsRect();
-    const QString shown = fontMetrics().elidedText(text(), Qt::ElideRight, area.width());
+    QFont narrowed = font();
+    QString shown = text();
+    const qreal wide = QFontMetricsF(narrowed).horizontalAdvance(shown);
+    if (wide > area.width()) {
+      int stretch = static_cast<int>(100 * area.width() / wide);
+      for (; stretch >= kNarrowest; --stretch) {
+        narrowed.setStretch(stretch);
+        if (QFontMetricsF(narrowed).horizontalAdvance(shown) <= area.width()) break;
+      }
+      if (stretch < kNarrowest) {
+        narrowed = font();
+        shown = fontMetrics().elidedText(shown, Qt::ElideRight, area.width());
+      }
+      painter.setFont(narrowed);
+    }
     style()->drawItemText(&painter, area, static_cast<int>(alignment()), palette(), isEnabled(),
                           shown, foregroundRole());
   }
