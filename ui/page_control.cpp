@@ -1,5 +1,6 @@
 #include "ui/page_control.h"
 
+#include <QKeyEvent>
 #include <QPainter>
 #include <QStackedWidget>
 #include <QTabBar>
@@ -17,6 +18,20 @@ constexpr int kTabPadding = 6;  // between the caption and the tab's edge
 constexpr int kTabGap = 1;      // between two tabs
 constexpr int kTabDrop = 3;     // how much lower the other tabs stand
 
+// The visible tab `offset` steps from the current one, round the end when
+// `wrap`; the current one when there is none.
+int NextVisibleTab(const QTabBar& tabs, int offset, bool wrap) {
+  const int count = tabs.count();
+  int index = tabs.currentIndex();
+  for (int step = 0; step < count; ++step) {
+    index += offset;
+    if (wrap) index = (index + count) % count;
+    if (index < 0 || index >= count) break;
+    if (tabs.isTabVisible(index) && tabs.isTabEnabled(index)) return index;
+  }
+  return tabs.currentIndex();
+}
+
 // Flat tabs drawn by hand: grey with white captions, the current one silver
 // with a black caption and a white edge, standing taller than the others.
 // (A style sheet would do the same, but its machinery costs the start-up
@@ -31,6 +46,15 @@ class FlatTabBar : public QTabBar {
             kTabRowHeight};
   }
   QSize minimumTabSizeHint(int index) const override { return tabSizeHint(index); }
+
+  // QTabBar's own arrow keys would land on hidden tabs.
+  void keyPressEvent(QKeyEvent* event) override {
+    if (event->key() == Qt::Key_Left || event->key() == Qt::Key_Right) {
+      setCurrentIndex(NextVisibleTab(*this, event->key() == Qt::Key_Left ? -1 : 1, false));
+    } else {
+      QTabBar::keyPressEvent(event);
+    }
+  }
 
   void paintEvent(QPaintEvent*) override {
     QPainter painter(this);
@@ -122,14 +146,7 @@ void PageControl::SetCurrentPage(QWidget* page) {
 }
 
 void PageControl::StepPage(int offset) {
-  const int count = tabs_->count();
-  for (int index = tabs_->currentIndex(), step = 0; step < count; ++step) {
-    index = (index + offset + count) % count;
-    if (tabs_->isTabVisible(index) && tabs_->isTabEnabled(index)) {
-      tabs_->setCurrentIndex(index);
-      return;
-    }
-  }
+  tabs_->setCurrentIndex(NextVisibleTab(*tabs_, offset, true));
 }
 
 QWidget* PageControl::CurrentPage() const {
