@@ -53,7 +53,9 @@ class ChoiceLabel : public QLabel {
   void paintEvent(QPaintEvent*) override {
     static constexpr int kNarrowest = 85;  // percent of the normal width
     QPainter painter(this);
-    const QRect area = contentsRect();
+    // A pixel short of the edge: the last column would take the glyph's
+    // smoothing and look cut.
+    const QRect area = contentsRect().adjusted(0, 0, -1, 0);
     QFont narrowed = font();
     QString shown = text();
     const qreal wide = QFontMetricsF(narrowed).horizontalAdvance(shown);
