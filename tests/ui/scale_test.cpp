@@ -45,9 +45,10 @@ class ScaleTest : public QObject {
 
   // Both lines of each sunken edge run all the way round, the last row and
   // column included: grey and white outside, dark shadow and light inside.
+  // The caption bar's one line runs along its bottom.
   void bevels_data() {
     QTest::addColumn<QString>("panel");
-    for (const char* panel : {"RzPanel1", "RzPanel4", "RzPanel5", "RzPanel6"}) {
+    for (const char* panel : {"RzPanel1", "RzPanel2", "RzPanel4", "RzPanel5", "RzPanel6"}) {
       QTest::newRow(panel) << panel;
     }
   }
@@ -56,16 +57,19 @@ class ScaleTest : public QObject {
     const QWidget* widget = form_->findChild<QWidget*>(panel);
     const QRect r(widget->mapTo(form_, QPoint(0, 0)), widget->size());
     const int left = r.left(), top = r.top(), right = r.right(), bottom = r.bottom();
-    const Line lines[] = {
-        {"outer top", {left, top}, {right - 1, top}, look::kGrey},
-        {"outer left", {left, top}, {left, bottom - 1}, look::kGrey},
-        {"outer bottom", {left, bottom}, {right, bottom}, look::kWhite},
-        {"outer right", {right, top}, {right, bottom}, look::kWhite},
-        {"inner top", {left + 1, top + 1}, {right - 2, top + 1}, look::kDarkShadow},
-        {"inner left", {left + 1, top + 1}, {left + 1, bottom - 2}, look::kDarkShadow},
-        {"inner bottom", {left + 1, bottom - 1}, {right - 1, bottom - 1}, look::kLight},
-        {"inner right", {right - 1, top + 1}, {right - 1, bottom - 1}, look::kLight},
-    };
+    const std::vector<Line> lines =
+        panel == "RzPanel2"
+            ? std::vector<Line>{{"bottom line", {left, bottom}, {right, bottom}, look::kDarkShadow}}
+            : std::vector<Line>{
+                  {"outer top", {left, top}, {right - 1, top}, look::kGrey},
+                  {"outer left", {left, top}, {left, bottom - 1}, look::kGrey},
+                  {"outer bottom", {left, bottom}, {right, bottom}, look::kWhite},
+                  {"outer right", {right, top}, {right, bottom}, look::kWhite},
+                  {"inner top", {left + 1, top + 1}, {right - 2, top + 1}, look::kDarkShadow},
+                  {"inner left", {left + 1, top + 1}, {left + 1, bottom - 2}, look::kDarkShadow},
+                  {"inner bottom", {left + 1, bottom - 1}, {right - 1, bottom - 1}, look::kLight},
+                  {"inner right", {right - 1, top + 1}, {right - 1, bottom - 1}, look::kLight},
+              };
     for (const Line& line : lines) {
       const QString odd = OddPixel(line);
       QVERIFY2(odd.isEmpty(), qPrintable(QStringLiteral("%1: %2").arg(line.side, odd)));
