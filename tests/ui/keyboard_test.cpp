@@ -9,8 +9,8 @@ namespace wv::test {
 
 namespace {
 
-// Where the next popup appeared and which it was; the popup is closed at
-// once. A menu that runs its own loop is met inside it.
+// Which popup is up at the next turn of the event loop and where; it is
+// closed at once. A menu that runs its own loop is met inside it.
 struct PopupSeen {
   QString name;
   QPoint at;
@@ -18,10 +18,10 @@ struct PopupSeen {
 };
 void WatchForPopup(PopupSeen& seen) {
   QTimer::singleShot(0, [&seen] {
-    QWidget* popup = QApplication::activePopupWidget();
-    if (popup == nullptr) return WatchForPopup(seen);
-    seen = {popup->objectName(), popup->pos(), true};
-    popup->close();
+    if (QWidget* popup = QApplication::activePopupWidget()) {
+      seen = {popup->objectName(), popup->pos(), true};
+      popup->close();
+    }
   });
 }
 
