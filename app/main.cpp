@@ -9,6 +9,10 @@ int main(int, char** argv) {
   // (-platform, -style, -reverse and the like).
   int qtArgc = 1;
   QApplication app(qtArgc, argv);
+  // The window's class and the desktop entry it belongs to, whatever the
+  // program file is called: docks group the window with its menu entry by them.
+  QApplication::setApplicationName(QStringLiteral("wreckvale-launcher"));
+  QApplication::setDesktopFileName(QStringLiteral("org.wreckvale.Launcher"));
   // The window's font for everything, the dialogs included; it also spares
   // loading the system's default face, which a line edit would otherwise
   // load while it is being built.

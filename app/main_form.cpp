@@ -2,18 +2,17 @@
 
 #include <QAbstractButton>
 #include <QCoreApplication>
-#include <QCursor>
 #include <QDir>
 #include <QFile>
 #include <QGuiApplication>
-#include <QIcon>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QScreen>
+#include <QTabBar>
 #include <QToolButton>
 #include <system_error>
 
 #include "core/clipboard_summary.h"
-#include "core/launch.h"
 #include "core/startup.h"
 #include "ui/about_page.h"
 #include "ui/bottom_bar.h"
@@ -45,6 +44,7 @@ constexpr std::array<Tab, 5> kTabs = {Tab::CreateServer, Tab::JoinGame, Tab::Set
 // The bottom-bar panels whose enabled state the tab switch decides.
 constexpr std::array<std::string_view, 3> kSwitchedPanels = {"RzPanel4", "RzPanel5", "RzPanel6"};
 constexpr std::string_view kHintSuffix = ".Hint";
+constexpr std::string_view kNameSuffix = ".Name";
 constexpr int kPasswordMaxLength = 255;
 
 // The current folder as the system writes it, without a trailing separator.
@@ -116,7 +116,7 @@ void TMainForm::BuildWindow() {
   setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
   setFixedSize(340, 249);
   setFont(look::UiFont());
-  setWindowIcon(QIcon(look::Artwork("icon.png")));
+  setWindowIcon(look::WindowIcon());
 
   auto* outer = new Panel(QStringLiteral("RzPanel1"), look::kSilver, Panel::Border::Sunken, this);
   outer->setGeometry(0, 0, 340, 249);
@@ -125,13 +125,13 @@ void TMainForm::BuildWindow() {
   pageControl_ = new PageControl(outer);
   pageControl_->setGeometry(2, 27, 336, 179);
   // Born inside the window, so that their first text layout already uses its font.
-  auto* create = new CreatePage(this);
+  create_ = new CreatePage(this);
   join_ = new JoinPage(this);
   settings_ = new SettingsPage(this);
   auto* monitoringTab = new QWidget(this);
   monitoringTab->setObjectName(QString::fromLatin1(TabSheetName(Tab::Monitoring)));
   auto* about = new AboutPage(this);
-  pages_ = {create, join_, settings_, monitoringTab, about};
+  pages_ = {create_, join_, settings_, monitoringTab, about};
   for (QWidget* page : pages_) pageControl_->AddPage(page);
 
   bottom_ = new BottomBar(outer);
@@ -139,7 +139,7 @@ void TMainForm::BuildWindow() {
   bottom_->CharacterButton()->setMenu(menus_->Menu("Menu_Name"));
 
   connect(pageControl_, &PageControl::currentPageChanged, this, &TMainForm::RzPageControl1Change);
-  connect(create, &CreatePage::menuRequested, this, &TMainForm::PopUp);
+  connect(create_, &CreatePage::menuRequested, this, &TMainForm::PopUp);
   connect(menus_, &MenuSet::entryChosen, this, &TMainForm::MenuEntryClick);
   connect(bottom_->GoButton(), &QToolButton::clicked, this, &TMainForm::RzGoButtonClick);
   connect(bottom_->ClipboardButton(), &QToolButton::clicked, this, &TMainForm::RzToolButton2Click);
@@ -147,6 +147,21 @@ void TMainForm::BuildWindow() {
   restTimer_->setObjectName(QStringLiteral("RzGoButtonRest"));
   restTimer_->setSingleShot(true);
   connect(restTimer_, &QTimer::timeout, this, &TMainForm::Refresh);
+  for (QLineEdit* edit : {join_->Address(), join_->Port(), join_->Password()}) {
+    connect(edit, &QLineEdit::returnPressed, bottom_->GoButton(), &QToolButton::click);
+  }
+  bottom_->GoButton()->installEventFilter(this);
+
+  // Tab order: the tab bar, the page's controls, then the bottom bar. The
+  // pages hidden behind the current one drop out by themselves.
+  std::vector<QWidget*> order{pageControl_->TabBar()};
+  order.insert(order.end(), create_->Boxes().begin(), create_->Boxes().end());
+  for (QWidget* control : std::initializer_list<QWidget*>{
+           join_->Address(), join_->Port(), join_->Password(), bottom_->CharacterButton(),
+           bottom_->ClipboardButton(), bottom_->GoButton()}) {
+    order.push_back(control);
+  }
+  for (std::size_t i = 1; i < order.size(); ++i) setTabOrder(order[i - 1], order[i]);
 
   if (const QScreen* screen = QGuiApplication::primaryScreen()) {
     move(screen->geometry().center() - rect().center());
@@ -172,6 +187,7 @@ void TMainForm::FormCreate(const FormFolders& folders) {
   // message box carry it. Not as Qt's display name, which the window system
   // would append to the password dialog's own title.
   setWindowTitle(caption_->Text());
+  create_->Boxes().front()->setFocus();
   if (startup.quit) {
     quitRequested_ = true;
     platform_.quit->RequestQuit();
@@ -180,6 +196,7 @@ void TMainForm::FormCreate(const FormFolders& folders) {
 
 void TMainForm::Refresh() {
   for (const auto& [control, text] : model_.Texts()) ApplyText(control, text);
+  create_->NameBoxes();
   menus_->Sync(model_);
   settings_->Show(model_.options);
   for (std::string_view panel : kSwitchedPanels) {
@@ -203,12 +220,18 @@ void TMainForm::Refresh() {
 void TMainForm::ApplyText(const std::string& control, const std::string& text) {
   std::string_view name = control;
   const bool hint = name.ends_with(kHintSuffix);
+  const bool accessibleName = name.ends_with(kNameSuffix);
   if (hint) name.remove_suffix(kHintSuffix.size());
+  if (accessibleName) name.remove_suffix(kNameSuffix.size());
   auto* widget = findChild<QWidget*>(QString::fromLatin1(name));
   if (widget == nullptr) return;
   const QString shown = DisplayText(text);
-  if (hint) {
+  if (hint && pageControl_->HasPage(widget)) {
+    pageControl_->SetPageToolTip(widget, shown);
+  } else if (hint) {
     widget->setToolTip(shown);
+  } else if (accessibleName) {
+    if (widget->accessibleName() != shown) widget->setAccessibleName(shown);
   } else if (pageControl_->HasPage(widget)) {
     pageControl_->SetPageCaption(widget, shown);
   } else if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
@@ -229,15 +252,7 @@ void TMainForm::ShowMessage(const std::string& text) {
   platform_.messages->Show(model_.Text("RzPanel2"), text);
 }
 
-void TMainForm::RzPageControl1Change() {
-  const TabSwitchRequest request = model_.SwitchTab(ActivePage());
-  Refresh();
-  if (request.navigateMonitoring && monitoring_ != nullptr) {
-    monitoring_->Navigate(DisplayText(model_.monitoringUrl));
-  }
-}
-
-void TMainForm::RzGoButtonClick() {
+LaunchEnvironment TMainForm::PressEnvironment() const {
   std::error_code error;
   const std::filesystem::path folder = std::filesystem::current_path(error);
   LaunchEnvironment environment;
@@ -249,9 +264,54 @@ void TMainForm::RzGoButtonClick() {
   environment.fileExists = [folder](std::string_view name) { return FileExistsIn(folder, name); };
   environment.separator = QDir::separator().toLatin1();
   environment.findOnPath = FindProgramOnPath;
+  return environment;
+}
 
+// The action button's tooltip says what a press would do at this moment: it
+// is asked for afresh each time, as the press reads the folder and settings.
+bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == bottom_->GoButton() && event->type() == QEvent::ToolTip) {
+    bottom_->GoButton()->setToolTip(DisplayText(LaunchPreview(model_, PressEnvironment())));
+  }
+  return QWidget::eventFilter(watched, event);
+}
+
+// Ctrl+Tab, Ctrl+Shift+Tab, Ctrl+PgDown and Ctrl+PgUp step through the tabs
+// wherever the focus is; no control of the window takes them for itself.
+void TMainForm::keyPressEvent(QKeyEvent* event) {
+  if (event->modifiers().testFlag(Qt::ControlModifier)) {
+    const bool back = event->modifiers().testFlag(Qt::ShiftModifier);
+    switch (event->key()) {
+      case Qt::Key_Tab:
+      case Qt::Key_Backtab:
+        pageControl_->StepPage(back || event->key() == Qt::Key_Backtab ? -1 : 1);
+        return;
+      case Qt::Key_PageDown:
+        pageControl_->StepPage(1);
+        return;
+      case Qt::Key_PageUp:
+        pageControl_->StepPage(-1);
+        return;
+      default:
+        break;
+    }
+  }
+  QWidget::keyPressEvent(event);
+}
+
+void TMainForm::RzPageControl1Change() {
+  const TabSwitchRequest request = model_.SwitchTab(ActivePage());
+  Refresh();
+  if (model_.ActiveTab() == Tab::JoinGame) join_->Address()->setFocus(Qt::TabFocusReason);
+  if (request.navigateMonitoring && monitoring_ != nullptr) {
+    monitoring_->Navigate(DisplayText(model_.monitoringUrl));
+  }
+}
+
+void TMainForm::RzGoButtonClick() {
   // A second click of a double click finds the button resting.
   if (model_.ActionRest(platform_.time->Now()) > Clock::duration::zero()) return;
+  const LaunchEnvironment environment = PressEnvironment();
   const LaunchDecision decision = DecideLaunch(model_, environment);
   switch (decision.kind) {
     case LaunchDecision::Kind::Nothing:
@@ -300,8 +360,8 @@ void TMainForm::RzEdit3Change(const QString& text) {
   Refresh();
 }
 
-void TMainForm::PopUp(const QString& menuId) {
-  if (StyledMenu* menu = menus_->Menu(menuId.toStdString())) menu->popup(QCursor::pos());
+void TMainForm::PopUp(const QString& menuId, const QPoint& at) {
+  if (StyledMenu* menu = menus_->Menu(menuId.toStdString())) menu->popup(at);
 }
 
 // Every menu entry comes here by its id; the model runs the entry's rules.

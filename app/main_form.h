@@ -7,12 +7,14 @@
 #include <string>
 
 #include "app/platform.h"
+#include "core/launch.h"
 #include "core/launcher_model.h"
 
 namespace wv {
 
 class BottomBar;
 class CaptionBar;
+class CreatePage;
 class JoinPage;
 class MenuSet;
 class MonitoringPage;
@@ -43,6 +45,10 @@ class TMainForm : public QWidget {
   // nullptr while the monitoring tab is not offered.
   MonitoringPage* Monitoring() const { return monitoring_; }
 
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+
  private:
   void BuildWindow();
   void FormCreate(const FormFolders& folders);
@@ -51,6 +57,8 @@ class TMainForm : public QWidget {
   QWidget* Page(Tab tab) const { return pages_[static_cast<std::size_t>(tab)]; }
   Tab ActivePage() const;
   void ShowMessage(const std::string& text);
+  // The game folder as a press of the action button finds it now.
+  LaunchEnvironment PressEnvironment() const;
 
   void RzPageControl1Change();
   void RzGoButtonClick();
@@ -58,7 +66,7 @@ class TMainForm : public QWidget {
   void RzEdit1Change(const QString& text);
   void RzEdit2Change(const QString& text);
   void RzEdit3Change(const QString& text);
-  void PopUp(const QString& menuId);
+  void PopUp(const QString& menuId, const QPoint& at);
   void MenuEntryClick(const QString& entryId);
 
   LauncherModel model_;
@@ -68,6 +76,7 @@ class TMainForm : public QWidget {
   CaptionBar* caption_ = nullptr;
   PageControl* pageControl_ = nullptr;
   std::array<QWidget*, 5> pages_{};
+  CreatePage* create_ = nullptr;
   JoinPage* join_ = nullptr;
   SettingsPage* settings_ = nullptr;
   BottomBar* bottom_ = nullptr;

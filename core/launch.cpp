@@ -252,4 +252,21 @@ std::string StartFailedMessage(const LauncherModel& model, const StartFailure& f
   return message;
 }
 
+std::string LaunchPreview(const LauncherModel& model, const LaunchEnvironment& env) {
+  const LaunchDecision decision = DecideLaunch(model, env);
+  switch (decision.kind) {
+    case LaunchDecision::Kind::StartGame:
+      return decision.command;
+    case LaunchDecision::Kind::ShowMessage:
+      return decision.message;
+    case LaunchDecision::Kind::ReloadMonitoring:
+      return model.Str(Str::HintRefresh);
+    case LaunchDecision::Kind::OpenForum:
+      return model.Str(Str::HintForum);
+    case LaunchDecision::Kind::Nothing:
+      break;
+  }
+  return {};
+}
+
 }  // namespace wv

@@ -30,6 +30,11 @@ struct LaunchDecision {
 // RzGoButtonClick as a decision; reads the settings at the moment of the press.
 LaunchDecision DecideLaunch(const LauncherModel& model, const LaunchEnvironment& env);
 
+// What a press would do now, in one line for the player, without doing it:
+// the command text it would start, the message it would show instead, or
+// what it opens. Empty when a press does nothing.
+std::string LaunchPreview(const LauncherModel& model, const LaunchEnvironment& env);
+
 // Why the system did not start the program of a command.
 struct StartFailure {
   std::string program;       // as the command names it

@@ -82,8 +82,9 @@ class LauncherModel {
   const MenuEntry* FindEntry(std::string_view id) const;
 
   // --- texts of controls by designer name: Label1…Label7, RzToolButton1,
-  // RzGoButton, RzGroupBox1…RzGroupBox9, TabSheet1…TabSheet5, RzLabel5, and
-  // the tooltip of RzToolButton2 ("RzToolButton2.Hint"); empty for others ---
+  // RzGoButton, RzGroupBox1…RzGroupBox9, TabSheet1…TabSheet5, RzLabel1,
+  // RzLabel2, RzLabel5; tooltips as "<name>.Hint" and the names screen readers
+  // announce as "<name>.Name"; empty for others ---
   const std::string& Text(std::string_view control) const;
   void SetText(std::string_view control, std::string text);
   const std::map<std::string, std::string, std::less<>>& Texts() const { return texts_; }

@@ -32,6 +32,42 @@ constexpr std::pair<std::string_view, Str> kControlCaptions[] = {
     {"Label3", Str::Difficulty2},
     {"Label4", Str::Chapter1_1},
     {"Label7", Str::PasswordNone},
+    {"RzLabel1", Str::Close},
+    {"RzLabel2", Str::Minimize},
+};
+
+// Tooltips (".Hint") and the names screen readers announce (".Name") where a
+// control's caption does not say what it is. The action button's tooltip
+// follows the launch and is not among them.
+constexpr std::pair<std::string_view, Str> kControlHelp[] = {
+    {"RzGroupBox1.Hint", Str::HintMode},
+    {"RzGroupBox3.Hint", Str::HintDifficulty},
+    {"RzGroupBox2.Hint", Str::HintCampaign},
+    {"RzGroupBox4.Hint", Str::HintChapter},
+    {"RzGroupBox5.Hint", Str::HintSlots},
+    {"RzGroupBox6.Hint", Str::HintPort},
+    {"RzGroupBox8.Hint", Str::HintPassword},
+    {"RzEdit1.Hint", Str::HintAddress},
+    {"RzEdit2.Hint", Str::HintJoinPort},
+    {"RzEdit3.Hint", Str::HintJoinPassword},
+    {"RzToolButton1.Hint", Str::HintCharacter},
+    {"RzLabel1.Hint", Str::Close},
+    {"RzLabel2.Hint", Str::Minimize},
+    {"TabSheet1.Hint", Str::HintTab1},
+    {"TabSheet2.Hint", Str::HintTab2},
+    {"TabSheet3.Hint", Str::HintTab3},
+    {"TabSheet4.Hint", Str::HintTab4},
+    {"TabSheet5.Hint", Str::HintTab5},
+    {"RzRapidFireButton1.Name", Str::GroupMode},
+    {"RzRapidFireButton3.Name", Str::GroupDifficulty},
+    {"RzRapidFireButton2.Name", Str::GroupCampaign},
+    {"RzRapidFireButton4.Name", Str::GroupChapter},
+    {"RzRapidFireButton5.Name", Str::GroupSlots},
+    {"RzRapidFireButton6.Name", Str::GroupPort},
+    {"RzRapidFireButton7.Name", Str::GroupPassword},
+    {"RzEdit1.Name", Str::GroupAddress},
+    {"RzEdit2.Name", Str::GroupPort},
+    {"RzEdit3.Name", Str::GroupJoinPassword},
 };
 
 }  // namespace
@@ -52,6 +88,8 @@ void ApplyLanguage(LauncherModel& model, std::string_view code) {
   }
   model.SetText("RzToolButton2.Hint",
                 model.Strings().Join(Str::ClipboardHint1, Str::ClipboardHint2));
+  for (const auto& [control, id] : kControlHelp) model.SetText(control, model.Str(id));
+  model.SetText("RzToolButton2.Name", model.Text("RzToolButton2.Hint"));
 }
 
 }  // namespace wv

@@ -97,6 +97,27 @@ enum class Str : std::size_t {
   RunPrefixHint2,
   RunPrefixHint3,
   RunPrefixHint4,
+  // Keyboard and screen-reader texts: tooltips and accessible names.
+  Close,
+  Minimize,
+  HintMode,
+  HintDifficulty,
+  HintCampaign,
+  HintChapter,
+  HintSlots,
+  HintPort,
+  HintPassword,
+  HintAddress,
+  HintJoinPort,
+  HintJoinPassword,
+  HintCharacter,
+  HintTab1,
+  HintTab2,
+  HintTab3,
+  HintTab4,
+  HintTab5,
+  HintRefresh,
+  HintForum,
   Count
 };
 

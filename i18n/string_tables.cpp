@@ -144,6 +144,32 @@ const StringTable kEnglishStrings = MakeTable({
     "her.ini to a program that can ru",
     "n it, for example wine.",
     "",
+    // Close and minimise buttons.
+    "Close",
+    "Minimize",
+    // Tooltips: choice boxes of the create tab.
+    "Choose the game mode",
+    "Choose the difficulty",
+    "Choose the campaign",
+    "Choose the chapter or map",
+    "Choose the player slots",
+    "Choose the server port",
+    "Set or remove the password",
+    // Join boxes.
+    "Server address or address:port",
+    "Server port",
+    "Server password, if it has one",
+    // Character button.
+    "Choose your character",
+    // Tabs.
+    "Start a server on this computer",
+    "Join a game on a server",
+    "Launcher options",
+    "Watch the game servers",
+    "About the launcher",
+    // Action button on the monitoring and about tabs.
+    "Reload the monitoring page",
+    "Open the forum in the browser",
 });
 
 const StringTable kRussianStrings = MakeTable({
@@ -254,6 +280,32 @@ const StringTable kRussianStrings = MakeTable({
     " в RunPrefix программу, которая ",
     "может его запустить, например wi",
     "ne.",
+    // Close and minimise buttons.
+    "Закрыть",
+    "Свернуть",
+    // Tooltips: choice boxes of the create tab.
+    "Выбрать режим игры",
+    "Выбрать сложность",
+    "Выбрать кампанию",
+    "Выбрать главу или карту",
+    "Выбрать число слотов",
+    "Выбрать порт сервера",
+    "Установить или снять пароль",
+    // Join boxes.
+    "Адрес сервера или адрес:порт",
+    "Порт сервера",
+    "Пароль сервера, если он есть",
+    // Character button.
+    "Выбрать персонажа",
+    // Tabs.
+    "Запустить сервер на этом ПК",
+    "Подключиться к серверу",
+    "Настройки лаунчера",
+    "Мониторинг серверов",
+    "О лаунчере",
+    // Action button on the monitoring and about tabs.
+    "Обновить страницу мониторинга",
+    "Открыть форум в браузере",
 });
 
 void StringSet::Fill(const StringTable& table) {

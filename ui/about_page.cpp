@@ -44,7 +44,10 @@ AboutPage::AboutPage(QWidget* parent) : QWidget(parent) {
 }
 
 void AboutPage::showEvent(QShowEvent* event) {
-  if (image_->pixmap().isNull()) image_->setPixmap(look::Artwork("about.png"));
+  const qreal scale = devicePixelRatioF();
+  if (image_->pixmap().isNull() || image_->pixmap().devicePixelRatio() != scale) {
+    image_->setPixmap(look::Artwork("about.png", scale));
+  }
   QWidget::showEvent(event);
 }
 

@@ -19,7 +19,8 @@ class AboutPage : public QWidget {
   explicit AboutPage(QWidget* parent);
 
  protected:
-  // The picture is decoded when the tab is first shown, not at start-up.
+  // The picture is decoded when the tab is first shown, not at start-up, in
+  // the size the screen's scale asks for.
   void showEvent(QShowEvent* event) override;
 
  private:

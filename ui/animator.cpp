@@ -3,15 +3,24 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include "ui/look.h"
+
 namespace wv {
 
-Animator::Animator(const QString& name, const QPixmap& picture, QWidget* parent)
-    : QWidget(parent), picture_(picture) {
+Animator::Animator(const QString& name, const char* artwork, QWidget* parent)
+    : QWidget(parent), artwork_(artwork) {
   setObjectName(name);
 }
 
 void Animator::paintEvent(QPaintEvent*) {
-  QPainter(this).drawPixmap(rect(), picture_);
+  const qreal scale = devicePixelRatioF();
+  if (scale != pictureScale_) {
+    picture_ = look::Artwork(artwork_, scale);
+    pictureScale_ = scale;
+  }
+  QPainter painter(this);
+  painter.setRenderHint(QPainter::SmoothPixmapTransform);
+  painter.drawPixmap(rect(), picture_);
 }
 
 // The emblem starts nothing, the caption bar's drag included.

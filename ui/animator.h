@@ -6,19 +6,22 @@
 namespace wv {
 
 // The designer's animator on the caption bar, which only ever had the one
-// frame of the emblem: a still picture.
+// frame of the emblem: a still picture, taken from the larger artwork on a
+// screen with more than one device pixel per pixel.
 class Animator : public QWidget {
   Q_OBJECT
 
  public:
-  Animator(const QString& name, const QPixmap& picture, QWidget* parent);
+  Animator(const QString& name, const char* artwork, QWidget* parent);
 
  protected:
   void paintEvent(QPaintEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
 
  private:
+  const char* artwork_;
   QPixmap picture_;
+  qreal pictureScale_ = 0;
 };
 
 }  // namespace wv

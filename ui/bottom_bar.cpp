@@ -1,5 +1,6 @@
 #include "ui/bottom_bar.h"
 
+#include <QKeyEvent>
 #include <QPainter>
 #include <QToolButton>
 
@@ -31,7 +32,9 @@ class ClipboardPanel : public Panel {
 
 // A flat button drawn by hand: a grey ground and a white caption, darker
 // while down, or no ground at all and a white edge while down; no menu arrow.
-// A style sheet would do the same, at a cost the start-up can feel.
+// A style sheet would do the same, at a cost the start-up can feel. From the
+// keyboard, Return presses it as Space does, and a button with a menu drops
+// the menu with Return, Alt+Down or F4 as well.
 class FlatButton : public QToolButton {
  public:
   FlatButton(bool grounded, QWidget* parent) : QToolButton(parent), grounded_(grounded) {}
@@ -46,7 +49,24 @@ class FlatButton : public QToolButton {
       painter.drawRect(rect().adjusted(0, 0, -1, -1));
     }
     painter.setPen(isEnabled() ? look::kWhite : look::kSilver);
-    painter.drawText(rect(), Qt::AlignCenter | Qt::TextShowMnemonic, text());
+    const int flags = Qt::AlignCenter | Qt::TextShowMnemonic;
+    painter.drawText(rect(), flags,
+                     fontMetrics().elidedText(text(), Qt::ElideRight, width() - 4, flags));
+    if (hasFocus()) look::DrawFocusFrame(painter, rect().adjusted(1, 1, -1, -1), look::kWhite);
+  }
+
+  void keyPressEvent(QKeyEvent* event) override {
+    const int key = event->key();
+    const bool enter = key == Qt::Key_Return || key == Qt::Key_Enter;
+    const bool drop =
+        key == Qt::Key_F4 || (key == Qt::Key_Down && event->modifiers().testFlag(Qt::AltModifier));
+    if (menu() != nullptr && (enter || drop)) {
+      showMenu();
+    } else if (enter) {
+      click();
+    } else {
+      QToolButton::keyPressEvent(event);
+    }
   }
 
  private:
@@ -60,7 +80,9 @@ QToolButton* MakeButton(const QString& name, const QRect& geometry, bool grounde
   button->setObjectName(name);
   button->setGeometry(geometry);
   button->setFont(look::UiFont());
-  button->setFocusPolicy(Qt::NoFocus);
+  // Tab reaches it; a click does not take the focus, so the mouse sees no
+  // focus frame.
+  button->setFocusPolicy(Qt::TabFocus);
   return button;
 }
 

@@ -17,7 +17,7 @@ CaptionBar::CaptionBar(QWidget* parent)
       textColour_(QGuiApplication::palette().color(QPalette::WindowText)) {
   setGeometry(2, 2, 336, 25);
 
-  auto* emblem = new Animator(QStringLiteral("RzAnimator1"), look::Artwork("emblem.png"), this);
+  auto* emblem = new Animator(QStringLiteral("RzAnimator1"), "emblem.png", this);
   emblem->setGeometry(4, 4, 16, 16);
 
   auto* minimise = new GlyphLabel(QStringLiteral("RzLabel2"), GlyphLabel::Glyph::LowBar, this);

@@ -1,8 +1,16 @@
 #include "ui/create_page.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
+#include <QCursor>
+#include <QFontMetricsF>
+#include <QKeyEvent>
 #include <QLabel>
+#include <QPainter>
+#include <QStyle>
 #include <QToolButton>
 #include <array>
+#include <functional>
 
 #include "ui/group_frame.h"
 #include "ui/look.h"
@@ -11,7 +19,7 @@ namespace wv {
 
 namespace {
 
-struct ChoiceBox {
+struct ChoiceRow {
   const char* box;
   const char* label;
   const char* button;
@@ -20,7 +28,8 @@ struct ChoiceBox {
   int labelWidth;
 };
 
-const std::array<ChoiceBox, 7> kChoiceBoxes = {{
+// In Tab order.
+const std::array<ChoiceRow, 7> kChoiceRows = {{
     {"RzGroupBox1", "Label1", "RzRapidFireButton1", "Menu_GameMode", {8, 8, 155, 40}, 118},
     {"RzGroupBox3", "Label3", "RzRapidFireButton3", "Menu_Difficulty", {169, 8, 155, 40}, 118},
     {"RzGroupBox2", "Label2", "RzRapidFireButton2", "Menu_Company", {8, 56, 155, 40}, 118},
@@ -34,14 +43,118 @@ constexpr int kArrowSize = 18;
 constexpr int kArrowTop = 13;
 constexpr int kArrowRightMargin = 6;
 
+// A choice a little too wide for its label is narrowed, as far as it stays
+// easy to read; one wider still ends in "…". Never cut.
+class ChoiceLabel : public QLabel {
+ public:
+  using QLabel::QLabel;
+
+ protected:
+  void paintEvent(QPaintEvent*) override {
+    static constexpr int kNarrowest = 85;  // percent of the normal width
+    QPainter painter(this);
+    // A pixel short of the edge: the last column would take the glyph's
+    // smoothing and look cut.
+    const QRect area = contentsRect().adjusted(0, 0, -1, 0);
+    QFont narrowed = font();
+    QString shown = text();
+    const qreal wide = QFontMetricsF(narrowed).horizontalAdvance(shown);
+    if (wide > area.width()) {
+      int stretch = static_cast<int>(100 * area.width() / wide);
+      for (; stretch >= kNarrowest; --stretch) {
+        narrowed.setStretch(stretch);
+        if (QFontMetricsF(narrowed).horizontalAdvance(shown) <= area.width()) break;
+      }
+      if (stretch < kNarrowest) {
+        narrowed = font();
+        shown = fontMetrics().elidedText(shown, Qt::ElideRight, area.width());
+      }
+      painter.setFont(narrowed);
+    }
+    style()->drawItemText(&painter, area, static_cast<int>(alignment()), palette(), isEnabled(),
+                          shown, foregroundRole());
+  }
+};
+
+// The group frame of a choice, which the keyboard reaches: Space, Return,
+// Alt+Down or F4 ask for its menu below it.
+class ChoiceBox : public GroupFrame {
+ public:
+  using Ask = std::function<void(const QString& menuId, const QPoint& at)>;
+
+  ChoiceBox(const ChoiceRow& row, Ask ask, QWidget* parent)
+      : GroupFrame(QString::fromLatin1(row.box), row.geometry, parent),
+        menu_(QString::fromLatin1(row.menu)),
+        ask_(std::move(ask)) {
+    setFocusPolicy(Qt::TabFocus);
+  }
+
+  void Open() const { ask_(menu_, mapToGlobal(QPoint(0, height()))); }
+
+ protected:
+  void keyPressEvent(QKeyEvent* event) override {
+    const int key = event->key();
+    if (key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter ||
+        key == Qt::Key_F4 || (key == Qt::Key_Down && event->modifiers() & Qt::AltModifier)) {
+      Open();
+    } else {
+      GroupFrame::keyPressEvent(event);
+    }
+  }
+
+  // Inside the white frame, below the caption.
+  void paintEvent(QPaintEvent* event) override {
+    GroupFrame::paintEvent(event);
+    if (!hasFocus()) return;
+    QPainter painter(this);
+    const int top = fontMetrics().height() + 1;
+    look::DrawFocusFrame(painter, QRect(3, top, width() - 6, height() - top - 3), look::kWhite);
+  }
+
+ private:
+  QString menu_;
+  Ask ask_;
+};
+
+// A choice box is a combo box to screen readers; its default action drops
+// its menu.
+class ChoiceBoxAccessible : public QAccessibleWidget {
+ public:
+  explicit ChoiceBoxAccessible(ChoiceBox* box) : QAccessibleWidget(box, QAccessible::ComboBox) {}
+
+  QStringList actionNames() const override {
+    return QStringList{showMenuAction()} + QAccessibleWidget::actionNames();
+  }
+  void doAction(const QString& name) override {
+    if (name == showMenuAction() || name == pressAction()) {
+      static_cast<ChoiceBox*>(widget())->Open();
+    } else {
+      QAccessibleWidget::doAction(name);
+    }
+  }
+};
+
+QAccessibleInterface* ChoiceBoxInterface(const QString&, QObject* object) {
+  if (auto* box = dynamic_cast<ChoiceBox*>(object)) return new ChoiceBoxAccessible(box);
+  return nullptr;
+}
+
 }  // namespace
 
 CreatePage::CreatePage(QWidget* parent) : QWidget(parent) {
   setObjectName(QStringLiteral("TabSheet1"));
-  for (const ChoiceBox& row : kChoiceBoxes) {
-    auto* box = new GroupFrame(QString::fromLatin1(row.box), row.geometry, this);
+  // Qt keeps one list of factories for the process: taken out first, so that
+  // every page built leaves it there once.
+  QAccessible::removeFactory(&ChoiceBoxInterface);
+  QAccessible::installFactory(&ChoiceBoxInterface);
+  const ChoiceBox::Ask ask = [this](const QString& menu, const QPoint& at) {
+    emit menuRequested(menu, at);
+  };
+  for (const ChoiceRow& row : kChoiceRows) {
+    auto* box = new ChoiceBox(row, ask, this);
+    boxes_.push_back(box);
 
-    auto* label = new QLabel(box);
+    auto* label = new ChoiceLabel(box);
     label->setObjectName(QString::fromLatin1(row.label));
     label->setTextFormat(Qt::PlainText);
     label->setFont(look::UiFont(true));
@@ -56,7 +169,17 @@ CreatePage::CreatePage(QWidget* parent) : QWidget(parent) {
     arrow->setGeometry(row.geometry.width() - kArrowSize - kArrowRightMargin, kArrowTop, kArrowSize,
                        kArrowSize);
     const QString menu = QString::fromLatin1(row.menu);
-    connect(arrow, &QToolButton::clicked, this, [this, menu] { emit menuRequested(menu); });
+    connect(arrow, &QToolButton::clicked, this,
+            [this, menu] { emit menuRequested(menu, QCursor::pos()); });
+  }
+}
+
+void CreatePage::NameBoxes() {
+  for (std::size_t i = 0; i < boxes_.size(); ++i) {
+    auto* box = static_cast<GroupFrame*>(boxes_[i]);
+    const auto* label = box->findChild<QLabel*>(QString::fromLatin1(kChoiceRows[i].label));
+    const QString name = box->Text() + QStringLiteral(": ") + label->text();
+    if (box->accessibleName() != name) box->setAccessibleName(name);
   }
 }
 

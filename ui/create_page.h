@@ -1,20 +1,32 @@
 #pragma once
 
+#include <QPoint>
 #include <QString>
 #include <QWidget>
+#include <vector>
 
 namespace wv {
 
 // The create-server tab: seven choice boxes, each a display label and an
-// arrow button that asks for its popup menu.
+// arrow button that asks for its popup menu. A box takes the keyboard focus
+// and asks for its menu by the keys, to drop below it.
 class CreatePage : public QWidget {
   Q_OBJECT
 
  public:
   explicit CreatePage(QWidget* parent);
 
+  // The boxes in their Tab order.
+  const std::vector<QWidget*>& Boxes() const { return boxes_; }
+  // Names each box for screen readers by its caption and shown choice.
+  void NameBoxes();
+
  signals:
-  void menuRequested(const QString& menuId);
+  // `at`: where the menu's top left corner goes, in screen coordinates.
+  void menuRequested(const QString& menuId, const QPoint& at);
+
+ private:
+  std::vector<QWidget*> boxes_;
 };
 
 }  // namespace wv

@@ -8,9 +8,11 @@
 namespace wv {
 
 GlyphLabel::GlyphLabel(const QString& name, Glyph glyph, QWidget* parent)
-    : QWidget(parent), glyph_(glyph), colour_(look::kSilver) {
+    : QAbstractButton(parent), glyph_(glyph), colour_(look::kSilver) {
   setObjectName(name);
   setAttribute(Qt::WA_Hover);
+  // Out of the Tab order: the window system closes and minimises by its keys.
+  setFocusPolicy(Qt::NoFocus);
 }
 
 void GlyphLabel::SetColour(const QColor& colour) {
@@ -39,14 +41,21 @@ void GlyphLabel::leaveEvent(QEvent*) {
   SetColour(look::kSilver);
 }
 
-// Taken here so that a press on a glyph never reaches the caption bar's drag.
+// Every press is taken here, so that none reaches the caption bar's drag;
+// only the left button clicks.
 void GlyphLabel::mousePressEvent(QMouseEvent* event) {
-  event->accept();
+  if (event->button() == Qt::LeftButton) {
+    QAbstractButton::mousePressEvent(event);
+  } else {
+    event->accept();
+  }
 }
 
 void GlyphLabel::mouseReleaseEvent(QMouseEvent* event) {
-  if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) {
-    emit clicked();
+  if (event->button() == Qt::LeftButton) {
+    QAbstractButton::mouseReleaseEvent(event);
+  } else {
+    event->accept();
   }
 }
 

@@ -1,13 +1,15 @@
 #pragma once
 
+#include <QAbstractButton>
 #include <QColor>
-#include <QWidget>
 
 namespace wv {
 
 // A caption-bar glyph (close cross or minimise bar), drawn by hand since the
-// classic symbol fonts are not there; silver, white while hovered.
-class GlyphLabel : public QWidget {
+// classic symbol fonts are not there; silver, white while hovered. A button,
+// so that screen readers can name and press it; its text is that name and
+// is never drawn.
+class GlyphLabel : public QAbstractButton {
   Q_OBJECT
 
  public:
@@ -16,9 +18,6 @@ class GlyphLabel : public QWidget {
   GlyphLabel(const QString& name, Glyph glyph, QWidget* parent);
 
   QColor Colour() const { return colour_; }
-
- signals:
-  void clicked();
 
  protected:
   void paintEvent(QPaintEvent* event) override;

@@ -30,7 +30,8 @@ class SunkenEdit : public QLineEdit {
     QPainter(this).fillRect(rect(), look::kGrey);
     QLineEdit::paintEvent(event);
     QPainter painter(this);
-    look::DrawEdge(painter, rect().adjusted(0, 0, -1, -1), look::kDarkShadow, look::kWhite);
+    look::DrawEdge(painter, rect(), look::kDarkShadow, look::kWhite);
+    if (hasFocus()) look::DrawFocusFrame(painter, rect().adjusted(2, 2, -2, -2), look::kWhite);
   }
 };
 

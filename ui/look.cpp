@@ -48,26 +48,56 @@ QFont UiFont(bool bold, int pixels) {
 
 // Read as PNG without detection: detecting a format loads every image-format
 // plugin there is, which costs the start-up more than the pictures do.
-QPixmap Artwork(const char* name) {
-  QImageReader reader(QStringLiteral(":/artwork/") + QLatin1String(name), "png");
+QPixmap Artwork(const char* name, qreal scale) {
+  QString file = QStringLiteral(":/artwork/") + QLatin1String(name);
+  if (scale > 1) file.insert(file.lastIndexOf(QLatin1Char('.')), QStringLiteral("@2x"));
+  QImageReader reader(file, "png");
   reader.setAutoDetectImageFormat(false);
-  return QPixmap::fromImage(reader.read());
+  QImage image = reader.read();
+  if (scale <= 1) return QPixmap::fromImage(image);
+  const QSize shown = (QSizeF(image.size()) * (scale / 2)).toSize();
+  if (shown != image.size()) {
+    image = image.scaled(shown, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+  }
+  QPixmap pixmap = QPixmap::fromImage(image);
+  pixmap.setDevicePixelRatio(scale);
+  return pixmap;
 }
 
+// Files, not pictures: each size is read only when something shows it.
+QIcon WindowIcon() {
+  QIcon icon;
+  for (int size : {16, 32, 48, 64, 128, 256}) {
+    icon.addFile(QStringLiteral(":/artwork/icon-%1.png").arg(size), QSize(size, size));
+  }
+  return icon;
+}
+
+// Filled bands rather than lines: a line one pixel wide lands between device
+// pixels at a fractional scale and leaves gaps or doubles; bands that share
+// their borders never do.
 void DrawEdge(QPainter& painter, const QRect& rect, const QColor& topLeft,
               const QColor& bottomRight) {
-  painter.setPen(topLeft);
-  painter.drawLine(rect.topLeft(), rect.topRight());
-  painter.drawLine(rect.topLeft(), rect.bottomLeft());
-  painter.setPen(bottomRight);
-  painter.drawLine(rect.bottomLeft(), rect.bottomRight());
-  painter.drawLine(rect.topRight(), rect.bottomRight());
+  painter.fillRect(QRect(rect.left(), rect.top(), rect.width(), 1), topLeft);
+  painter.fillRect(QRect(rect.left(), rect.top(), 1, rect.height()), topLeft);
+  painter.fillRect(QRect(rect.left(), rect.bottom(), rect.width(), 1), bottomRight);
+  painter.fillRect(QRect(rect.right(), rect.top(), 1, rect.height()), bottomRight);
 }
 
 void DrawSunkenEdge(QPainter& painter, const QRect& rect) {
-  const QRect outer = rect.adjusted(0, 0, -1, -1);
-  DrawEdge(painter, outer, kGrey, kWhite);
-  DrawEdge(painter, outer.adjusted(1, 1, -1, -1), kDarkShadow, kLight);
+  DrawEdge(painter, rect, kGrey, kWhite);
+  DrawEdge(painter, rect.adjusted(1, 1, -1, -1), kDarkShadow, kLight);
+}
+
+void DrawFocusFrame(QPainter& painter, const QRect& rect, const QColor& colour) {
+  painter.save();
+  QPen pen(colour, 1, Qt::CustomDashLine, Qt::FlatCap);
+  pen.setDashPattern({1, 1});
+  painter.setPen(pen);
+  painter.setBrush(Qt::NoBrush);
+  painter.setRenderHint(QPainter::Antialiasing, false);
+  painter.drawRect(QRectF(rect).adjusted(0.5, 0.5, -0.5, -0.5));
+  painter.restore();
 }
 
 QString MenuStyleSheet() {

@@ -2,6 +2,7 @@
 
 #include <QColor>
 #include <QFont>
+#include <QIcon>
 #include <QPixmap>
 #include <QString>
 
@@ -23,8 +24,13 @@ inline constexpr int kFontPixels = 11;
 // The nearest sans face to the classic dialog font, at the same pixel height.
 QFont UiFont(bool bold = false, int pixels = kFontPixels);
 
-// One of the compiled-in PNG pictures, by file name.
-QPixmap Artwork(const char* name);
+// One of the compiled-in PNG pictures, by file name, for a screen of
+// `scale` device pixels per pixel: above 1 it comes from the picture drawn at
+// twice the size ("name@2x.png"), smoothly resized to the scale.
+QPixmap Artwork(const char* name, qreal scale = 1);
+
+// The window icon in every size the menus and docks ask for.
+QIcon WindowIcon();
 
 // One-pixel lines along the border of `rect`, its last row and column
 // included: top and left in `topLeft`, bottom and right in `bottomRight`,
@@ -34,6 +40,10 @@ void DrawEdge(QPainter& painter, const QRect& rect, const QColor& topLeft,
 
 // A two-pixel sunken edge, as around a pressed button, inside `rect`.
 void DrawSunkenEdge(QPainter& painter, const QRect& rect);
+
+// The keyboard focus mark: a dotted one-pixel frame along the inside of
+// `rect`.
+void DrawFocusFrame(QPainter& painter, const QRect& rect, const QColor& colour);
 
 // One colour scheme for every popup menu.
 QString MenuStyleSheet();

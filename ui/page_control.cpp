@@ -1,5 +1,6 @@
 #include "ui/page_control.h"
 
+#include <QKeyEvent>
 #include <QPainter>
 #include <QStackedWidget>
 #include <QTabBar>
@@ -17,6 +18,20 @@ constexpr int kTabPadding = 6;  // between the caption and the tab's edge
 constexpr int kTabGap = 1;      // between two tabs
 constexpr int kTabDrop = 3;     // how much lower the other tabs stand
 
+// The visible tab `offset` steps from the current one, round the end when
+// `wrap`; the current one when there is none.
+int NextVisibleTab(const QTabBar& tabs, int offset, bool wrap) {
+  const int count = tabs.count();
+  int index = tabs.currentIndex();
+  for (int step = 0; step < count; ++step) {
+    index += offset;
+    if (wrap) index = (index + count) % count;
+    if (index < 0 || index >= count) break;
+    if (tabs.isTabVisible(index) && tabs.isTabEnabled(index)) return index;
+  }
+  return tabs.currentIndex();
+}
+
 // Flat tabs drawn by hand: grey with white captions, the current one silver
 // with a black caption and a white edge, standing taller than the others.
 // (A style sheet would do the same, but its machinery costs the start-up
@@ -31,6 +46,15 @@ class FlatTabBar : public QTabBar {
             kTabRowHeight};
   }
   QSize minimumTabSizeHint(int index) const override { return tabSizeHint(index); }
+
+  // QTabBar's own arrow keys would land on hidden tabs.
+  void keyPressEvent(QKeyEvent* event) override {
+    if (event->key() == Qt::Key_Left || event->key() == Qt::Key_Right) {
+      setCurrentIndex(NextVisibleTab(*this, event->key() == Qt::Key_Left ? -1 : 1, false));
+    } else {
+      QTabBar::keyPressEvent(event);
+    }
+  }
 
   void paintEvent(QPaintEvent*) override {
     QPainter painter(this);
@@ -47,6 +71,9 @@ class FlatTabBar : public QTabBar {
       }
       painter.setPen(current ? look::kBlack : look::kWhite);
       painter.drawText(box.adjusted(1, 1, -1, 0), Qt::AlignCenter, tabText(i));
+      if (current && hasFocus()) {
+        look::DrawFocusFrame(painter, box.adjusted(2, 2, -2, -1), look::kBlack);
+      }
     }
   }
 };
@@ -61,7 +88,9 @@ PageControl::PageControl(QWidget* parent)
   tabs_->setExpanding(false);
   tabs_->setUsesScrollButtons(false);
   tabs_->setElideMode(Qt::ElideNone);
-  tabs_->setFocusPolicy(Qt::NoFocus);
+  // Tab reaches the bar, whose Left and Right keys step through the tabs; a
+  // click leaves the focus where it was.
+  tabs_->setFocusPolicy(Qt::TabFocus);
   tabs_->setFont(look::UiFont());
   tabs_->setGeometry(0, 0, 336, kTabRowHeight);
   stack_->setGeometry(kPageRect);
@@ -95,6 +124,11 @@ void PageControl::SetPageCaption(QWidget* page, const QString& caption) {
   if (index >= 0 && tabs_->tabText(index) != caption) tabs_->setTabText(index, caption);
 }
 
+void PageControl::SetPageToolTip(QWidget* page, const QString& tip) {
+  const int index = IndexOf(page);
+  if (index >= 0) tabs_->setTabToolTip(index, tip);
+}
+
 void PageControl::SetPageVisible(QWidget* page, bool visible) {
   const int index = IndexOf(page);
   if (index < 0 || tabs_->isTabVisible(index) == visible) return;
@@ -109,6 +143,10 @@ void PageControl::SetCurrentPage(QWidget* page) {
   quiet_ = true;
   tabs_->setCurrentIndex(index);
   quiet_ = false;
+}
+
+void PageControl::StepPage(int offset) {
+  tabs_->setCurrentIndex(NextVisibleTab(*tabs_, offset, true));
 }
 
 QWidget* PageControl::CurrentPage() const {

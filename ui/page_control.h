@@ -20,10 +20,13 @@ class PageControl : public QWidget {
   void AddPage(QWidget* page);
   bool HasPage(const QWidget* page) const;
   void SetPageCaption(QWidget* page, const QString& caption);
+  void SetPageToolTip(QWidget* page, const QString& tip);
   void SetPageVisible(QWidget* page, bool visible);
   void SetCurrentPage(QWidget* page);
   QWidget* CurrentPage() const;
   QTabBar* TabBar() const { return tabs_; }
+  // The visible page `offset` steps on, round the end, as the user's change.
+  void StepPage(int offset);
 
  signals:
   // Only for a change the user makes; SetCurrentPage stays silent.

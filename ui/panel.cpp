@@ -21,8 +21,8 @@ void Panel::paintEvent(QPaintEvent*) {
       look::DrawSunkenEdge(painter, rect());
       break;
     case Border::BottomLine:
-      painter.setPen(look::kDarkShadow);
-      painter.drawLine(0, height() - 1, width() - 1, height() - 1);
+      // A band, like the edges: a line would fall between device pixels.
+      painter.fillRect(QRect(0, height() - 1, width(), 1), look::kDarkShadow);
       break;
   }
 }

@@ -29,6 +29,10 @@ class LauncherE2eTest : public QObject {
     LauncherSession launcher;
     const QString window = launcher.Start(folder.Path());
     QVERIFY(!window.isEmpty());
+    // The class the desktop entry names (StartupWMClass), so docks group them.
+    QVERIFY(launcher.Xdotool({"search", "--class", "^wreckvale-launcher$"})
+                .split('\n')
+                .contains(window));
 
     launcher.Click(window, kGoButtonX, kGoButtonY);
 

@@ -17,7 +17,8 @@ function(wv_launcher_test name timeout)
   wv_warnings(${name})
   if(WV_XVFB_RUN)
     add_test(NAME ${name}
-      COMMAND ${WV_XVFB_RUN} -a -s "-screen 0 1024x768x24 -noreset" $<TARGET_FILE:${name}>)
+      COMMAND ${wv_session_prefix} ${WV_XVFB_RUN} -a -s "-screen 0 1024x768x24 -noreset"
+              $<TARGET_FILE:${name}>)
   else()
     # Runs on the display there is, or skips without one.
     add_test(NAME ${name} COMMAND ${name})
@@ -32,3 +33,14 @@ wv_launcher_test(launcher_settings_e2e_test 300)
 wv_launcher_test(launcher_hardening_e2e_test 90 wreckvale_webview)
 set_tests_properties(launcher_hardening_e2e_test PROPERTIES
   ENVIRONMENT "QTWEBENGINE_DISABLE_SANDBOX=1")
+
+# Screen readers: the launcher on the accessibility bus of a session bus of
+# the test's own, read and pressed over AT-SPI by the system's Python.
+find_program(WV_DBUS_RUN_SESSION dbus-run-session)
+if(WV_DBUS_RUN_SESSION)
+  set(wv_session_prefix ${WV_DBUS_RUN_SESSION} --)
+endif()
+wv_launcher_test(accessibility_e2e_test 120)
+unset(wv_session_prefix)
+target_compile_definitions(accessibility_e2e_test PRIVATE
+  WV_ATSPI_TREE="${CMAKE_CURRENT_LIST_DIR}/atspi_tree.py")

@@ -235,9 +235,11 @@ TEST_F(Launch, MonitoringAndAboutTabsStartNothing) {
   model.SwitchTab(Tab::Monitoring);
   EXPECT_EQ(Press({}).kind, LaunchDecision::Kind::ReloadMonitoring);
   EXPECT_FALSE(Press({}).closeWindow);
+  EXPECT_EQ(Preview({}), "Reload the monitoring page");
   model.SwitchTab(Tab::About);
   EXPECT_EQ(Press({}).kind, LaunchDecision::Kind::OpenForum);
   EXPECT_FALSE(Press({}).closeWindow);
+  EXPECT_EQ(Preview({}), "Open the forum in the browser");
 }
 
 TEST_F(Launch, StartFailedMessageSaysWhy) {

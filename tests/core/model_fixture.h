@@ -57,9 +57,24 @@ class ModelTest : public ::testing::Test {
   }
 
   // A press of the action button in `folder`, where only `files` exist, and
-  // the system's search finds only the programs of `onPath`.
+  // the system's search finds only the programs of `onPath`. The preview
+  // taken just before it must name exactly what the press does.
   LaunchDecision Press(std::set<std::string> files = {"qr7.exe"}, std::string folder = "D",
                        std::map<std::string, std::string> onPath = {}) const {
+    const LaunchEnvironment env = Environment(std::move(files), std::move(folder), std::move(onPath));
+    const std::string preview = LaunchPreview(model, env);
+    LaunchDecision d = DecideLaunch(model, env);
+    const bool starts = d.kind == LaunchDecision::Kind::StartGame;
+    if (starts || d.kind == LaunchDecision::Kind::ShowMessage) {
+      EXPECT_EQ(preview, starts ? d.command : d.message);
+    }
+    return d;
+  }
+  std::string Preview(std::set<std::string> files = {"qr7.exe"}) const {
+    return LaunchPreview(model, Environment(std::move(files), "D", {}));
+  }
+  static LaunchEnvironment Environment(std::set<std::string> files, std::string folder,
+                                       std::map<std::string, std::string> onPath) {
     LaunchEnvironment env{std::move(folder), [files = std::move(files)](std::string_view name) {
                             return files.count(std::string(name)) > 0;
                           }};
@@ -67,7 +82,7 @@ class ModelTest : public ::testing::Test {
       const auto it = onPath.find(std::string(name));
       return it == onPath.end() ? std::nullopt : std::optional(it->second);
     };
-    return DecideLaunch(model, env);
+    return env;
   }
   std::string Command(std::set<std::string> files = {"qr7.exe"}) const {
     LaunchDecision d = Press(std::move(files));

@@ -53,10 +53,20 @@ TEST(ApplyLanguage, CaptionsControlsAndResetsTheShownChoices) {
   EXPECT_EQ(model.Entry("Foundry1").caption, "Foundry");
   EXPECT_EQ(model.Entry("custommap2").caption, "custom_map_2");
   EXPECT_EQ(model.Text("Label5"), "14");
+  EXPECT_EQ(model.Text("RzLabel1"), "Закрыть");
+  EXPECT_EQ(model.Text("RzLabel2"), "Свернуть");
+  EXPECT_EQ(model.Text("RzLabel1.Hint"), "Закрыть");
+  EXPECT_EQ(model.Text("RzGroupBox4.Hint"), "Выбрать главу или карту");
+  EXPECT_EQ(model.Text("RzRapidFireButton4.Name"), "Глава");
+  EXPECT_EQ(model.Text("RzEdit2.Name"), "Порт");
+  EXPECT_EQ(model.Text("RzToolButton2.Name"), model.Text("RzToolButton2.Hint"));
 
   ApplyLanguage(model, "LOCAL_EN");
   EXPECT_EQ(model.Text("RzToolButton2.Hint"), "Copy map settings to clipboard");
   EXPECT_EQ(model.Text("RzGroupBox7"), "Host address (IP / PORT)");
+  EXPECT_EQ(model.Text("RzLabel2"), "Minimize");
+  EXPECT_EQ(model.Text("TabSheet5.Hint"), "About the launcher");
+  EXPECT_EQ(model.Text("RzEdit1.Name"), "Host address (IP / PORT)");
 }
 
 }  // namespace

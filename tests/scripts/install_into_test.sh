@@ -10,6 +10,7 @@ scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
 export HOME=$scratch/home XDG_DATA_HOME=$scratch/data WV_BUILD_DIR=$scratch/build
 entry=$XDG_DATA_HOME/applications/org.wreckvale.Launcher.desktop
+icon_sizes=(16 32 48 64 128 256)
 icon=$XDG_DATA_HOME/icons/hicolor/32x32/apps/org.wreckvale.Launcher.png
 failures=0
 fail() {
@@ -82,7 +83,15 @@ for name in "${names[@]}"; do
   desktop-file-validate "$entry" || fail "entry does not validate"
   grep -qx 'Categories=Game;' "$entry" || fail "no Categories=Game;"
   grep -qx 'Icon=org.wreckvale.Launcher' "$entry" || fail "no themed icon name"
-  cmp -s "$icon" "$root/ui/artwork/icon.png" || fail "icon not installed"
+  for size in "${icon_sizes[@]}"; do
+    cmp -s "$XDG_DATA_HOME/icons/hicolor/${size}x$size/apps/org.wreckvale.Launcher.png" \
+      "$root/ui/artwork/icon-$size.png" || fail "icon of $size px not installed"
+  done
+  grep -qx 'Name\[ru\]=Лаунчер Wreckvale' "$entry" || fail "no Russian name"
+  grep -q '^Comment\[ru\]=.' "$entry" || fail "no Russian comment"
+  # The window's class, as the launcher sets it; the end-to-end test checks
+  # that the window carries it.
+  grep -qx 'StartupWMClass=wreckvale-launcher' "$entry" || fail "no StartupWMClass"
   started=$(started_by_menu) || fail "the menu could not start it"
   [ "$started" = "$game/wreckvale-launcher"$'\n'"$game" ] ||
     fail "started as [$started], not the copy in the game folder"

@@ -24,10 +24,17 @@ class ChoicesTest : public QObject {
       QTest::newRow(tag) << QString::fromLatin1(settings) << picks << expected;
     };
     row("versus keeps 14 slots", "", {"N2"},
-        {{"Label1", "Versus"}, {"Label5", "14"}, {"RzToolButton1", "Arno"}});
+        {{"Label1", "Versus"},
+         {"Label5", "14"},
+         {"RzToolButton1", "Arno"},
+         {"RzGroupBox1.Name", "Game mode: Versus"},
+         {"RzGroupBox5.Name", "Slots: 14"}});
     row("versus raises 1 slot to 8", "", {"N110", "N2"}, {{"Label5", "8"}});
     row("campaign brings its first chapter", "", {"MenuItem2"},
-        {{"Label2", "Stone bell"}, {"Label4", "Turnpike"}});
+        {{"Label2", "Stone bell"},
+         {"Label4", "Turnpike"},
+         {"RzGroupBox2.Name", "Campaign: Stone bell"},
+         {"RzGroupBox4.Name", "Chapter: Turnpike"}});
     row("infected falls back in co-op", "", {"N2", "N43", "N1"},
         {{"Label1", "CO-OP"}, {"RzToolButton1", "Arno"}});
     row("port and difficulty", "", {"N270231", "N35"},
@@ -48,8 +55,14 @@ class ChoicesTest : public QObject {
     const TMainForm& form = window_->Open();
 
     for (const QString& pick : picks) FindAction(form, qPrintable(pick))->trigger();
+    // "<control>.Name": what screen readers announce for it.
     for (const auto& [control, text] : expected) {
-      QCOMPARE(TextOf(form, qPrintable(control)), text);
+      const QString name = control.section('.', 0, 0);
+      if (control.endsWith(".Name")) {
+        QCOMPARE(form.findChild<QWidget*>(name)->accessibleName(), text);
+      } else {
+        QCOMPARE(TextOf(form, qPrintable(control)), text);
+      }
     }
   }
 

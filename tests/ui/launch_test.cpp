@@ -42,11 +42,13 @@ class LaunchTest : public QObject {
     QFETCH(QString, arguments);
     TMainForm& form = Open(settings.toStdString());
     for (const QString& pick : picks) FindAction(form, qPrintable(pick))->trigger();
+    const QString preview = GoToolTip(form);
 
     ClickAt(form, kGoButtonCentre);
 
     const std::string folder = GameFolder::Folder();
     QCOMPARE(platform_->starter.calls.size(), std::size_t{1});
+    QCOMPARE(preview.toStdString(), platform_->starter.calls[0].command);
     QCOMPARE(platform_->starter.calls[0].command,
              "\"" + folder + "/qr7.exe\" " + arguments.toStdString());
     QCOMPARE(platform_->starter.calls[0].workDir, folder);
@@ -60,10 +62,12 @@ class LaunchTest : public QObject {
     form.findChild<QLineEdit*>("RzEdit1")->setText("10.0.0.5:27016");
     form.findChild<QLineEdit*>("RzEdit3")->setText("secret");
     QCOMPARE(form.findChild<QLineEdit*>("RzEdit3")->displayText(), QStringLiteral("======"));
+    const QString preview = GoToolTip(form);
 
     ClickAt(form, kGoButtonCentre);
 
     QCOMPARE(platform_->starter.calls.size(), std::size_t{1});
+    QCOMPARE(preview.toStdString(), platform_->starter.calls[0].command);
     QCOMPARE(platform_->starter.calls[0].command,
              "\"" + GameFolder::Folder() +
                  "/qr7.exe\" -game wreckvale -console -novid +password secret "
@@ -145,6 +149,8 @@ class LaunchTest : public QObject {
     } else {
       FindAction(form, "N46")->trigger();
     }
+    // Asked after the engine went: the tooltip is never the one of start-up.
+    QCOMPARE(GoToolTip(form), message);
 
     ClickAt(form, kGoButtonCentre);
 
@@ -165,6 +171,7 @@ class LaunchTest : public QObject {
   void forum() {
     TMainForm& form = Open("ExitAfterRun=Yes\r\n");
     ClickTab(form, "?");
+    QCOMPARE(GoToolTip(form), QStringLiteral("Open the forum in the browser"));
     ClickAt(form, kGoButtonCentre);
     QCOMPARE(platform_->urls.opened, std::vector<std::string>{std::string(kForumUrl)});
     QVERIFY(platform_->starter.calls.empty());

@@ -156,8 +156,14 @@ class MonitoringPageTest : public QObject {
     QTest::addColumn<QColor>("ground");
     const QColor grey(128, 128, 128), silver(192, 192, 192);
     QTest::newRow("emblem") << "emblem.png" << QSize(16, 16) << QPoint(0, 0) << grey;
-    QTest::newRow("icon") << "icon.png" << QSize(32, 32) << QPoint(2, 2) << grey;
+    QTest::newRow("emblem, twice") << "emblem@2x.png" << QSize(32, 32) << QPoint(0, 0) << grey;
+    for (int side : {16, 32, 48, 64, 128, 256}) {
+      QTest::addRow("icon %d", side) << QStringLiteral("icon-%1.png").arg(side) << QSize(side, side)
+                                     << QPoint(side / 16, side / 16) << grey;
+    }
     QTest::newRow("about") << "about.png" << QSize(332, 153) << QPoint(300, 140) << silver;
+    QTest::newRow("about, twice") << "about@2x.png" << QSize(664, 306) << QPoint(600, 280)
+                                  << silver;
   }
   void artworkIsBuiltIn() {
     QFETCH(QString, alias);

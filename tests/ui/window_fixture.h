@@ -1,7 +1,9 @@
 #pragma once
 
 #include <QAction>
+#include <QApplication>
 #include <QDir>
+#include <QHelpEvent>
 #include <QTabBar>
 #include <QTest>
 #include <deque>
@@ -173,6 +175,15 @@ inline void ClickAt(TMainForm& form, QPoint point, Qt::MouseButton button = Qt::
   QWidget* target = form.childAt(point);
   if (target == nullptr) qFatal("nothing at %d,%d", point.x(), point.y());
   QTest::mouseClick(target, button, {}, target->mapFrom(&form, point));
+}
+
+// The action button's tooltip as hovering it would show it now.
+inline QString GoToolTip(TMainForm& form) {
+  auto* go = form.findChild<QWidget*>(QStringLiteral("RzGoButton"));
+  const QPoint centre = go->rect().center();
+  QHelpEvent hover(QEvent::ToolTip, centre, go->mapToGlobal(centre));
+  QApplication::sendEvent(go, &hover);
+  return go->toolTip();
 }
 
 // The action button's centre, where the end-to-end tests click it too.

@@ -1,0 +1,95 @@
+#include <QTest>
+#include <filesystem>
+
+#include "tests/app/launcher_session.h"
+#include "tests/support/stand_in_game.h"
+
+namespace wv::test {
+
+namespace fs = std::filesystem;
+
+// The built launcher as a screen reader meets it: over the accessibility bus
+// of the session that runs the test, read and worked by AT-SPI.
+class AccessibilityE2eTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void initTestCase() {
+    if (const char* missing = DesktopMissing()) QSKIP(missing);
+    if (qEnvironmentVariableIsEmpty("DBUS_SESSION_BUS_ADDRESS")) QSKIP("needs a session bus");
+    qputenv("QT_LINUX_ACCESSIBILITY_ALWAYS_ON", "1");
+    WriteStandIn(folder_ / "qr7.exe");
+    record_ = RecordInto(folder_.Path());
+    QVERIFY(!launcher_.Start(folder_.Path()).isEmpty());
+  }
+
+  // Role, name and description (the tooltip) of each control, as the
+  // accessibility bus reports them.
+  void rolesAndNames_data() {
+    QTest::addColumn<QString>("node");
+    const auto row = [](const char* role, const char* name, const char* description = "") {
+      QTest::addRow("%s %s", role, name)
+          << QStringLiteral("%1\t%2\t%3").arg(role, name, description);
+    };
+    row("push button", "Close", "Close");
+    row("push button", "Minimize", "Minimize");
+    row("page tab", "Create server", "Start a server on this computer");
+    row("page tab", "Join game", "Join a game on a server");
+    row("page tab", "?", "About the launcher");
+    row("combo box", "Game mode: CO-OP", "Choose the game mode");
+    row("combo box", "Difficulty: Normal", "Choose the difficulty");
+    row("combo box", "Campaign: Last ward", "Choose the campaign");
+    row("combo box", "Chapter: Apartmens", "Choose the chapter or map");
+    row("combo box", "Slots: 14", "Choose the player slots");
+    row("combo box", "Port: 27015", "Choose the server port");
+    row("combo box", "Password: Not protected", "Set or remove the password");
+    for (const char* box :
+         {"Game mode", "Difficulty", "Campaign", "Chapter", "Slots", "Port", "Password"}) {
+      row("push button", box);
+    }
+    row("text", "Host address (IP / PORT)", "Server address or address:port");
+    row("text", "Port", "Server port");
+    row("password text", "Password", "Server password, if it has one");
+    row("push button", "Arno", "Choose your character");
+    row("push button", "Copy map settings to clipboard", "Copy map settings to clipboard");
+    row("push button", "Create server ");
+  }
+  void rolesAndNames() {
+    QFETCH(QString, node);
+    if (tree_.isEmpty()) tree_ = Atspi({"dump"}).split('\n');
+    QVERIFY2(tree_.contains(node), qPrintable(tree_.join('\n')));
+  }
+
+  void defaultActionOfTheActionButtonStartsTheGame() {
+    Atspi({"press", "push button", "Create server "});
+    QVERIFY2(WaitFor([&] { return fs::exists(record_); }, 15000),
+             "the stand-in engine was not started");
+    const std::vector<std::string> words = ReadRecord(record_);
+    QVERIFY(words.size() >= 2);
+    QCOMPARE(std::vector<std::string>(words.begin() + 2, words.end()), kDefaultArguments);
+  }
+
+ private:
+  QString Atspi(const QStringList& arguments) {
+    QProcess helper;
+    helper.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    helper.start(QStringLiteral("/usr/bin/python3"),
+                 QStringList{WV_ATSPI_TREE, arguments.front(),
+                             QString::number(launcher_.Process().processId())} +
+                     arguments.mid(1));
+    if (!helper.waitForFinished(30000) || helper.exitCode() != 0) {
+      qWarning("atspi_tree.py %s failed", qPrintable(arguments.join(' ')));
+    }
+    return QString::fromUtf8(helper.readAllStandardOutput());
+  }
+
+  TempFolder folder_;
+  fs::path record_;
+  LauncherSession launcher_;
+  QStringList tree_;
+};
+
+}  // namespace wv::test
+
+QTEST_GUILESS_MAIN(wv::test::AccessibilityE2eTest)
+#include "accessibility_e2e_test.moc"

@@ -1,0 +1,50 @@
+"""The launcher's accessibility tree as a screen reader sees it, over AT-SPI.
+
+    atspi_tree.py dump PID                 one line per node: role, name, description
+    atspi_tree.py press PID ROLE NAME      runs the default action of that node
+
+Run with the system's Python, which has pyatspi (python3-pyatspi).
+"""
+import sys
+import time
+
+import pyatspi
+
+
+def application(pid, seconds=20):
+    """The application of process PID once its window is in the tree."""
+    end = time.monotonic() + seconds
+    while time.monotonic() < end:
+        for app in pyatspi.Registry.getDesktop(0):
+            if app is not None and app.get_process_id() == pid and app.childCount > 0:
+                return app
+        time.sleep(0.1)
+    sys.exit(f"no application of process {pid} on the accessibility bus")
+
+
+def nodes(node):
+    yield node
+    for child in node:
+        if child is not None:
+            yield from nodes(child)
+
+
+def main():
+    command, pid = sys.argv[1], int(sys.argv[2])
+    app = application(pid)
+    if command == "dump":
+        for node in nodes(app):
+            print(f"{node.getRoleName()}\t{node.name}\t{node.description}")
+    elif command == "press":
+        role, name = sys.argv[3], sys.argv[4]
+        for node in nodes(app):
+            if node.getRoleName() == role and node.name == name:
+                node.queryAction().doAction(0)
+                return
+        sys.exit(f"no {role} named {name!r}")
+    else:
+        sys.exit(f"unknown command {command}")
+
+
+if __name__ == "__main__":
+    main()

@@ -1,0 +1,185 @@
+#include <QApplication>
+#include <QMenu>
+#include <QTest>
+#include <QTimer>
+
+#include "tests/ui/window_fixture.h"
+
+namespace wv::test {
+
+namespace {
+
+// Which popup is up at the next turn of the event loop and where; it is
+// closed at once. A menu that runs its own loop is met inside it.
+struct PopupSeen {
+  QString name;
+  QPoint at;
+  bool seen = false;
+};
+void WatchForPopup(PopupSeen& seen) {
+  QTimer::singleShot(0, [&seen] {
+    if (QWidget* popup = QApplication::activePopupWidget()) {
+      seen = {popup->objectName(), popup->pos(), true};
+      popup->close();
+    }
+  });
+}
+
+}  // namespace
+
+class KeyboardTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void init() {
+    form_ = &window_.emplace().Show();
+    QApplication::setActiveWindow(form_);
+    QVERIFY(QTest::qWaitForWindowActive(form_));
+  }
+  void cleanup() { window_.reset(); }
+
+  // Tab walks the page's controls and the bottom bar round to the tab bar;
+  // Shift+Tab walks back. Disabled and hidden controls are skipped.
+  void focusOrder_data() {
+    QTest::addColumn<QString>("tab");
+    QTest::addColumn<QStringList>("order");  // from the control that has the focus first
+    QTest::newRow("create") << "Create server"
+                            << QStringList{"RzGroupBox1", "RzGroupBox3",       "RzGroupBox2",
+                                           "RzGroupBox4", "RzGroupBox5",       "RzGroupBox6",
+                                           "RzGroupBox8", "RzToolButton1",     "RzToolButton2",
+                                           "RzGoButton",  "RzPageControl1Tabs"};
+    QTest::newRow("join") << "Join game"
+                          << QStringList{"RzEdit1",       "RzEdit2",    "RzEdit3",
+                                         "RzToolButton1", "RzGoButton", "RzPageControl1Tabs"};
+    QTest::newRow("about") << "?" << QStringList{"RzGoButton", "RzPageControl1Tabs"};
+  }
+  void focusOrder() {
+    QFETCH(QString, tab);
+    QFETCH(QStringList, order);
+    ClickTab(*form_, tab);
+    if (tab == "?") Control("RzGoButton")->setFocus();
+    QCOMPARE(Focused(), order.front());
+    for (qsizetype i = 1; i <= order.size(); ++i) {
+      QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+      QCOMPARE(Focused(), order[i % order.size()]);
+    }
+    for (qsizetype i = order.size() - 1; i >= 0; --i) {
+      QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
+      QCOMPARE(Focused(), order[i]);
+    }
+  }
+
+  // What a key does to the focused control. Effects: "menu|NAME|BELOW" (the
+  // menu drops with its top left corner at BELOW's bottom left), "start",
+  // "ask" (a message instead of a start), "clipboard", "tab|CAPTION|FOCUS"
+  // (the current tab and the focus after).
+  void keys_data() {
+    QTest::addColumn<QString>("tab");
+    QTest::addColumn<QString>("focus");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
+    QTest::addColumn<QString>("effect");
+    const auto row = [](const char* tag, const char* tab, const char* focus, int key,
+                        Qt::KeyboardModifiers modifiers, const char* effect) {
+      QTest::newRow(tag) << tab << focus << key << modifiers << effect;
+    };
+    const Qt::KeyboardModifiers none, ctrl(Qt::ControlModifier),
+        ctrlShift(Qt::ControlModifier | Qt::ShiftModifier);
+    const char* create = "Create server";
+    row("space on the mode box", create, "RzGroupBox1", Qt::Key_Space, none,
+        "menu|Menu_GameMode|RzGroupBox1");
+    row("return on the chapter box", create, "RzGroupBox4", Qt::Key_Return, none,
+        "menu|Menu_Map|RzGroupBox4");
+    row("alt+down on the password box", create, "RzGroupBox8", Qt::Key_Down, Qt::AltModifier,
+        "menu|Menu_Password|RzGroupBox8");
+    row("f4 on the slots box", create, "RzGroupBox5", Qt::Key_F4, none,
+        "menu|Menu_Slots|RzGroupBox5");
+    row("return on the character button", create, "RzToolButton1", Qt::Key_Return, none,
+        "menu|Menu_Name|RzToolButton1");
+    row("space on the character button", "Join game", "RzToolButton1", Qt::Key_Space, none,
+        "menu|Menu_Name|RzToolButton1");
+    row("return on the action button", create, "RzGoButton", Qt::Key_Return, none, "start");
+    row("space on the action button", create, "RzGoButton", Qt::Key_Space, none, "start");
+    row("return on the clipboard button", create, "RzToolButton2", Qt::Key_Return, none,
+        "clipboard");
+    // The join boxes are empty: the press asks for the address.
+    row("return in the address box", "Join game", "RzEdit1", Qt::Key_Return, none, "ask");
+    row("enter in the password box", "Join game", "RzEdit3", Qt::Key_Enter, none, "ask");
+    row("ctrl+tab", create, "RzGroupBox3", Qt::Key_Tab, ctrl, "tab|Join game|RzEdit1");
+    row("ctrl+page down", create, "RzToolButton2", Qt::Key_PageDown, ctrl, "tab|Join game|RzEdit1");
+    row("ctrl+shift+tab round the start", create, "RzGroupBox1", Qt::Key_Backtab, ctrlShift,
+        "tab|?|TabSheet5");
+    row("ctrl+page up", "Join game", "RzEdit2", Qt::Key_PageUp, ctrl,
+        "tab|Create server|RzGroupBox1");
+    row("ctrl+tab round the end", "?", "RzGoButton", Qt::Key_Tab, ctrl,
+        "tab|Create server|RzGoButton");
+    row("right on the tab bar", create, "RzPageControl1Tabs", Qt::Key_Right, none,
+        "tab|Join game|RzEdit1");
+    row("left on the tab bar", "?", "RzPageControl1Tabs", Qt::Key_Left, none,
+        "tab|Join game|RzEdit1");
+  }
+  void keys() {
+    QFETCH(QString, tab);
+    QFETCH(QString, focus);
+    QFETCH(int, key);
+    QFETCH(Qt::KeyboardModifiers, modifiers);
+    QFETCH(QString, effect);
+    ClickTab(*form_, tab);
+    QWidget* target = Control(focus);
+    target->setFocus(Qt::TabFocusReason);
+    QCOMPARE(Focused(), focus);
+    PopupSeen popup;
+    WatchForPopup(popup);
+
+    QTest::keyClick(target, static_cast<Qt::Key>(key), modifiers);
+
+    const QStringList words = effect.split('|');
+    const FakePlatform& platform = window_->platform;
+    if (words[0] == "menu") {
+      QTRY_VERIFY(popup.seen);
+      QCOMPARE(popup.name, words[1]);
+      const QWidget* below = Control(words[2]);
+      QCOMPARE(popup.at, below->mapToGlobal(QPoint(0, below->height())));
+      return;
+    }
+    QCOMPARE(platform.starter.calls.size(), std::size_t{words[0] == "start"});
+    QCOMPARE(platform.messages.boxes.size(), std::size_t{words[0] == "ask"});
+    QCOMPARE(platform.clipboard.texts.size(), std::size_t{words[0] == "clipboard"});
+    if (words[0] == "tab") {
+      QCOMPARE(Tabs(*form_)->tabText(Tabs(*form_)->currentIndex()), words[1]);
+      QCOMPARE(Focused(), words[2]);
+    }
+  }
+
+  // A menu dropped by the keyboard is worked by the keyboard as ever: the
+  // arrows move, Return picks, Escape leaves it with nothing picked.
+  void menuByKeys() {
+    QWidget* mode = Control("RzGroupBox1");
+    for (Qt::Key last : {Qt::Key_Escape, Qt::Key_Return}) {
+      QTest::keyClick(mode, Qt::Key_Space);
+      QTRY_VERIFY(QApplication::activePopupWidget() != nullptr);
+      QWidget* menu = QApplication::activePopupWidget();
+      QTest::keyClick(menu, Qt::Key_Down);
+      QTest::keyClick(menu, Qt::Key_Down);
+      QTest::keyClick(menu, last);
+      QTRY_VERIFY(QApplication::activePopupWidget() == nullptr);
+      QCOMPARE(TextOf(*form_, "Label1"), last == Qt::Key_Return ? "Versus" : "CO-OP");
+      QCOMPARE(Focused(), QStringLiteral("RzGroupBox1"));
+    }
+  }
+
+ private:
+  QString Focused() const {
+    QWidget* focused = QApplication::focusWidget();
+    return focused != nullptr ? focused->objectName() : QString();
+  }
+  QWidget* Control(const QString& name) const { return form_->findChild<QWidget*>(name); }
+
+  std::optional<GameWindow> window_;
+  TMainForm* form_ = nullptr;
+};
+
+}  // namespace wv::test
+
+QTEST_MAIN(wv::test::KeyboardTest)
+#include "keyboard_test.moc"

@@ -1,0 +1,165 @@
+#include <QLabel>
+#include <QScreen>
+#include <QTest>
+#include <cmath>
+
+#include "tests/ui/window_fixture.h"
+#include "ui/look.h"
+
+namespace wv::test {
+
+namespace {
+
+// One straight line of pixels one pixel wide, in window pixels, both ends
+// included, and the colour every device pixel along it must have.
+struct Line {
+  const char* side;
+  QPoint from, to;
+  QColor colour;
+};
+
+}  // namespace
+
+// The real window on an X display at the scale the test is started with
+// (QT_SCALE_FACTOR or Xft.dpi; WV_EXPECTED_SCALE says which it should come
+// to), read back from the screen.
+class ScaleTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void initTestCase() {
+    if (qEnvironmentVariableIsEmpty("DISPLAY")) QSKIP("needs an X display");
+    form_ = &window_.Show();
+    // A long Russian chapter name, as the chapter box shows it in Russian.
+    form_->findChild<QLabel*>("Label4")->setText(QString::fromUtf8("Каменный колокол"));
+    form_->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(form_));
+    scale_ = form_->devicePixelRatioF();
+    QCOMPARE(scale_, qEnvironmentVariable("WV_EXPECTED_SCALE", "1").toDouble());
+    // Drawn now with the focus and the long name, and on the display before
+    // the grab asks for it over the same connection.
+    form_->repaint();
+    shot_ = form_->screen()->grabWindow(form_->winId()).toImage();
+    QCOMPARE(shot_.size(), (QSizeF(form_->size()) * scale_).toSize());
+  }
+
+  // Both lines of each sunken edge run all the way round, the last row and
+  // column included: grey and white outside, dark shadow and light inside.
+  // The caption bar's one line runs along its bottom.
+  void bevels_data() {
+    QTest::addColumn<QString>("panel");
+    for (const char* panel : {"RzPanel1", "RzPanel2", "RzPanel4", "RzPanel5", "RzPanel6"}) {
+      QTest::newRow(panel) << panel;
+    }
+  }
+  void bevels() {
+    QFETCH(QString, panel);
+    const QWidget* widget = form_->findChild<QWidget*>(panel);
+    const QRect r(widget->mapTo(form_, QPoint(0, 0)), widget->size());
+    const int left = r.left(), top = r.top(), right = r.right(), bottom = r.bottom();
+    const std::vector<Line> lines =
+        panel == "RzPanel2"
+            ? std::vector<Line>{{"bottom line", {left, bottom}, {right, bottom}, look::kDarkShadow}}
+            : std::vector<Line>{
+                  {"outer top", {left, top}, {right - 1, top}, look::kGrey},
+                  {"outer left", {left, top}, {left, bottom - 1}, look::kGrey},
+                  {"outer bottom", {left, bottom}, {right, bottom}, look::kWhite},
+                  {"outer right", {right, top}, {right, bottom}, look::kWhite},
+                  {"inner top", {left + 1, top + 1}, {right - 2, top + 1}, look::kDarkShadow},
+                  {"inner left", {left + 1, top + 1}, {left + 1, bottom - 2}, look::kDarkShadow},
+                  {"inner bottom", {left + 1, bottom - 1}, {right - 1, bottom - 1}, look::kLight},
+                  {"inner right", {right - 1, top + 1}, {right - 1, bottom - 1}, look::kLight},
+              };
+    for (const Line& line : lines) {
+      const QString odd = OddPixel(line);
+      QVERIFY2(odd.isEmpty(), qPrintable(QStringLiteral("%1: %2").arg(line.side, odd)));
+    }
+  }
+
+  // No text reaches the last column of its control: what does not fit is
+  // narrowed or ends in "…", never cut off. Ink is darker than the ground of
+  // a label and lighter than the ground of a button.
+  void textIsNotCut_data() {
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QColor>("ground");
+    QTest::addColumn<int>("inkSide");  // -1 darker, 1 lighter
+    for (const char* label :
+         {"Label1", "Label2", "Label3", "Label4", "Label5", "Label6", "Label7"}) {
+      QTest::newRow(label) << label << look::kSilver << -1;
+    }
+    QTest::newRow("character button") << "RzToolButton1" << look::kGrey << 1;
+    QTest::newRow("action button") << "RzGoButton" << look::kGrey << 1;
+  }
+  void textIsNotCut() {
+    QFETCH(QString, control);
+    QFETCH(QColor, ground);
+    QFETCH(int, inkSide);
+    const QWidget* widget = form_->findChild<QWidget*>(control);
+    const QRect r(widget->mapTo(form_, QPoint(0, 0)), widget->size());
+    const int x = Device(r.right());
+    for (int y = Device(r.top()); y <= Device(r.bottom()); ++y) {
+      const int ink = (qGray(shot_.pixel(x, y)) - qGray(ground.rgb())) * inkSide;
+      QVERIFY2(ink <= 0, qPrintable(QStringLiteral("ink at device pixel %1,%2").arg(x).arg(y)));
+    }
+  }
+
+  // The focused box shows a dotted white frame; the others none.
+  void focusFrame() {
+    for (const char* box : {"RzGroupBox1", "RzGroupBox3"}) {
+      const QWidget* widget = form_->findChild<QWidget*>(box);
+      const QPoint origin = widget->mapTo(form_, QPoint(0, 0));
+      const int y = Device(origin.y() + widget->fontMetrics().height() + 1);
+      int white = 0, all = 0;
+      for (int x = Device(origin.x() + 3); x <= Device(origin.x() + widget->width() - 4); ++x) {
+        white += shot_.pixelColor(x, y) == look::kWhite;
+        ++all;
+      }
+      const bool focused = widget->hasFocus();
+      QCOMPARE(focused, box == QStringLiteral("RzGroupBox1"));
+      QVERIFY2(focused ? white > all / 4 && white < all * 3 / 4 : white == 0,
+               qPrintable(QStringLiteral("%1: %2 of %3 white").arg(box).arg(white).arg(all)));
+    }
+  }
+
+  // At whole scales the emblem is the artwork drawn for that scale, pixel for
+  // pixel.
+  void emblemIsSharp() {
+    if (scale_ != 1 && scale_ != 2) QSKIP("the artwork is resized at this scale");
+    const QImage emblem(scale_ == 1 ? ":/artwork/emblem.png" : ":/artwork/emblem@2x.png");
+    const QWidget* widget = form_->findChild<QWidget*>("RzAnimator1");
+    const QPoint origin = widget->mapTo(form_, QPoint(0, 0)) * scale_;
+    QCOMPARE(shot_.copy(QRect(origin, emblem.size())).convertToFormat(emblem.format()), emblem);
+  }
+
+ private:
+  // The device pixel at the middle of window pixel `x`.
+  int Device(int x) const { return static_cast<int>(std::floor((x + 0.5) * scale_)); }
+
+  // The first device pixel along the line that has another colour, or empty.
+  QString OddPixel(const Line& line) const {
+    const QPoint from(Device(line.from.x()), Device(line.from.y()));
+    const QPoint to(Device(line.to.x()), Device(line.to.y()));
+    for (int y = from.y(); y <= to.y(); ++y) {
+      for (int x = from.x(); x <= to.x(); ++x) {
+        const QColor seen = shot_.pixelColor(x, y);
+        if (seen.rgb() != line.colour.rgb()) {
+          return QStringLiteral("device pixel %1,%2 is %3, not %4")
+              .arg(x)
+              .arg(y)
+              .arg(seen.name(), line.colour.name());
+        }
+      }
+    }
+    return {};
+  }
+
+  GameWindow window_;
+  TMainForm* form_ = nullptr;
+  qreal scale_ = 1;
+  QImage shot_;
+};
+
+}  // namespace wv::test
+
+QTEST_MAIN(wv::test::ScaleTest)
+#include "scale_test.moc"
