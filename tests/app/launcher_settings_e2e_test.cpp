@@ -59,13 +59,20 @@ bool HasConsole(const std::vector<std::string>& arguments) {
 // launcher ends; returns the main window, if any.
 QString PastMessages(LauncherSession& launcher) {
   while (true) {
-    const QString box = launcher.WaitForMessageBox(2000);
-    if (box.isEmpty()) break;
+    QString box, main;
+    WaitFor(
+        [&] {
+          for (const QString& window : launcher.OwnWindows()) {
+            (launcher.IsMainWindow(window) ? main : box) = window;
+          }
+          return !box.isEmpty() || !main.isEmpty() ||
+                 launcher.Process().state() == QProcess::NotRunning;
+        },
+        kWindowTimeoutMs);
+    if (box.isEmpty()) return main;
     launcher.Xdotool({"windowfocus", "--sync", box, "key", "Return"});
     WaitFor([&] { return !launcher.OwnWindows().contains(box); }, kWindowTimeoutMs);
   }
-  const QString window = launcher.WaitForOwnWindow(kWindowTimeoutMs);
-  return launcher.IsMainWindow(window) ? window : QString();
 }
 
 }  // namespace
