@@ -69,13 +69,38 @@ class AccessibilityE2eTest : public QObject {
     QCOMPARE(std::vector<std::string>(words.begin() + 2, words.end()), kDefaultArguments);
   }
 
+  // A Windows program the system will not run: the message a screen reader
+  // reads says why and names the way out.
+  void failedStartSaysWhy() {
+    TempFolder folder;
+    Lay(folder.Path(), "qr7.exe?");
+    LauncherSession launcher;
+    const QString window = launcher.Start(folder.Path());
+    QVERIFY(!window.isEmpty());
+    launcher.Click(window, kGoButtonX, kGoButtonY);
+    QVERIFY2(!launcher.WaitForMessageBox(10000).isEmpty(), "the failed start said nothing");
+    const QString expected =
+        "Can not start the game (" + QString::fromStdString(folder.Path().native()) +
+        "/qr7.exe: Exec format error)\nSet RunPrefix in wreckvale_launcher.ini to a program that "
+        "can run it, for example wine.";
+    QString tree;
+    QVERIFY2(WaitFor(
+                 [&] {
+                   tree = Atspi(launcher, {"dump"});
+                   return tree.contains(expected);
+                 },
+                 10000),
+             qPrintable(tree));
+  }
+
  private:
-  QString Atspi(const QStringList& arguments) {
+  QString Atspi(const QStringList& arguments) { return Atspi(launcher_, arguments); }
+  static QString Atspi(LauncherSession& launcher, const QStringList& arguments) {
     QProcess helper;
     helper.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     helper.start(QStringLiteral("/usr/bin/python3"),
                  QStringList{WV_ATSPI_TREE, arguments.front(),
-                             QString::number(launcher_.Process().processId())} +
+                             QString::number(launcher.Process().processId())} +
                      arguments.mid(1));
     if (!helper.waitForFinished(30000) || helper.exitCode() != 0) {
       qWarning("atspi_tree.py %s failed", qPrintable(arguments.join(' ')));

@@ -70,22 +70,6 @@ class LauncherE2eTest : public QObject {
     QCOMPARE(ReadRecord(record), expected);
   }
 
-  // A Windows program the system will not run: the press says so in a
-  // message box (its words are checked with the real process start in the
-  // window tests) and the launcher carries on.
-  void windowsProgramSaysWhy() {
-    TempFolder folder;
-    Lay(folder.Path(), "qr7.exe?");
-    LauncherSession launcher;
-    const QString window = launcher.Start(folder.Path());
-    QVERIFY(launcher.IsMainWindow(window));
-
-    launcher.Click(window, kGoButtonX, kGoButtonY);
-
-    QVERIFY2(!launcher.WaitForMessageBox(10000).isEmpty(), "the failed start said nothing");
-    QCOMPARE(launcher.Process().state(), QProcess::Running);
-  }
-
   // The password dialog is its own window: its title is the dialog's text
   // alone, without the launcher's name appended by the window system.
   void passwordDialogCarriesItsOwnTitle() {
