@@ -28,10 +28,12 @@ StartupResult RunStartup(LauncherModel& model, const std::filesystem::path& exeD
   StartupResult result;
   const StringSet& s = model.Strings();
 
-  ApplyLanguage(model, "LOCAL_EN");
+  // The first step's code comes from the settings, and so does a translation.
+  SettingsReader reader(exeDir / kSettingsFileName);
+  ApplyLanguage(model, LanguageCode(reader.ReadText(kApp, "Language", "")), reader);
   model.SwitchTab(Tab::CreateServer);
   model.SetTabVisible(Tab::Settings, false);
-  model.SetSettings(SettingsReader(exeDir / kSettingsFileName));
+  model.SetSettings(std::move(reader));
   const SettingsReader& settings = model.Settings();
   model.SetText("RzLabel5", std::string(version));
   model.gameExeName = settings.ReadText(section::kTavrin, "CommandFile", kDefaultGameExe);

@@ -1,10 +1,18 @@
 #pragma once
 
+#include <string>
 #include <string_view>
 
 namespace wv {
 
 // Case-insensitive comparison of ASCII letters, byte-exact otherwise.
 bool EqualsIgnoringAsciiCase(std::string_view a, std::string_view b);
+
+// Texts for display come as UTF-8, or, from older settings files, in
+// Windows-1251: valid UTF-8 wins, anything else is read as Windows-1251.
+bool IsValidUtf8(std::string_view text);
+std::string Utf8FromCp1251(std::string_view bytes);
+// The text as UTF-8 by that rule.
+std::string DisplayUtf8(std::string_view bytes);
 
 }  // namespace wv

@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "core/launcher_model.h"
+#include "core/settings_file.h"
 #include "core/text.h"
 
 namespace wv {
@@ -70,13 +71,49 @@ constexpr std::pair<std::string_view, Str> kControlHelp[] = {
     {"RzEdit3.Name", Str::GroupJoinPassword},
 };
 
+// The codes of the language selector, the set each starts from and the
+// settings section that translates it, if any.
+struct Language {
+  std::string_view code;
+  const StringTable* set;
+  std::string_view section;
+};
+constexpr Language kLanguages[] = {
+    {"LOCAL_EN", &kEnglishStrings, {}},          {"LOCAL_RU", &kRussianStrings, {}},
+    {"EN", &kEnglishStrings, "Language_EN"},     {"RU", &kRussianStrings, "Language_RU"},
+    {"**", &kEnglishStrings, "Language_Custom"},
+};
+
+const Language* FindLanguage(std::string_view code) {
+  for (const Language& language : kLanguages) {
+    if (EqualsIgnoringAsciiCase(code, language.code)) return &language;
+  }
+  return nullptr;
+}
+
 }  // namespace
 
+std::string_view LanguageCode(std::string_view value) {
+  return FindLanguage(value) ? value : kLanguages[0].code;
+}
+
 void ApplyLanguage(LauncherModel& model, std::string_view code) {
-  if (EqualsIgnoringAsciiCase(code, "LOCAL_RU")) {
-    model.Strings().Fill(kRussianStrings);
-  } else if (EqualsIgnoringAsciiCase(code, "LOCAL_EN")) {
-    model.Strings().Fill(kEnglishStrings);
+  ApplyLanguage(model, code, SettingsReader());
+}
+
+void ApplyLanguage(LauncherModel& model, std::string_view code,
+                   const SettingsReader& translations) {
+  if (const Language* language = FindLanguage(code)) {
+    model.Strings().Fill(*language->set);
+    if (!language->section.empty()) {
+      const SettingsReader::ActionScope reading(translations);
+      for (std::size_t i = 0; i < kStrCount; ++i) {
+        // Taken as every displayed value is: UTF-8, else Windows-1251.
+        if (auto text = translations.Find(language->section, kStrNames[i])) {
+          model.Strings().Override(static_cast<Str>(i), DisplayUtf8(*text));
+        }
+      }
+    }
   }
   // Every other code, short ones included, keeps the set and captions again.
 

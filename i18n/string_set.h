@@ -8,123 +8,132 @@
 
 namespace wv {
 
-// Entries of the string set, in table order. Texts longer than 32 characters
-// are held as consecutive pieces (…1, …2, …3).
+// Entries of the string set, in table order, by the names a translation in
+// the settings file uses. Texts longer than 32 characters are held as
+// consecutive pieces (…1, …2, …3).
+#define WV_STRING_ENTRIES(X)                                             \
+  X(ActionCreate)                                                        \
+  X(ActionJoin)                                                          \
+  X(ActionRefresh)                                                       \
+  X(ActionForum)                                                         \
+  X(Tab1)                                                                \
+  X(Tab2)                                                                \
+  X(Tab3)                                                                \
+  X(Tab4)                                                                \
+  X(GroupMode)                                                           \
+  X(GroupDifficulty)                                                     \
+  X(GroupCampaign)                                                       \
+  X(GroupChapter)                                                        \
+  X(GroupSlots)                                                          \
+  X(GroupPort)                                                           \
+  X(GroupPassword)                                                       \
+  X(GroupAddress)                                                        \
+  X(GroupJoinPassword)                                                   \
+  X(ModeCoop)                                                            \
+  X(ModeVersus)                                                          \
+  X(ModeCustom)                                                          \
+  X(Difficulty1)                                                         \
+  X(Difficulty2)                                                         \
+  X(Difficulty3)                                                         \
+  X(Difficulty4)                                                         \
+  X(PasswordNone)                                                        \
+  X(PasswordSet)                                                         \
+  X(PasswordMenuRemove)                                                  \
+  X(PasswordMenuSet)                                                     \
+  X(PasswordDialogCaption)                                               \
+  X(PasswordDialogPrompt)                                                \
+  X(Character1)                                                          \
+  X(Character2)                                                          \
+  X(Character3)                                                          \
+  X(Character4)                                                          \
+  X(Character5)                                                          \
+  X(AddonCampaign)                                                       \
+  X(Campaign1)                                                           \
+  X(Campaign2)                                                           \
+  X(Campaign3)                                                           \
+  X(Campaign4)                                                           \
+  X(Chapter1_1)                                                          \
+  X(Chapter1_2)                                                          \
+  X(Chapter1_3)                                                          \
+  X(Chapter1_4)                                                          \
+  X(Chapter1_5)                                                          \
+  X(Chapter2_1)                                                          \
+  X(Chapter2_2)                                                          \
+  X(Chapter2_3)                                                          \
+  X(Chapter2_4)                                                          \
+  X(Chapter2_5)                                                          \
+  X(Chapter3_1)                                                          \
+  X(Chapter3_2)                                                          \
+  X(Chapter3_3)                                                          \
+  X(Chapter3_4)                                                          \
+  X(Chapter3_5)                                                          \
+  X(Chapter4_1)                                                          \
+  X(Chapter4_2)                                                          \
+  X(Chapter4_3)                                                          \
+  X(Chapter4_4)                                                          \
+  X(Chapter4_5)                                                          \
+  X(ExtraMap1)                                                           \
+  X(ExtraMap2)                                                           \
+  X(ExtraMap3)                                                           \
+  X(ClipboardHint1)                                                      \
+  X(ClipboardHint2)                                                      \
+  X(CannotRemove1)                                                       \
+  X(CannotRemove2)                                                       \
+  X(WrongFolder1)                                                        \
+  X(WrongFolder2)                                                        \
+  X(WrongFolder3)                                                        \
+  X(CannotCreate1)                                                       \
+  X(CannotCreate2)                                                       \
+  X(LaunchWrongFolder1)                                                  \
+  X(LaunchWrongFolder2)                                                  \
+  X(LaunchWrongFolder3)                                                  \
+  X(NoMap)                                                               \
+  X(CannotStart)                                                         \
+  X(CannotRead1)                                                         \
+  X(CannotRead2)                                                         \
+  X(BadSetting1)                                                         \
+  X(BadSetting2)                                                         \
+  X(EnterAddress)                                                        \
+  X(RunPrefixHint1)                                                      \
+  X(RunPrefixHint2)                                                      \
+  X(RunPrefixHint3)                                                      \
+  X(RunPrefixHint4)                                                      \
+  /* Keyboard and screen-reader texts: tooltips and accessible names. */ \
+  X(Close)                                                               \
+  X(Minimize)                                                            \
+  X(HintMode)                                                            \
+  X(HintDifficulty)                                                      \
+  X(HintCampaign)                                                        \
+  X(HintChapter)                                                         \
+  X(HintSlots)                                                           \
+  X(HintPort)                                                            \
+  X(HintPassword)                                                        \
+  X(HintAddress)                                                         \
+  X(HintJoinPort)                                                        \
+  X(HintJoinPassword)                                                    \
+  X(HintCharacter)                                                       \
+  X(HintTab1)                                                            \
+  X(HintTab2)                                                            \
+  X(HintTab3)                                                            \
+  X(HintTab4)                                                            \
+  X(HintTab5)                                                            \
+  X(HintRefresh)                                                         \
+  X(HintForum)
+
 enum class Str : std::size_t {
-  ActionCreate,
-  ActionJoin,
-  ActionRefresh,
-  ActionForum,
-  Tab1,
-  Tab2,
-  Tab3,
-  Tab4,
-  GroupMode,
-  GroupDifficulty,
-  GroupCampaign,
-  GroupChapter,
-  GroupSlots,
-  GroupPort,
-  GroupPassword,
-  GroupAddress,
-  GroupJoinPassword,
-  ModeCoop,
-  ModeVersus,
-  ModeCustom,
-  Difficulty1,
-  Difficulty2,
-  Difficulty3,
-  Difficulty4,
-  PasswordNone,
-  PasswordSet,
-  PasswordMenuRemove,
-  PasswordMenuSet,
-  PasswordDialogCaption,
-  PasswordDialogPrompt,
-  Character1,
-  Character2,
-  Character3,
-  Character4,
-  Character5,
-  AddonCampaign,
-  Campaign1,
-  Campaign2,
-  Campaign3,
-  Campaign4,
-  Chapter1_1,
-  Chapter1_2,
-  Chapter1_3,
-  Chapter1_4,
-  Chapter1_5,
-  Chapter2_1,
-  Chapter2_2,
-  Chapter2_3,
-  Chapter2_4,
-  Chapter2_5,
-  Chapter3_1,
-  Chapter3_2,
-  Chapter3_3,
-  Chapter3_4,
-  Chapter3_5,
-  Chapter4_1,
-  Chapter4_2,
-  Chapter4_3,
-  Chapter4_4,
-  Chapter4_5,
-  ExtraMap1,
-  ExtraMap2,
-  ExtraMap3,
-  ClipboardHint1,
-  ClipboardHint2,
-  CannotRemove1,
-  CannotRemove2,
-  WrongFolder1,
-  WrongFolder2,
-  WrongFolder3,
-  CannotCreate1,
-  CannotCreate2,
-  LaunchWrongFolder1,
-  LaunchWrongFolder2,
-  LaunchWrongFolder3,
-  NoMap,
-  CannotStart,
-  CannotRead1,
-  CannotRead2,
-  BadSetting1,
-  BadSetting2,
-  EnterAddress,
-  RunPrefixHint1,
-  RunPrefixHint2,
-  RunPrefixHint3,
-  RunPrefixHint4,
-  // Keyboard and screen-reader texts: tooltips and accessible names.
-  Close,
-  Minimize,
-  HintMode,
-  HintDifficulty,
-  HintCampaign,
-  HintChapter,
-  HintSlots,
-  HintPort,
-  HintPassword,
-  HintAddress,
-  HintJoinPort,
-  HintJoinPassword,
-  HintCharacter,
-  HintTab1,
-  HintTab2,
-  HintTab3,
-  HintTab4,
-  HintTab5,
-  HintRefresh,
-  HintForum,
-  Count
+#define WV_ENTRY(name) name,
+  WV_STRING_ENTRIES(WV_ENTRY)
+#undef WV_ENTRY
+      Count
 };
 
 inline constexpr std::size_t kStrCount = static_cast<std::size_t>(Str::Count);
 inline constexpr std::size_t kMaxEntryChars = 32;
 
 using StringTable = std::array<std::string_view, kStrCount>;
+
+// The names of the entries, in table order.
+extern const std::array<std::string_view, kStrCount> kStrNames;
 
 // The built-in sets, UTF-8.
 extern const StringTable kEnglishStrings;
@@ -135,6 +144,8 @@ class StringSet {
  public:
   const std::string& operator[](Str id) const { return entries_[static_cast<std::size_t>(id)]; }
   void Fill(const StringTable& table);
+  // One entry's text from a translation, UTF-8, cut to the entry's 32 characters.
+  void Override(Str id, std::string_view text);
 
   // Pieces joined in order with nothing between them, at most 32 characters
   // for each.

@@ -35,6 +35,12 @@ std::string CutToChars(std::string text, std::size_t limit) {
 
 }  // namespace
 
+const std::array<std::string_view, kStrCount> kStrNames = {
+#define WV_ENTRY(name) #name,
+    WV_STRING_ENTRIES(WV_ENTRY)
+#undef WV_ENTRY
+};
+
 // Trailing blanks are part of the texts: the action captions end in one.
 const StringTable kEnglishStrings = MakeTable({
     // Action button, per tab.
@@ -186,7 +192,7 @@ const StringTable kRussianStrings = MakeTable({
     // Group titles.
     "Режим игры",
     "Сложность",
-    "Компания",
+    "Кампания",
     "Глава",
     "Слотов",
     "Порт",
@@ -251,7 +257,7 @@ const StringTable kRussianStrings = MakeTable({
     "Town square",
     // Clipboard tooltip.
     "Кликните, чтобы скопировать наст",
-    "ройки игры в буффер обмена",
+    "ройки игры в буфер обмена",
     // Cannot remove the old settings file.
     "Не могу удалить устаревший файл ",
     "настроек",
@@ -310,6 +316,10 @@ const StringTable kRussianStrings = MakeTable({
 
 void StringSet::Fill(const StringTable& table) {
   for (std::size_t i = 0; i < kStrCount; ++i) entries_[i] = std::string(table[i]);
+}
+
+void StringSet::Override(Str id, std::string_view text) {
+  entries_[static_cast<std::size_t>(id)] = CutToChars(std::string(text), kMaxEntryChars);
 }
 
 std::string StringSet::JoinPieces(std::initializer_list<Str> pieces) const {

@@ -3,36 +3,68 @@
 #include <gtest/gtest.h>
 
 #include "core/launcher_model.h"
+#include "core/settings_file.h"
+#include "tests/support/temp_folder.h"
 
 namespace wv {
 namespace {
 
+// The second code is applied with the settings file `translations`.
 TEST(ApplyLanguage, CodesSelectOrKeepTheSet) {
   struct Case {
-    std::string_view first, second, coop;
+    std::string_view first, second;
+    std::string translations;
+    std::string coop;
   };
+  const std::string long40 = "Co-operative play with friends online!!";
   const Case cases[] = {
-      {"LOCAL_EN", "", "CO-OP"},
-      {"local_ru", "", "Кооператив"},
-      {"LoCaL_eN", "", "CO-OP"},
-      {"LOCAL_EN", "LOCAL_DE", "CO-OP"},
-      {"LOCAL_RU", "RU", "Кооператив"},
-      {"LOCAL_RU", "EN", "Кооператив"},
-      {"LOCAL_EN", "**", "CO-OP"},
-      {"LOCAL_EN", "LOC", "CO-OP"},
-      {"LOCAL_EN", "", "CO-OP"},
-      {"LOCAL_DE", "", ""},
-      {"", "", ""},
-      {"LOCAL_EN ", "", ""},
+      {"LOCAL_EN", "", "", "CO-OP"},
+      {"local_ru", "", "", "Кооператив"},
+      {"LoCaL_eN", "", "", "CO-OP"},
+      {"LOCAL_EN", "LOCAL_DE", "", "CO-OP"},
+      {"LOCAL_RU", "RU", "", "Кооператив"},
+      {"LOCAL_RU", "EN", "", "CO-OP"},
+      {"LOCAL_EN", "**", "", "CO-OP"},
+      {"LOCAL_EN", "LOC", "", "CO-OP"},
+      {"LOCAL_EN", "", "", "CO-OP"},
+      {"LOCAL_DE", "", "", ""},
+      {"", "", "", ""},
+      {"LOCAL_EN ", "", "", ""},
+      // Translations in the settings file, by entry name.
+      {"LOCAL_EN", "ru", "[Language_RU]\r\nModeCoop=Кооп\r\n", "Кооп"},
+      {"LOCAL_RU", "en", "[Language_EN]\r\nmodecoop=Co-op\r\n", "Co-op"},
+      {"LOCAL_RU", "**", "[Language_Custom]\r\nModeCoop=Coopératif\r\n", "Coopératif"},
+      {"LOCAL_RU", "**", "[Language_Custom]\r\nModeVersus=Duel\r\n", "CO-OP"},
+      {"LOCAL_EN", "**", "[Language_RU]\r\nModeCoop=Кооп\r\n", "CO-OP"},
+      {"LOCAL_RU", "LOCAL_EN", "[Language_EN]\r\nModeCoop=Co-op\r\n", "CO-OP"},
+      {"LOCAL_EN", "EN", "[Language_EN]\r\nModeCoop=" + long40 + "\r\n", long40.substr(0, 32)},
+      {"LOCAL_EN", "RU", "[Language_RU]\r\nModeCoop=" + std::string(40, 'x') + "Я\r\n",
+       std::string(32, 'x')},
+      {"LOCAL_EN", "RU", "[Language_RU]\r\nModeCoop=\xCA\xEE\xEE\xEF \xB9\x31\r\n", "Кооп №1"},
+      {"LOCAL_EN", "RU", "[Language_RU]\r\nModeCoop=\r\n", ""},
   };
   for (const Case& c : cases) {
+    SCOPED_TRACE(std::string(c.first) + " then " + std::string(c.second));
+    test::TempFolder folder;
+    const SettingsReader translations(folder.Write("translations.ini", c.translations));
     LauncherModel model;
     ApplyLanguage(model, c.first);
     model.SetText("Label1", "stale");
-    ApplyLanguage(model, c.second);
-    EXPECT_EQ(model.Text("Label1"), c.coop) << c.first << " then " << c.second;
+    ApplyLanguage(model, c.second, translations);
+    EXPECT_EQ(model.Text("Label1"), c.coop);
     EXPECT_EQ(model.Entry("N1").caption, c.coop);
   }
+}
+
+// The [Application] Language value is the start's code; what names no code
+// starts in English.
+TEST(ApplyLanguage, LanguageValueSelectsTheStartCode) {
+  const std::pair<std::string_view, std::string_view> cases[] = {
+      {"", "LOCAL_EN"},    {"RU", "RU"},          {"local_ru", "local_ru"},
+      {"**", "**"},        {"De", "LOCAL_EN"},    {"LOCAL_DE", "LOCAL_EN"},
+      {" RU", "LOCAL_EN"}, {"LOCAL", "LOCAL_EN"}, {"en", "en"},
+  };
+  for (const auto& [value, code] : cases) EXPECT_EQ(LanguageCode(value), code) << value;
 }
 
 TEST(ApplyLanguage, CaptionsControlsAndResetsTheShownChoices) {
@@ -47,7 +79,7 @@ TEST(ApplyLanguage, CaptionsControlsAndResetsTheShownChoices) {
   EXPECT_EQ(model.Text("TabSheet1"), "Создание сервера");
   EXPECT_EQ(model.Text("TabSheet5"), "?");
   EXPECT_EQ(model.Text("RzToolButton2.Hint"),
-            "Кликните, чтобы скопировать настройки игры в буффер обмена");
+            "Кликните, чтобы скопировать настройки игры в буфер обмена");
   EXPECT_EQ(model.Text("RzGoButton"), "") << "the tab switch captions the action button";
   EXPECT_EQ(model.Entry("TheLights").caption, "The Lights ");
   EXPECT_EQ(model.Entry("Foundry1").caption, "Foundry");

@@ -91,7 +91,7 @@ TEST(StringSet, PiecesJoinIntoWholeMessages) {
       {&kRussianStrings,
        {Str::ClipboardHint1, Str::ClipboardHint2},
        "",
-       "Кликните, чтобы скопировать настройки игры в буффер обмена"},
+       "Кликните, чтобы скопировать настройки игры в буфер обмена"},
       {&kEnglishStrings,
        {Str::WrongFolder1, Str::WrongFolder2, Str::WrongFolder3},
        "wreckvale.exe",

@@ -24,6 +24,9 @@ class StartupTest : public QObject {
     QTest::newRow("named game missing")
         << QStringList{"wreckvale.exe"} << "[Tavrin]\r\nCommandFile=other.exe\r\n"
         << "other.exe";
+    QTest::newRow("neither, in Russian")
+        << QStringList{} << "Language=RU\r\n"
+        << QString::fromUtf8("содержащей файл qr7.exe или wreckvale.exe");
   }
   void folderCheck() {
     QFETCH(QStringList, files);
@@ -58,12 +61,37 @@ class StartupTest : public QObject {
     QVERIFY(std::filesystem::exists(folder / "wreckvale_launcher.ini"));
   }
 
+  // In the language the settings choose: the captions, the action button and
+  // the clipboard summary.
+  void firstStart_data() {
+    QTest::addColumn<QString>("settings");  // empty: no settings file
+    QTest::addColumn<QString>("tab");
+    QTest::addColumn<QString>("action");
+    QTest::addColumn<QString>("summary");
+    QTest::newRow("English") << QString() << "Create server"
+                             << "Create server "
+                             << "Game mode: CO-OP, Campaign: Last ward, Difficulty: Normal, "
+                                "Chapter: Apartmens, Slots: 14";
+    QTest::newRow("Russian, a text of the player's")
+        << QString::fromUtf8("Language=ru\r\n[Language_RU]\r\nModeCoop=Кооп\r\n")
+        << QString::fromUtf8("Создание сервера") << QString::fromUtf8("Создать сервер ")
+        << QString::fromUtf8(
+               "Режим игры: Кооп, Кампания: Последняя палата, Сложность: "
+               "Нормально, Глава: Апартаменты, Слотов: 14");
+  }
   void firstStart() {
+    QFETCH(QString, settings);
+    QFETCH(QString, tab);
+    QFETCH(QString, action);
+    QFETCH(QString, summary);
     GameWindow window;
-    const TMainForm& form = window.Open();
+    if (!settings.isEmpty()) window.folder.WriteSettings(settings.toStdString());
+    TMainForm& form = window.Show();
 
-    QVERIFY(window.folder.Read("wreckvale_launcher.ini").find("Version=1.9.0.3") !=
-            std::string::npos);
+    if (settings.isEmpty()) {
+      QVERIFY(window.folder.Read("wreckvale_launcher.ini").find("Version=1.9.0.3") !=
+              std::string::npos);
+    }
     const std::pair<const char*, bool> boxes[] = {{"RzCheckBox1", true},
                                                   {"RzCheckBox2", true},
                                                   {"RzCheckBox3", false},
@@ -74,9 +102,11 @@ class StartupTest : public QObject {
       QCOMPARE(check->isChecked(), checked);
     }
     QCOMPARE(TextOf(form, "RzLabel5"), QStringLiteral("1.9.0.3"));
-    QCOMPARE(Tabs(form)->tabText(Tabs(form)->currentIndex()), QStringLiteral("Create server"));
+    QCOMPARE(Tabs(form)->tabText(Tabs(form)->currentIndex()), tab);
     QCOMPARE(form.Model().ActionMode(), 1);
-    QCOMPARE(TextOf(form, "RzGoButton"), QStringLiteral("Create server "));
+    QCOMPARE(TextOf(form, "RzGoButton"), action);
+    ClickAt(form, QPoint(2 + 143 + 2 + 11, 206 + 8 + 2 + 10));
+    QCOMPARE(window.platform.clipboard.texts, std::vector<std::string>{summary.toStdString()});
   }
 
   void tabsAndAddon_data() {

@@ -22,6 +22,11 @@ class TextCodecTest : public QObject {
     // One stray byte makes the whole text 1251, never half of each.
     QTest::newRow("utf-8 with a stray byte")
         << QByteArray("\xD0\x9A\xE0") << QString::fromUtf8("Рља");
+    QTest::newRow("utf-8 form of a surrogate is no utf-8")
+        << QByteArray("\xED\xA0\x80") << QString::fromUtf8("н\u00A0Ђ");
+    QTest::newRow("overlong utf-8 is no utf-8")
+        << QByteArray("\xC1\xBF") << QString::fromUtf8("Бї");
+    QTest::newRow("four-byte utf-8") << QByteArray("\xF0\x9F\x98\x80") << QString::fromUtf8("😀");
     QTest::newRow("empty") << QByteArray() << QString();
   }
   void display() {
