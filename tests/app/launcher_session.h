@@ -54,6 +54,12 @@ class LauncherSession {
   }
 
   QString Xdotool(const QStringList& arguments) const { return Run(xdotool_, arguments); }
+  // The pointer must not be there already: xdotool would wait for a move
+  // that never comes.
+  void PointAt(const QString& window, int x, int y) const {
+    Xdotool({"mousemove", "--sync", "--window", window, QString::number(x), QString::number(y)});
+  }
+  void ClickHere() const { Xdotool({"click", "1"}); }
   void Click(const QString& window, int x, int y) const {
     Xdotool({"mousemove", "--sync", "--window", window, QString::number(x), QString::number(y),
              "click", "1"});
