@@ -1,6 +1,7 @@
 #include "ui/page_control.h"
 
 #include <QEnterEvent>
+#include <QFocusEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QStackedWidget>
@@ -133,7 +134,11 @@ bool PageControl::eventFilter(QObject* watched, QEvent* event) {
         pointedTab_ = -1;
         break;
       case QEvent::FocusIn:
-        emit tabsFocused();
+        // Focus that the window hands out as it becomes active, at start-up
+        // too, is not the player's doing.
+        if (static_cast<QFocusEvent*>(event)->reason() != Qt::ActiveWindowFocusReason) {
+          emit tabsFocused();
+        }
         break;
       default:
         break;

@@ -31,7 +31,7 @@ class PageControl : public QWidget {
   // The pointer came onto the tab of `page`; once each time it moves onto a
   // tab, not for every move over it.
   void tabPointedAt(QWidget* page);
-  // Keyboard focus came to the tab row.
+  // Keyboard focus came to the tab row by the player's doing.
   void tabsFocused();
 
  protected:

@@ -169,17 +169,23 @@ class MonitoringPageTest : public QObject {
   // loads and sets up the engine before any click, and no more: no browser,
   // no page. Nothing else the pointer passes over starts it.
   void warmsOnIntent_data() {
-    QTest::addColumn<QString>("pointedTab");  // empty: focus to the tab row instead
-    QTest::addColumn<QPoint>("pointedAt");    // when no tab is named: in the tab row
+    QTest::addColumn<QString>("pointedTab");
+    QTest::addColumn<QPoint>("pointedAt");  // in the tab row, when no tab is named
+    QTest::addColumn<int>("focusReason");   // when the pointer stays away
     QTest::addColumn<bool>("warms");
-    QTest::newRow("pointer on another tab") << "Join game" << QPoint() << false;
-    QTest::newRow("pointer past the last tab") << QString() << QPoint(330, 11) << false;
-    QTest::newRow("pointer on the monitoring tab") << "Monitoring" << QPoint() << true;
-    QTest::newRow("focus to the tab row") << QString() << QPoint() << true;
+    const int none = -1;
+    QTest::newRow("pointer on another tab") << "Join game" << QPoint() << none << false;
+    QTest::newRow("pointer past the last tab") << QString() << QPoint(330, 11) << none << false;
+    QTest::newRow("pointer on the monitoring tab") << "Monitoring" << QPoint() << none << true;
+    QTest::newRow("focus to the tab row by key")
+        << QString() << QPoint() << int(Qt::TabFocusReason) << true;
+    QTest::newRow("focus to the tab row as the window activates")
+        << QString() << QPoint() << int(Qt::ActiveWindowFocusReason) << false;
   }
   void warmsOnIntent() {
     QFETCH(QString, pointedTab);
     QFETCH(QPoint, pointedAt);
+    QFETCH(int, focusReason);
     QFETCH(bool, warms);
     QTest::failOnWarning(QRegularExpression("AA_ShareOpenGLContexts|initialized from a plugin"));
     GameWindow window;
@@ -195,7 +201,7 @@ class MonitoringPageTest : public QObject {
     } else {
       form.activateWindow();
       QVERIFY(QTest::qWaitForWindowActive(&form));
-      tabs->setFocus(Qt::TabFocusReason);
+      tabs->setFocus(static_cast<Qt::FocusReason>(focusReason));
       QVERIFY(tabs->hasFocus());
     }
 
