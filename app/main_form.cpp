@@ -177,6 +177,12 @@ void TMainForm::FormCreate(const FormFolders& folders) {
     monitoring_ = new MonitoringPage(Page(Tab::Monitoring));
     monitoring_->setObjectName(QStringLiteral("WebBrowser1"));
     monitoring_->setGeometry(0, 0, 334, 155);
+    // The engine takes some 50 ms to load and set up: begun when the
+    // player heads for the tab, it is ready by the click.
+    connect(pageControl_, &PageControl::tabPointedAt, monitoring_, [this](QWidget* page) {
+      if (page == Page(Tab::Monitoring)) monitoring_->Warm();
+    });
+    connect(pageControl_, &PageControl::tabsFocused, monitoring_, &MonitoringPage::Warm);
   }
   Refresh();
   // Connected only now: the first fill of the boxes from the model is no edit.

@@ -134,8 +134,16 @@ class ChoiceBoxAccessible : public QAccessibleWidget {
   }
 };
 
-QAccessibleInterface* ChoiceBoxInterface(const QString&, QObject* object) {
-  if (auto* box = dynamic_cast<ChoiceBox*>(object)) return new ChoiceBoxAccessible(box);
+// Asked of every object that wants an interface, the web engine's too, whose
+// classes carry no run-time type information: a dynamic_cast would crash on
+// them. A choice box is a group frame named after a row of the table.
+QAccessibleInterface* ChoiceBoxInterface(const QString& className, QObject* object) {
+  if (className != QLatin1String(GroupFrame::staticMetaObject.className())) return nullptr;
+  for (const ChoiceRow& row : kChoiceRows) {
+    if (object->objectName() == QLatin1String(row.box)) {
+      return new ChoiceBoxAccessible(static_cast<ChoiceBox*>(static_cast<QWidget*>(object)));
+    }
+  }
   return nullptr;
 }
 

@@ -4,7 +4,6 @@
 #include <QVBoxLayout>
 
 #include "ui/webview/browser_view.h"
-#include "ui/webview/module_loader.h"
 
 namespace wv {
 
@@ -12,6 +11,7 @@ MonitoringPage::MonitoringPage(QWidget* parent) : QWidget(parent) {
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->setSpacing(0);
+  connect(&module_, &BrowserModule::loaded, this, &MonitoringPage::EngineLoaded);
 }
 
 // Out of line: BrowserView is complete only here.
@@ -21,38 +21,80 @@ QWidget* MonitoringPage::BrowserWidget() const {
   return browser_ ? browser_->Widget() : nullptr;
 }
 
+void MonitoringPage::Warm() {
+  if (engine_ != Engine::Cold) return;
+  engine_ = Engine::Loading;
+  module_.StartLoading();
+}
+
+// The set-up blocks the GUI thread (it loads the OpenGL driver), so it runs
+// as soon as the module is there: after intent, usually long before the click.
+void MonitoringPage::EngineLoaded() {
+  engine_ = module_.SetUpEngine(error_) ? Engine::Ready : Engine::Failed;
+  if (browserWanted_) MakeBrowser();
+}
+
 void MonitoringPage::Navigate(const QString& url) {
-  if (EnsureBrowser()) browser_->Navigate(url);
+  url_ = url;
+  if (browser_) {
+    browser_->Navigate(url);
+    return;
+  }
+  if (unavailable_ != nullptr) return;
+  // A zero timer or a queued call would run before the repaint, which Qt posts
+  // at low priority; the paint itself says when the tab is on screen.
+  if (isVisible()) {
+    awaitingPaint_ = true;
+    update();
+  } else {
+    QMetaObject::invokeMethod(this, &MonitoringPage::Painted, Qt::QueuedConnection);
+  }
 }
 
 void MonitoringPage::Reload() {
   if (browser_) browser_->Reload();
 }
 
-// One attempt per page: a module that failed to load stays failed, and the
-// reason stays on screen.
-bool MonitoringPage::EnsureBrowser() {
-  if (browser_) return true;
-  if (loadAttempted_) return false;
-  loadAttempted_ = true;
+// The window's picture is sent to the display right after its widgets have
+// painted, in the same call; the queued call runs after that.
+void MonitoringPage::paintEvent(QPaintEvent*) {
+  if (!awaitingPaint_) return;
+  awaitingPaint_ = false;
+  QMetaObject::invokeMethod(this, &MonitoringPage::Painted, Qt::QueuedConnection);
+}
 
-  QString error;
-  browser_ = LoadBrowserModule(this, error);
-  if (browser_) {
-    browser_->SetLoadFinishedCallback([this](bool ok) { emit loadFinished(ok); });
-    layout()->addWidget(browser_->Widget());
-    browser_->Widget()->show();
-    return true;
+void MonitoringPage::Painted() {
+  if (browser_ || unavailable_ != nullptr) return;
+  browserWanted_ = true;
+  if (engine_ == Engine::Cold) {
+    Warm();
+  } else if (engine_ != Engine::Loading) {
+    MakeBrowser();
   }
+}
 
-  auto* line = new QLabel(QStringLiteral("Monitoring page unavailable: %1").arg(error), this);
-  line->setObjectName(QStringLiteral("MonitoringUnavailable"));
-  line->setTextFormat(Qt::PlainText);
-  line->setWordWrap(true);
-  line->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-  layout()->addWidget(line);
-  line->show();
-  return false;
+// One attempt per page: an engine that failed to load stays failed, and the
+// reason stays on screen.
+void MonitoringPage::MakeBrowser() {
+  browserWanted_ = false;
+  if (engine_ == Engine::Ready) {
+    browser_ = module_.CreateBrowser(this, error_);
+    if (browser_) {
+      browser_->SetLoadFinishedCallback([this](bool ok) { emit loadFinished(ok); });
+      layout()->addWidget(browser_->Widget());
+      browser_->Widget()->show();
+      browser_->Navigate(url_);
+      return;
+    }
+    engine_ = Engine::Failed;
+  }
+  unavailable_ = new QLabel(QStringLiteral("Monitoring page unavailable: %1").arg(error_), this);
+  unavailable_->setObjectName(QStringLiteral("MonitoringUnavailable"));
+  unavailable_->setTextFormat(Qt::PlainText);
+  unavailable_->setWordWrap(true);
+  unavailable_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  layout()->addWidget(unavailable_);
+  unavailable_->show();
 }
 
 }  // namespace wv

@@ -4,15 +4,20 @@
 #include <QWidget>
 #include <memory>
 
+#include "ui/webview/module_loader.h"
+
 class QLabel;
 
 namespace wv {
 
 class BrowserView;
 
-// The monitoring tab's content. The web engine is loaded from its module on
-// the first Navigate, so a launcher whose monitoring tab is never opened never
-// starts it. Where it cannot be loaded, the page shows one line saying why.
+// The monitoring tab's content. The web engine comes from its module, loaded
+// when the player shows intent to open the tab (Warm) or else at the first
+// Navigate, so a launcher whose monitoring tab is never approached never
+// starts it. The browser is made only after the page has been painted, so the
+// tab shows at once and the engine's set-up follows. Where the engine cannot be
+// loaded, the page shows one line saying why.
 class MonitoringPage : public QWidget {
   Q_OBJECT
 
@@ -20,12 +25,21 @@ class MonitoringPage : public QWidget {
   explicit MonitoringPage(QWidget* parent = nullptr);
   ~MonitoringPage() override;
 
-  // Starts a fresh navigation on every call; the first call loads the browser.
+  // Loads the module and sets the engine up, without making the browser or
+  // loading a page; only the first call does anything.
+  void Warm();
+  // Starts a fresh navigation on every call. The first call makes the browser,
+  // on the turn of the event loop after this page is next painted (or at the
+  // next turn while the page is hidden).
   void Navigate(const QString& url);
-  // Reloads whatever page the browser shows now; nothing before the first
-  // successful Navigate.
+  // Reloads whatever page the browser shows now; nothing before the browser is
+  // made.
   void Reload();
 
+  // Whether loading the engine has begun, by Warm or by Navigate.
+  bool EngineStarted() const { return engine_ != Engine::Cold; }
+  // Whether the engine is set up and a browser can be made at once.
+  bool EngineReady() const { return engine_ == Engine::Ready; }
   bool BrowserLoaded() const { return browser_ != nullptr; }
   // nullptr until the browser is loaded.
   QWidget* BrowserWidget() const;
@@ -33,11 +47,24 @@ class MonitoringPage : public QWidget {
  signals:
   void loadFinished(bool ok);
 
- private:
-  bool EnsureBrowser();
+ protected:
+  void paintEvent(QPaintEvent* event) override;
 
+ private:
+  enum class Engine { Cold, Loading, Ready, Failed };
+
+  void EngineLoaded();
+  void Painted();
+  void MakeBrowser();
+
+  BrowserModule module_;
+  Engine engine_ = Engine::Cold;
+  QString error_;
   std::unique_ptr<BrowserView> browser_;
-  bool loadAttempted_ = false;
+  QLabel* unavailable_ = nullptr;
+  QString url_;
+  bool awaitingPaint_ = false;
+  bool browserWanted_ = false;
 };
 
 }  // namespace wv

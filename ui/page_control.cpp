@@ -1,6 +1,9 @@
 #include "ui/page_control.h"
 
+#include <QEnterEvent>
+#include <QFocusEvent>
 #include <QKeyEvent>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QStackedWidget>
 #include <QTabBar>
@@ -93,6 +96,9 @@ PageControl::PageControl(QWidget* parent)
   tabs_->setFocusPolicy(Qt::TabFocus);
   tabs_->setFont(look::UiFont());
   tabs_->setGeometry(0, 0, 336, kTabRowHeight);
+  // Moves without a button pressed, to tell which tab the pointer is on.
+  tabs_->setMouseTracking(true);
+  tabs_->installEventFilter(this);
   stack_->setGeometry(kPageRect);
   connect(tabs_, &QTabBar::currentChanged, this, [this](int index) {
     stack_->setCurrentIndex(index);
@@ -151,6 +157,39 @@ void PageControl::StepPage(int offset) {
 
 QWidget* PageControl::CurrentPage() const {
   return stack_->currentWidget();
+}
+
+bool PageControl::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == tabs_) {
+    switch (event->type()) {
+      case QEvent::Enter:
+        PointerAt(static_cast<QEnterEvent*>(event)->position());
+        break;
+      case QEvent::MouseMove:
+        PointerAt(static_cast<QMouseEvent*>(event)->position());
+        break;
+      case QEvent::Leave:
+        pointedTab_ = -1;
+        break;
+      case QEvent::FocusIn:
+        // Focus that the window hands out as it becomes active, at start-up
+        // too, is not the player's doing.
+        if (static_cast<QFocusEvent*>(event)->reason() != Qt::ActiveWindowFocusReason) {
+          emit tabsFocused();
+        }
+        break;
+      default:
+        break;
+    }
+  }
+  return QWidget::eventFilter(watched, event);
+}
+
+void PageControl::PointerAt(QPointF position) {
+  const int index = tabs_->tabAt(position.toPoint());
+  if (index == pointedTab_) return;
+  pointedTab_ = index;
+  if (index >= 0 && tabs_->isTabVisible(index)) emit tabPointedAt(stack_->widget(index));
 }
 
 void PageControl::paintEvent(QPaintEvent*) {

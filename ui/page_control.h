@@ -31,16 +31,24 @@ class PageControl : public QWidget {
  signals:
   // Only for a change the user makes; SetCurrentPage stays silent.
   void currentPageChanged();
+  // The pointer came onto the tab of `page`; once each time it moves onto a
+  // tab, not for every move over it.
+  void tabPointedAt(QWidget* page);
+  // Keyboard focus came to the tab row by the player's doing.
+  void tabsFocused();
 
  protected:
   void paintEvent(QPaintEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   int IndexOf(const QWidget* page) const;
+  void PointerAt(QPointF position);
 
   QTabBar* tabs_;
   QStackedWidget* stack_;
   bool quiet_ = false;
+  int pointedTab_ = -1;
 };
 
 }  // namespace wv

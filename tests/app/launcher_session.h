@@ -99,8 +99,13 @@ class LauncherSession {
   }
 
   QString Xdotool(const QStringList& arguments) const { return Run(xdotool_, arguments); }
-  // The pointer leaves first: a synchronous move to where it already is
-  // would wait for a motion that never comes.
+  // The pointer must not be there already: xdotool would wait for a move
+  // that never comes.
+  void PointAt(const QString& window, int x, int y) const {
+    Xdotool({"mousemove", "--sync", "--window", window, QString::number(x), QString::number(y)});
+  }
+  void ClickHere() const { Xdotool({"click", "1"}); }
+  // The pointer leaves first, so that it is never there already.
   void Click(const QString& window, int x, int y) const {
     Xdotool({"mousemove", "0", "0", "mousemove", "--sync", "--window", window,
              QString::number(x), QString::number(y), "click", "1"});

@@ -12,7 +12,9 @@ namespace wv::test {
 
 // The pages the monitoring tab is pointed at. "/hop" follows its own link
 // shortly after it has loaded, as a user clicking on it would; the pause keeps
-// its own load's end ahead of the next request.
+// its own load's end ahead of the next request. The dialog pages report what
+// their dialog answered by the address they go to next; "/alerts" never ends
+// and asks for "/progress" after every hundredth alert.
 struct Route {
   const char* path;
   const char* body;
@@ -23,6 +25,14 @@ inline constexpr Route kRoutes[] = {
      "<html><body onload=\"setTimeout(function(){document.getElementById('on').click()},50)\">"
      "<a id=\"on\" href=\"/target\">on</a></body></html>"},
     {"/target", "<html><body>target</body></html>"},
+    {"/alerts",
+     "<html><body><script>for (var i = 0;; ++i) { alert(i); if (i % 100 == 99) {"
+     " var r = new XMLHttpRequest(); r.open('GET', '/progress', false); r.send(); } }"
+     "</script></body></html>"},
+    {"/confirm",
+     "<html><body><script>location = '/answered?' + confirm('Sure?')</script></body></html>"},
+    {"/prompt",
+     "<html><body><script>location = '/answered?' + prompt('Name?', 'x')</script></body></html>"},
 };
 
 // A tiny HTTP server on loopback that counts the requests for each path.

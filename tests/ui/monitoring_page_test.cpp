@@ -1,18 +1,22 @@
 #include "ui/monitoring_page.h"
 
 #include <QApplication>
+#include <QCursor>
 #include <QFile>
 #include <QImage>
 #include <QLabel>
 #include <QRegularExpression>
 #include <QSignalSpy>
+#include <QTabBar>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include "tests/ui/monitoring_fixture.h"
+#include "tests/ui/window_fixture.h"
 
 namespace {
 
+using wv::test::GameWindow;
 using wv::test::PageServer;
 using wv::test::WebEngineMapped;
 
@@ -25,6 +29,60 @@ void ShowAsTab(QWidget& page) {
   page.resize(334, 155);
   page.show();
 }
+
+// The launcher window on screen, its monitoring tab pointed at `url`. The
+// pointer is moved away first: a window shown under it gets the pointer where
+// it was left, on one of its tabs.
+wv::TMainForm& ShowWindow(GameWindow& window, const QString& url) {
+  window.folder.WriteSettings("MonitoringURL=" + url.toStdString() + "\r\n");
+  QCursor::setPos(0, 0);
+  wv::TMainForm& form = window.Show();
+  if (form.Monitoring() == nullptr) qFatal("no monitoring tab");
+  return form;
+}
+
+QPoint TabCentre(const wv::TMainForm& form, const QString& caption) {
+  QTabBar* tabs = wv::test::Tabs(form);
+  for (int i = 0; i < tabs->count(); ++i) {
+    if (tabs->tabText(i) == caption) return tabs->tabRect(i).center();
+  }
+  qFatal("no tab %s", qPrintable(caption));
+}
+
+// Records, at each paint of a page, whether its browser was there yet.
+class PaintLog : public QObject {
+ public:
+  explicit PaintLog(wv::MonitoringPage* page) : page_(page) { page->installEventFilter(this); }
+  QList<bool> browserAtPaint;
+
+ protected:
+  bool eventFilter(QObject*, QEvent* event) override {
+    if (event->type() == QEvent::Paint) browserAtPaint << page_->BrowserLoaded();
+    return false;
+  }
+
+ private:
+  const wv::MonitoringPage* page_;
+};
+
+// Counts the log lines about a page's dialogs while it lives.
+class DialogLog {
+ public:
+  DialogLog() {
+    lines_ = 0;
+    previous_ = qInstallMessageHandler(&Count);
+  }
+  ~DialogLog() { qInstallMessageHandler(previous_); }
+  static int Lines() { return lines_; }
+
+ private:
+  static void Count(QtMsgType type, const QMessageLogContext& context, const QString& text) {
+    if (text.contains(QLatin1String("JavaScript dialogs"))) ++lines_;
+    previous_(type, context, text);
+  }
+  static inline int lines_ = 0;
+  static inline QtMessageHandler previous_ = nullptr;
+};
 
 }  // namespace
 
@@ -66,7 +124,12 @@ class MonitoringPageTest : public QObject {
     page.Navigate(server_.Url("/status"));
     page.Reload();
 
-    const auto lines = page.findChildren<QLabel*>(QStringLiteral("MonitoringUnavailable"));
+    const auto unavailable = [&] {
+      return page.findChildren<QLabel*>(QStringLiteral("MonitoringUnavailable"));
+    };
+    QTRY_VERIFY(!unavailable().isEmpty());
+    page.Navigate(server_.Url("/status"));
+    const auto lines = unavailable();
     QCOMPARE(lines.size(), 1);
     QVERIFY(lines[0]->isVisible());
     QVERIFY2(lines[0]->text().startsWith(QStringLiteral("Monitoring page unavailable: ")),
@@ -92,14 +155,136 @@ class MonitoringPageTest : public QObject {
     QVERIFY(!page.BrowserLoaded());
 
     page.Navigate(server_.Url("/status"));
-    QVERIFY(page.BrowserLoaded());
+    QTRY_VERIFY_WITH_TIMEOUT(page.BrowserLoaded(), kEngineTimeoutMs);
     QVERIFY(page.BrowserWidget() && page.BrowserWidget()->parentWidget() == &page);
     QVERIFY(page.findChild<QLabel*>(QStringLiteral("MonitoringUnavailable")) == nullptr);
     if (haveMaps) QVERIFY2(WebEngineMapped(), "Navigate did not load the web engine");
 
-    QVERIFY(finished.wait(kEngineTimeoutMs));
+    // The load may have ended while the browser was awaited.
+    QTRY_VERIFY_WITH_TIMEOUT(!finished.isEmpty(), kEngineTimeoutMs);
     QCOMPARE(finished.first().at(0).toBool(), true);
     QCOMPARE(server_.Hits(QStringLiteral("/status")), 1);
+  }
+
+  // Pointing at the monitoring tab, or bringing keyboard focus to the tab row,
+  // loads and sets up the engine before any click, and no more: no browser,
+  // no page. Nothing else the pointer passes over starts it.
+  void warmsOnIntent_data() {
+    QTest::addColumn<QString>("pointedTab");
+    QTest::addColumn<QPoint>("pointedAt");  // in the tab row, when no tab is named
+    QTest::addColumn<int>("focusReason");   // when the pointer stays away
+    QTest::addColumn<bool>("warms");
+    const int none = -1;
+    QTest::newRow("pointer on another tab") << "Join game" << QPoint() << none << false;
+    QTest::newRow("pointer past the last tab") << QString() << QPoint(330, 11) << none << false;
+    QTest::newRow("pointer on the monitoring tab") << "Monitoring" << QPoint() << none << true;
+    QTest::newRow("focus to the tab row by key")
+        << QString() << QPoint() << int(Qt::TabFocusReason) << true;
+    QTest::newRow("focus to the tab row as the window activates")
+        << QString() << QPoint() << int(Qt::ActiveWindowFocusReason) << false;
+  }
+  void warmsOnIntent() {
+    QFETCH(QString, pointedTab);
+    QFETCH(QPoint, pointedAt);
+    QFETCH(int, focusReason);
+    QFETCH(bool, warms);
+    QTest::failOnWarning(QRegularExpression("AA_ShareOpenGLContexts|initialized from a plugin"));
+    GameWindow window;
+    wv::TMainForm& form = ShowWindow(window, server_.Url("/status"));
+    wv::MonitoringPage& page = *form.Monitoring();
+    QTabBar* tabs = wv::test::Tabs(form);
+    QVERIFY(!page.EngineStarted());
+
+    if (!pointedTab.isEmpty()) {
+      QTest::mouseMove(tabs, TabCentre(form, pointedTab));
+    } else if (!pointedAt.isNull()) {
+      QTest::mouseMove(tabs, pointedAt);
+    } else {
+      form.activateWindow();
+      QVERIFY(QTest::qWaitForWindowActive(&form));
+      tabs->setFocus(static_cast<Qt::FocusReason>(focusReason));
+      QVERIFY(tabs->hasFocus());
+    }
+
+    QCOMPARE(page.EngineStarted(), warms);
+    if (warms) {
+      QTRY_VERIFY_WITH_TIMEOUT(page.EngineReady(), kEngineTimeoutMs);
+      QVERIFY(WebEngineMapped());
+    }
+    QVERIFY(!page.BrowserLoaded());
+    QCOMPARE(tabs->tabText(tabs->currentIndex()), QStringLiteral("Create server"));
+    QCOMPARE(server_.Hits(QStringLiteral("/status")), 0);
+  }
+
+  // A click on the tab selects it at once; the browser is made only after the
+  // page has been painted, whether the engine is still cold or was warmed by
+  // the pointer resting on the tab. Later visits load the page again.
+  void loadsAfterTheTabIsPainted_data() {
+    QTest::addColumn<bool>("pointerRestsFirst");
+    QTest::newRow("cold") << false;
+    QTest::newRow("after the pointer rested on the tab") << true;
+  }
+  void loadsAfterTheTabIsPainted() {
+    QFETCH(bool, pointerRestsFirst);
+    GameWindow window;
+    wv::TMainForm& form = ShowWindow(window, server_.Url("/status"));
+    wv::MonitoringPage& page = *form.Monitoring();
+    QTabBar* tabs = wv::test::Tabs(form);
+    PaintLog paints(&page);
+    QSignalSpy finished(&page, &wv::MonitoringPage::loadFinished);
+    if (pointerRestsFirst) {
+      QTest::mouseMove(tabs, TabCentre(form, "Monitoring"));
+      QTRY_VERIFY_WITH_TIMEOUT(page.EngineReady(), kEngineTimeoutMs);
+    }
+
+    wv::test::ClickTab(form, "Monitoring");
+    QCOMPARE(tabs->tabText(tabs->currentIndex()), QStringLiteral("Monitoring"));
+    QVERIFY(!page.BrowserLoaded());
+    QTRY_VERIFY_WITH_TIMEOUT(page.BrowserLoaded(), kEngineTimeoutMs);
+    QVERIFY2(!paints.browserAtPaint.isEmpty() && !paints.browserAtPaint.first(),
+             "the browser was made before the tab was painted");
+    QTRY_VERIFY_WITH_TIMEOUT(!finished.isEmpty(), kEngineTimeoutMs);
+    QCOMPARE(finished.first().at(0).toBool(), true);
+    QCOMPARE(server_.Hits(QStringLiteral("/status")), 1);
+
+    wv::test::ClickTab(form, "Create server");
+    wv::test::ClickTab(form, "Monitoring");
+    QTRY_COMPARE_WITH_TIMEOUT(server_.Hits(QStringLiteral("/status")), 2, kPageTimeoutMs);
+  }
+
+  // Dialogs are answered as cancelled at once and logged once per page; the
+  // window answers the player meanwhile, even while a page keeps opening them.
+  void answersScriptDialogsAtOnce_data() {
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<QString>("answered");  // where the page goes with the answer
+    QTest::addColumn<bool>("endless");
+    QTest::newRow("alert in an endless loop") << "/alerts"
+                                              << "/progress" << true;
+    QTest::newRow("confirm") << "/confirm"
+                             << "/answered?false" << false;
+    QTest::newRow("prompt") << "/prompt"
+                            << "/answered?null" << false;
+  }
+  void answersScriptDialogsAtOnce() {
+    QFETCH(QString, path);
+    QFETCH(QString, answered);
+    QFETCH(bool, endless);
+    const DialogLog log;
+    GameWindow window;
+    wv::TMainForm& form = ShowWindow(window, server_.Url(qPrintable(path)));
+    QTabBar* tabs = wv::test::Tabs(form);
+
+    wv::test::ClickTab(form, "Monitoring");
+    QTRY_VERIFY_WITH_TIMEOUT(server_.Hits(answered) > 0, kEngineTimeoutMs);
+    wv::test::ClickTab(form, "Join game");
+    QCOMPARE(tabs->tabText(tabs->currentIndex()), QStringLiteral("Join game"));
+    // The loop has gone on through hundreds of dialogs since.
+    if (endless) {
+      const int progress = server_.Hits(QStringLiteral("/progress"));
+      QTRY_VERIFY_WITH_TIMEOUT(server_.Hits(QStringLiteral("/progress")) > progress + 2,
+                               kPageTimeoutMs);
+    }
+    QCOMPARE(DialogLog::Lines(), 1);
   }
 
   // Each step acts, then waits for the request counts to match and for the

@@ -1,7 +1,9 @@
-# Monitoring page: lazy web engine, its fallback line, and the artwork.
+# Monitoring page and tab: lazy web engine warmed on intent, its fallback line,
+# page dialogs, and the artwork.
 add_executable(monitoring_page_test ${CMAKE_CURRENT_LIST_DIR}/monitoring_page_test.cpp
-                                    ${CMAKE_CURRENT_LIST_DIR}/monitoring_fixture.h)
-target_link_libraries(monitoring_page_test PRIVATE wreckvale_ui Qt6::Network Qt6::Test)
+                                    ${CMAKE_CURRENT_LIST_DIR}/monitoring_fixture.h
+                                    ${CMAKE_CURRENT_LIST_DIR}/window_fixture.h)
+target_link_libraries(monitoring_page_test PRIVATE wreckvale_app Qt6::Network Qt6::Test)
 target_compile_definitions(monitoring_page_test PRIVATE
   WV_WEBVIEW_MODULE_FILE="$<TARGET_FILE_NAME:wreckvale_webview>")
 wv_warnings(monitoring_page_test)

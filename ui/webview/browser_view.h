@@ -26,13 +26,22 @@ class BrowserView {
   virtual void SetLoadFinishedCallback(std::function<void(bool ok)> callback) = 0;
 };
 
-// The factory exported by the module. Returns nullptr and says why in `error`
-// when no browser can be made. The version in the name changes with any change
-// of BrowserView, so a stale module is refused instead of misused.
+// The module's exports. The version in their names changes with any change of
+// BrowserView or of these signatures, so a stale module is refused instead of
+// misused.
+//
+// Sets up the engine without making a browser: the costly part of the first
+// browser, run ahead of it. A second call does nothing. Returns false and says
+// why in `error` when the engine cannot run here.
+using SetUpBrowserEngineFunction = bool (*)(QString* error);
+inline constexpr char kSetUpBrowserEngineSymbol[] = "wv_set_up_browser_engine_v2";
+// Makes a browser, setting the engine up first where that was not done yet.
+// Returns nullptr and says why in `error` when no browser can be made.
 using CreateBrowserViewFunction = BrowserView* (*)(QWidget* parent, QString* error);
-inline constexpr char kCreateBrowserViewSymbol[] = "wv_create_browser_view_v1";
+inline constexpr char kCreateBrowserViewSymbol[] = "wv_create_browser_view_v2";
 
 }  // namespace wv
 
-extern "C" Q_DECL_EXPORT wv::BrowserView* wv_create_browser_view_v1(QWidget* parent,
+extern "C" Q_DECL_EXPORT bool wv_set_up_browser_engine_v2(QString* error);
+extern "C" Q_DECL_EXPORT wv::BrowserView* wv_create_browser_view_v2(QWidget* parent,
                                                                     QString* error);

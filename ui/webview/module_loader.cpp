@@ -5,6 +5,8 @@
 #include <QFileInfo>
 #include <QLibrary>
 #include <QStringList>
+#include <QThread>
+#include <mutex>
 
 namespace wv {
 namespace {
@@ -32,12 +34,20 @@ QStringList ModuleCandidates() {
 
 // The engine asks for its shared OpenGL context to be set up before the
 // application object. Set up then, it would load the OpenGL driver into every
-// start; the module sets it up on load instead, which works, so the engine's
-// complaints about the order are dropped while it loads.
+// start; the module sets it up later instead, which works, so the engine's
+// complaints about the order are dropped while it loads and sets up. The load
+// runs on a worker thread, and several pages may load at once: the filter
+// stays in place while any of them needs it.
 class QuietEngineSetUp {
  public:
-  QuietEngineSetUp() { previous_ = qInstallMessageHandler(&Filter); }
-  ~QuietEngineSetUp() { qInstallMessageHandler(previous_); }
+  QuietEngineSetUp() {
+    const std::lock_guard lock(mutex_);
+    if (users_++ == 0) previous_ = qInstallMessageHandler(&Filter);
+  }
+  ~QuietEngineSetUp() {
+    const std::lock_guard lock(mutex_);
+    if (--users_ == 0) qInstallMessageHandler(previous_);
+  }
   QuietEngineSetUp(const QuietEngineSetUp&) = delete;
   QuietEngineSetUp& operator=(const QuietEngineSetUp&) = delete;
 
@@ -50,15 +60,39 @@ class QuietEngineSetUp {
     previous_(type, context, text);  // Qt hands out its default handler, never null
   }
 
+  static inline std::mutex mutex_;
+  static inline int users_ = 0;
   static inline QtMessageHandler previous_ = nullptr;
 };
 
 }  // namespace
 
-std::unique_ptr<BrowserView> LoadBrowserModule(QWidget* parent, QString& error) {
+BrowserModule::BrowserModule() = default;
+
+BrowserModule::~BrowserModule() {
+  if (worker_ == nullptr) return;
+  worker_->wait();
+  delete worker_;
+}
+
+void BrowserModule::StartLoading() {
+  if (started_) return;
+  started_ = true;
+  // Worked out on this thread: Qt caches the application's folder without a lock.
+  const QStringList candidates = ModuleCandidates();
+  worker_ = QThread::create([this, candidates] { Load(candidates); });
+  connect(worker_, &QThread::finished, this, [this] {
+    worker_->deleteLater();
+    worker_ = nullptr;
+    emit loaded();
+  });
+  worker_->start();
+}
+
+void BrowserModule::Load(const QStringList& candidates) {
   const QuietEngineSetUp quiet;
   QString firstError;
-  for (const QString& file : ModuleCandidates()) {
+  for (const QString& file : candidates) {
     if (!QFileInfo(file).isFile()) continue;
     QLibrary library(file);
     // The web engine cannot be torn down and started again in one process.
@@ -66,20 +100,43 @@ std::unique_ptr<BrowserView> LoadBrowserModule(QWidget* parent, QString& error) 
     QString failure;
     if (!library.load()) {
       failure = library.errorString();
-    } else if (auto create = reinterpret_cast<CreateBrowserViewFunction>(
-                   library.resolve(kCreateBrowserViewSymbol))) {
-      if (BrowserView* browser = create(parent, &failure)) {
-        error.clear();
-        return std::unique_ptr<BrowserView>(browser);
-      }
-      if (failure.isEmpty()) failure = QStringLiteral("the web engine did not start");
     } else {
+      auto setUp =
+          reinterpret_cast<SetUpBrowserEngineFunction>(library.resolve(kSetUpBrowserEngineSymbol));
+      auto create =
+          reinterpret_cast<CreateBrowserViewFunction>(library.resolve(kCreateBrowserViewSymbol));
+      if (setUp != nullptr && create != nullptr) {
+        setUp_ = setUp;
+        create_ = create;
+        return;
+      }
       failure = QStringLiteral("%1 is not a web-view module of this launcher").arg(file);
     }
     if (firstError.isEmpty()) firstError = failure;
   }
-  error = firstError.isEmpty() ? QStringLiteral("%1 not found").arg(QString::fromUtf8(kModuleFile))
-                               : firstError;
+  error_ = firstError.isEmpty() ? QStringLiteral("%1 not found").arg(QString::fromUtf8(kModuleFile))
+                                : firstError;
+}
+
+bool BrowserModule::SetUpEngine(QString& error) {
+  if (setUp_ == nullptr) {
+    error = error_.isEmpty() ? QStringLiteral("the web-view module is not loaded") : error_;
+    return false;
+  }
+  const QuietEngineSetUp quiet;
+  QString failure;
+  if (setUp_(&failure)) return true;
+  error = failure.isEmpty() ? QStringLiteral("the web engine did not start") : failure;
+  return false;
+}
+
+std::unique_ptr<BrowserView> BrowserModule::CreateBrowser(QWidget* parent, QString& error) {
+  QString failure;
+  if (create_ != nullptr) {
+    if (BrowserView* browser = create_(parent, &failure))
+      return std::unique_ptr<BrowserView>(browser);
+  }
+  error = failure.isEmpty() ? QStringLiteral("the web engine did not start") : failure;
   return nullptr;
 }
 

@@ -1,16 +1,51 @@
 #pragma once
 
+#include <QObject>
 #include <QString>
+#include <QStringList>
 #include <memory>
 
 #include "ui/webview/browser_view.h"
 
+class QThread;
 class QWidget;
 
 namespace wv {
 
-// Finds the web-view module, loads it and makes a browser under `parent`.
-// On failure returns nullptr and puts a short reason into `error`.
-std::unique_ptr<BrowserView> LoadBrowserModule(QWidget* parent, QString& error);
+// The web-view module as one page sees it. Finding and loading the module (the
+// engine's libraries: tens of milliseconds) runs on a worker thread, so that
+// the window keeps answering meanwhile; setting the engine up and making
+// browsers must run on the GUI thread and come after loaded().
+class BrowserModule : public QObject {
+  Q_OBJECT
+
+ public:
+  BrowserModule();
+  // Waits for a load under way: the worker writes into this object.
+  ~BrowserModule() override;
+
+  // Starts the load; once only, later calls do nothing.
+  void StartLoading();
+  // After loaded(): sets up the engine. False with a short reason when the
+  // module was not loaded or the engine cannot run.
+  bool SetUpEngine(QString& error);
+  // After a successful SetUpEngine: a browser under `parent`, or nullptr and a
+  // short reason.
+  std::unique_ptr<BrowserView> CreateBrowser(QWidget* parent, QString& error);
+
+ signals:
+  // The load has ended, well or not; emitted on the GUI thread.
+  void loaded();
+
+ private:
+  void Load(const QStringList& candidates);
+
+  QThread* worker_ = nullptr;
+  bool started_ = false;
+  // Written by the worker, read on the GUI thread only after loaded().
+  SetUpBrowserEngineFunction setUp_ = nullptr;
+  CreateBrowserViewFunction create_ = nullptr;
+  QString error_;
+};
 
 }  // namespace wv

@@ -1,9 +1,10 @@
 // The only code that touches the web engine; built as a module so that the
-// launcher pays for the engine only when the monitoring tab is first shown.
+// launcher pays for the engine only when the player goes to the monitoring tab.
 
 #include <QApplication>
 #include <QPointer>
 #include <QUrl>
+#include <QWebEnginePage>
 #include <QWebEngineView>
 #include <type_traits>
 #include <utility>
@@ -19,9 +20,45 @@ Q_DECL_IMPORT void initialize();
 
 namespace {
 
+// A page may not stop the launcher with dialogs: a modal box per alert() lets
+// a page in a loop lock the window. Each dialog, the one asking to leave the
+// page included, is answered as cancelled at once; only the first is logged,
+// so that a loop does not flood the log either.
+class DialogFreePage final : public QWebEnginePage {
+ public:
+  using QWebEnginePage::QWebEnginePage;
+
+ protected:
+  void javaScriptAlert(const QUrl&, const QString&) override { Refuse(); }
+  bool javaScriptConfirm(const QUrl&, const QString&) override { return Refuse(); }
+  bool javaScriptPrompt(const QUrl&, const QString&, const QString&, QString*) override {
+    return Refuse();
+  }
+
+ private:
+  bool Refuse() {
+    if (!logged_) {
+      logged_ = true;
+      qInfo(
+          "Monitoring page: its JavaScript dialogs are not shown but answered as cancelled "
+          "(logged once)");
+    }
+    return false;
+  }
+
+  bool logged_ = false;
+};
+
+bool InWidgetApplication(QString* error) {
+  if (qobject_cast<QApplication*>(QCoreApplication::instance())) return true;
+  if (error) *error = QStringLiteral("no widget application is running");
+  return false;
+}
+
 class WebEngineBrowser final : public wv::BrowserView {
  public:
   explicit WebEngineBrowser(QWidget* parent) : view_(new QWebEngineView(parent)) {
+    view_->setPage(new DialogFreePage(view_));
     QObject::connect(view_, &QWebEngineView::loadFinished, view_, [this](bool ok) {
       if (callback_) callback_(ok);
     });
@@ -51,17 +88,21 @@ class WebEngineBrowser final : public wv::BrowserView {
 
 }  // namespace
 
-static_assert(std::is_same_v<decltype(&wv_create_browser_view_v1), wv::CreateBrowserViewFunction>);
+static_assert(
+    std::is_same_v<decltype(&wv_set_up_browser_engine_v2), wv::SetUpBrowserEngineFunction>);
+static_assert(std::is_same_v<decltype(&wv_create_browser_view_v2), wv::CreateBrowserViewFunction>);
 
-extern "C" Q_DECL_EXPORT wv::BrowserView* wv_create_browser_view_v1(QWidget* parent,
-                                                                    QString* error) {
-  if (!qobject_cast<QApplication*>(QCoreApplication::instance())) {
-    if (error) *error = QStringLiteral("no widget application is running");
-    return nullptr;
-  }
+extern "C" Q_DECL_EXPORT bool wv_set_up_browser_engine_v2(QString* error) {
+  if (!InWidgetApplication(error)) return false;
   // Normally run before the application object exists; run here, the OpenGL
-  // driver is loaded only by launchers that show the monitoring page. A second
-  // call does nothing.
+  // driver is loaded only by launchers that go near the monitoring tab. A
+  // second call does nothing.
   QtWebEngineCore::initialize();
+  return true;
+}
+
+extern "C" Q_DECL_EXPORT wv::BrowserView* wv_create_browser_view_v2(QWidget* parent,
+                                                                    QString* error) {
+  if (!wv_set_up_browser_engine_v2(error)) return nullptr;
   return new WebEngineBrowser(parent);
 }
