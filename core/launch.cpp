@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "core/command_text.h"
+#include "core/text.h"
 
 namespace wv {
 
@@ -145,12 +146,6 @@ std::optional<std::string> ProgramWord(const std::vector<std::string>& paths) {
     if (path.find_first_of(" \t") == std::string::npos) return path;
   }
   return std::nullopt;
-}
-
-std::string_view TrimBlanks(std::string_view text) {
-  const auto first = text.find_first_not_of(" \t");
-  if (first == std::string_view::npos) return {};
-  return text.substr(first, text.find_last_not_of(" \t") - first + 1);
 }
 
 // Blanks around the address and the port come from pasting, never from the

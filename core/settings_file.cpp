@@ -15,7 +15,6 @@ namespace wv {
 
 namespace {
 
-constexpr std::string_view kBlanks = " \t";
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
 bool IsBlank(char c) {
@@ -26,12 +25,6 @@ bool IsBlank(char c) {
 // simply a run of bytes that holds neither.
 bool IsLineEnd(char c) {
   return c == '\r' || c == '\n';
-}
-
-std::string_view Trim(std::string_view text) {
-  const auto first = text.find_first_not_of(kBlanks);
-  if (first == std::string_view::npos) return {};
-  return text.substr(first, text.find_last_not_of(kBlanks) - first + 1);
 }
 
 // Hand-edited files often quote values; one matching outer pair is dropped.
@@ -54,7 +47,7 @@ std::optional<std::string_view> SectionName(std::string_view line) {
   if (!line.starts_with('[')) return std::nullopt;
   const auto close = line.find(']');
   if (close == std::string_view::npos) return std::nullopt;
-  return Trim(line.substr(1, close - 1));
+  return TrimBlanks(line.substr(1, close - 1));
 }
 
 // Only blanks stand between the "[" at `open` and the start of its line.
@@ -82,7 +75,7 @@ void ForEachHeader(std::string_view text, Visit visit) {
     pos = LineEnd(text, open);
     // No later "[" of this line can open a header either.
     if (!StartsLine(text, open)) continue;
-    const auto name = SectionName(Trim(text.substr(open, pos - open)));
+    const auto name = SectionName(TrimBlanks(text.substr(open, pos - open)));
     if (name && visit(*name, pos)) return;
   }
 }
@@ -104,15 +97,15 @@ std::optional<std::string> FindInBody(std::string_view text, std::size_t pos,
   if (pos == std::string_view::npos) return std::nullopt;
   while (pos < text.size()) {
     const std::size_t end = LineEnd(text, pos);
-    const std::string_view line = Trim(text.substr(pos, end - pos));
+    const std::string_view line = TrimBlanks(text.substr(pos, end - pos));
     pos = end + 1;
     // Only the first section of a name counts.
     if (SectionName(line)) return std::nullopt;
     if (line.starts_with(';')) continue;
     const auto equals = line.find('=');
     if (equals == std::string_view::npos) continue;
-    if (!EqualsIgnoringAsciiCase(Trim(line.substr(0, equals)), key)) continue;
-    return std::string(Unquote(Trim(line.substr(equals + 1))).substr(0, kMaxValueLength));
+    if (!EqualsIgnoringAsciiCase(TrimBlanks(line.substr(0, equals)), key)) continue;
+    return std::string(Unquote(TrimBlanks(line.substr(equals + 1))).substr(0, kMaxValueLength));
   }
   return std::nullopt;
 }
@@ -150,24 +143,6 @@ std::string NarrowText(const std::u16string& units) {
   return text;
 }
 #else
-void AppendUtf8(std::string& text, char32_t c) {
-  if (c < 0x80) {
-    text.push_back(static_cast<char>(c));
-  } else if (c < 0x800) {
-    text.push_back(static_cast<char>(0xC0 | c >> 6));
-    text.push_back(static_cast<char>(0x80 | (c & 0x3F)));
-  } else if (c < 0x10000) {
-    text.push_back(static_cast<char>(0xE0 | c >> 12));
-    text.push_back(static_cast<char>(0x80 | (c >> 6 & 0x3F)));
-    text.push_back(static_cast<char>(0x80 | (c & 0x3F)));
-  } else {
-    text.push_back(static_cast<char>(0xF0 | c >> 18));
-    text.push_back(static_cast<char>(0x80 | (c >> 12 & 0x3F)));
-    text.push_back(static_cast<char>(0x80 | (c >> 6 & 0x3F)));
-    text.push_back(static_cast<char>(0x80 | (c & 0x3F)));
-  }
-}
-
 // A lone surrogate becomes U+FFFD, as the system's converters make it.
 std::string NarrowText(const std::u16string& units) {
   std::string text;

@@ -33,6 +33,30 @@ bool EqualsIgnoringAsciiCase(std::string_view a, std::string_view b) {
   return true;
 }
 
+std::string_view TrimBlanks(std::string_view text) {
+  const auto first = text.find_first_not_of(" \t");
+  if (first == std::string_view::npos) return {};
+  return text.substr(first, text.find_last_not_of(" \t") - first + 1);
+}
+
+void AppendUtf8(std::string& text, char32_t c) {
+  if (c < 0x80) {
+    text.push_back(static_cast<char>(c));
+  } else if (c < 0x800) {
+    text.push_back(static_cast<char>(0xC0 | c >> 6));
+    text.push_back(static_cast<char>(0x80 | (c & 0x3F)));
+  } else if (c < 0x10000) {
+    text.push_back(static_cast<char>(0xE0 | c >> 12));
+    text.push_back(static_cast<char>(0x80 | (c >> 6 & 0x3F)));
+    text.push_back(static_cast<char>(0x80 | (c & 0x3F)));
+  } else {
+    text.push_back(static_cast<char>(0xF0 | c >> 18));
+    text.push_back(static_cast<char>(0x80 | (c >> 12 & 0x3F)));
+    text.push_back(static_cast<char>(0x80 | (c >> 6 & 0x3F)));
+    text.push_back(static_cast<char>(0x80 | (c & 0x3F)));
+  }
+}
+
 // Overlong forms, surrogates and code points past U+10FFFF are not valid.
 bool IsValidUtf8(std::string_view text) {
   for (std::size_t i = 0; i < text.size();) {
@@ -67,14 +91,7 @@ std::string Utf8FromCp1251(std::string_view bytes) {
       text.push_back(byte);
       continue;
     }
-    const char16_t c = b < 0xC0 ? kCp1251High[b - 0x80] : static_cast<char16_t>(0x0410 + b - 0xC0);
-    if (c < 0x800) {
-      text.push_back(static_cast<char>(0xC0 | c >> 6));
-    } else {
-      text.push_back(static_cast<char>(0xE0 | c >> 12));
-      text.push_back(static_cast<char>(0x80 | (c >> 6 & 0x3F)));
-    }
-    text.push_back(static_cast<char>(0x80 | (c & 0x3F)));
+    AppendUtf8(text, b < 0xC0 ? kCp1251High[b - 0x80] : static_cast<char16_t>(0x0410 + b - 0xC0));
   }
   return text;
 }

@@ -8,6 +8,12 @@ namespace wv {
 // Case-insensitive comparison of ASCII letters, byte-exact otherwise.
 bool EqualsIgnoringAsciiCase(std::string_view a, std::string_view b);
 
+// Without the blanks and tabs at either end.
+std::string_view TrimBlanks(std::string_view text);
+
+// Appends code point `c` in UTF-8.
+void AppendUtf8(std::string& text, char32_t c);
+
 // Texts for display come as UTF-8, or, from older settings files, in
 // Windows-1251: valid UTF-8 wins, anything else is read as Windows-1251.
 bool IsValidUtf8(std::string_view text);

@@ -9,6 +9,7 @@
 #include <string_view>
 
 #include "core/settings_file.h"
+#include "core/text.h"
 #include "core/whole_file.h"
 #include "fuzz/check.h"
 #include "fuzz/reference_profile.h"
@@ -21,19 +22,6 @@ std::string_view TakeLine(std::string_view& rest) {
   const std::string_view line = rest.substr(0, end);
   rest.remove_prefix(end == std::string_view::npos ? rest.size() : end + 1);
   return line;
-}
-
-bool IsValidUtf8(std::string_view text) {
-  for (std::size_t i = 0; i < text.size();) {
-    const auto lead = static_cast<unsigned char>(text[i]);
-    const std::size_t length = lead < 0x80 ? 1 : lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : 2;
-    if ((lead >= 0x80 && lead < 0xC2) || lead > 0xF4 || i + length > text.size()) return false;
-    for (std::size_t k = 1; k < length; ++k) {
-      if ((static_cast<unsigned char>(text[i + k]) & 0xC0) != 0x80) return false;
-    }
-    i += length;
-  }
-  return true;
 }
 
 }  // namespace
@@ -61,13 +49,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const wv::FileRead narrowed = wv::ReadSettingsText(file);
   WV_FUZZ_CHECK(narrowed.text.has_value());
   if (content.starts_with("\xFF\xFE") || content.starts_with("\xFE\xFF")) {
-    WV_FUZZ_CHECK(IsValidUtf8(*narrowed.text));
+    WV_FUZZ_CHECK(wv::IsValidUtf8(*narrowed.text));
   } else {
     WV_FUZZ_CHECK(*narrowed.text == content);
   }
   const wv::SettingsReader reader(file);
-  const std::string expected =
-      wv::FindProfileValue(*narrowed.text, section, key).value_or("\x01");
+  const std::string expected = wv::FindProfileValue(*narrowed.text, section, key).value_or("\x01");
   WV_FUZZ_CHECK(reader.ReadText(section, key, "\x01") == expected);
   {
     const wv::SettingsReader::ActionScope action(reader);
