@@ -58,9 +58,7 @@ class FlatButton : public QToolButton {
   void keyPressEvent(QKeyEvent* event) override {
     const int key = event->key();
     const bool enter = key == Qt::Key_Return || key == Qt::Key_Enter;
-    const bool drop =
-        key == Qt::Key_F4 || (key == Qt::Key_Down && event->modifiers().testFlag(Qt::AltModifier));
-    if (menu() != nullptr && (enter || drop)) {
+    if (menu() != nullptr && (enter || look::IsMenuDropKey(*event))) {
       showMenu();
     } else if (enter) {
       click();

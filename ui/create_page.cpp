@@ -95,7 +95,7 @@ class ChoiceBox : public GroupFrame {
   void keyPressEvent(QKeyEvent* event) override {
     const int key = event->key();
     if (key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter ||
-        key == Qt::Key_F4 || (key == Qt::Key_Down && event->modifiers() & Qt::AltModifier)) {
+        look::IsMenuDropKey(*event)) {
       Open();
     } else {
       GroupFrame::keyPressEvent(event);
