@@ -170,7 +170,7 @@ void TMainForm::BuildWindow() {
 
 void TMainForm::FormCreate(const FormFolders& folders) {
   const StartupResult startup =
-      RunStartup(model_, folders.exeDir, folders.workDir, LauncherVersion(),
+      model_.Start(folders.exeDir, folders.workDir, LauncherVersion(),
                  [this](const std::string& message) { ShowMessage(message); });
   // The tab set is fixed from here on; the browser exists only when offered.
   if (model_.TabVisible(Tab::Monitoring)) {
@@ -204,7 +204,7 @@ void TMainForm::Refresh() {
   for (const auto& [control, text] : model_.Texts()) ApplyText(control, text);
   create_->NameBoxes();
   menus_->Sync(model_);
-  settings_->Show(model_.options);
+  settings_->Show(model_.GetOptions());
   for (std::string_view panel : kSwitchedPanels) {
     findChild<QWidget*>(QString::fromLatin1(panel))->setEnabled(model_.PanelEnabled(panel));
   }
@@ -310,7 +310,7 @@ void TMainForm::RzPageControl1Change() {
   Refresh();
   if (model_.ActiveTab() == Tab::JoinGame) join_->Address()->setFocus(Qt::TabFocusReason);
   if (request.navigateMonitoring && monitoring_ != nullptr) {
-    monitoring_->Navigate(DisplayText(model_.monitoringUrl));
+    monitoring_->Navigate(DisplayText(model_.MonitoringUrl()));
   }
 }
 
@@ -357,12 +357,12 @@ void TMainForm::RzEdit1Change(const QString& text) {
 }
 
 void TMainForm::RzEdit2Change(const QString& text) {
-  model_.SetJoinPort(TextBytes(text));
+  model_.JoinPortChanged(TextBytes(text));
   Refresh();
 }
 
 void TMainForm::RzEdit3Change(const QString& text) {
-  model_.SetJoinPassword(TextBytes(text));
+  model_.JoinPasswordChanged(TextBytes(text));
   Refresh();
 }
 

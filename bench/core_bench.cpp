@@ -51,7 +51,7 @@ void BM_ChooseCustomMaps(benchmark::State& state) {
   const std::string settings = SettingsFor(static_cast<int>(state.range(0)));
   GameFolder folder(settings);
   LauncherModel model;
-  RunStartup(model, folder.Path(), folder.Path(), kVersion, NoMessageBox);
+  model.Start(folder.Path(), folder.Path(), kVersion, NoMessageBox);
   for (auto _ : state) {
     model.ChooseEntry("N46");
     benchmark::DoNotOptimize(model.Text("Label4"));
@@ -64,7 +64,7 @@ void BM_DecideLaunch(benchmark::State& state) {
   const std::string settings = SettingsFor(static_cast<int>(state.range(0)));
   GameFolder folder(settings);
   LauncherModel model;
-  RunStartup(model, folder.Path(), folder.Path(), kVersion, NoMessageBox);
+  model.Start(folder.Path(), folder.Path(), kVersion, NoMessageBox);
   model.ChooseEntry("N46");
   model.ChooseEntry("custommap16");
   const LaunchEnvironment env{folder.Path().string(), [&folder](std::string_view name) {
@@ -107,7 +107,7 @@ void BM_Startup(benchmark::State& state) {
   for (auto _ : state) {
     LauncherModel model;
     benchmark::DoNotOptimize(
-        RunStartup(model, folder.Path(), folder.Path(), kVersion, NoMessageBox));
+        model.Start(folder.Path(), folder.Path(), kVersion, NoMessageBox));
   }
   ReportFileSize(state, settings);
 }

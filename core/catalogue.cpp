@@ -1,5 +1,9 @@
 #include "core/catalogue.h"
 
+#include <charconv>
+#include <stdexcept>
+#include <vector>
+
 namespace wv {
 
 namespace {
@@ -11,9 +15,9 @@ constexpr Group kNone = Group::None;
 
 // id, on click, group, caption, fixed caption, visible at start, checked at start, section
 constexpr CatalogueEntry kGameMode[] = {
-    {"N1", OnClick::Coop, Group::Mode, S::ModeCoop, "", true, true},
-    {"N2", OnClick::Versus, Group::Mode, S::ModeVersus, "", true, false},
-    {"N46", OnClick::CustomMaps, Group::Mode, S::ModeCustom, "", true, false},
+    {entry::kCoop, OnClick::Coop, Group::Mode, S::ModeCoop, "", true, true},
+    {entry::kVersus, OnClick::Versus, Group::Mode, S::ModeVersus, "", true, false},
+    {entry::kCustomMaps, OnClick::CustomMaps, Group::Mode, S::ModeCustom, "", true, false},
 };
 
 constexpr CatalogueEntry kCompany[] = {
@@ -22,7 +26,7 @@ constexpr CatalogueEntry kCompany[] = {
     {"N3", OnClick::Campaign, Group::Campaign, S::Campaign3, "", true, false},
     {"N4", OnClick::Campaign, Group::Campaign, S::Campaign4, "", true, false},
     {"N49", kSep, kNone, F, "-", true, false},
-    {"GreyTideRising2", OnClick::AddonCampaign, Group::Campaign, S::AddonCampaign, "", false,
+    {entry::kAddonCampaign, OnClick::AddonCampaign, Group::Campaign, S::AddonCampaign, "", false,
      false},
 };
 
@@ -97,7 +101,7 @@ constexpr CatalogueEntry kSlots[] = {
     {"N31", kCho, kSl, F, "3", true, false},   {"N41", kCho, kSl, F, "4", true, false},
     {"N29", kSep, kNone, F, "-", true, false}, {"N51", kCho, kSl, F, "5", true, false},
     {"N61", kCho, kSl, F, "6", true, false},   {"N71", kCho, kSl, F, "7", true, false},
-    {"N81", kCho, kSl, F, "8", true, false},   {"N30", kSep, kNone, F, "-", true, false},
+    {entry::kFewestVersusSlots, kCho, kSl, F, "8", true, false},   {"N30", kSep, kNone, F, "-", true, false},
     {"N91", kCho, kSl, F, "9", true, false},   {"N101", kCho, kSl, F, "10", true, false},
     {"N111", kCho, kSl, F, "11", true, false}, {"N121", kCho, kSl, F, "12", true, false},
     {"N141", kCho, kSl, F, "13", true, false}, {"N142", kCho, kSl, F, "14", true, true},
@@ -130,8 +134,8 @@ constexpr CatalogueEntry kName[] = {
     {"N38", kCho, kChr, S::Character2, "", true, false},
     {"N39", kCho, kChr, S::Character3, "", true, false},
     {"N40", kCho, kChr, S::Character4, "", true, false},
-    {"N42", kSep, kNone, F, "-", false, false},
-    {"N43", kCho, kChr, S::Character5, "", false, false},
+    {entry::kInfectedSeparator, kSep, kNone, F, "-", false, false},
+    {entry::kInfected, kCho, kChr, S::Character5, "", false, false},
 };
 
 }  // namespace
@@ -148,7 +152,7 @@ const std::array<CatalogueMenu, 8> kMenus = {{
 }};
 
 const std::array<EntryHint, 1> kEntryHints = {{
-    {"N46", "Дополнительные карты"},
+    {entry::kCustomMaps, "Дополнительные карты"},
 }};
 
 std::string_view ShownIn(Group group) {
@@ -197,7 +201,7 @@ const std::array<MapRow, 10> kVersusMaps = {{
     {"N27", "wrv_vs_farm05_cornfield"},
 }};
 
-const std::array<ExtraMap, 3> kExtraMaps = {{
+const std::array<ExtraMap, kExtraMapCount> kExtraMaps = {{
     {"Foundry1", "MAP_Foundry", "wrv_foundry"},
     {"Rockfall", "MAP_Rockfall", "wrv_rockfall02"},
     {"TownSquare1", "MAP_TownSquare", "wrv_town_square"},
@@ -229,7 +233,7 @@ const std::array<TokenRow, 5> kTeamTokens = {{
     {"N38", "+team_desired \"Survivor Matthis\""},
     {"N39", "+team_desired \"Survivor Vidar\""},
     {"N40", "+team_desired \"Survivor Wren\""},
-    {"N43", "+team_desired \"Infected\""},
+    {entry::kInfected, "+team_desired \"Infected\""},
 }};
 
 std::string CustomMapEntry(int n) {
@@ -237,6 +241,71 @@ std::string CustomMapEntry(int n) {
 }
 std::string CustomMapSection(int n) {
   return "CustomMap" + std::to_string(n);
+}
+
+namespace {
+
+struct Place {
+  std::vector<const CatalogueEntry*> entries;
+};
+
+const Place& Entries() {
+  static const Place place = [] {
+    Place p;
+    for (const CatalogueMenu& menu : kMenus) {
+      for (const CatalogueEntry& entry : menu.entries) p.entries.push_back(&entry);
+    }
+    return p;
+  }();
+  return place;
+}
+
+}  // namespace
+
+std::size_t CatalogueSize() {
+  return Entries().entries.size();
+}
+
+const CatalogueEntry& CatalogueAt(std::size_t index) {
+  return *Entries().entries.at(index);
+}
+
+std::optional<std::size_t> CataloguePlace(std::string_view id) {
+  const auto& entries = Entries().entries;
+  for (std::size_t i = 0; i < entries.size(); ++i) {
+    if (entries[i]->id == id) return i;
+  }
+  return std::nullopt;
+}
+
+std::size_t DefaultEntry(Group group) {
+  const auto& entries = Entries().entries;
+  for (std::size_t i = 0; i < entries.size(); ++i) {
+    if (entries[i]->group == group && entries[i]->checkedAtStart) return i;
+  }
+  throw std::out_of_range("no default entry");
+}
+
+bool PlaysVersus(const Campaign& campaign) {
+  for (const MapRow& row : kVersusMaps) {
+    if (row.entry == campaign.chapters[0]) return true;
+  }
+  return false;
+}
+
+int CustomMapNumber(std::string_view id) {
+  for (int n = 1; n <= kCustomMapCount; ++n) {
+    if (CustomMapEntry(n) == id) return n;
+  }
+  return 0;
+}
+
+int SlotCount(std::string_view id) {
+  const CatalogueEntry& entry = CatalogueAt(CataloguePlace(id).value());
+  int count = 0;
+  std::from_chars(entry.fixedCaption.data(), entry.fixedCaption.data() + entry.fixedCaption.size(),
+                  count);
+  return count;
 }
 
 }  // namespace wv

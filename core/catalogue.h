@@ -2,11 +2,13 @@
 
 #include <array>
 #include <cstddef>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
 
-#include "i18n/string_set.h"
+#include "core/settings_keys.h"
+#include "i18n/string_tables.h"
 
 namespace wv {
 
@@ -61,6 +63,7 @@ extern const std::array<EntryHint, 1> kEntryHints;
 // The control that shows the choice of a group: that of the menu holding the
 // group's entries ("" for Group::None).
 std::string_view ShownIn(Group group);
+inline constexpr std::size_t kGroupCount = static_cast<std::size_t>(Group::Character) + 1;
 
 struct MapRow {
   std::string_view entry;
@@ -74,7 +77,8 @@ struct ExtraMap {
   std::string_view section;  // MAP_… section with Visible and Versus
   std::string_view defaultId;
 };
-extern const std::array<ExtraMap, 3> kExtraMaps;  // Foundry1, Rockfall, TownSquare1
+inline constexpr std::size_t kExtraMapCount = 3;
+extern const std::array<ExtraMap, kExtraMapCount> kExtraMaps;  // Foundry1, Rockfall, TownSquare1
 
 struct Campaign {
   std::string_view entry;
@@ -100,15 +104,32 @@ inline constexpr int kCustomMapCount = 16;
 std::string CustomMapEntry(int n);    // "custommap" n
 std::string CustomMapSection(int n);  // "CustomMap" n
 
-namespace section {
-inline constexpr std::string_view kApplication = "Application";
-inline constexpr std::string_view kTavrin = "Tavrin";
-inline constexpr std::string_view kAddon = "Campaign_GreyTideRising";
-inline constexpr std::string_view kCustomMaps = "CustomMaps";
-}  // namespace section
-
 inline constexpr std::string_view kNoChoice = "-";
 inline constexpr std::string_view kEngineExe = "qr7.exe";
-inline constexpr std::string_view kDefaultGameExe = "wreckvale.exe";
+
+// Entries the rules name.
+namespace entry {
+inline constexpr std::string_view kCoop = "N1";
+inline constexpr std::string_view kVersus = "N2";
+inline constexpr std::string_view kCustomMaps = "N46";
+inline constexpr std::string_view kAddonCampaign = "GreyTideRising2";
+inline constexpr std::string_view kFewestVersusSlots = "N81";
+inline constexpr std::string_view kInfectedSeparator = "N42";
+inline constexpr std::string_view kInfected = "N43";
+}  // namespace entry
+
+// Every entry of every menu, menus in order: the model keeps its state per
+// position.
+std::size_t CatalogueSize();
+const CatalogueEntry& CatalogueAt(std::size_t index);
+std::optional<std::size_t> CataloguePlace(std::string_view id);
+// The entry of the group checked at start: its default choice.
+std::size_t DefaultEntry(Group group);
+// A campaign with versus maps for its chapters.
+bool PlaysVersus(const Campaign& campaign);
+// The number of a custom-map entry, 0 for other entries.
+int CustomMapNumber(std::string_view id);
+// The players of a slots entry.
+int SlotCount(std::string_view id);
 
 }  // namespace wv

@@ -1,23 +1,10 @@
 // The game rules that keep mode, campaign, chapter and character consistent.
-#include <charconv>
-
 #include "core/launcher_model.h"
-#include "core/text.h"
+#include "core/settings_keys.h"
 
 namespace wv {
 
 namespace {
-
-constexpr std::string_view kSurvivors[] = {"N37", "N38", "N39", "N40"};
-
-// A slots text counts only when it is a whole decimal number.
-bool ParseWholeNumber(std::string_view text, long long& value) {
-  if (text.empty()) return false;
-  const char* first = text.data();
-  if (*first == '+') ++first;
-  auto [end, ec] = std::from_chars(first, text.data() + text.size(), value);
-  return ec == std::errc() && end == text.data() + text.size();
-}
 
 const Campaign* BuiltInCampaign(std::string_view id) {
   for (const Campaign& c : kCampaigns) {
@@ -26,13 +13,29 @@ const Campaign* BuiltInCampaign(std::string_view id) {
   return nullptr;
 }
 
+bool IsChapterOf(const Campaign& campaign, std::optional<std::string_view> id) {
+  for (std::string_view chapter : campaign.chapters) {
+    if (id == chapter) return true;
+  }
+  return false;
+}
+
+// The default character and the others of the survivors' team.
+template <typename F>
+void ForEachSurvivor(F&& f) {
+  for (std::size_t i = 0; i < CatalogueSize(); ++i) {
+    const CatalogueEntry& e = CatalogueAt(i);
+    if (e.group == Group::Character && e.id != entry::kInfected) f(e.id);
+  }
+}
+
 }  // namespace
 
 void LauncherModel::ChooseEntry(std::string_view id) {
   // The cascade below reads many keys; they share one reading of the file.
   const SettingsReader::ActionScope action(settings_);
-  MenuEntry& entry = Entry(id);
-  switch (entry.onClick) {
+  const std::size_t place = Place(id);
+  switch (CatalogueAt(place).onClick) {
     case OnClick::None:
     case OnClick::SetPassword:  // the window asks, then calls FinishPasswordDialog
       return;
@@ -43,106 +46,97 @@ void LauncherModel::ChooseEntry(std::string_view id) {
     case OnClick::CustomMaps:
       return ChooseCustomMaps();
     case OnClick::Campaign:
-      return ChooseCampaign(entry);
+      return ChooseCampaign(place);
     case OnClick::AddonCampaign:
       return ChooseAddonCampaign();
     case OnClick::Chapter:
     case OnClick::Choice:
-      return ChoiceStep(entry);
+      return ChoiceStep(place);
     case OnClick::FlaggedMap:
-      return ChooseFlaggedMap(entry);
+      return ChooseFlaggedMap(place);
     case OnClick::RemovePassword:
-      serverPassword.clear();
-      SetText("Label7", Str(Str::PasswordNone));
+      serverPassword_.clear();
       return;
   }
 }
 
-void LauncherModel::ChoiceStep(MenuEntry& entry) {
-  SetText(ShownIn(entry.group), entry.caption);
-  UncheckGroup(entry.group);
-  entry.checked = true;
+void LauncherModel::ChoiceStep(std::size_t place) {
+  ChoiceOf(CatalogueAt(place).group) = {place, true};
 }
 
 void LauncherModel::ChooseCoop() {
   HideExtraMaps();
-  UncheckGroup(Group::Mode);
-  Entry("N1").checked = true;
-  if (Text("Label2") == kNoChoice) ChooseEntry("MenuItem1");
-  SetText("Label1", Str(Str::ModeCoop));
+  ChoiceStep(Place(entry::kCoop));
+  if (!Shown(Group::Campaign)) ChooseEntry(kCampaigns[0].entry);
   for (const Campaign& c : kCampaigns) SetVisible(c.entry, true);
-  if (settings_.ReadYesNo(section::kAddon, "Visible", "No")) SetVisible("GreyTideRising2", true);
-  for (std::string_view s : kSurvivors) SetVisible(s, true);
+  if (ReadAddonVisibility(settings_) == AddonVisibility::Offered) {
+    SetVisible(entry::kAddonCampaign, true);
+  }
+  ForEachSurvivor([this](std::string_view id) { SetVisible(id, true); });
   WithdrawInfectedTeam();
 }
 
 void LauncherModel::ChooseVersus() {
   HideExtraMaps();
-  ChoiceStep(Entry("N2"));
-  SetVisible("MenuItem1", true);
-  SetVisible("N4", true);
-  long long slots = 0;
-  if (!ParseWholeNumber(Text("Label5"), slots) || slots < 8) ChooseEntry("N81");
-  SetVisible("MenuItem2", false);
-  SetVisible("N3", false);
-  if (settings_.ReadYesNo(section::kAddon, "Versus", "No")) {
-    SetVisible("GreyTideRising2", true);
-  } else {
-    SetVisible("GreyTideRising2", false);
-    if (Shows("Label2", "GreyTideRising2")) ChooseEntry("MenuItem1");
+  ChoiceStep(Place(entry::kVersus));
+  for (const Campaign& c : kCampaigns) SetVisible(c.entry, PlaysVersus(c));
+  if (SlotCount(Checked(Group::Slots)) < SlotCount(entry::kFewestVersusSlots)) {
+    ChooseEntry(entry::kFewestVersusSlots);
   }
-  if (Shows("Label2", "MenuItem2") || Shows("Label2", "N3") || Text("Label2") == kNoChoice) {
-    ChooseEntry("MenuItem1");
+  const bool addonVersus = ReadSwitch(settings_, key::kVersus, section::kAddon);
+  SetVisible(entry::kAddonCampaign, addonVersus);
+  if (!addonVersus && Shows(Group::Campaign, entry::kAddonCampaign)) {
+    ChooseEntry(kCampaigns[0].entry);
   }
-  // Only an explicit "No" withdraws the add-on campaign here; an empty value keeps it.
-  if (Shows("Label2", "GreyTideRising2") &&
-      EqualsIgnoringAsciiCase(settings_.ReadText(section::kAddon, "Visible", "No"), "NO")) {
-    ChooseEntry("MenuItem1");
+  const std::optional<std::string_view> campaign = Shown(Group::Campaign);
+  const Campaign* builtIn = campaign ? BuiltInCampaign(*campaign) : nullptr;
+  if (!campaign || (builtIn != nullptr && !PlaysVersus(*builtIn))) ChooseEntry(kCampaigns[0].entry);
+  if (Shows(Group::Campaign, entry::kAddonCampaign) &&
+      ReadAddonVisibility(settings_) == AddonVisibility::Withdrawn) {
+    ChooseEntry(kCampaigns[0].entry);
   }
-  for (std::string_view s : kSurvivors) SetVisible(s, true);
+  ForEachSurvivor([this](std::string_view id) { SetVisible(id, true); });
   OfferInfectedTeam();
 }
 
 void LauncherModel::ChooseCustomMaps() {
-  ChoiceStep(Entry("N46"));
-  SetText("Label2", std::string(kNoChoice));
+  ChoiceStep(Place(entry::kCustomMaps));
+  ChoiceOf(Group::Campaign).shown = false;
   for (const Campaign& c : kCampaigns) {
     SetVisible(c.entry, false);
     for (std::string_view chapter : c.chapters) SetVisible(chapter, false);
   }
   ShowEnabledExtraMaps();
-  SetText("Label4", std::string(kNoChoice));
+  ChoiceOf(Group::Chapter).shown = false;
   auto offer = [this](std::string_view id) {
-    if (Text("Label4") == kNoChoice && Entry(id).visible) ChooseEntry(id);
+    if (!Shown(Group::Chapter) && Visible(id)) ChooseEntry(id);
   };
   for (const ExtraMap& map : kExtraMaps) offer(map.entry);
   for (int n = 1; n <= kCustomMapCount; ++n) offer(CustomMapEntry(n));
 }
 
-void LauncherModel::ChooseCampaign(MenuEntry& entry) {
-  const Campaign* campaign = BuiltInCampaign(entry.id);
-  ChoiceStep(entry);
-  bool chapterOfCampaign = false;
-  for (std::string_view c : campaign->chapters) chapterOfCampaign |= Shows("Label4", c);
-  if (!chapterOfCampaign) ChooseEntry(campaign->chapters[0]);
+void LauncherModel::ChooseCampaign(std::size_t place) {
+  const Campaign& campaign = *BuiltInCampaign(CatalogueAt(place).id);
+  ChoiceStep(place);
+  if (!IsChapterOf(campaign, Shown(Group::Chapter))) ChooseEntry(campaign.chapters[0]);
   HideCampaignChapters();
-  for (std::string_view c : campaign->chapters) SetVisible(c, true);
+  for (std::string_view c : campaign.chapters) SetVisible(c, true);
 }
 
 void LauncherModel::ChooseAddonCampaign() {
-  ChoiceStep(Entry("GreyTideRising2"));
+  ChoiceStep(Place(entry::kAddonCampaign));
   HideCampaignChapters();
   bool chapterOfAddon = false;
   for (const AddonChapter& c : kAddonChapters) {
     SetVisible(c.entry, true);
-    chapterOfAddon |= Shows("Label4", c.entry);
+    chapterOfAddon |= Shows(Group::Chapter, c.entry);
   }
   if (!chapterOfAddon) ChooseEntry(kAddonChapters[0].entry);
 }
 
-void LauncherModel::ChooseFlaggedMap(MenuEntry& entry) {
-  ChoiceStep(entry);
-  if (settings_.ReadYesNo(entry.section, "Versus", "No")) {
+void LauncherModel::ChooseFlaggedMap(std::size_t place) {
+  ChoiceStep(place);
+  if (ReadSwitch(settings_, key::kVersus, CatalogueAt(place).section)) {
     OfferInfectedTeam();
   } else {
     WithdrawInfectedTeam();
@@ -163,27 +157,29 @@ void LauncherModel::HideExtraMaps() {
 
 void LauncherModel::ShowEnabledExtraMaps() {
   for (const ExtraMap& map : kExtraMaps) {
-    if (settings_.ReadYesNo(map.section, "Visible", "No")) SetVisible(map.entry, true);
+    if (ReadSwitch(settings_, key::kVisible, map.section)) SetVisible(map.entry, true);
   }
   for (int n = 1; n <= kCustomMapCount; ++n) {
     const std::string section = CustomMapSection(n);
-    std::string name = settings_.ReadText(section, "Map name", "");
-    if (name.empty() || settings_.ReadText(section, "File name", "").empty()) continue;
-    MenuEntry& entry = Entry(CustomMapEntry(n));
-    entry.visible = true;
-    entry.caption = std::move(name);
+    std::string name = Read(settings_, key::kMapName, section);
+    // Offered only with both names; a missing file name is no name here.
+    if (name.empty() || Find(settings_, key::kFileName, section).value_or("").empty()) continue;
+    SetVisible(CustomMapEntry(n), true);
+    customMapNames_[n - 1] = std::move(name);
   }
 }
 
 void LauncherModel::OfferInfectedTeam() {
-  SetVisible("N42", true);
-  SetVisible("N43", true);
+  SetVisible(entry::kInfectedSeparator, true);
+  SetVisible(entry::kInfected, true);
 }
 
 void LauncherModel::WithdrawInfectedTeam() {
-  SetVisible("N42", false);
-  SetVisible("N43", false);
-  if (Shows("RzToolButton1", "N43")) ChooseEntry("N37");
+  SetVisible(entry::kInfectedSeparator, false);
+  SetVisible(entry::kInfected, false);
+  if (Shows(Group::Character, entry::kInfected)) {
+    ChoiceStep(DefaultEntry(Group::Character));
+  }
 }
 
 }  // namespace wv

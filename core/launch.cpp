@@ -3,16 +3,16 @@
 #include <cerrno>
 #include <cstring>
 #include <optional>
+#include <span>
 #include <vector>
 
 #include "core/command_text.h"
+#include "core/settings_keys.h"
 #include "core/text.h"
 
 namespace wv {
 
 namespace {
-
-constexpr std::string_view kApp = section::kApplication;
 
 // Settings values reach the game byte for byte. One holding a NUL byte would
 // be cut short on the way, so the press names it rather than start the game
@@ -21,15 +21,16 @@ class CommandSettings {
  public:
   explicit CommandSettings(const SettingsReader& reader) : reader_(reader) {}
 
-  std::string Read(std::string_view section, std::string_view key, std::string_view fallback) {
-    return Checked(reader_.ReadText(section, key, fallback), section, key);
+  std::string Read(const SettingKey& key, std::string_view section = {}) {
+    return Checked(wv::Read(reader_, key, section), key, section);
   }
-  bool ReadYesNo(std::string_view section, std::string_view key, std::string_view fallback) const {
-    return reader_.ReadYesNo(section, key, fallback);
+  bool ReadSwitch(const SettingKey& key, std::string_view section = {}) const {
+    return wv::ReadSwitch(reader_, key, section);
   }
-  std::string Checked(std::string value, std::string_view section, std::string_view key) {
+  std::string Checked(std::string value, const SettingKey& key, std::string_view section = {}) {
     if (bad_.empty() && value.find('\0') != std::string::npos) {
-      bad_ = "[" + std::string(section) + "] " + std::string(key);
+      bad_ = "[" + std::string(key.section.empty() ? section : key.section) + "] " +
+             std::string(key.key);
     }
     return value;
   }
@@ -52,17 +53,18 @@ void AppendMapToken(std::string& params, std::string_view mapId) {
 // giving the map.
 void AppendCustomModeMap(const LauncherModel& model, CommandSettings& settings,
                          std::string& params) {
-  const std::string& chapter = model.Text("Label4");
-  const MenuEntry* chosen = model.Chosen(Group::Chapter);
+  const std::string chapter = model.ChoiceText(Group::Chapter);
   for (const ExtraMap& map : kExtraMaps) {
-    if (chosen == nullptr || chosen->id != map.entry || !model.Shows("Label4", map.entry)) continue;
-    AppendMapToken(params, settings.Read(section::kCustomMaps, chapter, map.defaultId));
+    if (!model.Shows(Group::Chapter, map.entry)) continue;
+    // Its key in [CustomMaps] is the caption the player sees.
+    const SettingKey key{section::kCustomMaps, chapter, map.defaultId, KeyKind::Text, map.defaultId};
+    AppendMapToken(params, settings.Read(key));
     return;
   }
   for (int n = 1; n <= kCustomMapCount; ++n) {
     const std::string section = CustomMapSection(n);
-    if (settings.Read(section, "Map name", "") != chapter) continue;
-    AppendMapToken(params, settings.Read(section, "File name", "ERROR_READ_FILE_NAME"));
+    if (settings.Read(key::kMapName, section) != chapter) continue;
+    AppendMapToken(params, settings.Read(key::kFileName, section));
     return;
   }
 }
@@ -70,37 +72,38 @@ void AppendCustomModeMap(const LauncherModel& model, CommandSettings& settings,
 // An add-on chapter plays the map the add-on's section names, when it names
 // one; in versus only while the add-on plays versus.
 void AppendAddonMap(const LauncherModel& model, CommandSettings& settings, std::string& params) {
-  if (!model.Shows("Label2", "GreyTideRising2")) return;
-  if (model.Shows("Label1", "N2") && !settings.ReadYesNo(section::kAddon, "Versus", "No")) return;
+  if (!model.Shows(Group::Campaign, entry::kAddonCampaign)) return;
+  if (model.Shows(Group::Mode, entry::kVersus) && !settings.ReadSwitch(key::kVersus, section::kAddon)) {
+    return;
+  }
   for (const AddonChapter& chapter : kAddonChapters) {
-    if (!model.Shows("Label4", chapter.entry)) continue;
-    const std::string mapId = settings.Read(section::kAddon, chapter.mapKey, "");
+    if (!model.Shows(Group::Chapter, chapter.entry)) continue;
+    const std::string mapId =
+        settings.Read(SettingKey{section::kAddon, chapter.mapKey, "", KeyKind::Text, ""});
     if (!mapId.empty()) AppendMapToken(params, mapId);
+  }
+}
+
+void AppendMapOf(const LauncherModel& model, std::span<const MapRow> maps, std::string& params) {
+  for (const MapRow& row : maps) {
+    if (model.Shows(Group::Chapter, row.entry)) AppendMapToken(params, row.mapId);
   }
 }
 
 void AppendServerTokens(const LauncherModel& model, CommandSettings& settings,
                         std::string& params) {
   for (const TokenRow& row : kDifficultyTokens) {
-    if (model.Shows("Label3", row.entry)) params += row.token;
+    if (model.Shows(Group::Difficulty, row.entry)) params += row.token;
   }
-  params += "+maxplayers " + model.Text("Label5") + " ";
-  params += "+port " + model.Text("Label6") + " ";
-  if (!model.serverPassword.empty()) {
-    params += "+sv_password " + QuoteArgument(model.serverPassword) + " ";
+  params += "+maxplayers " + model.ChoiceText(Group::Slots) + " ";
+  params += "+port " + model.ChoiceText(Group::Port) + " ";
+  if (!model.ServerPassword().empty()) {
+    params += "+sv_password " + QuoteArgument(model.ServerPassword()) + " ";
   }
 
-  if (model.Shows("Label1", "N1")) {
-    for (const MapRow& row : kCoopMaps) {
-      if (model.Shows("Label4", row.entry)) AppendMapToken(params, row.mapId);
-    }
-  }
-  if (model.Shows("Label1", "N2")) {
-    for (const MapRow& row : kVersusMaps) {
-      if (model.Shows("Label4", row.entry)) AppendMapToken(params, row.mapId);
-    }
-  }
-  if (model.Shows("Label1", "N46")) AppendCustomModeMap(model, settings, params);
+  if (model.Shows(Group::Mode, entry::kCoop)) AppendMapOf(model, kCoopMaps, params);
+  if (model.Shows(Group::Mode, entry::kVersus)) AppendMapOf(model, kVersusMaps, params);
+  if (model.Shows(Group::Mode, entry::kCustomMaps)) AppendCustomModeMap(model, settings, params);
   AppendAddonMap(model, settings, params);
 }
 
@@ -175,7 +178,7 @@ LaunchDecision DecideLaunch(const LauncherModel& model, const LaunchEnvironment&
   if (mode != 1 && mode != 2) return decision;
   const SettingsReader::ActionScope action(model.Settings());
   CommandSettings settings(model.Settings());
-  const Options& o = model.options;
+  const Options& o = model.GetOptions();
   decision.closeWindow = o.exitAfterRun;
   const auto refuse = [&decision](std::string message) {
     decision.kind = LaunchDecision::Kind::ShowMessage;
@@ -195,27 +198,27 @@ LaunchDecision DecideLaunch(const LauncherModel& model, const LaunchEnvironment&
     AppendJoinTokens(model, params);
   }
   for (const TokenRow& row : kTeamTokens) {
-    if (model.Shows("RzToolButton1", row.entry)) params += row.token;
+    if (model.Shows(Group::Character, row.entry)) params += row.token;
   }
 
   const bool engine = env.fileExists(kEngineExe);
-  if (!engine && !env.fileExists(model.gameExeName)) {
+  if (!engine && !env.fileExists(model.GameExeName())) {
     return refuse(model.Strings().Join(Str::LaunchWrongFolder1, Str::LaunchWrongFolder2,
                                        Str::LaunchWrongFolder3) +
-                  model.gameExeName);
+                  model.GameExeName());
   }
-  if (model.Text("Label4") == kNoChoice) return refuse(model.Str(Str::NoMap));
+  if (!model.Shown(Group::Chapter)) return refuse(model.Str(Str::NoMap));
   if (mode == 2 && TrimBlanks(model.JoinAddress()).empty()) {
     return refuse(model.Str(Str::EnterAddress));
   }
 
   const std::string exe =
       engine ? std::string(kEngineExe)
-             : settings.Checked(model.gameExeName, section::kTavrin, "CommandFile");
-  settings.Checked(model.runParamSuffix, kApp, "RunParametres");
+             : settings.Checked(model.GameExeName(), key::kCommandFile);
+  settings.Checked(model.RunParamSuffix(), key::kRunParameters);
   std::string prefix;
-  if (settings.ReadYesNo(kApp, "USEPrefix", "Yes")) prefix = settings.Read(kApp, "RunPrefix", "");
-  const std::string prefixParam = prefix.empty() ? "" : settings.Read(kApp, "RunPrefixParam", "");
+  if (settings.ReadSwitch(key::kUsePrefix)) prefix = settings.Read(key::kRunPrefix);
+  const std::string prefixParam = prefix.empty() ? "" : settings.Read(key::kRunPrefixParam);
   if (!settings.Bad().empty()) {
     return refuse(model.Strings().Join(Str::BadSetting1, Str::BadSetting2) + " (" + settings.Bad() +
                   ")");
@@ -232,7 +235,7 @@ LaunchDecision DecideLaunch(const LauncherModel& model, const LaunchEnvironment&
   std::string command = *word + " ";
   if (!prefix.empty()) command += prefixParam + " " + QuoteArgument(exe) + " ";
   decision.kind = LaunchDecision::Kind::StartGame;
-  decision.command = command + params + model.runParamSuffix;
+  decision.command = command + params + model.RunParamSuffix();
   return decision;
 }
 

@@ -6,24 +6,6 @@
 
 namespace wv {
 
-namespace {
-
-// Designed texts that no language changes.
-constexpr std::pair<std::string_view, std::string_view> kDesignedTexts[] = {
-    {"RzPanel2", "Wreckvale Launcher"},
-    {"Label5", "14"},
-    {"Label6", "27015"},
-    {"TabSheet5", "?"},
-    {"RzLabel6", "Launcher"},
-    {"RzLabel5", "VER"},
-    {"RzCheckBox1", "Console"},
-    {"RzCheckBox2", "Skip Intro"},
-    {"RzCheckBox3", "Exit after run"},
-    {"RzCheckBox4", "Custom game"},
-};
-
-}  // namespace
-
 std::string_view TabSheetName(Tab tab) {
   switch (tab) {
     case Tab::CreateServer:
@@ -41,65 +23,73 @@ std::string_view TabSheetName(Tab tab) {
 }
 
 LauncherModel::LauncherModel(SettingsReader reader) : settings_(std::move(reader)) {
-  menus_.reserve(kMenus.size());
-  for (const CatalogueMenu& source : kMenus) {
-    Menu menu{std::string(source.id), {}, source.leftButtonOnly};
-    menu.entries.reserve(source.entries.size());
-    for (const CatalogueEntry& e : source.entries) {
-      MenuEntry entry;
-      entry.id = e.id;
-      entry.caption = e.caption == kFixedCaption ? std::string(e.fixedCaption) : std::string();
-      entry.group = e.group;
-      entry.onClick = e.onClick;
-      entry.section = e.section;
-      entry.visible = e.visibleAtStart;
-      entry.checked = e.checkedAtStart;
-      menu.entries.push_back(std::move(entry));
-    }
-    menus_.push_back(std::move(menu));
-  }
-  for (const auto& [control, text] : kDesignedTexts) texts_[std::string(control)] = text;
-  for (const EntryHint& h : kEntryHints) Entry(h.entry).hint = h.hint;
+  visible_.reserve(CatalogueSize());
+  for (std::size_t i = 0; i < CatalogueSize(); ++i) visible_.push_back(CatalogueAt(i).visibleAtStart);
+  for (std::size_t g = 1; g < kGroupCount; ++g) choices_[g].entry = DefaultEntry(static_cast<Group>(g));
+  joinPort_ = Caption(ChoiceOf(Group::Port).entry);
 }
 
-const Menu& LauncherModel::GetMenu(std::string_view id) const {
-  for (const Menu& menu : menus_) {
-    if (menu.id == id) return menu;
-  }
-  throw std::out_of_range("no menu " + std::string(id));
-}
-
-const MenuEntry* LauncherModel::FindEntry(std::string_view id) const {
-  for (const Menu& menu : menus_) {
-    for (const MenuEntry& entry : menu.entries) {
-      if (entry.id == id) return &entry;
-    }
-  }
-  return nullptr;
-}
-
-const MenuEntry& LauncherModel::Entry(std::string_view id) const {
-  if (const MenuEntry* entry = FindEntry(id)) return *entry;
+std::size_t LauncherModel::Place(std::string_view id) const {
+  if (const auto place = CataloguePlace(id)) return *place;
   throw std::out_of_range("no menu entry " + std::string(id));
 }
 
-MenuEntry& LauncherModel::Entry(std::string_view id) {
-  return const_cast<MenuEntry&>(static_cast<const LauncherModel&>(*this).Entry(id));
-}
-
-const std::string& LauncherModel::Text(std::string_view control) const {
-  static const std::string kEmpty;
-  auto it = texts_.find(control);
-  return it == texts_.end() ? kEmpty : it->second;
-}
-
-void LauncherModel::SetText(std::string_view control, std::string text) {
-  auto it = texts_.find(control);
-  if (it == texts_.end()) {
-    texts_.emplace(std::string(control), std::move(text));
-  } else {
-    it->second = std::move(text);
+std::string LauncherModel::Caption(std::size_t place) const {
+  const CatalogueEntry& entry = CatalogueAt(place);
+  if (const int n = CustomMapNumber(entry.id); n > 0 && !customMapNames_[n - 1].empty()) {
+    return customMapNames_[n - 1];
   }
+  return entry.caption == kFixedCaption ? std::string(entry.fixedCaption) : Str(entry.caption);
+}
+
+std::vector<Menu> LauncherModel::Menus() const {
+  std::vector<Menu> menus;
+  menus.reserve(kMenus.size());
+  for (const CatalogueMenu& source : kMenus) {
+    Menu menu{std::string(source.id), {}, source.leftButtonOnly};
+    menu.entries.reserve(source.entries.size());
+    for (const CatalogueEntry& e : source.entries) menu.entries.push_back(Entry(e.id));
+    menus.push_back(std::move(menu));
+  }
+  return menus;
+}
+
+MenuEntry LauncherModel::Entry(std::string_view id) const {
+  const std::size_t place = Place(id);
+  const CatalogueEntry& e = CatalogueAt(place);
+  MenuEntry entry;
+  entry.id = e.id;
+  entry.caption = Caption(place);
+  entry.group = e.group;
+  entry.onClick = e.onClick;
+  entry.section = e.section;
+  for (const EntryHint& h : kEntryHints) {
+    if (h.entry == e.id) entry.hint = h.hint;
+  }
+  entry.visible = visible_[place];
+  entry.checked = e.group != Group::None && ChoiceOf(e.group).entry == place;
+  return entry;
+}
+
+std::optional<std::string_view> LauncherModel::Shown(Group group) const {
+  if (group == Group::None) return std::nullopt;
+  const Choice& choice = ChoiceOf(group);
+  if (!choice.shown) return std::nullopt;
+  const std::string_view id = CatalogueAt(choice.entry).id;
+  // A custom map is known by its name alone: one named like no choice is none.
+  if (CustomMapNumber(id) > 0 && Caption(choice.entry) == kNoChoice) return std::nullopt;
+  return id;
+}
+
+std::string_view LauncherModel::Checked(Group group) const {
+  if (group == Group::None) return {};
+  return CatalogueAt(ChoiceOf(group).entry).id;
+}
+
+std::string LauncherModel::ChoiceText(Group group) const {
+  if (group == Group::None) return {};
+  const Choice& choice = ChoiceOf(group);
+  return choice.shown ? Caption(choice.entry) : std::string(kNoChoice);
 }
 
 bool LauncherModel::PanelEnabled(std::string_view panel) const {
@@ -114,46 +104,13 @@ bool LauncherModel::TabVisible(Tab tab) const {
   return true;
 }
 
-void LauncherModel::SetTabVisible(Tab tab, bool visible) {
-  if (tab == Tab::Settings) settingsTabVisible_ = visible;
-  if (tab == Tab::Monitoring) monitoringTabVisible_ = visible;
-}
-
-void LauncherModel::SetVisible(std::string_view id, bool visible) {
-  Entry(id).visible = visible;
-}
-
-bool LauncherModel::Shows(std::string_view control, std::string_view entryId) const {
-  return Text(control) == Entry(entryId).caption;
-}
-
-const MenuEntry* LauncherModel::Chosen(Group group) const {
-  for (const Menu& menu : menus_) {
-    for (const MenuEntry& entry : menu.entries) {
-      if (entry.group == group && entry.checked) return &entry;
-    }
-  }
-  return nullptr;
-}
-
-void LauncherModel::UncheckGroup(Group group) {
-  if (group == Group::None) return;
-  for (Menu& menu : menus_) {
-    for (MenuEntry& entry : menu.entries) {
-      if (entry.group == group) entry.checked = false;
-    }
-  }
-}
-
 PasswordDialogTexts LauncherModel::PasswordDialog() const {
   return {Str(Str::PasswordDialogCaption), Str(Str::PasswordDialogPrompt)};
 }
 
 void LauncherModel::FinishPasswordDialog(std::optional<std::string> typed) {
   // Cancel keeps the password: removing it silently would open the server.
-  if (!typed) return;
-  serverPassword = std::move(*typed);
-  SetText("Label7", Str(serverPassword.empty() ? Str::PasswordNone : Str::PasswordSet));
+  if (typed) serverPassword_ = std::move(*typed);
 }
 
 AddressEditRequest LauncherModel::JoinAddressChanged(std::string text) {

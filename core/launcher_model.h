@@ -1,15 +1,18 @@
 #pragma once
 
+#include <array>
 #include <chrono>
-#include <map>
+#include <filesystem>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "core/catalogue.h"
 #include "core/settings_file.h"
-#include "i18n/string_set.h"
+#include "core/string_set.h"
 
 namespace wv {
 
@@ -17,6 +20,7 @@ namespace wv {
 enum class Tab { CreateServer, JoinGame, Settings, Monitoring, About };
 std::string_view TabSheetName(Tab tab);
 
+// A menu entry as the window shows it now.
 struct MenuEntry {
   std::string id;  // designer name
   std::string caption;
@@ -67,39 +71,65 @@ struct PasswordDialogTexts {
   std::string prompt;
 };
 
-// The launcher window's whole state without pixels: menus, entries, the
-// texts of labels and buttons, enabled panels, visible tabs, the action mode
-// and the program-wide texts. Every rule that changes it lives here.
+struct StartupResult {
+  bool quit = false;  // quit once the messages are dismissed
+};
+
+// Shows one start-up message and returns once it is dismissed.
+using StartupMessageSink = std::function<void(const std::string& text)>;
+
+// One text of a control, by designer name; tooltips as "<name>.Hint" and the
+// names screen readers announce as "<name>.Name".
+using ControlText = std::pair<std::string, std::string>;
+
+// The launcher window's whole state without pixels: the choices, the visible
+// entries, the active tab, the join boxes and what start-up read. Texts,
+// captions and check marks are derived from the choices and the active
+// string set. Every rule that changes the state lives here.
 class LauncherModel {
  public:
   explicit LauncherModel(SettingsReader reader = {});
 
+  // --- start-up and language ---
+  // FormCreate without pixels: language, first tab, settings tab hidden,
+  // reader pointed at the file beside the executable, version text,
+  // executable name, version refresh, folder check, template and options, all
+  // in start-up order. Each message goes to `show` at its own step, before
+  // the next step runs.
+  StartupResult Start(const std::filesystem::path& exeDir, const std::filesystem::path& workDir,
+                      std::string_view version, const StartupMessageSink& show);
+  // Fills the string set for `code`, in any case: "LOCAL_EN" and "LOCAL_RU"
+  // the built-in sets; "EN", "RU" and "**" the built-in English, Russian and
+  // English again, each with the texts that the sections [Language_EN],
+  // [Language_RU] and [Language_Custom] of `translations` give by entry
+  // name. Other codes keep the set. Every choice stays.
+  void ChangeLanguage(std::string_view code, const SettingsReader& translations = {});
+
   // --- menus ---
-  const std::vector<Menu>& Menus() const { return menus_; }
-  const Menu& GetMenu(std::string_view id) const;     // throws std::out_of_range
-  const MenuEntry& Entry(std::string_view id) const;  // throws std::out_of_range
-  MenuEntry& Entry(std::string_view id);              // throws std::out_of_range
-  const MenuEntry* FindEntry(std::string_view id) const;
+  std::vector<Menu> Menus() const;
+  MenuEntry Entry(std::string_view id) const;  // throws std::out_of_range
+
+  // --- choices, by catalogue id ---
+  // The entry the group's control shows; nullopt while it shows no choice.
+  std::optional<std::string_view> Shown(Group group) const;
+  bool Shows(Group group, std::string_view id) const { return Shown(group) == id; }
+  // The entry carrying the group's check mark.
+  std::string_view Checked(Group group) const;
+  // What the group's control shows: the shown entry's caption, or kNoChoice.
+  std::string ChoiceText(Group group) const;
 
   // --- texts of controls by designer name: Label1…Label7, RzToolButton1,
   // RzGoButton, RzGroupBox1…RzGroupBox9, TabSheet1…TabSheet5, RzLabel1,
-  // RzLabel2, RzLabel5; tooltips as "<name>.Hint" and the names screen readers
-  // announce as "<name>.Name"; empty for others ---
-  const std::string& Text(std::string_view control) const;
-  void SetText(std::string_view control, std::string text);
-  const std::map<std::string, std::string, std::less<>>& Texts() const { return texts_; }
-  // The control's text is the entry's caption: that entry is the choice shown.
-  bool Shows(std::string_view control, std::string_view entryId) const;
-  // The entry of `group` that carries the check mark, if any: of two entries
-  // with one caption, the one the player picked.
-  const MenuEntry* Chosen(Group group) const;
+  // RzLabel2, RzLabel5 and more; empty for others ---
+  std::string Text(std::string_view control) const;
+  // Every control's text, in one pass.
+  std::vector<ControlText> Texts() const;
 
   // --- choice operations ---
   // Runs the entry's click handler as a player's click would, cascades included.
   // N45 (set password) does not open a dialog here: the window asks first and
   // hands the answer to FinishPasswordDialog.
   void ChooseEntry(std::string_view id);
-  void UncheckGroup(Group group);
   PasswordDialogTexts PasswordDialog() const;
   // nullopt: the dialog was cancelled and the password stays as it was.
   void FinishPasswordDialog(std::optional<std::string> typed);
@@ -111,13 +141,12 @@ class LauncherModel {
   int ActionMode() const { return actionMode_; }
   bool PanelEnabled(std::string_view panel) const;  // RzPanel4, RzPanel6; others true
   bool TabVisible(Tab tab) const;
-  void SetTabVisible(Tab tab, bool visible);
 
   // --- join tab: RzEdit1 (address), RzEdit2 (port), RzEdit3 (password) ---
   // RzEdit1Change: splits "address:port" into the two boxes.
   AddressEditRequest JoinAddressChanged(std::string text);
-  void SetJoinPort(std::string text) { joinPort_ = std::move(text); }
-  void SetJoinPassword(std::string text) { joinPassword_ = std::move(text); }
+  void JoinPortChanged(std::string text) { joinPort_ = std::move(text); }
+  void JoinPasswordChanged(std::string text) { joinPassword_ = std::move(text); }
   const std::string& JoinAddress() const { return joinAddress_; }
   const std::string& JoinPort() const { return joinPort_; }
   const std::string& JoinPassword() const { return joinPassword_; }
@@ -129,38 +158,52 @@ class LauncherModel {
     return restUntil_ > now ? restUntil_ - now : Clock::duration::zero();
   }
 
-  // --- strings, settings, options and program-wide texts ---
-  StringSet& Strings() { return strings_; }
+  // --- strings, settings and what start-up read ---
   const StringSet& Strings() const { return strings_; }
   const std::string& Str(wv::Str id) const { return strings_[id]; }
   const SettingsReader& Settings() const { return settings_; }
-  void SetSettings(SettingsReader reader) { settings_ = std::move(reader); }
-
-  Options options;
-  std::string gameExeName;     // GameExeName
-  std::string runParamSuffix;  // RunParamSuffix
-  std::string monitoringUrl;   // MonitoringUrl
-  std::string serverPassword;  // ServerPassword
+  const Options& GetOptions() const { return options_; }
+  const std::string& GameExeName() const { return gameExeName_; }      // CommandFile
+  const std::string& RunParamSuffix() const { return runParamSuffix_; }  // RunParametres
+  const std::string& MonitoringUrl() const { return monitoringUrl_; }
+  const std::string& ServerPassword() const { return serverPassword_; }
+  const std::string& Version() const { return version_; }
 
  private:
-  void ChoiceStep(MenuEntry& entry);
+  // A group's choice: the entry with the check mark, and whether its control
+  // shows it (custom maps show no campaign, and no map until one is chosen).
+  struct Choice {
+    std::size_t entry = 0;
+    bool shown = true;
+  };
+
+  std::size_t Place(std::string_view id) const;  // throws std::out_of_range
+  std::string Caption(std::size_t place) const;
+  Choice& ChoiceOf(Group group) { return choices_[static_cast<std::size_t>(group)]; }
+  const Choice& ChoiceOf(Group group) const { return choices_[static_cast<std::size_t>(group)]; }
+  bool Visible(std::string_view id) const { return visible_[Place(id)]; }
+  void SetVisible(std::string_view id, bool visible) { visible_[Place(id)] = visible; }
+
+  void ChoiceStep(std::size_t place);
   void ChooseCoop();
   void ChooseVersus();
   void ChooseCustomMaps();
-  void ChooseCampaign(MenuEntry& entry);
+  void ChooseCampaign(std::size_t place);
   void ChooseAddonCampaign();
-  void ChooseFlaggedMap(MenuEntry& entry);
+  void ChooseFlaggedMap(std::size_t place);
   void HideCampaignChapters();
   void HideExtraMaps();
   void ShowEnabledExtraMaps();
   void OfferInfectedTeam();
   void WithdrawInfectedTeam();
-  void SetVisible(std::string_view id, bool visible);
+  void ReadOptions();
 
   SettingsReader settings_;
   StringSet strings_;
-  std::vector<Menu> menus_;
-  std::map<std::string, std::string, std::less<>> texts_;
+  std::array<Choice, kGroupCount> choices_{};
+  std::vector<bool> visible_;
+  std::array<std::string, kCustomMapCount> customMapNames_;  // empty: the designed caption
+  std::string serverPassword_;
   Tab activeTab_ = Tab::CreateServer;
   int actionMode_ = 0;
   bool panel4Enabled_ = true;
@@ -168,9 +211,15 @@ class LauncherModel {
   bool settingsTabVisible_ = true;
   bool monitoringTabVisible_ = true;
   std::string joinAddress_;
-  std::string joinPort_ = "27015";
+  std::string joinPort_;
   std::string joinPassword_;
   Clock::time_point restUntil_{};
+  // Read at start-up.
+  std::string version_ = "VER";  // the designed text until start-up
+  Options options_;
+  std::string gameExeName_;
+  std::string runParamSuffix_;
+  std::string monitoringUrl_;
 };
 
 }  // namespace wv

@@ -5,6 +5,7 @@
 #include <system_error>
 
 #include "core/catalogue.h"
+#include "core/settings_keys.h"
 #include "core/settings_lock.h"
 #include "core/whole_file.h"
 
@@ -14,18 +15,9 @@ namespace {
 
 namespace fs = std::filesystem;
 
-constexpr std::string_view kApplicationLines[] = {
-    "[Application]",    "Console=Yes",    "Skip Intro=Yes",    "CustomGame=Yes",
-    "ExitAfterRun=No",  "RunParametres=", "USEParametres=Yes", "RunPrefix=",
-    "RunPrefixParam=1", "USEPrefix=No",   "MonitoringURL=",
-};
-
-constexpr std::string_view kEditionLines[] = {
-    "[Tavrin]", "CommandFile=wreckvale.exe", "[Campaign_GreyTideRising]", "Visible=No", "Versus=No",
-};
-
-// The extra-map sections deliberately differ in order from [CustomMaps].
-constexpr std::string_view kExtraMapSections[] = {"TownSquare", "Foundry", "Rockfall"};
+// The extra-map sections deliberately differ in order from [CustomMaps]: the
+// places in kExtraMaps of TownSquare, Foundry and Rockfall.
+constexpr std::size_t kExtraMapSectionOrder[] = {2, 0, 1};
 
 // A file there, even a dangling link, must not be replaced. A folder of that
 // name is no settings file: it is neither moved aside nor taken for a
@@ -61,24 +53,29 @@ std::string SettingsTemplate(std::string_view version, const ExtraMapCaptions& c
   const auto line = [&text](std::string_view first, std::string_view second = {}) {
     text.append(first).append(second).append("\r\n");
   };
-  for (const auto entry : kApplicationLines) line(entry);
-  line("Version=", version);
-  for (const auto entry : kEditionLines) line(entry);
+  const auto keyLine = [&line](const SettingKey& key) { line(std::string(key.key) + "=", key.written); };
+  const auto header = [&line](std::string_view section) { line("[" + std::string(section) + "]"); };
+  header(section::kApplication);
+  for (const SettingKey* key : kApplicationTemplate) keyLine(*key);
+  line(std::string(key::kVersion.key) + "=", version);
+  header(key::kCommandFile.section);
+  keyLine(key::kCommandFile);
+  header(section::kAddon);
+  keyLine(key::kVisible);
+  keyLine(key::kVersus);
   for (const AddonChapter& chapter : kAddonChapters) line(chapter.mapKey, "=");
-  line("[CustomMaps]");
-  line(captions.foundry, "=wrv_foundry");
-  line(captions.rockfall, "=wrv_rockfall02");
-  line(captions.townSquare, "=wrv_town_square");
-  for (const auto map : kExtraMapSections) {
-    line("[MAP_" + std::string(map) + "]");
-    line("Visible=No");
-    line("Versus=No");
+  header(section::kCustomMaps);
+  for (std::size_t i = 0; i < kExtraMaps.size(); ++i) line(captions[i] + "=", kExtraMaps[i].defaultId);
+  for (std::size_t i : kExtraMapSectionOrder) {
+    header(kExtraMaps[i].section);
+    keyLine(key::kVisible);
+    keyLine(key::kVersus);
   }
   for (int n = 1; n <= kCustomMapCount; ++n) {
-    line("[" + CustomMapSection(n) + "]");
-    line("Map name=");
-    line("File name=");
-    line("Versus=No");
+    header(CustomMapSection(n));
+    keyLine(key::kMapName);
+    keyLine(key::kFileName);
+    keyLine(key::kVersus);
   }
   return text;
 }
@@ -99,7 +96,8 @@ Refresh RefreshOutdatedSettings(const fs::path& workDir, std::string_view versio
   const FileRead read = ReadSettingsText(file);
   if (read.absent) return {RefreshOutcome::NoFile, {}};
   if (!read.text) return {RefreshOutcome::Unreadable, read.reason};
-  if (FindProfileValue(*read.text, section::kApplication, "Version").value_or("0") == version) {
+  if (FindProfileValue(*read.text, key::kVersion.section, key::kVersion.key)
+          .value_or(std::string(key::kVersion.fallback)) == version) {
     return {RefreshOutcome::Current, {}};
   }
   std::error_code ec;

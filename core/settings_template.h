@@ -1,20 +1,18 @@
 #pragma once
 
+#include <array>
 #include <filesystem>
 #include <string>
 #include <string_view>
 
+#include "core/catalogue.h"
 #include "core/settings_file.h"
 
 namespace wv {
 
-// The current captions of the three extra-map entries: they are the keys of
-// the [CustomMaps] lines.
-struct ExtraMapCaptions {
-  std::string foundry;
-  std::string rockfall;
-  std::string townSquare;
-};
+// The current captions of the extra-map entries, in catalogue order: they are
+// the keys of the [CustomMaps] lines.
+using ExtraMapCaptions = std::array<std::string, kExtraMapCount>;
 
 // The 98 template lines, each ended by CR LF.
 std::string SettingsTemplate(std::string_view version, const ExtraMapCaptions& captions);

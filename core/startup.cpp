@@ -1,13 +1,11 @@
 #include "core/startup.h"
 
 #include "core/settings_template.h"
-#include "i18n/apply_language.h"
+#include "core/language.h"
+#include "core/launcher_model.h"
+#include "core/settings_keys.h"
 
 namespace wv {
-
-namespace {
-constexpr std::string_view kApp = section::kApplication;
-}  // namespace
 
 bool FileExistsIn(const std::filesystem::path& dir, std::string_view name) {
   if (dir.empty() || name.empty()) return false;
@@ -22,21 +20,20 @@ bool FileExistsIn(const std::filesystem::path& dir, std::string_view name) {
   return !ec && std::filesystem::exists(status) && !std::filesystem::is_directory(status);
 }
 
-StartupResult RunStartup(LauncherModel& model, const std::filesystem::path& exeDir,
-                         const std::filesystem::path& workDir, std::string_view version,
-                         const StartupMessageSink& show) {
+StartupResult LauncherModel::Start(const std::filesystem::path& exeDir,
+                                   const std::filesystem::path& workDir, std::string_view version,
+                                   const StartupMessageSink& show) {
   StartupResult result;
-  const StringSet& s = model.Strings();
+  const StringSet& s = strings_;
 
   // The first step's code comes from the settings, and so does a translation.
   SettingsReader reader(exeDir / kSettingsFileName);
-  ApplyLanguage(model, LanguageCode(reader.ReadText(kApp, "Language", "")), reader);
-  model.SwitchTab(Tab::CreateServer);
-  model.SetTabVisible(Tab::Settings, false);
-  model.SetSettings(std::move(reader));
-  const SettingsReader& settings = model.Settings();
-  model.SetText("RzLabel5", std::string(version));
-  model.gameExeName = settings.ReadText(section::kTavrin, "CommandFile", kDefaultGameExe);
+  ChangeLanguage(LanguageCode(Read(reader, key::kLanguage)), reader);
+  SwitchTab(Tab::CreateServer);
+  settingsTabVisible_ = false;
+  settings_ = std::move(reader);
+  version_ = version;
+  gameExeName_ = Read(settings_, key::kCommandFile);
 
   const auto cannotRead = [&](const std::string& reason) {
     show(s.Join(Str::CannotRead1, Str::CannotRead2) + " (" + std::string(kSettingsFileName) + ": " +
@@ -50,44 +47,45 @@ StartupResult RunStartup(LauncherModel& model, const std::filesystem::path& exeD
     cannotRead(refresh.reason);
   }
 
-  if (!FileExistsIn(workDir, kEngineExe) && !FileExistsIn(workDir, model.gameExeName)) {
-    show(s.Join(Str::WrongFolder1, Str::WrongFolder2, Str::WrongFolder3) + model.gameExeName);
+  if (!FileExistsIn(workDir, kEngineExe) && !FileExistsIn(workDir, gameExeName_)) {
+    show(s.Join(Str::WrongFolder1, Str::WrongFolder2, Str::WrongFolder3) + gameExeName_);
     result.quit = true;
   }
 
-  const ExtraMapCaptions captions{model.Entry("Foundry1").caption, model.Entry("Rockfall").caption,
-                                  model.Entry("TownSquare1").caption};
+  ExtraMapCaptions captions;
+  for (std::size_t i = 0; i < kExtraMaps.size(); ++i) captions[i] = Entry(kExtraMaps[i].entry).caption;
   if (WriteSettingsTemplate(workDir, version, captions) == TemplateOutcome::Failed) {
     show(s.Join(Str::CannotCreate1, Str::CannotCreate2));
   }
 
   // The file stays put from here on, so the option reads share one reading.
-  const SettingsReader::ActionScope options(settings);
+  const SettingsReader::ActionScope options(settings_);
   // Said once per file: the refresh may have said it of this very file.
-  const std::string problem = settings.ReadProblem();
+  const std::string problem = settings_.ReadProblem();
   // Compared by folder: the file itself may be of a kind no comparison takes.
   std::error_code ec;
   const bool sameFile = refresh.outcome == RefreshOutcome::Unreadable &&
                         std::filesystem::equivalent(exeDir, workDir, ec);
   if (!problem.empty() && !sameFile) cannotRead(problem);
-  Options& o = model.options;
-  o.console = settings.ReadYesNo(kApp, "Console", "Yes");
-  o.skipIntro = settings.ReadYesNo(kApp, "Skip Intro", "Yes");
-  o.exitAfterRun = settings.ReadYesNo(kApp, "ExitAfterRun", "No");
-  // One switch under both names: the template writes USEParametres.
-  std::optional<std::string> runParameters = settings.Find(kApp, "USERunParametres");
-  if (!runParameters) runParameters = settings.Find(kApp, "USEParametres");
-  model.runParamSuffix = IsYes(runParameters.value_or("No"))
-                             ? " " + settings.ReadText(kApp, "RunParametres", "")
-                             : std::string();
-  o.customGame = settings.ReadYesNo(kApp, "CustomGame", "Yes");
-  model.monitoringUrl = settings.ReadText(kApp, "MonitoringURL", "");
-  model.SetTabVisible(Tab::Monitoring, !model.monitoringUrl.empty());
-
-  if (settings.ReadYesNo(section::kAddon, "Visible", "No")) {
-    model.Entry("GreyTideRising2").visible = true;
+  ReadOptions();
+  monitoringTabVisible_ = !monitoringUrl_.empty();
+  if (ReadAddonVisibility(settings_) == AddonVisibility::Offered) {
+    SetVisible(entry::kAddonCampaign, true);
   }
   return result;
+}
+
+void LauncherModel::ReadOptions() {
+  options_.console = ReadSwitch(settings_, key::kConsole);
+  options_.skipIntro = ReadSwitch(settings_, key::kSkipIntro);
+  options_.exitAfterRun = ReadSwitch(settings_, key::kExitAfterRun);
+  std::optional<std::string> runParameters = Find(settings_, key::kUseRunParameters);
+  if (!runParameters) runParameters = Find(settings_, key::kUseParameters);
+  runParamSuffix_ = IsYes(runParameters.value_or(std::string(key::kUseParameters.fallback)))
+                        ? " " + Read(settings_, key::kRunParameters)
+                        : std::string();
+  options_.customGame = ReadSwitch(settings_, key::kCustomGame);
+  monitoringUrl_ = Read(settings_, key::kMonitoringUrl);
 }
 
 }  // namespace wv

@@ -16,7 +16,7 @@
 #include "core/launch.h"
 #include "fuzz/check.h"
 #include "fuzz/choosable_ids.h"
-#include "i18n/apply_language.h"
+#include "core/language.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   static const std::vector<std::string> ids = wv::fuzz::ChoosableIds();
@@ -29,10 +29,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   WV_FUZZ_CHECK((split.port ? split.address + ":" + *split.port : split.address) == typed);
 
   wv::LauncherModel model;  // no settings file: every read gives its default
-  wv::ApplyLanguage(model, "LOCAL_EN");
+  model.ChangeLanguage("LOCAL_EN");
   model.SwitchTab(wv::Tab::JoinGame);
   model.JoinAddressChanged(typed);
-  model.SetJoinPassword(password);
+  model.JoinPasswordChanged(password);
   WV_FUZZ_CHECK(model.JoinAddress() == split.address);
   WV_FUZZ_CHECK(model.JoinPort() == split.port.value_or("27015"));
 

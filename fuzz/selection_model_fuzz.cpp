@@ -88,7 +88,7 @@ void CheckDecision(const wv::LauncherModel& model, const wv::LaunchEnvironment& 
     case 1:
     case 2:
       WV_FUZZ_CHECK(d.kind == Kind::StartGame || d.kind == Kind::ShowMessage);
-      WV_FUZZ_CHECK(d.closeWindow == model.options.exitAfterRun);
+      WV_FUZZ_CHECK(d.closeWindow == model.GetOptions().exitAfterRun);
       break;
     case 3:
       WV_FUZZ_CHECK(d.kind == Kind::ReloadMonitoring);
@@ -106,9 +106,9 @@ void CheckDecision(const wv::LauncherModel& model, const wv::LaunchEnvironment& 
   // The program is the one named: in the game folder, or relative to it.
   const std::string& program = argv.front();
   WV_FUZZ_CHECK(program.starts_with(env.currentFolder + "/") || program.starts_with("./"));
-  if (model.ActionMode() == 1 && !model.serverPassword.empty()) {
+  if (model.ActionMode() == 1 && !model.ServerPassword().empty()) {
     const auto it = std::find(argv.begin(), argv.end(), "+sv_password");
-    WV_FUZZ_CHECK(it != argv.end() && it + 1 != argv.end() && *(it + 1) == model.serverPassword);
+    WV_FUZZ_CHECK(it != argv.end() && it + 1 != argv.end() && *(it + 1) == model.ServerPassword());
   }
 }
 
@@ -129,7 +129,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   std::replace(folder.begin(), folder.end(), '\0', '_');
 
   wv::LauncherModel model;
-  wv::RunStartup(model, dir, dir, WV_FUZZ_VERSION, [](const std::string&) {});
+  model.Start(dir, dir, WV_FUZZ_VERSION, [](const std::string&) {});
   const wv::LaunchEnvironment env{
       folder, [&dir](std::string_view name) { return wv::FileExistsIn(dir, name); }};
   CheckGroups(model);
@@ -152,7 +152,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         break;
       case 3:
         model.JoinAddressChanged(input.ConsumeRandomLengthString(64));
-        model.SetJoinPassword(input.ConsumeRandomLengthString(32));
+        model.JoinPasswordChanged(input.ConsumeRandomLengthString(32));
         break;
       default:
         model.ChooseEntry(ids[input.ConsumeIntegralInRange<std::size_t>(0, ids.size() - 1)]);

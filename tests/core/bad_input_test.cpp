@@ -156,7 +156,7 @@ TEST_F(BadInput, SettingsValueWithANulByteIsNamed) {
   const struct {
     std::string sections, applicationLines;
     std::string named;
-    std::string exe = "qr7.exe", suffix = "";
+    std::string exe = "qr7.exe";
   } cases[] = {
       {"[CustomMap1]\r\nMap name=M\r\nFile name=" + nul + "\r\n", "", "[CustomMap1] File name"},
       {"[MAP_Foundry]\r\nVisible=Yes\r\n[CustomMaps]\r\nFoundry=" + nul + "\r\n", "",
@@ -166,14 +166,12 @@ TEST_F(BadInput, SettingsValueWithANulByteIsNamed) {
       {"[CustomMap1]\r\nMap name=M\r\nFile name=m\r\n",
        "RunPrefix=wrap\r\nRunPrefixParam=" + nul + "\r\n", "[Application] RunPrefixParam"},
       {"[CustomMap1]\r\nMap name=M\r\nFile name=m\r\n", "", "[Tavrin] CommandFile", nul},
-      {"[CustomMap1]\r\nMap name=M\r\nFile name=m\r\n", "", "[Application] RunParametres",
-       "qr7.exe", " " + nul},
+      {"[CustomMap1]\r\nMap name=M\r\nFile name=m\r\n",
+       "USEParametres=Yes\r\nRunParametres=" + nul + "\r\n", "[Application] RunParametres"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.named);
-    WriteSettings(c.sections, c.applicationLines);
-    model.gameExeName = c.exe;
-    model.runParamSuffix = c.suffix;
+    RestartWith(c.applicationLines, c.sections + GameExeLines(c.exe));
     Choose({"N1", "N46"});
     const LaunchDecision d = Press({c.exe});
     EXPECT_EQ(d.kind, LaunchDecision::Kind::ShowMessage);
@@ -201,9 +199,9 @@ TEST_F(BadInput, TypedValuesArriveAsExactlyOneArgument) {
     // The join boxes drop blanks and tabs around what they hold; a box of
     // blanks alone holds no address.
     model.SwitchTab(Tab::JoinGame);
-    model.SetJoinPassword(v);
+    model.JoinPasswordChanged(v);
     model.JoinAddressChanged(v);
-    model.SetJoinPort(v);
+    model.JoinPortChanged(v);
     const std::size_t first = v.find_first_not_of(" \t");
     if (first == std::string::npos) {
       EXPECT_EQ(Press().message, "Enter the server address");
@@ -217,9 +215,9 @@ TEST_F(BadInput, TypedValuesArriveAsExactlyOneArgument) {
 
 TEST_F(BadInput, EmptyJoinBoxesGiveNoStrayArgument) {
   model.SwitchTab(Tab::JoinGame);
-  model.SetJoinPassword("");
+  model.JoinPasswordChanged("");
   model.JoinAddressChanged("h:");
-  model.SetJoinPort("");
+  model.JoinPortChanged("");
   const std::vector<std::string> argv = Argv();
   EXPECT_EQ(std::count(argv.begin(), argv.end(), "+password"), 0);
   EXPECT_EQ(After("+connect"), std::make_pair("h:"s, "+team_desired"s));
@@ -247,8 +245,7 @@ TEST_F(BadInput, GameFolderAndProgramNamesStayTheProgram) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
-    WriteSettings("", c.applicationLines);
-    model.gameExeName = c.exe;
+    RestartWith(c.applicationLines, GameExeLines(c.exe));
     const LaunchDecision d = Press({c.exe, "my wrap", "wr\"ap"}, c.folder);
     ASSERT_EQ(d.kind, LaunchDecision::Kind::StartGame);
     const std::vector<std::string> argv = SplitCommandText(d.command);
@@ -259,8 +256,7 @@ TEST_F(BadInput, GameFolderAndProgramNamesStayTheProgram) {
 }
 
 TEST_F(BadInput, ProgramNameNoCommandCanCarryStartsNothing) {
-  WriteSettings("", "RunPrefix=my \"wrap\"\r\n");
-  model.options.exitAfterRun = true;
+  RestartWith("RunPrefix=my \"wrap\"\r\nExitAfterRun=Yes\r\n");
   const LaunchDecision d = Press({"qr7.exe", "my \"wrap\""}, "/a \"b\"");
   EXPECT_EQ(d.kind, LaunchDecision::Kind::ShowMessage);
   EXPECT_EQ(d.message, "Can not start the game (/a \"b\"/my \"wrap\")");
@@ -277,7 +273,7 @@ std::string StartOutcome(const std::filesystem::path& exeDir,
   std::string outcome;
   for (const std::string& m : s.messages) outcome += m + "\n";
   s.model.ChooseEntry("N46");
-  return outcome + (s.model.options.console ? "defaults" : "file's options") +
+  return outcome + (s.model.GetOptions().console ? "defaults" : "file's options") +
          ", custom maps: " + s.model.Text("Label4");
 }
 
@@ -359,7 +355,7 @@ TEST(BadInputStartup, RemovedWorkingFolder) {
       {"read", [&] { return std::to_string(ReadWholeFile(gone / kIni).absent); }},
       {"choose",
        [&] {
-         RunStartup(model, gone, {}, kVersion, [](const std::string&) {});
+         model.Start(gone, {}, kVersion, [](const std::string&) {});
          model.ChooseEntry("N46");
          model.SwitchTab(Tab::JoinGame);
          model.JoinAddressChanged("h:1");

@@ -22,8 +22,9 @@ void ExpectOneCheckPerGroup(const LauncherModel& model) {
 
 Ids VisibleIds(const LauncherModel& model, std::string_view menu) {
   Ids ids;
-  for (const MenuEntry& e : model.GetMenu(menu).entries)
-    if (e.visible && !e.IsSeparator()) ids.push_back(e.id);
+  for (const Menu& m : model.Menus())
+    for (const MenuEntry& e : m.entries)
+      if (m.id == menu && e.visible && !e.IsSeparator()) ids.push_back(e.id);
   return ids;
 }
 
@@ -261,24 +262,24 @@ TEST_F(ChoiceRules, PasswordDialog) {
   EXPECT_EQ(model.PasswordDialog().prompt, "Enter password");
 
   model.FinishPasswordDialog("s3cret");
-  EXPECT_EQ(model.serverPassword, "s3cret");
+  EXPECT_EQ(model.ServerPassword(), "s3cret");
   EXPECT_EQ(Shown("Label7"), "Protected");
 
   model.FinishPasswordDialog(std::nullopt);  // Cancel keeps what was set
-  EXPECT_EQ(model.serverPassword, "s3cret");
+  EXPECT_EQ(model.ServerPassword(), "s3cret");
   EXPECT_EQ(Shown("Label7"), "Protected");
 
   model.FinishPasswordDialog(" ");
-  EXPECT_EQ(model.serverPassword, " ");
+  EXPECT_EQ(model.ServerPassword(), " ");
   EXPECT_EQ(Shown("Label7"), "Protected");
 
   model.FinishPasswordDialog("");
-  EXPECT_EQ(model.serverPassword, "");
+  EXPECT_EQ(model.ServerPassword(), "");
   EXPECT_EQ(Shown("Label7"), "Not protected");
 
   model.FinishPasswordDialog("again");
   Choose({"N44"});
-  EXPECT_EQ(model.serverPassword, "");
+  EXPECT_EQ(model.ServerPassword(), "");
   EXPECT_EQ(Shown("Label7"), "Not protected");
 }
 

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "core/command_text.h"
-#include "i18n/apply_language.h"
+#include "core/language.h"
 #include "tests/core/model_fixture.h"
 
 namespace wv::test {
@@ -38,9 +38,9 @@ TEST_F(Launch, OptionsShapeTheStartOfTheParameters) {
       {false, false, false, "+z_difficulty"},
   };
   for (const auto& c : cases) {
-    model.options.customGame = c.customGame;
-    model.options.console = c.console;
-    model.options.skipIntro = c.skipIntro;
+    const auto yesNo = [](bool on) { return on ? "Yes" : "No"; };
+    RestartWith(std::string("CustomGame=") + yesNo(c.customGame) + "\r\nConsole=" + yesNo(c.console) +
+                "\r\nSkip Intro=" + yesNo(c.skipIntro) + "\r\n");
     EXPECT_EQ(Command().substr(0, 12 + c.expectedAfterExe.size()),
               "\"D/qr7.exe\" " + std::string(c.expectedAfterExe));
   }
@@ -131,9 +131,9 @@ TEST_F(Launch, JoinCommand) {
             "\"D/qr7.exe\" -game wreckvale -console -novid +connect 10.0.0.5:27016 "
             "+team_desired \"Survivor Arno\" ");
   // Blanks and tabs around a pasted address and port are dropped.
-  model.SetJoinPassword("pw");
+  model.JoinPasswordChanged("pw");
   model.JoinAddressChanged(" \t10.0.0.5 ");
-  model.SetJoinPort("27016\t ");
+  model.JoinPortChanged("27016\t ");
   EXPECT_NE(Command().find("-novid +password pw +connect 10.0.0.5:27016 +team"), std::string::npos);
   // No address: nothing starts.
   for (const char* address : {"", " \t ", ":27016"}) {
@@ -187,8 +187,7 @@ TEST_F(Launch, ExecutableAndRunPrefix) {
 }
 
 TEST_F(Launch, BareExecutableAfterPrefixIsQuotedWhenItHasBlanks) {
-  WriteSettings("", "RunPrefix=wrap.exe\r\nRunPrefixParam=1\r\n");
-  model.gameExeName = "my game.exe";
+  RestartWith("RunPrefix=wrap.exe\r\nRunPrefixParam=1\r\n", GameExeLines("my game.exe"));
   const std::vector<std::string> argv = SplitCommandText(Command({"my game.exe", "wrap.exe"}));
   ASSERT_GE(argv.size(), 3u);
   EXPECT_EQ(std::vector(argv.begin(), argv.begin() + 3),
@@ -196,9 +195,9 @@ TEST_F(Launch, BareExecutableAfterPrefixIsQuotedWhenItHasBlanks) {
 }
 
 TEST_F(Launch, RunParamSuffixEndsTheCommand) {
-  model.runParamSuffix = " ";
+  RestartWith("USEParametres=Yes\r\n");
   EXPECT_EQ(Command(), std::string(kDefaultCommand) + " ");
-  model.runParamSuffix = " -dev +exec x.cfg";
+  RestartWith("USEParametres=Yes\r\nRunParametres=-dev +exec x.cfg\r\n");
   EXPECT_EQ(Command(), std::string(kDefaultCommand) + " -dev +exec x.cfg");
 }
 
@@ -215,8 +214,7 @@ TEST_F(Launch, RefusalsAndExitAfterRun) {
   };
   for (bool exitAfterRun : {false, true}) {
     for (const auto& c : cases) {
-      Restart();
-      model.options.exitAfterRun = exitAfterRun;
+      RestartWith(exitAfterRun ? "ExitAfterRun=Yes\r\n" : "");
       if (c.noMap) Choose({"N46"});
       model.SwitchTab(c.tab);
       const LaunchDecision d = Press(c.files);
@@ -225,13 +223,12 @@ TEST_F(Launch, RefusalsAndExitAfterRun) {
       EXPECT_EQ(d.closeWindow, exitAfterRun);
     }
   }
-  Restart();
-  model.options.exitAfterRun = true;
+  RestartWith("ExitAfterRun=Yes\r\n");
   EXPECT_TRUE(Press().closeWindow);
 }
 
 TEST_F(Launch, MonitoringAndAboutTabsStartNothing) {
-  model.options.exitAfterRun = true;
+  RestartWith("ExitAfterRun=Yes\r\n");
   model.SwitchTab(Tab::Monitoring);
   EXPECT_EQ(Press({}).kind, LaunchDecision::Kind::ReloadMonitoring);
   EXPECT_FALSE(Press({}).closeWindow);
@@ -244,7 +241,7 @@ TEST_F(Launch, MonitoringAndAboutTabsStartNothing) {
 
 TEST_F(Launch, StartFailedMessageSaysWhy) {
   LauncherModel russian;
-  ApplyLanguage(russian, "LOCAL_RU");
+  russian.ChangeLanguage("LOCAL_RU");
   const std::string wayOut =
       "\nSet RunPrefix in wreckvale_launcher.ini to a program that can run it, for example wine.";
   const struct {

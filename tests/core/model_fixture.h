@@ -30,7 +30,7 @@ struct Started {
 
 inline Started Start(const std::filesystem::path& exeDir, const std::filesystem::path& workDir) {
   Started s;
-  s.result = RunStartup(s.model, exeDir, workDir, kVersion,
+  s.result = s.model.Start(exeDir, workDir, kVersion,
                         [&s](const std::string& text) { s.messages.push_back(text); });
   return s;
 }
@@ -46,6 +46,15 @@ class ModelTest : public ::testing::Test {
 
   // A second start in the same folder, for cases that need a fresh model.
   void Restart() { model = Start(dir).model; }
+  // A start with these settings: what start-up reads comes from the file alone.
+  void RestartWith(std::string_view applicationLines, std::string_view sections = "") {
+    WriteSettings(sections, applicationLines);
+    Restart();
+  }
+  // Lines that name the game's executable.
+  static std::string GameExeLines(std::string_view exe) {
+    return "[Tavrin]\r\nCommandFile=" + std::string(exe) + "\r\n";
+  }
 
   // Replaces the settings file with one of the current version.
   void WriteSettings(std::string_view sections, std::string_view applicationLines = "") const {
@@ -90,10 +99,10 @@ class ModelTest : public ::testing::Test {
     return d.command;
   }
 
-  const std::string& Caption(std::string_view id) const { return model.Entry(id).caption; }
+  std::string Caption(std::string_view id) const { return model.Entry(id).caption; }
   bool Visible(std::string_view id) const { return model.Entry(id).visible; }
   bool Checked(std::string_view id) const { return model.Entry(id).checked; }
-  const std::string& Shown(std::string_view control) const { return model.Text(control); }
+  std::string Shown(std::string_view control) const { return model.Text(control); }
 
   EngineFolder dir;
   LauncherModel model;

@@ -92,9 +92,9 @@ TEST(SettingsTemplateTest, CarriesVersionAndCaptionsAsGiven) {
     SCOPED_TRACE(c.version);
     const std::string text = SettingsTemplate(c.version, c.captions);
     EXPECT_EQ(FindProfileValue(text, "Application", "Version"), c.version);
-    EXPECT_EQ(FindProfileValue(text, "CustomMaps", c.captions.foundry), "wrv_foundry");
-    EXPECT_EQ(FindProfileValue(text, "CustomMaps", c.captions.rockfall), "wrv_rockfall02");
-    EXPECT_EQ(FindProfileValue(text, "CustomMaps", c.captions.townSquare), "wrv_town_square");
+    EXPECT_EQ(FindProfileValue(text, "CustomMaps", c.captions[0]), "wrv_foundry");
+    EXPECT_EQ(FindProfileValue(text, "CustomMaps", c.captions[1]), "wrv_rockfall02");
+    EXPECT_EQ(FindProfileValue(text, "CustomMaps", c.captions[2]), "wrv_town_square");
     EXPECT_EQ(FindProfileValue(text, "Application", "USERunParametres"), std::nullopt);
   }
 }

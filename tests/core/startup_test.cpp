@@ -24,13 +24,13 @@ TEST(Startup, FirstStartWritesTheTemplateAndReadsItsOptions) {
   EXPECT_TRUE(s.messages.empty());
   EXPECT_FALSE(s.result.quit);
   EXPECT_EQ(dir.Read(kIni), SettingsTemplate(kVersion, {"Foundry", "Rockfall", "Town square"}));
-  const Options& o = s.model.options;
+  const Options& o = s.model.GetOptions();
   EXPECT_TRUE(o.console);
   EXPECT_TRUE(o.skipIntro);
   EXPECT_TRUE(o.customGame);
   EXPECT_FALSE(o.exitAfterRun);
-  EXPECT_EQ(s.model.runParamSuffix, " ") << "the template's USEParametres=Yes, nothing to add";
-  EXPECT_EQ(s.model.gameExeName, "wreckvale.exe");
+  EXPECT_EQ(s.model.RunParamSuffix(), " ") << "the template's USEParametres=Yes, nothing to add";
+  EXPECT_EQ(s.model.GameExeName(), "wreckvale.exe");
   EXPECT_FALSE(s.model.TabVisible(Tab::Monitoring));
   EXPECT_FALSE(s.model.TabVisible(Tab::Settings));
   EXPECT_FALSE(s.model.Entry("GreyTideRising2").visible);
@@ -86,7 +86,7 @@ TEST(Startup, OptionsFollowTheYesNoRule) {
   for (const auto& c : cases) {
     EngineFolder dir;
     dir.Write(kIni, CurrentSettings(c.lines));
-    EXPECT_EQ(Start(dir).model.options.console, c.console) << c.lines;
+    EXPECT_EQ(Start(dir).model.GetOptions().console, c.console) << c.lines;
   }
 }
 
@@ -97,11 +97,11 @@ TEST(Startup, ProgramWideValues) {
                             "Skip Intro=no\r\nCustomGame=No\r\nMonitoringURL=http://127.0.0.1/\r\n",
                             "[Campaign_GreyTideRising]\r\nVisible=Yes\r\n"));
   Started s = Start(dir);
-  EXPECT_EQ(s.model.runParamSuffix, " ");
-  EXPECT_TRUE(s.model.options.exitAfterRun);
-  EXPECT_FALSE(s.model.options.skipIntro);
-  EXPECT_FALSE(s.model.options.customGame);
-  EXPECT_EQ(s.model.monitoringUrl, "http://127.0.0.1/");
+  EXPECT_EQ(s.model.RunParamSuffix(), " ");
+  EXPECT_TRUE(s.model.GetOptions().exitAfterRun);
+  EXPECT_FALSE(s.model.GetOptions().skipIntro);
+  EXPECT_FALSE(s.model.GetOptions().customGame);
+  EXPECT_EQ(s.model.MonitoringUrl(), "http://127.0.0.1/");
   EXPECT_TRUE(s.model.TabVisible(Tab::Monitoring));
   EXPECT_TRUE(s.model.Entry("GreyTideRising2").visible);
 
@@ -116,10 +116,10 @@ TEST(Startup, ProgramWideValues) {
   };
   for (const auto& [lines, suffix] : switches) {
     dir.Write(kIni, CurrentSettings(lines));
-    EXPECT_EQ(Start(dir).model.runParamSuffix, suffix) << lines;
+    EXPECT_EQ(Start(dir).model.RunParamSuffix(), suffix) << lines;
   }
   dir.Write(kIni, CurrentSettings("USERunParametres=YES\r\nRunParametres=-dev +x\r\n"));
-  EXPECT_EQ(Start(dir).model.runParamSuffix, " -dev +x");
+  EXPECT_EQ(Start(dir).model.RunParamSuffix(), " -dev +x");
 }
 
 TEST(Startup, OutdatedFileIsKeptAsBackupAndReplaced) {
@@ -131,7 +131,7 @@ TEST(Startup, OutdatedFileIsKeptAsBackupAndReplaced) {
     Started s = Start(dir);
     EXPECT_TRUE(s.messages.empty());
     EXPECT_EQ(dir.Read(kSettingsBackupName), old);
-    EXPECT_TRUE(s.model.options.console) << "options come from the fresh template";
+    EXPECT_TRUE(s.model.GetOptions().console) << "options come from the fresh template";
   }
 }
 
@@ -140,7 +140,7 @@ std::string StartOutcome(const TempFolder& dir) {
   const Started s = Start(dir);
   std::string outcome;
   for (const std::string& m : s.messages) outcome += m + "\n";
-  return outcome + (s.model.options.console ? "console" : "no console") +
+  return outcome + (s.model.GetOptions().console ? "console" : "no console") +
          (s.result.quit ? ", quit" : "");
 }
 
@@ -169,7 +169,7 @@ TEST(Startup, ReadsBesideTheExecutableWritesInTheWorkingFolder) {
   exeDir.Write(kIni, CurrentSettings("Console=No\r\n"));
   Started s = Start(exeDir.Path(), workDir.Path());
   EXPECT_TRUE(std::filesystem::exists(workDir / kIni));
-  EXPECT_FALSE(s.model.options.console) << "read from the executable's folder";
+  EXPECT_FALSE(s.model.GetOptions().console) << "read from the executable's folder";
   EXPECT_EQ(exeDir.Read(kIni), CurrentSettings("Console=No\r\n"));
 
   // The refresh asks the file it would move, not the one beside the
@@ -218,7 +218,7 @@ TEST(Startup, TemplateThatCannotBeWrittenIsReported) {
   const Started s = Start(exeDir.Path(), exeDir / "no-such-folder");
   ASSERT_EQ(s.messages.size(), 2u);
   EXPECT_EQ(s.messages[1], "Can not create settings file!");
-  EXPECT_TRUE(s.model.options.console) << "defaults apply";
+  EXPECT_TRUE(s.model.GetOptions().console) << "defaults apply";
 }
 
 }  // namespace

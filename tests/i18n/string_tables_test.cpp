@@ -7,7 +7,8 @@
 #include <utility>
 #include <vector>
 
-#include "i18n/string_set.h"
+#include "core/string_set.h"
+#include "i18n/string_tables.h"
 
 namespace wv {
 namespace {

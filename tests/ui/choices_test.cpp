@@ -90,12 +90,12 @@ class ChoicesTest : public QObject {
     FindAction(form, "N45")->trigger();
     QCOMPARE(input.titles, std::vector<std::string>{"Setup password"});
     QCOMPARE(TextOf(form, "Label7"), QStringLiteral("Protected"));
-    QCOMPARE(form.Model().serverPassword, std::string("secret word"));
+    QCOMPARE(form.Model().ServerPassword(), std::string("secret word"));
     FindAction(form, "N45")->trigger();
     QCOMPARE(input.titles.size(), std::size_t{2});
     FindAction(form, "N44")->trigger();
     QCOMPARE(TextOf(form, "Label7"), QStringLiteral("Not protected"));
-    QVERIFY(form.Model().serverPassword.empty());
+    QVERIFY(form.Model().ServerPassword().empty());
   }
 
   void tabSwitch_data() {

@@ -115,8 +115,8 @@ const LaunchCase kLaunchCases[] = {
      [](LauncherModel& m) {
        m.SwitchTab(Tab::JoinGame);
        m.JoinAddressChanged(R"(my server "eu" \)");
-       m.SetJoinPort("27016");
-       m.SetJoinPassword(R"(open \"sesame\" now)");
+       m.JoinPortChanged("27016");
+       m.JoinPasswordChanged(R"(open \"sesame\" now)");
      },
      {{"-novid", "+password"},
       {"+password", R"(open \"sesame\" now)"},

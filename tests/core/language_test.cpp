@@ -1,4 +1,4 @@
-#include "i18n/apply_language.h"
+#include "core/language.h"
 
 #include <gtest/gtest.h>
 
@@ -10,7 +10,7 @@ namespace wv {
 namespace {
 
 // The second code is applied with the settings file `translations`.
-TEST(ApplyLanguage, CodesSelectOrKeepTheSet) {
+TEST(Language, CodesSelectOrKeepTheSet) {
   struct Case {
     std::string_view first, second;
     std::string translations;
@@ -48,9 +48,8 @@ TEST(ApplyLanguage, CodesSelectOrKeepTheSet) {
     test::TempFolder folder;
     const SettingsReader translations(folder.Write("translations.ini", c.translations));
     LauncherModel model;
-    ApplyLanguage(model, c.first);
-    model.SetText("Label1", "stale");
-    ApplyLanguage(model, c.second, translations);
+    model.ChangeLanguage(c.first);
+    model.ChangeLanguage(c.second, translations);
     EXPECT_EQ(model.Text("Label1"), c.coop);
     EXPECT_EQ(model.Entry("N1").caption, c.coop);
   }
@@ -58,7 +57,7 @@ TEST(ApplyLanguage, CodesSelectOrKeepTheSet) {
 
 // The [Application] Language value is the start's code; what names no code
 // starts in English.
-TEST(ApplyLanguage, LanguageValueSelectsTheStartCode) {
+TEST(Language, LanguageValueSelectsTheStartCode) {
   const std::pair<std::string_view, std::string_view> cases[] = {
       {"", "LOCAL_EN"},    {"RU", "RU"},          {"local_ru", "local_ru"},
       {"**", "**"},        {"De", "LOCAL_EN"},    {"LOCAL_DE", "LOCAL_EN"},
@@ -67,14 +66,18 @@ TEST(ApplyLanguage, LanguageValueSelectsTheStartCode) {
   for (const auto& [value, code] : cases) EXPECT_EQ(LanguageCode(value), code) << value;
 }
 
-TEST(ApplyLanguage, CaptionsControlsAndResetsTheShownChoices) {
+TEST(Language, CaptionsControlsAndKeepsEveryChoice) {
   LauncherModel model;
-  ApplyLanguage(model, "LOCAL_EN");
+  model.ChangeLanguage("LOCAL_EN");
   model.ChooseEntry("N34");
   model.ChooseEntry("N40");
-  ApplyLanguage(model, "LOCAL_RU");
-  EXPECT_EQ(model.Text("Label3"), "Нормально");
-  EXPECT_EQ(model.Text("RzToolButton1"), "Арно");
+  model.ChooseEntry("N46");
+  model.ChangeLanguage("LOCAL_RU");
+  EXPECT_EQ(model.Text("Label1"), model.Entry("N46").caption);
+  EXPECT_EQ(model.Text("Label2"), "-");
+  EXPECT_EQ(model.Text("Label3"), model.Entry("N34").caption);
+  EXPECT_EQ(model.Text("RzToolButton1"), model.Entry("N40").caption);
+  EXPECT_TRUE(model.Entry("N40").checked);
   EXPECT_EQ(model.Entry("N35").caption, "Эксперт");
   EXPECT_EQ(model.Text("TabSheet1"), "Создание сервера");
   EXPECT_EQ(model.Text("TabSheet5"), "?");
@@ -93,7 +96,8 @@ TEST(ApplyLanguage, CaptionsControlsAndResetsTheShownChoices) {
   EXPECT_EQ(model.Text("RzEdit2.Name"), "Порт");
   EXPECT_EQ(model.Text("RzToolButton2.Name"), model.Text("RzToolButton2.Hint"));
 
-  ApplyLanguage(model, "LOCAL_EN");
+  model.ChangeLanguage("LOCAL_EN");
+  EXPECT_EQ(model.Text("Label3"), "Hard");
   EXPECT_EQ(model.Text("RzToolButton2.Hint"), "Copy map settings to clipboard");
   EXPECT_EQ(model.Text("RzGroupBox7"), "Host address (IP / PORT)");
   EXPECT_EQ(model.Text("RzLabel2"), "Minimize");

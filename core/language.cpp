@@ -1,0 +1,50 @@
+#include "core/language.h"
+
+#include "core/launcher_model.h"
+#include "core/text.h"
+
+namespace wv {
+
+namespace {
+
+// The codes of the language selector, the set each starts from and the
+// settings section that translates it, if any.
+struct Language {
+  std::string_view code;
+  const StringTable* set;
+  std::string_view section;
+};
+constexpr Language kLanguages[] = {
+    {"LOCAL_EN", &kEnglishStrings, {}},          {"LOCAL_RU", &kRussianStrings, {}},
+    {"EN", &kEnglishStrings, "Language_EN"},     {"RU", &kRussianStrings, "Language_RU"},
+    {"**", &kEnglishStrings, "Language_Custom"},
+};
+
+const Language* FindLanguage(std::string_view code) {
+  for (const Language& language : kLanguages) {
+    if (EqualsIgnoringAsciiCase(code, language.code)) return &language;
+  }
+  return nullptr;
+}
+
+}  // namespace
+
+std::string_view LanguageCode(std::string_view value) {
+  return FindLanguage(value) ? value : kLanguages[0].code;
+}
+
+void LauncherModel::ChangeLanguage(std::string_view code, const SettingsReader& translations) {
+  const Language* language = FindLanguage(code);
+  if (language == nullptr) return;
+  strings_.Fill(*language->set);
+  if (language->section.empty()) return;
+  const SettingsReader::ActionScope reading(translations);
+  for (std::size_t i = 0; i < kStrCount; ++i) {
+    // Taken as every displayed value is: UTF-8, else Windows-1251.
+    if (auto text = translations.Find(language->section, kStrNames[i])) {
+      strings_.Override(static_cast<wv::Str>(i), DisplayUtf8(*text));
+    }
+  }
+}
+
+}  // namespace wv
