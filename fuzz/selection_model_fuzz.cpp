@@ -70,7 +70,8 @@ void CheckGroups(const wv::LauncherModel& model) {
                           wv::Group::Character}) {
     const wv::MenuEntry* checked = nullptr;
     int count = 0;
-    for (const wv::Menu& menu : model.Menus()) {
+    const std::vector<wv::Menu> menus = model.Menus();
+    for (const wv::Menu& menu : menus) {
       for (const wv::MenuEntry& e : menu.entries) {
         if (e.group != group || !e.checked) continue;
         ++count;
