@@ -68,6 +68,28 @@ constexpr Str kActionCaptions[] = {Str::ActionCreate, Str::ActionJoin, Str::Acti
 
 }  // namespace
 
+std::string_view TabSheetName(Tab tab) {
+  switch (tab) {
+    case Tab::CreateServer:
+      return "TabSheet1";
+    case Tab::JoinGame:
+      return "TabSheet2";
+    case Tab::Settings:
+      return "TabSheet3";
+    case Tab::Monitoring:
+      return "TabSheet4";
+    case Tab::About:
+      return "TabSheet5";
+  }
+  return {};
+}
+
+bool LauncherModel::PanelEnabled(std::string_view panel) const {
+  if (panel == "RzPanel4") return panel4Enabled_;
+  if (panel == "RzPanel6") return panel6Enabled_;
+  return true;
+}
+
 std::vector<ControlText> LauncherModel::Texts() const {
   std::vector<ControlText> texts;
   const auto add = [&texts](std::string_view control, std::string text) {

@@ -6,22 +6,6 @@
 
 namespace wv {
 
-std::string_view TabSheetName(Tab tab) {
-  switch (tab) {
-    case Tab::CreateServer:
-      return "TabSheet1";
-    case Tab::JoinGame:
-      return "TabSheet2";
-    case Tab::Settings:
-      return "TabSheet3";
-    case Tab::Monitoring:
-      return "TabSheet4";
-    case Tab::About:
-      return "TabSheet5";
-  }
-  return {};
-}
-
 LauncherModel::LauncherModel(SettingsReader reader) : settings_(std::move(reader)) {
   visible_.reserve(CatalogueSize());
   for (std::size_t i = 0; i < CatalogueSize(); ++i) visible_.push_back(CatalogueAt(i).visibleAtStart);
@@ -90,12 +74,6 @@ std::string LauncherModel::ChoiceText(Group group) const {
   if (group == Group::None) return {};
   const Choice& choice = ChoiceOf(group);
   return choice.shown ? Caption(choice.entry) : std::string(kNoChoice);
-}
-
-bool LauncherModel::PanelEnabled(std::string_view panel) const {
-  if (panel == "RzPanel4") return panel4Enabled_;
-  if (panel == "RzPanel6") return panel6Enabled_;
-  return true;
 }
 
 bool LauncherModel::TabVisible(Tab tab) const {
