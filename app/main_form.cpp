@@ -12,6 +12,7 @@
 #include <QToolButton>
 #include <system_error>
 
+#include "app/qt_platform.h"
 #include "core/clipboard_summary.h"
 #include "core/startup.h"
 #include "ui/about_page.h"
@@ -31,8 +32,8 @@
 #ifdef _WIN32
 #include "platform/windows/version_text.h"
 #else
-#include "app/qt_platform.h"
 #include "core/program_search.h"
+#include "platform/posix/program_search.h"
 #endif
 
 namespace wv {

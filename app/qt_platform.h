@@ -1,6 +1,5 @@
 #pragma once
 
-#include <filesystem>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -51,11 +50,6 @@ class SteadyTime : public TimeSource {
 
 // The program of a bare name where the system's search finds it.
 std::optional<std::string> FindProgramOnPath(std::string_view name);
-
-#ifndef _WIN32
-// A regular file this process may run.
-bool IsExecutableFile(const std::filesystem::path& file);
-#endif
 
 // The real adapters, alive as long as the window that uses them.
 class QtPlatform {
