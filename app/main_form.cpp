@@ -8,6 +8,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QScreen>
+#include <QSignalBlocker>
 #include <QTabBar>
 #include <QToolButton>
 #include <system_error>
@@ -69,11 +70,35 @@ std::string LauncherVersion() {
 #endif
 }
 
+// A model text's control id: the designer name, and which of the control's
+// texts it sets.
+struct TextSlot {
+  std::string_view name;
+  bool hint = false;
+  bool accessibleName = false;
+};
+
+TextSlot SlotOf(std::string_view control) {
+  TextSlot slot{control};
+  if (control.ends_with(kHintSuffix)) {
+    slot.hint = true;
+    slot.name.remove_suffix(kHintSuffix.size());
+  } else if (control.ends_with(kNameSuffix)) {
+    slot.accessibleName = true;
+    slot.name.remove_suffix(kNameSuffix.size());
+  }
+  return slot;
+}
+
 // Compared as bytes: what the user typed stays as typed whenever it gives the
 // model's bytes. Otherwise (a split address) the bytes came from typing, so
-// they are shown back the way typing made them.
+// they are shown back the way typing made them. The window's own write is no
+// edit: unblocked, it would come back as one, into the model and into a
+// refresh inside the refresh that writes it.
 void SetEditText(QLineEdit* edit, const std::string& bytes) {
-  if (TextBytes(edit->text()) != bytes) edit->setText(TypedText(bytes));
+  if (TextBytes(edit->text()) == bytes) return;
+  const QSignalBlocker quiet(edit);
+  edit->setText(TypedText(bytes));
 }
 
 }  // namespace
@@ -167,6 +192,14 @@ void TMainForm::BuildWindow() {
   if (const QScreen* screen = QGuiApplication::primaryScreen()) {
     move(screen->geometry().center() - rect().center());
   }
+
+  // Looked up on every refresh; the window's controls are all there now.
+  for (QWidget* widget : findChildren<QWidget*>()) {
+    if (widget->objectName().isEmpty()) continue;
+    [[maybe_unused]] const bool unique =
+        controls_.emplace(widget->objectName().toStdString(), widget).second;
+    Q_ASSERT_X(unique, "TMainForm::BuildWindow", qPrintable(widget->objectName()));
+  }
 }
 
 void TMainForm::FormCreate(const FormFolders& folders) {
@@ -207,7 +240,7 @@ void TMainForm::Refresh() {
   menus_->Sync(model_);
   settings_->Show(model_.GetOptions());
   for (std::string_view panel : kSwitchedPanels) {
-    findChild<QWidget*>(QString::fromLatin1(panel))->setEnabled(model_.PanelEnabled(panel));
+    Bound(panel)->setEnabled(model_.PanelEnabled(panel));
   }
   for (Tab tab : kTabs) pageControl_->SetPageVisible(Page(tab), model_.TabVisible(tab));
   pageControl_->SetCurrentPage(Page(model_.ActiveTab()));
@@ -222,22 +255,32 @@ void TMainForm::Refresh() {
   SetEditText(join_->Password(), model_.JoinPassword());
 }
 
+QWidget* TMainForm::Control(std::string_view control) const {
+  const auto found = controls_.find(SlotOf(control).name);
+  return found != controls_.end() ? found->second : nullptr;
+}
+
+// A name the window lacks is a control renamed or never built: the first
+// refresh at start-up stops on it in a debug build.
+QWidget* TMainForm::Bound(std::string_view control) const {
+  QWidget* widget = Control(control);
+  Q_ASSERT_X(widget != nullptr, "TMainForm::Refresh",
+             ("no control named " + std::string(control)).c_str());
+  return widget;
+}
+
 // Texts are addressed by designer name; whatever control carries the name
 // shows it in its own way.
 void TMainForm::ApplyText(const std::string& control, const std::string& text) {
-  std::string_view name = control;
-  const bool hint = name.ends_with(kHintSuffix);
-  const bool accessibleName = name.ends_with(kNameSuffix);
-  if (hint) name.remove_suffix(kHintSuffix.size());
-  if (accessibleName) name.remove_suffix(kNameSuffix.size());
-  auto* widget = findChild<QWidget*>(QString::fromLatin1(name));
+  const TextSlot slot = SlotOf(control);
+  QWidget* widget = Bound(control);
   if (widget == nullptr) return;
   const QString shown = DisplayText(text);
-  if (hint && pageControl_->HasPage(widget)) {
+  if (slot.hint && pageControl_->HasPage(widget)) {
     pageControl_->SetPageToolTip(widget, shown);
-  } else if (hint) {
+  } else if (slot.hint) {
     widget->setToolTip(shown);
-  } else if (accessibleName) {
+  } else if (slot.accessibleName) {
     if (widget->accessibleName() != shown) widget->setAccessibleName(shown);
   } else if (pageControl_->HasPage(widget)) {
     pageControl_->SetPageCaption(widget, shown);

@@ -4,7 +4,10 @@
 #include <QWidget>
 #include <array>
 #include <filesystem>
+#include <functional>
+#include <map>
 #include <string>
+#include <string_view>
 
 #include "app/platform.h"
 #include "core/launch.h"
@@ -44,6 +47,10 @@ class TMainForm : public QWidget {
   bool QuitRequested() const { return quitRequested_; }
   // nullptr while the monitoring tab is not offered.
   MonitoringPage* Monitoring() const { return monitoring_; }
+  // The control a model text goes to, by the text's control id (a designer
+  // name, ".Hint" or ".Name" appended or not); nullptr for a name the window
+  // does not have.
+  QWidget* Control(std::string_view control) const;
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -53,6 +60,8 @@ class TMainForm : public QWidget {
   void BuildWindow();
   void FormCreate(const FormFolders& folders);
   void Refresh();
+  // The control of a name the model uses; the window must have it.
+  QWidget* Bound(std::string_view control) const;
   void ApplyText(const std::string& control, const std::string& text);
   QWidget* Page(Tab tab) const { return pages_[static_cast<std::size_t>(tab)]; }
   Tab ActivePage() const;
@@ -83,6 +92,8 @@ class TMainForm : public QWidget {
   MenuSet* menus_ = nullptr;
   MonitoringPage* monitoring_ = nullptr;
   QTimer* restTimer_ = nullptr;  // ends the action button's rest after a start
+  // Every control by its designer name, the object name it carries.
+  std::map<std::string, QWidget*, std::less<>> controls_;
 };
 
 }  // namespace wv

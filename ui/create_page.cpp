@@ -163,6 +163,7 @@ CreatePage::CreatePage(QWidget* parent) : QWidget(parent) {
     boxes_.push_back(box);
 
     auto* label = new ChoiceLabel(box);
+    labels_.push_back(label);
     label->setObjectName(QString::fromLatin1(row.label));
     label->setTextFormat(Qt::PlainText);
     label->setFont(look::UiFont(true));
@@ -185,8 +186,7 @@ CreatePage::CreatePage(QWidget* parent) : QWidget(parent) {
 void CreatePage::NameBoxes() {
   for (std::size_t i = 0; i < boxes_.size(); ++i) {
     auto* box = static_cast<GroupFrame*>(boxes_[i]);
-    const auto* label = box->findChild<QLabel*>(QString::fromLatin1(kChoiceRows[i].label));
-    const QString name = box->Text() + QStringLiteral(": ") + label->text();
+    const QString name = box->Text() + QStringLiteral(": ") + labels_[i]->text();
     if (box->accessibleName() != name) box->setAccessibleName(name);
   }
 }

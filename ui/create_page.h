@@ -5,6 +5,8 @@
 #include <QWidget>
 #include <vector>
 
+class QLabel;
+
 namespace wv {
 
 // The create-server tab: seven choice boxes, each a display label and an
@@ -27,6 +29,7 @@ class CreatePage : public QWidget {
 
  private:
   std::vector<QWidget*> boxes_;
+  std::vector<QLabel*> labels_;  // the choice each box shows
 };
 
 }  // namespace wv

@@ -26,9 +26,11 @@ const std::array<OptionBox, 4> kOptionBoxes = {{
 
 SettingsPage::SettingsPage(QWidget* parent) : QWidget(parent) {
   setObjectName(QStringLiteral("TabSheet3"));
+  static_assert(std::tuple_size_v<decltype(boxes_)> == kOptionBoxes.size());
   int top = 16;
-  for (const OptionBox& row : kOptionBoxes) {
-    auto* box = new QCheckBox(this);
+  for (std::size_t i = 0; i < kOptionBoxes.size(); ++i) {
+    const OptionBox& row = kOptionBoxes[i];
+    auto* box = boxes_[i] = new QCheckBox(this);
     box->setObjectName(QString::fromLatin1(row.name));
     box->setFont(look::UiFont());
     box->setGeometry(16, top, 140, 17);
@@ -37,9 +39,8 @@ SettingsPage::SettingsPage(QWidget* parent) : QWidget(parent) {
 }
 
 void SettingsPage::Show(const Options& options) {
-  for (const OptionBox& row : kOptionBoxes) {
-    auto* box = findChild<QCheckBox*>(QString::fromLatin1(row.name));
-    box->setChecked(options.*row.value);
+  for (std::size_t i = 0; i < kOptionBoxes.size(); ++i) {
+    boxes_[i]->setChecked(options.*kOptionBoxes[i].value);
   }
 }
 

@@ -1,6 +1,9 @@
 #pragma once
 
 #include <QWidget>
+#include <array>
+
+class QCheckBox;
 
 namespace wv {
 
@@ -15,6 +18,9 @@ class SettingsPage : public QWidget {
   explicit SettingsPage(QWidget* parent);
 
   void Show(const Options& options);
+
+ private:
+  std::array<QCheckBox*, 4> boxes_{};
 };
 
 }  // namespace wv

@@ -77,7 +77,7 @@ class AccessibilityE2eTest : public QObject {
     LauncherSession launcher;
     const QString window = launcher.Start(folder.Path());
     QVERIFY(!window.isEmpty());
-    launcher.Click(window, kGoButtonX, kGoButtonY);
+    launcher.Click(window, ClickPoint("RzGoButton"));
     QVERIFY2(!launcher.WaitForMessageBox(10000).isEmpty(), "the failed start said nothing");
     const QString expected =
         "Can not start the game (" + QString::fromStdString(folder.Path().native()) +
@@ -116,5 +116,5 @@ class AccessibilityE2eTest : public QObject {
 
 }  // namespace wv::test
 
-QTEST_GUILESS_MAIN(wv::test::AccessibilityE2eTest)
+WV_LAUNCHER_TEST_MAIN(wv::test::AccessibilityE2eTest)
 #include "accessibility_e2e_test.moc"

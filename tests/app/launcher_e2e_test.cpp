@@ -10,10 +10,6 @@ namespace wv::test {
 
 namespace fs = std::filesystem;
 
-// The password menu's arrow button, in window coordinates.
-constexpr int kPasswordArrowX = 3 + 300 + 9;
-constexpr int kPasswordArrowY = 50 + 117 + 9;
-
 class LauncherE2eTest : public QObject {
   Q_OBJECT
 
@@ -34,7 +30,7 @@ class LauncherE2eTest : public QObject {
                 .split('\n')
                 .contains(window));
 
-    launcher.Click(window, kGoButtonX, kGoButtonY);
+    launcher.Click(window, ClickPoint("RzGoButton"));
 
     const bool received = WaitFor([&] { return fs::exists(record); }, 15000);
     launcher.Stop();
@@ -61,7 +57,7 @@ class LauncherE2eTest : public QObject {
     qputenv("PATH", path);
     QVERIFY(!window.isEmpty());
 
-    launcher.Click(window, kGoButtonX, kGoButtonY);
+    launcher.Click(window, ClickPoint("RzGoButton"));
 
     QVERIFY2(WaitForFile(record), "the wrapper was not started");
     std::vector<std::string> expected = {wine.native(), fs::canonical(folder.Path()).native(),
@@ -79,7 +75,7 @@ class LauncherE2eTest : public QObject {
     const QString window = launcher.Start(folder.Path());
     QVERIFY(!window.isEmpty());
 
-    launcher.Click(window, kPasswordArrowX, kPasswordArrowY);
+    launcher.Click(window, ClickPoint("RzRapidFireButton7"));
     // The password menu opens at the cursor: remove, then set.
     const QString pid = QString::number(launcher.Process().processId());
     const auto menuOpen = [&] {
@@ -122,5 +118,5 @@ class LauncherE2eTest : public QObject {
 
 }  // namespace wv::test
 
-QTEST_GUILESS_MAIN(wv::test::LauncherE2eTest)
+WV_LAUNCHER_TEST_MAIN(wv::test::LauncherE2eTest)
 #include "launcher_e2e_test.moc"

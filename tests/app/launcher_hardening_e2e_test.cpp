@@ -13,11 +13,11 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// The tab row in window coordinates: the tabs start at its left edge and the
-// monitoring tab comes third, somewhere along it.
-constexpr int kTabRowY = 2 + 27 + 11;
-constexpr int kTabRowLastX = 330;
+// Along the tab row the pointer rests a step apart: the tabs start at its
+// left edge and the monitoring tab comes third, somewhere along it. The
+// tabs other than the current one stand lower by kTabDrop.
 constexpr int kTabStep = 12;
+constexpr int kTabDrop = 3;
 // The first page waits for the engine to start.
 constexpr int kEngineTimeoutMs = 40000;
 
@@ -56,7 +56,7 @@ class LauncherHardeningE2eTest : public QObject {
     LauncherSession launcher;
     const QString window = launcher.Start(folder);
     QVERIFY(!window.isEmpty());
-    launcher.Click(window, kGoButtonX, kGoButtonY);
+    launcher.Click(window, ClickPoint("RzGoButton"));
 
     QVERIFY2(WaitFor([&] { return fs::exists(record); }, 15000),
              "the game was not started: were the settings read?");
@@ -89,16 +89,18 @@ class LauncherHardeningE2eTest : public QObject {
     // rest brings the engine in: the tabs before the monitoring one must not,
     // neither pointed at nor shown.
     const auto engineMapped = [&] { return WebEngineMapped(process); };
-    int x = 8;
-    for (; x <= kTabRowLastX; x += kTabStep) {
+    const QRect tabRow = DesignedRect("RzPageControl1Tabs");
+    const int firstX = tabRow.left() + kTabStep / 2;
+    int x = firstX;
+    for (; x <= tabRow.right() - kTabStep / 2; x += kTabStep) {
       QCOMPARE(server.Hits("/status"), 0);
-      launcher.PointAt(window, x, kTabRowY);
+      launcher.PointAt(window, {x, tabRow.center().y() + kTabDrop});
       if (WaitFor(engineMapped, 300)) break;
       launcher.ClickHere();
       QVERIFY2(!WaitFor(engineMapped, 300), "a click loaded the web engine, resting there did not");
     }
     QVERIFY2(WebEngineMapped(process), "no rest on a tab loaded the web engine");
-    QVERIFY2(x > 8 + 2 * kTabStep, "the first tabs loaded the web engine");
+    QVERIFY2(x > firstX + 2 * kTabStep, "the first tabs loaded the web engine");
     QVERIFY2(WaitFor([&] { return Mapped(process, kOpenGlDriver); }, kEngineTimeoutMs),
              "resting on the tab did not set the engine up");
     QCOMPARE(server.Hits("/status"), 0);
@@ -113,5 +115,5 @@ class LauncherHardeningE2eTest : public QObject {
 
 }  // namespace wv::test
 
-QTEST_GUILESS_MAIN(wv::test::LauncherHardeningE2eTest)
+WV_LAUNCHER_TEST_MAIN(wv::test::LauncherHardeningE2eTest)
 #include "launcher_hardening_e2e_test.moc"

@@ -1,12 +1,18 @@
 #pragma once
 
+#include <QGuiApplication>
+#include <QImage>
+#include <QPixmap>
 #include <QProcess>
+#include <QScreen>
 #include <QStandardPaths>
 #include <QTest>
 #include <filesystem>
+#include <memory>
 #include <string>
 
 #include "tests/support/desktop_session.h"
+#include "tests/support/window_layout.h"
 
 namespace wv::test {
 
@@ -24,13 +30,15 @@ class LauncherSession {
   ~LauncherSession() { Stop(); }
 
   // Starts the launcher from inside `folder` and returns its visible window
-  // (the main window or its message box), or empty.
+  // (the main window or its message box), or empty. The main window comes
+  // back once it has been painted: the launcher is past its start-up then,
+  // in its event loop.
   QString Start(const std::filesystem::path& folder, const QStringList& arguments = {}) {
     std::filesystem::copy_file(WV_LAUNCHER_FILE, folder / "wreckvale-launcher");
     if (!Launch(folder, QStringLiteral("./wreckvale-launcher"), arguments)) return {};
-    const QString window = WaitForOwnWindow(20000);
-    QTest::qWait(500);
-    return window;
+    const QString window = WaitForOwnWindow(kStartTimeoutMs);
+    if (window.isEmpty() || !IsMainWindow(window)) return window;
+    return WaitFor([&] { return Painted(window); }, kStartTimeoutMs) ? window : QString();
   }
 
   // Starts `program` with `folder` as its working folder, without waiting for
@@ -85,6 +93,25 @@ class LauncherSession {
     return Xdotool({"getwindowgeometry", window}).contains(QStringLiteral("340x249"));
   }
 
+  // Whether the main window's caption bar is on the display, read back from
+  // it: the grey of the bar between its text and its glyphs. Unpainted, the
+  // window shows whatever was on the screen before.
+  static bool Painted(const QString& window) {
+    const QRect bar = DesignedRect("RzPanel2");
+    const QRect plain(bar.left() + 200, bar.top() + 4, 90, 16);
+    const QImage shot =
+        QGuiApplication::primaryScreen()
+            ->grabWindow(window.toULongLong(), plain.x(), plain.y(), plain.width(), plain.height())
+            .toImage();
+    if (shot.size() != plain.size()) return false;
+    for (int y = 0; y < shot.height(); ++y) {
+      for (int x = 0; x < shot.width(); ++x) {
+        if (shot.pixel(x, y) != kCaptionGrey) return false;
+      }
+    }
+    return true;
+  }
+
   // The first visible window whose title matches `title`, or empty when none
   // appears in time or the launcher ends first.
   QString WaitForWindow(const QString& title, int milliseconds) const {
@@ -99,16 +126,17 @@ class LauncherSession {
   }
 
   QString Xdotool(const QStringList& arguments) const { return Run(xdotool_, arguments); }
-  // The pointer must not be there already: xdotool would wait for a move
-  // that never comes.
-  void PointAt(const QString& window, int x, int y) const {
-    Xdotool({"mousemove", "--sync", "--window", window, QString::number(x), QString::number(y)});
+  // `at` in window coordinates. The pointer must not be there already:
+  // xdotool would wait for a move that never comes.
+  void PointAt(const QString& window, QPoint at) const {
+    Xdotool({"mousemove", "--sync", "--window", window, QString::number(at.x()),
+             QString::number(at.y())});
   }
   void ClickHere() const { Xdotool({"click", "1"}); }
   // The pointer leaves first, so that it is never there already.
-  void Click(const QString& window, int x, int y) const {
+  void Click(const QString& window, QPoint at) const {
     Xdotool({"mousemove", "0", "0", "mousemove", "--sync", "--window", window,
-             QString::number(x), QString::number(y), "click", "1"});
+             QString::number(at.x()), QString::number(at.y()), "click", "1"});
   }
 
   void Stop() {
@@ -119,8 +147,25 @@ class LauncherSession {
   QProcess& Process() { return process_; }
 
  private:
+  static constexpr int kStartTimeoutMs = 20000;
+  static constexpr QRgb kCaptionGrey = qRgb(128, 128, 128);
+
   QString xdotool_ = QStandardPaths::findExecutable("xdotool");
   QProcess process_;
 };
 
 }  // namespace wv::test
+
+// The tests read the launcher's window back from the display, which takes a
+// GUI application; without a display a core one is enough to skip.
+#define WV_LAUNCHER_TEST_MAIN(TestObject)                   \
+  int main(int argc, char** argv) {                         \
+    std::unique_ptr<QCoreApplication> app;                  \
+    if (qEnvironmentVariableIsEmpty("DISPLAY")) {           \
+      app = std::make_unique<QCoreApplication>(argc, argv); \
+    } else {                                                \
+      app = std::make_unique<QGuiApplication>(argc, argv);  \
+    }                                                       \
+    TestObject test;                                        \
+    return QTest::qExec(&test, argc, argv);                 \
+  }

@@ -44,7 +44,7 @@ int FilesHolding(const fs::path& folder, const std::string& content) {
 std::vector<std::string> PressAndRecord(LauncherSession& launcher, const QString& window,
                                         const fs::path& record) {
   fs::remove(record);
-  launcher.Click(window, kGoButtonX, kGoButtonY);
+  launcher.Click(window, ClickPoint("RzGoButton"));
   if (!WaitForFile(record)) return {"<the engine was not started>"};
   const std::vector<std::string> words = ReadRecord(record);
   return std::vector<std::string>(words.begin() + std::min<std::size_t>(2, words.size()),
@@ -174,7 +174,7 @@ class LauncherSettingsE2eTest : public QObject {
       const QString window = launcher.Start(folder.Path());
       QVERIFY(launcher.IsMainWindow(window));
       fs::remove_all(folder.Path());
-      launcher.Click(window, kGoButtonX, kGoButtonY);
+      launcher.Click(window, ClickPoint("RzGoButton"));
       const bool boxShown = !launcher.WaitForMessageBox(kWindowTimeoutMs).isEmpty();
       QVERIFY2(launcher.Process().state() == QProcess::Running, "the press ended the launcher");
       QVERIFY2(boxShown, "the press said nothing");
@@ -197,5 +197,5 @@ class LauncherSettingsE2eTest : public QObject {
 
 }  // namespace wv::test
 
-QTEST_GUILESS_MAIN(wv::test::LauncherSettingsE2eTest)
+WV_LAUNCHER_TEST_MAIN(wv::test::LauncherSettingsE2eTest)
 #include "launcher_settings_e2e_test.moc"

@@ -10,7 +10,7 @@ find_program(WV_XVFB_RUN xvfb-run)
 function(wv_launcher_test name timeout)
   add_executable(${name} ${CMAKE_CURRENT_FUNCTION_LIST_DIR}/${name}.cpp
                          ${CMAKE_CURRENT_FUNCTION_LIST_DIR}/launcher_session.h)
-  target_link_libraries(${name} PRIVATE Qt6::Network Qt6::Test)
+  target_link_libraries(${name} PRIVATE Qt6::Gui Qt6::Network Qt6::Test)
   target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR})
   target_compile_definitions(${name} PRIVATE WV_LAUNCHER_FILE="$<TARGET_FILE:wreckvale-launcher>")
   add_dependencies(${name} wreckvale-launcher ${ARGN})

@@ -101,11 +101,18 @@ class StartupTest : public QObject {
       QVERIFY(check != nullptr);
       QCOMPARE(check->isChecked(), checked);
     }
+    // Every text the model holds has its control in the window, by the
+    // control's designer name.
+    for (const auto& [control, text] : form.Model().Texts()) {
+      const QWidget* shown = form.Control(control);
+      QVERIFY2(shown != nullptr, control.c_str());
+      QCOMPARE(shown->objectName(), QString::fromStdString(control).section('.', 0, 0));
+    }
     QCOMPARE(TextOf(form, "RzLabel5"), QStringLiteral("1.9.0.3"));
     QCOMPARE(Tabs(form)->tabText(Tabs(form)->currentIndex()), tab);
     QCOMPARE(form.Model().ActionMode(), 1);
     QCOMPARE(TextOf(form, "RzGoButton"), action);
-    ClickAt(form, QPoint(2 + 143 + 2 + 11, 206 + 8 + 2 + 10));
+    ClickAt(form, ClickPoint("RzToolButton2"));
     QCOMPARE(window.platform.clipboard.texts, std::vector<std::string>{summary.toStdString()});
   }
 

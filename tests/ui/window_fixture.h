@@ -21,6 +21,7 @@
 #include "tests/support/launcher_files.h"
 #include "tests/support/stand_in_game.h"
 #include "tests/support/temp_folder.h"
+#include "tests/support/window_layout.h"
 
 namespace wv::test {
 
@@ -186,7 +187,7 @@ inline QString GoToolTip(TMainForm& form) {
   return go->toolTip();
 }
 
-// The action button's centre, where the end-to-end tests click it too.
-inline constexpr QPoint kGoButtonCentre{kGoButtonX, kGoButtonY};
+// Where the end-to-end tests click the action button too.
+inline const QPoint kGoButtonCentre = ClickPoint("RzGoButton");
 
 }  // namespace wv::test
