@@ -140,29 +140,41 @@ constexpr CatalogueEntry kName[] = {
 
 }  // namespace
 
+// id, shown in, entries, left button only, {frame, arrow, frame caption, frame tooltip}
 const std::array<CatalogueMenu, 8> kMenus = {{
-    {"Menu_GameMode", "Label1", kGameMode, true},
-    {"Menu_Company", "Label2", kCompany, true},
-    {"Menu_Map", "Label4", kMap},
-    {"Menu_Difficulty", "Label3", kDifficulty},
-    {"Menu_Slots", "Label5", kSlots},
-    {"Menu_Port", "Label6", kPort},
-    {"Menu_Password", "Label7", kPassword},
+    {"Menu_GameMode", "Label1", kGameMode, true,
+     {"RzGroupBox1", "RzRapidFireButton1", S::GroupMode, S::HintMode}},
+    {"Menu_Company", "Label2", kCompany, true,
+     {"RzGroupBox2", "RzRapidFireButton2", S::GroupCampaign, S::HintCampaign}},
+    {"Menu_Map", "Label4", kMap, false,
+     {"RzGroupBox4", "RzRapidFireButton4", S::GroupChapter, S::HintChapter}},
+    {"Menu_Difficulty", "Label3", kDifficulty, false,
+     {"RzGroupBox3", "RzRapidFireButton3", S::GroupDifficulty, S::HintDifficulty}},
+    {"Menu_Slots", "Label5", kSlots, false,
+     {"RzGroupBox5", "RzRapidFireButton5", S::GroupSlots, S::HintSlots}},
+    {"Menu_Port", "Label6", kPort, false,
+     {"RzGroupBox6", "RzRapidFireButton6", S::GroupPort, S::HintPort}},
+    {"Menu_Password", "Label7", kPassword, false,
+     {"RzGroupBox8", "RzRapidFireButton7", S::GroupPassword, S::HintPassword}},
     {"Menu_Name", "RzToolButton1", kName},
 }};
+
+const CatalogueMenu& CatalogueMenuOf(std::string_view id) {
+  for (const CatalogueMenu& menu : kMenus) {
+    if (menu.id == id) return menu;
+  }
+  throw std::out_of_range("no menu " + std::string(id));
+}
 
 const std::array<EntryHint, 1> kEntryHints = {{
     {entry::kCustomMaps, "Дополнительные карты"},
 }};
 
-std::string_view ShownIn(Group group) {
-  if (group == Group::None) return {};
+const CatalogueMenu& MenuOf(Group group) {
   for (const CatalogueMenu& menu : kMenus) {
-    for (const CatalogueEntry& entry : menu.entries) {
-      if (entry.group == group) return menu.shownIn;
-    }
+    if (menu.entries.front().group == group) return menu;
   }
-  return {};
+  throw std::out_of_range("no menu of the group");
 }
 
 const std::array<MapRow, 20> kCoopMaps = {{
@@ -245,33 +257,29 @@ std::string CustomMapSection(int n) {
 
 namespace {
 
-struct Place {
-  std::vector<const CatalogueEntry*> entries;
-};
-
-const Place& Entries() {
-  static const Place place = [] {
-    Place p;
+const std::vector<const CatalogueEntry*>& Entries() {
+  static const std::vector<const CatalogueEntry*> entries = [] {
+    std::vector<const CatalogueEntry*> all;
     for (const CatalogueMenu& menu : kMenus) {
-      for (const CatalogueEntry& entry : menu.entries) p.entries.push_back(&entry);
+      for (const CatalogueEntry& entry : menu.entries) all.push_back(&entry);
     }
-    return p;
+    return all;
   }();
-  return place;
+  return entries;
 }
 
 }  // namespace
 
 std::size_t CatalogueSize() {
-  return Entries().entries.size();
+  return Entries().size();
 }
 
 const CatalogueEntry& CatalogueAt(std::size_t index) {
-  return *Entries().entries.at(index);
+  return *Entries().at(index);
 }
 
 std::optional<std::size_t> CataloguePlace(std::string_view id) {
-  const auto& entries = Entries().entries;
+  const auto& entries = Entries();
   for (std::size_t i = 0; i < entries.size(); ++i) {
     if (entries[i]->id == id) return i;
   }
@@ -279,7 +287,7 @@ std::optional<std::size_t> CataloguePlace(std::string_view id) {
 }
 
 std::size_t DefaultEntry(Group group) {
-  const auto& entries = Entries().entries;
+  const auto& entries = Entries();
   for (std::size_t i = 0; i < entries.size(); ++i) {
     if (entries[i]->group == group && entries[i]->checkedAtStart) return i;
   }

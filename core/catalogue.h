@@ -43,15 +43,26 @@ struct CatalogueEntry {
   std::string_view section = {};  // settings section of a flagged map
 };
 
+// The frame a choice of the create-server tab sits in, with its caption and
+// tooltip, and the arrow button that drops the menu.
+struct ChoiceFrame {
+  std::string_view frame;  // RzGroupBox…; empty for a menu of no frame
+  std::string_view arrow;  // RzRapidFireButton…
+  Str caption = kFixedCaption;
+  Str hint = kFixedCaption;
+};
+
 struct CatalogueMenu {
   std::string_view id;       // Menu_…
   std::string_view shownIn;  // control that shows the chosen entry
   std::span<const CatalogueEntry> entries;
   bool leftButtonOnly = false;  // a right click in the menu picks nothing
+  ChoiceFrame frame = {};
 };
 
 // The eight popup menus, each in menu order.
 extern const std::array<CatalogueMenu, 8> kMenus;
+const CatalogueMenu& CatalogueMenuOf(std::string_view id);  // throws std::out_of_range
 
 // Hints menu entries carry, the same in both languages.
 struct EntryHint {
@@ -60,9 +71,12 @@ struct EntryHint {
 };
 extern const std::array<EntryHint, 1> kEntryHints;
 
-// The control that shows the choice of a group: that of the menu holding the
-// group's entries ("" for Group::None).
-std::string_view ShownIn(Group group);
+// The menu holding the group's entries; of Group::None, the password's.
+const CatalogueMenu& MenuOf(Group group);
+// The control that shows the choice of a group.
+inline std::string_view ShownIn(Group group) {
+  return MenuOf(group).shownIn;
+}
 inline constexpr std::size_t kGroupCount = static_cast<std::size_t>(Group::Character) + 1;
 
 struct MapRow {

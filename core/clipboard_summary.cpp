@@ -5,14 +5,15 @@
 namespace wv {
 
 std::string ClipboardSummary(const LauncherModel& model) {
-  auto pair = [&model](wv::Str frame, Group group) {
-    return model.Str(frame) + ": " + model.ChoiceText(group);
+  // Each choice as its frame names it.
+  auto pair = [&model](Group group) {
+    return model.Str(MenuOf(group).frame.caption) + ": " + model.ChoiceText(group);
   };
-  std::string summary = pair(Str::GroupMode, Group::Mode) + ", ";
-  if (model.Shown(Group::Campaign)) summary += pair(Str::GroupCampaign, Group::Campaign) + ", ";
-  summary += pair(Str::GroupDifficulty, Group::Difficulty) + ", ";
-  summary += pair(Str::GroupChapter, Group::Chapter) + ", ";
-  summary += pair(Str::GroupSlots, Group::Slots);
+  std::string summary = pair(Group::Mode) + ", ";
+  if (model.Shown(Group::Campaign)) summary += pair(Group::Campaign) + ", ";
+  summary += pair(Group::Difficulty) + ", ";
+  summary += pair(Group::Chapter) + ", ";
+  summary += pair(Group::Slots);
   return summary;
 }
 

@@ -16,12 +16,9 @@ constexpr std::pair<std::string_view, std::string_view> kDesignedTexts[] = {
 };
 
 // Controls captioned from the string set. The controls that show a choice
-// take the caption of the chosen entry.
+// take the caption of the chosen entry, and their frames come with the menus.
 constexpr std::pair<std::string_view, Str> kControlCaptions[] = {
-    {"RzGroupBox1", Str::GroupMode},     {"RzGroupBox3", Str::GroupDifficulty},
-    {"RzGroupBox2", Str::GroupCampaign}, {"RzGroupBox4", Str::GroupChapter},
-    {"RzGroupBox5", Str::GroupSlots},    {"RzGroupBox6", Str::GroupPort},
-    {"RzGroupBox8", Str::GroupPassword}, {"RzGroupBox7", Str::GroupAddress},
+    {"RzGroupBox7", Str::GroupAddress},
     {"RzGroupBox9", Str::GroupJoinPassword},
     {"TabSheet1", Str::Tab1},            {"TabSheet2", Str::Tab2},
     {"TabSheet3", Str::Tab3},            {"TabSheet4", Str::Tab4},
@@ -32,13 +29,6 @@ constexpr std::pair<std::string_view, Str> kControlCaptions[] = {
 // control's caption does not say what it is. The action button's tooltip
 // follows the launch and is not among them.
 constexpr std::pair<std::string_view, Str> kControlHelp[] = {
-    {"RzGroupBox1.Hint", Str::HintMode},
-    {"RzGroupBox3.Hint", Str::HintDifficulty},
-    {"RzGroupBox2.Hint", Str::HintCampaign},
-    {"RzGroupBox4.Hint", Str::HintChapter},
-    {"RzGroupBox5.Hint", Str::HintSlots},
-    {"RzGroupBox6.Hint", Str::HintPort},
-    {"RzGroupBox8.Hint", Str::HintPassword},
     {"RzEdit1.Hint", Str::HintAddress},
     {"RzEdit2.Hint", Str::HintJoinPort},
     {"RzEdit3.Hint", Str::HintJoinPassword},
@@ -50,13 +40,6 @@ constexpr std::pair<std::string_view, Str> kControlHelp[] = {
     {"TabSheet3.Hint", Str::HintTab3},
     {"TabSheet4.Hint", Str::HintTab4},
     {"TabSheet5.Hint", Str::HintTab5},
-    {"RzRapidFireButton1.Name", Str::GroupMode},
-    {"RzRapidFireButton3.Name", Str::GroupDifficulty},
-    {"RzRapidFireButton2.Name", Str::GroupCampaign},
-    {"RzRapidFireButton4.Name", Str::GroupChapter},
-    {"RzRapidFireButton5.Name", Str::GroupSlots},
-    {"RzRapidFireButton6.Name", Str::GroupPort},
-    {"RzRapidFireButton7.Name", Str::GroupPassword},
     {"RzEdit1.Name", Str::GroupAddress},
     {"RzEdit2.Name", Str::GroupPort},
     {"RzEdit3.Name", Str::GroupJoinPassword},
@@ -98,6 +81,12 @@ std::vector<ControlText> LauncherModel::Texts() const {
   for (const auto& [control, text] : kDesignedTexts) add(control, std::string(text));
   for (const auto& [control, id] : kControlCaptions) add(control, Str(id));
   for (const CatalogueMenu& menu : kMenus) {
+    if (const ChoiceFrame& f = menu.frame; !f.frame.empty()) {
+      add(f.frame, Str(f.caption));
+      add(std::string(f.frame) + ".Hint", Str(f.hint));
+      // The arrow drops the menu of the choice the frame names.
+      add(std::string(f.arrow) + ".Name", Str(f.caption));
+    }
     // The one menu of no choice group is the password's.
     const Group group = menu.entries.front().group;
     add(menu.shownIn, group != Group::None ? ChoiceText(group)

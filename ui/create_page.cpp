@@ -12,6 +12,7 @@
 #include <array>
 #include <functional>
 
+#include "core/catalogue.h"
 #include "ui/group_frame.h"
 #include "ui/look.h"
 
@@ -20,24 +21,25 @@ namespace wv {
 namespace {
 
 struct ChoiceRow {
-  const char* box;
-  const char* label;
-  const char* button;
-  const char* menu;
+  std::string_view menu;  // its frame, label and arrow come with it
   QRect geometry;
   int labelWidth;
 };
 
 // In Tab order.
 const std::array<ChoiceRow, 7> kChoiceRows = {{
-    {"RzGroupBox1", "Label1", "RzRapidFireButton1", "Menu_GameMode", {8, 8, 155, 40}, 118},
-    {"RzGroupBox3", "Label3", "RzRapidFireButton3", "Menu_Difficulty", {169, 8, 155, 40}, 118},
-    {"RzGroupBox2", "Label2", "RzRapidFireButton2", "Menu_Company", {8, 56, 155, 40}, 118},
-    {"RzGroupBox4", "Label4", "RzRapidFireButton4", "Menu_Map", {169, 56, 155, 40}, 118},
-    {"RzGroupBox5", "Label5", "RzRapidFireButton5", "Menu_Slots", {8, 104, 74, 40}, 31},
-    {"RzGroupBox6", "Label6", "RzRapidFireButton6", "Menu_Port", {89, 104, 74, 40}, 38},
-    {"RzGroupBox8", "Label7", "RzRapidFireButton7", "Menu_Password", {169, 104, 155, 40}, 118},
+    {"Menu_GameMode", {8, 8, 155, 40}, 118},
+    {"Menu_Difficulty", {169, 8, 155, 40}, 118},
+    {"Menu_Company", {8, 56, 155, 40}, 118},
+    {"Menu_Map", {169, 56, 155, 40}, 118},
+    {"Menu_Slots", {8, 104, 74, 40}, 31},
+    {"Menu_Port", {89, 104, 74, 40}, 38},
+    {"Menu_Password", {169, 104, 155, 40}, 118},
 }};
+
+QString Name(std::string_view id) {
+  return QString::fromLatin1(id.data(), static_cast<qsizetype>(id.size()));
+}
 
 constexpr int kArrowSize = 18;
 constexpr int kArrowTop = 13;
@@ -83,8 +85,8 @@ class ChoiceBox : public GroupFrame {
   using Ask = std::function<void(const QString& menuId, const QPoint& at)>;
 
   ChoiceBox(const ChoiceRow& row, Ask ask, QWidget* parent)
-      : GroupFrame(QString::fromLatin1(row.box), row.geometry, parent),
-        menu_(QString::fromLatin1(row.menu)),
+      : GroupFrame(Name(CatalogueMenuOf(row.menu).frame.frame), row.geometry, parent),
+        menu_(Name(row.menu)),
         ask_(std::move(ask)) {
     setFocusPolicy(Qt::TabFocus);
   }
@@ -140,7 +142,7 @@ class ChoiceBoxAccessible : public QAccessibleWidget {
 QAccessibleInterface* ChoiceBoxInterface(const QString& className, QObject* object) {
   if (className != QLatin1String(GroupFrame::staticMetaObject.className())) return nullptr;
   for (const ChoiceRow& row : kChoiceRows) {
-    if (object->objectName() == QLatin1String(row.box)) {
+    if (object->objectName() == Name(CatalogueMenuOf(row.menu).frame.frame)) {
       return new ChoiceBoxAccessible(static_cast<ChoiceBox*>(static_cast<QWidget*>(object)));
     }
   }
@@ -159,25 +161,26 @@ CreatePage::CreatePage(QWidget* parent) : QWidget(parent) {
     emit menuRequested(menu, at);
   };
   for (const ChoiceRow& row : kChoiceRows) {
+    const CatalogueMenu& menuRow = CatalogueMenuOf(row.menu);
     auto* box = new ChoiceBox(row, ask, this);
     boxes_.push_back(box);
 
     auto* label = new ChoiceLabel(box);
     labels_.push_back(label);
-    label->setObjectName(QString::fromLatin1(row.label));
+    label->setObjectName(Name(menuRow.shownIn));
     label->setTextFormat(Qt::PlainText);
     label->setFont(look::UiFont(true));
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     label->setGeometry(10, 18, row.labelWidth, 20);
 
     auto* arrow = new QToolButton(box);
-    arrow->setObjectName(QString::fromLatin1(row.button));
+    arrow->setObjectName(Name(menuRow.frame.arrow));
     arrow->setArrowType(Qt::DownArrow);
     arrow->setAutoRaise(true);
     arrow->setFocusPolicy(Qt::NoFocus);
     arrow->setGeometry(row.geometry.width() - kArrowSize - kArrowRightMargin, kArrowTop, kArrowSize,
                        kArrowSize);
-    const QString menu = QString::fromLatin1(row.menu);
+    const QString menu = Name(row.menu);
     connect(arrow, &QToolButton::clicked, this,
             [this, menu] { emit menuRequested(menu, QCursor::pos()); });
   }
