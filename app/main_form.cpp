@@ -205,7 +205,7 @@ void TMainForm::BuildWindow() {
 void TMainForm::FormCreate(const FormFolders& folders) {
   const StartupResult startup =
       model_.Start(folders.exeDir, folders.workDir, LauncherVersion(),
-                 [this](const std::string& message) { ShowMessage(message); });
+                   [this](const std::string& message) { ShowMessage(message); });
   // The tab set is fixed from here on; the browser exists only when offered.
   if (model_.TabVisible(Tab::Monitoring)) {
     monitoring_ = new MonitoringPage(Page(Tab::Monitoring));
@@ -367,7 +367,8 @@ void TMainForm::RzGoButtonClick() {
     case LaunchDecision::Kind::Nothing:
       break;
     case LaunchDecision::Kind::StartGame:
-      if (const auto failure = platform_.starter->Start(decision.command, environment.currentFolder)) {
+      if (const auto failure =
+              platform_.starter->Start(decision.command, environment.currentFolder)) {
         ShowMessage(StartFailedMessage(model_, *failure));
       } else {
         model_.GameStarted(platform_.time->Now());

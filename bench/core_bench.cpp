@@ -106,8 +106,7 @@ void BM_Startup(benchmark::State& state) {
   GameFolder folder(settings);
   for (auto _ : state) {
     LauncherModel model;
-    benchmark::DoNotOptimize(
-        model.Start(folder.Path(), folder.Path(), kVersion, NoMessageBox));
+    benchmark::DoNotOptimize(model.Start(folder.Path(), folder.Path(), kVersion, NoMessageBox));
   }
   ReportFileSize(state, settings);
 }

@@ -96,16 +96,19 @@ constexpr CatalogueEntry kDifficulty[] = {
 };
 
 constexpr Group kSl = Group::Slots;
+// clang-format off
 constexpr CatalogueEntry kSlots[] = {
     {"N110", kCho, kSl, F, "1", true, false},  {"N28", kCho, kSl, F, "2", true, false},
     {"N31", kCho, kSl, F, "3", true, false},   {"N41", kCho, kSl, F, "4", true, false},
     {"N29", kSep, kNone, F, "-", true, false}, {"N51", kCho, kSl, F, "5", true, false},
     {"N61", kCho, kSl, F, "6", true, false},   {"N71", kCho, kSl, F, "7", true, false},
-    {entry::kFewestVersusSlots, kCho, kSl, F, "8", true, false},   {"N30", kSep, kNone, F, "-", true, false},
+    {entry::kFewestVersusSlots, kCho, kSl, F, "8", true, false},
+    {"N30", kSep, kNone, F, "-", true, false},
     {"N91", kCho, kSl, F, "9", true, false},   {"N101", kCho, kSl, F, "10", true, false},
     {"N111", kCho, kSl, F, "11", true, false}, {"N121", kCho, kSl, F, "12", true, false},
     {"N141", kCho, kSl, F, "13", true, false}, {"N142", kCho, kSl, F, "14", true, true},
 };
+// clang-format on
 
 constexpr Group kPo = Group::Port;
 constexpr CatalogueEntry kPort[] = {
@@ -141,23 +144,18 @@ constexpr CatalogueEntry kName[] = {
 }  // namespace
 
 // id, shown in, entries, left button only, {frame, arrow, frame caption, frame tooltip}
+// clang-format off
 const std::array<CatalogueMenu, 8> kMenus = {{
-    {"Menu_GameMode", "Label1", kGameMode, true,
-     {"RzGroupBox1", "RzRapidFireButton1", S::GroupMode, S::HintMode}},
-    {"Menu_Company", "Label2", kCompany, true,
-     {"RzGroupBox2", "RzRapidFireButton2", S::GroupCampaign, S::HintCampaign}},
-    {"Menu_Map", "Label4", kMap, false,
-     {"RzGroupBox4", "RzRapidFireButton4", S::GroupChapter, S::HintChapter}},
-    {"Menu_Difficulty", "Label3", kDifficulty, false,
-     {"RzGroupBox3", "RzRapidFireButton3", S::GroupDifficulty, S::HintDifficulty}},
-    {"Menu_Slots", "Label5", kSlots, false,
-     {"RzGroupBox5", "RzRapidFireButton5", S::GroupSlots, S::HintSlots}},
-    {"Menu_Port", "Label6", kPort, false,
-     {"RzGroupBox6", "RzRapidFireButton6", S::GroupPort, S::HintPort}},
-    {"Menu_Password", "Label7", kPassword, false,
-     {"RzGroupBox8", "RzRapidFireButton7", S::GroupPassword, S::HintPassword}},
-    {"Menu_Name", "RzToolButton1", kName},
+    {"Menu_GameMode",   "Label1", kGameMode,   true,  {"RzGroupBox1", "RzRapidFireButton1", S::GroupMode,       S::HintMode}},
+    {"Menu_Company",    "Label2", kCompany,    true,  {"RzGroupBox2", "RzRapidFireButton2", S::GroupCampaign,   S::HintCampaign}},
+    {"Menu_Map",        "Label4", kMap,        false, {"RzGroupBox4", "RzRapidFireButton4", S::GroupChapter,    S::HintChapter}},
+    {"Menu_Difficulty", "Label3", kDifficulty, false, {"RzGroupBox3", "RzRapidFireButton3", S::GroupDifficulty, S::HintDifficulty}},
+    {"Menu_Slots",      "Label5", kSlots,      false, {"RzGroupBox5", "RzRapidFireButton5", S::GroupSlots,      S::HintSlots}},
+    {"Menu_Port",       "Label6", kPort,       false, {"RzGroupBox6", "RzRapidFireButton6", S::GroupPort,       S::HintPort}},
+    {"Menu_Password",   "Label7", kPassword,   false, {"RzGroupBox8", "RzRapidFireButton7", S::GroupPassword,   S::HintPassword}},
+    {"Menu_Name",       "RzToolButton1", kName},
 }};
+// clang-format on
 
 const CatalogueMenu& CatalogueMenuOf(std::string_view id) {
   for (const CatalogueMenu& menu : kMenus) {

@@ -18,31 +18,23 @@ constexpr std::pair<std::string_view, std::string_view> kDesignedTexts[] = {
 // Controls captioned from the string set. The controls that show a choice
 // take the caption of the chosen entry, and their frames come with the menus.
 constexpr std::pair<std::string_view, Str> kControlCaptions[] = {
-    {"RzGroupBox7", Str::GroupAddress},
-    {"RzGroupBox9", Str::GroupJoinPassword},
-    {"TabSheet1", Str::Tab1},            {"TabSheet2", Str::Tab2},
-    {"TabSheet3", Str::Tab3},            {"TabSheet4", Str::Tab4},
-    {"RzLabel1", Str::Close},            {"RzLabel2", Str::Minimize},
+    {"RzGroupBox7", Str::GroupAddress}, {"RzGroupBox9", Str::GroupJoinPassword},
+    {"TabSheet1", Str::Tab1},           {"TabSheet2", Str::Tab2},
+    {"TabSheet3", Str::Tab3},           {"TabSheet4", Str::Tab4},
+    {"RzLabel1", Str::Close},           {"RzLabel2", Str::Minimize},
 };
 
 // Tooltips (".Hint") and the names screen readers announce (".Name") where a
 // control's caption does not say what it is. The action button's tooltip
 // follows the launch and is not among them.
 constexpr std::pair<std::string_view, Str> kControlHelp[] = {
-    {"RzEdit1.Hint", Str::HintAddress},
-    {"RzEdit2.Hint", Str::HintJoinPort},
-    {"RzEdit3.Hint", Str::HintJoinPassword},
-    {"RzToolButton1.Hint", Str::HintCharacter},
-    {"RzLabel1.Hint", Str::Close},
-    {"RzLabel2.Hint", Str::Minimize},
-    {"TabSheet1.Hint", Str::HintTab1},
-    {"TabSheet2.Hint", Str::HintTab2},
-    {"TabSheet3.Hint", Str::HintTab3},
-    {"TabSheet4.Hint", Str::HintTab4},
-    {"TabSheet5.Hint", Str::HintTab5},
-    {"RzEdit1.Name", Str::GroupAddress},
-    {"RzEdit2.Name", Str::GroupPort},
-    {"RzEdit3.Name", Str::GroupJoinPassword},
+    {"RzEdit1.Hint", Str::HintAddress},      {"RzEdit2.Hint", Str::HintJoinPort},
+    {"RzEdit3.Hint", Str::HintJoinPassword}, {"RzToolButton1.Hint", Str::HintCharacter},
+    {"RzLabel1.Hint", Str::Close},           {"RzLabel2.Hint", Str::Minimize},
+    {"TabSheet1.Hint", Str::HintTab1},       {"TabSheet2.Hint", Str::HintTab2},
+    {"TabSheet3.Hint", Str::HintTab3},       {"TabSheet4.Hint", Str::HintTab4},
+    {"TabSheet5.Hint", Str::HintTab5},       {"RzEdit1.Name", Str::GroupAddress},
+    {"RzEdit2.Name", Str::GroupPort},        {"RzEdit3.Name", Str::GroupJoinPassword},
 };
 
 // The action button's caption in action modes 1 … 4.
@@ -89,12 +81,12 @@ std::vector<ControlText> LauncherModel::Texts() const {
     }
     // The one menu of no choice group is the password's.
     const Group group = menu.entries.front().group;
-    add(menu.shownIn, group != Group::None ? ChoiceText(group)
-                                           : Str(serverPassword_.empty() ? Str::PasswordNone
-                                                                         : Str::PasswordSet));
+    add(menu.shownIn, group != Group::None
+                          ? ChoiceText(group)
+                          : Str(serverPassword_.empty() ? Str::PasswordNone : Str::PasswordSet));
   }
-  add("RzGoButton", actionMode_ >= 1 && actionMode_ <= 4 ? Str(kActionCaptions[actionMode_ - 1])
-                                                        : std::string());
+  add("RzGoButton",
+      actionMode_ >= 1 && actionMode_ <= 4 ? Str(kActionCaptions[actionMode_ - 1]) : std::string());
   add("RzLabel5", version_);
   for (const auto& [control, id] : kControlHelp) add(control, Str(id));
   const std::string clipboardHint = strings_.Join(Str::ClipboardHint1, Str::ClipboardHint2);

@@ -57,7 +57,8 @@ void AppendCustomModeMap(const LauncherModel& model, CommandSettings& settings,
   for (const ExtraMap& map : kExtraMaps) {
     if (!model.Shows(Group::Chapter, map.entry)) continue;
     // Its key in [CustomMaps] is the caption the player sees.
-    const SettingKey key{section::kCustomMaps, chapter, map.defaultId, KeyKind::Text, map.defaultId};
+    const SettingKey key{section::kCustomMaps, chapter, map.defaultId, KeyKind::Text,
+                         map.defaultId};
     AppendMapToken(params, settings.Read(key));
     return;
   }
@@ -73,7 +74,8 @@ void AppendCustomModeMap(const LauncherModel& model, CommandSettings& settings,
 // one; in versus only while the add-on plays versus.
 void AppendAddonMap(const LauncherModel& model, CommandSettings& settings, std::string& params) {
   if (!model.Shows(Group::Campaign, entry::kAddonCampaign)) return;
-  if (model.Shows(Group::Mode, entry::kVersus) && !settings.ReadSwitch(key::kVersus, section::kAddon)) {
+  if (model.Shows(Group::Mode, entry::kVersus) &&
+      !settings.ReadSwitch(key::kVersus, section::kAddon)) {
     return;
   }
   for (const AddonChapter& chapter : kAddonChapters) {
@@ -213,8 +215,7 @@ LaunchDecision DecideLaunch(const LauncherModel& model, const LaunchEnvironment&
   }
 
   const std::string exe =
-      engine ? std::string(kEngineExe)
-             : settings.Checked(model.GameExeName(), key::kCommandFile);
+      engine ? std::string(kEngineExe) : settings.Checked(model.GameExeName(), key::kCommandFile);
   settings.Checked(model.RunParamSuffix(), key::kRunParameters);
   std::string prefix;
   if (settings.ReadSwitch(key::kUsePrefix)) prefix = settings.Read(key::kRunPrefix);

@@ -8,8 +8,10 @@ namespace wv {
 
 LauncherModel::LauncherModel(SettingsReader reader) : settings_(std::move(reader)) {
   visible_.reserve(CatalogueSize());
-  for (std::size_t i = 0; i < CatalogueSize(); ++i) visible_.push_back(CatalogueAt(i).visibleAtStart);
-  for (std::size_t g = 1; g < kGroupCount; ++g) choices_[g].entry = DefaultEntry(static_cast<Group>(g));
+  for (std::size_t i = 0; i < CatalogueSize(); ++i)
+    visible_.push_back(CatalogueAt(i).visibleAtStart);
+  for (std::size_t g = 1; g < kGroupCount; ++g)
+    choices_[g].entry = DefaultEntry(static_cast<Group>(g));
   joinPort_ = Caption(ChoiceOf(Group::Port).entry);
 }
 

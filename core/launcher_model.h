@@ -163,7 +163,7 @@ class LauncherModel {
   const std::string& Str(wv::Str id) const { return strings_[id]; }
   const SettingsReader& Settings() const { return settings_; }
   const Options& GetOptions() const { return options_; }
-  const std::string& GameExeName() const { return gameExeName_; }      // CommandFile
+  const std::string& GameExeName() const { return gameExeName_; }        // CommandFile
   const std::string& RunParamSuffix() const { return runParamSuffix_; }  // RunParametres
   const std::string& MonitoringUrl() const { return monitoringUrl_; }
   const std::string& ServerPassword() const { return serverPassword_; }

@@ -59,17 +59,16 @@ inline constexpr SettingKey kFileName{{}, "File name", "ERROR_READ_FILE_NAME", T
 
 // The [Application] keys of a fresh file, in its order; Version follows them.
 inline constexpr std::array<const SettingKey*, 10> kApplicationTemplate = {
-    &key::kConsole,        &key::kSkipIntro,      &key::kCustomGame, &key::kExitAfterRun,
-    &key::kRunParameters,  &key::kUseParameters,  &key::kRunPrefix,  &key::kRunPrefixParam,
-    &key::kUsePrefix,      &key::kMonitoringUrl,
+    &key::kConsole,       &key::kSkipIntro,     &key::kCustomGame, &key::kExitAfterRun,
+    &key::kRunParameters, &key::kUseParameters, &key::kRunPrefix,  &key::kRunPrefixParam,
+    &key::kUsePrefix,     &key::kMonitoringUrl,
 };
 
 // The key's value, or its fallback; `section` names the map's own section
 // for the keys that have none.
 std::string Read(const SettingsReader& reader, const SettingKey& key,
                  std::string_view section = {});
-bool ReadSwitch(const SettingsReader& reader, const SettingKey& key,
-                std::string_view section = {});
+bool ReadSwitch(const SettingsReader& reader, const SettingKey& key, std::string_view section = {});
 // The value only where the file has the key.
 std::optional<std::string> Find(const SettingsReader& reader, const SettingKey& key,
                                 std::string_view section = {});

@@ -53,7 +53,9 @@ std::string SettingsTemplate(std::string_view version, const ExtraMapCaptions& c
   const auto line = [&text](std::string_view first, std::string_view second = {}) {
     text.append(first).append(second).append("\r\n");
   };
-  const auto keyLine = [&line](const SettingKey& key) { line(std::string(key.key) + "=", key.written); };
+  const auto keyLine = [&line](const SettingKey& key) {
+    line(std::string(key.key) + "=", key.written);
+  };
   const auto header = [&line](std::string_view section) { line("[" + std::string(section) + "]"); };
   header(section::kApplication);
   for (const SettingKey* key : kApplicationTemplate) keyLine(*key);
@@ -65,7 +67,8 @@ std::string SettingsTemplate(std::string_view version, const ExtraMapCaptions& c
   keyLine(key::kVersus);
   for (const AddonChapter& chapter : kAddonChapters) line(chapter.mapKey, "=");
   header(section::kCustomMaps);
-  for (std::size_t i = 0; i < kExtraMaps.size(); ++i) line(captions[i] + "=", kExtraMaps[i].defaultId);
+  for (std::size_t i = 0; i < kExtraMaps.size(); ++i)
+    line(captions[i] + "=", kExtraMaps[i].defaultId);
   for (std::size_t i : kExtraMapSectionOrder) {
     header(kExtraMaps[i].section);
     keyLine(key::kVisible);

@@ -1,9 +1,9 @@
 #include "core/startup.h"
 
-#include "core/settings_template.h"
 #include "core/language.h"
 #include "core/launcher_model.h"
 #include "core/settings_keys.h"
+#include "core/settings_template.h"
 
 namespace wv {
 
@@ -53,7 +53,8 @@ StartupResult LauncherModel::Start(const std::filesystem::path& exeDir,
   }
 
   ExtraMapCaptions captions;
-  for (std::size_t i = 0; i < kExtraMaps.size(); ++i) captions[i] = Entry(kExtraMaps[i].entry).caption;
+  for (std::size_t i = 0; i < kExtraMaps.size(); ++i)
+    captions[i] = Entry(kExtraMaps[i].entry).caption;
   if (WriteSettingsTemplate(workDir, version, captions) == TemplateOutcome::Failed) {
     show(s.Join(Str::CannotCreate1, Str::CannotCreate2));
   }

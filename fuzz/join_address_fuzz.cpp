@@ -13,10 +13,10 @@
 #include "core/clipboard_summary.h"
 #include "core/command_text.h"
 #include "core/join_address.h"
+#include "core/language.h"
 #include "core/launch.h"
 #include "fuzz/check.h"
 #include "fuzz/choosable_ids.h"
-#include "core/language.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   static const std::vector<std::string> ids = wv::fuzz::ChoosableIds();

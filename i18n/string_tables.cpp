@@ -1,8 +1,8 @@
+#include "i18n/string_tables.h"
+
 #include <cstddef>
 #include <string>
 #include <string_view>
-
-#include "i18n/string_tables.h"
 
 namespace wv {
 
@@ -17,7 +17,6 @@ constexpr StringTable MakeTable(const std::string_view (&texts)[N]) {
   for (std::size_t i = 0; i < N; ++i) table[i] = texts[i];
   return table;
 }
-
 
 }  // namespace
 

@@ -22,8 +22,7 @@ constexpr int kWindowTimeoutMs = 20000;
 
 // A settings file with the player's edits: switched-off console, a marker
 // and `bytes` of comments, written by an older launcher or by this one.
-std::string PlayersFile(const std::string& version, const std::string& marker,
-                        std::size_t bytes) {
+std::string PlayersFile(const std::string& version, const std::string& marker, std::size_t bytes) {
   std::string text = "[Application]\r\nVersion=" + version + "\r\nConsole=No\r\n; " + marker +
                      "\r\n[CustomMap1]\r\nMap name=Mine\r\nFile name=my_map\r\n";
   while (text.size() < bytes) text += "; " + std::string(78, 'x') + "\r\n";

@@ -1,11 +1,11 @@
 #include "core/join_address.h"
 
-#include "core/launcher_model.h"
-
 #include <gtest/gtest.h>
 
 #include <optional>
 #include <string>
+
+#include "core/launcher_model.h"
 
 namespace wv {
 namespace {

@@ -39,8 +39,8 @@ TEST_F(Launch, OptionsShapeTheStartOfTheParameters) {
   };
   for (const auto& c : cases) {
     const auto yesNo = [](bool on) { return on ? "Yes" : "No"; };
-    RestartWith(std::string("CustomGame=") + yesNo(c.customGame) + "\r\nConsole=" + yesNo(c.console) +
-                "\r\nSkip Intro=" + yesNo(c.skipIntro) + "\r\n");
+    RestartWith(std::string("CustomGame=") + yesNo(c.customGame) + "\r\nConsole=" +
+                yesNo(c.console) + "\r\nSkip Intro=" + yesNo(c.skipIntro) + "\r\n");
     EXPECT_EQ(Command().substr(0, 12 + c.expectedAfterExe.size()),
               "\"D/qr7.exe\" " + std::string(c.expectedAfterExe));
   }

@@ -31,7 +31,7 @@ struct Started {
 inline Started Start(const std::filesystem::path& exeDir, const std::filesystem::path& workDir) {
   Started s;
   s.result = s.model.Start(exeDir, workDir, kVersion,
-                        [&s](const std::string& text) { s.messages.push_back(text); });
+                           [&s](const std::string& text) { s.messages.push_back(text); });
   return s;
 }
 inline Started Start(const TempFolder& dir) {
@@ -70,7 +70,8 @@ class ModelTest : public ::testing::Test {
   // taken just before it must name exactly what the press does.
   LaunchDecision Press(std::set<std::string> files = {"qr7.exe"}, std::string folder = "D",
                        std::map<std::string, std::string> onPath = {}) const {
-    const LaunchEnvironment env = Environment(std::move(files), std::move(folder), std::move(onPath));
+    const LaunchEnvironment env =
+        Environment(std::move(files), std::move(folder), std::move(onPath));
     const std::string preview = LaunchPreview(model, env);
     LaunchDecision d = DecideLaunch(model, env);
     const bool starts = d.kind == LaunchDecision::Kind::StartGame;

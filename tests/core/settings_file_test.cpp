@@ -84,7 +84,10 @@ const struct {
     {"UTF-16 BE", test::Utf16(u"[S]\r\nK=\u00E9t\u00E9\r\n", true), "S", "K", "\xC3\xA9t\xC3\xA9",
      true},
     {"UTF-16 lone surrogate", test::Utf16(u"[S]\nK=a") + "\x00\xD8"s + test::Utf16(u"b").substr(2),
-     "S", "K", "a\xEF\xBF\xBD" "b", true},
+     "S", "K",
+     "a\xEF\xBF\xBD"
+     "b",
+     true},
     {"UTF-16 odd last byte", test::Utf16(u"[S]\nK=V") + "\x41", "S", "K", "V", true},
     {"UTF-16 mark alone", "\xFF\xFE", "S", "K", std::nullopt, true},
 #endif

@@ -1,9 +1,9 @@
 #include "core/settings_template.h"
 
+#include <gtest/gtest.h>
+
 #include "core/settings_lock.h"
 #include "core/whole_file.h"
-
-#include <gtest/gtest.h>
 #ifndef _WIN32  // file size limits exist on POSIX systems only
 #include <sys/resource.h>
 #endif

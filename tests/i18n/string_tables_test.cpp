@@ -1,3 +1,5 @@
+#include "i18n/string_tables.h"
+
 #include <gtest/gtest.h>
 
 #include <cstddef>
@@ -8,7 +10,6 @@
 #include <vector>
 
 #include "core/string_set.h"
-#include "i18n/string_tables.h"
 
 namespace wv {
 namespace {

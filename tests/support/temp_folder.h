@@ -84,7 +84,8 @@ inline std::string AsUnprivileged(const std::function<std::string()>& body) {
   ::close(channel[1]);
   std::string answer;
   char buffer[4096];
-  for (ssize_t got; (got = ::read(channel[0], buffer, sizeof buffer)) > 0;) answer.append(buffer, got);
+  for (ssize_t got; (got = ::read(channel[0], buffer, sizeof buffer)) > 0;)
+    answer.append(buffer, got);
   ::close(channel[0]);
   ::waitpid(child, nullptr, 0);
   return answer;

@@ -122,11 +122,11 @@ class HardeningTest : public QObject {
         {}, {"Can not start the game ({D}/tools, tools on PATH: No such file or directory)"});
     // {D}/../bin is on PATH while the test runs.
     row("run prefix on PATH", {"qr7.exe", "../bin/wrap.sh"},
-        "USEPrefix=Yes\r\nRunPrefix=wrap.sh\r\nRunPrefixParam=\r\n", "../bin/wrap.sh",
-        {"qr7.exe"}, {});
+        "USEPrefix=Yes\r\nRunPrefix=wrap.sh\r\nRunPrefixParam=\r\n", "../bin/wrap.sh", {"qr7.exe"},
+        {});
     row("absolute run prefix", {"qr7.exe", "../bin/wrap.sh"},
-        "USEPrefix=Yes\r\nRunPrefix={D}/../bin/wrap.sh\r\nRunPrefixParam=-x\r\n",
-        "../bin/wrap.sh", {"-x", "qr7.exe"}, {});
+        "USEPrefix=Yes\r\nRunPrefix={D}/../bin/wrap.sh\r\nRunPrefixParam=-x\r\n", "../bin/wrap.sh",
+        {"-x", "qr7.exe"}, {});
     row("run prefix present", {"qr7.exe", "run me.sh"},
         "USEPrefix=Yes\r\nRunPrefix=run me.sh\r\nRunPrefixParam=-x \"a b\"\r\n", "run me.sh",
         {"-x", "a b", "qr7.exe"}, {});
