@@ -1,5 +1,7 @@
 #include "core/settings_keys.h"
 
+#include <cassert>
+
 #include "core/text.h"
 
 namespace wv {
@@ -20,6 +22,7 @@ std::string Read(const SettingsReader& reader, const SettingKey& key, std::strin
 }
 
 bool ReadSwitch(const SettingsReader& reader, const SettingKey& key, std::string_view section) {
+  assert(key.kind == KeyKind::Switch);
   return IsYes(Read(reader, key, section));
 }
 

@@ -28,12 +28,12 @@ struct SettingKey {
   std::string_view key;
   std::string_view fallback;
   KeyKind kind;
-  std::string_view written;  // the fresh file's value
+  std::string_view written;  // the value a fresh file has, where it has the key
 };
 
 namespace key {
 using enum KeyKind;
-constexpr std::string_view kApp = section::kApplication;
+inline constexpr std::string_view kApp = section::kApplication;
 inline constexpr SettingKey kConsole{kApp, "Console", "Yes", Switch, "Yes"};
 inline constexpr SettingKey kSkipIntro{kApp, "Skip Intro", "Yes", Switch, "Yes"};
 inline constexpr SettingKey kCustomGame{kApp, "CustomGame", "Yes", Switch, "Yes"};
