@@ -167,7 +167,6 @@ class LauncherModel {
   const std::string& RunParamSuffix() const { return runParamSuffix_; }  // RunParametres
   const std::string& MonitoringUrl() const { return monitoringUrl_; }
   const std::string& ServerPassword() const { return serverPassword_; }
-  const std::string& Version() const { return version_; }
 
  private:
   // A group's choice: the entry with the check mark, and whether its control

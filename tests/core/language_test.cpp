@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <string_view>
+#include <utility>
+#include <vector>
+
 #include "core/launcher_model.h"
 #include "core/settings_file.h"
 #include "tests/support/temp_folder.h"
@@ -79,30 +83,42 @@ TEST(Language, CaptionsControlsAndKeepsEveryChoice) {
   EXPECT_EQ(model.Text("RzToolButton1"), model.Entry("N40").caption);
   EXPECT_TRUE(model.Entry("N40").checked);
   EXPECT_EQ(model.Entry("N35").caption, "Эксперт");
-  EXPECT_EQ(model.Text("TabSheet1"), "Создание сервера");
-  EXPECT_EQ(model.Text("TabSheet5"), "?");
-  EXPECT_EQ(model.Text("RzToolButton2.Hint"),
-            "Кликните, чтобы скопировать настройки игры в буфер обмена");
-  EXPECT_EQ(model.Text("RzGoButton"), "") << "the tab switch captions the action button";
   EXPECT_EQ(model.Entry("TheLights").caption, "The Lights ");
   EXPECT_EQ(model.Entry("Foundry1").caption, "Foundry");
   EXPECT_EQ(model.Entry("custommap2").caption, "custom_map_2");
-  EXPECT_EQ(model.Text("Label5"), "14");
-  EXPECT_EQ(model.Text("RzLabel1"), "Закрыть");
-  EXPECT_EQ(model.Text("RzLabel2"), "Свернуть");
-  EXPECT_EQ(model.Text("RzLabel1.Hint"), "Закрыть");
-  EXPECT_EQ(model.Text("RzGroupBox4.Hint"), "Выбрать главу или карту");
-  EXPECT_EQ(model.Text("RzRapidFireButton4.Name"), "Глава");
-  EXPECT_EQ(model.Text("RzEdit2.Name"), "Порт");
+  EXPECT_EQ(model.Text("RzGoButton"), "") << "the tab switch captions the action button";
   EXPECT_EQ(model.Text("RzToolButton2.Name"), model.Text("RzToolButton2.Hint"));
 
-  model.ChangeLanguage("LOCAL_EN");
-  EXPECT_EQ(model.Text("Label3"), "Hard");
-  EXPECT_EQ(model.Text("RzToolButton2.Hint"), "Copy map settings to clipboard");
-  EXPECT_EQ(model.Text("RzGroupBox7"), "Host address (IP / PORT)");
-  EXPECT_EQ(model.Text("RzLabel2"), "Minimize");
-  EXPECT_EQ(model.Text("TabSheet5.Hint"), "About the launcher");
-  EXPECT_EQ(model.Text("RzEdit1.Name"), "Host address (IP / PORT)");
+  // Each language's texts, by control.
+  const struct {
+    std::string_view code;
+    std::vector<std::pair<std::string_view, std::string_view>> texts;
+  } languages[] = {
+      {"LOCAL_RU",
+       {{"TabSheet1", "Создание сервера"},
+        {"TabSheet5", "?"},
+        {"RzToolButton2.Hint", "Кликните, чтобы скопировать настройки игры в буфер обмена"},
+        {"Label5", "14"},
+        {"RzLabel1", "Закрыть"},
+        {"RzLabel2", "Свернуть"},
+        {"RzLabel1.Hint", "Закрыть"},
+        {"RzGroupBox4.Hint", "Выбрать главу или карту"},
+        {"RzRapidFireButton4.Name", "Глава"},
+        {"RzEdit2.Name", "Порт"}}},
+      {"LOCAL_EN",
+       {{"Label3", "Hard"},
+        {"RzToolButton2.Hint", "Copy map settings to clipboard"},
+        {"RzGroupBox7", "Host address (IP / PORT)"},
+        {"RzLabel2", "Minimize"},
+        {"TabSheet5.Hint", "About the launcher"},
+        {"RzEdit1.Name", "Host address (IP / PORT)"}}},
+  };
+  for (const auto& language : languages) {
+    model.ChangeLanguage(language.code);
+    for (const auto& [control, text] : language.texts) {
+      EXPECT_EQ(model.Text(control), text) << language.code << " " << control;
+    }
+  }
 }
 
 }  // namespace
