@@ -13,13 +13,6 @@ const Campaign* BuiltInCampaign(std::string_view id) {
   return nullptr;
 }
 
-bool IsChapterOf(const Campaign& campaign, std::optional<std::string_view> id) {
-  for (std::string_view chapter : campaign.chapters) {
-    if (id == chapter) return true;
-  }
-  return false;
-}
-
 // The default character and the others of the survivors' team.
 template <typename F>
 void ForEachSurvivor(F&& f) {
@@ -85,13 +78,15 @@ void LauncherModel::ChooseVersus() {
   }
   const bool addonVersus = ReadSwitch(settings_, key::kVersus, section::kAddon);
   SetVisible(entry::kAddonCampaign, addonVersus);
-  if (!addonVersus && Shows(Group::Campaign, entry::kAddonCampaign)) {
+  if (!addonVersus && ShowsCaptionOf(Group::Campaign, entry::kAddonCampaign)) {
     ChooseEntry(kCampaigns[0].entry);
   }
-  const std::optional<std::string_view> campaign = Shown(Group::Campaign);
-  const Campaign* builtIn = campaign ? BuiltInCampaign(*campaign) : nullptr;
-  if (!campaign || (builtIn != nullptr && !PlaysVersus(*builtIn))) ChooseEntry(kCampaigns[0].entry);
-  if (Shows(Group::Campaign, entry::kAddonCampaign) &&
+  bool withoutVersus = !Shown(Group::Campaign);
+  for (const Campaign& c : kCampaigns) {
+    withoutVersus |= !PlaysVersus(c) && ShowsCaptionOf(Group::Campaign, c.entry);
+  }
+  if (withoutVersus) ChooseEntry(kCampaigns[0].entry);
+  if (ShowsCaptionOf(Group::Campaign, entry::kAddonCampaign) &&
       ReadAddonVisibility(settings_) == AddonVisibility::Withdrawn) {
     ChooseEntry(kCampaigns[0].entry);
   }
@@ -118,7 +113,7 @@ void LauncherModel::ChooseCustomMaps() {
 void LauncherModel::ChooseCampaign(std::size_t place) {
   const Campaign& campaign = *BuiltInCampaign(CatalogueAt(place).id);
   ChoiceStep(place);
-  if (!IsChapterOf(campaign, Shown(Group::Chapter))) ChooseEntry(campaign.chapters[0]);
+  if (!MatchChapterCaption(campaign.chapters)) ChooseEntry(campaign.chapters[0]);
   HideCampaignChapters();
   for (std::string_view c : campaign.chapters) SetVisible(c, true);
 }
@@ -126,12 +121,28 @@ void LauncherModel::ChooseCampaign(std::size_t place) {
 void LauncherModel::ChooseAddonCampaign() {
   ChoiceStep(Place(entry::kAddonCampaign));
   HideCampaignChapters();
-  bool chapterOfAddon = false;
-  for (const AddonChapter& c : kAddonChapters) {
-    SetVisible(c.entry, true);
-    chapterOfAddon |= Shows(Group::Chapter, c.entry);
+  std::array<std::string_view, kAddonChapters.size()> chapters;
+  for (std::size_t i = 0; i < chapters.size(); ++i) {
+    chapters[i] = kAddonChapters[i].entry;
+    SetVisible(chapters[i], true);
   }
-  if (!chapterOfAddon) ChooseEntry(kAddonChapters[0].entry);
+  if (!MatchChapterCaption(chapters)) ChooseEntry(kAddonChapters[0].entry);
+}
+
+// The chapter stays while the chapter box shows one of these captions; the
+// choice then becomes the chapter whose caption it shows, whichever entry
+// gave the text (a custom map named like a chapter plays that chapter).
+bool LauncherModel::MatchChapterCaption(std::span<const std::string_view> chapters) {
+  for (std::string_view chapter : chapters) {
+    if (!ShowsCaptionOf(Group::Chapter, chapter)) continue;
+    ChoiceStep(Place(chapter));
+    return true;
+  }
+  return false;
+}
+
+bool LauncherModel::ShowsCaptionOf(Group group, std::string_view id) const {
+  return ChoiceText(group) == Caption(Place(id));
 }
 
 void LauncherModel::ChooseFlaggedMap(std::size_t place) {
@@ -177,7 +188,7 @@ void LauncherModel::OfferInfectedTeam() {
 void LauncherModel::WithdrawInfectedTeam() {
   SetVisible(entry::kInfectedSeparator, false);
   SetVisible(entry::kInfected, false);
-  if (Shows(Group::Character, entry::kInfected)) {
+  if (ShowsCaptionOf(Group::Character, entry::kInfected)) {
     ChoiceStep(DefaultEntry(Group::Character));
   }
 }

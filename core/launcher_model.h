@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <functional>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -183,6 +184,10 @@ class LauncherModel {
   bool Visible(std::string_view id) const { return visible_[Place(id)]; }
   void SetVisible(std::string_view id, bool visible) { visible_[Place(id)] = visible; }
 
+  // The rules that ask what a box shows compare its text with an entry's
+  // caption, as the player reads them.
+  bool ShowsCaptionOf(Group group, std::string_view id) const;
+  bool MatchChapterCaption(std::span<const std::string_view> chapters);
   void ChoiceStep(std::size_t place);
   void ChooseCoop();
   void ChooseVersus();

@@ -80,11 +80,15 @@ void LauncherModel::ReadOptions() {
   options_.console = ReadSwitch(settings_, key::kConsole);
   options_.skipIntro = ReadSwitch(settings_, key::kSkipIntro);
   options_.exitAfterRun = ReadSwitch(settings_, key::kExitAfterRun);
-  std::optional<std::string> runParameters = Find(settings_, key::kUseRunParameters);
-  if (!runParameters) runParameters = Find(settings_, key::kUseParameters);
-  runParamSuffix_ = IsYes(runParameters.value_or(std::string(key::kUseParameters.fallback)))
-                        ? " " + Read(settings_, key::kRunParameters)
-                        : std::string();
+  // One switch under two names. The template's own name, with nothing to add,
+  // adds nothing: a fresh file's commands end with the team token.
+  runParamSuffix_.clear();
+  if (const std::optional<std::string> own = Find(settings_, key::kUseRunParameters)) {
+    if (IsYes(*own)) runParamSuffix_ = " " + Read(settings_, key::kRunParameters);
+  } else if (ReadSwitch(settings_, key::kUseParameters)) {
+    const std::string parameters = Read(settings_, key::kRunParameters);
+    if (!parameters.empty()) runParamSuffix_ = " " + parameters;
+  }
   options_.customGame = ReadSwitch(settings_, key::kCustomGame);
   monitoringUrl_ = Read(settings_, key::kMonitoringUrl);
 }

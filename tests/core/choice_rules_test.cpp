@@ -57,6 +57,36 @@ TEST_F(ChoiceRules, CustomMapsThenCoopChoosesCampaignOneAndHidesMaps) {
   ExpectOneCheckPerGroup(model);
 }
 
+// The chapter rule reads the chapter box: a custom map named like a chapter
+// of the campaign the mode falls back to stays, and plays as that chapter.
+TEST_F(ChoiceRules, ChapterRuleComparesTheShownCaption) {
+  const struct {
+    const char* language;
+    const char* mapName;
+    const char* mode;
+    const char* chapter;
+    const char* mapToken;
+  } cases[] = {
+      {"", "Subway", "N1", "Subway", "+map wrv_hospital02_subway +team"},
+      {"", "Subway", "N2", "Subway", "+map wrv_vs_hospital02_subway +team"},
+      {"Language=RU\r\n", "Метро", "N1", "Метро", "+map wrv_hospital02_subway +team"},
+      {"", "subway", "N1", "Apartmens", "+map wrv_hospital01_apartment +team"},
+      {"", "Metro", "N1", "Apartmens", "+map wrv_hospital01_apartment +team"},
+  };
+  for (const auto& c : cases) {
+    RestartWith(c.language, "[CustomMap3]\r\nMap name=" + std::string(c.mapName) +
+                                "\r\nFile name=cm_named\r\n");
+    Choose({"N46"});
+    ASSERT_EQ(Shown("Label4"), c.mapName);
+    Choose({c.mode});
+    EXPECT_EQ(Shown("Label4"), c.chapter) << c.mapName << " " << c.mode;
+    const std::string command = Command();
+    EXPECT_NE(command.find(c.mapToken), std::string::npos) << command;
+    EXPECT_EQ(command.find("cm_named"), std::string::npos) << command;
+    ExpectOneCheckPerGroup(model);
+  }
+}
+
 TEST_F(ChoiceRules, VersusKeepsOnlyCampaignsWithVersusMaps) {
   const struct {
     std::vector<std::string_view> before;

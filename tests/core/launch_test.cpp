@@ -17,13 +17,11 @@ using Launch = ModelTest;
 constexpr std::string_view kDefaultCommand =
     "\"D/qr7.exe\" -game wreckvale -console -novid +z_difficulty normal +maxplayers 14 "
     "+port 27015 +map wrv_hospital01_apartment +team_desired \"Survivor Arno\"";
-// The template switches run parameters on, and they are empty.
-const std::string kTemplateCommand = std::string(kDefaultCommand) + " ";
 
 TEST_F(Launch, DefaultSelectionGivesTheDefaultServerCommand) {
   LaunchDecision d = Press();
   EXPECT_EQ(d.kind, LaunchDecision::Kind::StartGame);
-  EXPECT_EQ(d.command, kTemplateCommand);
+  EXPECT_EQ(d.command, kDefaultCommand);
   EXPECT_FALSE(d.closeWindow);
 }
 
@@ -129,7 +127,7 @@ TEST_F(Launch, JoinCommand) {
   model.JoinAddressChanged("10.0.0.5:27016");
   EXPECT_EQ(Command(),
             "\"D/qr7.exe\" -game wreckvale -console -novid +connect 10.0.0.5:27016 "
-            "+team_desired \"Survivor Arno\" ");
+            "+team_desired \"Survivor Arno\"");
   // Blanks and tabs around a pasted address and port are dropped.
   model.JoinPasswordChanged("pw");
   model.JoinAddressChanged(" \t10.0.0.5 ");
@@ -195,10 +193,15 @@ TEST_F(Launch, BareExecutableAfterPrefixIsQuotedWhenItHasBlanks) {
 }
 
 TEST_F(Launch, RunParamSuffixEndsTheCommand) {
-  RestartWith("USEParametres=Yes\r\n");
-  EXPECT_EQ(Command(), std::string(kDefaultCommand) + " ");
-  RestartWith("USEParametres=Yes\r\nRunParametres=-dev +exec x.cfg\r\n");
-  EXPECT_EQ(Command(), std::string(kDefaultCommand) + " -dev +exec x.cfg");
+  const std::pair<const char*, const char*> cases[] = {
+      {"USERunParametres=Yes\r\n", " "},
+      {"USEParametres=Yes\r\n", ""},
+      {"USEParametres=Yes\r\nRunParametres=-dev +exec x.cfg\r\n", " -dev +exec x.cfg"},
+  };
+  for (const auto& [lines, suffix] : cases) {
+    RestartWith(lines);
+    EXPECT_EQ(Command(), std::string(kDefaultCommand) + suffix) << lines;
+  }
 }
 
 TEST_F(Launch, RefusalsAndExitAfterRun) {

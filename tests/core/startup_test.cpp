@@ -29,7 +29,7 @@ TEST(Startup, FirstStartWritesTheTemplateAndReadsItsOptions) {
   EXPECT_TRUE(o.skipIntro);
   EXPECT_TRUE(o.customGame);
   EXPECT_FALSE(o.exitAfterRun);
-  EXPECT_EQ(s.model.RunParamSuffix(), " ") << "the template's USEParametres=Yes, nothing to add";
+  EXPECT_EQ(s.model.RunParamSuffix(), "") << "the template's USEParametres=Yes, nothing to add";
   EXPECT_EQ(s.model.GameExeName(), "wreckvale.exe");
   EXPECT_FALSE(s.model.TabVisible(Tab::Monitoring));
   EXPECT_FALSE(s.model.TabVisible(Tab::Settings));
@@ -109,6 +109,8 @@ TEST(Startup, ProgramWideValues) {
   const std::pair<const char*, const char*> switches[] = {
       {"RunParametres=-dev\r\n", ""},
       {"USEParametres=Yes\r\nRunParametres=-dev\r\n", " -dev"},
+      {"USEParametres=Yes\r\nRunParametres=\r\n", ""},
+      {"USERunParametres=Yes\r\nUSEParametres=Yes\r\nRunParametres=\r\n", " "},
       {"USEParametres=No\r\nRunParametres=-dev\r\n", ""},
       {"USERunParametres=No\r\nUSEParametres=Yes\r\nRunParametres=-dev\r\n", ""},
       {"USERunParametres=\r\nUSEParametres=Yes\r\nRunParametres=-dev\r\n", ""},

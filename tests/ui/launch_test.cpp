@@ -20,11 +20,10 @@ class LaunchTest : public QObject {
     QTest::addColumn<QString>("settings");
     QTest::addColumn<QStringList>("picks");
     QTest::addColumn<QString>("arguments");
-    // The template switches empty run parameters on: one blank ends the command.
     QTest::newRow("defaults")
         << QString() << QStringList{}
         << "-game wreckvale -console -novid +z_difficulty normal +maxplayers 14 +port 27015 "
-           "+map wrv_hospital01_apartment +team_desired \"Survivor Arno\" ";
+           "+map wrv_hospital01_apartment +team_desired \"Survivor Arno\"";
     QTest::newRow("options off, impossible, port 27017")
         << "Console=No\r\nSkip Intro=No\r\nCustomGame=No\r\n"
         << QStringList{"N35", "N270171"}
@@ -71,7 +70,7 @@ class LaunchTest : public QObject {
     QCOMPARE(platform_->starter.calls[0].command,
              "\"" + GameFolder::Folder() +
                  "/qr7.exe\" -game wreckvale -console -novid +password secret "
-                 "+connect 10.0.0.5:27016 +team_desired \"Survivor Arno\" ");
+                 "+connect 10.0.0.5:27016 +team_desired \"Survivor Arno\"");
   }
 
   // Typed key by key, the colon sends the port that follows to the port box;
