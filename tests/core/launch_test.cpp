@@ -25,6 +25,62 @@ TEST_F(Launch, DefaultSelectionGivesTheDefaultServerCommand) {
   EXPECT_FALSE(d.closeWindow);
 }
 
+// Every chapter's map, difficulty word and team token, as a press starts it.
+TEST_F(Launch, EveryChoiceReachesTheCommand) {
+  const struct {
+    std::vector<std::string_view> choices;
+    std::string_view map;
+    std::string_view difficulty = "normal ";
+    std::string_view team = "Survivor Arno";
+  } cases[] = {
+      {{"MenuItem1", "N5"}, "wrv_hospital01_apartment"},
+      {{"MenuItem1", "N6"}, "wrv_hospital02_subway"},
+      {{"MenuItem1", "N7"}, "wrv_hospital03_sewers"},
+      {{"MenuItem1", "N8"}, "wrv_hospital04_interior"},
+      {{"MenuItem1", "N9"}, "wrv_hospital05_rooftop"},
+      {{"MenuItem2", "N11"}, "wrv_smalltown01_caves"},
+      {{"MenuItem2", "N12"}, "wrv_smalltown02_drainage"},
+      {{"MenuItem2", "N13"}, "wrv_smalltown03_ranchhouse"},
+      {{"MenuItem2", "N14"}, "wrv_smalltown04_mainstreet"},
+      {{"MenuItem2", "N15"}, "wrv_smalltown05_houseboat"},
+      {{"N3", "N17"}, "wrv_airport01_greenhouse"},
+      {{"N3", "N18"}, "wrv_airport02_offices"},
+      {{"N3", "N19"}, "wrv_airport03_garage"},
+      {{"N3", "N20"}, "wrv_airport04_terminal"},
+      {{"N3", "N21"}, "wrv_airport05_runway"},
+      {{"N4", "N23"}, "wrv_farm01_hilltop"},
+      {{"N4", "N24"}, "wrv_farm02_traintunnel"},
+      {{"N4", "N25"}, "wrv_farm03_bridge"},
+      {{"N4", "N26"}, "wrv_farm04_barn"},
+      {{"N4", "N27"}, "wrv_farm05_cornfield"},
+      {{"N2", "MenuItem1", "N5"}, "wrv_vs_hospital01_apartment"},
+      {{"N2", "MenuItem1", "N6"}, "wrv_vs_hospital02_subway"},
+      {{"N2", "MenuItem1", "N7"}, "wrv_vs_hospital03_sewers"},
+      {{"N2", "MenuItem1", "N8"}, "wrv_vs_hospital04_interior"},
+      {{"N2", "MenuItem1", "N9"}, "wrv_vs_hospital05_rooftop"},
+      {{"N2", "N4", "N23"}, "wrv_vs_farm01_hilltop"},
+      {{"N2", "N4", "N24"}, "wrv_vs_farm02_traintunnel"},
+      {{"N2", "N4", "N25"}, "wrv_vs_farm03_bridge"},
+      {{"N2", "N4", "N26"}, "wrv_vs_farm04_barn"},
+      {{"N2", "N4", "N27"}, "wrv_vs_farm05_cornfield"},
+      {{"N32"}, "wrv_hospital01_apartment", "easy "},
+      {{"N34"}, "wrv_hospital01_apartment", "hard "},
+      {{"N35"}, "wrv_hospital01_apartment", "impossible  "},
+      {{"N38"}, "wrv_hospital01_apartment", "normal ", "Survivor Matthis"},
+      {{"N39"}, "wrv_hospital01_apartment", "normal ", "Survivor Vidar"},
+      {{"N40"}, "wrv_hospital01_apartment", "normal ", "Survivor Wren"},
+      {{"N2", "N43"}, "wrv_vs_hospital01_apartment", "normal ", "Infected"},
+  };
+  for (const auto& c : cases) {
+    Restart();
+    for (std::string_view id : c.choices) model.ChooseEntry(id);
+    EXPECT_EQ(Command(), "\"D/qr7.exe\" -game wreckvale -console -novid +z_difficulty " +
+                             std::string(c.difficulty) + "+maxplayers 14 +port 27015 +map " +
+                             std::string(c.map) + " +team_desired \"" + std::string(c.team) + "\"")
+        << c.choices.back();
+  }
+}
+
 TEST_F(Launch, OptionsShapeTheStartOfTheParameters) {
   const struct {
     bool customGame, console, skipIntro;
