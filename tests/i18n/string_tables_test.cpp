@@ -32,6 +32,132 @@ std::size_t Index(Str id) {
   return static_cast<std::size_t>(id);
 }
 
+// Every text of both built-in sets, byte for byte: blanks at either end and
+// the game's own spellings belong to them.
+TEST(StringTables, EveryEntryInBothLanguages) {
+  const struct {
+    Str id;
+    std::string_view english, russian;
+  } entries[] = {
+      {Str::ActionCreate, "Create server ", "Создать сервер "},
+      {Str::ActionJoin, "Join game ", "Подключиться к игре "},
+      {Str::ActionRefresh, "Refresh", "Обновить"},
+      {Str::ActionForum, "Forum ", "Форум "},
+      {Str::Tab1, "Create server", "Создание сервера"},
+      {Str::Tab2, "Join game", "Подключение к игре"},
+      {Str::Tab3, "Settings", "Настройки"},
+      {Str::Tab4, "Monitoring", "Мониторинг"},
+      {Str::GroupMode, "Game mode", "Режим игры"},
+      {Str::GroupDifficulty, "Difficulty", "Сложность"},
+      {Str::GroupCampaign, "Campaign", "Кампания"},  // kept as mended: "Кампания", not "Компания"
+      {Str::GroupChapter, "Chapter", "Глава"},
+      {Str::GroupSlots, "Slots", "Слотов"},
+      {Str::GroupPort, "Port", "Порт"},
+      {Str::GroupPassword, "Password", "Пароль"},
+      {Str::GroupAddress, "Host address (IP / PORT)", "Адрес сервера (IP / PORT)"},
+      {Str::GroupJoinPassword, "Password", "Пароль"},
+      {Str::ModeCoop, "CO-OP", "Кооператив"},
+      {Str::ModeVersus, "Versus", "Сражение"},
+      {Str::ModeCustom, "Custom maps", "Доп. карты"},
+      {Str::Difficulty1, "Easy", "Легко"},
+      {Str::Difficulty2, "Normal", "Нормально"},
+      {Str::Difficulty3, "Hard", "Сложно"},
+      {Str::Difficulty4, "Impossible", "Эксперт"},
+      {Str::PasswordNone, "Not protected", "Не установлен"},
+      {Str::PasswordSet, "Protected", "Установлен"},
+      {Str::PasswordMenuRemove, "Remove password", "Снять пароль"},
+      {Str::PasswordMenuSet, "Setup password", "Установить пароль"},
+      {Str::PasswordDialogCaption, "Setup password", "Установка пароля"},
+      {Str::PasswordDialogPrompt, "Enter password", "Введите пароль"},
+      {Str::Character1, "Arno", "Арно"},
+      {Str::Character2, "Matthis", "Маттис"},
+      {Str::Character3, "Vidar", "Видар"},
+      {Str::Character4, "Wren", "Рен"},
+      {Str::Character5, "Infected", "Зараженные"},
+      {Str::AddonCampaign, "Grey Tide Rising", "Grey Tide Rising"},
+      {Str::Campaign1, "Last ward", "Последняя палата"},
+      {Str::Campaign2, "Stone bell", "Каменный колокол"},
+      {Str::Campaign3, "Still wind", "Тихий ветер"},
+      {Str::Campaign4, "Red furrow", "Красная борозда"},
+      {Str::Chapter1_1, "Apartmens", "Апартаменты"},  // "Apartmens" as the game has it
+      {Str::Chapter1_2, "Subway", "Метро"},
+      {Str::Chapter1_3, "Sewer", "Канализация"},
+      {Str::Chapter1_4, "Hospital", "Госпиталь"},
+      {Str::Chapter1_5, "Rooftops", "Крыша"},
+      {Str::Chapter2_1, "Turnpike", "Ограждение"},
+      {Str::Chapter2_2, "Drains", "Водосток"},
+      {Str::Chapter2_3, "Church", "Церковь"},
+      {Str::Chapter2_4, "Town", "Город"},
+      {Str::Chapter2_5, "Boathouse", "Лодочная станция"},
+      {Str::Chapter3_1, "Greenhouse", "Теплица"},
+      {Str::Chapter3_2, "Crane", "Кран"},
+      {Str::Chapter3_3, "Construction Site", "Стройка"},
+      {Str::Chapter3_4, "Terminal", "Терминал"},
+      {Str::Chapter3_5, "Runway", "Взлетная полоса"},
+      {Str::Chapter4_1, "Woods", "Леса"},
+      {Str::Chapter4_2, "Tunnel", "Тоннель"},
+      {Str::Chapter4_3, "Bridge", "Мост"},
+      {Str::Chapter4_4, "Train Station", "Ж/Д станция"},
+      {Str::Chapter4_5, "Farmhouse", "Ферма"},
+      {Str::ExtraMap1, "Foundry", "Foundry"},
+      {Str::ExtraMap2, "Rockfall", "Rockfall"},
+      {Str::ExtraMap3, "Town square", "Town square"},
+      {Str::ClipboardHint1, "Copy map settings to clipboard", "Кликните, чтобы скопировать наст"},
+      {Str::ClipboardHint2, "",
+       "ройки игры в буфер обмена"},  // kept as mended: "буфер", not "буффер"
+      {Str::CannotRemove1, "Can not remove old settings file",
+       "Не могу удалить устаревший файл "},  // "Can not" as the game has it
+      {Str::CannotRemove2, "", "настроек"},
+      {Str::WrongFolder1, "You must run this launcher from ", "Запускать лаунчер следует из дир"},
+      {Str::WrongFolder2, "folder with qr7.exe or ", "ектории, содержащей файл qr7.exe"},
+      {Str::WrongFolder3, "", " или "},
+      {Str::CannotCreate1, "Can not create settings file!",
+       "Нет доступа к созданию файла в п"},  // "Can not" as the game has it
+      {Str::CannotCreate2, "", "апке запуска"},
+      {Str::LaunchWrongFolder1, "You must run this launcher from ",
+       "Запускать лаунчер следует из дир"},
+      {Str::LaunchWrongFolder2, "folder with qr7.exe or ", "ектории, содержащей файл qr7.exe"},
+      {Str::LaunchWrongFolder3, "", " или "},
+      {Str::NoMap, "Choose map!", "Карта не выбрана"},
+      {Str::CannotStart, "Can not start the game", "Не удалось запустить игру"},
+      {Str::CannotRead1, "Can not read settings file", "Не удалось прочитать файл настро"},
+      {Str::CannotRead2, "", "ек"},
+      {Str::BadSetting1, "Invalid value in settings file", "Недопустимое значение в файле на"},
+      {Str::BadSetting2, "", "строек"},
+      {Str::EnterAddress, "Enter the server address", "Введите адрес сервера"},
+      {Str::RunPrefixHint1, "Set RunPrefix in wreckvale_launc", "Укажите в wreckvale_launcher.ini"},
+      {Str::RunPrefixHint2, "her.ini to a program that can ru", " в RunPrefix программу, которая "},
+      {Str::RunPrefixHint3, "n it, for example wine.", "может его запустить, например wi"},
+      {Str::RunPrefixHint4, "", "ne."},
+      {Str::Close, "Close", "Закрыть"},
+      {Str::Minimize, "Minimize", "Свернуть"},
+      {Str::HintMode, "Choose the game mode", "Выбрать режим игры"},
+      {Str::HintDifficulty, "Choose the difficulty", "Выбрать сложность"},
+      {Str::HintCampaign, "Choose the campaign", "Выбрать кампанию"},
+      {Str::HintChapter, "Choose the chapter or map", "Выбрать главу или карту"},
+      {Str::HintSlots, "Choose the player slots", "Выбрать число слотов"},
+      {Str::HintPort, "Choose the server port", "Выбрать порт сервера"},
+      {Str::HintPassword, "Set or remove the password", "Установить или снять пароль"},
+      {Str::HintAddress, "Server address or address:port", "Адрес сервера или адрес:порт"},
+      {Str::HintJoinPort, "Server port", "Порт сервера"},
+      {Str::HintJoinPassword, "Server password, if it has one", "Пароль сервера, если он есть"},
+      {Str::HintCharacter, "Choose your character", "Выбрать персонажа"},
+      {Str::HintTab1, "Start a server on this computer", "Запустить сервер на этом ПК"},
+      {Str::HintTab2, "Join a game on a server", "Подключиться к серверу"},
+      {Str::HintTab3, "Launcher options", "Настройки лаунчера"},
+      {Str::HintTab4, "Watch the game servers", "Мониторинг серверов"},
+      {Str::HintTab5, "About the launcher", "О лаунчере"},
+      {Str::HintRefresh, "Reload the monitoring page", "Обновить страницу мониторинга"},
+      {Str::HintForum, "Open the forum in the browser", "Открыть форум в браузере"},
+  };
+  ASSERT_EQ(std::size(entries), kStrCount) << "every entry has its row";
+  for (std::size_t i = 0; i < kStrCount; ++i) {
+    ASSERT_EQ(entries[i].id, static_cast<Str>(i)) << "rows in table order, at " << kStrNames[i];
+    EXPECT_EQ(kEnglishStrings[i], entries[i].english) << kStrNames[i];
+    EXPECT_EQ(kRussianStrings[i], entries[i].russian) << kStrNames[i];
+  }
+}
+
 TEST(StringTables, EveryEntryFitsInOnePiece) {
   for (const NamedTable& t : kTables) {
     for (std::size_t i = 0; i < kStrCount; ++i) {
