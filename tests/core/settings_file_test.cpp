@@ -102,6 +102,9 @@ TEST(SettingsFileTest, ReadsValuesByTheProfileRules) {
     }
     const SettingsReader reader(folder.Write("case.ini", c.content));
     EXPECT_EQ(reader.ReadText(c.section, c.key, "D"), c.expected.value_or("D"));
+    // Inside an action the sections are looked up by hash: the same rules.
+    const SettingsReader::ActionScope action(reader);
+    EXPECT_EQ(reader.ReadText(c.section, c.key, "D"), c.expected.value_or("D")) << "in an action";
   }
 }
 
