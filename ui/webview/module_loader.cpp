@@ -21,15 +21,21 @@ QString ModuleFileIn(const QString& place) {
   return info.isDir() ? QDir(place).filePath(QString::fromUtf8(kModuleFile)) : place;
 }
 
-// Beside the executable first, as in a game folder; then the build folder, so
-// that programs run from the build tree find it; then the installed copy.
-// The variable replaces the whole list.
+// Beside the executable, as in a game folder (and in the build folder, where
+// the launcher and the test programs sit beside the module); then, in an
+// installed build only, the folder it installs the module into. Never the
+// build tree as such: a copied launcher would run whatever sits there. The
+// variable replaces the whole list.
 QStringList ModuleCandidates() {
   const QString forced = qEnvironmentVariable(kModulePathVariable);
   if (!forced.isEmpty()) return {ModuleFileIn(forced)};
-  return {ModuleFileIn(QCoreApplication::applicationDirPath()),
-          ModuleFileIn(QStringLiteral(WV_WEBVIEW_BUILD_DIR)),
-          ModuleFileIn(QStringLiteral(WV_WEBVIEW_INSTALL_DIR))};
+  const QString file = QString::fromUtf8(kModuleFile);
+  return {
+      QDir(QCoreApplication::applicationDirPath()).filePath(file),
+#ifdef WV_WEBVIEW_INSTALL_DIR
+      QDir(QStringLiteral(WV_WEBVIEW_INSTALL_DIR)).filePath(file),
+#endif
+  };
 }
 
 // The engine asks for its shared OpenGL context to be set up before the
