@@ -1,3 +1,5 @@
+#include <sys/stat.h>
+
 #include <QTest>
 #include <filesystem>
 #include <sstream>
@@ -127,6 +129,29 @@ class LauncherHardeningE2eTest : public QObject {
     QVERIFY2(WaitFor([&] { return server.Hits("/status") > 0; }, kEngineTimeoutMs),
              "the monitoring page was not requested");
     QVERIFY(WaitFor([&] { return WebEngineProcessRuns(process); }, 10000));
+  }
+
+  // A translated message that looks like markup names an image on a FIFO,
+  // which would block the window for good: shown as plain text, the box comes
+  // at once, and the launcher goes on answering.
+  void markupInAMessageShowsAtOnce() {
+    EngineFolder folder;
+    QCOMPARE(mkfifo((folder / "fifo").c_str(), 0600), 0);
+    WriteCurrentSettings(folder.Path(),
+                         "Language=**\r\n[Language_Custom]\r\nEnterAddress=<img src=fifo>\r\n");
+    LauncherSession launcher;
+    const QString window = launcher.Start(folder.Path());
+    QVERIFY(!window.isEmpty());
+
+    // The join tab puts the focus into the empty address box, where Return
+    // presses the action button.
+    launcher.Xdotool(
+        {"windowfocus", "--sync", window, "key", "--delay", "100", "ctrl+Tab", "Return"});
+    const QString box = launcher.WaitForMessageBox(5000);
+    QVERIFY2(!box.isEmpty(), "no message box came");
+    launcher.Xdotool({"windowfocus", "--sync", box, "key", "Return"});
+    QVERIFY2(WaitFor([&] { return launcher.OwnWindows() == QStringList{window}; }, 5000),
+             "the message box did not go");
   }
 
   // A launcher copied alone into a folder has no web module beside it: the

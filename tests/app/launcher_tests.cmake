@@ -30,7 +30,7 @@ wv_launcher_test(launcher_e2e_test 120)
 wv_launcher_test(launcher_settings_e2e_test 300)
 # The web engine is loaded only for the monitoring tab. Tests run as root,
 # where the engine's sandbox cannot start.
-wv_launcher_test(launcher_hardening_e2e_test 90 wreckvale_webview)
+wv_launcher_test(launcher_hardening_e2e_test 150 wreckvale_webview)
 set_tests_properties(launcher_hardening_e2e_test PROPERTIES
   ENVIRONMENT "QTWEBENGINE_DISABLE_SANDBOX=1")
 # The module goes beside the launcher where a test wants the engine; nothing
