@@ -216,7 +216,7 @@ void TMainForm::FormCreate(const FormFolders& folders) {
                    [this](const std::string& message) { ShowMessage(message); });
   // The tab set is fixed from here on; the browser exists only when offered.
   if (model_.TabVisible(Tab::Monitoring)) {
-    monitoring_ = new MonitoringPage(Page(Tab::Monitoring));
+    monitoring_ = new MonitoringPage(Page(Tab::Monitoring), &model_.Strings());
     monitoring_->setObjectName(QStringLiteral("WebBrowser1"));
     monitoring_->setGeometry(0, 0, 334, 155);
     // The engine takes some 50 ms to load and set up: begun when the
@@ -419,9 +419,7 @@ void TMainForm::PopUp(const QString& menuId, const QPoint& at) {
 void TMainForm::MenuEntryClick(const QString& entryId) {
   const std::string id = entryId.toStdString();
   if (model_.Entry(id).onClick == OnClick::SetPassword) {
-    const PasswordDialogTexts dialog = model_.PasswordDialog();
-    model_.FinishPasswordDialog(
-        platform_.input->Ask(dialog.title, dialog.prompt, kPasswordMaxLength));
+    model_.FinishPasswordDialog(platform_.input->Ask(model_.PasswordDialog(), kPasswordMaxLength));
   } else {
     model_.ChooseEntry(id);
   }

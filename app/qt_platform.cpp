@@ -35,14 +35,15 @@ void MessageBoxSink::Show(const std::string& title, const std::string& text) {
   box.exec();
 }
 
-std::optional<std::string> InputDialogInput::Ask(const std::string& title,
-                                                 const std::string& prompt, int maxLength) {
+std::optional<std::string> InputDialogInput::Ask(const PasswordDialogTexts& texts, int maxLength) {
   QInputDialog dialog;
-  dialog.setWindowTitle(DisplayText(title));
+  dialog.setWindowTitle(DisplayText(texts.title));
   // The label is made by the first text; plain before the prompt arrives.
   dialog.setLabelText(QString());
   if (auto* label = dialog.findChild<QLabel*>()) label->setTextFormat(Qt::PlainText);
-  dialog.setLabelText(DisplayText(prompt));
+  dialog.setLabelText(DisplayText(texts.prompt));
+  dialog.setOkButtonText(WithoutMnemonics(DisplayText(texts.ok)));
+  dialog.setCancelButtonText(WithoutMnemonics(DisplayText(texts.cancel)));
   dialog.setInputMode(QInputDialog::TextInput);
   dialog.setTextEchoMode(QLineEdit::Normal);
   dialog.setTextValue(QString());

@@ -9,6 +9,7 @@
 #include <QLayout>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QScopeGuard>
 #include <QTest>
 #include <QTextDocumentFragment>
@@ -277,8 +278,11 @@ class HardeningTest : public QObject {
           "{M}");
       row("translated box tooltip", custom + "HintAddress={M}\r\n", {}, "", Surface::AddressToolTip,
           "{M}");
-      row("translated prompt", custom + "PasswordDialogPrompt={M}\r\n", {"N45"}, "",
-          Surface::Prompt, "{M}");
+      row("translated prompt",
+          custom +
+              "PasswordDialogPrompt={M}\r\nPasswordDialogOk=Gut\r\n"
+              "PasswordDialogCancel=Abbrechen\r\n",
+          {"N45"}, "", Surface::Prompt, "{M}");
     }
   }
   void markupShowsLiterally() {
@@ -309,6 +313,7 @@ class HardeningTest : public QObject {
     // A dialog is read and closed from inside its own loop.
     QString dialogShows;
     int textIndent = -1;  // how far the message stands right of the box's margin
+    QStringList buttons;
     QTimer closer;
     connect(&closer, &QTimer::timeout, &closer, [&] {
       QWidget* dialog = QApplication::activeModalWidget();
@@ -319,6 +324,9 @@ class HardeningTest : public QObject {
         box->reject();
       } else if (auto* ask = qobject_cast<QInputDialog*>(dialog)) {
         dialogShows = Shown(ask->findChild<QLabel*>());
+        for (const QPushButton* button : ask->findChildren<QPushButton*>()) {
+          buttons << button->text();
+        }
         ask->reject();
       }
     });
@@ -345,6 +353,8 @@ class HardeningTest : public QObject {
         break;
       case Surface::Prompt:
         seen = dialogShows;
+        buttons.sort();
+        QCOMPARE(buttons, QStringList({"Abbrechen", "Gut"}));
         break;
       case Surface::GoToolTip: {
         QWidget* go = form.findChild<QWidget*>(QStringLiteral("RzGoButton"));

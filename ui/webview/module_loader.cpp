@@ -8,6 +8,9 @@
 #include <QThread>
 #include <mutex>
 
+#include "core/string_set.h"
+#include "ui/text_codec.h"
+
 namespace wv {
 namespace {
 
@@ -73,7 +76,7 @@ class QuietEngineSetUp {
 
 }  // namespace
 
-BrowserModule::BrowserModule() = default;
+BrowserModule::BrowserModule(const StringSet& strings) : strings_(strings) {}
 
 BrowserModule::~BrowserModule() {
   if (worker_ == nullptr) return;
@@ -116,23 +119,27 @@ void BrowserModule::Load(const QStringList& candidates) {
         create_ = create;
         return;
       }
-      failure = QStringLiteral("%1 is not a web-view module of this launcher").arg(file);
+      failure = file + QLatin1Char(' ') +
+                DisplayText(strings_.Join(Str::ModuleForeign1, Str::ModuleForeign2));
     }
     if (firstError.isEmpty()) firstError = failure;
   }
-  error_ = firstError.isEmpty() ? QStringLiteral("%1 not found").arg(QString::fromUtf8(kModuleFile))
+  error_ = firstError.isEmpty() ? QString::fromUtf8(kModuleFile) + QLatin1Char(' ') +
+                                      DisplayText(strings_[Str::ModuleNotFound])
                                 : firstError;
 }
 
 bool BrowserModule::SetUpEngine(QString& error) {
   if (setUp_ == nullptr) {
-    error = error_.isEmpty() ? QStringLiteral("the web-view module is not loaded") : error_;
+    error = error_.isEmpty()
+                ? DisplayText(strings_.Join(Str::ModuleNotLoaded1, Str::ModuleNotLoaded2))
+                : error_;
     return false;
   }
   const QuietEngineSetUp quiet;
   QString failure;
   if (setUp_(&failure)) return true;
-  error = failure.isEmpty() ? QStringLiteral("the web engine did not start") : failure;
+  error = failure.isEmpty() ? DisplayText(strings_[Str::EngineNotStarted]) : failure;
   return false;
 }
 
@@ -142,7 +149,7 @@ std::unique_ptr<BrowserView> BrowserModule::CreateBrowser(QWidget* parent, QStri
     if (BrowserView* browser = create_(parent, &failure))
       return std::unique_ptr<BrowserView>(browser);
   }
-  error = failure.isEmpty() ? QStringLiteral("the web engine did not start") : failure;
+  error = failure.isEmpty() ? DisplayText(strings_[Str::EngineNotStarted]) : failure;
   return nullptr;
 }
 
