@@ -248,6 +248,22 @@ TEST(StringSet, PiecesJoinIntoWholeMessages) {
        {Str::BadSetting1, Str::BadSetting2},
        "",
        "Недопустимое значение в файле настроек"},
+      {&kEnglishStrings,
+       {Str::ModuleForeign1, Str::ModuleForeign2},
+       "",
+       "is not a web-view module of this launcher"},
+      {&kRussianStrings,
+       {Str::ModuleForeign1, Str::ModuleForeign2},
+       "",
+       "не является модулем веб-страниц этого лаунчера"},
+      {&kEnglishStrings,
+       {Str::ModuleNotLoaded1, Str::ModuleNotLoaded2},
+       "",
+       "the web-view module is not loaded"},
+      {&kRussianStrings,
+       {Str::ModuleNotLoaded1, Str::ModuleNotLoaded2},
+       "",
+       "модуль веб-страниц не был загружен"},
   };
   for (const WholeMessage& m : messages) {
     StringSet set;
