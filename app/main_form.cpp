@@ -29,6 +29,7 @@
 #include "ui/settings_page.h"
 #include "ui/styled_menu.h"
 #include "ui/text_codec.h"
+#include "ui/tool_tips.h"
 
 #ifdef _WIN32
 #include "platform/windows/version_text.h"
@@ -176,7 +177,6 @@ void TMainForm::BuildWindow() {
   for (QLineEdit* edit : {join_->Address(), join_->Port(), join_->Password()}) {
     connect(edit, &QLineEdit::returnPressed, bottom_->GoButton(), &QToolButton::click);
   }
-  bottom_->GoButton()->installEventFilter(this);
 
   // Tab order: the tab bar, the page's controls, then the bottom bar. The
   // pages hidden behind the current one drop out by themselves.
@@ -200,6 +200,14 @@ void TMainForm::BuildWindow() {
         controls_.emplace(widget->objectName().toStdString(), widget).second;
     Q_ASSERT_X(unique, "TMainForm::BuildWindow", qPrintable(widget->objectName()));
   }
+  // The action button's tooltip says what a press would do at this moment: it
+  // is asked for afresh each time, as the press reads the folder and settings.
+  auto* tips = new PlainToolTips(this);
+  connect(tips, &PlainToolTips::toolTipWanted, this, [this](QWidget* widget) {
+    if (widget == bottom_->GoButton()) {
+      widget->setToolTip(DisplayText(LaunchPreview(model_, PressEnvironment())));
+    }
+  });
 }
 
 void TMainForm::FormCreate(const FormFolders& folders) {
@@ -208,7 +216,7 @@ void TMainForm::FormCreate(const FormFolders& folders) {
                    [this](const std::string& message) { ShowMessage(message); });
   // The tab set is fixed from here on; the browser exists only when offered.
   if (model_.TabVisible(Tab::Monitoring)) {
-    monitoring_ = new MonitoringPage(Page(Tab::Monitoring));
+    monitoring_ = new MonitoringPage(Page(Tab::Monitoring), &model_.Strings());
     monitoring_->setObjectName(QStringLiteral("WebBrowser1"));
     monitoring_->setGeometry(0, 0, 334, 155);
     // The engine takes some 50 ms to load and set up: begun when the
@@ -317,15 +325,6 @@ LaunchEnvironment TMainForm::PressEnvironment() const {
   return environment;
 }
 
-// The action button's tooltip says what a press would do at this moment: it
-// is asked for afresh each time, as the press reads the folder and settings.
-bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
-  if (watched == bottom_->GoButton() && event->type() == QEvent::ToolTip) {
-    bottom_->GoButton()->setToolTip(DisplayText(LaunchPreview(model_, PressEnvironment())));
-  }
-  return QWidget::eventFilter(watched, event);
-}
-
 // Ctrl+Tab, Ctrl+Shift+Tab, Ctrl+PgDown and Ctrl+PgUp step through the tabs
 // wherever the focus is; no control of the window takes them for itself.
 void TMainForm::keyPressEvent(QKeyEvent* event) {
@@ -420,9 +419,7 @@ void TMainForm::PopUp(const QString& menuId, const QPoint& at) {
 void TMainForm::MenuEntryClick(const QString& entryId) {
   const std::string id = entryId.toStdString();
   if (model_.Entry(id).onClick == OnClick::SetPassword) {
-    const PasswordDialogTexts dialog = model_.PasswordDialog();
-    model_.FinishPasswordDialog(
-        platform_.input->Ask(dialog.title, dialog.prompt, kPasswordMaxLength));
+    model_.FinishPasswordDialog(platform_.input->Ask(model_.PasswordDialog(), kPasswordMaxLength));
   } else {
     model_.ChooseEntry(id);
   }

@@ -53,7 +53,6 @@ class TMainForm : public QWidget {
   QWidget* Control(std::string_view control) const;
 
  protected:
-  bool eventFilter(QObject* watched, QEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
 
  private:

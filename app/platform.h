@@ -5,6 +5,7 @@
 #include <string>
 
 #include "core/launch.h"
+#include "core/launcher_model.h"
 
 namespace wv {
 
@@ -37,8 +38,7 @@ class TextInput {
  public:
   virtual ~TextInput() = default;
   // nullopt when cancelled.
-  virtual std::optional<std::string> Ask(const std::string& title, const std::string& prompt,
-                                         int maxLength) = 0;
+  virtual std::optional<std::string> Ask(const PasswordDialogTexts& texts, int maxLength) = 0;
 };
 
 class ClipboardSink {

@@ -24,8 +24,7 @@ class MessageBoxSink : public MessageSink {
 
 class InputDialogInput : public TextInput {
  public:
-  std::optional<std::string> Ask(const std::string& title, const std::string& prompt,
-                                 int maxLength) override;
+  std::optional<std::string> Ask(const PasswordDialogTexts& texts, int maxLength) override;
 };
 
 class SystemClipboard : public ClipboardSink {

@@ -85,7 +85,8 @@ bool LauncherModel::TabVisible(Tab tab) const {
 }
 
 PasswordDialogTexts LauncherModel::PasswordDialog() const {
-  return {Str(Str::PasswordDialogCaption), Str(Str::PasswordDialogPrompt)};
+  return {Str(Str::PasswordDialogCaption), Str(Str::PasswordDialogPrompt),
+          Str(Str::PasswordDialogOk), Str(Str::PasswordDialogCancel)};
 }
 
 void LauncherModel::FinishPasswordDialog(std::optional<std::string> typed) {

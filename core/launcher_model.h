@@ -70,6 +70,8 @@ using Clock = std::chrono::steady_clock;
 struct PasswordDialogTexts {
   std::string title;
   std::string prompt;
+  std::string ok;
+  std::string cancel;
 };
 
 struct StartupResult {

@@ -161,6 +161,19 @@ const StringTable kEnglishStrings = MakeTable({
     // Action button on the monitoring and about tabs.
     "Reload the monitoring page",
     "Open the forum in the browser",
+    // Monitoring tab without its page, then why.
+    "Monitoring page unavailable",
+    // Why: after the module's file name.
+    "not found",
+    "is not a web-view module of this",
+    " launcher",
+    // Why, when nothing else says.
+    "the web-view module is not loade",
+    "d",
+    "the web engine did not start",
+    // Password dialog buttons.
+    "OK",
+    "Cancel",
 });
 
 const StringTable kRussianStrings = MakeTable({
@@ -297,6 +310,19 @@ const StringTable kRussianStrings = MakeTable({
     // Action button on the monitoring and about tabs.
     "Обновить страницу мониторинга",
     "Открыть форум в браузере",
+    // Monitoring tab without its page, then why.
+    "Страница мониторинга недоступна",
+    // Why: after the module's file name.
+    "не найден",
+    "не является модулем веб-страниц ",
+    "этого лаунчера",
+    // Why, when nothing else says.
+    "модуль веб-страниц не был загруж",
+    "ен",
+    "веб-движок не запустился",
+    // Password dialog buttons.
+    "ОК",
+    "Отмена",
 });
 
 }  // namespace wv

@@ -116,7 +116,17 @@ namespace wv {
   X(HintTab4)                                                            \
   X(HintTab5)                                                            \
   X(HintRefresh)                                                         \
-  X(HintForum)
+  X(HintForum)                                                           \
+  /* The monitoring page's reasons and the password dialog's buttons. */ \
+  X(MonitoringUnavailable)                                               \
+  X(ModuleNotFound)                                                      \
+  X(ModuleForeign1)                                                      \
+  X(ModuleForeign2)                                                      \
+  X(ModuleNotLoaded1)                                                    \
+  X(ModuleNotLoaded2)                                                    \
+  X(EngineNotStarted)                                                    \
+  X(PasswordDialogOk)                                                    \
+  X(PasswordDialogCancel)
 
 enum class Str : std::size_t {
 #define WV_ENTRY(name) name,

@@ -13,10 +13,13 @@ target_sources(wreckvale_ui PRIVATE
 # Built with the launcher, loaded by it only at run time: no link.
 add_dependencies(wreckvale_ui wreckvale_webview)
 set_property(SOURCE ${CMAKE_CURRENT_LIST_DIR}/webview/module_loader.cpp APPEND PROPERTY
-  COMPILE_DEFINITIONS
-    WV_WEBVIEW_MODULE_FILE="$<TARGET_FILE_NAME:wreckvale_webview>"
-    WV_WEBVIEW_BUILD_DIR="$<TARGET_FILE_DIR:wreckvale_webview>"
-    WV_WEBVIEW_INSTALL_DIR="${CMAKE_INSTALL_FULL_LIBDIR}/${WV_WEBVIEW_INSTALL_SUBDIR}")
+  COMPILE_DEFINITIONS WV_WEBVIEW_MODULE_FILE="$<TARGET_FILE_NAME:wreckvale_webview>")
+# Only an installed build looks in the folder it installs the module into.
+if(WV_INSTALLED_BUILD)
+  set_property(SOURCE ${CMAKE_CURRENT_LIST_DIR}/webview/module_loader.cpp APPEND PROPERTY
+    COMPILE_DEFINITIONS
+      WV_WEBVIEW_INSTALL_DIR="${CMAKE_INSTALL_FULL_LIBDIR}/${WV_WEBVIEW_INSTALL_SUBDIR}")
+endif()
 
 # The artwork is compiled into its own objects that every program linking
 # wreckvale_ui takes directly: in the static archive alone, nothing would

@@ -3,11 +3,24 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
+#include "ui/text_codec.h"
 #include "ui/webview/browser_view.h"
 
 namespace wv {
 
-MonitoringPage::MonitoringPage(QWidget* parent) : QWidget(parent) {
+namespace {
+
+StringSet StringsOr(const StringSet* strings) {
+  if (strings != nullptr) return *strings;
+  StringSet english;
+  english.Fill(kEnglishStrings);
+  return english;
+}
+
+}  // namespace
+
+MonitoringPage::MonitoringPage(QWidget* parent, const StringSet* strings)
+    : QWidget(parent), strings_(StringsOr(strings)), module_(strings_) {
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->setSpacing(0);
@@ -88,7 +101,8 @@ void MonitoringPage::MakeBrowser() {
     }
     engine_ = Engine::Failed;
   }
-  unavailable_ = new QLabel(QStringLiteral("Monitoring page unavailable: %1").arg(error_), this);
+  unavailable_ = new QLabel(
+      DisplayText(strings_[Str::MonitoringUnavailable]) + QStringLiteral(": ") + error_, this);
   unavailable_->setObjectName(QStringLiteral("MonitoringUnavailable"));
   unavailable_->setTextFormat(Qt::PlainText);
   unavailable_->setWordWrap(true);

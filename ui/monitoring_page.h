@@ -4,6 +4,7 @@
 #include <QWidget>
 #include <memory>
 
+#include "core/string_set.h"
 #include "ui/webview/module_loader.h"
 
 class QLabel;
@@ -22,7 +23,9 @@ class MonitoringPage : public QWidget {
   Q_OBJECT
 
  public:
-  explicit MonitoringPage(QWidget* parent = nullptr);
+  // Says why the page is unavailable in the language of `strings`; English
+  // without.
+  explicit MonitoringPage(QWidget* parent = nullptr, const StringSet* strings = nullptr);
   ~MonitoringPage() override;
 
   // Loads the module and sets the engine up, without making the browser or
@@ -57,6 +60,7 @@ class MonitoringPage : public QWidget {
   void Painted();
   void MakeBrowser();
 
+  StringSet strings_;  // before the module, which reads it
   BrowserModule module_;
   Engine engine_ = Engine::Cold;
   QString error_;

@@ -29,4 +29,6 @@ target_sources(wreckvale_ui PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/styled_menu.cpp
   ${CMAKE_CURRENT_LIST_DIR}/styled_menu.h
   ${CMAKE_CURRENT_LIST_DIR}/text_codec.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/text_codec.h)
+  ${CMAKE_CURRENT_LIST_DIR}/text_codec.h
+  ${CMAKE_CURRENT_LIST_DIR}/tool_tips.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/tool_tips.h)

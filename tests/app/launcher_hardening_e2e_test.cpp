@@ -1,3 +1,5 @@
+#include <sys/stat.h>
+
 #include <QTest>
 #include <filesystem>
 #include <sstream>
@@ -29,6 +31,21 @@ bool WebEngineProcessRuns(const std::string& process) {
   std::istringstream children(ReadProcFile("/proc/" + process + "/task/" + process + "/children"));
   for (std::string child; children >> child;) {
     if (ReadProcFile("/proc/" + child + "/comm").starts_with("QtWebEngineProc")) return true;
+  }
+  return false;
+}
+
+// Whether the monitoring page shows its line of why: dark text at the page's
+// top left, where the other pages and a loaded browser show none.
+bool PageSaysWhy(const QString& window) {
+  const QRect page = DesignedRect("RzPageControl1");
+  const QImage corner = QGuiApplication::primaryScreen()
+                            ->grabWindow(window.toULongLong(), page.x() + 1, page.y() + 23, 7, 14)
+                            .toImage();
+  for (int y = 0; y < corner.height(); ++y) {
+    for (int x = 0; x < corner.width(); ++x) {
+      if (qGray(corner.pixel(x, y)) < 100) return true;
+    }
   }
   return false;
 }
@@ -76,6 +93,8 @@ class LauncherHardeningE2eTest : public QObject {
     EngineFolder folder;
     WriteCurrentSettings(folder.Path(),
                          "MonitoringURL=" + server.Url("/status").toStdString() + "\r\n");
+    const fs::path module(WV_WEBVIEW_MODULE);
+    fs::copy_file(module, folder / module.filename().native());
 
     LauncherSession launcher;
     const QString window = launcher.Start(folder.Path());
@@ -110,6 +129,57 @@ class LauncherHardeningE2eTest : public QObject {
     QVERIFY2(WaitFor([&] { return server.Hits("/status") > 0; }, kEngineTimeoutMs),
              "the monitoring page was not requested");
     QVERIFY(WaitFor([&] { return WebEngineProcessRuns(process); }, 10000));
+  }
+
+  // A translated message that looks like markup names an image on a FIFO,
+  // which would block the window for good: shown as plain text, the box comes
+  // at once, and the launcher goes on answering.
+  void markupInAMessageShowsAtOnce() {
+    EngineFolder folder;
+    QCOMPARE(mkfifo((folder / "fifo").c_str(), 0600), 0);
+    WriteCurrentSettings(folder.Path(),
+                         "Language=**\r\n[Language_Custom]\r\nEnterAddress=<img src=fifo>\r\n");
+    LauncherSession launcher;
+    const QString window = launcher.Start(folder.Path());
+    QVERIFY(!window.isEmpty());
+
+    // The join tab puts the focus into the empty address box, where Return
+    // presses the action button.
+    launcher.Xdotool(
+        {"windowfocus", "--sync", window, "key", "--delay", "100", "ctrl+Tab", "Return"});
+    const QString box = launcher.WaitForMessageBox(5000);
+    QVERIFY2(!box.isEmpty(), "no message box came");
+    launcher.Xdotool({"windowfocus", "--sync", box, "key", "Return"});
+    QVERIFY2(WaitFor([&] { return launcher.OwnWindows() == QStringList{window}; }, 5000),
+             "the message box did not go");
+  }
+
+  // A launcher copied alone into a folder has no web module beside it: the
+  // monitoring tab says the page is unavailable, and nothing outside the
+  // folder is loaded, least of all the module of the build tree it came from.
+  void webModuleComesOnlyFromBesideTheLauncher() {
+    PageServer server;
+    QVERIFY(server.Listen());
+    EngineFolder folder;
+    WriteCurrentSettings(folder.Path(),
+                         "MonitoringURL=" + server.Url("/status").toStdString() + "\r\n");
+
+    LauncherSession launcher;
+    const QString window = launcher.Start(folder.Path());
+    QVERIFY(!window.isEmpty());
+    const std::string process = std::to_string(launcher.Process().processId());
+    // The join tab, then the monitoring tab: the settings tab is hidden.
+    launcher.Xdotool(
+        {"windowfocus", "--sync", window, "key", "--delay", "100", "ctrl+Tab", "ctrl+Tab"});
+
+    const auto moduleMapped = [&] { return Mapped(process, "libwreckvale_webview"); };
+    QVERIFY2(WaitFor([&] { return PageSaysWhy(window) || moduleMapped(); }, kEngineTimeoutMs),
+             "the monitoring tab shows no reason");
+    const std::string maps = ReadProcFile("/proc/" + process + "/maps");
+    QVERIFY2(maps.find(WV_BUILD_TREE) == std::string::npos, "the build tree was loaded from");
+    QVERIFY2(!moduleMapped(), "a web module was loaded");
+    QVERIFY(!WebEngineMapped(process));
+    QCOMPARE(server.Hits("/status"), 0);
   }
 };
 

@@ -30,9 +30,13 @@ wv_launcher_test(launcher_e2e_test 120)
 wv_launcher_test(launcher_settings_e2e_test 300)
 # The web engine is loaded only for the monitoring tab. Tests run as root,
 # where the engine's sandbox cannot start.
-wv_launcher_test(launcher_hardening_e2e_test 90 wreckvale_webview)
+wv_launcher_test(launcher_hardening_e2e_test 150 wreckvale_webview)
 set_tests_properties(launcher_hardening_e2e_test PROPERTIES
   ENVIRONMENT "QTWEBENGINE_DISABLE_SANDBOX=1")
+# The module goes beside the launcher where a test wants the engine; nothing
+# may ever come from the build tree.
+target_compile_definitions(launcher_hardening_e2e_test PRIVATE
+  WV_WEBVIEW_MODULE="$<TARGET_FILE:wreckvale_webview>" WV_BUILD_TREE="${CMAKE_BINARY_DIR}")
 
 # Screen readers: the launcher on the accessibility bus of a session bus of
 # the test's own, read and pressed over AT-SPI by the system's Python.

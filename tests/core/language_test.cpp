@@ -13,12 +13,14 @@
 namespace wv {
 namespace {
 
-// The second code is applied with the settings file `translations`.
+// The second code is applied with the settings file `translations`; `text`
+// is the entry's text then, the co-op caption where no entry is named.
 TEST(Language, CodesSelectOrKeepTheSet) {
   struct Case {
     std::string_view first, second;
     std::string translations;
-    std::string coop;
+    std::string text;
+    wv::Str entry = Str::ModeCoop;
   };
   const std::string long40 = "Co-operative play with friends online!!";
   const Case cases[] = {
@@ -46,6 +48,15 @@ TEST(Language, CodesSelectOrKeepTheSet) {
        std::string(32, 'x')},
       {"LOCAL_EN", "RU", "[Language_RU]\r\nModeCoop=\xCA\xEE\xEE\xEF \xB9\x31\r\n", "Кооп №1"},
       {"LOCAL_EN", "RU", "[Language_RU]\r\nModeCoop=\r\n", ""},
+      // The monitoring page's reasons and the password dialog's buttons.
+      {"LOCAL_EN", "RU", "", "Страница мониторинга недоступна", Str::MonitoringUnavailable},
+      {"LOCAL_EN", "LOCAL_RU", "", "ОК", Str::PasswordDialogOk},
+      {"LOCAL_RU", "LOCAL_EN", "", "the web engine did not start", Str::EngineNotStarted},
+      {"LOCAL_RU", "**", "[Language_Custom]\r\nPasswordDialogCancel=Abbrechen\r\n", "Abbrechen",
+       Str::PasswordDialogCancel},
+      {"LOCAL_EN", "**", "[Language_Custom]\r\nModuleForeign2=\" du lanceur\"\r\n", " du lanceur",
+       Str::ModuleForeign2},
+      {"LOCAL_EN", "RU", "[Language_RU]\r\nModuleNotFound=нет\r\n", "нет", Str::ModuleNotFound},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(std::string(c.first) + " then " + std::string(c.second));
@@ -54,8 +65,10 @@ TEST(Language, CodesSelectOrKeepTheSet) {
     LauncherModel model;
     model.ChangeLanguage(c.first);
     model.ChangeLanguage(c.second, translations);
-    EXPECT_EQ(model.Text("Label1"), c.coop);
-    EXPECT_EQ(model.Entry("N1").caption, c.coop);
+    EXPECT_EQ(model.Str(c.entry), c.text);
+    if (c.entry != Str::ModeCoop) continue;
+    EXPECT_EQ(model.Text("Label1"), c.text);
+    EXPECT_EQ(model.Entry("N1").caption, c.text);
   }
 }
 

@@ -149,6 +149,17 @@ TEST(StringTables, EveryEntryInBothLanguages) {
       {Str::HintTab5, "About the launcher", "О лаунчере"},
       {Str::HintRefresh, "Reload the monitoring page", "Обновить страницу мониторинга"},
       {Str::HintForum, "Open the forum in the browser", "Открыть форум в браузере"},
+      {Str::MonitoringUnavailable, "Monitoring page unavailable",
+       "Страница мониторинга недоступна"},
+      {Str::ModuleNotFound, "not found", "не найден"},
+      {Str::ModuleForeign1, "is not a web-view module of this", "не является модулем веб-страниц "},
+      {Str::ModuleForeign2, " launcher", "этого лаунчера"},
+      {Str::ModuleNotLoaded1, "the web-view module is not loade",
+       "модуль веб-страниц не был загруж"},
+      {Str::ModuleNotLoaded2, "d", "ен"},
+      {Str::EngineNotStarted, "the web engine did not start", "веб-движок не запустился"},
+      {Str::PasswordDialogOk, "OK", "ОК"},
+      {Str::PasswordDialogCancel, "Cancel", "Отмена"},
   };
   ASSERT_EQ(std::size(entries), kStrCount) << "every entry has its row";
   for (std::size_t i = 0; i < kStrCount; ++i) {
@@ -248,6 +259,22 @@ TEST(StringSet, PiecesJoinIntoWholeMessages) {
        {Str::BadSetting1, Str::BadSetting2},
        "",
        "Недопустимое значение в файле настроек"},
+      {&kEnglishStrings,
+       {Str::ModuleForeign1, Str::ModuleForeign2},
+       "",
+       "is not a web-view module of this launcher"},
+      {&kRussianStrings,
+       {Str::ModuleForeign1, Str::ModuleForeign2},
+       "",
+       "не является модулем веб-страниц этого лаунчера"},
+      {&kEnglishStrings,
+       {Str::ModuleNotLoaded1, Str::ModuleNotLoaded2},
+       "",
+       "the web-view module is not loaded"},
+      {&kRussianStrings,
+       {Str::ModuleNotLoaded1, Str::ModuleNotLoaded2},
+       "",
+       "модуль веб-страниц не был загружен"},
   };
   for (const WholeMessage& m : messages) {
     StringSet set;

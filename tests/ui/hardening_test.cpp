@@ -1,6 +1,22 @@
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <QElapsedTimer>
 #include <QFile>
+#include <QInputDialog>
+#include <QLabel>
+#include <QLayout>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QScopeGuard>
 #include <QTest>
+#include <QTextDocumentFragment>
+#include <QTimer>
+#include <QToolTip>
+#include <atomic>
+#include <thread>
 
 #include "app/qt_platform.h"
 #include "tests/support/stand_in_game.h"
@@ -53,6 +69,58 @@ struct Window {
     return texts;
   }
 };
+
+// A FIFO that nothing else writes: whoever opens it to read blocks there for
+// good. The trap keeps opening it for writing, which only succeeds while a
+// reader waits; so a reader is caught, and set free at once.
+class FifoTrap {
+ public:
+  explicit FifoTrap(fs::path path) : path_(std::move(path)) {
+    if (mkfifo(path_.c_str(), 0600) != 0) qFatal("no FIFO");
+    watcher_ = std::thread([this] {
+      while (!stop_) {
+        const int fd = open(path_.c_str(), O_WRONLY | O_NONBLOCK);
+        if (fd >= 0) {
+          opened_ = true;
+          close(fd);
+        }
+        std::this_thread::yield();
+      }
+    });
+  }
+  ~FifoTrap() {
+    stop_ = true;
+    watcher_.join();
+  }
+  bool Opened() const { return opened_; }
+
+ private:
+  fs::path path_;
+  std::atomic<bool> stop_{false}, opened_{false};
+  std::thread watcher_;
+};
+
+// What a label shows to the eye: its text, or what its markup renders.
+QString Shown(const QLabel* label) {
+  if (label == nullptr) return QStringLiteral("(no label)");
+  const QString text = label->text();
+  if (label->textFormat() == Qt::PlainText ||
+      (label->textFormat() == Qt::AutoText && !Qt::mightBeRichText(text))) {
+    return text;
+  }
+  // Word joiners keep a run in one piece and show nothing.
+  return QTextDocumentFragment::fromHtml(text).toPlainText().remove(QChar(0x2060));
+}
+
+QLabel* ToolTipLabel() {
+  for (QWidget* widget : QApplication::topLevelWidgets()) {
+    if (widget->inherits("QTipLabel") && widget->isVisible()) return qobject_cast<QLabel*>(widget);
+  }
+  return nullptr;
+}
+
+// Where a text from the settings or the keyboard reaches the screen.
+enum class Surface { Message, Prompt, GoToolTip, TabToolTip, AddressToolTip };
 
 }  // namespace
 
@@ -174,6 +242,141 @@ class HardeningTest : public QObject {
     for (const QString& argument : before) expected.push_back(argument.toStdString());
     expected.insert(expected.end(), kDefaultArguments.begin(), kDefaultArguments.end());
     QCOMPARE(std::vector<std::string>(record.begin() + 2, record.end()), expected);
+  }
+
+  // Markup from the settings file, a translation or the keyboard shows as
+  // the very text, in every message, prompt and tooltip; an image named in it
+  // is never opened and the window answers at once.
+  void markupShowsLiterally_data() {
+    QTest::addColumn<QString>("settings");  // {M}: the markup
+    QTest::addColumn<QStringList>("picks");
+    QTest::addColumn<QString>("typed");  // into the address box on the join tab
+    QTest::addColumn<int>("surface");
+    QTest::addColumn<QString>("shown");  // {M} as well
+    QTest::addColumn<QString>("markup");
+
+    const char* kMarkups[][2] = {{"image", "<img src=fifo>"},
+                                 {"link", "<a href=file:///etc>x</a>"},
+                                 {"heading", "<h1><font color=red>x</font>"}};
+    const QString custom = "Language=**\r\n[Language_Custom]\r\n";
+    for (const auto& [kind, markup] : kMarkups) {
+      const auto row = [&](const char* where, const QString& settings, const QStringList& picks,
+                           const QString& typed, Surface surface, const QString& shown) {
+        QTest::addRow("%s: %s", where, kind)
+            << QString(settings).replace("{M}", markup) << picks
+            << QString(typed).replace("{M}", markup) << static_cast<int>(surface)
+            << QString(shown).replace("{M}", markup) << QString(markup);
+      };
+      row("translated message", custom + "EnterAddress={M}\r\n", {}, "", Surface::Message, "{M}");
+      // {T}: the command as the button holds it, the markup inside.
+      row("typed address in the preview", "", {}, "{M}", Surface::GoToolTip, "{T}");
+      row("custom map in the preview", "[CustomMap1]\r\nMap name=mine\r\nFile name={M}\r\n",
+          {"N46", "custommap1"}, "", Surface::GoToolTip, "{T}");
+      row("run parameters in the preview", "USERunParametres=Yes\r\nRunParametres=+exec {M}\r\n",
+          {}, "", Surface::GoToolTip, "{T}");
+      row("translated tab tooltip", custom + "HintTab2={M}\r\n", {}, "", Surface::TabToolTip,
+          "{M}");
+      row("translated box tooltip", custom + "HintAddress={M}\r\n", {}, "", Surface::AddressToolTip,
+          "{M}");
+      row("translated prompt",
+          custom +
+              "PasswordDialogPrompt={M}\r\nPasswordDialogOk=Gut\r\n"
+              "PasswordDialogCancel=Abbrechen\r\n",
+          {"N45"}, "", Surface::Prompt, "{M}");
+    }
+  }
+  void markupShowsLiterally() {
+    QFETCH(QString, settings);
+    QFETCH(QStringList, picks);
+    QFETCH(QString, typed);
+    QFETCH(int, surface);
+    QFETCH(QString, shown);
+    QFETCH(QString, markup);
+    GameWindow window;
+    const FifoTrap fifo(window.folder / "fifo");
+    window.folder.WriteSettings(settings.toStdString());
+    MessageBoxSink messages;
+    InputDialogInput input;
+    window.platform.messages.onShow = [&] {
+      messages.Show(window.platform.messages.boxes.back().title,
+                    window.platform.messages.boxes.back().text);
+    };
+    Platform platform = window.platform.Get();
+    platform.input = &input;
+    window.form = std::make_unique<TMainForm>(
+        platform, FormFolders{window.folder.Path(), window.folder.Path()});
+    TMainForm& form = *window.form;
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    shown.replace("{D}", QString::fromStdString(GameFolder::Folder()));
+
+    // A dialog is read and closed from inside its own loop.
+    QString dialogShows;
+    int textIndent = -1;  // how far the message stands right of the box's margin
+    QStringList buttons;
+    QTimer closer;
+    connect(&closer, &QTimer::timeout, &closer, [&] {
+      QWidget* dialog = QApplication::activeModalWidget();
+      if (auto* box = qobject_cast<QMessageBox*>(dialog)) {
+        const auto* label = box->findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
+        dialogShows = Shown(label);
+        textIndent = label->x() - box->layout()->contentsMargins().left();
+        box->reject();
+      } else if (auto* ask = qobject_cast<QInputDialog*>(dialog)) {
+        dialogShows = Shown(ask->findChild<QLabel*>());
+        for (const QPushButton* button : ask->findChildren<QPushButton*>()) {
+          buttons << button->text();
+        }
+        ask->reject();
+      }
+    });
+    closer.start(10);
+
+    QElapsedTimer answer;
+    answer.start();
+    for (const QString& pick : picks) FindAction(form, qPrintable(pick))->trigger();
+    if (!typed.isEmpty() || static_cast<Surface>(surface) == Surface::Message) {
+      ClickTab(form, "Join game");
+      form.findChild<QLineEdit*>(QStringLiteral("RzEdit1"))->setText(typed);
+    }
+    const auto hover = [](QWidget* widget, QPoint at) {
+      QHelpEvent event(QEvent::ToolTip, at, widget->mapToGlobal(at));
+      QApplication::sendEvent(widget, &event);
+      return Shown(ToolTipLabel());
+    };
+    QString seen;
+    switch (static_cast<Surface>(surface)) {
+      case Surface::Message:
+        ClickAt(form, kGoButtonCentre);
+        seen = dialogShows;
+        QCOMPARE(textIndent, 0);  // no gap where an icon would stand
+        break;
+      case Surface::Prompt:
+        seen = dialogShows;
+        buttons.sort();
+        QCOMPARE(buttons, QStringList({"Abbrechen", "Gut"}));
+        break;
+      case Surface::GoToolTip: {
+        QWidget* go = form.findChild<QWidget*>(QStringLiteral("RzGoButton"));
+        seen = hover(go, go->rect().center());
+        shown.replace("{T}", go->toolTip());
+        break;
+      }
+      case Surface::TabToolTip:
+        seen = hover(Tabs(form), Tabs(form)->tabRect(1).center());
+        break;
+      case Surface::AddressToolTip: {
+        ClickTab(form, "Join game");
+        QWidget* edit = form.findChild<QWidget*>(QStringLiteral("RzEdit1"));
+        seen = hover(edit, edit->rect().center());
+        break;
+      }
+    }
+    QToolTip::hideText();
+    QVERIFY2(!fifo.Opened(), "the window opened the image named in the text");
+    QCOMPARE(seen, shown);
+    QVERIFY2(seen.contains(markup), qPrintable(seen));
+    QVERIFY2(answer.elapsed() < 1000, qPrintable(QString::number(answer.elapsed()) + " ms"));
   }
 };
 

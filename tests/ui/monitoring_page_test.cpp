@@ -101,13 +101,29 @@ class MonitoringPageTest : public QObject {
   void showsOneLineWithoutModule_data() {
     QTest::addColumn<QString>("moduleContent");  // null: no file at all
     QTest::addColumn<bool>("pointAtFile");
-    QTest::newRow("empty folder") << QString() << false;
-    QTest::newRow("missing file") << QString() << true;
-    QTest::newRow("not a library") << QStringLiteral("junk") << false;
+    QTest::addColumn<bool>("russian");
+    // The whole line, or how it starts where it ends in "…": the system says
+    // why a file is no library.
+    QTest::addColumn<QString>("line");
+    const QString notFound = QStringLiteral("%1 " WV_WEBVIEW_MODULE_FILE " %2");
+    QTest::newRow("empty folder") << QString() << false << false
+                                  << notFound.arg("Monitoring page unavailable:", "not found");
+    QTest::newRow("missing file") << QString() << true << false
+                                  << notFound.arg("Monitoring page unavailable:", "not found");
+    QTest::newRow("not a library") << QStringLiteral("junk") << false << false
+                                   << QStringLiteral("Monitoring page unavailable: …");
+    QTest::newRow("empty folder, in Russian")
+        << QString() << false << true
+        << notFound.arg("Страница мониторинга недоступна:", "не найден");
+    QTest::newRow("not a library, in Russian")
+        << QStringLiteral("junk") << false << true
+        << QStringLiteral("Страница мониторинга недоступна: …");
   }
   void showsOneLineWithoutModule() {
     QFETCH(QString, moduleContent);
     QFETCH(bool, pointAtFile);
+    QFETCH(bool, russian);
+    QFETCH(QString, line);
     QTemporaryDir folder;
     const QString file = folder.filePath(QStringLiteral(WV_WEBVIEW_MODULE_FILE));
     if (!moduleContent.isNull()) {
@@ -117,7 +133,9 @@ class MonitoringPageTest : public QObject {
     }
     qputenv(kModulePathVariable, (pointAtFile ? file : folder.path()).toUtf8());
 
-    wv::MonitoringPage page;
+    wv::StringSet strings;
+    strings.Fill(wv::kRussianStrings);
+    wv::MonitoringPage page(nullptr, russian ? &strings : nullptr);
     ShowAsTab(page);
     QSignalSpy finished(&page, &wv::MonitoringPage::loadFinished);
     page.Navigate(server_.Url("/status"));
@@ -132,8 +150,11 @@ class MonitoringPageTest : public QObject {
     const auto lines = unavailable();
     QCOMPARE(lines.size(), 1);
     QVERIFY(lines[0]->isVisible());
-    QVERIFY2(lines[0]->text().startsWith(QStringLiteral("Monitoring page unavailable: ")),
-             qPrintable(lines[0]->text()));
+    if (line.endsWith(QChar(0x2026))) {
+      QVERIFY2(lines[0]->text().startsWith(line.chopped(1)), qPrintable(lines[0]->text()));
+    } else {
+      QCOMPARE(lines[0]->text(), line);
+    }
     QVERIFY(!page.BrowserLoaded());
     QCOMPARE(page.BrowserWidget(), nullptr);
     // What the calls posted has run by now, and none of it loaded a page.

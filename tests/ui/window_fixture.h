@@ -61,8 +61,8 @@ struct RecordingMessages : MessageSink {
 struct ScriptedInput : TextInput {
   std::deque<std::optional<std::string>> answers;
   std::vector<std::string> titles;
-  std::optional<std::string> Ask(const std::string& title, const std::string&, int) override {
-    titles.push_back(title);
+  std::optional<std::string> Ask(const PasswordDialogTexts& texts, int) override {
+    titles.push_back(texts.title);
     auto answer = answers.front();
     answers.pop_front();
     return answer;

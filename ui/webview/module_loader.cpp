@@ -8,6 +8,9 @@
 #include <QThread>
 #include <mutex>
 
+#include "core/string_set.h"
+#include "ui/text_codec.h"
+
 namespace wv {
 namespace {
 
@@ -21,15 +24,21 @@ QString ModuleFileIn(const QString& place) {
   return info.isDir() ? QDir(place).filePath(QString::fromUtf8(kModuleFile)) : place;
 }
 
-// Beside the executable first, as in a game folder; then the build folder, so
-// that programs run from the build tree find it; then the installed copy.
-// The variable replaces the whole list.
+// Beside the executable, as in a game folder (and in the build folder, where
+// the launcher and the test programs sit beside the module); then, in an
+// installed build only, the folder it installs the module into. Never the
+// build tree as such: a copied launcher would run whatever sits there. The
+// variable replaces the whole list.
 QStringList ModuleCandidates() {
   const QString forced = qEnvironmentVariable(kModulePathVariable);
   if (!forced.isEmpty()) return {ModuleFileIn(forced)};
-  return {ModuleFileIn(QCoreApplication::applicationDirPath()),
-          ModuleFileIn(QStringLiteral(WV_WEBVIEW_BUILD_DIR)),
-          ModuleFileIn(QStringLiteral(WV_WEBVIEW_INSTALL_DIR))};
+  const QString file = QString::fromUtf8(kModuleFile);
+  return {
+      QDir(QCoreApplication::applicationDirPath()).filePath(file),
+#ifdef WV_WEBVIEW_INSTALL_DIR
+      QDir(QStringLiteral(WV_WEBVIEW_INSTALL_DIR)).filePath(file),
+#endif
+  };
 }
 
 // The engine asks for its shared OpenGL context to be set up before the
@@ -67,7 +76,7 @@ class QuietEngineSetUp {
 
 }  // namespace
 
-BrowserModule::BrowserModule() = default;
+BrowserModule::BrowserModule(const StringSet& strings) : strings_(strings) {}
 
 BrowserModule::~BrowserModule() {
   if (worker_ == nullptr) return;
@@ -110,23 +119,27 @@ void BrowserModule::Load(const QStringList& candidates) {
         create_ = create;
         return;
       }
-      failure = QStringLiteral("%1 is not a web-view module of this launcher").arg(file);
+      failure = file + QLatin1Char(' ') +
+                DisplayText(strings_.Join(Str::ModuleForeign1, Str::ModuleForeign2));
     }
     if (firstError.isEmpty()) firstError = failure;
   }
-  error_ = firstError.isEmpty() ? QStringLiteral("%1 not found").arg(QString::fromUtf8(kModuleFile))
+  error_ = firstError.isEmpty() ? QString::fromUtf8(kModuleFile) + QLatin1Char(' ') +
+                                      DisplayText(strings_[Str::ModuleNotFound])
                                 : firstError;
 }
 
 bool BrowserModule::SetUpEngine(QString& error) {
   if (setUp_ == nullptr) {
-    error = error_.isEmpty() ? QStringLiteral("the web-view module is not loaded") : error_;
+    error = error_.isEmpty()
+                ? DisplayText(strings_.Join(Str::ModuleNotLoaded1, Str::ModuleNotLoaded2))
+                : error_;
     return false;
   }
   const QuietEngineSetUp quiet;
   QString failure;
   if (setUp_(&failure)) return true;
-  error = failure.isEmpty() ? QStringLiteral("the web engine did not start") : failure;
+  error = failure.isEmpty() ? DisplayText(strings_[Str::EngineNotStarted]) : failure;
   return false;
 }
 
@@ -136,7 +149,7 @@ std::unique_ptr<BrowserView> BrowserModule::CreateBrowser(QWidget* parent, QStri
     if (BrowserView* browser = create_(parent, &failure))
       return std::unique_ptr<BrowserView>(browser);
   }
-  error = failure.isEmpty() ? QStringLiteral("the web engine did not start") : failure;
+  error = failure.isEmpty() ? DisplayText(strings_[Str::EngineNotStarted]) : failure;
   return nullptr;
 }
 

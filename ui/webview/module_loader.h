@@ -12,6 +12,8 @@ class QWidget;
 
 namespace wv {
 
+class StringSet;
+
 // The web-view module as one page sees it. Finding and loading the module (the
 // engine's libraries: tens of milliseconds) runs on a worker thread, so that
 // the window keeps answering meanwhile; setting the engine up and making
@@ -20,7 +22,9 @@ class BrowserModule : public QObject {
   Q_OBJECT
 
  public:
-  BrowserModule();
+  // The reasons it gives are in the language of `strings`, which must outlive
+  // it.
+  explicit BrowserModule(const StringSet& strings);
   // Waits for a load under way: the worker writes into this object.
   ~BrowserModule() override;
 
@@ -40,6 +44,7 @@ class BrowserModule : public QObject {
  private:
   void Load(const QStringList& candidates);
 
+  const StringSet& strings_;  // read by the worker too, never changed
   QThread* worker_ = nullptr;
   bool started_ = false;
   // Written by the worker, read on the GUI thread only after loaded().
