@@ -161,6 +161,9 @@ const StringTable kEnglishStrings = MakeTable({
     // Action button on the monitoring and about tabs.
     "Reload the monitoring page",
     "Open the forum in the browser",
+    // Screen readers: the about tab, and the action button after a start.
+    "About",
+    "Game started",
 });
 
 const StringTable kRussianStrings = MakeTable({
@@ -297,6 +300,9 @@ const StringTable kRussianStrings = MakeTable({
     // Action button on the monitoring and about tabs.
     "Обновить страницу мониторинга",
     "Открыть форум в браузере",
+    // Screen readers: the about tab, and the action button after a start.
+    "О программе",
+    "Игра запущена",
 });
 
 }  // namespace wv

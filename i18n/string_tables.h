@@ -116,7 +116,9 @@ namespace wv {
   X(HintTab4)                                                            \
   X(HintTab5)                                                            \
   X(HintRefresh)                                                         \
-  X(HintForum)
+  X(HintForum)                                                           \
+  X(About)                                                               \
+  X(GameStarted)
 
 enum class Str : std::size_t {
 #define WV_ENTRY(name) name,
