@@ -54,12 +54,14 @@ class LayoutTest : public QObject {
     form_ = &window_->Show();
     QCOMPARE(VisibleTabs(*form_), tabs);
     QTabBar* bar = Tabs(*form_);
+    int last = -1;
     for (int i = 0; i < bar->count(); ++i) {
+      if (!bar->isTabVisible(i)) continue;
       QVERIFY2(bar->rect().contains(bar->tabRect(i)), qPrintable(bar->tabText(i)));
+      last = i;
     }
-    const QRect last = bar->tabRect(bar->count() - 1);
-    ClickAt(*form_, bar->mapTo(form_, last.center()));
-    QCOMPARE(bar->currentIndex(), bar->count() - 1);
+    ClickAt(*form_, bar->mapTo(form_, bar->tabRect(last).center()));
+    QCOMPARE(bar->currentIndex(), last);
   }
 
   void pressingFindsTheControl_data() {
