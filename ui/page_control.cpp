@@ -19,9 +19,10 @@ constexpr int kTabRowHeight = 22;
 constexpr int kTabRowWidth = 336;
 const QRect kPageRect(1, kTabRowHeight + 1, 334, 155);
 
-constexpr int kTabPadding = 6;                            // between the caption and the tab's edge
-constexpr int kTabGap = 1;                                // between two tabs
-constexpr int kTabDrop = 3;                               // how much lower the other tabs stand
+constexpr int kTabPadding = 6;       // between the caption and the tab's edge
+constexpr int kSqueezedPadding = 2;  // the same, for a caption too long for its tab
+constexpr int kTabGap = 1;           // between two tabs
+constexpr int kTabDrop = 3;          // how much lower the other tabs stand
 constexpr int kTabFrame = 2 * kTabPadding + 2 + kTabGap;  // a tab's width beside its caption
 constexpr int kNarrowestStretch = 80;  // a caption is narrowed this far at most, in percent
 
@@ -97,11 +98,13 @@ class FlatTabBar : public QTabBar {
   // Whole where it fits, else narrowed as far as kNarrowestStretch, else
   // narrowed and ended in "…".
   void DrawCaption(QPainter& painter, const QRect& box, const QString& caption) const {
-    const int room = box.width() - 2 * kTabPadding;
+    int room = box.width() - 2 * kTabPadding;
     QFont font = this->font();
     const int natural = QFontMetrics(font).horizontalAdvance(caption);
-    if (natural > room && natural > 0) {
-      font.setStretch(std::max(kNarrowestStretch, room * 100 / natural));
+    if (natural > room) {
+      // A caption that does not fit takes most of the padding as well.
+      room = box.width() - 2 * kSqueezedPadding;
+      if (natural > room) font.setStretch(std::max(kNarrowestStretch, room * 100 / natural));
     }
     const QFontMetrics metrics(font);
     painter.setFont(font);
