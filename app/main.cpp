@@ -1,5 +1,6 @@
 #include <QApplication>
 
+#include "app/accessibility.h"
 #include "app/main_form.h"
 #include "app/qt_platform.h"
 #include "ui/look.h"
@@ -8,6 +9,7 @@ int main(int, char** argv) {
   // The launcher reads no arguments, the toolkit's own options included
   // (-platform, -style, -reverse and the like).
   int qtArgc = 1;
+  wv::InstallAccessibility();
   QApplication app(qtArgc, argv);
   // The window's class and the desktop entry it belongs to, whatever the
   // program file is called: docks group the window with its menu entry by them.

@@ -13,6 +13,7 @@
 #include <QToolButton>
 #include <system_error>
 
+#include "app/accessibility.h"
 #include "app/qt_platform.h"
 #include "core/clipboard_summary.h"
 #include "core/startup.h"
@@ -132,6 +133,7 @@ FormFolders DefaultFormFolders([[maybe_unused]] const char* argv0) {
 
 TMainForm::TMainForm(const Platform& platform, const FormFolders& folders, QWidget* parent)
     : QWidget(parent), platform_(platform) {
+  InstallAccessibility();
   BuildWindow();
   FormCreate(folders);
 }
@@ -253,11 +255,18 @@ void TMainForm::Refresh() {
   for (Tab tab : kTabs) pageControl_->SetPageVisible(Page(tab), model_.TabVisible(tab));
   pageControl_->SetCurrentPage(Page(model_.ActiveTab()));
   // Resting after a start; the timer wakes the button when the rest is over.
+  // It stays enabled, so that the focus stays on it: the click handler
+  // ignores presses meanwhile. Screen readers hear of the start from its
+  // description.
   const Clock::duration rest = model_.ActionRest(platform_.time->Now());
-  bottom_->GoButton()->setEnabled(rest == Clock::duration::zero());
-  if (rest > Clock::duration::zero()) {
-    restTimer_->start(std::chrono::ceil<std::chrono::milliseconds>(rest));
+  const bool resting = rest > Clock::duration::zero();
+  QToolButton* go = bottom_->GoButton();
+  if (go->property(look::kBusyProperty).toBool() != resting) {
+    go->setProperty(look::kBusyProperty, resting);
+    go->setAccessibleDescription(resting ? DisplayText(model_.Str(Str::GameStarted)) : QString());
+    go->update();
   }
+  if (resting) restTimer_->start(std::chrono::ceil<std::chrono::milliseconds>(rest));
   SetEditText(join_->Address(), model_.JoinAddress());
   SetEditText(join_->Port(), model_.JoinPort());
   SetEditText(join_->Password(), model_.JoinPassword());
@@ -288,6 +297,8 @@ void TMainForm::ApplyText(const std::string& control, const std::string& text) {
     pageControl_->SetPageToolTip(widget, shown);
   } else if (slot.hint) {
     widget->setToolTip(shown);
+  } else if (slot.accessibleName && pageControl_->HasPage(widget)) {
+    pageControl_->SetPageAccessibleName(widget, shown);
   } else if (slot.accessibleName) {
     if (widget->accessibleName() != shown) widget->setAccessibleName(shown);
   } else if (pageControl_->HasPage(widget)) {
@@ -351,7 +362,11 @@ void TMainForm::keyPressEvent(QKeyEvent* event) {
 void TMainForm::RzPageControl1Change() {
   const TabSwitchRequest request = model_.SwitchTab(ActivePage());
   Refresh();
-  if (model_.ActiveTab() == Tab::JoinGame) join_->Address()->setFocus(Qt::TabFocusReason);
+  // The join tab hands the focus to the address box, unless the player is
+  // walking along the tabs with the arrow keys.
+  if (model_.ActiveTab() == Tab::JoinGame && !pageControl_->SteppedByArrowKeys()) {
+    join_->Address()->setFocus(Qt::TabFocusReason);
+  }
   if (request.navigateMonitoring && monitoring_ != nullptr) {
     monitoring_->Navigate(DisplayText(model_.MonitoringUrl()));
   }

@@ -35,6 +35,7 @@ constexpr std::pair<std::string_view, Str> kControlHelp[] = {
     {"TabSheet3.Hint", Str::HintTab3},       {"TabSheet4.Hint", Str::HintTab4},
     {"TabSheet5.Hint", Str::HintTab5},       {"RzEdit1.Name", Str::GroupAddress},
     {"RzEdit2.Name", Str::GroupPort},        {"RzEdit3.Name", Str::GroupJoinPassword},
+    {"TabSheet5.Name", Str::About},
 };
 
 // The action button's caption in action modes 1 … 4.

@@ -174,6 +174,9 @@ const StringTable kEnglishStrings = MakeTable({
     // Password dialog buttons.
     "OK",
     "Cancel",
+    // Screen readers: the about tab, and the action button after a start.
+    "About",
+    "Game started",
 });
 
 const StringTable kRussianStrings = MakeTable({
@@ -323,6 +326,9 @@ const StringTable kRussianStrings = MakeTable({
     // Password dialog buttons.
     "ОК",
     "Отмена",
+    // Screen readers: the about tab, and the action button after a start.
+    "О программе",
+    "Игра запущена",
 });
 
 }  // namespace wv

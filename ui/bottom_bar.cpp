@@ -31,7 +31,8 @@ class ClipboardPanel : public Panel {
 };
 
 // A flat button drawn by hand: a grey ground and a white caption, darker
-// while down, or no ground at all and a white edge while down; no menu arrow.
+// while down, or no ground at all and a white edge while down; no menu arrow;
+// a silver caption while disabled or busy.
 // A style sheet would do the same, at a cost the start-up can feel. From the
 // keyboard, Return presses it as Space does, and a button with a menu drops
 // the menu with Return, Alt+Down or F4 as well.
@@ -48,7 +49,8 @@ class FlatButton : public QToolButton {
       painter.setPen(look::kWhite);
       painter.drawRect(rect().adjusted(0, 0, -1, -1));
     }
-    painter.setPen(isEnabled() ? look::kWhite : look::kSilver);
+    const bool usable = isEnabled() && !property(look::kBusyProperty).toBool();
+    painter.setPen(usable ? look::kWhite : look::kSilver);
     const int flags = Qt::AlignCenter | Qt::TextShowMnemonic;
     painter.drawText(rect(), flags,
                      fontMetrics().elidedText(text(), Qt::ElideRight, width() - 4, flags));

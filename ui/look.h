@@ -19,6 +19,11 @@ inline const QColor kBlack{0, 0, 0};
 inline const QColor kDarkShadow{64, 64, 64};
 inline const QColor kLight{223, 223, 223};
 
+// A button's dynamic property: true while it rests and ignores presses. It
+// then looks disabled, but keeps the keyboard focus a disabled button would
+// hand on.
+inline constexpr char kBusyProperty[] = "busy";
+
 // 8 points at 96 dpi.
 inline constexpr int kFontPixels = 11;
 

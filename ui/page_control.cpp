@@ -7,6 +7,7 @@
 #include <QPainter>
 #include <QStackedWidget>
 #include <QTabBar>
+#include <algorithm>
 
 #include "ui/look.h"
 
@@ -15,22 +16,26 @@ namespace wv {
 namespace {
 
 constexpr int kTabRowHeight = 22;
+constexpr int kTabRowWidth = 336;
 const QRect kPageRect(1, kTabRowHeight + 1, 334, 155);
 
-constexpr int kTabPadding = 6;  // between the caption and the tab's edge
-constexpr int kTabGap = 1;      // between two tabs
-constexpr int kTabDrop = 3;     // how much lower the other tabs stand
+constexpr int kTabPadding = 6;       // between the caption and the tab's edge
+constexpr int kSqueezedPadding = 2;  // the same, for a caption too long for its tab
+constexpr int kTabGap = 1;           // between two tabs
+constexpr int kTabDrop = 3;          // how much lower the other tabs stand
+constexpr int kTabFrame = 2 * kTabPadding + 2 + kTabGap;  // a tab's width beside its caption
+constexpr int kNarrowestStretch = 80;  // a caption is narrowed this far at most, in percent
 
-// The visible tab `offset` steps from the current one, round the end when
-// `wrap`; the current one when there is none.
-int NextVisibleTab(const QTabBar& tabs, int offset, bool wrap) {
+// The tab `offset` steps from the current one, round the end when `wrap`;
+// the current one when there is none. Hidden pages have no tab.
+int NextTab(const QTabBar& tabs, int offset, bool wrap) {
   const int count = tabs.count();
   int index = tabs.currentIndex();
   for (int step = 0; step < count; ++step) {
     index += offset;
     if (wrap) index = (index + count) % count;
     if (index < 0 || index >= count) break;
-    if (tabs.isTabVisible(index) && tabs.isTabEnabled(index)) return index;
+    if (tabs.isTabEnabled(index)) return index;
   }
   return tabs.currentIndex();
 }
@@ -38,31 +43,23 @@ int NextVisibleTab(const QTabBar& tabs, int offset, bool wrap) {
 // Flat tabs drawn by hand: grey with white captions, the current one silver
 // with a black caption and a white edge, standing taller than the others.
 // (A style sheet would do the same, but its machinery costs the start-up
-// milliseconds and a megabyte.)
+// milliseconds and a megabyte.) The tabs share the row: when their captions
+// are too long for it (Russian, with the monitoring tab), the widest give
+// way, and their captions are narrowed, then cut short with "…". The "?" tab
+// is the narrowest and stays whole, so it is always there to click.
 class FlatTabBar : public QTabBar {
  public:
   using QTabBar::QTabBar;
 
  protected:
   QSize tabSizeHint(int index) const override {
-    return {fontMetrics().horizontalAdvance(tabText(index)) + 2 * kTabPadding + 2 + kTabGap,
-            kTabRowHeight};
+    return {std::min(CaptionWidth(index) + kTabFrame, WidestFitting()), kTabRowHeight};
   }
   QSize minimumTabSizeHint(int index) const override { return tabSizeHint(index); }
-
-  // QTabBar's own arrow keys would land on hidden tabs.
-  void keyPressEvent(QKeyEvent* event) override {
-    if (event->key() == Qt::Key_Left || event->key() == Qt::Key_Right) {
-      setCurrentIndex(NextVisibleTab(*this, event->key() == Qt::Key_Left ? -1 : 1, false));
-    } else {
-      QTabBar::keyPressEvent(event);
-    }
-  }
 
   void paintEvent(QPaintEvent*) override {
     QPainter painter(this);
     for (int i = 0; i < count(); ++i) {
-      if (!isTabVisible(i)) continue;
       const bool current = i == currentIndex();
       const QRect box = tabRect(i).adjusted(0, current ? 0 : kTabDrop, -kTabGap, 0);
       painter.fillRect(box, current ? look::kSilver : look::kGrey);
@@ -73,11 +70,45 @@ class FlatTabBar : public QTabBar {
         painter.drawLine(box.topRight(), box.bottomRight());
       }
       painter.setPen(current ? look::kBlack : look::kWhite);
-      painter.drawText(box.adjusted(1, 1, -1, 0), Qt::AlignCenter, tabText(i));
+      DrawCaption(painter, box.adjusted(1, 1, -1, 0), tabText(i));
       if (current && hasFocus()) {
         look::DrawFocusFrame(painter, box.adjusted(2, 2, -2, -1), look::kBlack);
       }
     }
+  }
+
+ private:
+  int CaptionWidth(int index) const { return fontMetrics().horizontalAdvance(tabText(index)); }
+
+  // The widest a tab may be for all of them to fit the row: every tab as wide
+  // as its caption needs when they fit.
+  int WidestFitting() const {
+    std::vector<int> widths;
+    for (int i = 0; i < count(); ++i) widths.push_back(CaptionWidth(i) + kTabFrame);
+    int widest = widths.empty() ? 0 : *std::max_element(widths.begin(), widths.end());
+    const auto total = [&widths](int cap) {
+      int sum = 0;
+      for (int width : widths) sum += std::min(width, cap);
+      return sum;
+    };
+    while (widest > kTabFrame && total(widest) > kTabRowWidth) --widest;
+    return widest;
+  }
+
+  // Whole where it fits, else narrowed as far as kNarrowestStretch, else
+  // narrowed and ended in "…".
+  void DrawCaption(QPainter& painter, const QRect& box, const QString& caption) const {
+    int room = box.width() - 2 * kTabPadding;
+    QFont font = this->font();
+    const int natural = QFontMetrics(font).horizontalAdvance(caption);
+    if (natural > room) {
+      // A caption that does not fit takes most of the padding as well.
+      room = box.width() - 2 * kSqueezedPadding;
+      if (natural > room) font.setStretch(std::max(kNarrowestStretch, room * 100 / natural));
+    }
+    const QFontMetrics metrics(font);
+    painter.setFont(font);
+    painter.drawText(box, Qt::AlignCenter, metrics.elidedText(caption, Qt::ElideRight, room));
   }
 };
 
@@ -95,13 +126,14 @@ PageControl::PageControl(QWidget* parent)
   // click leaves the focus where it was.
   tabs_->setFocusPolicy(Qt::TabFocus);
   tabs_->setFont(look::UiFont());
-  tabs_->setGeometry(0, 0, 336, kTabRowHeight);
+  tabs_->setGeometry(0, 0, kTabRowWidth, kTabRowHeight);
   // Moves without a button pressed, to tell which tab the pointer is on.
   tabs_->setMouseTracking(true);
   tabs_->installEventFilter(this);
   stack_->setGeometry(kPageRect);
   connect(tabs_, &QTabBar::currentChanged, this, [this](int index) {
-    stack_->setCurrentIndex(index);
+    if (index < 0) return;
+    stack_->setCurrentWidget(PageAt(index));
     if (!quiet_) emit currentPageChanged();
   });
 }
@@ -112,6 +144,7 @@ void PageControl::AddPage(QWidget* page) {
   palette.setColor(QPalette::Window, look::kSilver);
   page->setPalette(palette);
   stack_->addWidget(page);
+  pages_.push_back({page, {}, {}, {}});
   quiet_ = true;
   tabs_->addTab(QString());
   quiet_ = false;
@@ -121,38 +154,78 @@ int PageControl::IndexOf(const QWidget* page) const {
   return stack_->indexOf(const_cast<QWidget*>(page));
 }
 
+int PageControl::TabOf(const QWidget* page) const {
+  int tab = 0;
+  for (const PageTab& entry : pages_) {
+    if (entry.page == page) return entry.visible ? tab : -1;
+    tab += entry.visible;
+  }
+  return -1;
+}
+
+QWidget* PageControl::PageAt(int tab) const {
+  for (const PageTab& entry : pages_) {
+    if (entry.visible && tab-- == 0) return entry.page;
+  }
+  return nullptr;
+}
+
 bool PageControl::HasPage(const QWidget* page) const {
   return IndexOf(page) >= 0;
 }
 
 void PageControl::SetPageCaption(QWidget* page, const QString& caption) {
   const int index = IndexOf(page);
-  if (index >= 0 && tabs_->tabText(index) != caption) tabs_->setTabText(index, caption);
+  if (index < 0 || pages_[index].caption == caption) return;
+  pages_[index].caption = caption;
+  if (const int tab = TabOf(page); tab >= 0) tabs_->setTabText(tab, caption);
 }
 
 void PageControl::SetPageToolTip(QWidget* page, const QString& tip) {
   const int index = IndexOf(page);
-  if (index >= 0) tabs_->setTabToolTip(index, tip);
+  if (index < 0) return;
+  pages_[index].tip = tip;
+  if (const int tab = TabOf(page); tab >= 0) tabs_->setTabToolTip(tab, tip);
 }
 
+void PageControl::SetPageAccessibleName(QWidget* page, const QString& name) {
+  const int index = IndexOf(page);
+  if (index < 0 || pages_[index].name == name) return;
+  pages_[index].name = name;
+  if (const int tab = TabOf(page); tab >= 0) tabs_->setAccessibleTabName(tab, name);
+}
+
+// The page stays in the stack; only its tab goes, or comes back with what it
+// showed.
 void PageControl::SetPageVisible(QWidget* page, bool visible) {
   const int index = IndexOf(page);
-  if (index < 0 || tabs_->isTabVisible(index) == visible) return;
+  if (index < 0 || pages_[index].visible == visible) return;
   quiet_ = true;
-  tabs_->setTabVisible(index, visible);
+  if (!visible) {
+    const int tab = TabOf(page);
+    pages_[index].visible = false;
+    tabs_->removeTab(tab);
+  } else {
+    pages_[index].visible = true;
+    const PageTab& entry = pages_[index];
+    const int tab = tabs_->insertTab(TabOf(page), entry.caption);
+    tabs_->setTabToolTip(tab, entry.tip);
+    tabs_->setAccessibleTabName(tab, entry.name);
+  }
+  if (QWidget* current = PageAt(tabs_->currentIndex())) stack_->setCurrentWidget(current);
   quiet_ = false;
 }
 
 void PageControl::SetCurrentPage(QWidget* page) {
-  const int index = IndexOf(page);
-  if (index < 0 || index == tabs_->currentIndex()) return;
+  const int tab = TabOf(page);
+  if (tab < 0 || tab == tabs_->currentIndex()) return;
   quiet_ = true;
-  tabs_->setCurrentIndex(index);
+  tabs_->setCurrentIndex(tab);
   quiet_ = false;
 }
 
 void PageControl::StepPage(int offset) {
-  tabs_->setCurrentIndex(NextVisibleTab(*tabs_, offset, true));
+  tabs_->setCurrentIndex(NextTab(*tabs_, offset, true));
 }
 
 QWidget* PageControl::CurrentPage() const {
@@ -171,6 +244,18 @@ bool PageControl::eventFilter(QObject* watched, QEvent* event) {
       case QEvent::Leave:
         pointedTab_ = -1;
         break;
+      case QEvent::KeyPress: {
+        // QTabBar's own arrow keys would stop at a disabled tab. A step made
+        // with them is told apart: the player is walking along the tabs.
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Left || key == Qt::Key_Right) {
+          steppedByArrows_ = true;
+          tabs_->setCurrentIndex(NextTab(*tabs_, key == Qt::Key_Left ? -1 : 1, false));
+          steppedByArrows_ = false;
+          return true;
+        }
+        break;
+      }
       case QEvent::FocusIn:
         // Focus that the window hands out as it becomes active, at start-up
         // too, is not the player's doing.
@@ -189,7 +274,7 @@ void PageControl::PointerAt(QPointF position) {
   const int index = tabs_->tabAt(position.toPoint());
   if (index == pointedTab_) return;
   pointedTab_ = index;
-  if (index >= 0 && tabs_->isTabVisible(index)) emit tabPointedAt(stack_->widget(index));
+  if (index >= 0) emit tabPointedAt(PageAt(index));
 }
 
 void PageControl::paintEvent(QPaintEvent*) {

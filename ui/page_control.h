@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <QWidget>
+#include <vector>
 
 class QStackedWidget;
 class QTabBar;
@@ -10,7 +11,8 @@ namespace wv {
 
 // Tabs along the top over a stack of pages, laid out to the pixel: the tab
 // row is 22 px (19 px tabs, the selected one raised by 3), the pages are
-// 334 x 155 inside a one-pixel white frame.
+// 334 x 155 inside a one-pixel white frame. A hidden page has no tab at all,
+// so that screen readers count the tabs the eye sees.
 class PageControl : public QWidget {
   Q_OBJECT
 
@@ -21,12 +23,16 @@ class PageControl : public QWidget {
   bool HasPage(const QWidget* page) const;
   void SetPageCaption(QWidget* page, const QString& caption);
   void SetPageToolTip(QWidget* page, const QString& tip);
+  // What screen readers call the page's tab, where its caption is no name.
+  void SetPageAccessibleName(QWidget* page, const QString& name);
   void SetPageVisible(QWidget* page, bool visible);
   void SetCurrentPage(QWidget* page);
   QWidget* CurrentPage() const;
   QTabBar* TabBar() const { return tabs_; }
   // The visible page `offset` steps on, round the end, as the user's change.
   void StepPage(int offset);
+  // Whether the latest change came from the arrow keys on the tab bar.
+  bool SteppedByArrowKeys() const { return steppedByArrows_; }
 
  signals:
   // Only for a change the user makes; SetCurrentPage stays silent.
@@ -42,12 +48,24 @@ class PageControl : public QWidget {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  // A page and what its tab shows, kept while the tab is away.
+  struct PageTab {
+    QWidget* page;
+    QString caption, tip, name;
+    bool visible = true;
+  };
+
   int IndexOf(const QWidget* page) const;
+  // The index of the page's tab in the bar; -1 while it is hidden.
+  int TabOf(const QWidget* page) const;
+  QWidget* PageAt(int tab) const;
   void PointerAt(QPointF position);
 
   QTabBar* tabs_;
   QStackedWidget* stack_;
+  std::vector<PageTab> pages_;
   bool quiet_ = false;
+  bool steppedByArrows_ = false;
   int pointedTab_ = -1;
 };
 

@@ -2,6 +2,7 @@
 #include <filesystem>
 
 #include "tests/app/launcher_session.h"
+#include "tests/support/launcher_files.h"
 #include "tests/support/stand_in_game.h"
 
 namespace wv::test {
@@ -21,6 +22,14 @@ class AccessibilityE2eTest : public QObject {
     WriteStandIn(folder_ / "qr7.exe");
     record_ = RecordInto(folder_.Path());
     QVERIFY(!launcher_.Start(folder_.Path()).isEmpty());
+    // In Russian, with every tab: a monitoring page of its own.
+    WriteStandIn(russianFolder_ / "qr7.exe");
+    russianFolder_.Write("servers.html", "<title>Servers</title><h1>Servers</h1>");
+    WriteCurrentSettings(russianFolder_.Path(), "Language=RU\r\nMonitoringURL=file://" +
+                                                    (russianFolder_ / "servers.html").native() +
+                                                    "\r\n");
+    RecordInto(russianFolder_.Path());
+    QVERIFY(!russian_.Start(russianFolder_.Path()).isEmpty());
   }
 
   // Role, name and description (the tooltip) of each control, as the
@@ -31,11 +40,12 @@ class AccessibilityE2eTest : public QObject {
       QTest::addRow("%s %s", role, name)
           << QStringLiteral("%1\t%2\t%3").arg(role, name, description);
     };
+    row("frame", "Wreckvale Launcher");
     row("push button", "Close", "Close");
     row("push button", "Minimize", "Minimize");
     row("page tab", "Create server", "Start a server on this computer");
     row("page tab", "Join game", "Join a game on a server");
-    row("page tab", "?", "About the launcher");
+    row("page tab", "About", "About the launcher");
     row("combo box", "Game mode: CO-OP", "Choose the game mode");
     row("combo box", "Difficulty: Normal", "Choose the difficulty");
     row("combo box", "Campaign: Last ward", "Choose the campaign");
@@ -60,13 +70,67 @@ class AccessibilityE2eTest : public QObject {
     QVERIFY2(tree_.contains(node), qPrintable(tree_.join('\n')));
   }
 
+  // The press starts the game, and the bus tells that it did.
+  void defaultActionOfTheActionButtonStartsTheGame_data() {
+    QTest::addColumn<bool>("russian");
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QString>("heard");
+    QTest::newRow("English") << false << "Create server "
+                             << "Game started";
+    QTest::newRow("Russian") << true << "Создать сервер "
+                             << "Игра запущена";
+  }
   void defaultActionOfTheActionButtonStartsTheGame() {
-    Atspi({"press", "push button", "Create server "});
-    QVERIFY2(WaitFor([&] { return fs::exists(record_); }, 15000),
+    QFETCH(bool, russian);
+    QFETCH(QString, button);
+    QFETCH(QString, heard);
+    LauncherSession& launcher = russian ? russian_ : launcher_;
+    const fs::path record = (russian ? russianFolder_ : folder_).Path() / record_.filename();
+    QCOMPARE(Atspi(launcher, {"hear", "push button", button}).trimmed(), heard);
+    QVERIFY2(WaitFor([&] { return fs::exists(record); }, 15000),
              "the stand-in engine was not started");
-    const std::vector<std::string> words = ReadRecord(record_);
+    const std::vector<std::string> words = ReadRecord(record);
     QVERIFY(words.size() >= 2);
     QCOMPARE(std::vector<std::string>(words.begin() + 2, words.end()), kDefaultArguments);
+  }
+
+  // The tabs a screen reader counts are the ones shown, and the window is
+  // the only one at the top, the web engine's own included once the
+  // monitoring page has been opened.
+  void shownTabsAndWindows_data() {
+    QTest::addColumn<bool>("russian");
+    QTest::addColumn<QStringList>("tabs");
+    QTest::newRow("English") << false << QStringList{"Create server", "Join game", "About"};
+    QTest::newRow("Russian, monitoring opened")
+        << true
+        << QStringList{"Создание сервера", "Подключение к игре", "Мониторинг", "О программе"};
+  }
+  void shownTabsAndWindows() {
+    QFETCH(bool, russian);
+    QFETCH(QStringList, tabs);
+    LauncherSession& launcher = russian ? russian_ : launcher_;
+    QStringList tree;
+    if (russian) {
+      Atspi(launcher, {"press", "page tab", tabs[2]});
+      // The browser is in once the page shows its document.
+      QVERIFY2(WaitFor(
+                   [&] {
+                     tree = Atspi(launcher, {"dump"}).split('\n');
+                     return tree.contains(QStringLiteral("document web\t\t"));
+                   },
+                   30000),
+               qPrintable(tree.join('\n')));
+    } else {
+      tree = Atspi(launcher, {"dump"}).split('\n');
+    }
+    QStringList tabsSeen, windows;
+    for (const QString& node : tree) {
+      const QStringList fields = node.split('\t');
+      if (fields[0] == "page tab") tabsSeen << fields.value(1);
+      if (fields[0] == "frame" || fields[0] == "window") windows << fields.value(1);
+    }
+    QCOMPARE(tabsSeen, tabs);
+    QCOMPARE(windows, QStringList{"Wreckvale Launcher"});
   }
 
   // A Windows program the system will not run: the message a screen reader
@@ -111,6 +175,8 @@ class AccessibilityE2eTest : public QObject {
   TempFolder folder_;
   fs::path record_;
   LauncherSession launcher_;
+  TempFolder russianFolder_;
+  LauncherSession russian_;
   QStringList tree_;
 };
 

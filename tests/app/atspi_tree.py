@@ -2,6 +2,9 @@
 
     atspi_tree.py dump PID                 one line per node: role, name, description
     atspi_tree.py press PID ROLE NAME      runs the default action of that node
+    atspi_tree.py hear PID ROLE NAME       the same, then prints the node's new
+                                           description as the bus announces it
+                                           (its description now, when none comes)
 
 Run with the system's Python, which has pyatspi (python3-pyatspi).
 """
@@ -9,6 +12,7 @@ import sys
 import time
 
 import pyatspi
+from gi.repository import GLib
 
 
 def application(pid, seconds=20):
@@ -35,13 +39,34 @@ def main():
     if command == "dump":
         for node in nodes(app):
             print(f"{node.getRoleName()}\t{node.name}\t{node.description}")
-    elif command == "press":
+    elif command in ("press", "hear"):
         role, name = sys.argv[3], sys.argv[4]
         for node in nodes(app):
             if node.getRoleName() == role and node.name == name:
-                node.queryAction().doAction(0)
-                return
-        sys.exit(f"no {role} named {name!r}")
+                break
+        else:
+            sys.exit(f"no {role} named {name!r}")
+        if command == "press":
+            node.queryAction().doAction(0)
+            return
+        heard = []
+        running = []
+
+        # The event names the node; its description is read as it comes.
+        def on_change(event):
+            if event.source == node and node.description:
+                heard.append(node.description)
+                if running:
+                    pyatspi.Registry.stop()
+
+        pyatspi.Registry.registerEventListener(
+            on_change, "object:property-change:accessible-description")
+        node.queryAction().doAction(0)
+        if not heard:
+            running.append(True)
+            GLib.timeout_add_seconds(10, pyatspi.Registry.stop)
+            pyatspi.Registry.start()
+        print(heard[0] if heard else node.description)
     else:
         sys.exit(f"unknown command {command}")
 

@@ -44,7 +44,9 @@ find_program(WV_DBUS_RUN_SESSION dbus-run-session)
 if(WV_DBUS_RUN_SESSION)
   set(wv_session_prefix ${WV_DBUS_RUN_SESSION} --)
 endif()
-wv_launcher_test(accessibility_e2e_test 120)
+wv_launcher_test(accessibility_e2e_test 120 wreckvale_webview)
 unset(wv_session_prefix)
+set_tests_properties(accessibility_e2e_test PROPERTIES
+  ENVIRONMENT "QTWEBENGINE_DISABLE_SANDBOX=1")
 target_compile_definitions(accessibility_e2e_test PRIVATE
   WV_ATSPI_TREE="${CMAKE_CURRENT_LIST_DIR}/atspi_tree.py")

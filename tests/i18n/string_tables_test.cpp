@@ -160,6 +160,8 @@ TEST(StringTables, EveryEntryInBothLanguages) {
       {Str::EngineNotStarted, "the web engine did not start", "веб-движок не запустился"},
       {Str::PasswordDialogOk, "OK", "ОК"},
       {Str::PasswordDialogCancel, "Cancel", "Отмена"},
+      {Str::About, "About", "О программе"},
+      {Str::GameStarted, "Game started", "Игра запущена"},
   };
   ASSERT_EQ(std::size(entries), kStrCount) << "every entry has its row";
   for (std::size_t i = 0; i < kStrCount; ++i) {

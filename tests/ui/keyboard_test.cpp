@@ -70,7 +70,8 @@ class KeyboardTest : public QObject {
   }
 
   // What a key does to the focused control. Effects: "menu|NAME|BELOW" (the
-  // menu drops with its top left corner at BELOW's bottom left), "start",
+  // menu drops with its top left corner at BELOW's bottom left), "start" (the
+  // focus stays through the button's rest),
   // "ask" (a message instead of a start), "clipboard", "tab|CAPTION|FOCUS"
   // (the current tab and the focus after).
   void keys_data() {
@@ -113,9 +114,15 @@ class KeyboardTest : public QObject {
         "tab|Create server|RzGroupBox1");
     row("ctrl+tab round the end", "?", "RzGoButton", Qt::Key_Tab, ctrl,
         "tab|Create server|RzGoButton");
+    // The arrows walk along the tabs: the join tab does not take the focus
+    // into its address box, as Ctrl+Tab and a click make it do.
     row("right on the tab bar", create, "RzPageControl1Tabs", Qt::Key_Right, none,
-        "tab|Join game|RzEdit1");
+        "tab|Join game|RzPageControl1Tabs");
+    row("right on the tab bar past the join tab", "Join game", "RzPageControl1Tabs", Qt::Key_Right,
+        none, "tab|?|RzPageControl1Tabs");
     row("left on the tab bar", "?", "RzPageControl1Tabs", Qt::Key_Left, none,
+        "tab|Join game|RzPageControl1Tabs");
+    row("ctrl+tab on the tab bar", create, "RzPageControl1Tabs", Qt::Key_Tab, ctrl,
         "tab|Join game|RzEdit1");
   }
   void keys() {
@@ -145,6 +152,7 @@ class KeyboardTest : public QObject {
     QCOMPARE(platform.starter.calls.size(), std::size_t{words[0] == "start"});
     QCOMPARE(platform.messages.boxes.size(), std::size_t{words[0] == "ask"});
     QCOMPARE(platform.clipboard.texts.size(), std::size_t{words[0] == "clipboard"});
+    if (words[0] == "start") QCOMPARE(Focused(), focus);
     if (words[0] == "tab") {
       QCOMPARE(Tabs(*form_)->tabText(Tabs(*form_)->currentIndex()), words[1]);
       QCOMPARE(Focused(), words[2]);

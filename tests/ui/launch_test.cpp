@@ -6,6 +6,7 @@
 
 #include "tests/ui/window_fixture.h"
 #include "ui/about_page.h"
+#include "ui/look.h"
 
 namespace wv::test {
 
@@ -110,21 +111,25 @@ class LaunchTest : public QObject {
   }
 
   // A double click starts one game: the button rests for a while after a
-  // start, and looks it.
+  // start, and looks it, but stays enabled so as to keep the focus; screen
+  // readers read of the start in its description.
   void oneGamePerPress() {
     TMainForm& form = Open();
     auto* go = form.findChild<QToolButton*>("RzGoButton");
     QTest::mouseDClick(go, Qt::LeftButton);
     ClickAt(form, kGoButtonCentre);
     QCOMPARE(platform_->starter.calls.size(), std::size_t{1});
-    QVERIFY(!go->isEnabled());
+    QVERIFY(go->isEnabled());
+    QVERIFY(go->property(look::kBusyProperty).toBool());
+    QCOMPARE(go->accessibleDescription(), QStringLiteral("Game started"));
 
     platform_->time.now += kActionRest - std::chrono::milliseconds(1);
     go->click();
     QCOMPARE(platform_->starter.calls.size(), std::size_t{1});
     platform_->time.now += std::chrono::milliseconds(1);
     form.findChild<QTimer*>("RzGoButtonRest")->start(0);
-    QTRY_VERIFY(go->isEnabled());
+    QTRY_VERIFY(!go->property(look::kBusyProperty).toBool());
+    QCOMPARE(go->accessibleDescription(), QString());
     ClickAt(form, kGoButtonCentre);
     QCOMPARE(platform_->starter.calls.size(), std::size_t{2});
   }

@@ -33,6 +33,37 @@ class LayoutTest : public QObject {
     QCOMPARE(QRect(widget->mapTo(form_, QPoint(0, 0)), widget->size()), rect);
   }
 
+  // Every shown tab lies inside the row, whatever the language, and a click
+  // on the last one ("?") reaches it.
+  void tabsFitTheRow_data() {
+    QTest::addColumn<QString>("settings");
+    QTest::addColumn<QStringList>("tabs");
+    const QString monitoring = QStringLiteral("MonitoringURL=http://127.0.0.1:9/\r\n");
+    QTest::newRow("English") << QString() << QStringList{"Create server", "Join game", "?"};
+    QTest::newRow("English, every tab")
+        << monitoring << QStringList{"Create server", "Join game", "Monitoring", "?"};
+    QTest::newRow("Russian, every tab")
+        << "Language=RU\r\n" + monitoring
+        << QStringList{"Создание сервера", "Подключение к игре", "Мониторинг", "?"};
+  }
+  void tabsFitTheRow() {
+    QFETCH(QString, settings);
+    QFETCH(QStringList, tabs);
+    window_.reset();
+    window_.emplace().folder.WriteSettings(settings.toStdString());
+    form_ = &window_->Show();
+    QCOMPARE(VisibleTabs(*form_), tabs);
+    QTabBar* bar = Tabs(*form_);
+    int last = -1;
+    for (int i = 0; i < bar->count(); ++i) {
+      if (!bar->isTabVisible(i)) continue;
+      QVERIFY2(bar->rect().contains(bar->tabRect(i)), qPrintable(bar->tabText(i)));
+      last = i;
+    }
+    ClickAt(*form_, bar->mapTo(form_, bar->tabRect(last).center()));
+    QCOMPARE(bar->currentIndex(), last);
+  }
+
   void pressingFindsTheControl_data() {
     QTest::addColumn<QString>("tab");
     QTest::addColumn<QPoint>("point");
