@@ -161,6 +161,9 @@ const StringTable kEnglishStrings = MakeTable({
     // Action button on the monitoring and about tabs.
     "Reload the monitoring page",
     "Open the forum in the browser",
+    // Another launcher kept the settings lock through the start.
+    "The settings file was busy, its ",
+    "refresh was skipped",
 });
 
 const StringTable kRussianStrings = MakeTable({
@@ -297,6 +300,9 @@ const StringTable kRussianStrings = MakeTable({
     // Action button on the monitoring and about tabs.
     "Обновить страницу мониторинга",
     "Открыть форум в браузере",
+    // Another launcher kept the settings lock through the start.
+    "Файл настроек был занят, его обн",
+    "овление пропущено",
 });
 
 }  // namespace wv

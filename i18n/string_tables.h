@@ -116,7 +116,10 @@ namespace wv {
   X(HintTab4)                                                            \
   X(HintTab5)                                                            \
   X(HintRefresh)                                                         \
-  X(HintForum)
+  X(HintForum)                                                           \
+  /* Start-up messages added later, kept behind so no entry moves. */    \
+  X(SettingsBusy1)                                                       \
+  X(SettingsBusy2)
 
 enum class Str : std::size_t {
 #define WV_ENTRY(name) name,

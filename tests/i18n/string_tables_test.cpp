@@ -122,6 +122,14 @@ TEST(StringSet, PiecesJoinIntoWholeMessages) {
        {Str::BadSetting1, Str::BadSetting2},
        "",
        "Недопустимое значение в файле настроек"},
+      {&kEnglishStrings,
+       {Str::SettingsBusy1, Str::SettingsBusy2},
+       "",
+       "The settings file was busy, its refresh was skipped"},
+      {&kRussianStrings,
+       {Str::SettingsBusy1, Str::SettingsBusy2},
+       "",
+       "Файл настроек был занят, его обновление пропущено"},
   };
   for (const WholeMessage& m : messages) {
     StringSet set;
