@@ -30,12 +30,16 @@ StartupResult LauncherModel::Start(const std::filesystem::path& exeDir,
                                    std::chrono::milliseconds lockPatience) {
   StartupResult result;
   const StringSet& s = strings_;
-  // One wait per start: the template write gets what the refresh left of it.
-  const auto lockDeadline = std::chrono::steady_clock::now() + lockPatience;
-  const auto patienceLeft = [&lockDeadline] {
-    return std::max(std::chrono::milliseconds::zero(),
-                    std::chrono::ceil<std::chrono::milliseconds>(lockDeadline -
-                                                                 std::chrono::steady_clock::now()));
+  // One wait per start in all: the template write gets what the refresh left
+  // of the patience. Time spent on messages in between does not count.
+  std::chrono::milliseconds patience = lockPatience;
+  const auto underLock = [&patience](auto step) {
+    const auto begin = std::chrono::steady_clock::now();
+    auto outcome = step(patience);
+    const auto spent =
+        std::chrono::ceil<std::chrono::milliseconds>(std::chrono::steady_clock::now() - begin);
+    patience = std::max(std::chrono::milliseconds::zero(), patience - spent);
+    return outcome;
   };
   bool busySaid = false;
   const auto sayBusy = [&] {
@@ -57,7 +61,9 @@ StartupResult LauncherModel::Start(const std::filesystem::path& exeDir,
     show(s.Join(Str::CannotRead1, Str::CannotRead2) + " (" + std::string(kSettingsFileName) + ": " +
          reason + ")");
   };
-  const Refresh refresh = RefreshOutdatedSettings(workDir, version, patienceLeft());
+  const Refresh refresh = underLock([&](std::chrono::milliseconds wait) {
+    return RefreshOutdatedSettings(workDir, version, wait);
+  });
   if (refresh.outcome == RefreshOutcome::Busy) {
     sayBusy();
   } else if (refresh.outcome == RefreshOutcome::RenameFailed) {
@@ -75,7 +81,9 @@ StartupResult LauncherModel::Start(const std::filesystem::path& exeDir,
   ExtraMapCaptions captions;
   for (std::size_t i = 0; i < kExtraMaps.size(); ++i)
     captions[i] = Entry(kExtraMaps[i].entry).caption;
-  const TemplateOutcome written = WriteSettingsTemplate(workDir, version, captions, patienceLeft());
+  const TemplateOutcome written = underLock([&](std::chrono::milliseconds wait) {
+    return WriteSettingsTemplate(workDir, version, captions, wait);
+  });
   if (written == TemplateOutcome::Busy) {
     sayBusy();
   } else if (written == TemplateOutcome::Failed) {
