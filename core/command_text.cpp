@@ -32,9 +32,10 @@ std::size_t ReadProgram(std::string_view text, std::string& program) {
 
 // Reads one argument starting at a non-blank character. A quote always
 // toggles quoting, also as the second of "" inside a quoted argument: the
-// runtimes disagree there and QuoteArgument never writes it.
-std::size_t ReadArgument(std::string_view text, std::size_t pos, std::string& arg) {
-  bool quoted = false;
+// runtimes disagree there and QuoteArgument never writes it. `quoted` says
+// whether the text ended inside a quote.
+std::size_t ReadArgument(std::string_view text, std::size_t pos, std::string& arg, bool& quoted) {
+  quoted = false;
   while (pos < text.size()) {
     const char c = text[pos];
     if (IsBlank(c) && !quoted) break;
@@ -62,6 +63,18 @@ std::size_t ReadArgument(std::string_view text, std::size_t pos, std::string& ar
     }
   }
   return pos;
+}
+
+// Reads the arguments from `pos` on; true when the last one ends in a quote.
+bool ReadArguments(std::string_view text, std::size_t pos, std::vector<std::string>& words) {
+  bool quoted = false;
+  while (true) {
+    while (pos < text.size() && IsBlank(text[pos])) ++pos;
+    if (pos == text.size()) return quoted;
+    std::string arg;
+    pos = ReadArgument(text, pos, arg, quoted);
+    words.push_back(std::move(arg));
+  }
 }
 
 }  // namespace
@@ -101,14 +114,13 @@ std::vector<std::string> SplitCommandText(std::string_view text) {
   std::string program;
   std::size_t pos = ReadProgram(text, program);
   words.push_back(std::move(program));
-  while (true) {
-    while (pos < text.size() && IsBlank(text[pos])) ++pos;
-    if (pos == text.size()) break;
-    std::string arg;
-    pos = ReadArgument(text, pos, arg);
-    words.push_back(std::move(arg));
-  }
+  ReadArguments(text, pos, words);
   return words;
+}
+
+bool LeavesQuoteOpen(std::string_view arguments) {
+  std::vector<std::string> words;
+  return ReadArguments(arguments, 0, words);
 }
 
 }  // namespace wv

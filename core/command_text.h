@@ -14,4 +14,8 @@ std::string QuoteArgument(std::string_view value);
 // Splits a command text into program and arguments by the Windows rules.
 std::vector<std::string> SplitCommandText(std::string_view text);
 
+// Whether `arguments`, split as arguments by those rules, ends inside a
+// quote: whatever followed them in a command would join their last one.
+bool LeavesQuoteOpen(std::string_view arguments);
+
 }  // namespace wv

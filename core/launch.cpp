@@ -28,16 +28,26 @@ class CommandSettings {
     return wv::ReadSwitch(reader_, key, section);
   }
   std::string Checked(std::string value, const SettingKey& key, std::string_view section = {}) {
-    if (bad_.empty() && value.find('\0') != std::string::npos) {
-      bad_ = "[" + std::string(key.section.empty() ? section : key.section) + "] " +
-             std::string(key.key);
-    }
+    if (value.find('\0') != std::string::npos) Refuse(key, section);
+    return value;
+  }
+  // Arguments followed by more of the command: a quote they leave open would
+  // take what follows (the game's own name) into their last argument.
+  std::string ReadArguments(const SettingKey& key) {
+    std::string value = Read(key);
+    if (LeavesQuoteOpen(value)) Refuse(key);
     return value;
   }
   // "[section] key" of the first value that cannot reach the game.
   const std::string& Bad() const { return bad_; }
 
  private:
+  void Refuse(const SettingKey& key, std::string_view section = {}) {
+    if (!bad_.empty()) return;
+    bad_ = "[" + std::string(key.section.empty() ? section : key.section) + "] " +
+           std::string(key.key);
+  }
+
   const SettingsReader& reader_;
   std::string bad_;
 };
@@ -92,7 +102,12 @@ void AppendMapOf(const LauncherModel& model, std::span<const MapRow> maps, std::
   }
 }
 
-void AppendServerTokens(const LauncherModel& model, CommandSettings& settings,
+// A password as the command carries it, or the preview's mask.
+std::string PasswordArgument(const std::string& password, bool masked) {
+  return masked ? std::string(kPasswordMask) : QuoteArgument(password);
+}
+
+void AppendServerTokens(const LauncherModel& model, CommandSettings& settings, bool masked,
                         std::string& params) {
   for (const TokenRow& row : kDifficultyTokens) {
     if (model.Shows(Group::Difficulty, row.entry)) params += row.token;
@@ -100,7 +115,7 @@ void AppendServerTokens(const LauncherModel& model, CommandSettings& settings,
   params += "+maxplayers " + model.ChoiceText(Group::Slots) + " ";
   params += "+port " + model.ChoiceText(Group::Port) + " ";
   if (!model.ServerPassword().empty()) {
-    params += "+sv_password " + QuoteArgument(model.ServerPassword()) + " ";
+    params += "+sv_password " + PasswordArgument(model.ServerPassword(), masked) + " ";
   }
 
   if (model.Shows(Group::Mode, entry::kCoop)) AppendMapOf(model, kCoopMaps, params);
@@ -155,18 +170,16 @@ std::optional<std::string> ProgramWord(const std::vector<std::string>& paths) {
 
 // Blanks around the address and the port come from pasting, never from the
 // server's name.
-void AppendJoinTokens(const LauncherModel& model, std::string& params) {
+void AppendJoinTokens(const LauncherModel& model, bool masked, std::string& params) {
   if (!model.JoinPassword().empty()) {
-    params += "+password " + QuoteArgument(model.JoinPassword()) + " ";
+    params += "+password " + PasswordArgument(model.JoinPassword(), masked) + " ";
   }
   const std::string address = std::string(TrimBlanks(model.JoinAddress())) + ":" +
                               std::string(TrimBlanks(model.JoinPort()));
   params += "+connect " + QuoteArgument(address) + " ";
 }
 
-}  // namespace
-
-LaunchDecision DecideLaunch(const LauncherModel& model, const LaunchEnvironment& env) {
+LaunchDecision Decide(const LauncherModel& model, const LaunchEnvironment& env, bool masked) {
   LaunchDecision decision;
   const int mode = model.ActionMode();
   if (mode == 3) {
@@ -195,9 +208,9 @@ LaunchDecision DecideLaunch(const LauncherModel& model, const LaunchEnvironment&
   if (o.console) params += "-console ";
   if (o.skipIntro) params += "-novid ";
   if (mode == 1) {
-    AppendServerTokens(model, settings, params);
+    AppendServerTokens(model, settings, masked, params);
   } else {
-    AppendJoinTokens(model, params);
+    AppendJoinTokens(model, masked, params);
   }
   for (const TokenRow& row : kTeamTokens) {
     if (model.Shows(Group::Character, row.entry)) params += row.token;
@@ -219,7 +232,8 @@ LaunchDecision DecideLaunch(const LauncherModel& model, const LaunchEnvironment&
   settings.Checked(model.RunParamSuffix(), key::kRunParameters);
   std::string prefix;
   if (settings.ReadSwitch(key::kUsePrefix)) prefix = settings.Read(key::kRunPrefix);
-  const std::string prefixParam = prefix.empty() ? "" : settings.Read(key::kRunPrefixParam);
+  const std::string prefixParam =
+      prefix.empty() ? "" : settings.ReadArguments(key::kRunPrefixParam);
   if (!settings.Bad().empty()) {
     return refuse(model.Strings().Join(Str::BadSetting1, Str::BadSetting2) + " (" + settings.Bad() +
                   ")");
@@ -240,6 +254,12 @@ LaunchDecision DecideLaunch(const LauncherModel& model, const LaunchEnvironment&
   return decision;
 }
 
+}  // namespace
+
+LaunchDecision DecideLaunch(const LauncherModel& model, const LaunchEnvironment& env) {
+  return Decide(model, env, false);
+}
+
 std::string StartFailedMessage(const LauncherModel& model, const StartFailure& failure) {
   std::string message = model.Str(Str::CannotStart) + " (" + failure.program;
   if (!failure.reason.empty()) message += ": " + failure.reason;
@@ -252,7 +272,7 @@ std::string StartFailedMessage(const LauncherModel& model, const StartFailure& f
 }
 
 std::string LaunchPreview(const LauncherModel& model, const LaunchEnvironment& env) {
-  const LaunchDecision decision = DecideLaunch(model, env);
+  const LaunchDecision decision = Decide(model, env, true);
   switch (decision.kind) {
     case LaunchDecision::Kind::StartGame:
       return decision.command;

@@ -27,12 +27,17 @@ struct LaunchDecision {
   bool closeWindow = false;  // exit after run, once the start or the message is done
 };
 
+// What the preview shows in place of each password (+password,
+// +sv_password): players stream and share their screens.
+inline constexpr std::string_view kPasswordMask = "********";
+
 // RzGoButtonClick as a decision; reads the settings at the moment of the press.
 LaunchDecision DecideLaunch(const LauncherModel& model, const LaunchEnvironment& env);
 
 // What a press would do now, in one line for the player, without doing it:
 // the command text it would start, the message it would show instead, or
-// what it opens. Empty when a press does nothing.
+// what it opens. Empty when a press does nothing. Passwords show as
+// kPasswordMask; the press itself starts the real ones.
 std::string LaunchPreview(const LauncherModel& model, const LaunchEnvironment& env);
 
 // Why the system did not start the program of a command.

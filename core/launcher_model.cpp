@@ -3,6 +3,7 @@
 #include <stdexcept>
 
 #include "core/join_address.h"
+#include "core/text.h"
 
 namespace wv {
 
@@ -91,15 +92,25 @@ PasswordDialogTexts LauncherModel::PasswordDialog() const {
 
 void LauncherModel::FinishPasswordDialog(std::optional<std::string> typed) {
   // Cancel keeps the password: removing it silently would open the server.
-  if (typed) serverPassword_ = std::move(*typed);
+  if (typed) serverPassword_ = WithoutControls(std::move(*typed));
 }
 
 AddressEditRequest LauncherModel::JoinAddressChanged(std::string text) {
-  AddressSplit split = SplitJoinAddress(text);
+  // A pasted line break drops out rather than cutting the text: what
+  // followed it stays in sight in the boxes instead of vanishing.
+  AddressSplit split = SplitJoinAddress(WithoutControls(std::move(text)));
   joinAddress_ = std::move(split.address);
   if (!split.port) return {};
   joinPort_ = std::move(*split.port);
   return {joinPort_.empty()};
+}
+
+void LauncherModel::JoinPortChanged(std::string text) {
+  joinPort_ = WithoutControls(std::move(text));
+}
+
+void LauncherModel::JoinPasswordChanged(std::string text) {
+  joinPassword_ = WithoutControls(std::move(text));
 }
 
 }  // namespace wv

@@ -13,6 +13,7 @@
 
 #include "core/catalogue.h"
 #include "core/settings_file.h"
+#include "core/settings_lock.h"
 #include "core/string_set.h"
 
 namespace wv {
@@ -99,8 +100,11 @@ class LauncherModel {
   // executable name, version refresh, folder check, template and options, all
   // in start-up order. Each message goes to `show` at its own step, before
   // the next step runs.
+  // The refresh and the template write wait up to `lockPatience` in all for
+  // another launcher's settings lock, and say so once when it stayed held.
   StartupResult Start(const std::filesystem::path& exeDir, const std::filesystem::path& workDir,
-                      std::string_view version, const StartupMessageSink& show);
+                      std::string_view version, const StartupMessageSink& show,
+                      std::chrono::milliseconds lockPatience = kLockPatience);
   // Fills the string set for `code`, in any case: "LOCAL_EN" and "LOCAL_RU"
   // the built-in sets; "EN", "RU" and "**" the built-in English, Russian and
   // English again, each with the texts that the sections [Language_EN],
@@ -146,10 +150,12 @@ class LauncherModel {
   bool TabVisible(Tab tab) const;
 
   // --- join tab: RzEdit1 (address), RzEdit2 (port), RzEdit3 (password) ---
-  // RzEdit1Change: splits "address:port" into the two boxes.
+  // RzEdit1Change: splits "address:port" into the two boxes. Each box
+  // drops control characters as they come (WithoutControls); the window
+  // shows the boxes' model values back.
   AddressEditRequest JoinAddressChanged(std::string text);
-  void JoinPortChanged(std::string text) { joinPort_ = std::move(text); }
-  void JoinPasswordChanged(std::string text) { joinPassword_ = std::move(text); }
+  void JoinPortChanged(std::string text);
+  void JoinPasswordChanged(std::string text);
   const std::string& JoinAddress() const { return joinAddress_; }
   const std::string& JoinPort() const { return joinPort_; }
   const std::string& JoinPassword() const { return joinPassword_; }

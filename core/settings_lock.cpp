@@ -43,9 +43,13 @@ void LockWithin(std::chrono::milliseconds patience, TryLock tryLock, bool& held,
 SettingsLock::SettingsLock(const std::filesystem::path& folder,
                            std::chrono::milliseconds patience) {
   const std::filesystem::path file = folder / kSettingsLockName;
-  HANDLE handle = CreateFileW(file.c_str(), GENERIC_READ | GENERIC_WRITE,
-                              FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+  constexpr DWORD kShare = FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE;
+  HANDLE handle = CreateFileW(file.c_str(), GENERIC_READ | GENERIC_WRITE, kShare, nullptr,
                               OPEN_ALWAYS, FILE_ATTRIBUTE_HIDDEN, nullptr);
+  if (handle == INVALID_HANDLE_VALUE && GetLastError() == ERROR_ACCESS_DENIED) {
+    handle = CreateFileW(file.c_str(), GENERIC_READ, kShare, nullptr, OPEN_EXISTING,
+                         FILE_ATTRIBUTE_NORMAL, nullptr);
+  }
   if (handle == INVALID_HANDLE_VALUE) return;
   handle_ = handle;
   const auto tryLock = [handle] {
@@ -72,7 +76,9 @@ SettingsLock::~SettingsLock() {
 SettingsLock::SettingsLock(const std::filesystem::path& folder,
                            std::chrono::milliseconds patience) {
   const std::filesystem::path file = folder / kSettingsLockName;
-  fd_ = open(file.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK, 0644);
+  constexpr int kFlags = O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK;
+  fd_ = open(file.c_str(), O_RDWR | O_CREAT | kFlags, 0644);
+  if (fd_ < 0 && (errno == EACCES || errno == EROFS)) fd_ = open(file.c_str(), O_RDONLY | kFlags);
   if (fd_ < 0) return;
   const auto tryLock = [this] {
     if (flock(fd_, LOCK_EX | LOCK_NB) == 0) return Try::Locked;

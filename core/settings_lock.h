@@ -7,16 +7,19 @@
 namespace wv {
 
 inline constexpr std::string_view kSettingsLockName = ".wreckvale_launcher.ini.lock";
+// How long one start waits in all for a launcher that holds the lock.
+inline constexpr std::chrono::milliseconds kLockPatience = std::chrono::seconds(10);
 
 // An exclusive lock on the lock file beside the settings file, so that
 // launchers started together refresh and write the settings file one at a
 // time. The lock file stays: removing it would let a waiting launcher lock a
-// file no one else sees.
+// file no one else sees. A lock file the player may not write (another
+// user's) is locked through a read-only descriptor: the lock needs no more.
 class SettingsLock {
  public:
   // Waits up to `patience` for a launcher that holds the lock.
   explicit SettingsLock(const std::filesystem::path& folder,
-                        std::chrono::milliseconds patience = std::chrono::seconds(10));
+                        std::chrono::milliseconds patience = kLockPatience);
   ~SettingsLock();
   SettingsLock(const SettingsLock&) = delete;
   SettingsLock& operator=(const SettingsLock&) = delete;

@@ -92,8 +92,9 @@ fs::path FreeBackupName(const fs::path& workDir) {
   return name;
 }
 
-Refresh RefreshOutdatedSettings(const fs::path& workDir, std::string_view version) {
-  const SettingsLock lock(workDir);
+Refresh RefreshOutdatedSettings(const fs::path& workDir, std::string_view version,
+                                std::chrono::milliseconds patience) {
+  const SettingsLock lock(workDir, patience);
   if (lock.Busy()) return {RefreshOutcome::Busy, {}};
   const fs::path file = workDir / kSettingsFileName;
   const FileRead read = ReadSettingsText(file);
@@ -109,8 +110,9 @@ Refresh RefreshOutdatedSettings(const fs::path& workDir, std::string_view versio
 }
 
 TemplateOutcome WriteSettingsTemplate(const fs::path& workDir, std::string_view version,
-                                      const ExtraMapCaptions& captions) {
-  const SettingsLock lock(workDir);
+                                      const ExtraMapCaptions& captions,
+                                      std::chrono::milliseconds patience) {
+  const SettingsLock lock(workDir, patience);
   if (lock.Busy()) return TemplateOutcome::Busy;
   if (lock.Held()) RemoveLeftTempFiles(workDir);
   const fs::path target = workDir / kSettingsFileName;

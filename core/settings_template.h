@@ -1,12 +1,14 @@
 #pragma once
 
 #include <array>
+#include <chrono>
 #include <filesystem>
 #include <string>
 #include <string_view>
 
 #include "core/catalogue.h"
 #include "core/settings_file.h"
+#include "core/settings_lock.h"
 
 namespace wv {
 
@@ -34,8 +36,10 @@ struct Refresh {
 // Under the settings lock, reads Version from the settings file of `workDir`
 // itself; when it differs from `version`, moves that file to the first free
 // backup name (kSettingsBackupName, then ….1, ….2, …), so that the user's
-// edits survive this refresh and every later one.
-Refresh RefreshOutdatedSettings(const std::filesystem::path& workDir, std::string_view version);
+// edits survive this refresh and every later one. Waits up to `patience`
+// for another launcher's lock.
+Refresh RefreshOutdatedSettings(const std::filesystem::path& workDir, std::string_view version,
+                                std::chrono::milliseconds patience = kLockPatience);
 
 // The backup name the next refresh of `workDir` would use.
 std::filesystem::path FreeBackupName(const std::filesystem::path& workDir);
@@ -50,8 +54,10 @@ enum class TemplateOutcome {
 // Under the settings lock, removes temporary files a killed launcher left and
 // writes the template into `workDir` when no settings file is there. The text
 // goes to a temporary file first and is renamed into place, so a failure
-// never leaves a half-written settings file.
+// never leaves a half-written settings file, nor does a file-size limit
+// (the write fails instead of ending the launcher).
 TemplateOutcome WriteSettingsTemplate(const std::filesystem::path& workDir,
-                                      std::string_view version, const ExtraMapCaptions& captions);
+                                      std::string_view version, const ExtraMapCaptions& captions,
+                                      std::chrono::milliseconds patience = kLockPatience);
 
 }  // namespace wv

@@ -1,5 +1,9 @@
 #include "core/startup.h"
 
+#include <algorithm>
+#include <chrono>
+#include <utility>
+
 #include "core/language.h"
 #include "core/launcher_model.h"
 #include "core/settings_keys.h"
@@ -22,9 +26,27 @@ bool FileExistsIn(const std::filesystem::path& dir, std::string_view name) {
 
 StartupResult LauncherModel::Start(const std::filesystem::path& exeDir,
                                    const std::filesystem::path& workDir, std::string_view version,
-                                   const StartupMessageSink& show) {
+                                   const StartupMessageSink& show,
+                                   std::chrono::milliseconds lockPatience) {
   StartupResult result;
   const StringSet& s = strings_;
+  // One wait per start in all: the template write gets what the refresh left
+  // of the patience. Time spent on messages in between does not count.
+  std::chrono::milliseconds patience = lockPatience;
+  const auto underLock = [&patience](auto step) {
+    const auto begin = std::chrono::steady_clock::now();
+    auto outcome = step(patience);
+    const auto spent =
+        std::chrono::ceil<std::chrono::milliseconds>(std::chrono::steady_clock::now() - begin);
+    patience = std::max(std::chrono::milliseconds::zero(), patience - spent);
+    return outcome;
+  };
+  bool busySaid = false;
+  const auto sayBusy = [&] {
+    if (std::exchange(busySaid, true)) return;
+    show(s.Join(Str::SettingsBusy1, Str::SettingsBusy2) + " (" + std::string(kSettingsFileName) +
+         ")");
+  };
 
   // The first step's code comes from the settings, and so does a translation.
   SettingsReader reader(exeDir / kSettingsFileName);
@@ -39,8 +61,12 @@ StartupResult LauncherModel::Start(const std::filesystem::path& exeDir,
     show(s.Join(Str::CannotRead1, Str::CannotRead2) + " (" + std::string(kSettingsFileName) + ": " +
          reason + ")");
   };
-  const Refresh refresh = RefreshOutdatedSettings(workDir, version);
-  if (refresh.outcome == RefreshOutcome::RenameFailed) {
+  const Refresh refresh = underLock([&](std::chrono::milliseconds wait) {
+    return RefreshOutdatedSettings(workDir, version, wait);
+  });
+  if (refresh.outcome == RefreshOutcome::Busy) {
+    sayBusy();
+  } else if (refresh.outcome == RefreshOutcome::RenameFailed) {
     show(s.Join(Str::CannotRemove1, Str::CannotRemove2) + " (" + std::string(kSettingsFileName) +
          ")");
   } else if (refresh.outcome == RefreshOutcome::Unreadable) {
@@ -55,7 +81,12 @@ StartupResult LauncherModel::Start(const std::filesystem::path& exeDir,
   ExtraMapCaptions captions;
   for (std::size_t i = 0; i < kExtraMaps.size(); ++i)
     captions[i] = Entry(kExtraMaps[i].entry).caption;
-  if (WriteSettingsTemplate(workDir, version, captions) == TemplateOutcome::Failed) {
+  const TemplateOutcome written = underLock([&](std::chrono::milliseconds wait) {
+    return WriteSettingsTemplate(workDir, version, captions, wait);
+  });
+  if (written == TemplateOutcome::Busy) {
+    sayBusy();
+  } else if (written == TemplateOutcome::Failed) {
     show(s.Join(Str::CannotCreate1, Str::CannotCreate2));
   }
 

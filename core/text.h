@@ -11,6 +11,11 @@ bool EqualsIgnoringAsciiCase(std::string_view a, std::string_view b);
 // Without the blanks and tabs at either end.
 std::string_view TrimBlanks(std::string_view text);
 
+// Without the control characters (bytes below 0x20, and 0x7F): typed or
+// pasted into a box, they would reach the engine's console as line breaks.
+// Bytes from 0x80 up, UTF-8 or not, stay.
+std::string WithoutControls(std::string text);
+
 // Appends code point `c` in UTF-8.
 void AppendUtf8(std::string& text, char32_t c);
 

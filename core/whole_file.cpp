@@ -10,6 +10,7 @@
 #ifdef _WIN32
 #include <io.h>
 #else
+#include <signal.h>
 #include <unistd.h>
 #endif
 
@@ -85,7 +86,30 @@ FileRead Refused(std::string reason) {
   return {std::nullopt, false, std::move(reason)};
 }
 
+#ifdef _WIN32
+struct FileSizeSignalIgnored {};
+#else
+// Past a file-size limit (ulimit -f) the system would end the launcher with
+// SIGXFSZ; ignored meanwhile, the write fails as on a full disk.
+class FileSizeSignalIgnored {
+ public:
+  FileSizeSignalIgnored() {
+    struct sigaction ignore {};
+    ignore.sa_handler = SIG_IGN;
+    sigemptyset(&ignore.sa_mask);
+    sigaction(SIGXFSZ, &ignore, &saved_);
+  }
+  ~FileSizeSignalIgnored() { sigaction(SIGXFSZ, &saved_, nullptr); }
+  FileSizeSignalIgnored(const FileSizeSignalIgnored&) = delete;
+  FileSizeSignalIgnored& operator=(const FileSizeSignalIgnored&) = delete;
+
+ private:
+  struct sigaction saved_ {};
+};
+#endif
+
 bool WriteAll(const std::filesystem::path& file, std::string_view text, bool onlyNew) {
+  [[maybe_unused]] const FileSizeSignalIgnored quiet;
   Descriptor out(OpenForWriting(file, onlyNew));
   if (out.Get() < 0) return false;
   while (!text.empty()) {

@@ -28,5 +28,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   // Any text splits without a crash, into a program and its arguments.
   const std::vector<std::string> words = wv::SplitCommandText(input);
   WV_FUZZ_CHECK(words.empty() == input.empty());
+
+  // Arguments that leave no quote open end where they end: what follows
+  // them stays an argument of its own; an open quote takes it in.
+  const std::vector<std::string> followed = wv::SplitCommandText(command + " end");
+  WV_FUZZ_CHECK(followed.back() == "end");
+  const std::vector<std::string> after = wv::SplitCommandText("exe " + std::string(input) + " end");
+  WV_FUZZ_CHECK((after.back() == "end") == !wv::LeavesQuoteOpen(input));
   return 0;
 }

@@ -1,9 +1,11 @@
 // The address box and the clipboard summary: the split keeps every byte, the
-// join command carries address and port, without blanks around them, as one
-// argument (or asks for an address when there is none), and the summary
-// shows each chosen text.
+// boxes drop control characters and nothing else, the join command carries
+// address and port, without blanks around them, as one argument (or asks
+// for an address when there is none) and no control character, its preview
+// masks the password, and the summary shows each chosen text.
 #include <fuzzer/FuzzedDataProvider.h>
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -28,13 +30,22 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   WV_FUZZ_CHECK(split.address.find(':') == std::string::npos);
   WV_FUZZ_CHECK((split.port ? split.address + ":" + *split.port : split.address) == typed);
 
+  const auto isControl = [](char c) { return static_cast<unsigned char>(c) < 0x20 || c == '\x7F'; };
+  const auto withoutControls = [&isControl](std::string text) {
+    std::erase_if(text, isControl);
+    return text;
+  };
+  const wv::AddressSplit cleanSplit = wv::SplitJoinAddress(withoutControls(typed));
+  const std::string cleanPassword = withoutControls(password);
+
   wv::LauncherModel model;  // no settings file: every read gives its default
   model.ChangeLanguage("LOCAL_EN");
   model.SwitchTab(wv::Tab::JoinGame);
   model.JoinAddressChanged(typed);
   model.JoinPasswordChanged(password);
-  WV_FUZZ_CHECK(model.JoinAddress() == split.address);
-  WV_FUZZ_CHECK(model.JoinPort() == split.port.value_or("27015"));
+  WV_FUZZ_CHECK(model.JoinAddress() == cleanSplit.address);
+  WV_FUZZ_CHECK(model.JoinPort() == cleanSplit.port.value_or("27015"));
+  WV_FUZZ_CHECK(model.JoinPassword() == cleanPassword);
 
   const wv::LaunchEnvironment env{"/g", [](std::string_view n) { return n == wv::kEngineExe; }};
   const wv::LaunchDecision decision = wv::DecideLaunch(model, env);
@@ -51,11 +62,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     WV_FUZZ_CHECK(decision.kind == wv::LaunchDecision::Kind::StartGame);
     // Options are off without a settings file, so the whole command is known.
     std::vector<std::string> expected{"/g/qr7.exe"};
-    if (!password.empty()) expected.insert(expected.end(), {"+password", password});
+    if (!cleanPassword.empty()) expected.insert(expected.end(), {"+password", cleanPassword});
     expected.insert(expected.end(),
                     {"+connect", trim(model.JoinAddress()) + ":" + trim(model.JoinPort()),
                      "+team_desired", "Survivor Arno"});
     WV_FUZZ_CHECK(wv::SplitCommandText(decision.command) == expected);
+    WV_FUZZ_CHECK(std::none_of(decision.command.begin(), decision.command.end(), isControl));
+
+    if (!cleanPassword.empty()) expected[2] = wv::kPasswordMask;
+    WV_FUZZ_CHECK(wv::SplitCommandText(wv::LaunchPreview(model, env)) == expected);
   }
 
   while (input.remaining_bytes() > 0) {

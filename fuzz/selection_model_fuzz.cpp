@@ -49,6 +49,18 @@ constexpr const char* kLines[] = {
     "Map name=-",
     "Foundry=wrv_edit",
     "[Campaign_GreyTideRising]",
+    // Markup and control characters, in every text a file can give.
+    "File name=<img src=/dev/zero>",
+    "Map name=<a href=file:///etc>x</a>",
+    "Map name=<h1><font color=red>\x1b[1m\x7f",
+    "USEParametres=Yes",
+    "RunParametres=+exec <img src=FIFO>\t+quit",
+    "RunPrefixParam=-x \"open",
+    "RunPrefixParam=<a href=x>\x01",
+    "Language=**",
+    "[Language_Custom]",
+    "EnterAddress=<img src=/dev/zero>",
+    "NoMap=<a href=file:///etc>x</a>",
 };
 
 std::string SettingsText(FuzzedDataProvider& input) {
@@ -108,8 +120,25 @@ void CheckDecision(const wv::LauncherModel& model, const wv::LaunchEnvironment& 
   const std::string& program = argv.front();
   WV_FUZZ_CHECK(program.starts_with(env.currentFolder + "/") || program.starts_with("./"));
   if (model.ActionMode() == 1 && !model.ServerPassword().empty()) {
-    const auto it = std::find(argv.begin(), argv.end(), "+sv_password");
-    WV_FUZZ_CHECK(it != argv.end() && it + 1 != argv.end() && *(it + 1) == model.ServerPassword());
+    std::size_t at = 1;
+    while (at < argv.size() &&
+           !(argv[at - 1] == "+sv_password" && argv[at] == model.ServerPassword()))
+      ++at;
+    WV_FUZZ_CHECK(at < argv.size());
+    // The preview is the command with the password masked.
+    std::vector<std::string> masked = argv;
+    masked[at] = wv::kPasswordMask;
+    WV_FUZZ_CHECK(wv::SplitCommandText(wv::LaunchPreview(model, env)) == masked);
+  }
+}
+
+// What the player typed never holds a control character.
+void CheckTyped(const wv::LauncherModel& model) {
+  for (const std::string* text :
+       {&model.ServerPassword(), &model.JoinAddress(), &model.JoinPort(), &model.JoinPassword()}) {
+    WV_FUZZ_CHECK(std::none_of(text->begin(), text->end(), [](char c) {
+      return static_cast<unsigned char>(c) < 0x20 || c == '\x7F';
+    }));
   }
 }
 
@@ -161,6 +190,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     CheckGroups(model);
     CheckDecision(model, env);
+    CheckTyped(model);
   }
   return 0;
 }

@@ -177,6 +177,9 @@ const StringTable kEnglishStrings = MakeTable({
     // Screen readers: the about tab, and the action button after a start.
     "About",
     "Game started",
+    // Another launcher kept the settings lock through the start.
+    "The settings file was busy, its ",
+    "refresh was skipped",
 });
 
 const StringTable kRussianStrings = MakeTable({
@@ -329,6 +332,9 @@ const StringTable kRussianStrings = MakeTable({
     // Screen readers: the about tab, and the action button after a start.
     "О программе",
     "Игра запущена",
+    // Another launcher kept the settings lock through the start.
+    "Файл настроек был занят, его обн",
+    "овление пропущено",
 });
 
 }  // namespace wv

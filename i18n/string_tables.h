@@ -129,7 +129,10 @@ namespace wv {
   X(PasswordDialogCancel)                                                   \
   /* Screen readers: the about tab, and the action button after a start. */ \
   X(About)                                                                  \
-  X(GameStarted)
+  X(GameStarted)                                                            \
+  /* Another launcher kept the settings lock through the start. */          \
+  X(SettingsBusy1)                                                          \
+  X(SettingsBusy2)
 
 enum class Str : std::size_t {
 #define WV_ENTRY(name) name,

@@ -27,8 +27,21 @@ struct ExecPlan {
   _exit(127);
 }
 
+// Signals the launcher ignores (the web engine ignores SIGPIPE) would stay
+// ignored across exec; the game starts with the system's defaults instead.
+// Dispositions first, so that no signal let through meets a launcher handler.
+void DefaultSignals(const sigset_t& noSignals) {
+  struct sigaction standard {};
+  standard.sa_handler = SIG_DFL;
+  sigemptyset(&standard.sa_mask);
+  for (int signal = 1; signal < NSIG; ++signal) {
+    if (signal != SIGKILL && signal != SIGSTOP) sigaction(signal, &standard, nullptr);
+  }
+  sigprocmask(SIG_SETMASK, &noSignals, nullptr);
+}
+
 [[noreturn]] void RunGame(const ExecPlan& plan, const std::string& workDir, int pipe) {
-  sigprocmask(SIG_SETMASK, &plan.noSignals, nullptr);
+  DefaultSignals(plan.noSignals);
   // Nothing of the launcher's but the standard streams reaches the game.
 #ifdef CLOSE_RANGE_CLOEXEC
   close_range(3, ~0U, CLOSE_RANGE_CLOEXEC);

@@ -1,13 +1,18 @@
 // The player's settings file with the real launcher: started together,
 // through a link, from another folder, beside an odd file or a removed
 // folder, no start loses it, hangs or ends in a crash.
+#include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
+#include <QElapsedTimer>
 #include <QTest>
 #include <array>
 #include <filesystem>
 #include <memory>
 
+#include "core/settings_lock.h"
 #include "tests/app/launcher_session.h"
 #include "tests/support/launcher_files.h"
 #include "tests/support/stand_in_game.h"
@@ -55,8 +60,8 @@ bool HasConsole(const std::vector<std::string>& arguments) {
 }
 
 // Dismisses message boxes with Return until the main window shows or the
-// launcher ends; returns the main window, if any.
-QString PastMessages(LauncherSession& launcher) {
+// launcher ends; returns the main window, if any. `dismissed` counts the boxes.
+QString PastMessages(LauncherSession& launcher, int* dismissed = nullptr) {
   while (true) {
     QString box, main;
     WaitFor(
@@ -69,6 +74,7 @@ QString PastMessages(LauncherSession& launcher) {
         },
         kWindowTimeoutMs);
     if (box.isEmpty()) return main;
+    if (dismissed != nullptr) ++*dismissed;
     launcher.Xdotool({"windowfocus", "--sync", box, "key", "Return"});
     WaitFor([&] { return !launcher.OwnWindows().contains(box); }, kWindowTimeoutMs);
   }
@@ -161,6 +167,36 @@ class LauncherSettingsE2eTest : public QObject {
       QCOMPARE(fs::symlink_status(folder / kIni).type(), before);
       QVERIFY(!fs::exists(folder / kIniBackup));
     }
+  }
+
+  // Another launcher holds the settings lock through the whole start: the
+  // start waits once, well under two waits, says so in one message, and the
+  // window opens; the player's outdated file stays where it is.
+  void heldLockIsWaitedForOnceAndSaid() {
+    constexpr qint64 kBoundMs = 16000;  // one wait of 10 s and the start around it
+    EngineFolder folder;
+    const std::string edits = PlayersFile("1.0", "held", 0);
+    folder.Write(kIni, edits);
+    const int held =
+        ::open((folder / kSettingsLockName).c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
+    QVERIFY(held >= 0);
+    QCOMPARE(::flock(held, LOCK_EX | LOCK_NB), 0);
+    fs::copy_file(WV_LAUNCHER_FILE, folder / "wreckvale-launcher");
+    QElapsedTimer clock;
+    clock.start();
+    LauncherSession launcher;
+    QVERIFY(launcher.Launch(folder.Path(), QStringLiteral("./wreckvale-launcher")));
+    const QString box = launcher.WaitForMessageBox(static_cast<int>(kBoundMs));
+    const qint64 shownAfter = clock.elapsed();
+    QVERIFY2(!box.isEmpty(), "no message that the settings file was busy");
+    QVERIFY2(shownAfter < kBoundMs, QByteArray::number(shownAfter).constData());
+    int dismissed = 0;
+    const QString window = PastMessages(launcher, &dismissed);
+    ::close(held);
+    QVERIFY2(!window.isEmpty(), "the window did not open");
+    QCOMPARE(dismissed, 1);
+    QCOMPARE(folder.Read(kIni), edits);
+    QVERIFY(!fs::exists(folder / kIniBackup));
   }
 
   // A working folder removed under a running launcher, or before it

@@ -1,9 +1,12 @@
 #include <gtest/gtest.h>
+#include <pthread.h>
+#include <signal.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <filesystem>
+#include <sstream>
 #include <string>
 #include <utility>
 #include <vector>
@@ -76,6 +79,38 @@ TEST_F(ProcessStartTest, GameIsDetached) {
   EXPECT_EQ(errno, ECHILD);
   ASSERT_TRUE(WaitForFile(session));
   EXPECT_NE(std::stol(folder_.Read("session")), static_cast<long>(getsid(0)));
+}
+
+// The web engine makes the launcher ignore SIGPIPE; the game must not start
+// with that, nor with signals the starting thread blocks.
+TEST_F(ProcessStartTest, GameStartsWithDefaultSignals) {
+  struct sigaction ignore {
+  }, saved{};
+  ignore.sa_handler = SIG_IGN;
+  ::sigaction(SIGPIPE, &ignore, &saved);
+  sigset_t blocked, previous;
+  sigemptyset(&blocked);
+  sigaddset(&blocked, SIGUSR1);
+  ::pthread_sigmask(SIG_BLOCK, &blocked, &previous);
+  const fs::path status = folder_ / "status";
+  const auto failure = starter_.Start(
+      CommandFor("/bin/sh", {"-c",
+                             "grep -E '^Sig(Ign|Blk)' /proc/self/status > \"$0.part\" && "
+                             "mv \"$0.part\" \"$0\"",
+                             status.native()}),
+      "");
+  ::pthread_sigmask(SIG_SETMASK, &previous, nullptr);
+  ::sigaction(SIGPIPE, &saved, nullptr);
+  ASSERT_EQ(failure, std::nullopt);
+  ASSERT_TRUE(WaitForFile(status));
+  // Masks in hexadecimal, signal n as bit n - 1.
+  unsigned long long ignored = 0, blockedMask = 0;
+  std::istringstream lines(folder_.Read("status"));
+  for (std::string name, mask; lines >> name >> mask;) {
+    (name == "SigIgn:" ? ignored : blockedMask) = std::stoull(mask, nullptr, 16);
+  }
+  EXPECT_EQ(ignored & (1ULL << (SIGPIPE - 1)), 0u) << "SIGPIPE still ignored";
+  EXPECT_EQ(blockedMask & (1ULL << (SIGUSR1 - 1)), 0u) << "SIGUSR1 still blocked";
 }
 
 // Each name with how Lay puts the program there (null: not at all), and the

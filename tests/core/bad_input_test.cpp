@@ -188,26 +188,34 @@ TEST_F(BadInput, TypedValuesArriveAsExactlyOneArgument) {
       "two words", " lead and trail ", "\"quoted\"", "a\\\"b", "back\\slash\\", "\\\\",
       "line\nbreak", "cr\r\nlf\r", "\t", "\xD0\x9F\xD1\x80\xD0\xB8\xD0\xB2\xD0\xB5\xD1\x82",
       "\xCF\xF0\xE8\xE2\xE5\xF2", "+rcon_password x", mixed, std::string(10000, 'p'),
+      "esc\x1B[31mred\x7F\x01\x1F", "<img src=/dev/zero><a href=x.html>x</a>",
   };
   // clang-format on
-  for (const std::string& v : values) {
-    SCOPED_TRACE(v.substr(0, 40));
+  for (const std::string& typed : values) {
+    SCOPED_TRACE(typed.substr(0, 40));
+    // Control characters (below 0x20, and 0x7F) never reach the engine.
+    std::string v = typed;
+    std::erase_if(v, [](char c) { return static_cast<unsigned char>(c) < 0x20 || c == '\x7F'; });
     model.SwitchTab(Tab::CreateServer);
-    model.FinishPasswordDialog(v);
-    EXPECT_EQ(After("+sv_password"), std::make_pair(v, "+map"s));
+    model.FinishPasswordDialog(typed);
+    EXPECT_EQ(model.ServerPassword(), v);
+    EXPECT_EQ(After("+sv_password"),
+              v.empty() ? std::make_pair("<no +sv_password>"s, ""s) : std::make_pair(v, "+map"s));
 
-    // The join boxes drop blanks and tabs around what they hold; a box of
-    // blanks alone holds no address.
+    // The join boxes drop blanks around what they hold; a box of blanks
+    // alone holds no address.
     model.SwitchTab(Tab::JoinGame);
-    model.JoinPasswordChanged(v);
-    model.JoinAddressChanged(v);
-    model.JoinPortChanged(v);
-    const std::size_t first = v.find_first_not_of(" \t");
+    model.JoinPasswordChanged(typed);
+    model.JoinAddressChanged(typed);
+    model.JoinPortChanged(typed);
+    EXPECT_EQ(model.JoinPassword(), v);
+    EXPECT_EQ(model.JoinPort(), v);
+    const std::size_t first = v.find_first_not_of(' ');
     if (first == std::string::npos) {
       EXPECT_EQ(Press().message, "Enter the server address");
       continue;
     }
-    const std::string trimmed = v.substr(first, v.find_last_not_of(" \t") - first + 1);
+    const std::string trimmed = v.substr(first, v.find_last_not_of(' ') - first + 1);
     EXPECT_EQ(After("+password"), std::make_pair(v, "+connect"s));
     EXPECT_EQ(After("+connect"), std::make_pair(trimmed + ":" + trimmed, "+team_desired"s));
   }

@@ -100,10 +100,13 @@ TEST_F(Launch, OptionsShapeTheStartOfTheParameters) {
   }
 }
 
+// The preview shows each password as the mask; the press starts the real one.
 TEST_F(Launch, ServerSelectionTokens) {
   const struct {
     std::vector<std::string_view> choices;
     std::string_view fragment;
+    const char* password = "";
+    std::string_view previewFragment = "";
   } cases[] = {
       {{"N35"}, "+z_difficulty impossible  +maxplayers 14 "},
       {{"N32", "N28", "N270251"}, "+z_difficulty easy +maxplayers 2 +port 27025 "},
@@ -111,12 +114,25 @@ TEST_F(Launch, ServerSelectionTokens) {
       {{"N2"}, "+maxplayers 14 +port 27015 +map wrv_vs_hospital01_apartment +team"},
       {{"N2", "N4", "N27", "N43"}, "+map wrv_vs_farm05_cornfield +team_desired \"Infected\""},
       {{"N39"}, "+team_desired \"Survivor Vidar\""},
+      {{},
+       "+port 27015 +sv_password hunter2secret +map",
+       "hunter2secret",
+       "+port 27015 +sv_password ******** +map"},
+      {{"N2"},
+       "+sv_password \"two words\" +map wrv_vs",
+       "two words",
+       "+sv_password ******** +map wrv_vs"},
   };
   for (const auto& c : cases) {
     Restart();
     for (std::string_view id : c.choices) model.ChooseEntry(id);
+    if (*c.password != '\0') model.FinishPasswordDialog(c.password);
     const std::string command = Press().command;
     EXPECT_NE(command.find(c.fragment), std::string::npos) << command;
+    if (*c.password == '\0') continue;
+    const std::string preview = Preview();
+    EXPECT_NE(preview.find(c.previewFragment), std::string::npos) << preview;
+    EXPECT_EQ(preview.find(c.password), std::string::npos) << preview;
   }
 }
 
@@ -184,11 +200,21 @@ TEST_F(Launch, JoinCommand) {
   EXPECT_EQ(Command(),
             "\"D/qr7.exe\" -game wreckvale -console -novid +connect 10.0.0.5:27016 "
             "+team_desired \"Survivor Arno\"");
-  // Blanks and tabs around a pasted address and port are dropped.
+  // Blanks and tabs around a pasted address and port are dropped; the
+  // preview masks the password.
   model.JoinPasswordChanged("pw");
   model.JoinAddressChanged(" \t10.0.0.5 ");
   model.JoinPortChanged("27016\t ");
   EXPECT_NE(Command().find("-novid +password pw +connect 10.0.0.5:27016 +team"), std::string::npos);
+  EXPECT_NE(Preview().find("-novid +password ******** +connect 10.0.0.5:27016 +team"),
+            std::string::npos);
+  // A pasted line with the rest of a script after it: control characters
+  // drop out, and the rest stays in sight in the port box.
+  model.JoinPasswordChanged("hunter2\nsecret\r");
+  model.JoinAddressChanged("1.2.3.4:27015\n+exec evil.cfg");
+  EXPECT_NE(Command().find("+password hunter2secret +connect \"1.2.3.4:27015+exec evil.cfg\" "),
+            std::string::npos);
+  EXPECT_EQ(Preview().find("hunter2"), std::string::npos);
   // No address: nothing starts.
   for (const char* address : {"", " \t ", ":27016"}) {
     model.JoinAddressChanged(address);
@@ -217,6 +243,16 @@ TEST_F(Launch, ExecutableAndRunPrefix) {
        {"qr7.exe", "wrap.exe"},
        "\"D/wrap.exe\" -x qr7.exe -game"},
       {"RunPrefix=wrap.exe\r\n", {"qr7.exe", "wrap.exe"}, "\"D/wrap.exe\"  qr7.exe -game"},
+      // A quote left open would take the game's name into the wrapper's argument.
+      {"RunPrefix=wrap.exe\r\nRunPrefixParam=-x \"a b\r\n",
+       {"qr7.exe", "wrap.exe"},
+       "Invalid value in settings file ([Application] RunPrefixParam)"},
+      {"RunPrefix=wrap.exe\r\nRunPrefixParam=-x \"a b\" c\\\"d\r\n",
+       {"qr7.exe", "wrap.exe"},
+       "\"D/wrap.exe\" -x \"a b\" c\\\"d qr7.exe -game"},
+      {"USEPrefix=No\r\nRunPrefix=wrap.exe\r\nRunPrefixParam=\"\r\n",
+       {"qr7.exe"},
+       "\"D/qr7.exe\" -game"},
       {"USEPrefix=\r\nRunPrefix=wrap.exe\r\n", {"qr7.exe"}, "\"D/qr7.exe\" -game"},
       {"USEPrefix=No\r\nRunPrefix=wrap.exe\r\n", {"qr7.exe"}, "\"D/qr7.exe\" -game"},
       {"USEPrefix=yes\r\nRunPrefix=\r\n", {"qr7.exe"}, "\"D/qr7.exe\" -game"},

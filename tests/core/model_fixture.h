@@ -10,6 +10,7 @@
 #include <string_view>
 #include <vector>
 
+#include "core/command_text.h"
 #include "core/launch.h"
 #include "core/launcher_model.h"
 #include "core/startup.h"
@@ -65,9 +66,23 @@ class ModelTest : public ::testing::Test {
     for (std::string_view id : ids) model.ChooseEntry(id);
   }
 
+  // The command as the preview shows it: the password the page's command
+  // carries as kPasswordMask.
+  std::string Masked(std::string command) const {
+    const bool server = model.ActionMode() == 1;
+    const std::string& password = server ? model.ServerPassword() : model.JoinPassword();
+    if (password.empty()) return command;
+    const std::string token = server ? " +sv_password " : " +password ";
+    const std::string carried = token + QuoteArgument(password) + " ";
+    const std::size_t at = command.find(carried);
+    if (at == std::string::npos) return "<no " + token + "in " + command + ">";
+    return command.replace(at, carried.size(), token + std::string(kPasswordMask) + " ");
+  }
+
   // A press of the action button in `folder`, where only `files` exist, and
   // the system's search finds only the programs of `onPath`. The preview
-  // taken just before it must name exactly what the press does.
+  // taken just before it must name exactly what the press does, passwords
+  // masked.
   LaunchDecision Press(std::set<std::string> files = {"qr7.exe"}, std::string folder = "D",
                        std::map<std::string, std::string> onPath = {}) const {
     const LaunchEnvironment env =
@@ -76,7 +91,7 @@ class ModelTest : public ::testing::Test {
     LaunchDecision d = DecideLaunch(model, env);
     const bool starts = d.kind == LaunchDecision::Kind::StartGame;
     if (starts || d.kind == LaunchDecision::Kind::ShowMessage) {
-      EXPECT_EQ(preview, starts ? d.command : d.message);
+      EXPECT_EQ(preview, starts ? Masked(d.command) : d.message);
     }
     return d;
   }

@@ -43,21 +43,18 @@ std::set<std::string> Listing(const fs::path& folder) {
 }
 
 #ifndef _WIN32  // no per-process file size limit on Windows
-// Writes past `bytes` fail while it lives, as on a full disk; works for root too.
+// Writes past `bytes` fail while it lives, as on a full disk; works for root
+// too. SIGXFSZ keeps the disposition it had: at its default, a write the
+// launcher does not guard ends the process.
 struct FileSizeLimit {
   explicit FileSizeLimit(rlim_t bytes) {
     ::getrlimit(RLIMIT_FSIZE, &saved_);
     rlimit limit = saved_;
     limit.rlim_cur = bytes;
     ::setrlimit(RLIMIT_FSIZE, &limit);
-    oldHandler_ = std::signal(SIGXFSZ, SIG_IGN);
   }
-  ~FileSizeLimit() {
-    ::setrlimit(RLIMIT_FSIZE, &saved_);
-    std::signal(SIGXFSZ, oldHandler_);
-  }
+  ~FileSizeLimit() { ::setrlimit(RLIMIT_FSIZE, &saved_); }
   rlimit saved_{};
-  void (*oldHandler_)(int) = nullptr;
 };
 #endif
 
@@ -166,14 +163,28 @@ TEST(SettingsTemplateTest, FailedWriteLeavesNothingBehind) {
     test::TempFolder folder;
     const fs::path workDir = c.prepare(folder);
     const auto before = Listing(folder.Path());
-    const TemplateOutcome outcome = [&] {
+    const auto write = [&] {
+      const std::string outcome =
+          std::to_string(static_cast<int>(WriteSettingsTemplate(workDir, kVersion, kCaptions)));
 #ifndef _WIN32
-      std::optional<FileSizeLimit> limit;
-      if (c.diskFull) limit.emplace(100);
+      // The write leaves SIGXFSZ as it found it.
+      return outcome + (std::signal(SIGXFSZ, SIG_DFL) == SIG_DFL ? "" : ", SIGXFSZ changed");
+#else
+      return outcome;
 #endif
-      return WriteSettingsTemplate(workDir, kVersion, kCaptions);
-    }();
-    EXPECT_EQ(outcome, TemplateOutcome::Failed);
+    };
+    const std::string failed = std::to_string(static_cast<int>(TemplateOutcome::Failed));
+#ifndef _WIN32
+    // In a child of its own: the limit must not end the test run.
+    EXPECT_EQ(c.diskFull ? test::InChildProcess([&] {
+                const FileSizeLimit limit(100);
+                return write();
+              })
+                         : write(),
+              failed);
+#else
+    EXPECT_EQ(write(), failed);
+#endif
     EXPECT_EQ(Listing(folder.Path()), before);
   }
 }
@@ -300,6 +311,33 @@ TEST(SettingsTemplateTest, RefreshKeepsFileItCannotMoveOrRead) {
     } else {
       EXPECT_EQ(Listing(work.Path()), before) << "nothing moved";
     }
+  }
+}
+
+// A lock file of another user, which the player may read but not write,
+// still keeps launchers apart.
+TEST(SettingsTemplateTest, LockFileThePlayerCannotWriteStillLocks) {
+  for (const bool heldElsewhere : {false, true}) {
+    SCOPED_TRACE(heldElsewhere ? "held by another launcher" : "free");
+    test::TempFolder work;
+    const fs::path file = work.Write(std::string(kSettingsLockName), "");
+    std::optional<SettingsLock> other;
+    if (heldElsewhere) other.emplace(work.Path(), std::chrono::milliseconds(0));
+    const auto lock = [&work] {
+      const SettingsLock lock(work.Path(), std::chrono::milliseconds(50));
+      return std::string(lock.Held() ? "held" : lock.Busy() ? "busy" : "no lock");
+    };
+    const std::string expected = heldElsewhere ? "busy" : "held";
+#ifndef _WIN32
+    fs::permissions(file, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read |
+                              fs::perms::others_read);
+    EXPECT_EQ(test::AsUnprivileged(lock), expected);
+#else
+    fs::permissions(file, fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
+                    fs::perm_options::remove);
+    EXPECT_EQ(lock(), expected);
+    fs::permissions(file, fs::perms::owner_write, fs::perm_options::add);
+#endif
   }
 }
 

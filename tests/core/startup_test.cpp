@@ -5,11 +5,13 @@
 #include <windows.h>
 #endif
 
+#include <chrono>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "core/program_search.h"
+#include "core/settings_lock.h"
 #include "core/settings_template.h"
 #include "tests/core/model_fixture.h"
 
@@ -214,6 +216,40 @@ TEST(Startup, LauncherFolderIsTheOneItWasStartedFrom) {
   }
 }
 #endif
+
+// Another launcher keeps the settings lock through the start: the start
+// waits once in all, says the file was busy, and leaves it as it is.
+TEST(Startup, HeldLockIsWaitedForOnceAndSaid) {
+  using std::chrono::steady_clock;
+  constexpr std::chrono::milliseconds kPatience(400);
+  const std::string busy =
+      "The settings file was busy, its refresh was skipped (wreckvale_launcher.ini)";
+  for (const std::optional<std::string>& file :
+       {std::optional<std::string>("[Application]\r\nVersion=0.1\r\nConsole=No\r\n"),
+        std::optional<std::string>()}) {
+    SCOPED_TRACE(file ? "outdated file" : "no file");
+    EngineFolder dir;
+    if (file) dir.Write(kIni, *file);
+    const SettingsLock other(dir.Path(), std::chrono::milliseconds(0));
+    ASSERT_TRUE(other.Held());
+    LauncherModel model;
+    Strings messages;
+    const auto begin = steady_clock::now();
+    model.Start(
+        dir.Path(), dir.Path(), kVersion, [&](const std::string& m) { messages.push_back(m); },
+        kPatience);
+    const auto waited = steady_clock::now() - begin;
+    EXPECT_EQ(messages, Strings{busy});
+    EXPECT_GE(waited, kPatience);
+    EXPECT_LT(waited, 2 * kPatience) << "waited more than once";
+    EXPECT_EQ(std::filesystem::exists(dir / kIni), file.has_value());
+    if (file) {
+      EXPECT_EQ(dir.Read(kIni), *file);
+    }
+    EXPECT_FALSE(std::filesystem::exists(dir / kIniBackup));
+    EXPECT_EQ(model.GetOptions().console, !file) << "the file's options, or the defaults";
+  }
+}
 
 TEST(Startup, TemplateThatCannotBeWrittenIsReported) {
   TempFolder exeDir;

@@ -162,6 +162,8 @@ TEST(StringTables, EveryEntryInBothLanguages) {
       {Str::PasswordDialogCancel, "Cancel", "Отмена"},
       {Str::About, "About", "О программе"},
       {Str::GameStarted, "Game started", "Игра запущена"},
+      {Str::SettingsBusy1, "The settings file was busy, its ", "Файл настроек был занят, его обн"},
+      {Str::SettingsBusy2, "refresh was skipped", "овление пропущено"},
   };
   ASSERT_EQ(std::size(entries), kStrCount) << "every entry has its row";
   for (std::size_t i = 0; i < kStrCount; ++i) {
@@ -277,6 +279,14 @@ TEST(StringSet, PiecesJoinIntoWholeMessages) {
        {Str::ModuleNotLoaded1, Str::ModuleNotLoaded2},
        "",
        "модуль веб-страниц не был загружен"},
+      {&kEnglishStrings,
+       {Str::SettingsBusy1, Str::SettingsBusy2},
+       "",
+       "The settings file was busy, its refresh was skipped"},
+      {&kRussianStrings,
+       {Str::SettingsBusy1, Str::SettingsBusy2},
+       "",
+       "Файл настроек был занят, его обновление пропущено"},
   };
   for (const WholeMessage& m : messages) {
     StringSet set;

@@ -66,17 +66,20 @@ inline bool PermissionsStopUs() {
 }
 
 #ifndef _WIN32
-// Runs `body` in a child process whom owner permission bits stop (as nobody
-// when this process is root, as CI runs it) and returns what `body` returned.
-inline std::string AsUnprivileged(const std::function<std::string()>& body) {
+// Runs `body` in a child process and returns what `body` returned, or how a
+// signal ended the child. `unprivileged`: as a user whom owner permission
+// bits stop (nobody when this process is root, as CI runs it).
+inline std::string InChildProcess(const std::function<std::string()>& body,
+                                  bool unprivileged = false) {
   int channel[2];
   if (::pipe(channel) != 0) return "<no pipe>";
   const pid_t child = ::fork();
   if (child == 0) {
     ::close(channel[0]);
     constexpr uid_t kNobody = 65534;
-    const bool dropped = ::geteuid() != 0 || (::setgroups(0, nullptr) == 0 &&
-                                              ::setgid(kNobody) == 0 && ::setuid(kNobody) == 0);
+    const bool dropped =
+        !unprivileged || ::geteuid() != 0 ||
+        (::setgroups(0, nullptr) == 0 && ::setgid(kNobody) == 0 && ::setuid(kNobody) == 0);
     const std::string answer = dropped ? body() : "<could not drop privileges>";
     [[maybe_unused]] const auto wrote = ::write(channel[1], answer.data(), answer.size());
     ::_exit(0);
@@ -87,8 +90,14 @@ inline std::string AsUnprivileged(const std::function<std::string()>& body) {
   for (ssize_t got; (got = ::read(channel[0], buffer, sizeof buffer)) > 0;)
     answer.append(buffer, got);
   ::close(channel[0]);
-  ::waitpid(child, nullptr, 0);
+  int status = 0;
+  ::waitpid(child, &status, 0);
+  if (WIFSIGNALED(status)) answer += "<ended by signal " + std::to_string(WTERMSIG(status)) + ">";
   return answer;
+}
+
+inline std::string AsUnprivileged(const std::function<std::string()>& body) {
+  return InChildProcess(body, true);
 }
 #endif
 

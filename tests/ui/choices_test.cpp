@@ -165,6 +165,10 @@ class ChoicesTest : public QObject {
     row("leading colon", "set", ":27020", "", "27020");
     row("by a screen reader", "screen reader", "host:27016", "host", "27016");
     row("pasted", "paste", "host:27016", "host", "27016");
+    // Control characters drop out; what followed a line break stays in sight.
+    row("pasted with a line break", "paste", "1.2.3.4:27015\n+exec evil.cfg", "1.2.3.4",
+        "27015+exec evil.cfg");
+    row("set with a tab and an escape", "set", "ho\tst\x1B:1", "host", "1");
     row("typed, the colon last", "type", "host:", "host", "");
     row("typed, then undone", "type, undo", "host", "", "27015");
   }
