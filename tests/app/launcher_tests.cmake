@@ -49,4 +49,6 @@ unset(wv_session_prefix)
 set_tests_properties(accessibility_e2e_test PROPERTIES
   ENVIRONMENT "QTWEBENGINE_DISABLE_SANDBOX=1")
 target_compile_definitions(accessibility_e2e_test PRIVATE
+  WV_WEBVIEW_MODULE="$<TARGET_FILE:wreckvale_webview>")
+target_compile_definitions(accessibility_e2e_test PRIVATE
   WV_ATSPI_TREE="${CMAKE_CURRENT_LIST_DIR}/atspi_tree.py")

@@ -34,3 +34,11 @@ if(WV_XVFB_RUN)
   set_tests_properties(scale_test_xft_dpi_144 PROPERTIES
     ENVIRONMENT "WV_EXPECTED_SCALE=1.5" TIMEOUT 60)
 endif()
+
+# The tab row at the display scales players use: every shown tab fits in
+# either language, the last one reachable.
+foreach(scale 1.5 2)
+  add_test(NAME layout_test_tabs_${scale} COMMAND layout_test tabsFitTheRow)
+  set_tests_properties(layout_test_tabs_${scale} PROPERTIES
+    ENVIRONMENT "QT_QPA_PLATFORM=offscreen;QT_SCALE_FACTOR=${scale}" TIMEOUT 60)
+endforeach()
