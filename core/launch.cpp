@@ -242,8 +242,8 @@ LaunchDecision Decide(const LauncherModel& model, const LaunchEnvironment& env, 
       prefix.empty() ? std::optional(InGameFolder(env, exe)) : PrefixPaths(env, prefix);
   if (!paths) {
     return refuse(StartFailedMessage(
-        model,
-        {InGameFolder(env, prefix).front() + ", " + prefix + " on PATH", std::strerror(ENOENT)}));
+        model, {InGameFolder(env, prefix).front() + ", " + prefix + " " + model.Str(Str::OnPath),
+                std::strerror(ENOENT)}));
   }
   const auto word = ProgramWord(*paths);
   if (!word) return refuse(StartFailedMessage(model, {paths->front()}));

@@ -248,10 +248,10 @@ std::string SettingsReader::ReadText(std::string_view section, std::string_view 
   return Find(section, key).value_or(std::string(fallback));
 }
 
-std::string SettingsReader::ReadProblem() const {
+ReadFailure SettingsReader::ReadProblem() const {
   if (file_.empty()) return {};
-  if (action_.open) return ActionReading().read.reason;
-  return ReadSettingsText(file_).reason;
+  if (action_.open) return ActionReading().read.failure;
+  return ReadSettingsText(file_).failure;
 }
 
 bool SettingsReader::ReadYesNo(std::string_view section, std::string_view key,

@@ -46,8 +46,8 @@ class SettingsReader {
 
   const std::filesystem::path& File() const { return file_; }
   // Why the file is there but cannot be read (every read then yields its
-  // default); empty when it reads, or when there is none.
-  std::string ReadProblem() const;
+  // default); none when it reads, or when there is none.
+  ReadFailure ReadProblem() const;
 
   // While one is open, the reads of one user action share one reading of the
   // file, taken at the first read: a choice that makes forty reads reads a

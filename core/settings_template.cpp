@@ -99,7 +99,7 @@ Refresh RefreshOutdatedSettings(const fs::path& workDir, std::string_view versio
   const fs::path file = workDir / kSettingsFileName;
   const FileRead read = ReadSettingsText(file);
   if (read.absent) return {RefreshOutcome::NoFile, {}};
-  if (!read.text) return {RefreshOutcome::Unreadable, read.reason};
+  if (!read.text) return {RefreshOutcome::Unreadable, read.failure};
   if (FindProfileValue(*read.text, key::kVersion.section, key::kVersion.key)
           .value_or(std::string(key::kVersion.fallback)) == version) {
     return {RefreshOutcome::Current, {}};

@@ -30,7 +30,7 @@ enum class RefreshOutcome {
 
 struct Refresh {
   RefreshOutcome outcome;
-  std::string reason;  // Unreadable: why
+  ReadFailure failure;  // Unreadable: why
 };
 
 // Under the settings lock, reads Version from the settings file of `workDir`

@@ -24,6 +24,20 @@ bool FileExistsIn(const std::filesystem::path& dir, std::string_view name) {
   return !ec && std::filesystem::exists(status) && !std::filesystem::is_directory(status);
 }
 
+std::string ReadFailureText(const ReadFailure& failure, const StringSet& strings) {
+  switch (failure.kind) {
+    case ReadFailure::Kind::System:
+      return failure.systemReason;
+    case ReadFailure::Kind::NotRegularFile:
+      return strings[Str::NotRegularFile];
+    case ReadFailure::Kind::TooLarge:
+      return strings[Str::FileTooLarge];
+    case ReadFailure::Kind::None:
+      break;
+  }
+  return {};
+}
+
 StartupResult LauncherModel::Start(const std::filesystem::path& exeDir,
                                    const std::filesystem::path& workDir, std::string_view version,
                                    const StartupMessageSink& show,
@@ -57,9 +71,9 @@ StartupResult LauncherModel::Start(const std::filesystem::path& exeDir,
   version_ = version;
   gameExeName_ = Read(settings_, key::kCommandFile);
 
-  const auto cannotRead = [&](const std::string& reason) {
+  const auto cannotRead = [&](const ReadFailure& failure) {
     show(s.Join(Str::CannotRead1, Str::CannotRead2) + " (" + std::string(kSettingsFileName) + ": " +
-         reason + ")");
+         ReadFailureText(failure, s) + ")");
   };
   const Refresh refresh = underLock([&](std::chrono::milliseconds wait) {
     return RefreshOutdatedSettings(workDir, version, wait);
@@ -70,7 +84,7 @@ StartupResult LauncherModel::Start(const std::filesystem::path& exeDir,
     show(s.Join(Str::CannotRemove1, Str::CannotRemove2) + " (" + std::string(kSettingsFileName) +
          ")");
   } else if (refresh.outcome == RefreshOutcome::Unreadable) {
-    cannotRead(refresh.reason);
+    cannotRead(refresh.failure);
   }
 
   if (!FileExistsIn(workDir, kEngineExe) && !FileExistsIn(workDir, gameExeName_)) {
@@ -93,12 +107,12 @@ StartupResult LauncherModel::Start(const std::filesystem::path& exeDir,
   // The file stays put from here on, so the option reads share one reading.
   const SettingsReader::ActionScope options(settings_);
   // Said once per file: the refresh may have said it of this very file.
-  const std::string problem = settings_.ReadProblem();
+  const ReadFailure problem = settings_.ReadProblem();
   // Compared by folder: the file itself may be of a kind no comparison takes.
   std::error_code ec;
   const bool sameFile = refresh.outcome == RefreshOutcome::Unreadable &&
                         std::filesystem::equivalent(exeDir, workDir, ec);
-  if (!problem.empty() && !sameFile) cannotRead(problem);
+  if (problem && !sameFile) cannotRead(problem);
   ReadOptions();
   monitoringTabVisible_ = !monitoringUrl_.empty();
   if (ReadAddonVisibility(settings_) == AddonVisibility::Offered) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <filesystem>
+#include <string>
 #include <string_view>
 
 #include "core/launcher_model.h"
@@ -10,5 +11,9 @@ namespace wv {
 // A file (not a folder) of that name exists in `dir`; never in an unknown
 // (empty) folder.
 bool FileExistsIn(const std::filesystem::path& dir, std::string_view name);
+
+// Why a file was not read, as the player reads it: the system's words, or
+// the launcher's own in the active language.
+std::string ReadFailureText(const ReadFailure& failure, const StringSet& strings);
 
 }  // namespace wv

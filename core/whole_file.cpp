@@ -82,8 +82,8 @@ class Descriptor {
   int fd_;
 };
 
-FileRead Refused(std::string reason) {
-  return {std::nullopt, false, std::move(reason)};
+FileRead Refused(ReadFailure::Kind kind, std::string systemReason = {}) {
+  return {std::nullopt, false, {kind, std::move(systemReason)}};
 }
 
 #ifdef _WIN32
@@ -129,29 +129,30 @@ FileRead ReadWholeFile(const std::filesystem::path& file, std::size_t limit) {
     const int error = errno;
     if (error == ENOENT || error == ENOTDIR) return {std::nullopt, true, {}};
     std::error_code ec;
-    if (std::filesystem::is_directory(file, ec)) return Refused("not a regular file");
-    return Refused(std::strerror(error));
+    if (std::filesystem::is_directory(file, ec)) return Refused(ReadFailure::Kind::NotRegularFile);
+    return Refused(ReadFailure::Kind::System, std::strerror(error));
   }
   Stat info{};
-  if (StatOf(in.Get(), info) != 0) return Refused(std::strerror(errno));
-  if ((info.st_mode & S_IFMT) != S_IFREG) return Refused("not a regular file");
-  if (static_cast<unsigned long long>(info.st_size) > limit) return Refused("file too large");
+  if (StatOf(in.Get(), info) != 0) return Refused(ReadFailure::Kind::System, std::strerror(errno));
+  if ((info.st_mode & S_IFMT) != S_IFREG) return Refused(ReadFailure::Kind::NotRegularFile);
+  if (static_cast<unsigned long long>(info.st_size) > limit)
+    return Refused(ReadFailure::Kind::TooLarge);
 
   // The size is only a hint: the file may grow or shrink while it is read.
   std::string content(static_cast<std::size_t>(info.st_size), '\0');
   std::size_t have = 0;
   while (true) {
     if (have == content.size()) {
-      if (have > limit) return Refused("file too large");
+      if (have > limit) return Refused(ReadFailure::Kind::TooLarge);
       content.resize(have + 65536);
     }
     const long long got = ReadSome(in.Get(), content.data() + have, content.size() - have);
     if (got < 0 && errno == EINTR) continue;
-    if (got < 0) return Refused(std::strerror(errno));
+    if (got < 0) return Refused(ReadFailure::Kind::System, std::strerror(errno));
     if (got == 0) break;
     have += static_cast<std::size_t>(got);
   }
-  if (have > limit) return Refused("file too large");
+  if (have > limit) return Refused(ReadFailure::Kind::TooLarge);
   content.resize(have);
   return {std::move(content), false, {}};
 }

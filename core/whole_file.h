@@ -16,10 +16,19 @@ namespace wv {
 // memory when a link points at an endless device.
 inline constexpr std::size_t kMaxFileBytes = std::size_t{64} << 20;
 
+// Why a file that is there was not read: the system's words, or a kind the
+// launcher names itself in the player's language.
+struct ReadFailure {
+  enum class Kind { None, System, NotRegularFile, TooLarge };
+  Kind kind = Kind::None;
+  std::string systemReason;  // Kind::System
+  explicit operator bool() const { return kind != Kind::None; }
+};
+
 struct FileRead {
   std::optional<std::string> text;  // nullopt when nothing was read
   bool absent = false;              // … because there is no file at all
-  std::string reason;               // … otherwise, why: the system's words or our own
+  ReadFailure failure;              // … otherwise, why
 };
 
 // Reads a regular file whole. Anything else (a folder, a FIFO, a device) is

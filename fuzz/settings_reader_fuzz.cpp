@@ -43,8 +43,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   wv::WriteWholeFile(file, content);
   const std::size_t limit = content.size() + size % 3 - (content.empty() ? 0 : 1);
   const wv::FileRead capped = wv::ReadWholeFile(file, limit);
-  WV_FUZZ_CHECK(content.size() <= limit ? capped.text == content
-                                        : !capped.text && capped.reason == "file too large");
+  WV_FUZZ_CHECK(content.size() <= limit
+                    ? capped.text == content
+                    : !capped.text && capped.failure.kind == wv::ReadFailure::Kind::TooLarge);
 
   const wv::FileRead narrowed = wv::ReadSettingsText(file);
   WV_FUZZ_CHECK(narrowed.text.has_value());

@@ -180,6 +180,10 @@ const StringTable kEnglishStrings = MakeTable({
     // Another launcher kept the settings lock through the start.
     "The settings file was busy, its ",
     "refresh was skipped",
+    // Why a file was not read, or where a program was looked for.
+    "not a regular file",
+    "file too large",
+    "on PATH",
 });
 
 const StringTable kRussianStrings = MakeTable({
@@ -335,6 +339,10 @@ const StringTable kRussianStrings = MakeTable({
     // Another launcher kept the settings lock through the start.
     "Файл настроек был занят, его обн",
     "овление пропущено",
+    // Why a file was not read, or where a program was looked for.
+    "не обычный файл",
+    "файл слишком велик",
+    "в PATH",
 });
 
 }  // namespace wv

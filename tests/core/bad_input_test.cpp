@@ -332,6 +332,13 @@ TEST(BadInputStartup, SettingsFileThatCannotBeRead) {
     EXPECT_EQ(fs::symlink_status(dir / kIni).type(), before) << "left where it is";
     EXPECT_FALSE(fs::exists(fs::symlink_status(dir / kSettingsBackupName)));
   }
+  // The launcher's own reasons speak the window's language.
+  TempFolder exeDir;
+  exeDir.Write(kIni, CurrentSettings("Language=RU\r\n"));
+  EngineFolder workDir;
+  fs::create_directories(workDir / kIni / "keep");
+  EXPECT_EQ(Start(exeDir.Path(), workDir.Path()).messages.front(),
+            "Не удалось прочитать файл настроек (wreckvale_launcher.ini: не обычный файл)");
 }
 
 #ifndef _WIN32  // Windows cannot remove a process's working folder

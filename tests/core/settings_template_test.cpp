@@ -17,10 +17,18 @@
 #include <string>
 #include <vector>
 
+#include "core/startup.h"
 #include "tests/support/launcher_files.h"
 
 namespace wv {
 namespace {
+
+// The player's words for a read failure, in English.
+std::string EnglishText(const ReadFailure& failure) {
+  StringSet english;
+  english.Fill(kEnglishStrings);
+  return ReadFailureText(failure, english);
+}
 
 namespace fs = std::filesystem;
 
@@ -297,7 +305,7 @@ TEST(SettingsTemplateTest, RefreshKeepsFileItCannotMoveOrRead) {
     const auto before = Listing(work.Path());
     const auto refresh = [&] {
       const Refresh r = RefreshOutdatedSettings(work.Path(), kVersion);
-      return describe(r.outcome, r.reason);
+      return describe(r.outcome, EnglishText(r.failure));
     };
 #ifndef _WIN32
     EXPECT_EQ(c.unprivileged ? test::AsUnprivileged(refresh) : refresh(),

@@ -164,6 +164,9 @@ TEST(StringTables, EveryEntryInBothLanguages) {
       {Str::GameStarted, "Game started", "Игра запущена"},
       {Str::SettingsBusy1, "The settings file was busy, its ", "Файл настроек был занят, его обн"},
       {Str::SettingsBusy2, "refresh was skipped", "овление пропущено"},
+      {Str::NotRegularFile, "not a regular file", "не обычный файл"},
+      {Str::FileTooLarge, "file too large", "файл слишком велик"},
+      {Str::OnPath, "on PATH", "в PATH"},
   };
   ASSERT_EQ(std::size(entries), kStrCount) << "every entry has its row";
   for (std::size_t i = 0; i < kStrCount; ++i) {
