@@ -92,8 +92,8 @@ fs::path FreeBackupName(const fs::path& workDir) {
   return name;
 }
 
-Refresh RefreshOutdatedSettings(const fs::path& workDir, std::string_view version,
-                                std::chrono::milliseconds patience) {
+OutdatedFileRefresh RefreshOutdatedSettings(const fs::path& workDir, std::string_view version,
+                                            std::chrono::milliseconds patience) {
   const SettingsLock lock(workDir, patience);
   if (lock.Busy()) return {RefreshOutcome::Busy, {}};
   const fs::path file = workDir / kSettingsFileName;

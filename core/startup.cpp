@@ -61,7 +61,7 @@ StartupResult LauncherModel::Start(const std::filesystem::path& exeDir,
     show(s.Join(Str::CannotRead1, Str::CannotRead2) + " (" + std::string(kSettingsFileName) + ": " +
          reason + ")");
   };
-  const Refresh refresh = underLock([&](std::chrono::milliseconds wait) {
+  const OutdatedFileRefresh refresh = underLock([&](std::chrono::milliseconds wait) {
     return RefreshOutdatedSettings(workDir, version, wait);
   });
   if (refresh.outcome == RefreshOutcome::Busy) {
