@@ -11,132 +11,71 @@ namespace {
 
 using S = Str;
 
+// Short names that keep each row on one line.
+constexpr OnClick kChapter = OnClick::Chapter;
+constexpr OnClick kFlagged = OnClick::FlaggedMap;
+constexpr Group kChapters = Group::Chapter;
+
 constexpr CatalogueEntry Separator(std::string_view id, bool visibleAtStart) {
   return {.id = id, .fixedCaption = "-", .visibleAtStart = visibleAtStart};
 }
 
+// clang-format off
 constexpr CatalogueEntry kModeRows[] = {
-    {.id = entry::kCoop,
-     .onClick = OnClick::Coop,
-     .group = Group::Mode,
-     .caption = S::ModeCoop,
-     .visibleAtStart = true,
-     .checkedAtStart = true},
-    {.id = entry::kVersus,
-     .onClick = OnClick::Versus,
-     .group = Group::Mode,
-     .caption = S::ModeVersus,
-     .visibleAtStart = true},
-    {.id = entry::kCustomMaps,
-     .onClick = OnClick::CustomMaps,
-     .group = Group::Mode,
-     .caption = S::ModeCustom,
-     .visibleAtStart = true},
+    {.id = entry::kCoop,       .onClick = OnClick::Coop,       .group = Group::Mode, .caption = S::ModeCoop,   .visibleAtStart = true, .checkedAtStart = true},
+    {.id = entry::kVersus,     .onClick = OnClick::Versus,     .group = Group::Mode, .caption = S::ModeVersus, .visibleAtStart = true},
+    {.id = entry::kCustomMaps, .onClick = OnClick::CustomMaps, .group = Group::Mode, .caption = S::ModeCustom, .visibleAtStart = true},
 };
 
 constexpr CatalogueEntry kCampaignRows[] = {
-    {.id = entry::kLastWard,
-     .onClick = OnClick::Campaign,
-     .group = Group::Campaign,
-     .caption = S::Campaign1,
-     .visibleAtStart = true,
-     .checkedAtStart = true},
-    {.id = entry::kStoneBell,
-     .onClick = OnClick::Campaign,
-     .group = Group::Campaign,
-     .caption = S::Campaign2,
-     .visibleAtStart = true},
-    {.id = entry::kStillWind,
-     .onClick = OnClick::Campaign,
-     .group = Group::Campaign,
-     .caption = S::Campaign3,
-     .visibleAtStart = true},
-    {.id = entry::kRedFurrow,
-     .onClick = OnClick::Campaign,
-     .group = Group::Campaign,
-     .caption = S::Campaign4,
-     .visibleAtStart = true},
+    {.id = entry::kLastWard,       .onClick = OnClick::Campaign,      .group = Group::Campaign, .caption = S::Campaign1,     .visibleAtStart = true, .checkedAtStart = true},
+    {.id = entry::kStoneBell,      .onClick = OnClick::Campaign,      .group = Group::Campaign, .caption = S::Campaign2,     .visibleAtStart = true},
+    {.id = entry::kStillWind,      .onClick = OnClick::Campaign,      .group = Group::Campaign, .caption = S::Campaign3,     .visibleAtStart = true},
+    {.id = entry::kRedFurrow,      .onClick = OnClick::Campaign,      .group = Group::Campaign, .caption = S::Campaign4,     .visibleAtStart = true},
     Separator("N49", true),
-    {.id = entry::kAddonCampaign,
-     .onClick = OnClick::AddonCampaign,
-     .group = Group::Campaign,
-     .caption = S::AddonCampaign},
+    {.id = entry::kAddonCampaign,  .onClick = OnClick::AddonCampaign, .group = Group::Campaign, .caption = S::AddonCampaign},
 };
 
-// A chapter of a built-in campaign, shown at start only in the first one.
-constexpr CatalogueEntry BuiltInChapter(std::string_view id, Str caption, std::string_view campaign,
-                                        std::string_view coopMap, std::string_view versusMap = {}) {
-  const bool first = campaign == entry::kLastWard;
-  return {.id = id,
-          .onClick = OnClick::Chapter,
-          .group = Group::Chapter,
-          .caption = caption,
-          .visibleAtStart = first,
-          .checkedAtStart = first && caption == S::Chapter1_1,
-          .coopMap = coopMap,
-          .versusMap = versusMap,
-          .campaign = campaign};
-}
-
-constexpr CatalogueEntry ExtraMapRow(std::string_view id, Str caption, std::string_view section,
-                                     std::string_view defaultMap) {
-  return {.id = id,
-          .onClick = OnClick::FlaggedMap,
-          .group = Group::Chapter,
-          .caption = caption,
-          .versusFlag = key::kVersus.In(ExtraMapSection{section}),
-          .defaultMap = defaultMap};
-}
-
-constexpr CatalogueEntry AddonChapterRow(std::string_view id, std::string_view caption,
-                                         std::string_view mapKey) {
-  return {.id = id,
-          .onClick = OnClick::FlaggedMap,
-          .group = Group::Chapter,
-          .fixedCaption = caption,
-          .campaign = entry::kAddonCampaign,
-          .versusFlag = key::kVersus.In(section::kAddon),
-          .mapKey = mapKey};
-}
-
-// clang-format off
+// Chapters with their engine maps (versus only where the campaign plays it),
+// then the extra maps with their own sections. The custom maps and the
+// add-on's chapters follow them in the menu.
 constexpr CatalogueEntry kBuiltInChapterRows[] = {
-    BuiltInChapter("N5",  S::Chapter1_1, entry::kLastWard,  "wrv_hospital01_apartment",   "wrv_vs_hospital01_apartment"),
-    BuiltInChapter("N6",  S::Chapter1_2, entry::kLastWard,  "wrv_hospital02_subway",      "wrv_vs_hospital02_subway"),
-    BuiltInChapter("N7",  S::Chapter1_3, entry::kLastWard,  "wrv_hospital03_sewers",      "wrv_vs_hospital03_sewers"),
-    BuiltInChapter("N8",  S::Chapter1_4, entry::kLastWard,  "wrv_hospital04_interior",    "wrv_vs_hospital04_interior"),
-    BuiltInChapter("N9",  S::Chapter1_5, entry::kLastWard,  "wrv_hospital05_rooftop",     "wrv_vs_hospital05_rooftop"),
+    {.id = "N5",  .onClick = kChapter, .group = kChapters, .caption = S::Chapter1_1, .visibleAtStart = true, .checkedAtStart = true, .coopMap = "wrv_hospital01_apartment", .versusMap = "wrv_vs_hospital01_apartment", .campaign = entry::kLastWard},
+    {.id = "N6",  .onClick = kChapter, .group = kChapters, .caption = S::Chapter1_2, .visibleAtStart = true, .coopMap = "wrv_hospital02_subway", .versusMap = "wrv_vs_hospital02_subway", .campaign = entry::kLastWard},
+    {.id = "N7",  .onClick = kChapter, .group = kChapters, .caption = S::Chapter1_3, .visibleAtStart = true, .coopMap = "wrv_hospital03_sewers", .versusMap = "wrv_vs_hospital03_sewers", .campaign = entry::kLastWard},
+    {.id = "N8",  .onClick = kChapter, .group = kChapters, .caption = S::Chapter1_4, .visibleAtStart = true, .coopMap = "wrv_hospital04_interior", .versusMap = "wrv_vs_hospital04_interior", .campaign = entry::kLastWard},
+    {.id = "N9",  .onClick = kChapter, .group = kChapters, .caption = S::Chapter1_5, .visibleAtStart = true, .coopMap = "wrv_hospital05_rooftop", .versusMap = "wrv_vs_hospital05_rooftop", .campaign = entry::kLastWard},
     Separator("N10", false),
-    BuiltInChapter("N11", S::Chapter2_1, entry::kStoneBell, "wrv_smalltown01_caves"),
-    BuiltInChapter("N12", S::Chapter2_2, entry::kStoneBell, "wrv_smalltown02_drainage"),
-    BuiltInChapter("N13", S::Chapter2_3, entry::kStoneBell, "wrv_smalltown03_ranchhouse"),
-    BuiltInChapter("N14", S::Chapter2_4, entry::kStoneBell, "wrv_smalltown04_mainstreet"),
-    BuiltInChapter("N15", S::Chapter2_5, entry::kStoneBell, "wrv_smalltown05_houseboat"),
+    {.id = "N11", .onClick = kChapter, .group = kChapters, .caption = S::Chapter2_1, .coopMap = "wrv_smalltown01_caves", .campaign = entry::kStoneBell},
+    {.id = "N12", .onClick = kChapter, .group = kChapters, .caption = S::Chapter2_2, .coopMap = "wrv_smalltown02_drainage", .campaign = entry::kStoneBell},
+    {.id = "N13", .onClick = kChapter, .group = kChapters, .caption = S::Chapter2_3, .coopMap = "wrv_smalltown03_ranchhouse", .campaign = entry::kStoneBell},
+    {.id = "N14", .onClick = kChapter, .group = kChapters, .caption = S::Chapter2_4, .coopMap = "wrv_smalltown04_mainstreet", .campaign = entry::kStoneBell},
+    {.id = "N15", .onClick = kChapter, .group = kChapters, .caption = S::Chapter2_5, .coopMap = "wrv_smalltown05_houseboat", .campaign = entry::kStoneBell},
     Separator("N16", false),
-    BuiltInChapter("N17", S::Chapter3_1, entry::kStillWind, "wrv_airport01_greenhouse"),
-    BuiltInChapter("N18", S::Chapter3_2, entry::kStillWind, "wrv_airport02_offices"),
-    BuiltInChapter("N19", S::Chapter3_3, entry::kStillWind, "wrv_airport03_garage"),
-    BuiltInChapter("N20", S::Chapter3_4, entry::kStillWind, "wrv_airport04_terminal"),
-    BuiltInChapter("N21", S::Chapter3_5, entry::kStillWind, "wrv_airport05_runway"),
+    {.id = "N17", .onClick = kChapter, .group = kChapters, .caption = S::Chapter3_1, .coopMap = "wrv_airport01_greenhouse", .campaign = entry::kStillWind},
+    {.id = "N18", .onClick = kChapter, .group = kChapters, .caption = S::Chapter3_2, .coopMap = "wrv_airport02_offices", .campaign = entry::kStillWind},
+    {.id = "N19", .onClick = kChapter, .group = kChapters, .caption = S::Chapter3_3, .coopMap = "wrv_airport03_garage", .campaign = entry::kStillWind},
+    {.id = "N20", .onClick = kChapter, .group = kChapters, .caption = S::Chapter3_4, .coopMap = "wrv_airport04_terminal", .campaign = entry::kStillWind},
+    {.id = "N21", .onClick = kChapter, .group = kChapters, .caption = S::Chapter3_5, .coopMap = "wrv_airport05_runway", .campaign = entry::kStillWind},
     Separator("N22", false),
-    BuiltInChapter("N23", S::Chapter4_1, entry::kRedFurrow, "wrv_farm01_hilltop",         "wrv_vs_farm01_hilltop"),
-    BuiltInChapter("N24", S::Chapter4_2, entry::kRedFurrow, "wrv_farm02_traintunnel",     "wrv_vs_farm02_traintunnel"),
-    BuiltInChapter("N25", S::Chapter4_3, entry::kRedFurrow, "wrv_farm03_bridge",          "wrv_vs_farm03_bridge"),
-    BuiltInChapter("N26", S::Chapter4_4, entry::kRedFurrow, "wrv_farm04_barn",            "wrv_vs_farm04_barn"),
-    BuiltInChapter("N27", S::Chapter4_5, entry::kRedFurrow, "wrv_farm05_cornfield",       "wrv_vs_farm05_cornfield"),
+    {.id = "N23", .onClick = kChapter, .group = kChapters, .caption = S::Chapter4_1, .coopMap = "wrv_farm01_hilltop", .versusMap = "wrv_vs_farm01_hilltop", .campaign = entry::kRedFurrow},
+    {.id = "N24", .onClick = kChapter, .group = kChapters, .caption = S::Chapter4_2, .coopMap = "wrv_farm02_traintunnel", .versusMap = "wrv_vs_farm02_traintunnel", .campaign = entry::kRedFurrow},
+    {.id = "N25", .onClick = kChapter, .group = kChapters, .caption = S::Chapter4_3, .coopMap = "wrv_farm03_bridge", .versusMap = "wrv_vs_farm03_bridge", .campaign = entry::kRedFurrow},
+    {.id = "N26", .onClick = kChapter, .group = kChapters, .caption = S::Chapter4_4, .coopMap = "wrv_farm04_barn", .versusMap = "wrv_vs_farm04_barn", .campaign = entry::kRedFurrow},
+    {.id = "N27", .onClick = kChapter, .group = kChapters, .caption = S::Chapter4_5, .coopMap = "wrv_farm05_cornfield", .versusMap = "wrv_vs_farm05_cornfield", .campaign = entry::kRedFurrow},
     Separator("N47", false),
-    ExtraMapRow("Foundry1",    S::ExtraMap1, "MAP_Foundry",    "wrv_foundry"),
-    ExtraMapRow("Rockfall",    S::ExtraMap2, "MAP_Rockfall",   "wrv_rockfall02"),
-    ExtraMapRow("TownSquare1", S::ExtraMap3, "MAP_TownSquare", "wrv_town_square"),
+    {.id = "Foundry1", .onClick = kFlagged, .group = kChapters, .caption = S::ExtraMap1, .versusFlag = key::kVersus.In(ExtraMapSection{"MAP_Foundry"}), .defaultMap = "wrv_foundry"},
+    {.id = "Rockfall", .onClick = kFlagged, .group = kChapters, .caption = S::ExtraMap2, .versusFlag = key::kVersus.In(ExtraMapSection{"MAP_Rockfall"}), .defaultMap = "wrv_rockfall02"},
+    {.id = "TownSquare1", .onClick = kFlagged, .group = kChapters, .caption = S::ExtraMap3, .versusFlag = key::kVersus.In(ExtraMapSection{"MAP_TownSquare"}), .defaultMap = "wrv_town_square"},
     Separator("N48", false),
 };
 
 constexpr CatalogueEntry kAddonChapterRows[] = {
     Separator("N50", true),
-    AddonChapterRow("OldQuay",        "Old Quay",        "Old Quay"),
-    AddonChapterRow("HarbourArcades", "Harbour Arcades", "Harbour Arcades"),
-    AddonChapterRow("CanneryMarket",  "Cannery Market",  "Cannery Market"),
-    AddonChapterRow("TheLights",      "The Lights ",     "The Lights"),
+    {.id = "OldQuay", .onClick = kFlagged, .group = kChapters, .fixedCaption = "Old Quay", .campaign = entry::kAddonCampaign, .versusFlag = key::kVersus.In(section::kAddon), .mapKey = "Old Quay"},
+    {.id = "HarbourArcades", .onClick = kFlagged, .group = kChapters, .fixedCaption = "Harbour Arcades", .campaign = entry::kAddonCampaign, .versusFlag = key::kVersus.In(section::kAddon), .mapKey = "Harbour Arcades"},
+    {.id = "CanneryMarket", .onClick = kFlagged, .group = kChapters, .fixedCaption = "Cannery Market", .campaign = entry::kAddonCampaign, .versusFlag = key::kVersus.In(section::kAddon), .mapKey = "Cannery Market"},
+    {.id = "TheLights", .onClick = kFlagged, .group = kChapters, .fixedCaption = "The Lights ", .campaign = entry::kAddonCampaign, .versusFlag = key::kVersus.In(section::kAddon), .mapKey = "The Lights"},
 };
 // clang-format on
 
@@ -164,30 +103,24 @@ constexpr auto Joined(const std::array<CatalogueEntry, Sizes>&... parts) {
 constexpr auto kChapterRows =
     Joined(std::to_array(kBuiltInChapterRows), CustomMapRows(), std::to_array(kAddonChapterRows));
 
-constexpr CatalogueEntry Plain(std::string_view id, Group group, Str caption,
-                               std::string_view fixedCaption, bool checkedAtStart = false,
-                               std::string_view token = {}) {
+// A slots or port entry: captioned by its number.
+constexpr CatalogueEntry Numeric(std::string_view id, Group group, std::string_view number,
+                                 bool checkedAtStart = false) {
   return {.id = id,
           .onClick = OnClick::Choice,
           .group = group,
-          .caption = caption,
-          .fixedCaption = fixedCaption,
+          .fixedCaption = number,
           .visibleAtStart = true,
-          .checkedAtStart = checkedAtStart,
-          .token = token};
-}
-constexpr CatalogueEntry Numeric(std::string_view id, Group group, std::string_view number,
-                                 bool checkedAtStart = false) {
-  return Plain(id, group, kFixedCaption, number, checkedAtStart);
+          .checkedAtStart = checkedAtStart};
 }
 
 // The difficulty options end in blank(s); the character's do not.
 // clang-format off
 constexpr CatalogueEntry kDifficultyRows[] = {
-    Plain("N32", Group::Difficulty, S::Difficulty1, {}, false, "+z_difficulty easy "),
-    Plain("N33", Group::Difficulty, S::Difficulty2, {}, true,  "+z_difficulty normal "),
-    Plain("N34", Group::Difficulty, S::Difficulty3, {}, false, "+z_difficulty hard "),
-    Plain("N35", Group::Difficulty, S::Difficulty4, {}, false, "+z_difficulty impossible  "),
+    {.id = "N32", .onClick = OnClick::Choice, .group = Group::Difficulty, .caption = S::Difficulty1, .visibleAtStart = true,                         .token = "+z_difficulty easy "},
+    {.id = "N33", .onClick = OnClick::Choice, .group = Group::Difficulty, .caption = S::Difficulty2, .visibleAtStart = true, .checkedAtStart = true, .token = "+z_difficulty normal "},
+    {.id = "N34", .onClick = OnClick::Choice, .group = Group::Difficulty, .caption = S::Difficulty3, .visibleAtStart = true,                         .token = "+z_difficulty hard "},
+    {.id = "N35", .onClick = OnClick::Choice, .group = Group::Difficulty, .caption = S::Difficulty4, .visibleAtStart = true,                         .token = "+z_difficulty impossible  "},
 };
 
 constexpr Group kSl = Group::Slots;
@@ -217,13 +150,12 @@ constexpr CatalogueEntry kPasswordRows[] = {
 
 constexpr Group kChr = Group::Character;
 constexpr CatalogueEntry kCharacterRows[] = {
-    Plain("N37", kChr, S::Character1, {}, true,  "+team_desired \"Survivor Arno\""),
-    Plain("N38", kChr, S::Character2, {}, false, "+team_desired \"Survivor Matthis\""),
-    Plain("N39", kChr, S::Character3, {}, false, "+team_desired \"Survivor Vidar\""),
-    Plain("N40", kChr, S::Character4, {}, false, "+team_desired \"Survivor Wren\""),
+    {.id = "N37",            .onClick = OnClick::Choice, .group = kChr, .caption = S::Character1, .visibleAtStart = true, .checkedAtStart = true, .token = "+team_desired \"Survivor Arno\""},
+    {.id = "N38",            .onClick = OnClick::Choice, .group = kChr, .caption = S::Character2, .visibleAtStart = true,                         .token = "+team_desired \"Survivor Matthis\""},
+    {.id = "N39",            .onClick = OnClick::Choice, .group = kChr, .caption = S::Character3, .visibleAtStart = true,                         .token = "+team_desired \"Survivor Vidar\""},
+    {.id = "N40",            .onClick = OnClick::Choice, .group = kChr, .caption = S::Character4, .visibleAtStart = true,                         .token = "+team_desired \"Survivor Wren\""},
     Separator(entry::kInfectedSeparator, false),
-    {.id = entry::kInfected, .onClick = OnClick::Choice, .group = kChr, .caption = S::Character5,
-     .token = "+team_desired \"Infected\""},
+    {.id = entry::kInfected, .onClick = OnClick::Choice, .group = kChr, .caption = S::Character5,                                                 .token = "+team_desired \"Infected\""},
 };
 // clang-format on
 
