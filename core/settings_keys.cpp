@@ -14,8 +14,9 @@ std::string Read(const SettingsReader& reader, const Key<std::string>& key) {
 }
 
 AddonVisibility ReadAddonVisibility(const SettingsReader& reader) {
-  const std::string value =
-      Find(reader, key::kVisible.In(section::kAddon)).value_or(std::string(key::kVisible.fallback));
+  // The text itself: Read() would give only yes or no.
+  const Key<bool> visible = key::kVisible.In(section::kAddon);
+  const std::string value = reader.ReadText(visible.section, visible.name, visible.fallback);
   if (IsYes(value)) return AddonVisibility::Offered;
   if (EqualsIgnoringAsciiCase(value, "NO")) return AddonVisibility::Withdrawn;
   return AddonVisibility::Unsaid;
