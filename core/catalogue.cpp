@@ -1,5 +1,6 @@
 #include "core/catalogue.h"
 
+#include <algorithm>
 #include <charconv>
 #include <stdexcept>
 #include <vector>
@@ -9,151 +10,277 @@ namespace wv {
 namespace {
 
 using S = Str;
-constexpr Str F = kFixedCaption;
-constexpr OnClick kSep = OnClick::None;
-constexpr Group kNone = Group::None;
 
-// id, on click, group, caption, fixed caption, visible at start, checked at start, section
-constexpr CatalogueEntry kGameMode[] = {
-    {entry::kCoop, OnClick::Coop, Group::Mode, S::ModeCoop, "", true, true},
-    {entry::kVersus, OnClick::Versus, Group::Mode, S::ModeVersus, "", true, false},
-    {entry::kCustomMaps, OnClick::CustomMaps, Group::Mode, S::ModeCustom, "", true, false},
-};
+// Short names that keep each row on one line.
+constexpr OnClick kChapter = OnClick::Chapter;
+constexpr OnClick kFlagged = OnClick::FlaggedMap;
+constexpr Group kChapters = Group::Chapter;
 
-constexpr CatalogueEntry kCompany[] = {
-    {"MenuItem1", OnClick::Campaign, Group::Campaign, S::Campaign1, "", true, true},
-    {"MenuItem2", OnClick::Campaign, Group::Campaign, S::Campaign2, "", true, false},
-    {"N3", OnClick::Campaign, Group::Campaign, S::Campaign3, "", true, false},
-    {"N4", OnClick::Campaign, Group::Campaign, S::Campaign4, "", true, false},
-    {"N49", kSep, kNone, F, "-", true, false},
-    {entry::kAddonCampaign, OnClick::AddonCampaign, Group::Campaign, S::AddonCampaign, "", false,
-     false},
-};
+constexpr CatalogueEntry Separator(std::string_view id, bool visibleAtStart) {
+  return {.id = id, .fixedCaption = "-", .visibleAtStart = visibleAtStart};
+}
 
-constexpr OnClick kCh = OnClick::Chapter;
-constexpr OnClick kFl = OnClick::FlaggedMap;
-constexpr Group kChG = Group::Chapter;
-
-constexpr CatalogueEntry kMap[] = {
-    {"N5", kCh, kChG, S::Chapter1_1, "", true, true},
-    {"N6", kCh, kChG, S::Chapter1_2, "", true, false},
-    {"N7", kCh, kChG, S::Chapter1_3, "", true, false},
-    {"N8", kCh, kChG, S::Chapter1_4, "", true, false},
-    {"N9", kCh, kChG, S::Chapter1_5, "", true, false},
-    {"N10", kSep, kNone, F, "-", false, false},
-    {"N11", kCh, kChG, S::Chapter2_1, "", false, false},
-    {"N12", kCh, kChG, S::Chapter2_2, "", false, false},
-    {"N13", kCh, kChG, S::Chapter2_3, "", false, false},
-    {"N14", kCh, kChG, S::Chapter2_4, "", false, false},
-    {"N15", kCh, kChG, S::Chapter2_5, "", false, false},
-    {"N16", kSep, kNone, F, "-", false, false},
-    {"N17", kCh, kChG, S::Chapter3_1, "", false, false},
-    {"N18", kCh, kChG, S::Chapter3_2, "", false, false},
-    {"N19", kCh, kChG, S::Chapter3_3, "", false, false},
-    {"N20", kCh, kChG, S::Chapter3_4, "", false, false},
-    {"N21", kCh, kChG, S::Chapter3_5, "", false, false},
-    {"N22", kSep, kNone, F, "-", false, false},
-    {"N23", kCh, kChG, S::Chapter4_1, "", false, false},
-    {"N24", kCh, kChG, S::Chapter4_2, "", false, false},
-    {"N25", kCh, kChG, S::Chapter4_3, "", false, false},
-    {"N26", kCh, kChG, S::Chapter4_4, "", false, false},
-    {"N27", kCh, kChG, S::Chapter4_5, "", false, false},
-    {"N47", kSep, kNone, F, "-", false, false},
-    {"Foundry1", kFl, kChG, S::ExtraMap1, "", false, false, "MAP_Foundry"},
-    {"Rockfall", kFl, kChG, S::ExtraMap2, "", false, false, "MAP_Rockfall"},
-    {"TownSquare1", kFl, kChG, S::ExtraMap3, "", false, false, "MAP_TownSquare"},
-    {"N48", kSep, kNone, F, "-", false, false},
-    {"custommap1", kFl, kChG, F, "custom_map_1", false, false, "CustomMap1"},
-    {"custommap2", kFl, kChG, F, "custom_map_2", false, false, "CustomMap2"},
-    {"custommap3", kFl, kChG, F, "custom_map_3", false, false, "CustomMap3"},
-    {"custommap4", kFl, kChG, F, "custom_map_4", false, false, "CustomMap4"},
-    {"custommap5", kFl, kChG, F, "custom_map_5", false, false, "CustomMap5"},
-    {"custommap6", kFl, kChG, F, "custom_map_6", false, false, "CustomMap6"},
-    {"custommap7", kFl, kChG, F, "custom_map_7", false, false, "CustomMap7"},
-    {"custommap8", kFl, kChG, F, "custom_map_8", false, false, "CustomMap8"},
-    {"custommap9", kFl, kChG, F, "custom_map_9", false, false, "CustomMap9"},
-    {"custommap10", kFl, kChG, F, "custom_map_10", false, false, "CustomMap10"},
-    {"custommap11", kFl, kChG, F, "custom_map_11", false, false, "CustomMap11"},
-    {"custommap12", kFl, kChG, F, "custom_map_12", false, false, "CustomMap12"},
-    {"custommap13", kFl, kChG, F, "custom_map_13", false, false, "CustomMap13"},
-    {"custommap14", kFl, kChG, F, "custom_map_14", false, false, "CustomMap14"},
-    {"custommap15", kFl, kChG, F, "custom_map_15", false, false, "CustomMap15"},
-    {"custommap16", kFl, kChG, F, "custom_map_16", false, false, "CustomMap16"},
-    {"N50", kSep, kNone, F, "-", true, false},
-    {"OldQuay", kFl, kChG, F, "Old Quay", false, false, section::kAddon},
-    {"HarbourArcades", kFl, kChG, F, "Harbour Arcades", false, false, section::kAddon},
-    {"CanneryMarket", kFl, kChG, F, "Cannery Market", false, false, section::kAddon},
-    {"TheLights", kFl, kChG, F, "The Lights ", false, false, section::kAddon},
-};
-
-constexpr OnClick kCho = OnClick::Choice;
-
-constexpr CatalogueEntry kDifficulty[] = {
-    {"N32", kCho, Group::Difficulty, S::Difficulty1, "", true, false},
-    {"N33", kCho, Group::Difficulty, S::Difficulty2, "", true, true},
-    {"N34", kCho, Group::Difficulty, S::Difficulty3, "", true, false},
-    {"N35", kCho, Group::Difficulty, S::Difficulty4, "", true, false},
-};
-
-constexpr Group kSl = Group::Slots;
 // clang-format off
-constexpr CatalogueEntry kSlots[] = {
-    {"N110", kCho, kSl, F, "1", true, false},  {"N28", kCho, kSl, F, "2", true, false},
-    {"N31", kCho, kSl, F, "3", true, false},   {"N41", kCho, kSl, F, "4", true, false},
-    {"N29", kSep, kNone, F, "-", true, false}, {"N51", kCho, kSl, F, "5", true, false},
-    {"N61", kCho, kSl, F, "6", true, false},   {"N71", kCho, kSl, F, "7", true, false},
-    {entry::kFewestVersusSlots, kCho, kSl, F, "8", true, false},
-    {"N30", kSep, kNone, F, "-", true, false},
-    {"N91", kCho, kSl, F, "9", true, false},   {"N101", kCho, kSl, F, "10", true, false},
-    {"N111", kCho, kSl, F, "11", true, false}, {"N121", kCho, kSl, F, "12", true, false},
-    {"N141", kCho, kSl, F, "13", true, false}, {"N142", kCho, kSl, F, "14", true, true},
+constexpr CatalogueEntry kModeRows[] = {
+    {.id = entry::kCoop,       .onClick = OnClick::Coop,       .group = Group::Mode, .caption = S::ModeCoop,   .visibleAtStart = true, .checkedAtStart = true},
+    {.id = entry::kVersus,     .onClick = OnClick::Versus,     .group = Group::Mode, .caption = S::ModeVersus, .visibleAtStart = true},
+    {.id = entry::kCustomMaps, .onClick = OnClick::CustomMaps, .group = Group::Mode, .caption = S::ModeCustom, .visibleAtStart = true},
+};
+
+constexpr CatalogueEntry kCampaignRows[] = {
+    {.id = entry::kLastWard,       .onClick = OnClick::Campaign,      .group = Group::Campaign, .caption = S::Campaign1,     .visibleAtStart = true, .checkedAtStart = true},
+    {.id = entry::kStoneBell,      .onClick = OnClick::Campaign,      .group = Group::Campaign, .caption = S::Campaign2,     .visibleAtStart = true},
+    {.id = entry::kStillWind,      .onClick = OnClick::Campaign,      .group = Group::Campaign, .caption = S::Campaign3,     .visibleAtStart = true},
+    {.id = entry::kRedFurrow,      .onClick = OnClick::Campaign,      .group = Group::Campaign, .caption = S::Campaign4,     .visibleAtStart = true},
+    Separator("N49", true),
+    {.id = entry::kAddonCampaign,  .onClick = OnClick::AddonCampaign, .group = Group::Campaign, .caption = S::AddonCampaign},
+};
+
+// Chapters with their engine maps (versus only where the campaign plays it),
+// then the extra maps with their own sections. The custom maps and the
+// add-on's chapters follow them in the menu.
+constexpr CatalogueEntry kBuiltInChapterRows[] = {
+    {.id = "N5",  .onClick = kChapter, .group = kChapters, .caption = S::Chapter1_1, .visibleAtStart = true, .checkedAtStart = true, .coopMap = "wrv_hospital01_apartment", .versusMap = "wrv_vs_hospital01_apartment", .campaign = entry::kLastWard},
+    {.id = "N6",  .onClick = kChapter, .group = kChapters, .caption = S::Chapter1_2, .visibleAtStart = true, .coopMap = "wrv_hospital02_subway", .versusMap = "wrv_vs_hospital02_subway", .campaign = entry::kLastWard},
+    {.id = "N7",  .onClick = kChapter, .group = kChapters, .caption = S::Chapter1_3, .visibleAtStart = true, .coopMap = "wrv_hospital03_sewers", .versusMap = "wrv_vs_hospital03_sewers", .campaign = entry::kLastWard},
+    {.id = "N8",  .onClick = kChapter, .group = kChapters, .caption = S::Chapter1_4, .visibleAtStart = true, .coopMap = "wrv_hospital04_interior", .versusMap = "wrv_vs_hospital04_interior", .campaign = entry::kLastWard},
+    {.id = "N9",  .onClick = kChapter, .group = kChapters, .caption = S::Chapter1_5, .visibleAtStart = true, .coopMap = "wrv_hospital05_rooftop", .versusMap = "wrv_vs_hospital05_rooftop", .campaign = entry::kLastWard},
+    Separator("N10", false),
+    {.id = "N11", .onClick = kChapter, .group = kChapters, .caption = S::Chapter2_1, .coopMap = "wrv_smalltown01_caves", .campaign = entry::kStoneBell},
+    {.id = "N12", .onClick = kChapter, .group = kChapters, .caption = S::Chapter2_2, .coopMap = "wrv_smalltown02_drainage", .campaign = entry::kStoneBell},
+    {.id = "N13", .onClick = kChapter, .group = kChapters, .caption = S::Chapter2_3, .coopMap = "wrv_smalltown03_ranchhouse", .campaign = entry::kStoneBell},
+    {.id = "N14", .onClick = kChapter, .group = kChapters, .caption = S::Chapter2_4, .coopMap = "wrv_smalltown04_mainstreet", .campaign = entry::kStoneBell},
+    {.id = "N15", .onClick = kChapter, .group = kChapters, .caption = S::Chapter2_5, .coopMap = "wrv_smalltown05_houseboat", .campaign = entry::kStoneBell},
+    Separator("N16", false),
+    {.id = "N17", .onClick = kChapter, .group = kChapters, .caption = S::Chapter3_1, .coopMap = "wrv_airport01_greenhouse", .campaign = entry::kStillWind},
+    {.id = "N18", .onClick = kChapter, .group = kChapters, .caption = S::Chapter3_2, .coopMap = "wrv_airport02_offices", .campaign = entry::kStillWind},
+    {.id = "N19", .onClick = kChapter, .group = kChapters, .caption = S::Chapter3_3, .coopMap = "wrv_airport03_garage", .campaign = entry::kStillWind},
+    {.id = "N20", .onClick = kChapter, .group = kChapters, .caption = S::Chapter3_4, .coopMap = "wrv_airport04_terminal", .campaign = entry::kStillWind},
+    {.id = "N21", .onClick = kChapter, .group = kChapters, .caption = S::Chapter3_5, .coopMap = "wrv_airport05_runway", .campaign = entry::kStillWind},
+    Separator("N22", false),
+    {.id = "N23", .onClick = kChapter, .group = kChapters, .caption = S::Chapter4_1, .coopMap = "wrv_farm01_hilltop", .versusMap = "wrv_vs_farm01_hilltop", .campaign = entry::kRedFurrow},
+    {.id = "N24", .onClick = kChapter, .group = kChapters, .caption = S::Chapter4_2, .coopMap = "wrv_farm02_traintunnel", .versusMap = "wrv_vs_farm02_traintunnel", .campaign = entry::kRedFurrow},
+    {.id = "N25", .onClick = kChapter, .group = kChapters, .caption = S::Chapter4_3, .coopMap = "wrv_farm03_bridge", .versusMap = "wrv_vs_farm03_bridge", .campaign = entry::kRedFurrow},
+    {.id = "N26", .onClick = kChapter, .group = kChapters, .caption = S::Chapter4_4, .coopMap = "wrv_farm04_barn", .versusMap = "wrv_vs_farm04_barn", .campaign = entry::kRedFurrow},
+    {.id = "N27", .onClick = kChapter, .group = kChapters, .caption = S::Chapter4_5, .coopMap = "wrv_farm05_cornfield", .versusMap = "wrv_vs_farm05_cornfield", .campaign = entry::kRedFurrow},
+    Separator("N47", false),
+    {.id = "Foundry1", .onClick = kFlagged, .group = kChapters, .caption = S::ExtraMap1, .versusFlag = key::kVersus.In(ExtraMapSection{"MAP_Foundry"}), .defaultMap = "wrv_foundry"},
+    {.id = "Rockfall", .onClick = kFlagged, .group = kChapters, .caption = S::ExtraMap2, .versusFlag = key::kVersus.In(ExtraMapSection{"MAP_Rockfall"}), .defaultMap = "wrv_rockfall02"},
+    {.id = "TownSquare1", .onClick = kFlagged, .group = kChapters, .caption = S::ExtraMap3, .versusFlag = key::kVersus.In(ExtraMapSection{"MAP_TownSquare"}), .defaultMap = "wrv_town_square"},
+    Separator("N48", false),
+};
+
+constexpr CatalogueEntry kAddonChapterRows[] = {
+    Separator("N50", true),
+    {.id = "OldQuay", .onClick = kFlagged, .group = kChapters, .fixedCaption = "Old Quay", .campaign = entry::kAddonCampaign, .versusFlag = key::kVersus.In(section::kAddon), .mapKey = "Old Quay"},
+    {.id = "HarbourArcades", .onClick = kFlagged, .group = kChapters, .fixedCaption = "Harbour Arcades", .campaign = entry::kAddonCampaign, .versusFlag = key::kVersus.In(section::kAddon), .mapKey = "Harbour Arcades"},
+    {.id = "CanneryMarket", .onClick = kFlagged, .group = kChapters, .fixedCaption = "Cannery Market", .campaign = entry::kAddonCampaign, .versusFlag = key::kVersus.In(section::kAddon), .mapKey = "Cannery Market"},
+    {.id = "TheLights", .onClick = kFlagged, .group = kChapters, .fixedCaption = "The Lights ", .campaign = entry::kAddonCampaign, .versusFlag = key::kVersus.In(section::kAddon), .mapKey = "The Lights"},
 };
 // clang-format on
 
-constexpr Group kPo = Group::Port;
-constexpr CatalogueEntry kPort[] = {
-    {"N270151", kCho, kPo, F, "27015", true, true},
-    {"N270161", kCho, kPo, F, "27016", true, false},
-    {"N270171", kCho, kPo, F, "27017", true, false},
-    {"N270181", kCho, kPo, F, "27018", true, false},
-    {"N270191", kCho, kPo, F, "27019", true, false},
-    {"N36", kSep, kNone, F, "-", true, false},
-    {"N270201", kCho, kPo, F, "27020", true, false},
-    {"N270211", kCho, kPo, F, "27021", true, false},
-    {"N270221", kCho, kPo, F, "27022", true, false},
-    {"N270231", kCho, kPo, F, "27023", true, false},
-    {"N270241", kCho, kPo, F, "27024", true, false},
-    {"N270251", kCho, kPo, F, "27025", true, false},
+constexpr std::array<CatalogueEntry, kCustomMapCount> CustomMapRows() {
+  std::array<CatalogueEntry, kCustomMapCount> rows;
+  for (std::size_t i = 0; i < rows.size(); ++i) {
+    rows[i] = {.id = detail::kCustomMapIds[i],
+               .onClick = OnClick::FlaggedMap,
+               .group = Group::Chapter,
+               .fixedCaption = detail::kCustomMapCaptions[i],
+               .versusFlag = key::kVersus.In(kCustomMapSections[i])};
+  }
+  return rows;
+}
+
+template <std::size_t... Sizes>
+constexpr auto Joined(const std::array<CatalogueEntry, Sizes>&... parts) {
+  std::array<CatalogueEntry, (Sizes + ...)> rows;
+  std::size_t next = 0;
+  ((std::copy(parts.begin(), parts.end(), rows.begin() + next), next += Sizes), ...);
+  return rows;
+}
+
+// Chapters, extra maps, custom maps, then the add-on's chapters.
+constexpr auto kChapterRows =
+    Joined(std::to_array(kBuiltInChapterRows), CustomMapRows(), std::to_array(kAddonChapterRows));
+
+// A slots or port entry: captioned by its number.
+constexpr CatalogueEntry Numeric(std::string_view id, Group group, std::string_view number,
+                                 bool checkedAtStart = false) {
+  return {.id = id,
+          .onClick = OnClick::Choice,
+          .group = group,
+          .fixedCaption = number,
+          .visibleAtStart = true,
+          .checkedAtStart = checkedAtStart};
+}
+
+// The difficulty options end in blank(s); the character's do not.
+// clang-format off
+constexpr CatalogueEntry kDifficultyRows[] = {
+    {.id = "N32", .onClick = OnClick::Choice, .group = Group::Difficulty, .caption = S::Difficulty1, .visibleAtStart = true,                         .token = "+z_difficulty easy "},
+    {.id = "N33", .onClick = OnClick::Choice, .group = Group::Difficulty, .caption = S::Difficulty2, .visibleAtStart = true, .checkedAtStart = true, .token = "+z_difficulty normal "},
+    {.id = "N34", .onClick = OnClick::Choice, .group = Group::Difficulty, .caption = S::Difficulty3, .visibleAtStart = true,                         .token = "+z_difficulty hard "},
+    {.id = "N35", .onClick = OnClick::Choice, .group = Group::Difficulty, .caption = S::Difficulty4, .visibleAtStart = true,                         .token = "+z_difficulty impossible  "},
 };
 
-constexpr CatalogueEntry kPassword[] = {
-    {"N44", OnClick::RemovePassword, kNone, S::PasswordMenuRemove, "", true, false},
-    {"N45", OnClick::SetPassword, kNone, S::PasswordMenuSet, "", true, false},
+constexpr Group kSl = Group::Slots;
+constexpr CatalogueEntry kSlotRows[] = {
+    Numeric("N110", kSl, "1"),  Numeric("N28", kSl, "2"),   Numeric("N31", kSl, "3"),
+    Numeric("N41", kSl, "4"),   Separator("N29", true),     Numeric("N51", kSl, "5"),
+    Numeric("N61", kSl, "6"),   Numeric("N71", kSl, "7"),   Numeric(entry::kFewestVersusSlots, kSl, "8"),
+    Separator("N30", true),     Numeric("N91", kSl, "9"),   Numeric("N101", kSl, "10"),
+    Numeric("N111", kSl, "11"), Numeric("N121", kSl, "12"), Numeric("N141", kSl, "13"),
+    Numeric("N142", kSl, "14", true),
+};
+
+constexpr Group kPo = Group::Port;
+constexpr CatalogueEntry kPortRows[] = {
+    Numeric("N270151", kPo, "27015", true), Numeric("N270161", kPo, "27016"),
+    Numeric("N270171", kPo, "27017"),       Numeric("N270181", kPo, "27018"),
+    Numeric("N270191", kPo, "27019"),       Separator("N36", true),
+    Numeric("N270201", kPo, "27020"),       Numeric("N270211", kPo, "27021"),
+    Numeric("N270221", kPo, "27022"),       Numeric("N270231", kPo, "27023"),
+    Numeric("N270241", kPo, "27024"),       Numeric("N270251", kPo, "27025"),
+};
+
+constexpr CatalogueEntry kPasswordRows[] = {
+    {.id = entry::kRemovePassword, .onClick = OnClick::RemovePassword, .caption = S::PasswordMenuRemove, .visibleAtStart = true},
+    {.id = entry::kSetPassword,    .onClick = OnClick::SetPassword,    .caption = S::PasswordMenuSet,    .visibleAtStart = true},
 };
 
 constexpr Group kChr = Group::Character;
-constexpr CatalogueEntry kName[] = {
-    {"N37", kCho, kChr, S::Character1, "", true, true},
-    {"N38", kCho, kChr, S::Character2, "", true, false},
-    {"N39", kCho, kChr, S::Character3, "", true, false},
-    {"N40", kCho, kChr, S::Character4, "", true, false},
-    {entry::kInfectedSeparator, kSep, kNone, F, "-", false, false},
-    {entry::kInfected, kCho, kChr, S::Character5, "", false, false},
+constexpr CatalogueEntry kCharacterRows[] = {
+    {.id = "N37",            .onClick = OnClick::Choice, .group = kChr, .caption = S::Character1, .visibleAtStart = true, .checkedAtStart = true, .token = "+team_desired \"Survivor Arno\""},
+    {.id = "N38",            .onClick = OnClick::Choice, .group = kChr, .caption = S::Character2, .visibleAtStart = true,                         .token = "+team_desired \"Survivor Matthis\""},
+    {.id = "N39",            .onClick = OnClick::Choice, .group = kChr, .caption = S::Character3, .visibleAtStart = true,                         .token = "+team_desired \"Survivor Vidar\""},
+    {.id = "N40",            .onClick = OnClick::Choice, .group = kChr, .caption = S::Character4, .visibleAtStart = true,                         .token = "+team_desired \"Survivor Wren\""},
+    Separator(entry::kInfectedSeparator, false),
+    {.id = entry::kInfected, .onClick = OnClick::Choice, .group = kChr, .caption = S::Character5,                                                 .token = "+team_desired \"Infected\""},
 };
+// clang-format on
+
+// Every menu's rows, in the order of kMenus.
+constexpr std::array<std::span<const CatalogueEntry>, 8> kMenuRows = {
+    kModeRows, kCampaignRows, kChapterRows,  kDifficultyRows,
+    kSlotRows, kPortRows,     kPasswordRows, kCharacterRows,
+};
+
+template <typename Test>
+constexpr std::size_t CountRows(Test test) {
+  std::size_t count = 0;
+  for (std::span<const CatalogueEntry> rows : kMenuRows) {
+    for (const CatalogueEntry& row : rows) count += test(row) ? 1 : 0;
+  }
+  return count;
+}
+
+constexpr bool IdsUnique() {
+  return std::ranges::all_of(kMenuRows, [](std::span<const CatalogueEntry> rows) {
+    return std::ranges::all_of(rows, [](const CatalogueEntry& row) {
+      return CountRows([&row](const CatalogueEntry& other) { return other.id == row.id; }) == 1;
+    });
+  });
+}
+static_assert(IdsUnique(), "an id names one entry");
+
+constexpr bool OneDefaultPerGroup() {
+  for (std::size_t g = 1; g < kGroupCount; ++g) {
+    const auto group = static_cast<Group>(g);
+    if (CountRows([group](const CatalogueEntry& row) {
+          return row.group == group && row.checkedAtStart;
+        }) != 1) {
+      return false;
+    }
+  }
+  return true;
+}
+static_assert(OneDefaultPerGroup(), "each group starts with one choice");
+
+// A menu holds the entries of one group, and separators.
+constexpr bool MenusOfOneGroup() {
+  return std::ranges::all_of(kMenuRows, [](std::span<const CatalogueEntry> rows) {
+    const Group group = rows.front().group;
+    return std::ranges::all_of(rows, [group](const CatalogueEntry& row) {
+      return row.group == group || row.onClick == OnClick::None;
+    });
+  });
+}
+static_assert(MenusOfOneGroup());
+
+// The chapters of a campaign, in the order of the chapter menu.
+template <std::size_t N>
+constexpr std::array<std::string_view, N> ChaptersOf(std::string_view campaign) {
+  std::array<std::string_view, N> chapters{};
+  std::size_t n = 0;
+  for (const CatalogueEntry& row : kChapterRows) {
+    if (row.campaign == campaign && n < N) chapters[n++] = row.id;
+  }
+  return chapters;
+}
+
+constexpr std::size_t ChapterCount(std::string_view campaign) {
+  return CountRows([campaign](const CatalogueEntry& row) { return row.campaign == campaign; });
+}
+
+// A campaign plays versus with all of its chapters or with none.
+constexpr bool VersusWhole(std::string_view campaign) {
+  const std::size_t withVersus = CountRows([campaign](const CatalogueEntry& row) {
+    return row.campaign == campaign && !row.versusMap.empty();
+  });
+  return withVersus == 0 || withVersus == ChapterCount(campaign);
+}
+
+constexpr bool CampaignsWhole() {
+  return std::ranges::all_of(kCampaignRows, [](const CatalogueEntry& row) {
+    return row.onClick != OnClick::Campaign || (ChapterCount(row.id) == 5 && VersusWhole(row.id) &&
+                                                ChaptersOf<5>(row.id)[0] != std::string_view{});
+  });
+}
+static_assert(CampaignsWhole(), "each campaign has five chapters, all with versus or none");
+static_assert(ChapterCount(entry::kAddonCampaign) == 4);
+
+// The chapter menu lists the campaigns' chapters in the campaign menu's order.
+constexpr bool ChaptersInCampaignOrder() {
+  std::size_t campaign = 0;
+  for (const CatalogueEntry& row : kChapterRows) {
+    if (row.campaign.empty()) continue;
+    while (campaign < std::size(kCampaignRows) && kCampaignRows[campaign].id != row.campaign) {
+      ++campaign;
+    }
+    if (campaign == std::size(kCampaignRows)) return false;
+  }
+  return true;
+}
+static_assert(ChaptersInCampaignOrder());
+
+template <std::size_t N, typename Row, typename Test, typename Make>
+constexpr std::array<Row, N> Collect(Test test, Make make) {
+  std::array<Row, N> rows{};
+  std::size_t n = 0;
+  for (std::span<const CatalogueEntry> menu : kMenuRows) {
+    for (const CatalogueEntry& row : menu) {
+      if (!test(row)) continue;
+      if (n == N) throw std::logic_error("more rows than the table holds");
+      rows[n++] = make(row);
+    }
+  }
+  if (n != N) throw std::logic_error("fewer rows than the table holds");
+  return rows;
+}
 
 }  // namespace
 
 // id, shown in, entries, left button only, {frame, arrow, frame caption, frame tooltip}
 // clang-format off
 const std::array<CatalogueMenu, 8> kMenus = {{
-    {"Menu_GameMode",   "Label1", kGameMode,   true,  {"RzGroupBox1", "RzRapidFireButton1", S::GroupMode,       S::HintMode}},
-    {"Menu_Company",    "Label2", kCompany,    true,  {"RzGroupBox2", "RzRapidFireButton2", S::GroupCampaign,   S::HintCampaign}},
-    {"Menu_Map",        "Label4", kMap,        false, {"RzGroupBox4", "RzRapidFireButton4", S::GroupChapter,    S::HintChapter}},
-    {"Menu_Difficulty", "Label3", kDifficulty, false, {"RzGroupBox3", "RzRapidFireButton3", S::GroupDifficulty, S::HintDifficulty}},
-    {"Menu_Slots",      "Label5", kSlots,      false, {"RzGroupBox5", "RzRapidFireButton5", S::GroupSlots,      S::HintSlots}},
-    {"Menu_Port",       "Label6", kPort,       false, {"RzGroupBox6", "RzRapidFireButton6", S::GroupPort,       S::HintPort}},
-    {"Menu_Password",   "Label7", kPassword,   false, {"RzGroupBox8", "RzRapidFireButton7", S::GroupPassword,   S::HintPassword}},
-    {"Menu_Name",       "RzToolButton1", kName},
+    {"Menu_GameMode",   "Label1", kMenuRows[0], true,  {"RzGroupBox1", "RzRapidFireButton1", S::GroupMode,       S::HintMode}},
+    {"Menu_Company",    "Label2", kMenuRows[1], true,  {"RzGroupBox2", "RzRapidFireButton2", S::GroupCampaign,   S::HintCampaign}},
+    {"Menu_Map",        "Label4", kMenuRows[2], false, {"RzGroupBox4", "RzRapidFireButton4", S::GroupChapter,    S::HintChapter}},
+    {"Menu_Difficulty", "Label3", kMenuRows[3], false, {"RzGroupBox3", "RzRapidFireButton3", S::GroupDifficulty, S::HintDifficulty}},
+    {"Menu_Slots",      "Label5", kMenuRows[4], false, {"RzGroupBox5", "RzRapidFireButton5", S::GroupSlots,      S::HintSlots}},
+    {"Menu_Port",       "Label6", kMenuRows[5], false, {"RzGroupBox6", "RzRapidFireButton6", S::GroupPort,       S::HintPort}},
+    {"Menu_Password",   "Label7", kMenuRows[6], false, {"RzGroupBox8", "RzRapidFireButton7", S::GroupPassword,   S::HintPassword}},
+    {"Menu_Name",       "RzToolButton1", kMenuRows[7]},
 }};
 // clang-format on
 
@@ -175,83 +302,26 @@ const CatalogueMenu& MenuOf(Group group) {
   throw std::out_of_range("no menu of the group");
 }
 
-const std::array<MapRow, 20> kCoopMaps = {{
-    {"N5", "wrv_hospital01_apartment"},
-    {"N6", "wrv_hospital02_subway"},
-    {"N7", "wrv_hospital03_sewers"},
-    {"N8", "wrv_hospital04_interior"},
-    {"N9", "wrv_hospital05_rooftop"},
-    {"N11", "wrv_smalltown01_caves"},
-    {"N12", "wrv_smalltown02_drainage"},
-    {"N13", "wrv_smalltown03_ranchhouse"},
-    {"N14", "wrv_smalltown04_mainstreet"},
-    {"N15", "wrv_smalltown05_houseboat"},
-    {"N17", "wrv_airport01_greenhouse"},
-    {"N18", "wrv_airport02_offices"},
-    {"N19", "wrv_airport03_garage"},
-    {"N20", "wrv_airport04_terminal"},
-    {"N21", "wrv_airport05_runway"},
-    {"N23", "wrv_farm01_hilltop"},
-    {"N24", "wrv_farm02_traintunnel"},
-    {"N25", "wrv_farm03_bridge"},
-    {"N26", "wrv_farm04_barn"},
-    {"N27", "wrv_farm05_cornfield"},
-}};
+constexpr std::array<ExtraMap, kExtraMapCount> kExtraMaps = Collect<kExtraMapCount, ExtraMap>(
+    [](const CatalogueEntry& row) { return !row.defaultMap.empty(); },
+    [](const CatalogueEntry& row) {
+      return ExtraMap{row.id, {row.versusFlag.section}, row.caption, row.defaultMap};
+    });
 
-const std::array<MapRow, 10> kVersusMaps = {{
-    {"N5", "wrv_vs_hospital01_apartment"},
-    {"N6", "wrv_vs_hospital02_subway"},
-    {"N7", "wrv_vs_hospital03_sewers"},
-    {"N8", "wrv_vs_hospital04_interior"},
-    {"N9", "wrv_vs_hospital05_rooftop"},
-    {"N23", "wrv_vs_farm01_hilltop"},
-    {"N24", "wrv_vs_farm02_traintunnel"},
-    {"N25", "wrv_vs_farm03_bridge"},
-    {"N26", "wrv_vs_farm04_barn"},
-    {"N27", "wrv_vs_farm05_cornfield"},
-}};
+constexpr std::array<Campaign, 4> kCampaigns =
+    Collect<4, Campaign>([](const CatalogueEntry& row) { return row.onClick == OnClick::Campaign; },
+                         [](const CatalogueEntry& row) {
+                           return Campaign{row.id, ChaptersOf<5>(row.id)};
+                         });
 
-const std::array<ExtraMap, kExtraMapCount> kExtraMaps = {{
-    {"Foundry1", "MAP_Foundry", "wrv_foundry"},
-    {"Rockfall", "MAP_Rockfall", "wrv_rockfall02"},
-    {"TownSquare1", "MAP_TownSquare", "wrv_town_square"},
-}};
-
-const std::array<Campaign, 4> kCampaigns = {{
-    {"MenuItem1", {"N5", "N6", "N7", "N8", "N9"}},
-    {"MenuItem2", {"N11", "N12", "N13", "N14", "N15"}},
-    {"N3", {"N17", "N18", "N19", "N20", "N21"}},
-    {"N4", {"N23", "N24", "N25", "N26", "N27"}},
-}};
-
-const std::array<AddonChapter, 4> kAddonChapters = {{
-    {"OldQuay", "Old Quay"},
-    {"HarbourArcades", "Harbour Arcades"},
-    {"CanneryMarket", "Cannery Market"},
-    {"TheLights", "The Lights"},
-}};
-
-const std::array<TokenRow, 4> kDifficultyTokens = {{
-    {"N32", "+z_difficulty easy "},
-    {"N33", "+z_difficulty normal "},
-    {"N34", "+z_difficulty hard "},
-    {"N35", "+z_difficulty impossible  "},
-}};
-
-const std::array<TokenRow, 5> kTeamTokens = {{
-    {"N37", "+team_desired \"Survivor Arno\""},
-    {"N38", "+team_desired \"Survivor Matthis\""},
-    {"N39", "+team_desired \"Survivor Vidar\""},
-    {"N40", "+team_desired \"Survivor Wren\""},
-    {entry::kInfected, "+team_desired \"Infected\""},
-}};
-
-std::string CustomMapEntry(int n) {
-  return "custommap" + std::to_string(n);
-}
-std::string CustomMapSection(int n) {
-  return "CustomMap" + std::to_string(n);
-}
+constexpr std::array<AddonChapter, 4> kAddonChapters = [] {
+  std::array<AddonChapter, 4> chapters{};
+  std::size_t n = 0;
+  for (const CatalogueEntry& row : kChapterRows) {
+    if (row.campaign == entry::kAddonCampaign) chapters.at(n++) = {row.id, row.mapKey};
+  }
+  return chapters;
+}();
 
 namespace {
 
@@ -293,10 +363,7 @@ std::size_t DefaultEntry(Group group) {
 }
 
 bool PlaysVersus(const Campaign& campaign) {
-  for (const MapRow& row : kVersusMaps) {
-    if (row.entry == campaign.chapters[0]) return true;
-  }
-  return false;
+  return !CatalogueAt(CataloguePlace(campaign.chapters[0]).value()).versusMap.empty();
 }
 
 int CustomMapNumber(std::string_view id) {

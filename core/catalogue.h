@@ -18,29 +18,36 @@ enum class Group { None, Mode, Campaign, Chapter, Difficulty, Slots, Port, Chara
 // What a click on an entry does.
 enum class OnClick {
   None,            // separators
-  Coop,            // N1
-  Versus,          // N2
-  CustomMaps,      // N46
-  Campaign,        // a built-in campaign; its chapters are in kCampaigns
-  AddonCampaign,   // GreyTideRising2
+  Coop,            // entry::kCoop
+  Versus,          // entry::kVersus
+  CustomMaps,      // entry::kCustomMaps
+  Campaign,        // a built-in campaign; its chapters name it in `campaign`
+  AddonCampaign,   // entry::kAddonCampaign
   Chapter,         // a built-in chapter
-  FlaggedMap,      // extra map, custom map, add-on chapter: versus flag in `section`
+  FlaggedMap,      // extra map, custom map, add-on chapter: offers versus by `versusFlag`
   Choice,          // difficulty, slots, port, character: the plain choice step
-  RemovePassword,  // N44
-  SetPassword,     // N45
+  RemovePassword,  // entry::kRemovePassword
+  SetPassword,     // entry::kSetPassword
 };
 
 inline constexpr Str kFixedCaption = Str::Count;
 
+// One menu entry and every fact about it.
 struct CatalogueEntry {
-  std::string_view id;  // designer name
-  OnClick onClick;
-  Group group;
-  Str caption;                    // from the string set, or kFixedCaption
-  std::string_view fixedCaption;  // used when `caption` is kFixedCaption
-  bool visibleAtStart;
-  bool checkedAtStart;
-  std::string_view section = {};  // settings section of a flagged map
+  std::string_view id;  // designer name, also the widget's object name
+  OnClick onClick = OnClick::None;
+  Group group = Group::None;
+  Str caption = kFixedCaption;         // from the string set, or kFixedCaption
+  std::string_view fixedCaption = {};  // used when `caption` is kFixedCaption
+  bool visibleAtStart = false;
+  bool checkedAtStart = false;
+  std::string_view coopMap = {};     // a built-in chapter's engine map in co-op
+  std::string_view versusMap = {};   // …in versus; empty where the campaign has no versus
+  std::string_view campaign = {};    // a chapter's campaign entry
+  Key<bool> versusFlag = {};         // a flagged map's Versus, in the map's own section
+  std::string_view mapKey = {};      // an add-on chapter's key naming its engine map
+  std::string_view defaultMap = {};  // an extra map's engine map while [CustomMaps] names none
+  std::string_view token = {};       // a difficulty's or character's command-line option
 };
 
 // The frame a choice of the create-server tab sits in, with its caption and
@@ -79,21 +86,56 @@ inline std::string_view ShownIn(Group group) {
 }
 inline constexpr std::size_t kGroupCount = static_cast<std::size_t>(Group::Character) + 1;
 
-struct MapRow {
-  std::string_view entry;
-  std::string_view mapId;
-};
-extern const std::array<MapRow, 20> kCoopMaps;
-extern const std::array<MapRow, 10> kVersusMaps;
+// The custom maps: entries custommap1…16 with sections [CustomMap1…16].
+inline constexpr int kCustomMapCount = 16;
 
+namespace detail {
+// Names "<prefix>1" … "<prefix>16" with static storage.
+struct NumberedNames {
+  std::array<std::array<char, 16>, kCustomMapCount> text{};
+  std::array<std::size_t, kCustomMapCount> size{};
+  constexpr std::string_view operator[](std::size_t i) const { return {text[i].data(), size[i]}; }
+};
+constexpr NumberedNames Numbered(std::string_view prefix) {
+  NumberedNames names;
+  for (std::size_t i = 0; i < kCustomMapCount; ++i) {
+    std::size_t n = 0;
+    for (char c : prefix) names.text[i][n++] = c;
+    const std::size_t number = i + 1;
+    if (number >= 10) names.text[i][n++] = static_cast<char>('0' + number / 10);
+    names.text[i][n++] = static_cast<char>('0' + number % 10);
+    names.size[i] = n;
+  }
+  return names;
+}
+inline constexpr NumberedNames kCustomMapIds = Numbered("custommap");
+inline constexpr NumberedNames kCustomMapCaptions = Numbered("custom_map_");
+inline constexpr NumberedNames kCustomMapSectionNames = Numbered("CustomMap");
+}  // namespace detail
+
+inline constexpr std::array<CustomMapSection, kCustomMapCount> kCustomMapSections = [] {
+  std::array<CustomMapSection, kCustomMapCount> sections;
+  for (std::size_t i = 0; i < sections.size(); ++i) {
+    sections[i] = {detail::kCustomMapSectionNames[i]};
+  }
+  return sections;
+}();
+// The entry of custom map n, 1…16.
+constexpr std::string_view CustomMapEntry(int n) {
+  return detail::kCustomMapIds[static_cast<std::size_t>(n - 1)];
+}
+
+// The extra maps, in menu order, with what the rows say of them.
 struct ExtraMap {
   std::string_view entry;
-  std::string_view section;  // MAP_… section with Visible and Versus
+  ExtraMapSection section;  // MAP_… section with Visible and Versus
+  Str caption;
   std::string_view defaultId;
 };
 inline constexpr std::size_t kExtraMapCount = 3;
-extern const std::array<ExtraMap, kExtraMapCount> kExtraMaps;  // Foundry1, Rockfall, TownSquare1
+extern const std::array<ExtraMap, kExtraMapCount> kExtraMaps;
 
+// A built-in campaign and its chapters, in menu order.
 struct Campaign {
   std::string_view entry;
   std::array<std::string_view, 5> chapters;
@@ -107,17 +149,6 @@ struct AddonChapter {
 };
 extern const std::array<AddonChapter, 4> kAddonChapters;
 
-struct TokenRow {
-  std::string_view entry;
-  std::string_view token;
-};
-extern const std::array<TokenRow, 4> kDifficultyTokens;  // each with its trailing blank(s)
-extern const std::array<TokenRow, 5> kTeamTokens;        // no trailing blank
-
-inline constexpr int kCustomMapCount = 16;
-std::string CustomMapEntry(int n);    // "custommap" n
-std::string CustomMapSection(int n);  // "CustomMap" n
-
 inline constexpr std::string_view kNoChoice = "-";
 inline constexpr std::string_view kEngineExe = "qr7.exe";
 
@@ -126,8 +157,14 @@ namespace entry {
 inline constexpr std::string_view kCoop = "N1";
 inline constexpr std::string_view kVersus = "N2";
 inline constexpr std::string_view kCustomMaps = "N46";
+inline constexpr std::string_view kLastWard = "MenuItem1";  // the built-in campaigns
+inline constexpr std::string_view kStoneBell = "MenuItem2";
+inline constexpr std::string_view kStillWind = "N3";
+inline constexpr std::string_view kRedFurrow = "N4";
 inline constexpr std::string_view kAddonCampaign = "GreyTideRising2";
 inline constexpr std::string_view kFewestVersusSlots = "N81";
+inline constexpr std::string_view kRemovePassword = "N44";
+inline constexpr std::string_view kSetPassword = "N45";
 inline constexpr std::string_view kInfectedSeparator = "N42";
 inline constexpr std::string_view kInfected = "N43";
 }  // namespace entry

@@ -76,7 +76,7 @@ void LauncherModel::ChooseVersus() {
   if (SlotCount(Checked(Group::Slots)) < SlotCount(entry::kFewestVersusSlots)) {
     ChooseEntry(entry::kFewestVersusSlots);
   }
-  const bool addonVersus = ReadSwitch(settings_, key::kVersus, section::kAddon);
+  const bool addonVersus = Read(settings_, key::kVersus.In(section::kAddon));
   SetVisible(entry::kAddonCampaign, addonVersus);
   if (!addonVersus && ShowsCaptionOf(Group::Campaign, entry::kAddonCampaign)) {
     ChooseEntry(kCampaigns[0].entry);
@@ -147,7 +147,7 @@ bool LauncherModel::ShowsCaptionOf(Group group, std::string_view id) const {
 
 void LauncherModel::ChooseFlaggedMap(std::size_t place) {
   ChoiceStep(place);
-  if (ReadSwitch(settings_, key::kVersus, CatalogueAt(place).section)) {
+  if (Read(settings_, CatalogueAt(place).versusFlag)) {
     OfferInfectedTeam();
   } else {
     WithdrawInfectedTeam();
@@ -168,13 +168,13 @@ void LauncherModel::HideExtraMaps() {
 
 void LauncherModel::ShowEnabledExtraMaps() {
   for (const ExtraMap& map : kExtraMaps) {
-    if (ReadSwitch(settings_, key::kVisible, map.section)) SetVisible(map.entry, true);
+    if (Read(settings_, key::kVisible.In(map.section))) SetVisible(map.entry, true);
   }
   for (int n = 1; n <= kCustomMapCount; ++n) {
-    const std::string section = CustomMapSection(n);
-    std::string name = Read(settings_, key::kMapName, section);
+    const CustomMapSection& section = kCustomMapSections[n - 1];
+    std::string name = Read(settings_, key::kMapName.In(section));
     // Offered only with both names; a missing file name is no name here.
-    if (name.empty() || Find(settings_, key::kFileName, section).value_or("").empty()) continue;
+    if (name.empty() || Find(settings_, key::kFileName.In(section)).value_or("").empty()) continue;
     SetVisible(CustomMapEntry(n), true);
     customMapNames_[n - 1] = std::move(name);
   }

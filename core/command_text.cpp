@@ -3,13 +3,11 @@
 #include <cstddef>
 #include <utility>
 
+#include "core/text.h"
+
 namespace wv {
 
 namespace {
-
-bool IsBlank(char c) {
-  return c == ' ' || c == '\t';
-}
 
 // The program name knows no escapes: a quoted name runs to the next quote,
 // a bare one to the first blank with its quotes kept. Returns where the

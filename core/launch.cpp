@@ -3,7 +3,6 @@
 #include <cerrno>
 #include <cstring>
 #include <optional>
-#include <span>
 #include <vector>
 
 #include "core/command_text.h"
@@ -21,19 +20,15 @@ class CommandSettings {
  public:
   explicit CommandSettings(const SettingsReader& reader) : reader_(reader) {}
 
-  std::string Read(const SettingKey& key, std::string_view section = {}) {
-    return Checked(wv::Read(reader_, key, section), key, section);
-  }
-  bool ReadSwitch(const SettingKey& key, std::string_view section = {}) const {
-    return wv::ReadSwitch(reader_, key, section);
-  }
-  std::string Checked(std::string value, const SettingKey& key, std::string_view section = {}) {
-    if (value.find('\0') != std::string::npos) Refuse(key, section);
+  std::string Read(const Key<std::string>& key) { return Checked(wv::Read(reader_, key), key); }
+  bool Read(const Key<bool>& key) const { return wv::Read(reader_, key); }
+  std::string Checked(std::string value, const Key<std::string>& key) {
+    if (value.find('\0') != std::string::npos) Refuse(key);
     return value;
   }
   // Arguments followed by more of the command: a quote they leave open would
   // take what follows (the game's own name) into their last argument.
-  std::string ReadArguments(const SettingKey& key) {
+  std::string ReadArguments(const Key<std::string>& key) {
     std::string value = Read(key);
     if (LeavesQuoteOpen(value)) Refuse(key);
     return value;
@@ -42,10 +37,9 @@ class CommandSettings {
   const std::string& Bad() const { return bad_; }
 
  private:
-  void Refuse(const SettingKey& key, std::string_view section = {}) {
+  void Refuse(const Key<std::string>& key) {
     if (!bad_.empty()) return;
-    bad_ = "[" + std::string(key.section.empty() ? section : key.section) + "] " +
-           std::string(key.key);
+    bad_ = "[" + std::string(key.section) + "] " + std::string(key.name);
   }
 
   const SettingsReader& reader_;
@@ -67,15 +61,12 @@ void AppendCustomModeMap(const LauncherModel& model, CommandSettings& settings,
   for (const ExtraMap& map : kExtraMaps) {
     if (!model.Shows(Group::Chapter, map.entry)) continue;
     // Its key in [CustomMaps] is the caption the player sees.
-    const SettingKey key{section::kCustomMaps, chapter, map.defaultId, KeyKind::Text,
-                         map.defaultId};
-    AppendMapToken(params, settings.Read(key));
+    AppendMapToken(params, settings.Read(key::ExtraMapId(chapter, map.defaultId)));
     return;
   }
-  for (int n = 1; n <= kCustomMapCount; ++n) {
-    const std::string section = CustomMapSection(n);
-    if (settings.Read(key::kMapName, section) != chapter) continue;
-    AppendMapToken(params, settings.Read(key::kFileName, section));
+  for (const CustomMapSection& section : kCustomMapSections) {
+    if (settings.Read(key::kMapName.In(section)) != chapter) continue;
+    AppendMapToken(params, settings.Read(key::kFileName.In(section)));
     return;
   }
 }
@@ -85,21 +76,28 @@ void AppendCustomModeMap(const LauncherModel& model, CommandSettings& settings,
 void AppendAddonMap(const LauncherModel& model, CommandSettings& settings, std::string& params) {
   if (!model.Shows(Group::Campaign, entry::kAddonCampaign)) return;
   if (model.Shows(Group::Mode, entry::kVersus) &&
-      !settings.ReadSwitch(key::kVersus, section::kAddon)) {
+      !settings.Read(key::kVersus.In(section::kAddon))) {
     return;
   }
   for (const AddonChapter& chapter : kAddonChapters) {
     if (!model.Shows(Group::Chapter, chapter.entry)) continue;
-    const std::string mapId =
-        settings.Read(SettingKey{section::kAddon, chapter.mapKey, "", KeyKind::Text, ""});
+    const std::string mapId = settings.Read(key::AddonChapterMap(chapter.mapKey));
     if (!mapId.empty()) AppendMapToken(params, mapId);
   }
 }
 
-void AppendMapOf(const LauncherModel& model, std::span<const MapRow> maps, std::string& params) {
-  for (const MapRow& row : maps) {
-    if (model.Shows(Group::Chapter, row.entry)) AppendMapToken(params, row.mapId);
-  }
+// The row of the group's choice, while the box shows one.
+const CatalogueEntry* ShownRow(const LauncherModel& model, Group group) {
+  const std::optional<std::string_view> id = model.Shown(group);
+  return id ? &CatalogueAt(CataloguePlace(*id).value()) : nullptr;
+}
+
+// A built-in chapter's engine map in the mode; none where the mode has none.
+void AppendChapterMap(const LauncherModel& model, bool versus, std::string& params) {
+  const CatalogueEntry* chapter = ShownRow(model, Group::Chapter);
+  if (chapter == nullptr) return;
+  const std::string_view mapId = versus ? chapter->versusMap : chapter->coopMap;
+  if (!mapId.empty()) AppendMapToken(params, mapId);
 }
 
 // A password as the command carries it, or the preview's mask.
@@ -109,8 +107,8 @@ std::string PasswordArgument(const std::string& password, bool masked) {
 
 void AppendServerTokens(const LauncherModel& model, CommandSettings& settings, bool masked,
                         std::string& params) {
-  for (const TokenRow& row : kDifficultyTokens) {
-    if (model.Shows(Group::Difficulty, row.entry)) params += row.token;
+  if (const CatalogueEntry* difficulty = ShownRow(model, Group::Difficulty)) {
+    params += difficulty->token;
   }
   params += "+maxplayers " + model.ChoiceText(Group::Slots) + " ";
   params += "+port " + model.ChoiceText(Group::Port) + " ";
@@ -118,8 +116,8 @@ void AppendServerTokens(const LauncherModel& model, CommandSettings& settings, b
     params += "+sv_password " + PasswordArgument(model.ServerPassword(), masked) + " ";
   }
 
-  if (model.Shows(Group::Mode, entry::kCoop)) AppendMapOf(model, kCoopMaps, params);
-  if (model.Shows(Group::Mode, entry::kVersus)) AppendMapOf(model, kVersusMaps, params);
+  if (model.Shows(Group::Mode, entry::kCoop)) AppendChapterMap(model, false, params);
+  if (model.Shows(Group::Mode, entry::kVersus)) AppendChapterMap(model, true, params);
   if (model.Shows(Group::Mode, entry::kCustomMaps)) AppendCustomModeMap(model, settings, params);
   AppendAddonMap(model, settings, params);
 }
@@ -212,8 +210,8 @@ LaunchDecision Decide(const LauncherModel& model, const LaunchEnvironment& env, 
   } else {
     AppendJoinTokens(model, masked, params);
   }
-  for (const TokenRow& row : kTeamTokens) {
-    if (model.Shows(Group::Character, row.entry)) params += row.token;
+  if (const CatalogueEntry* character = ShownRow(model, Group::Character)) {
+    params += character->token;
   }
 
   const bool engine = env.fileExists(kEngineExe);
@@ -231,7 +229,7 @@ LaunchDecision Decide(const LauncherModel& model, const LaunchEnvironment& env, 
       engine ? std::string(kEngineExe) : settings.Checked(model.GameExeName(), key::kCommandFile);
   settings.Checked(model.RunParamSuffix(), key::kRunParameters);
   std::string prefix;
-  if (settings.ReadSwitch(key::kUsePrefix)) prefix = settings.Read(key::kRunPrefix);
+  if (settings.Read(key::kUsePrefix)) prefix = settings.Read(key::kRunPrefix);
   const std::string prefixParam =
       prefix.empty() ? "" : settings.ReadArguments(key::kRunPrefixParam);
   if (!settings.Bad().empty()) {

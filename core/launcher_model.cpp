@@ -49,7 +49,7 @@ MenuEntry LauncherModel::Entry(std::string_view id) const {
   entry.caption = Caption(place);
   entry.group = e.group;
   entry.onClick = e.onClick;
-  entry.section = e.section;
+  entry.section = e.versusFlag.section;
   for (const EntryHint& h : kEntryHints) {
     if (h.entry == e.id) entry.hint = h.hint;
   }

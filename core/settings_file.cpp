@@ -17,10 +17,6 @@ namespace {
 
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
-bool IsBlank(char c) {
-  return c == ' ' || c == '\t';
-}
-
 // LF, CR LF and CR each end a line; as empty lines mean nothing, a line is
 // simply a run of bytes that holds neither.
 bool IsLineEnd(char c) {

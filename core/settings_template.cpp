@@ -53,32 +53,32 @@ std::string SettingsTemplate(std::string_view version, const ExtraMapCaptions& c
   const auto line = [&text](std::string_view first, std::string_view second = {}) {
     text.append(first).append(second).append("\r\n");
   };
-  const auto keyLine = [&line](const SettingKey& key) {
-    line(std::string(key.key) + "=", key.written);
+  const auto keyLine = [&line](const TemplateLine& key) {
+    line(std::string(key.name) + "=", key.written);
   };
   const auto header = [&line](std::string_view section) { line("[" + std::string(section) + "]"); };
   header(section::kApplication);
-  for (const SettingKey* key : kApplicationTemplate) keyLine(*key);
-  line(std::string(key::kVersion.key) + "=", version);
+  for (const TemplateLine& key : kApplicationTemplate) keyLine(key);
+  line(std::string(key::kVersion.name) + "=", version);
   header(key::kCommandFile.section);
   keyLine(key::kCommandFile);
-  header(section::kAddon);
-  keyLine(key::kVisible);
-  keyLine(key::kVersus);
+  header(section::kAddon.name);
+  keyLine(key::kVisible.In(section::kAddon));
+  keyLine(key::kVersus.In(section::kAddon));
   for (const AddonChapter& chapter : kAddonChapters) line(chapter.mapKey, "=");
   header(section::kCustomMaps);
   for (std::size_t i = 0; i < kExtraMaps.size(); ++i)
     line(captions[i] + "=", kExtraMaps[i].defaultId);
   for (std::size_t i : kExtraMapSectionOrder) {
-    header(kExtraMaps[i].section);
-    keyLine(key::kVisible);
-    keyLine(key::kVersus);
+    header(kExtraMaps[i].section.name);
+    keyLine(key::kVisible.In(kExtraMaps[i].section));
+    keyLine(key::kVersus.In(kExtraMaps[i].section));
   }
-  for (int n = 1; n <= kCustomMapCount; ++n) {
-    header(CustomMapSection(n));
-    keyLine(key::kMapName);
-    keyLine(key::kFileName);
-    keyLine(key::kVersus);
+  for (const CustomMapSection& section : kCustomMapSections) {
+    header(section.name);
+    keyLine(key::kMapName.In(section));
+    keyLine(key::kFileName.In(section));
+    keyLine(key::kVersus.In(section));
   }
   return text;
 }
@@ -92,15 +92,15 @@ fs::path FreeBackupName(const fs::path& workDir) {
   return name;
 }
 
-Refresh RefreshOutdatedSettings(const fs::path& workDir, std::string_view version,
-                                std::chrono::milliseconds patience) {
+OutdatedFileRefresh RefreshOutdatedSettings(const fs::path& workDir, std::string_view version,
+                                            std::chrono::milliseconds patience) {
   const SettingsLock lock(workDir, patience);
   if (lock.Busy()) return {RefreshOutcome::Busy, {}};
   const fs::path file = workDir / kSettingsFileName;
   const FileRead read = ReadSettingsText(file);
   if (read.absent) return {RefreshOutcome::NoFile, {}};
   if (!read.text) return {RefreshOutcome::Unreadable, read.failure};
-  if (FindProfileValue(*read.text, key::kVersion.section, key::kVersion.key)
+  if (FindProfileValue(*read.text, key::kVersion.section, key::kVersion.name)
           .value_or(std::string(key::kVersion.fallback)) == version) {
     return {RefreshOutcome::Current, {}};
   }

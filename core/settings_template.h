@@ -28,7 +28,7 @@ enum class RefreshOutcome {
   Busy,          // another launcher kept the settings lock: nothing done
 };
 
-struct Refresh {
+struct OutdatedFileRefresh {
   RefreshOutcome outcome;
   ReadFailure failure;  // Unreadable: why
 };
@@ -38,8 +38,9 @@ struct Refresh {
 // backup name (kSettingsBackupName, then ….1, ….2, …), so that the user's
 // edits survive this refresh and every later one. Waits up to `patience`
 // for another launcher's lock.
-Refresh RefreshOutdatedSettings(const std::filesystem::path& workDir, std::string_view version,
-                                std::chrono::milliseconds patience = kLockPatience);
+OutdatedFileRefresh RefreshOutdatedSettings(const std::filesystem::path& workDir,
+                                            std::string_view version,
+                                            std::chrono::milliseconds patience = kLockPatience);
 
 // The backup name the next refresh of `workDir` would use.
 std::filesystem::path FreeBackupName(const std::filesystem::path& workDir);

@@ -75,7 +75,7 @@ StartupResult LauncherModel::Start(const std::filesystem::path& exeDir,
     show(s.Join(Str::CannotRead1, Str::CannotRead2) + " (" + std::string(kSettingsFileName) + ": " +
          ReadFailureText(failure, s) + ")");
   };
-  const Refresh refresh = underLock([&](std::chrono::milliseconds wait) {
+  const OutdatedFileRefresh refresh = underLock([&](std::chrono::milliseconds wait) {
     return RefreshOutdatedSettings(workDir, version, wait);
   });
   if (refresh.outcome == RefreshOutcome::Busy) {
@@ -122,19 +122,19 @@ StartupResult LauncherModel::Start(const std::filesystem::path& exeDir,
 }
 
 void LauncherModel::ReadOptions() {
-  options_.console = ReadSwitch(settings_, key::kConsole);
-  options_.skipIntro = ReadSwitch(settings_, key::kSkipIntro);
-  options_.exitAfterRun = ReadSwitch(settings_, key::kExitAfterRun);
+  options_.console = Read(settings_, key::kConsole);
+  options_.skipIntro = Read(settings_, key::kSkipIntro);
+  options_.exitAfterRun = Read(settings_, key::kExitAfterRun);
   // One switch under two names. The template's own name, with nothing to add,
   // adds nothing: a fresh file's commands end with the team token.
   runParamSuffix_.clear();
   if (const std::optional<std::string> own = Find(settings_, key::kUseRunParameters)) {
     if (IsYes(*own)) runParamSuffix_ = " " + Read(settings_, key::kRunParameters);
-  } else if (ReadSwitch(settings_, key::kUseParameters)) {
+  } else if (Read(settings_, key::kUseParameters)) {
     const std::string parameters = Read(settings_, key::kRunParameters);
     if (!parameters.empty()) runParamSuffix_ = " " + parameters;
   }
-  options_.customGame = ReadSwitch(settings_, key::kCustomGame);
+  options_.customGame = Read(settings_, key::kCustomGame);
   monitoringUrl_ = Read(settings_, key::kMonitoringUrl);
 }
 

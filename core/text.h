@@ -8,6 +8,11 @@ namespace wv {
 // Case-insensitive comparison of ASCII letters, byte-exact otherwise.
 bool EqualsIgnoringAsciiCase(std::string_view a, std::string_view b);
 
+// A blank, as the settings file and the command line both count one.
+constexpr bool IsBlank(char c) {
+  return c == ' ' || c == '\t';
+}
+
 // Without the blanks and tabs at either end.
 std::string_view TrimBlanks(std::string_view text);
 

@@ -304,7 +304,7 @@ TEST(SettingsTemplateTest, RefreshKeepsFileItCannotMoveOrRead) {
     c.block(work);
     const auto before = Listing(work.Path());
     const auto refresh = [&] {
-      const Refresh r = RefreshOutdatedSettings(work.Path(), kVersion);
+      const OutdatedFileRefresh r = RefreshOutdatedSettings(work.Path(), kVersion);
       return describe(r.outcome, EnglishText(r.failure));
     };
 #ifndef _WIN32
