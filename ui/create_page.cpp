@@ -166,7 +166,6 @@ CreatePage::CreatePage(QWidget* parent) : QWidget(parent) {
     boxes_.push_back(box);
 
     auto* label = new ChoiceLabel(box);
-    labels_.push_back(label);
     label->setObjectName(Name(menuRow.shownIn));
     label->setTextFormat(Qt::PlainText);
     label->setFont(look::UiFont(true));
@@ -183,14 +182,6 @@ CreatePage::CreatePage(QWidget* parent) : QWidget(parent) {
     const QString menu = Name(row.menu);
     connect(arrow, &QToolButton::clicked, this,
             [this, menu] { emit menuRequested(menu, QCursor::pos()); });
-  }
-}
-
-void CreatePage::NameBoxes() {
-  for (std::size_t i = 0; i < boxes_.size(); ++i) {
-    auto* box = static_cast<GroupFrame*>(boxes_[i]);
-    const QString name = box->Text() + QStringLiteral(": ") + labels_[i]->text();
-    if (box->accessibleName() != name) box->setAccessibleName(name);
   }
 }
 

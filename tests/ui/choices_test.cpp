@@ -57,7 +57,7 @@ class ChoicesTest : public QObject {
     QFETCH(QStringList, picks);
     QFETCH(Texts, expected);
     window_->folder.WriteSettings(settings.toLatin1().toStdString());
-    const TMainForm& form = window_->Open();
+    const LauncherWindow& form = window_->Open();
 
     for (const QString& pick : picks) FindAction(form, qPrintable(pick))->trigger();
     // "<control>.Name": what screen readers announce for it.
@@ -72,7 +72,7 @@ class ChoicesTest : public QObject {
   }
 
   void checkMarksFollowTheModel() {
-    const TMainForm& form = window_->Open();
+    const LauncherWindow& form = window_->Open();
 
     QVERIFY(FindAction(form, "N270151")->isChecked());
     for (const char* side : {"N43", "N42"}) QVERIFY2(!FindAction(form, side)->isVisible(), side);
@@ -90,7 +90,7 @@ class ChoicesTest : public QObject {
   void password() {
     ScriptedInput& input = window_->platform.input;
     input.answers = {std::string("secret word"), std::nullopt};
-    const TMainForm& form = window_->Open();
+    const LauncherWindow& form = window_->Open();
 
     FindAction(form, "N45")->trigger();
     QCOMPARE(input.titles, std::vector<std::string>{"Setup password"});
@@ -106,35 +106,32 @@ class ChoicesTest : public QObject {
   void tabSwitch_data() {
     QTest::addColumn<QString>("tab");
     QTest::addColumn<QString>("goCaption");
-    QTest::addColumn<int>("mode");
     QTest::addColumn<bool>("characterUsable");
     QTest::addColumn<bool>("clipboardUsable");
     QTest::newRow("join") << "Join game"
-                          << "Join game " << 2 << true << false;
+                          << "Join game " << true << false;
     QTest::newRow("about") << "?"
-                           << "Forum " << 4 << false << false;
+                           << "Forum " << false << false;
     QTest::newRow("back to create") << "Create server"
-                                    << "Create server " << 1 << true << true;
+                                    << "Create server " << true << true;
   }
   void tabSwitch() {
     QFETCH(QString, tab);
     QFETCH(QString, goCaption);
-    QFETCH(int, mode);
     QFETCH(bool, characterUsable);
     QFETCH(bool, clipboardUsable);
-    const TMainForm& form = window_->Show();
+    const LauncherWindow& form = window_->Show();
 
     ClickTab(form, "?");
     ClickTab(form, tab);
     QCOMPARE(TextOf(form, "RzGoButton"), goCaption);
-    QCOMPARE(form.Model().ActionMode(), mode);
     QCOMPARE(form.findChild<QToolButton*>("RzToolButton1")->isEnabled(), characterUsable);
     QCOMPARE(form.findChild<QToolButton*>("RzToolButton2")->isEnabled(), clipboardUsable);
     QVERIFY(form.findChild<QToolButton*>("RzGoButton")->isEnabled());
   }
 
   void infectedSideWithdrawnOnReturn() {
-    const TMainForm& form = window_->Show();
+    const LauncherWindow& form = window_->Show();
 
     ClickTab(form, "Join game");
     QVERIFY(FindAction(form, "N43")->isVisible());
@@ -177,7 +174,7 @@ class ChoicesTest : public QObject {
     QFETCH(QString, typed);
     QFETCH(QString, address);
     QFETCH(QString, port);
-    const TMainForm& form = window_->Open();
+    const LauncherWindow& form = window_->Open();
     auto* box = form.findChild<QLineEdit*>("RzEdit1");
     std::vector<std::unique_ptr<QSignalSpy>> changes;
     for (const char* name : {"RzEdit1", "RzEdit2", "RzEdit3"}) {

@@ -86,7 +86,7 @@ class StartupTest : public QObject {
     QFETCH(QString, summary);
     GameWindow window;
     if (!settings.isEmpty()) window.folder.WriteSettings(settings.toStdString());
-    TMainForm& form = window.Show();
+    LauncherWindow& form = window.Show();
 
     if (settings.isEmpty()) {
       QVERIFY(window.folder.Read("wreckvale_launcher.ini").find("Version=1.9.0.3") !=
@@ -101,16 +101,16 @@ class StartupTest : public QObject {
       QVERIFY(check != nullptr);
       QCOMPARE(check->isChecked(), checked);
     }
-    // Every text the model holds has its control in the window, by the
-    // control's designer name.
-    for (const auto& [control, text] : form.Model().Texts()) {
-      const QWidget* shown = form.Control(control);
-      QVERIFY2(shown != nullptr, control.c_str());
-      QCOMPARE(shown->objectName(), QString::fromStdString(control).section('.', 0, 0));
+    // Every control of the view state has its widget, by its designer name.
+    for (std::size_t i = 0; i < kControlCount; ++i) {
+      const std::string_view name = ObjectName(static_cast<Control>(i));
+      const QWidget* shown = form.Widget(static_cast<Control>(i));
+      QVERIFY2(shown != nullptr, name.data());
+      QCOMPARE(shown->objectName().toStdString(), name);
     }
     QCOMPARE(TextOf(form, "RzLabel5"), QStringLiteral("1.9.0.3"));
     QCOMPARE(Tabs(form)->tabText(Tabs(form)->currentIndex()), tab);
-    QCOMPARE(form.Model().ActionMode(), 1);
+    QCOMPARE(form.Model().ActionMode(), ActionMode::CreateServer);
     QCOMPARE(TextOf(form, "RzGoButton"), action);
     ClickAt(form, ClickPoint("RzToolButton2"));
     QCOMPARE(window.platform.clipboard.texts, std::vector<std::string>{summary.toStdString()});
@@ -137,7 +137,7 @@ class StartupTest : public QObject {
     QFETCH(bool, addonOffered);
     GameWindow window;
     window.folder.WriteSettings(settings.toStdString());
-    const TMainForm& form = window.Open();
+    const LauncherWindow& form = window.Open();
 
     QCOMPARE(VisibleTabs(form), tabs);
     QCOMPARE(FindAction(form, "GreyTideRising2")->isVisible(), addonOffered);

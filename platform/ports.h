@@ -9,8 +9,9 @@
 
 namespace wv {
 
-// Platform effects of the window, behind small interfaces so that tests can
-// answer dialogs in advance and record process starts.
+// What the launcher asks of the system and of the user's desktop, behind
+// small interfaces free of any toolkit: each front end gives its own, and
+// tests answer dialogs in advance and record process starts.
 
 class ProcessStarter {
  public:
@@ -60,6 +61,14 @@ class QuitRequester {
   virtual void RequestQuit() = 0;
 };
 
+class GameFolderProbe {
+ public:
+  virtual ~GameFolderProbe() = default;
+  // Where a press looks for the game at this moment: the current folder as
+  // the system names it, its files and the system's program search.
+  virtual LaunchEnvironment Probe() = 0;
+};
+
 struct Platform {
   ProcessStarter* starter = nullptr;
   MessageSink* messages = nullptr;
@@ -68,6 +77,7 @@ struct Platform {
   UrlOpener* urls = nullptr;
   QuitRequester* quit = nullptr;
   TimeSource* time = nullptr;
+  GameFolderProbe* folder = nullptr;
 };
 
 }  // namespace wv
