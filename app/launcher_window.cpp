@@ -30,8 +30,8 @@ namespace wv {
 
 namespace {
 
-constexpr std::array<Tab, 5> kTabs = {Tab::CreateServer, Tab::JoinGame, Tab::Settings,
-                                      Tab::Monitoring, Tab::About};
+constexpr std::array<Tab, kTabCount> kTabs = {Tab::CreateServer, Tab::JoinGame, Tab::Settings,
+                                              Tab::Monitoring, Tab::About};
 
 // Compared as bytes: what the user typed stays as typed whenever it gives the
 // state's bytes. Otherwise (a split address) the bytes came from typing, so
@@ -123,6 +123,8 @@ void LauncherWindow::BuildWindow() {
   bottom_->CharacterButton()->setMenu(menus_->Menu("Menu_Name"));
 
   connect(pageControl_, &PageControl::currentPageChanged, this, &LauncherWindow::OnTabChanged);
+  connect(pageControl_, &PageControl::stepWanted, this,
+          [this](int offset) { Show(controller_.OnTabStepped(offset, TabChange::ArrowKeys)); });
   connect(create_, &CreatePage::menuRequested, this, &LauncherWindow::OnMenuWanted);
   connect(menus_, &MenuSet::entryChosen, this, &LauncherWindow::OnMenuEntryChosen);
   connect(bottom_->GoButton(), &QToolButton::clicked, this, &LauncherWindow::OnActionPressed);
@@ -236,13 +238,14 @@ void LauncherWindow::keyPressEvent(QKeyEvent* event) {
     switch (event->key()) {
       case Qt::Key_Tab:
       case Qt::Key_Backtab:
-        pageControl_->StepPage(back || event->key() == Qt::Key_Backtab ? -1 : 1);
+        Show(controller_.OnTabStepped(back || event->key() == Qt::Key_Backtab ? -1 : 1,
+                                      TabChange::Other));
         return;
       case Qt::Key_PageDown:
-        pageControl_->StepPage(1);
+        Show(controller_.OnTabStepped(1, TabChange::Other));
         return;
       case Qt::Key_PageUp:
-        pageControl_->StepPage(-1);
+        Show(controller_.OnTabStepped(-1, TabChange::Other));
         return;
       default:
         break;
@@ -252,8 +255,7 @@ void LauncherWindow::keyPressEvent(QKeyEvent* event) {
 }
 
 void LauncherWindow::OnTabChanged() {
-  Show(controller_.OnTabChosen(
-      CurrentTab(), pageControl_->SteppedByArrowKeys() ? TabChange::ArrowKeys : TabChange::Other));
+  Show(controller_.OnTabChosen(CurrentTab(), TabChange::Other));
 }
 
 void LauncherWindow::OnActionPressed() {

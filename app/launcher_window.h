@@ -57,7 +57,7 @@ class LauncherWindow : public QWidget {
 
   CaptionBar* caption_ = nullptr;
   PageControl* pageControl_ = nullptr;
-  std::array<QWidget*, 5> pages_{};
+  std::array<QWidget*, kTabCount> pages_{};
   CreatePage* create_ = nullptr;
   JoinPage* join_ = nullptr;
   SettingsPage* settings_ = nullptr;

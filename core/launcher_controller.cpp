@@ -106,6 +106,20 @@ ViewState LauncherController::OnTabChosen(Tab tab, TabChange how) {
   return view;
 }
 
+ViewState LauncherController::OnTabStepped(int offset, TabChange how) {
+  const int count = static_cast<int>(kTabCount);
+  const bool wrap = how != TabChange::ArrowKeys;
+  int index = static_cast<int>(model_.ActiveTab());
+  for (int step = 0; step < count; ++step) {
+    index += offset;
+    if (wrap) index = (index + count) % count;
+    if (index < 0 || index >= count) break;
+    if (model_.TabVisible(static_cast<Tab>(index)))
+      return OnTabChosen(static_cast<Tab>(index), how);
+  }
+  return Current();
+}
+
 ViewState LauncherController::OnJoinAddressEdited(std::string bytes) {
   const AddressEditRequest request = model_.JoinAddressChanged(std::move(bytes));
   ViewState view = Current();

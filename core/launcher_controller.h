@@ -43,6 +43,9 @@ class LauncherController {
   ViewState OnActionPressed();
   ViewState OnMenuEntryChosen(std::string_view entryId);
   ViewState OnTabChosen(Tab tab, TabChange how);
+  // The visible tab `offset` steps on from the active one: round the end,
+  // except along the tab row with the arrow keys.
+  ViewState OnTabStepped(int offset, TabChange how);
   ViewState OnJoinAddressEdited(std::string bytes);
   ViewState OnJoinPortEdited(std::string bytes);
   ViewState OnJoinPasswordEdited(std::string bytes);

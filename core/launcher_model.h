@@ -20,6 +20,7 @@ namespace wv {
 
 // The page control's tabs, TabSheet1 … TabSheet5.
 enum class Tab { CreateServer, JoinGame, Settings, Monitoring, About };
+inline constexpr std::size_t kTabCount = 5;
 std::string_view TabSheetName(Tab tab);
 
 // A menu entry as the window shows it now.

@@ -94,7 +94,7 @@ enum class BrowserRequest { None, Navigate, Reload };
 // Everything a window shows, and the one-off requests of the latest call.
 struct ViewState {
   std::array<ControlView, kControlCount> controls;
-  std::array<TabView, 5> tabs;  // by Tab
+  std::array<TabView, kTabCount> tabs;  // by Tab
   Tab currentTab = Tab::CreateServer;
   std::vector<Menu> menus;  // entries with captions, check marks and visibility
   Options options;

@@ -279,6 +279,39 @@ TEST_F(Controller, FocusRequests) {
   }
 }
 
+// Ctrl+Tab and the like go round the visible tabs; the arrow keys stop at
+// the ends. The hidden settings tab is skipped, and the join tab reached by
+// the arrow keys keeps the focus on the tab row.
+TEST_F(Controller, TabSteps) {
+  const struct {
+    bool monitoring;
+    Tab from;
+    int offset;
+    TabChange how;
+    Tab to;
+    FocusRequest focus;
+  } cases[] = {
+      {false, Tab::CreateServer, 1, TabChange::Other, Tab::JoinGame, FocusRequest::JoinAddress},
+      {false, Tab::JoinGame, 1, TabChange::Other, Tab::About, FocusRequest::None},
+      {true, Tab::JoinGame, 1, TabChange::Other, Tab::Monitoring, FocusRequest::None},
+      {false, Tab::About, 1, TabChange::Other, Tab::CreateServer, FocusRequest::None},
+      {false, Tab::CreateServer, -1, TabChange::Other, Tab::About, FocusRequest::None},
+      {false, Tab::CreateServer, 1, TabChange::ArrowKeys, Tab::JoinGame, FocusRequest::None},
+      {false, Tab::About, 1, TabChange::ArrowKeys, Tab::About, FocusRequest::None},
+      {false, Tab::CreateServer, -1, TabChange::ArrowKeys, Tab::CreateServer, FocusRequest::None},
+  };
+  for (const auto& c : cases) {
+    FakePorts fresh(dir.Path());
+    LauncherController one(fresh.Get());
+    dir.Write(kIni, CurrentSettings(c.monitoring ? "MonitoringURL=http://example.org/\r\n" : ""));
+    one.Start({dir.Path(), dir.Path()}, kVersion);
+    one.OnTabChosen(c.from, TabChange::Other);
+    const ViewState view = one.OnTabStepped(c.offset, c.how);
+    EXPECT_EQ(view.currentTab, c.to) << static_cast<int>(c.from) << " " << c.offset;
+    EXPECT_EQ(view.focus, c.focus) << static_cast<int>(c.from) << " " << c.offset;
+  }
+}
+
 // The view state carries display text: settings bytes in Windows-1251 come
 // out as UTF-8, and the join boxes keep the bytes as typed.
 TEST_F(Controller, ViewStateDecodesSettingsText) {
