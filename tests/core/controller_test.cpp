@@ -248,6 +248,7 @@ TEST_F(Controller, PasswordDialogFlow) {
   EXPECT_EQ(controller.Model().ServerPassword(), "secretword");
   view = controller.OnMenuEntryChosen("N44");
   EXPECT_EQ(view[Control::PasswordChoice].text, "Not protected");
+  EXPECT_TRUE(controller.Model().ServerPassword().empty());
   EXPECT_EQ(ports.asked.size(), 2U) << "only the password entry asks";
 }
 

@@ -87,22 +87,7 @@ class ChoicesTest : public QObject {
     QVERIFY(!FindAction(form, "MenuItem2")->isVisible());
   }
 
-  void password() {
-    ScriptedInput& input = window_->platform.input;
-    input.answers = {std::string("secret word"), std::nullopt};
-    const LauncherWindow& form = window_->Open();
-
-    FindAction(form, "N45")->trigger();
-    QCOMPARE(input.titles, std::vector<std::string>{"Setup password"});
-    QCOMPARE(TextOf(form, "Label7"), QStringLiteral("Protected"));
-    QCOMPARE(form.Model().ServerPassword(), std::string("secret word"));
-    FindAction(form, "N45")->trigger();
-    QCOMPARE(input.titles.size(), std::size_t{2});
-    FindAction(form, "N44")->trigger();
-    QCOMPARE(TextOf(form, "Label7"), QStringLiteral("Not protected"));
-    QVERIFY(form.Model().ServerPassword().empty());
-  }
-
+  // The tab switch's captions and panels, as the window shows them.
   void tabSwitch_data() {
     QTest::addColumn<QString>("tab");
     QTest::addColumn<QString>("goCaption");
@@ -130,18 +115,6 @@ class ChoicesTest : public QObject {
     QVERIFY(form.findChild<QToolButton*>("RzGoButton")->isEnabled());
   }
 
-  void infectedSideWithdrawnOnReturn() {
-    const LauncherWindow& form = window_->Show();
-
-    ClickTab(form, "Join game");
-    QVERIFY(FindAction(form, "N43")->isVisible());
-    FindAction(form, "N43")->trigger();
-    QCOMPARE(TextOf(form, "RzToolButton1"), QStringLiteral("Infected"));
-    ClickTab(form, "Create server");
-    QCOMPARE(TextOf(form, "RzToolButton1"), QStringLiteral("Arno"));
-    QVERIFY(!FindAction(form, "N43")->isVisible());
-  }
-
   // However the text comes into the address box, the model splits it and
   // the boxes show the split. Entries: "set" (setText), "screen reader" (the
   // box's accessible text), "paste" (Ctrl+V), "type" key by key, "type, undo"
@@ -156,16 +129,11 @@ class ChoicesTest : public QObject {
       QTest::newRow(tag) << entry << typed << address << port;
     };
     row("address and port", "set", "10.0.0.5:27016", "10.0.0.5", "27016");
-    row("further colons stay in the port", "set", "name:1:2", "name", "1:2");
-    row("trailing colon empties the port", "set", "host:", "host", "");
-    row("no colon keeps the port", "set", "host", "host", "27015");
-    row("leading colon", "set", ":27020", "", "27020");
     row("by a screen reader", "screen reader", "host:27016", "host", "27016");
     row("pasted", "paste", "host:27016", "host", "27016");
     // Control characters drop out; what followed a line break stays in sight.
     row("pasted with a line break", "paste", "1.2.3.4:27015\n+exec evil.cfg", "1.2.3.4",
         "27015+exec evil.cfg");
-    row("set with a tab and an escape", "set", "ho\tst\x1B:1", "host", "1");
     row("typed, the colon last", "type", "host:", "host", "");
     row("typed, then undone", "type, undo", "host", "", "27015");
   }

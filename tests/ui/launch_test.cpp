@@ -101,17 +101,6 @@ class LaunchTest : public QObject {
             std::string::npos);
   }
 
-  void failedStart() {
-    platform_->starter.succeed = false;
-    LauncherWindow& form = Open();
-    ClickAt(form, kGoButtonCentre);
-
-    QCOMPARE(platform_->messages.boxes.size(), std::size_t{1});
-    QCOMPARE(platform_->messages.boxes[0].title, std::string("Wreckvale Launcher"));
-    QCOMPARE(platform_->messages.boxes[0].text,
-             "Can not start the game (" + GameFolder::Folder() + "/qr7.exe: Permission denied)");
-  }
-
   // A double click starts one game: the button rests for a while after a
   // start, and looks it, but stays enabled so as to keep the focus; screen
   // readers read of the start in its description.
@@ -143,7 +132,6 @@ class LaunchTest : public QObject {
     QTest::newRow("engine gone since start-up")
         << QString() << true
         << "You must run this launcher from folder with qr7.exe or wreckvale.exe";
-    QTest::newRow("no map in custom maps mode") << "" << false << "Choose map!";
   }
   void refusals() {
     QFETCH(QString, settings);
@@ -172,17 +160,6 @@ class LaunchTest : public QObject {
     // Closed after the refusal as well as after a start.
     QCOMPARE(platform_->messages.boxes.size(), std::size_t{1});
     QVERIFY(!form.isVisible());
-  }
-
-  void forum() {
-    LauncherWindow& form = Open("ExitAfterRun=Yes\r\n");
-    ClickTab(form, "?");
-    QCOMPARE(GoToolTip(form), QStringLiteral("Open the forum in the browser"));
-    ClickAt(form, kGoButtonCentre);
-    QCOMPARE(platform_->urls.opened, std::vector<std::string>{std::string(kForumUrl)});
-    QVERIFY(platform_->starter.calls.empty());
-    QVERIFY(platform_->messages.boxes.empty());
-    QVERIFY(form.isVisible());
   }
 
   void clipboard() {

@@ -14,16 +14,9 @@ class StartupTest : public QObject {
     QTest::addColumn<QString>("settings");    // empty: no settings file
     QTest::addColumn<QString>("messageEnd");  // empty: no message
     QTest::newRow("engine present") << QStringList{"qr7.exe"} << QString() << QString();
-    QTest::newRow("only the game") << QStringList{"wreckvale.exe"} << QString() << QString();
     QTest::newRow("neither") << QStringList{} << QString() << "wreckvale.exe";
     QTest::newRow("a folder named like the engine")
         << QStringList{"qr7.exe/"} << QString() << "wreckvale.exe";
-    QTest::newRow("game named in the file")
-        << QStringList{"other.exe"} << "[Tavrin]\r\nCommandFile=other.exe\r\n"
-        << QString();
-    QTest::newRow("named game missing")
-        << QStringList{"wreckvale.exe"} << "[Tavrin]\r\nCommandFile=other.exe\r\n"
-        << "other.exe";
     QTest::newRow("neither, in Russian")
         << QStringList{} << "Language=RU\r\n"
         << QString::fromUtf8("содержащей файл qr7.exe или wreckvale.exe");
