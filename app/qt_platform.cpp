@@ -31,9 +31,9 @@ namespace wv {
 
 void MessageBoxSink::Show(const std::string& title, const std::string& text) {
   // Plain before the text arrives: taken for markup, it would be laid out at once.
-  QMessageBox box(QMessageBox::NoIcon, DisplayText(title), QString(), QMessageBox::Ok);
+  QMessageBox box(QMessageBox::NoIcon, QString::fromStdString(title), QString(), QMessageBox::Ok);
   box.setTextFormat(Qt::PlainText);
-  box.setText(DisplayText(text));
+  box.setText(QString::fromStdString(text));
   // Without an icon Qt still keeps the icon's column, a spacer in it: the text
   // takes the whole row instead.
   auto* grid = qobject_cast<QGridLayout*>(box.layout());
@@ -50,13 +50,13 @@ void MessageBoxSink::Show(const std::string& title, const std::string& text) {
 
 std::optional<std::string> InputDialogInput::Ask(const PasswordDialogTexts& texts, int maxLength) {
   QInputDialog dialog;
-  dialog.setWindowTitle(DisplayText(texts.title));
+  dialog.setWindowTitle(QString::fromStdString(texts.title));
   // The label is made by the first text; plain before the prompt arrives.
   dialog.setLabelText(QString());
   if (auto* label = dialog.findChild<QLabel*>()) label->setTextFormat(Qt::PlainText);
-  dialog.setLabelText(DisplayText(texts.prompt));
-  dialog.setOkButtonText(WithoutMnemonics(DisplayText(texts.ok)));
-  dialog.setCancelButtonText(WithoutMnemonics(DisplayText(texts.cancel)));
+  dialog.setLabelText(QString::fromStdString(texts.prompt));
+  dialog.setOkButtonText(WithoutMnemonics(QString::fromStdString(texts.ok)));
+  dialog.setCancelButtonText(WithoutMnemonics(QString::fromStdString(texts.cancel)));
   dialog.setInputMode(QInputDialog::TextInput);
   dialog.setTextEchoMode(QLineEdit::Normal);
   dialog.setTextValue(QString());
@@ -66,7 +66,7 @@ std::optional<std::string> InputDialogInput::Ask(const PasswordDialogTexts& text
 }
 
 void SystemClipboard::SetText(const std::string& text) {
-  QGuiApplication::clipboard()->setText(DisplayText(text));
+  QGuiApplication::clipboard()->setText(QString::fromStdString(text));
 }
 
 void DesktopUrlOpener::Open(const std::string& url) {

@@ -32,7 +32,7 @@ ViewState LauncherController::Current() const {
 }
 
 void LauncherController::ShowMessage(const std::string& text) {
-  platform_.messages->Show(model_.Text(ObjectName(Control::Title)), text);
+  platform_.messages->Show(DisplayUtf8(model_.Text(ObjectName(Control::Title))), DisplayUtf8(text));
 }
 
 ViewState LauncherController::Start(const StartFolders& folders, std::string_view version) {
@@ -84,7 +84,11 @@ ViewState LauncherController::OnActionPressed() {
 // Only the password entry needs the player first, for its dialog.
 ViewState LauncherController::OnMenuEntryChosen(std::string_view entryId) {
   if (model_.Entry(entryId).onClick == OnClick::SetPassword) {
-    model_.FinishPasswordDialog(platform_.input->Ask(model_.PasswordDialog(), kPasswordMaxLength));
+    PasswordDialogTexts texts = model_.PasswordDialog();
+    for (std::string* text : {&texts.title, &texts.prompt, &texts.ok, &texts.cancel}) {
+      *text = DisplayUtf8(*text);
+    }
+    model_.FinishPasswordDialog(platform_.input->Ask(texts, kPasswordMaxLength));
   } else {
     model_.ChooseEntry(entryId);
   }
@@ -138,7 +142,7 @@ ViewState LauncherController::OnJoinPasswordEdited(std::string bytes) {
 }
 
 void LauncherController::OnClipboardPressed() {
-  platform_.clipboard->SetText(ClipboardSummary(model_));
+  platform_.clipboard->SetText(DisplayUtf8(ClipboardSummary(model_)));
 }
 
 std::string LauncherController::ActionPreview() const {

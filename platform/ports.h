@@ -31,20 +31,22 @@ class TimeSource {
 class MessageSink {
  public:
   virtual ~MessageSink() = default;
-  // A modal box with the title, one line and OK.
+  // A modal box with the title, one line and OK; both display text (UTF-8).
   virtual void Show(const std::string& title, const std::string& text) = 0;
 };
 
 class TextInput {
  public:
   virtual ~TextInput() = default;
-  // nullopt when cancelled.
+  // The texts are display text (UTF-8); the answer is the bytes typed, as
+  // the game is to receive them. nullopt when cancelled.
   virtual std::optional<std::string> Ask(const PasswordDialogTexts& texts, int maxLength) = 0;
 };
 
 class ClipboardSink {
  public:
   virtual ~ClipboardSink() = default;
+  // Display text (UTF-8).
   virtual void SetText(const std::string& text) = 0;
 };
 

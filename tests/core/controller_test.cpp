@@ -313,8 +313,8 @@ TEST_F(Controller, TabSteps) {
   }
 }
 
-// The view state carries display text: settings bytes in Windows-1251 come
-// out as UTF-8, and the join boxes keep the bytes as typed.
+// The view state and the ports get display text: settings bytes in
+// Windows-1251 come out as UTF-8, and the join boxes keep the bytes as typed.
 TEST_F(Controller, ViewStateDecodesSettingsText) {
   Open("", "[CustomMap1]\r\nMap name=\xCA\xE0\xF0\xF2\xE0\r\nFile name=m1\r\n");
   const ViewState view = controller.OnMenuEntryChosen("N46");
@@ -325,6 +325,9 @@ TEST_F(Controller, ViewStateDecodesSettingsText) {
     for (const MenuEntry& entry : menu.entries) listed |= entry.caption == "Карта";
   }
   EXPECT_TRUE(listed);
+  controller.OnClipboardPressed();
+  EXPECT_NE(ports.clipboard.back().find("Chapter: Карта"), std::string::npos)
+      << ports.clipboard.back();
   EXPECT_EQ(controller.OnJoinPasswordEdited("\xCA").joinPassword, "\xCA");
 }
 
