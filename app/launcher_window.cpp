@@ -120,7 +120,7 @@ void LauncherWindow::BuildWindow() {
 
   bottom_ = new BottomBar(outer);
   menus_ = new MenuSet(controller_.Current().menus, this);
-  bottom_->CharacterButton()->setMenu(menus_->Menu("Menu_Name"));
+  bottom_->CharacterButton()->setMenu(menus_->Menu(DroppedMenu(Control::CharacterButton)));
 
   connect(pageControl_, &PageControl::currentPageChanged, this, &LauncherWindow::OnTabChanged);
   connect(pageControl_, &PageControl::stepWanted, this,

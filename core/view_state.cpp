@@ -178,6 +178,21 @@ std::string_view ObjectName(Control control) {
   return {};
 }
 
+std::string_view DroppedMenu(Control control) {
+  if (control == Control::CharacterButton) return MenuOf(Group::Character).id;
+  for (const ChoiceControls& row : kChoiceControls) {
+    if (row.box == control) return row.menu;
+  }
+  return {};
+}
+
+ChoiceParts PartsOf(Control box) {
+  for (const ChoiceControls& row : kChoiceControls) {
+    if (row.box == box) return {row.choice, row.arrow};
+  }
+  return {box, box};
+}
+
 std::string_view TabSheetName(Tab tab) {
   switch (tab) {
     case Tab::CreateServer:

@@ -64,6 +64,15 @@ inline constexpr std::size_t kControlCount = static_cast<std::size_t>(Control::C
 // The designer name the control's widget carries.
 std::string_view ObjectName(Control control);
 
+// The menu (Menu_…) a choice box or the character button drops; empty for
+// other controls.
+std::string_view DroppedMenu(Control control);
+// The parts of a choice box: the label of its choice and its arrow.
+struct ChoiceParts {
+  Control choice, arrow;
+};
+ChoiceParts PartsOf(Control box);
+
 // What one control shows. Display texts are UTF-8, already decoded from the
 // settings' bytes; a field left empty is not the state's to set.
 struct ControlView {
