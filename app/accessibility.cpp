@@ -5,7 +5,7 @@
 #include <QGuiApplication>
 #include <QWindow>
 
-#include "app/main_form.h"
+#include "app/launcher_window.h"
 
 namespace wv {
 
@@ -61,7 +61,7 @@ class LauncherApplication : public QAccessibleObject {
 // frame, named with the window title.
 QAccessibleInterface* Factory(const QString& className, QObject* object) {
   if (object == qApp) return new LauncherApplication;
-  if (className == QLatin1String(TMainForm::staticMetaObject.className())) {
+  if (className == QLatin1String(LauncherWindow::staticMetaObject.className())) {
     return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Window);
   }
   return nullptr;

@@ -1,7 +1,7 @@
 #include <QApplication>
 
 #include "app/accessibility.h"
-#include "app/main_form.h"
+#include "app/launcher_window.h"
 #include "app/qt_platform.h"
 #include "ui/look.h"
 
@@ -20,7 +20,7 @@ int main(int, char** argv) {
   // load while it is being built.
   QApplication::setFont(wv::look::UiFont());
   wv::QtPlatform platform;
-  wv::TMainForm form(platform.Get(), wv::DefaultFormFolders(argv[0]));
+  wv::LauncherWindow form(platform.Get(), wv::DefaultStartFolders(argv[0]));
   // A start-up that asked to quit leaves no window to the user.
   if (!form.QuitRequested()) form.show();
   return app.exec();

@@ -3,6 +3,8 @@
 #include <QClipboard>
 #include <QCoreApplication>
 #include <QDesktopServices>
+#include <QDir>
+#include <QFile>
 #include <QGridLayout>
 #include <QGuiApplication>
 #include <QInputDialog>
@@ -11,16 +13,27 @@
 #include <QMessageBox>
 #include <QMetaObject>
 #include <QUrl>
+#include <cstdlib>
+#include <system_error>
 
+#include "core/program_search.h"
+#include "core/startup.h"
 #include "ui/text_codec.h"
+
+#ifdef _WIN32
+#include "platform/windows/program_search.h"
+#include "platform/windows/version_text.h"
+#else
+#include "platform/posix/program_search.h"
+#endif
 
 namespace wv {
 
 void MessageBoxSink::Show(const std::string& title, const std::string& text) {
   // Plain before the text arrives: taken for markup, it would be laid out at once.
-  QMessageBox box(QMessageBox::NoIcon, DisplayText(title), QString(), QMessageBox::Ok);
+  QMessageBox box(QMessageBox::NoIcon, QString::fromStdString(title), QString(), QMessageBox::Ok);
   box.setTextFormat(Qt::PlainText);
-  box.setText(DisplayText(text));
+  box.setText(QString::fromStdString(text));
   // Without an icon Qt still keeps the icon's column, a spacer in it: the text
   // takes the whole row instead.
   auto* grid = qobject_cast<QGridLayout*>(box.layout());
@@ -37,13 +50,13 @@ void MessageBoxSink::Show(const std::string& title, const std::string& text) {
 
 std::optional<std::string> InputDialogInput::Ask(const PasswordDialogTexts& texts, int maxLength) {
   QInputDialog dialog;
-  dialog.setWindowTitle(DisplayText(texts.title));
+  dialog.setWindowTitle(QString::fromStdString(texts.title));
   // The label is made by the first text; plain before the prompt arrives.
   dialog.setLabelText(QString());
   if (auto* label = dialog.findChild<QLabel*>()) label->setTextFormat(Qt::PlainText);
-  dialog.setLabelText(DisplayText(texts.prompt));
-  dialog.setOkButtonText(WithoutMnemonics(DisplayText(texts.ok)));
-  dialog.setCancelButtonText(WithoutMnemonics(DisplayText(texts.cancel)));
+  dialog.setLabelText(QString::fromStdString(texts.prompt));
+  dialog.setOkButtonText(WithoutMnemonics(QString::fromStdString(texts.ok)));
+  dialog.setCancelButtonText(WithoutMnemonics(QString::fromStdString(texts.cancel)));
   dialog.setInputMode(QInputDialog::TextInput);
   dialog.setTextEchoMode(QLineEdit::Normal);
   dialog.setTextValue(QString());
@@ -53,7 +66,7 @@ std::optional<std::string> InputDialogInput::Ask(const PasswordDialogTexts& text
 }
 
 void SystemClipboard::SetText(const std::string& text) {
-  QGuiApplication::clipboard()->setText(DisplayText(text));
+  QGuiApplication::clipboard()->setText(QString::fromStdString(text));
 }
 
 void DesktopUrlOpener::Open(const std::string& url) {
@@ -64,6 +77,74 @@ void DesktopUrlOpener::Open(const std::string& url) {
 void EventLoopQuit::RequestQuit() {
   QMetaObject::invokeMethod(QCoreApplication::instance(), &QCoreApplication::quit,
                             Qt::QueuedConnection);
+}
+
+std::optional<std::string> FindProgramOnPath(std::string_view name) {
+  return SearchProgram(name);
+}
+
+namespace {
+
+// The current folder as the system writes it, without a trailing separator.
+std::string CurrentFolderText([[maybe_unused]] const std::filesystem::path& folder) {
+#ifdef _WIN32
+  return QFile::encodeName(QDir::toNativeSeparators(QDir::currentPath())).toStdString();
+#else
+  // The system's own bytes: a folder named in a legacy code page is no valid
+  // UTF-8, and a round trip through QString would replace its letters.
+  return folder.native();
+#endif
+}
+
+}  // namespace
+
+LaunchEnvironment CurrentFolderProbe::Probe() {
+  std::error_code error;
+  const std::filesystem::path folder = std::filesystem::current_path(error);
+  LaunchEnvironment environment;
+  if (error) {
+    environment.folderProblem = error.message();
+  } else {
+    environment.currentFolder = CurrentFolderText(folder);
+  }
+  environment.fileExists = [folder](std::string_view name) { return FileExistsIn(folder, name); };
+  environment.separator = QDir::separator().toLatin1();
+  environment.findOnPath = FindProgramOnPath;
+  return environment;
+}
+
+StartFolders DefaultStartFolders([[maybe_unused]] const char* argv0) {
+  std::error_code error;
+  std::filesystem::path workDir = std::filesystem::current_path(error);
+#ifdef _WIN32
+  // Wide, as Windows names files: a narrow path would be converted by the
+  // C++ library's own rules, not the code page's.
+  return {std::filesystem::path(QCoreApplication::applicationDirPath().toStdWString()), workDir};
+#else
+  // As the system's bytes, not through QString (see CurrentFolderText). A
+  // start folder already removed is left empty rather than ending the start.
+  const std::optional<std::filesystem::path> start = error ? std::nullopt : std::optional(workDir);
+  std::optional<std::filesystem::path> exeDir;
+  if (argv0 != nullptr) {
+    const char* searchPath = std::getenv("PATH");
+    exeDir = StartedFromFolder(
+        argv0, start, searchPath ? std::optional<std::string_view>(searchPath) : std::nullopt,
+        IsExecutableFile);
+  }
+  if (!exeDir) {
+    const std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", error);
+    exeDir = !error && !self.empty() ? self.parent_path() : workDir;
+  }
+  return {*exeDir, workDir};
+#endif
+}
+
+std::string LauncherVersion() {
+#ifdef _WIN32
+  return LauncherVersionText();
+#else
+  return WV_VERSION_TEXT;
+#endif
 }
 
 }  // namespace wv

@@ -4,18 +4,16 @@
 #include <string>
 #include <string_view>
 
-#include "app/platform.h"
+#include "core/launcher_controller.h"
+#include "platform/ports.h"
+
+#ifdef _WIN32
+#include "platform/windows/process_starter.h"
+#else
+#include "platform/posix/process_starter.h"
+#endif
 
 namespace wv {
-
-// Starts the game detached so that it outlives the launcher. On Windows the
-// command text is handed over unchanged; elsewhere it is split by the
-// Windows rules into program and arguments.
-class DetachedProcessStarter : public ProcessStarter {
- public:
-  std::optional<StartFailure> Start(const std::string& commandText,
-                                    const std::string& workDir) override;
-};
 
 class MessageBoxSink : public MessageSink {
  public:
@@ -47,13 +45,30 @@ class SteadyTime : public TimeSource {
   std::chrono::steady_clock::time_point Now() override { return std::chrono::steady_clock::now(); }
 };
 
+// The current folder, its files and the system's program search, as a
+// press finds them.
+class CurrentFolderProbe : public GameFolderProbe {
+ public:
+  LaunchEnvironment Probe() override;
+};
+
 // The program of a bare name where the system's search finds it.
 std::optional<std::string> FindProgramOnPath(std::string_view name);
+
+// The folder of the path the launcher was started by (`argv0`), links not
+// followed, and the current folder.
+StartFolders DefaultStartFolders(const char* argv0);
+
+// The version text: from the executable's version resource where there is
+// one, else from the build.
+std::string LauncherVersion();
 
 // The real adapters, alive as long as the window that uses them.
 class QtPlatform {
  public:
-  Platform Get() { return {&starter_, &messages_, &input_, &clipboard_, &urls_, &quit_, &time_}; }
+  Platform Get() {
+    return {&starter_, &messages_, &input_, &clipboard_, &urls_, &quit_, &time_, &folder_};
+  }
 
  private:
   DetachedProcessStarter starter_;
@@ -63,6 +78,7 @@ class QtPlatform {
   DesktopUrlOpener urls_;
   EventLoopQuit quit_;
   SteadyTime time_;
+  CurrentFolderProbe folder_;
 };
 
 }  // namespace wv

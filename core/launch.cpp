@@ -179,16 +179,16 @@ void AppendJoinTokens(const LauncherModel& model, bool masked, std::string& para
 
 LaunchDecision Decide(const LauncherModel& model, const LaunchEnvironment& env, bool masked) {
   LaunchDecision decision;
-  const int mode = model.ActionMode();
-  if (mode == 3) {
+  const ActionMode mode = model.ActionMode();
+  if (mode == ActionMode::RefreshMonitoring) {
     decision.kind = LaunchDecision::Kind::ReloadMonitoring;
     return decision;
   }
-  if (mode == 4) {
+  if (mode == ActionMode::OpenForum) {
     decision.kind = LaunchDecision::Kind::OpenForum;
     return decision;
   }
-  if (mode != 1 && mode != 2) return decision;
+  if (mode != ActionMode::CreateServer && mode != ActionMode::JoinGame) return decision;
   const SettingsReader::ActionScope action(model.Settings());
   CommandSettings settings(model.Settings());
   const Options& o = model.GetOptions();
@@ -205,7 +205,7 @@ LaunchDecision Decide(const LauncherModel& model, const LaunchEnvironment& env, 
   std::string params = o.customGame ? "-game wreckvale " : "";
   if (o.console) params += "-console ";
   if (o.skipIntro) params += "-novid ";
-  if (mode == 1) {
+  if (mode == ActionMode::CreateServer) {
     AppendServerTokens(model, settings, masked, params);
   } else {
     AppendJoinTokens(model, masked, params);
@@ -221,7 +221,7 @@ LaunchDecision Decide(const LauncherModel& model, const LaunchEnvironment& env, 
                   model.GameExeName());
   }
   if (!model.Shown(Group::Chapter)) return refuse(model.Str(Str::NoMap));
-  if (mode == 2 && TrimBlanks(model.JoinAddress()).empty()) {
+  if (mode == ActionMode::JoinGame && TrimBlanks(model.JoinAddress()).empty()) {
     return refuse(model.Str(Str::EnterAddress));
   }
 

@@ -27,6 +27,9 @@ struct LaunchDecision {
   bool closeWindow = false;  // exit after run, once the start or the message is done
 };
 
+// Where the about page's link and the about tab's action lead.
+inline constexpr std::string_view kForumUrl = "https://forum.example.org/wreckvale";
+
 // What the preview shows in place of each password (+password,
 // +sv_password): players stream and share their screens.
 inline constexpr std::string_view kPasswordMask = "********";

@@ -20,6 +20,7 @@ namespace wv {
 
 // The page control's tabs, TabSheet1 … TabSheet5.
 enum class Tab { CreateServer, JoinGame, Settings, Monitoring, About };
+inline constexpr std::size_t kTabCount = 5;
 std::string_view TabSheetName(Tab tab);
 
 // A menu entry as the window shows it now.
@@ -47,6 +48,15 @@ struct Options {
   bool skipIntro = false;     // RzCheckBox2
   bool exitAfterRun = false;  // RzCheckBox3
   bool customGame = false;    // RzCheckBox4
+};
+
+// What a press of the action button does, decided by the active tab.
+enum class ActionMode {
+  None,               // before the first tab switch
+  CreateServer,       // start a server with the create tab's choices
+  JoinGame,           // join the server the join tab names
+  RefreshMonitoring,  // reload the monitoring page
+  OpenForum,          // open the forum in the browser
 };
 
 // What the window must do after a tab switch besides re-reading the model.
@@ -81,10 +91,6 @@ struct StartupResult {
 
 // Shows one start-up message and returns once it is dismissed.
 using StartupMessageSink = std::function<void(const std::string& text)>;
-
-// One text of a control, by designer name; tooltips as "<name>.Hint" and the
-// names screen readers announce as "<name>.Name".
-using ControlText = std::pair<std::string, std::string>;
 
 // The launcher window's whole state without pixels: the choices, the visible
 // entries, the active tab, the join boxes and what start-up read. Texts,
@@ -125,12 +131,10 @@ class LauncherModel {
   // What the group's control shows: the shown entry's caption, or kNoChoice.
   std::string ChoiceText(Group group) const;
 
-  // --- texts of controls by designer name: Label1…Label7, RzToolButton1,
-  // RzGoButton, RzGroupBox1…RzGroupBox9, TabSheet1…TabSheet5, RzLabel1,
-  // RzLabel2, RzLabel5 and more; empty for others ---
+  // The text of the control whose widget carries the designer name (Label1,
+  // RzGoButton, TabSheet1 …) as bytes; empty for others. The window's whole
+  // state is ShowModel's (view_state.h).
   std::string Text(std::string_view control) const;
-  // Every control's text, in one pass.
-  std::vector<ControlText> Texts() const;
 
   // --- choice operations ---
   // Runs the entry's click handler as a player's click would, cascades included.
@@ -145,8 +149,10 @@ class LauncherModel {
   // RzPageControl1Change for the given active tab.
   TabSwitchRequest SwitchTab(Tab active);
   Tab ActiveTab() const { return activeTab_; }
-  int ActionMode() const { return actionMode_; }
-  bool PanelEnabled(std::string_view panel) const;  // RzPanel4, RzPanel6; others true
+  wv::ActionMode ActionMode() const { return actionMode_; }
+  // The bottom bar's panels that the tab switch turns off.
+  bool CharacterPanelEnabled() const { return characterPanelEnabled_; }
+  bool ClipboardPanelEnabled() const { return clipboardPanelEnabled_; }
   bool TabVisible(Tab tab) const;
 
   // --- join tab: RzEdit1 (address), RzEdit2 (port), RzEdit3 (password) ---
@@ -172,6 +178,7 @@ class LauncherModel {
   const std::string& Str(wv::Str id) const { return strings_[id]; }
   const SettingsReader& Settings() const { return settings_; }
   const Options& GetOptions() const { return options_; }
+  const std::string& Version() const { return version_; }
   const std::string& GameExeName() const { return gameExeName_; }        // CommandFile
   const std::string& RunParamSuffix() const { return runParamSuffix_; }  // RunParametres
   const std::string& MonitoringUrl() const { return monitoringUrl_; }
@@ -217,9 +224,9 @@ class LauncherModel {
   std::array<std::string, kCustomMapCount> customMapNames_;  // empty: the designed caption
   std::string serverPassword_;
   Tab activeTab_ = Tab::CreateServer;
-  int actionMode_ = 0;
-  bool panel4Enabled_ = true;
-  bool panel6Enabled_ = true;
+  wv::ActionMode actionMode_ = wv::ActionMode::None;
+  bool characterPanelEnabled_ = true;
+  bool clipboardPanelEnabled_ = true;
   bool settingsTabVisible_ = true;
   bool monitoringTabVisible_ = true;
   std::string joinAddress_;

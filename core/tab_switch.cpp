@@ -7,27 +7,27 @@ TabSwitchRequest LauncherModel::SwitchTab(Tab active) {
   TabSwitchRequest request;
   switch (active) {
     case Tab::CreateServer:
-      actionMode_ = 1;
-      panel4Enabled_ = true;
-      panel6Enabled_ = true;
+      actionMode_ = ActionMode::CreateServer;
+      characterPanelEnabled_ = true;
+      clipboardPanelEnabled_ = true;
       if (Shows(Group::Mode, entry::kCoop)) WithdrawInfectedTeam();
       break;
     case Tab::JoinGame:
-      actionMode_ = 2;
-      panel4Enabled_ = true;
-      panel6Enabled_ = false;
+      actionMode_ = ActionMode::JoinGame;
+      characterPanelEnabled_ = true;
+      clipboardPanelEnabled_ = false;
       OfferInfectedTeam();
       break;
     case Tab::Monitoring:
-      actionMode_ = 3;
-      panel4Enabled_ = false;
-      panel6Enabled_ = false;
+      actionMode_ = ActionMode::RefreshMonitoring;
+      characterPanelEnabled_ = false;
+      clipboardPanelEnabled_ = false;
       request.navigateMonitoring = true;
       break;
     case Tab::About:
-      actionMode_ = 4;
-      panel4Enabled_ = false;
-      panel6Enabled_ = false;
+      actionMode_ = ActionMode::OpenForum;
+      characterPanelEnabled_ = false;
+      clipboardPanelEnabled_ = false;
       break;
     case Tab::Settings:  // hidden from start-up on: never active
       break;

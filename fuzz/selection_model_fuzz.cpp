@@ -98,18 +98,18 @@ void CheckGroups(const wv::LauncherModel& model) {
 void CheckDecision(const wv::LauncherModel& model, const wv::LaunchEnvironment& env) {
   const wv::LaunchDecision d = wv::DecideLaunch(model, env);
   switch (model.ActionMode()) {
-    case 1:
-    case 2:
+    case wv::ActionMode::CreateServer:
+    case wv::ActionMode::JoinGame:
       WV_FUZZ_CHECK(d.kind == Kind::StartGame || d.kind == Kind::ShowMessage);
       WV_FUZZ_CHECK(d.closeWindow == model.GetOptions().exitAfterRun);
       break;
-    case 3:
+    case wv::ActionMode::RefreshMonitoring:
       WV_FUZZ_CHECK(d.kind == Kind::ReloadMonitoring);
       break;
-    case 4:
+    case wv::ActionMode::OpenForum:
       WV_FUZZ_CHECK(d.kind == Kind::OpenForum);
       break;
-    default:
+    case wv::ActionMode::None:
       WV_FUZZ_CHECK(false);
   }
   if (d.kind == Kind::ShowMessage) WV_FUZZ_CHECK(!d.message.empty());
@@ -119,7 +119,7 @@ void CheckDecision(const wv::LauncherModel& model, const wv::LaunchEnvironment& 
   // The program is the one named: in the game folder, or relative to it.
   const std::string& program = argv.front();
   WV_FUZZ_CHECK(program.starts_with(env.currentFolder + "/") || program.starts_with("./"));
-  if (model.ActionMode() == 1 && !model.ServerPassword().empty()) {
+  if (model.ActionMode() == wv::ActionMode::CreateServer && !model.ServerPassword().empty()) {
     std::size_t at = 1;
     while (at < argv.size() &&
            !(argv[at - 1] == "+sv_password" && argv[at] == model.ServerPassword()))

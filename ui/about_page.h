@@ -3,12 +3,11 @@
 #include <QWidget>
 #include <string_view>
 
+#include "core/launch.h"
+
 class QLabel;
 
 namespace wv {
-
-// Where the about page's link leads.
-inline constexpr std::string_view kForumUrl = "https://forum.example.org/wreckvale";
 
 // The about tab: the picture, "Launcher", the version text and the hidden
 // forum link.

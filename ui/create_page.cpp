@@ -12,7 +12,7 @@
 #include <array>
 #include <functional>
 
-#include "core/catalogue.h"
+#include "core/view_state.h"
 #include "ui/group_frame.h"
 #include "ui/look.h"
 
@@ -21,20 +21,20 @@ namespace wv {
 namespace {
 
 struct ChoiceRow {
-  std::string_view menu;  // its frame, label and arrow come with it
+  Control box;  // its choice label and arrow come with it
   QRect geometry;
   int labelWidth;
 };
 
 // In Tab order.
 const std::array<ChoiceRow, 7> kChoiceRows = {{
-    {"Menu_GameMode", {8, 8, 155, 40}, 118},
-    {"Menu_Difficulty", {169, 8, 155, 40}, 118},
-    {"Menu_Company", {8, 56, 155, 40}, 118},
-    {"Menu_Map", {169, 56, 155, 40}, 118},
-    {"Menu_Slots", {8, 104, 74, 40}, 31},
-    {"Menu_Port", {89, 104, 74, 40}, 38},
-    {"Menu_Password", {169, 104, 155, 40}, 118},
+    {Control::ModeBox, {8, 8, 155, 40}, 118},
+    {Control::DifficultyBox, {169, 8, 155, 40}, 118},
+    {Control::CampaignBox, {8, 56, 155, 40}, 118},
+    {Control::MapBox, {169, 56, 155, 40}, 118},
+    {Control::SlotsBox, {8, 104, 74, 40}, 31},
+    {Control::PortBox, {89, 104, 74, 40}, 38},
+    {Control::PasswordBox, {169, 104, 155, 40}, 118},
 }};
 
 QString Name(std::string_view id) {
@@ -85,8 +85,8 @@ class ChoiceBox : public GroupFrame {
   using Ask = std::function<void(const QString& menuId, const QPoint& at)>;
 
   ChoiceBox(const ChoiceRow& row, Ask ask, QWidget* parent)
-      : GroupFrame(Name(CatalogueMenuOf(row.menu).frame.frame), row.geometry, parent),
-        menu_(Name(row.menu)),
+      : GroupFrame(Name(ObjectName(row.box)), row.geometry, parent),
+        menu_(Name(DroppedMenu(row.box))),
         ask_(std::move(ask)) {
     setFocusPolicy(Qt::TabFocus);
   }
@@ -142,7 +142,7 @@ class ChoiceBoxAccessible : public QAccessibleWidget {
 QAccessibleInterface* ChoiceBoxInterface(const QString& className, QObject* object) {
   if (className != QLatin1String(GroupFrame::staticMetaObject.className())) return nullptr;
   for (const ChoiceRow& row : kChoiceRows) {
-    if (object->objectName() == Name(CatalogueMenuOf(row.menu).frame.frame)) {
+    if (object->objectName() == Name(ObjectName(row.box))) {
       return new ChoiceBoxAccessible(static_cast<ChoiceBox*>(static_cast<QWidget*>(object)));
     }
   }
@@ -161,36 +161,27 @@ CreatePage::CreatePage(QWidget* parent) : QWidget(parent) {
     emit menuRequested(menu, at);
   };
   for (const ChoiceRow& row : kChoiceRows) {
-    const CatalogueMenu& menuRow = CatalogueMenuOf(row.menu);
+    const ChoiceParts parts = PartsOf(row.box);
     auto* box = new ChoiceBox(row, ask, this);
     boxes_.push_back(box);
 
     auto* label = new ChoiceLabel(box);
-    labels_.push_back(label);
-    label->setObjectName(Name(menuRow.shownIn));
+    label->setObjectName(Name(ObjectName(parts.choice)));
     label->setTextFormat(Qt::PlainText);
     label->setFont(look::UiFont(true));
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     label->setGeometry(10, 18, row.labelWidth, 20);
 
     auto* arrow = new QToolButton(box);
-    arrow->setObjectName(Name(menuRow.frame.arrow));
+    arrow->setObjectName(Name(ObjectName(parts.arrow)));
     arrow->setArrowType(Qt::DownArrow);
     arrow->setAutoRaise(true);
     arrow->setFocusPolicy(Qt::NoFocus);
     arrow->setGeometry(row.geometry.width() - kArrowSize - kArrowRightMargin, kArrowTop, kArrowSize,
                        kArrowSize);
-    const QString menu = Name(row.menu);
+    const QString menu = Name(DroppedMenu(row.box));
     connect(arrow, &QToolButton::clicked, this,
             [this, menu] { emit menuRequested(menu, QCursor::pos()); });
-  }
-}
-
-void CreatePage::NameBoxes() {
-  for (std::size_t i = 0; i < boxes_.size(); ++i) {
-    auto* box = static_cast<GroupFrame*>(boxes_[i]);
-    const QString name = box->Text() + QStringLiteral(": ") + labels_[i]->text();
-    if (box->accessibleName() != name) box->setAccessibleName(name);
   }
 }
 

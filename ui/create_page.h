@@ -5,8 +5,6 @@
 #include <QWidget>
 #include <vector>
 
-class QLabel;
-
 namespace wv {
 
 // The create-server tab: seven choice boxes, each a display label and an
@@ -20,8 +18,6 @@ class CreatePage : public QWidget {
 
   // The boxes in their Tab order.
   const std::vector<QWidget*>& Boxes() const { return boxes_; }
-  // Names each box for screen readers by its caption and shown choice.
-  void NameBoxes();
 
  signals:
   // `at`: where the menu's top left corner goes, in screen coordinates.
@@ -29,7 +25,6 @@ class CreatePage : public QWidget {
 
  private:
   std::vector<QWidget*> boxes_;
-  std::vector<QLabel*> labels_;  // the choice each box shows
 };
 
 }  // namespace wv

@@ -8,8 +8,7 @@
 
 namespace wv {
 
-MenuSet::MenuSet(const LauncherModel& model, QWidget* owner) : QObject(owner) {
-  const std::vector<wv::Menu>& menus = model.Menus();
+MenuSet::MenuSet(const std::vector<wv::Menu>& menus, QWidget* owner) : QObject(owner) {
   for (std::size_t m = 0; m < menus.size(); ++m) {
     const wv::Menu& design = menus[m];
     auto* menu = new StyledMenu(QString::fromStdString(design.id), design.leftButtonOnly, owner);
@@ -22,7 +21,7 @@ MenuSet::MenuSet(const LauncherModel& model, QWidget* owner) : QObject(owner) {
       if (!entry.IsSeparator()) {
         action->setCheckable(entry.group != Group::None);
         // Carried for a status line; the window has none, so it stays unseen.
-        action->setStatusTip(DisplayText(entry.hint));
+        action->setStatusTip(QString::fromStdString(entry.hint));
         connect(action, &QAction::triggered, this, [this, id] { emit entryChosen(id); });
       }
       items_.push_back({m, e, action});
@@ -39,12 +38,11 @@ StyledMenu* MenuSet::Menu(std::string_view id) const {
   return nullptr;
 }
 
-void MenuSet::Sync(const LauncherModel& model) {
-  const std::vector<wv::Menu>& menus = model.Menus();
+void MenuSet::Sync(const std::vector<wv::Menu>& menus) {
   for (const Item& item : items_) {
     const MenuEntry& entry = menus[item.menu].entries[item.entry];
     if (!entry.IsSeparator()) {
-      item.action->setText(WithoutMnemonics(DisplayText(entry.caption)));
+      item.action->setText(WithoutMnemonics(QString::fromStdString(entry.caption)));
       item.action->setChecked(entry.checked);
     }
     item.action->setVisible(entry.visible);

@@ -10,8 +10,8 @@ class QWidget;
 
 namespace wv {
 
-class LauncherModel;
 class StyledMenu;
+struct Menu;
 
 // The window's popup menus, one QAction per model entry (separators
 // included), each named after its entry. Picks are reported by entry id;
@@ -20,11 +20,12 @@ class MenuSet : public QObject {
   Q_OBJECT
 
  public:
-  MenuSet(const LauncherModel& model, QWidget* owner);
+  MenuSet(const std::vector<wv::Menu>& menus, QWidget* owner);
 
   StyledMenu* Menu(std::string_view id) const;
-  // Captions, visibility and check marks from the model.
-  void Sync(const LauncherModel& model);
+  // Captions (display text), visibility and check marks; the same menus as
+  // built from.
+  void Sync(const std::vector<wv::Menu>& menus);
 
  signals:
   void entryChosen(const QString& entryId);

@@ -26,20 +26,6 @@ constexpr int kTabDrop = 3;          // how much lower the other tabs stand
 constexpr int kTabFrame = 2 * kTabPadding + 2 + kTabGap;  // a tab's width beside its caption
 constexpr int kNarrowestStretch = 80;  // a caption is narrowed this far at most, in percent
 
-// The tab `offset` steps from the current one, round the end when `wrap`;
-// the current one when there is none. Hidden pages have no tab.
-int NextTab(const QTabBar& tabs, int offset, bool wrap) {
-  const int count = tabs.count();
-  int index = tabs.currentIndex();
-  for (int step = 0; step < count; ++step) {
-    index += offset;
-    if (wrap) index = (index + count) % count;
-    if (index < 0 || index >= count) break;
-    if (tabs.isTabEnabled(index)) return index;
-  }
-  return tabs.currentIndex();
-}
-
 // Flat tabs drawn by hand: grey with white captions, the current one silver
 // with a black caption and a white edge, standing taller than the others.
 // (A style sheet would do the same, but its machinery costs the start-up
@@ -224,10 +210,6 @@ void PageControl::SetCurrentPage(QWidget* page) {
   quiet_ = false;
 }
 
-void PageControl::StepPage(int offset) {
-  tabs_->setCurrentIndex(NextTab(*tabs_, offset, true));
-}
-
 QWidget* PageControl::CurrentPage() const {
   return stack_->currentWidget();
 }
@@ -245,13 +227,11 @@ bool PageControl::eventFilter(QObject* watched, QEvent* event) {
         pointedTab_ = -1;
         break;
       case QEvent::KeyPress: {
-        // QTabBar's own arrow keys would stop at a disabled tab. A step made
-        // with them is told apart: the player is walking along the tabs.
+        // Not QTabBar's own arrow keys: which tab is next is not the tab
+        // bar's to say.
         const int key = static_cast<QKeyEvent*>(event)->key();
         if (key == Qt::Key_Left || key == Qt::Key_Right) {
-          steppedByArrows_ = true;
-          tabs_->setCurrentIndex(NextTab(*tabs_, key == Qt::Key_Left ? -1 : 1, false));
-          steppedByArrows_ = false;
+          emit stepWanted(key == Qt::Key_Left ? -1 : 1);
           return true;
         }
         break;

@@ -29,10 +29,6 @@ class PageControl : public QWidget {
   void SetCurrentPage(QWidget* page);
   QWidget* CurrentPage() const;
   QTabBar* TabBar() const { return tabs_; }
-  // The visible page `offset` steps on, round the end, as the user's change.
-  void StepPage(int offset);
-  // Whether the latest change came from the arrow keys on the tab bar.
-  bool SteppedByArrowKeys() const { return steppedByArrows_; }
 
  signals:
   // Only for a change the user makes; SetCurrentPage stays silent.
@@ -40,6 +36,8 @@ class PageControl : public QWidget {
   // The pointer came onto the tab of `page`; once each time it moves onto a
   // tab, not for every move over it.
   void tabPointedAt(QWidget* page);
+  // The arrow keys on the tab row ask for the tab `offset` steps on.
+  void stepWanted(int offset);
   // Keyboard focus came to the tab row by the player's doing.
   void tabsFocused();
 
@@ -65,7 +63,6 @@ class PageControl : public QWidget {
   QStackedWidget* stack_;
   std::vector<PageTab> pages_;
   bool quiet_ = false;
-  bool steppedByArrows_ = false;
   int pointedTab_ = -1;
 };
 

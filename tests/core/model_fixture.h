@@ -69,7 +69,7 @@ class ModelTest : public ::testing::Test {
   // The command as the preview shows it: the password the page's command
   // carries as kPasswordMask.
   std::string Masked(std::string command) const {
-    const bool server = model.ActionMode() == 1;
+    const bool server = model.ActionMode() == ActionMode::CreateServer;
     const std::string& password = server ? model.ServerPassword() : model.JoinPassword();
     if (password.empty()) return command;
     const std::string token = server ? " +sv_password " : " +password ";

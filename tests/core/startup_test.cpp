@@ -38,7 +38,7 @@ TEST(Startup, FirstStartWritesTheTemplateAndReadsItsOptions) {
   EXPECT_FALSE(s.model.Entry("GreyTideRising2").visible);
   EXPECT_EQ(s.model.Text("RzLabel5"), "1.9.0.3");
   EXPECT_EQ(s.model.Text("RzPanel2"), "Wreckvale Launcher");
-  EXPECT_EQ(s.model.ActionMode(), 1);
+  EXPECT_EQ(s.model.ActionMode(), ActionMode::CreateServer);
   EXPECT_EQ(s.model.Text("RzGoButton"), "Create server ");
 
   // A second start leaves the file byte for byte.

@@ -9,20 +9,20 @@ TEST_F(TabSwitch, EachTabSetsCaptionModeAndPanels) {
   const struct {
     Tab tab;
     std::string_view caption;
-    int mode;
+    ActionMode mode;
     bool panel4, panel6, navigate;
   } cases[] = {
-      {Tab::JoinGame, "Join game ", 2, true, false, false},
-      {Tab::Monitoring, "Refresh", 3, false, false, true},
-      {Tab::About, "Forum ", 4, false, false, false},
-      {Tab::CreateServer, "Create server ", 1, true, true, false},
+      {Tab::JoinGame, "Join game ", ActionMode::JoinGame, true, false, false},
+      {Tab::Monitoring, "Refresh", ActionMode::RefreshMonitoring, false, false, true},
+      {Tab::About, "Forum ", ActionMode::OpenForum, false, false, false},
+      {Tab::CreateServer, "Create server ", ActionMode::CreateServer, true, true, false},
   };
   for (const auto& c : cases) {
     const TabSwitchRequest request = model.SwitchTab(c.tab);
     EXPECT_EQ(Shown("RzGoButton"), c.caption);
     EXPECT_EQ(model.ActionMode(), c.mode);
-    EXPECT_EQ(model.PanelEnabled("RzPanel4"), c.panel4);
-    EXPECT_EQ(model.PanelEnabled("RzPanel6"), c.panel6);
+    EXPECT_EQ(model.CharacterPanelEnabled(), c.panel4);
+    EXPECT_EQ(model.ClipboardPanelEnabled(), c.panel6);
     EXPECT_EQ(request.navigateMonitoring, c.navigate);
   }
 }
@@ -40,8 +40,8 @@ TEST_F(TabSwitch, InfectedSideOnlyOutsideCoop) {
   model.SwitchTab(Tab::CreateServer);
   EXPECT_TRUE(Visible("N43")) << "versus keeps what its rule set";
   EXPECT_EQ(Shown("RzToolButton1"), "Infected");
-  EXPECT_TRUE(model.PanelEnabled("RzPanel4"));
-  EXPECT_TRUE(model.PanelEnabled("RzPanel6"));
+  EXPECT_TRUE(model.CharacterPanelEnabled());
+  EXPECT_TRUE(model.ClipboardPanelEnabled());
 }
 
 }  // namespace

@@ -164,7 +164,7 @@ class ChromeTest : public QObject {
 
  private:
   std::optional<GameWindow> window_;
-  TMainForm* form_ = nullptr;
+  LauncherWindow* form_ = nullptr;
 };
 
 }  // namespace wv::test

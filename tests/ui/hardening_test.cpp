@@ -53,12 +53,12 @@ class OddGameFolder {
 struct Window {
   FakePlatform fake;
   DetachedProcessStarter starter;
-  std::unique_ptr<TMainForm> form;
+  std::unique_ptr<LauncherWindow> form;
 
   explicit Window(const OddGameFolder& folder) {
     Platform platform = fake.Get();
     platform.starter = &starter;
-    form = std::make_unique<TMainForm>(platform, FormFolders{folder.Path(), folder.Path()});
+    form = std::make_unique<LauncherWindow>(platform, StartFolders{folder.Path(), folder.Path()});
     form->show();
     if (!QTest::qWaitForWindowExposed(form.get())) qFatal("window not exposed");
   }
@@ -303,9 +303,9 @@ class HardeningTest : public QObject {
     };
     Platform platform = window.platform.Get();
     platform.input = &input;
-    window.form = std::make_unique<TMainForm>(
-        platform, FormFolders{window.folder.Path(), window.folder.Path()});
-    TMainForm& form = *window.form;
+    window.form = std::make_unique<LauncherWindow>(
+        platform, StartFolders{window.folder.Path(), window.folder.Path()});
+    LauncherWindow& form = *window.form;
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
     shown.replace("{D}", QString::fromStdString(GameFolder::Folder()));

@@ -184,7 +184,7 @@ class KeyboardTest : public QObject {
   QWidget* Control(const QString& name) const { return form_->findChild<QWidget*>(name); }
 
   std::optional<GameWindow> window_;
-  TMainForm* form_ = nullptr;
+  LauncherWindow* form_ = nullptr;
 };
 
 }  // namespace wv::test

@@ -40,7 +40,7 @@ class LaunchTest : public QObject {
     QFETCH(QString, settings);
     QFETCH(QStringList, picks);
     QFETCH(QString, arguments);
-    TMainForm& form = Open(settings.toStdString());
+    LauncherWindow& form = Open(settings.toStdString());
     for (const QString& pick : picks) FindAction(form, qPrintable(pick))->trigger();
     const QString preview = GoToolTip(form);
 
@@ -57,7 +57,7 @@ class LaunchTest : public QObject {
   }
 
   void joinGame() {
-    TMainForm& form = Open();
+    LauncherWindow& form = Open();
     ClickTab(form, "Join game");
     form.findChild<QLineEdit*>("RzEdit1")->setText("10.0.0.5:27016");
     form.findChild<QLineEdit*>("RzEdit3")->setText("secret");
@@ -79,7 +79,7 @@ class LaunchTest : public QObject {
   // Typed key by key, the colon sends the port that follows to the port box;
   // with no address, nothing starts.
   void joinTypedByHand() {
-    TMainForm& form = Open();
+    LauncherWindow& form = Open();
     ClickTab(form, "Join game");
     ClickAt(form, kGoButtonCentre);
     QCOMPARE(platform_->messages.boxes.size(), std::size_t{1});
@@ -101,22 +101,11 @@ class LaunchTest : public QObject {
             std::string::npos);
   }
 
-  void failedStart() {
-    platform_->starter.succeed = false;
-    TMainForm& form = Open();
-    ClickAt(form, kGoButtonCentre);
-
-    QCOMPARE(platform_->messages.boxes.size(), std::size_t{1});
-    QCOMPARE(platform_->messages.boxes[0].title, std::string("Wreckvale Launcher"));
-    QCOMPARE(platform_->messages.boxes[0].text,
-             "Can not start the game (" + GameFolder::Folder() + "/qr7.exe: Permission denied)");
-  }
-
   // A double click starts one game: the button rests for a while after a
   // start, and looks it, but stays enabled so as to keep the focus; screen
   // readers read of the start in its description.
   void oneGamePerPress() {
-    TMainForm& form = Open();
+    LauncherWindow& form = Open();
     auto* go = form.findChild<QToolButton*>("RzGoButton");
     QTest::mouseDClick(go, Qt::LeftButton);
     ClickAt(form, kGoButtonCentre);
@@ -143,13 +132,12 @@ class LaunchTest : public QObject {
     QTest::newRow("engine gone since start-up")
         << QString() << true
         << "You must run this launcher from folder with qr7.exe or wreckvale.exe";
-    QTest::newRow("no map in custom maps mode") << "" << false << "Choose map!";
   }
   void refusals() {
     QFETCH(QString, settings);
     QFETCH(bool, removeEngine);
     QFETCH(QString, message);
-    TMainForm& form = Open(settings.toStdString());
+    LauncherWindow& form = Open(settings.toStdString());
     if (removeEngine) {
       std::filesystem::remove(window_->folder / "qr7.exe");
     } else {
@@ -166,7 +154,7 @@ class LaunchTest : public QObject {
   }
 
   void exitAfterRun() {
-    TMainForm& form = Open("ExitAfterRun=Yes\r\n");
+    LauncherWindow& form = Open("ExitAfterRun=Yes\r\n");
     FindAction(form, "N46")->trigger();
     ClickAt(form, kGoButtonCentre);
     // Closed after the refusal as well as after a start.
@@ -174,19 +162,8 @@ class LaunchTest : public QObject {
     QVERIFY(!form.isVisible());
   }
 
-  void forum() {
-    TMainForm& form = Open("ExitAfterRun=Yes\r\n");
-    ClickTab(form, "?");
-    QCOMPARE(GoToolTip(form), QStringLiteral("Open the forum in the browser"));
-    ClickAt(form, kGoButtonCentre);
-    QCOMPARE(platform_->urls.opened, std::vector<std::string>{std::string(kForumUrl)});
-    QVERIFY(platform_->starter.calls.empty());
-    QVERIFY(platform_->messages.boxes.empty());
-    QVERIFY(form.isVisible());
-  }
-
   void clipboard() {
-    TMainForm& form = Open();
+    LauncherWindow& form = Open();
     const QPoint clipboardButton(2 + 143 + 2 + 11, 206 + 8 + 2 + 10);
     ClickAt(form, clipboardButton);
     FindAction(form, "N46")->trigger();
@@ -200,7 +177,7 @@ class LaunchTest : public QObject {
 
  private:
   // Empty settings: no settings file.
-  TMainForm& Open(const std::string& settings = {}) {
+  LauncherWindow& Open(const std::string& settings = {}) {
     if (!settings.empty()) window_->folder.WriteSettings(settings);
     return window_->Show();
   }

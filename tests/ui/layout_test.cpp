@@ -99,7 +99,7 @@ class LayoutTest : public QObject {
 
  private:
   std::optional<GameWindow> window_;
-  TMainForm* form_ = nullptr;
+  LauncherWindow* form_ = nullptr;
 };
 
 }  // namespace wv::test

@@ -33,15 +33,15 @@ void ShowAsTab(QWidget& page) {
 // The launcher window on screen, its monitoring tab pointed at `url`. The
 // pointer is moved away first: a window shown under it gets the pointer where
 // it was left, on one of its tabs.
-wv::TMainForm& ShowWindow(GameWindow& window, const QString& url) {
+wv::LauncherWindow& ShowWindow(GameWindow& window, const QString& url) {
   window.folder.WriteSettings("MonitoringURL=" + url.toStdString() + "\r\n");
   QCursor::setPos(0, 0);
-  wv::TMainForm& form = window.Show();
+  wv::LauncherWindow& form = window.Show();
   if (form.Monitoring() == nullptr) qFatal("no monitoring tab");
   return form;
 }
 
-QPoint TabCentre(const wv::TMainForm& form, const QString& caption) {
+QPoint TabCentre(const wv::LauncherWindow& form, const QString& caption) {
   QTabBar* tabs = wv::test::Tabs(form);
   for (int i = 0; i < tabs->count(); ++i) {
     if (tabs->tabText(i) == caption) return tabs->tabRect(i).center();
@@ -212,7 +212,7 @@ class MonitoringPageTest : public QObject {
     QFETCH(bool, warms);
     QTest::failOnWarning(QRegularExpression("AA_ShareOpenGLContexts|initialized from a plugin"));
     GameWindow window;
-    wv::TMainForm& form = ShowWindow(window, server_.Url("/status"));
+    wv::LauncherWindow& form = ShowWindow(window, server_.Url("/status"));
     wv::MonitoringPage& page = *form.Monitoring();
     QTabBar* tabs = wv::test::Tabs(form);
     QVERIFY(!page.EngineStarted());
@@ -249,7 +249,7 @@ class MonitoringPageTest : public QObject {
   void loadsAfterTheTabIsPainted() {
     QFETCH(bool, pointerRestsFirst);
     GameWindow window;
-    wv::TMainForm& form = ShowWindow(window, server_.Url("/status"));
+    wv::LauncherWindow& form = ShowWindow(window, server_.Url("/status"));
     wv::MonitoringPage& page = *form.Monitoring();
     QTabBar* tabs = wv::test::Tabs(form);
     PaintLog paints(&page);
@@ -293,7 +293,7 @@ class MonitoringPageTest : public QObject {
     QFETCH(bool, endless);
     const DialogLog log;
     GameWindow window;
-    wv::TMainForm& form = ShowWindow(window, server_.Url(qPrintable(path)));
+    wv::LauncherWindow& form = ShowWindow(window, server_.Url(qPrintable(path)));
     QTabBar* tabs = wv::test::Tabs(form);
 
     wv::test::ClickTab(form, "Monitoring");

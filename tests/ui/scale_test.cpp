@@ -154,7 +154,7 @@ class ScaleTest : public QObject {
   }
 
   GameWindow window_;
-  TMainForm* form_ = nullptr;
+  LauncherWindow* form_ = nullptr;
   qreal scale_ = 1;
   QImage shot_;
 };

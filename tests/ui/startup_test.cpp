@@ -14,16 +14,9 @@ class StartupTest : public QObject {
     QTest::addColumn<QString>("settings");    // empty: no settings file
     QTest::addColumn<QString>("messageEnd");  // empty: no message
     QTest::newRow("engine present") << QStringList{"qr7.exe"} << QString() << QString();
-    QTest::newRow("only the game") << QStringList{"wreckvale.exe"} << QString() << QString();
     QTest::newRow("neither") << QStringList{} << QString() << "wreckvale.exe";
     QTest::newRow("a folder named like the engine")
         << QStringList{"qr7.exe/"} << QString() << "wreckvale.exe";
-    QTest::newRow("game named in the file")
-        << QStringList{"other.exe"} << "[Tavrin]\r\nCommandFile=other.exe\r\n"
-        << QString();
-    QTest::newRow("named game missing")
-        << QStringList{"wreckvale.exe"} << "[Tavrin]\r\nCommandFile=other.exe\r\n"
-        << "other.exe";
     QTest::newRow("neither, in Russian")
         << QStringList{} << "Language=RU\r\n"
         << QString::fromUtf8("содержащей файл qr7.exe или wreckvale.exe");
@@ -86,7 +79,7 @@ class StartupTest : public QObject {
     QFETCH(QString, summary);
     GameWindow window;
     if (!settings.isEmpty()) window.folder.WriteSettings(settings.toStdString());
-    TMainForm& form = window.Show();
+    LauncherWindow& form = window.Show();
 
     if (settings.isEmpty()) {
       QVERIFY(window.folder.Read("wreckvale_launcher.ini").find("Version=1.9.0.3") !=
@@ -101,16 +94,16 @@ class StartupTest : public QObject {
       QVERIFY(check != nullptr);
       QCOMPARE(check->isChecked(), checked);
     }
-    // Every text the model holds has its control in the window, by the
-    // control's designer name.
-    for (const auto& [control, text] : form.Model().Texts()) {
-      const QWidget* shown = form.Control(control);
-      QVERIFY2(shown != nullptr, control.c_str());
-      QCOMPARE(shown->objectName(), QString::fromStdString(control).section('.', 0, 0));
+    // Every control of the view state has its widget, by its designer name.
+    for (std::size_t i = 0; i < kControlCount; ++i) {
+      const std::string_view name = ObjectName(static_cast<Control>(i));
+      const QWidget* shown = form.Widget(static_cast<Control>(i));
+      QVERIFY2(shown != nullptr, name.data());
+      QCOMPARE(shown->objectName().toStdString(), name);
     }
     QCOMPARE(TextOf(form, "RzLabel5"), QStringLiteral("1.9.0.3"));
     QCOMPARE(Tabs(form)->tabText(Tabs(form)->currentIndex()), tab);
-    QCOMPARE(form.Model().ActionMode(), 1);
+    QCOMPARE(form.Model().ActionMode(), ActionMode::CreateServer);
     QCOMPARE(TextOf(form, "RzGoButton"), action);
     ClickAt(form, ClickPoint("RzToolButton2"));
     QCOMPARE(window.platform.clipboard.texts, std::vector<std::string>{summary.toStdString()});
@@ -137,7 +130,7 @@ class StartupTest : public QObject {
     QFETCH(bool, addonOffered);
     GameWindow window;
     window.folder.WriteSettings(settings.toStdString());
-    const TMainForm& form = window.Open();
+    const LauncherWindow& form = window.Open();
 
     QCOMPARE(VisibleTabs(form), tabs);
     QCOMPARE(FindAction(form, "GreyTideRising2")->isVisible(), addonOffered);

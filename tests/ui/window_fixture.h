@@ -14,9 +14,10 @@
 #include <string>
 #include <vector>
 
-#include "app/main_form.h"
-#include "app/platform.h"
+#include "app/launcher_window.h"
+#include "app/qt_platform.h"
 #include "core/command_text.h"
+#include "platform/ports.h"
 #include "tests/support/desktop_session.h"
 #include "tests/support/launcher_files.h"
 #include "tests/support/stand_in_game.h"
@@ -92,7 +93,8 @@ struct FakePlatform {
   RecordingUrls urls;
   RecordingQuit quit;
   SteppedTime time;
-  Platform Get() { return {&starter, &messages, &input, &clipboard, &urls, &quit, &time}; }
+  CurrentFolderProbe folder;
+  Platform Get() { return {&starter, &messages, &input, &clipboard, &urls, &quit, &time, &folder}; }
 };
 
 // A fresh game folder that is the working folder while the test runs.
@@ -111,8 +113,9 @@ class GameFolder : public TempFolder {
   std::filesystem::path previous_;
 };
 
-inline std::unique_ptr<TMainForm> OpenForm(const GameFolder& folder, FakePlatform& platform) {
-  return std::make_unique<TMainForm>(platform.Get(), FormFolders{folder.Path(), folder.Path()});
+inline std::unique_ptr<LauncherWindow> OpenForm(const GameFolder& folder, FakePlatform& platform) {
+  return std::make_unique<LauncherWindow>(platform.Get(),
+                                          StartFolders{folder.Path(), folder.Path()});
 }
 
 // A game folder holding the engine and a fake platform, which the test sets
@@ -120,38 +123,38 @@ inline std::unique_ptr<TMainForm> OpenForm(const GameFolder& folder, FakePlatfor
 struct GameWindow {
   GameFolder folder;
   FakePlatform platform;
-  std::unique_ptr<TMainForm> form;
+  std::unique_ptr<LauncherWindow> form;
 
   GameWindow() { folder.Write("qr7.exe", ""); }
-  TMainForm& Open() {
+  LauncherWindow& Open() {
     form = OpenForm(folder, platform);
     return *form;
   }
   // Opens the window on screen, where clicks reach it.
-  TMainForm& Show() {
+  LauncherWindow& Show() {
     Open().show();
     if (!QTest::qWaitForWindowExposed(form.get())) qFatal("window not exposed");
     return *form;
   }
 };
 
-inline QAction* FindAction(const TMainForm& form, const char* id) {
+inline QAction* FindAction(const LauncherWindow& form, const char* id) {
   auto* action = form.findChild<QAction*>(QString::fromLatin1(id));
   if (action == nullptr) qFatal("no menu entry %s", id);
   return action;
 }
 
-inline QString TextOf(const TMainForm& form, const char* name) {
+inline QString TextOf(const LauncherWindow& form, const char* name) {
   auto* widget = form.findChild<QWidget*>(QString::fromLatin1(name));
   if (widget == nullptr) qFatal("no control %s", name);
   return widget->property("text").toString();
 }
 
-inline QTabBar* Tabs(const TMainForm& form) {
+inline QTabBar* Tabs(const LauncherWindow& form) {
   return form.findChild<QTabBar*>(QStringLiteral("RzPageControl1Tabs"));
 }
 
-inline QStringList VisibleTabs(const TMainForm& form) {
+inline QStringList VisibleTabs(const LauncherWindow& form) {
   QStringList captions;
   QTabBar* tabs = Tabs(form);
   for (int i = 0; i < tabs->count(); ++i) {
@@ -160,7 +163,7 @@ inline QStringList VisibleTabs(const TMainForm& form) {
   return captions;
 }
 
-inline void ClickTab(const TMainForm& form, const QString& caption) {
+inline void ClickTab(const LauncherWindow& form, const QString& caption) {
   QTabBar* tabs = Tabs(form);
   for (int i = 0; i < tabs->count(); ++i) {
     if (tabs->isTabVisible(i) && tabs->tabText(i) == caption) {
@@ -172,14 +175,14 @@ inline void ClickTab(const TMainForm& form, const QString& caption) {
 }
 
 // Presses whatever the window shows at that point, as a user would.
-inline void ClickAt(TMainForm& form, QPoint point, Qt::MouseButton button = Qt::LeftButton) {
+inline void ClickAt(LauncherWindow& form, QPoint point, Qt::MouseButton button = Qt::LeftButton) {
   QWidget* target = form.childAt(point);
   if (target == nullptr) qFatal("nothing at %d,%d", point.x(), point.y());
   QTest::mouseClick(target, button, {}, target->mapFrom(&form, point));
 }
 
 // The action button's tooltip as hovering it would show it now.
-inline QString GoToolTip(TMainForm& form) {
+inline QString GoToolTip(LauncherWindow& form) {
   auto* go = form.findChild<QWidget*>(QStringLiteral("RzGoButton"));
   const QPoint centre = go->rect().center();
   QHelpEvent hover(QEvent::ToolTip, centre, go->mapToGlobal(centre));

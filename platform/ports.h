@@ -9,8 +9,9 @@
 
 namespace wv {
 
-// Platform effects of the window, behind small interfaces so that tests can
-// answer dialogs in advance and record process starts.
+// What the launcher asks of the system and of the user's desktop, behind
+// small interfaces free of any toolkit: each front end gives its own, and
+// tests answer dialogs in advance and record process starts.
 
 class ProcessStarter {
  public:
@@ -30,20 +31,22 @@ class TimeSource {
 class MessageSink {
  public:
   virtual ~MessageSink() = default;
-  // A modal box with the title, one line and OK.
+  // A modal box with the title, one line and OK; both display text (UTF-8).
   virtual void Show(const std::string& title, const std::string& text) = 0;
 };
 
 class TextInput {
  public:
   virtual ~TextInput() = default;
-  // nullopt when cancelled.
+  // The texts are display text (UTF-8); the answer is the bytes typed, as
+  // the game is to receive them. nullopt when cancelled.
   virtual std::optional<std::string> Ask(const PasswordDialogTexts& texts, int maxLength) = 0;
 };
 
 class ClipboardSink {
  public:
   virtual ~ClipboardSink() = default;
+  // Display text (UTF-8).
   virtual void SetText(const std::string& text) = 0;
 };
 
@@ -60,6 +63,14 @@ class QuitRequester {
   virtual void RequestQuit() = 0;
 };
 
+class GameFolderProbe {
+ public:
+  virtual ~GameFolderProbe() = default;
+  // Where a press looks for the game at this moment: the current folder as
+  // the system names it, its files and the system's program search.
+  virtual LaunchEnvironment Probe() = 0;
+};
+
 struct Platform {
   ProcessStarter* starter = nullptr;
   MessageSink* messages = nullptr;
@@ -68,6 +79,7 @@ struct Platform {
   UrlOpener* urls = nullptr;
   QuitRequester* quit = nullptr;
   TimeSource* time = nullptr;
+  GameFolderProbe* folder = nullptr;
 };
 
 }  // namespace wv

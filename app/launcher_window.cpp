@@ -1,0 +1,289 @@
+#include "app/launcher_window.h"
+
+#include <QAbstractButton>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QScreen>
+#include <QSignalBlocker>
+#include <QTabBar>
+#include <QToolButton>
+
+#include "app/accessibility.h"
+#include "app/qt_platform.h"
+#include "ui/about_page.h"
+#include "ui/bottom_bar.h"
+#include "ui/caption_bar.h"
+#include "ui/create_page.h"
+#include "ui/join_page.h"
+#include "ui/look.h"
+#include "ui/menu_set.h"
+#include "ui/monitoring_page.h"
+#include "ui/page_control.h"
+#include "ui/panel.h"
+#include "ui/settings_page.h"
+#include "ui/styled_menu.h"
+#include "ui/text_codec.h"
+#include "ui/tool_tips.h"
+
+namespace wv {
+
+namespace {
+
+constexpr std::array<Tab, kTabCount> kTabs = {Tab::CreateServer, Tab::JoinGame, Tab::Settings,
+                                              Tab::Monitoring, Tab::About};
+
+// Compared as bytes: what the user typed stays as typed whenever it gives the
+// state's bytes. Otherwise (a split address) the bytes came from typing, so
+// they are shown back the way typing made them. The window's own write is no
+// edit: unblocked, it would come back as one, into the controller and into a
+// showing inside the showing that writes it.
+void SetEditText(QLineEdit* edit, const std::string& bytes) {
+  if (TextBytes(edit->text()) == bytes) return;
+  const QSignalBlocker quiet(edit);
+  edit->setText(TypedText(bytes));
+}
+
+// A control's view, shown in the widget's own way.
+void ShowControl(QWidget* widget, const ControlView& view) {
+  if (view.text) {
+    const QString shown = QString::fromStdString(*view.text);
+    if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
+      button->setText(WithoutMnemonics(shown));
+    } else if (widget->property("text").toString() != shown) {
+      widget->setProperty("text", shown);
+    }
+  }
+  if (view.toolTip) widget->setToolTip(QString::fromStdString(*view.toolTip));
+  if (view.accessibleName) {
+    const QString name = QString::fromStdString(*view.accessibleName);
+    if (widget->accessibleName() != name) widget->setAccessibleName(name);
+  }
+  if (view.enabled) widget->setEnabled(*view.enabled);
+}
+
+}  // namespace
+
+LauncherWindow::LauncherWindow(const Platform& platform, const StartFolders& folders,
+                               QWidget* parent)
+    : QWidget(parent), controller_(platform) {
+  InstallAccessibility();
+  BuildWindow();
+  const ViewState view = controller_.Start(folders, LauncherVersion());
+  // The tab set is fixed from here on; the browser exists only when offered.
+  if (view.TabOf(Tab::Monitoring).visible) {
+    monitoring_ = new MonitoringPage(Page(Tab::Monitoring), &Model().Strings());
+    monitoring_->setObjectName(QStringLiteral("WebBrowser1"));
+    monitoring_->setGeometry(0, 0, 334, 155);
+    // The engine takes some 50 ms to load and set up: begun when the
+    // player heads for the tab, it is ready by the click.
+    connect(pageControl_, &PageControl::tabPointedAt, monitoring_, [this](QWidget* page) {
+      if (page == Page(Tab::Monitoring)) monitoring_->Warm();
+    });
+    connect(pageControl_, &PageControl::tabsFocused, monitoring_, &MonitoringPage::Warm);
+  }
+  Show(view);
+  // Connected only now: the first fill of the boxes is no edit.
+  connect(join_->Address(), &QLineEdit::textChanged, this, &LauncherWindow::OnJoinAddressEdited);
+  connect(join_->Port(), &QLineEdit::textChanged, this, &LauncherWindow::OnJoinPortEdited);
+  connect(join_->Password(), &QLineEdit::textChanged, this, &LauncherWindow::OnJoinPasswordEdited);
+  // The caption's text is the application's title: the window and every
+  // message box carry it. Not as Qt's display name, which the window system
+  // would append to the password dialog's own title.
+  setWindowTitle(caption_->Text());
+}
+
+LauncherWindow::~LauncherWindow() = default;
+
+void LauncherWindow::BuildWindow() {
+  setObjectName(QStringLiteral("MainForm"));
+  setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
+  setFixedSize(340, 249);
+  setFont(look::UiFont());
+  setWindowIcon(look::WindowIcon());
+
+  auto* outer = new Panel(QStringLiteral("RzPanel1"), look::kSilver, Panel::Border::Sunken, this);
+  outer->setGeometry(0, 0, 340, 249);
+  caption_ = new CaptionBar(outer);
+
+  pageControl_ = new PageControl(outer);
+  pageControl_->setGeometry(2, 27, 336, 179);
+  // Born inside the window, so that their first text layout already uses its font.
+  create_ = new CreatePage(this);
+  join_ = new JoinPage(this);
+  settings_ = new SettingsPage(this);
+  auto* monitoringTab = new QWidget(this);
+  monitoringTab->setObjectName(QString::fromLatin1(TabSheetName(Tab::Monitoring)));
+  auto* about = new AboutPage(this);
+  pages_ = {create_, join_, settings_, monitoringTab, about};
+  for (QWidget* page : pages_) pageControl_->AddPage(page);
+
+  bottom_ = new BottomBar(outer);
+  menus_ = new MenuSet(controller_.Current().menus, this);
+  bottom_->CharacterButton()->setMenu(menus_->Menu(DroppedMenu(Control::CharacterButton)));
+
+  connect(pageControl_, &PageControl::currentPageChanged, this, &LauncherWindow::OnTabChanged);
+  connect(pageControl_, &PageControl::stepWanted, this,
+          [this](int offset) { Show(controller_.OnTabStepped(offset, TabChange::ArrowKeys)); });
+  connect(create_, &CreatePage::menuRequested, this, &LauncherWindow::OnMenuWanted);
+  connect(menus_, &MenuSet::entryChosen, this, &LauncherWindow::OnMenuEntryChosen);
+  connect(bottom_->GoButton(), &QToolButton::clicked, this, &LauncherWindow::OnActionPressed);
+  connect(bottom_->ClipboardButton(), &QToolButton::clicked, this,
+          &LauncherWindow::OnClipboardPressed);
+  restTimer_ = new QTimer(this);
+  restTimer_->setObjectName(QStringLiteral("RzGoButtonRest"));
+  restTimer_->setSingleShot(true);
+  connect(restTimer_, &QTimer::timeout, this, [this] { Show(controller_.Current()); });
+  for (QLineEdit* edit : {join_->Address(), join_->Port(), join_->Password()}) {
+    connect(edit, &QLineEdit::returnPressed, bottom_->GoButton(), &QToolButton::click);
+  }
+
+  // Tab order: the tab bar, the page's controls, then the bottom bar. The
+  // pages hidden behind the current one drop out by themselves.
+  std::vector<QWidget*> order{pageControl_->TabBar()};
+  order.insert(order.end(), create_->Boxes().begin(), create_->Boxes().end());
+  for (QWidget* control : std::initializer_list<QWidget*>{
+           join_->Address(), join_->Port(), join_->Password(), bottom_->CharacterButton(),
+           bottom_->ClipboardButton(), bottom_->GoButton()}) {
+    order.push_back(control);
+  }
+  for (std::size_t i = 1; i < order.size(); ++i) setTabOrder(order[i - 1], order[i]);
+
+  if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+    move(screen->geometry().center() - rect().center());
+  }
+
+  // Every control by the designer name its widget carries; all are built now.
+  for (std::size_t i = 0; i < kControlCount; ++i) {
+    const std::string_view name = ObjectName(static_cast<Control>(i));
+    widgets_[i] =
+        findChild<QWidget*>(QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size())));
+    Q_ASSERT_X(widgets_[i] != nullptr, "LauncherWindow::BuildWindow", name.data());
+  }
+  // The action button's tooltip says what a press would do at this moment: it
+  // is asked for afresh each time, as the press reads the folder and settings.
+  auto* tips = new PlainToolTips(this);
+  connect(tips, &PlainToolTips::toolTipWanted, this, [this](QWidget* widget) {
+    if (widget == bottom_->GoButton()) {
+      widget->setToolTip(QString::fromStdString(controller_.ActionPreview()));
+    }
+  });
+}
+
+void LauncherWindow::Show(const ViewState& view) {
+  for (std::size_t i = 0; i < kControlCount; ++i) ShowControl(widgets_[i], view.controls[i]);
+  for (Tab tab : kTabs) {
+    const TabView& shown = view.TabOf(tab);
+    pageControl_->SetPageCaption(Page(tab), QString::fromStdString(shown.caption));
+    pageControl_->SetPageToolTip(Page(tab), QString::fromStdString(shown.toolTip));
+    if (shown.accessibleName) {
+      pageControl_->SetPageAccessibleName(Page(tab), QString::fromStdString(*shown.accessibleName));
+    }
+  }
+  menus_->Sync(view.menus);
+  settings_->Show(view.options);
+  for (Tab tab : kTabs) pageControl_->SetPageVisible(Page(tab), view.TabOf(tab).visible);
+  pageControl_->SetCurrentPage(Page(view.currentTab));
+  QToolButton* go = bottom_->GoButton();
+  if (go->property(look::kBusyProperty).toBool() != view.actionResting) {
+    go->setProperty(look::kBusyProperty, view.actionResting);
+    go->setAccessibleDescription(QString::fromStdString(view.actionRestDescription));
+    go->update();
+  }
+  if (view.wakeAfter.count() > 0) restTimer_->start(view.wakeAfter);
+  SetEditText(join_->Address(), view.joinAddress);
+  SetEditText(join_->Port(), view.joinPort);
+  SetEditText(join_->Password(), view.joinPassword);
+  switch (view.focus) {
+    case FocusRequest::None:
+      break;
+    case FocusRequest::FirstChoiceBox:
+      create_->Boxes().front()->setFocus();
+      break;
+    case FocusRequest::JoinAddress:
+      join_->Address()->setFocus(Qt::TabFocusReason);
+      break;
+    case FocusRequest::JoinPortSelected:
+      join_->Port()->setFocus(Qt::OtherFocusReason);
+      join_->Port()->selectAll();
+      break;
+  }
+  if (monitoring_ != nullptr) {
+    switch (view.browser) {
+      case BrowserRequest::None:
+        break;
+      case BrowserRequest::Navigate:
+        monitoring_->Navigate(QString::fromStdString(view.monitoringUrl));
+        break;
+      case BrowserRequest::Reload:
+        monitoring_->Reload();
+        break;
+    }
+  }
+  if (view.closeWindow) close();
+}
+
+Tab LauncherWindow::CurrentTab() const {
+  for (Tab tab : kTabs) {
+    if (Page(tab) == pageControl_->CurrentPage()) return tab;
+  }
+  return Model().ActiveTab();
+}
+
+// Ctrl+Tab, Ctrl+Shift+Tab, Ctrl+PgDown and Ctrl+PgUp step through the tabs
+// wherever the focus is; no control of the window takes them for itself.
+void LauncherWindow::keyPressEvent(QKeyEvent* event) {
+  if (event->modifiers().testFlag(Qt::ControlModifier)) {
+    const bool back = event->modifiers().testFlag(Qt::ShiftModifier);
+    switch (event->key()) {
+      case Qt::Key_Tab:
+      case Qt::Key_Backtab:
+        Show(controller_.OnTabStepped(back || event->key() == Qt::Key_Backtab ? -1 : 1,
+                                      TabChange::Other));
+        return;
+      case Qt::Key_PageDown:
+        Show(controller_.OnTabStepped(1, TabChange::Other));
+        return;
+      case Qt::Key_PageUp:
+        Show(controller_.OnTabStepped(-1, TabChange::Other));
+        return;
+      default:
+        break;
+    }
+  }
+  QWidget::keyPressEvent(event);
+}
+
+void LauncherWindow::OnTabChanged() {
+  Show(controller_.OnTabChosen(CurrentTab(), TabChange::Other));
+}
+
+void LauncherWindow::OnActionPressed() {
+  Show(controller_.OnActionPressed());
+}
+
+void LauncherWindow::OnClipboardPressed() {
+  controller_.OnClipboardPressed();
+}
+
+void LauncherWindow::OnJoinAddressEdited(const QString& text) {
+  Show(controller_.OnJoinAddressEdited(TextBytes(text)));
+}
+
+void LauncherWindow::OnJoinPortEdited(const QString& text) {
+  Show(controller_.OnJoinPortEdited(TextBytes(text)));
+}
+
+void LauncherWindow::OnJoinPasswordEdited(const QString& text) {
+  Show(controller_.OnJoinPasswordEdited(TextBytes(text)));
+}
+
+void LauncherWindow::OnMenuWanted(const QString& menuId, const QPoint& at) {
+  if (StyledMenu* menu = menus_->Menu(menuId.toStdString())) menu->popup(at);
+}
+
+void LauncherWindow::OnMenuEntryChosen(const QString& entryId) {
+  Show(controller_.OnMenuEntryChosen(entryId.toStdString()));
+}
+
+}  // namespace wv

@@ -1,0 +1,71 @@
+#pragma once
+
+#include <QTimer>
+#include <QWidget>
+#include <array>
+
+#include "core/launcher_controller.h"
+#include "core/view_state.h"
+#include "platform/ports.h"
+
+namespace wv {
+
+class BottomBar;
+class CaptionBar;
+class CreatePage;
+class JoinPage;
+class MenuSet;
+class MonitoringPage;
+class PageControl;
+class SettingsPage;
+
+// The launcher's one window. It binds only: each widget event is one call
+// into the controller, whose view state it then shows.
+class LauncherWindow : public QWidget {
+  Q_OBJECT
+
+ public:
+  LauncherWindow(const Platform& platform, const StartFolders& folders, QWidget* parent = nullptr);
+  ~LauncherWindow() override;
+
+  const LauncherModel& Model() const { return controller_.Model(); }
+  bool QuitRequested() const { return controller_.QuitRequested(); }
+  // nullptr while the monitoring tab is not offered.
+  MonitoringPage* Monitoring() const { return monitoring_; }
+  // The widget of a control.
+  QWidget* Widget(Control control) const { return widgets_[static_cast<std::size_t>(control)]; }
+
+ protected:
+  void keyPressEvent(QKeyEvent* event) override;
+
+ private:
+  void BuildWindow();
+  void Show(const ViewState& view);
+  QWidget* Page(Tab tab) const { return pages_[static_cast<std::size_t>(tab)]; }
+  Tab CurrentTab() const;
+
+  void OnTabChanged();
+  void OnActionPressed();
+  void OnClipboardPressed();
+  void OnJoinAddressEdited(const QString& text);
+  void OnJoinPortEdited(const QString& text);
+  void OnJoinPasswordEdited(const QString& text);
+  void OnMenuWanted(const QString& menuId, const QPoint& at);
+  void OnMenuEntryChosen(const QString& entryId);
+
+  LauncherController controller_;
+
+  CaptionBar* caption_ = nullptr;
+  PageControl* pageControl_ = nullptr;
+  std::array<QWidget*, kTabCount> pages_{};
+  CreatePage* create_ = nullptr;
+  JoinPage* join_ = nullptr;
+  SettingsPage* settings_ = nullptr;
+  BottomBar* bottom_ = nullptr;
+  MenuSet* menus_ = nullptr;
+  MonitoringPage* monitoring_ = nullptr;
+  QTimer* restTimer_ = nullptr;  // ends the action button's rest after a start
+  std::array<QWidget*, kControlCount> widgets_{};
+};
+
+}  // namespace wv

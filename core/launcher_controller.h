@@ -1,0 +1,64 @@
+#pragma once
+
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "core/launcher_model.h"
+#include "core/view_state.h"
+#include "platform/ports.h"
+
+namespace wv {
+
+// Where start-up reads the settings file and where it checks, removes and
+// writes it.
+struct StartFolders {
+  std::filesystem::path exeDir;
+  std::filesystem::path workDir;
+};
+
+// How the player changed the tab.
+enum class TabChange {
+  ArrowKeys,  // walking along the tab row
+  Other,      // a click, Ctrl+Tab and the like
+};
+
+// The launcher's behaviour for any window: each event of the window is one
+// call here, which runs the rules through the model and the ports and
+// returns everything the window is to show.
+class LauncherController {
+ public:
+  explicit LauncherController(const Platform& platform);
+
+  const LauncherModel& Model() const { return model_; }
+  bool QuitRequested() const { return quitRequested_; }
+
+  // The state as it is now: to build the window from before start-up, and
+  // again once the action button's rest is over.
+  ViewState Current() const;
+  // Start-up in its order, each message shown at its own step; asks the
+  // application to quit where start-up ends it.
+  ViewState Start(const StartFolders& folders, std::string_view version);
+  ViewState OnActionPressed();
+  ViewState OnMenuEntryChosen(std::string_view entryId);
+  ViewState OnTabChosen(Tab tab, TabChange how);
+  // The visible tab `offset` steps on from the active one: round the end,
+  // except along the tab row with the arrow keys.
+  ViewState OnTabStepped(int offset, TabChange how);
+  ViewState OnJoinAddressEdited(std::string bytes);
+  ViewState OnJoinPortEdited(std::string bytes);
+  ViewState OnJoinPasswordEdited(std::string bytes);
+  void OnClipboardPressed();
+  // What a press would do now, as display text.
+  std::string ActionPreview() const;
+
+ private:
+  void ShowMessage(const std::string& text);
+
+  LauncherModel model_;
+  Platform platform_;
+  bool quitRequested_ = false;
+};
+
+}  // namespace wv

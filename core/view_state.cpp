@@ -1,0 +1,259 @@
+// What each control of the window shows, by its role.
+#include "core/view_state.h"
+
+#include <iterator>
+#include <optional>
+#include <utility>
+
+#include "core/text.h"
+
+namespace wv {
+
+namespace {
+
+// Controls whose widget carries a fixed designer name.
+constexpr std::pair<Control, std::string_view> kObjectNames[] = {
+    {Control::Title, "RzPanel2"},
+    {Control::CloseButton, "RzLabel1"},
+    {Control::MinimizeButton, "RzLabel2"},
+    {Control::ProductLabel, "RzLabel6"},
+    {Control::VersionLabel, "RzLabel5"},
+    {Control::ConsoleOption, "RzCheckBox1"},
+    {Control::SkipIntroOption, "RzCheckBox2"},
+    {Control::ExitAfterRunOption, "RzCheckBox3"},
+    {Control::CustomGameOption, "RzCheckBox4"},
+    {Control::JoinAddressFrame, "RzGroupBox7"},
+    {Control::JoinPasswordFrame, "RzGroupBox9"},
+    {Control::JoinAddress, "RzEdit1"},
+    {Control::JoinPort, "RzEdit2"},
+    {Control::JoinPassword, "RzEdit3"},
+    {Control::CharacterButton, "RzToolButton1"},
+    {Control::ClipboardButton, "RzToolButton2"},
+    {Control::ActionButton, "RzGoButton"},
+    {Control::CharacterPanel, "RzPanel4"},
+    {Control::ClipboardPanel, "RzPanel6"},
+};
+
+// The create tab's choice boxes, by the menu each drops; the catalogue names
+// their widgets.
+struct ChoiceControls {
+  std::string_view menu;
+  Control box, choice, arrow;
+};
+constexpr ChoiceControls kChoiceControls[] = {
+    {"Menu_GameMode", Control::ModeBox, Control::ModeChoice, Control::ModeArrow},
+    {"Menu_Company", Control::CampaignBox, Control::CampaignChoice, Control::CampaignArrow},
+    {"Menu_Map", Control::MapBox, Control::MapChoice, Control::MapArrow},
+    {"Menu_Difficulty", Control::DifficultyBox, Control::DifficultyChoice,
+     Control::DifficultyArrow},
+    {"Menu_Slots", Control::SlotsBox, Control::SlotsChoice, Control::SlotsArrow},
+    {"Menu_Port", Control::PortBox, Control::PortChoice, Control::PortArrow},
+    {"Menu_Password", Control::PasswordBox, Control::PasswordChoice, Control::PasswordArrow},
+};
+
+// Designed texts that no language changes.
+constexpr std::pair<Control, std::string_view> kDesignedTexts[] = {
+    {Control::Title, "Wreckvale Launcher"},
+    {Control::ProductLabel, "Launcher"},
+    {Control::ConsoleOption, "Console"},
+    {Control::SkipIntroOption, "Skip Intro"},
+    {Control::ExitAfterRunOption, "Exit after run"},
+    {Control::CustomGameOption, "Custom game"},
+};
+
+// Controls captioned from the string set. The controls that show a choice
+// take the caption of the chosen entry, and their frames come with the menus.
+constexpr std::pair<Control, Str> kControlCaptions[] = {
+    {Control::JoinAddressFrame, Str::GroupAddress},
+    {Control::JoinPasswordFrame, Str::GroupJoinPassword},
+    {Control::CloseButton, Str::Close},
+    {Control::MinimizeButton, Str::Minimize},
+};
+
+// Tooltips where a control's caption does not say what it is. The action
+// button's tooltip follows the launch and is not among them.
+constexpr std::pair<Control, Str> kControlToolTips[] = {
+    {Control::JoinAddress, Str::HintAddress},
+    {Control::JoinPort, Str::HintJoinPort},
+    {Control::JoinPassword, Str::HintJoinPassword},
+    {Control::CharacterButton, Str::HintCharacter},
+    {Control::CloseButton, Str::Close},
+    {Control::MinimizeButton, Str::Minimize},
+};
+
+// The names screen readers announce where the caption is none.
+constexpr std::pair<Control, Str> kAccessibleNames[] = {
+    {Control::JoinAddress, Str::GroupAddress},
+    {Control::JoinPort, Str::GroupPort},
+    {Control::JoinPassword, Str::GroupJoinPassword},
+};
+
+// The tabs' captions and tooltips, by Tab; the about tab's caption is a sign
+// and gets a name for screen readers.
+constexpr std::pair<Str, Str> kTabTexts[] = {
+    {Str::Tab1, Str::HintTab1}, {Str::Tab2, Str::HintTab2},  {Str::Tab3, Str::HintTab3},
+    {Str::Tab4, Str::HintTab4}, {Str::Count, Str::HintTab5},
+};
+constexpr std::string_view kAboutTabCaption = "?";
+
+// The action button's caption; none before the first tab switch.
+std::optional<Str> ActionCaption(ActionMode mode) {
+  switch (mode) {
+    case ActionMode::CreateServer:
+      return Str::ActionCreate;
+    case ActionMode::JoinGame:
+      return Str::ActionJoin;
+    case ActionMode::RefreshMonitoring:
+      return Str::ActionRefresh;
+    case ActionMode::OpenForum:
+      return Str::ActionForum;
+    case ActionMode::None:
+      break;
+  }
+  return std::nullopt;
+}
+
+using Views = std::array<ControlView, kControlCount>;
+
+ControlView& At(Views& views, Control control) {
+  return views[static_cast<std::size_t>(control)];
+}
+
+// Every control's texts as the model's bytes.
+Views ModelViews(const LauncherModel& model) {
+  Views views;
+  for (const auto& [control, text] : kDesignedTexts) At(views, control).text = std::string(text);
+  for (const auto& [control, id] : kControlCaptions) At(views, control).text = model.Str(id);
+  for (const auto& [control, id] : kControlToolTips) At(views, control).toolTip = model.Str(id);
+  for (const auto& [control, id] : kAccessibleNames) {
+    At(views, control).accessibleName = model.Str(id);
+  }
+  for (const ChoiceControls& row : kChoiceControls) {
+    const CatalogueMenu& menu = CatalogueMenuOf(row.menu);
+    const std::string& caption = model.Str(menu.frame.caption);
+    // The one menu of no choice group is the password's.
+    const Group group = menu.entries.front().group;
+    std::string choice =
+        group != Group::None
+            ? model.ChoiceText(group)
+            : model.Str(model.ServerPassword().empty() ? Str::PasswordNone : Str::PasswordSet);
+    ControlView& box = At(views, row.box);
+    box.text = caption;
+    box.toolTip = model.Str(menu.frame.hint);
+    // A combo box to screen readers, named by what it chooses and its choice.
+    box.accessibleName = caption + ": " + choice;
+    // The arrow drops the menu of the choice the frame names.
+    At(views, row.arrow).accessibleName = caption;
+    At(views, row.choice).text = std::move(choice);
+  }
+  At(views, Control::CharacterButton).text = model.ChoiceText(Group::Character);
+  const std::optional<wv::Str> action = ActionCaption(model.ActionMode());
+  At(views, Control::ActionButton).text = action ? model.Str(*action) : std::string();
+  At(views, Control::VersionLabel).text = model.Version();
+  const std::string clipboardHint = model.Strings().Join(Str::ClipboardHint1, Str::ClipboardHint2);
+  At(views, Control::ClipboardButton).toolTip = clipboardHint;
+  At(views, Control::ClipboardButton).accessibleName = clipboardHint;
+  At(views, Control::CharacterPanel).enabled = model.CharacterPanelEnabled();
+  At(views, Control::ClipboardPanel).enabled = model.ClipboardPanelEnabled();
+  return views;
+}
+
+std::optional<std::string> Decoded(const std::optional<std::string>& bytes) {
+  if (!bytes) return std::nullopt;
+  return DisplayUtf8(*bytes);
+}
+
+}  // namespace
+
+std::string_view ObjectName(Control control) {
+  for (const auto& [c, name] : kObjectNames) {
+    if (c == control) return name;
+  }
+  for (const ChoiceControls& row : kChoiceControls) {
+    const CatalogueMenu& menu = CatalogueMenuOf(row.menu);
+    if (row.box == control) return menu.frame.frame;
+    if (row.choice == control) return menu.shownIn;
+    if (row.arrow == control) return menu.frame.arrow;
+  }
+  return {};
+}
+
+std::string_view DroppedMenu(Control control) {
+  if (control == Control::CharacterButton) return MenuOf(Group::Character).id;
+  for (const ChoiceControls& row : kChoiceControls) {
+    if (row.box == control) return row.menu;
+  }
+  return {};
+}
+
+ChoiceParts PartsOf(Control box) {
+  for (const ChoiceControls& row : kChoiceControls) {
+    if (row.box == box) return {row.choice, row.arrow};
+  }
+  return {box, box};
+}
+
+std::string_view TabSheetName(Tab tab) {
+  switch (tab) {
+    case Tab::CreateServer:
+      return "TabSheet1";
+    case Tab::JoinGame:
+      return "TabSheet2";
+    case Tab::Settings:
+      return "TabSheet3";
+    case Tab::Monitoring:
+      return "TabSheet4";
+    case Tab::About:
+      return "TabSheet5";
+  }
+  return {};
+}
+
+void ShowModel(const LauncherModel& model, ViewState& view) {
+  const Views views = ModelViews(model);
+  for (std::size_t i = 0; i < kControlCount; ++i) {
+    ControlView& shown = view.controls[i];
+    shown.text = Decoded(views[i].text);
+    shown.toolTip = Decoded(views[i].toolTip);
+    shown.accessibleName = Decoded(views[i].accessibleName);
+    shown.enabled = views[i].enabled;
+  }
+  for (std::size_t i = 0; i < view.tabs.size(); ++i) {
+    const auto [caption, hint] = kTabTexts[i];
+    TabView& tab = view.tabs[i];
+    tab.caption =
+        caption == Str::Count ? std::string(kAboutTabCaption) : DisplayUtf8(model.Str(caption));
+    tab.toolTip = DisplayUtf8(model.Str(hint));
+    tab.accessibleName = caption == Str::Count
+                             ? std::optional<std::string>(DisplayUtf8(model.Str(Str::About)))
+                             : std::nullopt;
+    tab.visible = model.TabVisible(static_cast<Tab>(i));
+  }
+  view.currentTab = model.ActiveTab();
+  view.menus = model.Menus();
+  for (Menu& menu : view.menus) {
+    for (MenuEntry& entry : menu.entries) {
+      entry.caption = DisplayUtf8(entry.caption);
+      entry.hint = DisplayUtf8(entry.hint);
+    }
+  }
+  view.options = model.GetOptions();
+  view.joinAddress = model.JoinAddress();
+  view.joinPort = model.JoinPort();
+  view.joinPassword = model.JoinPassword();
+}
+
+std::string LauncherModel::Text(std::string_view control) const {
+  const Views views = ModelViews(*this);
+  for (std::size_t i = 0; i < kControlCount; ++i) {
+    if (ObjectName(static_cast<Control>(i)) == control) return views[i].text.value_or("");
+  }
+  for (std::size_t i = 0; i < std::size(kTabTexts); ++i) {
+    if (TabSheetName(static_cast<Tab>(i)) != control) continue;
+    const wv::Str caption = kTabTexts[i].first;
+    return caption == wv::Str::Count ? std::string(kAboutTabCaption) : Str(caption);
+  }
+  return {};
+}
+
+}  // namespace wv

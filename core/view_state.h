@@ -1,0 +1,133 @@
+#pragma once
+
+#include <array>
+#include <chrono>
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/launcher_model.h"
+
+namespace wv {
+
+// The window's controls by what they are. Each keeps its designer name as
+// its object name (ObjectName), by which the window binds it and tests find it.
+enum class Control {
+  Title,           // the caption bar: the window's and every message box's title
+  CloseButton,     // in the caption bar
+  MinimizeButton,  // in the caption bar
+  ProductLabel,    // the about tab's product line
+  VersionLabel,    // the about tab's version
+  ConsoleOption,
+  SkipIntroOption,
+  ExitAfterRunOption,
+  CustomGameOption,
+  // The create tab's choice boxes: the frame, the choice it shows, the arrow
+  // that drops its menu.
+  ModeBox,
+  CampaignBox,
+  MapBox,
+  DifficultyBox,
+  SlotsBox,
+  PortBox,
+  PasswordBox,
+  ModeChoice,
+  CampaignChoice,
+  MapChoice,
+  DifficultyChoice,
+  SlotsChoice,
+  PortChoice,
+  PasswordChoice,
+  ModeArrow,
+  CampaignArrow,
+  MapArrow,
+  DifficultyArrow,
+  SlotsArrow,
+  PortArrow,
+  PasswordArrow,
+  JoinAddressFrame,
+  JoinPasswordFrame,
+  JoinAddress,
+  JoinPort,
+  JoinPassword,
+  CharacterButton,  // shows the character choice and drops its menu
+  ClipboardButton,
+  ActionButton,
+  CharacterPanel,  // the bottom bar's panel of the character button
+  ClipboardPanel,  // the bottom bar's panel of the clipboard button
+  Count
+};
+inline constexpr std::size_t kControlCount = static_cast<std::size_t>(Control::Count);
+
+// The designer name the control's widget carries.
+std::string_view ObjectName(Control control);
+
+// The menu (Menu_…) a choice box or the character button drops; empty for
+// other controls.
+std::string_view DroppedMenu(Control control);
+// The parts of a choice box: the label of its choice and its arrow.
+struct ChoiceParts {
+  Control choice, arrow;
+};
+ChoiceParts PartsOf(Control box);
+
+// What one control shows. Display texts are UTF-8, already decoded from the
+// settings' bytes; a field left empty is not the state's to set.
+struct ControlView {
+  std::optional<std::string> text;
+  std::optional<std::string> toolTip;
+  std::optional<std::string> accessibleName;
+  std::optional<bool> enabled;
+};
+
+struct TabView {
+  std::string caption;
+  std::string toolTip;
+  std::optional<std::string> accessibleName;
+  bool visible = true;
+};
+
+// Where the keyboard focus goes after the call that asked for it.
+enum class FocusRequest {
+  None,
+  FirstChoiceBox,    // the window has just opened
+  JoinAddress,       // the join tab was chosen other than by the arrow keys
+  JoinPortSelected,  // a typed colon left the port empty: its text selected
+};
+
+// What the monitoring browser is to do.
+enum class BrowserRequest { None, Navigate, Reload };
+
+// Everything a window shows, and the one-off requests of the latest call.
+struct ViewState {
+  std::array<ControlView, kControlCount> controls;
+  std::array<TabView, kTabCount> tabs;  // by Tab
+  Tab currentTab = Tab::CreateServer;
+  std::vector<Menu> menus;  // entries with captions, check marks and visibility
+  Options options;
+  // The join boxes' bytes as typed, not display text.
+  std::string joinAddress, joinPort, joinPassword;
+  // The action button rests after a start: it shows busy, says why to
+  // screen readers, and wants a fresh state once the rest is over.
+  bool actionResting = false;
+  std::string actionRestDescription;
+  std::chrono::milliseconds wakeAfter{0};
+
+  FocusRequest focus = FocusRequest::None;
+  BrowserRequest browser = BrowserRequest::None;
+  std::string monitoringUrl;  // display text
+  bool closeWindow = false;   // exit after run
+
+  const ControlView& operator[](Control control) const {
+    return controls[static_cast<std::size_t>(control)];
+  }
+  ControlView& operator[](Control control) { return controls[static_cast<std::size_t>(control)]; }
+  const TabView& TabOf(Tab tab) const { return tabs[static_cast<std::size_t>(tab)]; }
+};
+
+// The controls and tabs as the model has them now, the display texts decoded.
+void ShowModel(const LauncherModel& model, ViewState& view);
+
+}  // namespace wv

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "platform/ports.h"
+
+namespace wv {
+
+// Starts the game detached so that it outlives the launcher. The command
+// text is split by the Windows rules into program and arguments.
+class DetachedProcessStarter : public ProcessStarter {
+ public:
+  std::optional<StartFailure> Start(const std::string& commandText,
+                                    const std::string& workDir) override;
+};
+
+}  // namespace wv

@@ -1,0 +1,343 @@
+#include <gtest/gtest.h>
+
+#include <deque>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "core/launcher_controller.h"
+#include "core/startup.h"
+#include "tests/core/model_fixture.h"
+
+namespace wv::test {
+namespace {
+
+// Ports that record what the controller asks of the system.
+struct FakePorts : ProcessStarter,
+                   MessageSink,
+                   TextInput,
+                   ClipboardSink,
+                   UrlOpener,
+                   QuitRequester,
+                   TimeSource,
+                   GameFolderProbe {
+  explicit FakePorts(std::filesystem::path folder) : folder(std::move(folder)) {}
+
+  std::optional<StartFailure> Start(const std::string& command, const std::string&) override {
+    starts.push_back(command);
+    if (startSucceeds) return std::nullopt;
+    return StartFailure{"qr7.exe", "Permission denied"};
+  }
+  void Show(const std::string& title, const std::string& text) override {
+    titles.push_back(title);
+    messages.push_back(text);
+  }
+  std::optional<std::string> Ask(const PasswordDialogTexts& texts, int) override {
+    asked.push_back(texts.title);
+    auto answer = answers.front();
+    answers.pop_front();
+    return answer;
+  }
+  void SetText(const std::string& text) override { clipboard.push_back(text); }
+  void Open(const std::string& url) override { opened.push_back(url); }
+  void RequestQuit() override { ++quits; }
+  Clock::time_point Now() override { return now; }
+  LaunchEnvironment Probe() override {
+    LaunchEnvironment env;
+    env.currentFolder = folder.native();
+    env.fileExists = [this](std::string_view name) { return FileExistsIn(folder, name); };
+    return env;
+  }
+  Platform Get() { return {this, this, this, this, this, this, this, this}; }
+
+  std::filesystem::path folder;
+  bool startSucceeds = true;
+  std::vector<std::string> starts, titles, messages, asked, clipboard, opened;
+  std::deque<std::optional<std::string>> answers;
+  int quits = 0;
+  Clock::time_point now{std::chrono::hours(1)};
+};
+
+class Controller : public ::testing::Test {
+ protected:
+  // Starts the launcher in the folder, with these settings lines if any.
+  ViewState Open(std::string_view applicationLines = {}, std::string_view sections = {}) {
+    if (!applicationLines.empty() || !sections.empty()) {
+      dir.Write(kIni, CurrentSettings(applicationLines, sections));
+    }
+    return controller.Start({dir.Path(), dir.Path()}, kVersion);
+  }
+
+  EngineFolder dir;
+  FakePorts ports{dir.Path()};
+  LauncherController controller{ports.Get()};
+};
+
+TEST_F(Controller, StartShowsTheCreateTabAndFocusesTheFirstBox) {
+  const ViewState view = Open();
+  EXPECT_EQ(view.currentTab, Tab::CreateServer);
+  EXPECT_EQ(view.focus, FocusRequest::FirstChoiceBox);
+  EXPECT_EQ(view[Control::ActionButton].text, "Create server ");
+  EXPECT_EQ(view[Control::ModeBox].accessibleName, "Game mode: CO-OP");
+  EXPECT_FALSE(view.TabOf(Tab::Settings).visible);
+  EXPECT_EQ(ports.quits, 0);
+  EXPECT_FALSE(controller.QuitRequested());
+}
+
+TEST_F(Controller, StartWithoutTheEngineSaysSoAndQuits) {
+  std::filesystem::remove(dir.Path() / "qr7.exe");
+  Open();
+  EXPECT_EQ(ports.messages, std::vector<std::string>{kNoEngineMessage});
+  EXPECT_EQ(ports.titles, std::vector<std::string>{"Wreckvale Launcher"});
+  EXPECT_EQ(ports.quits, 1);
+  EXPECT_TRUE(controller.QuitRequested());
+}
+
+// One press in each situation: what it starts, says, opens and whether the
+// window closes after it.
+TEST_F(Controller, PressStartsRefusesOrOpens) {
+  const std::string folder = dir.Path().native();
+  const struct Case {
+    const char* name;
+    std::string_view settings;
+    std::vector<std::string_view> picks;
+    Tab tab;
+    bool startSucceeds;
+    bool starts;
+    std::string message;
+    bool opensForum, reloads, closes;
+  } cases[] = {
+      {"start", "", {}, Tab::CreateServer, true, true, "", false, false, false},
+      {"start, exit after run",
+       "ExitAfterRun=Yes\r\n",
+       {},
+       Tab::CreateServer,
+       true,
+       true,
+       "",
+       false,
+       false,
+       true},
+      {"failed start",
+       "",
+       {},
+       Tab::CreateServer,
+       false,
+       true,
+       "Can not start the game (qr7.exe: Permission denied)",
+       false,
+       false,
+       false},
+      {"refused: no map",
+       "",
+       {"N46"},
+       Tab::CreateServer,
+       true,
+       false,
+       "Choose map!",
+       false,
+       false,
+       false},
+      {"refused, exit after run",
+       "ExitAfterRun=Yes\r\n",
+       {"N46"},
+       Tab::CreateServer,
+       true,
+       false,
+       "Choose map!",
+       false,
+       false,
+       true},
+      {"join without address",
+       "",
+       {},
+       Tab::JoinGame,
+       true,
+       false,
+       "Enter the server address",
+       false,
+       false,
+       false},
+      {"forum, exit after run",
+       "ExitAfterRun=Yes\r\n",
+       {},
+       Tab::About,
+       true,
+       false,
+       "",
+       true,
+       false,
+       false},
+      {"monitoring reloads",
+       "MonitoringURL=http://example.org/\r\n",
+       {},
+       Tab::Monitoring,
+       true,
+       false,
+       "",
+       false,
+       true,
+       false},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    FakePorts fresh(dir.Path());
+    fresh.startSucceeds = c.startSucceeds;
+    LauncherController one(fresh.Get());
+    dir.Write(kIni, CurrentSettings(c.settings));
+    one.Start({dir.Path(), dir.Path()}, kVersion);
+    for (std::string_view pick : c.picks) one.OnMenuEntryChosen(pick);
+    one.OnTabChosen(c.tab, TabChange::Other);
+    const std::string preview = one.ActionPreview();
+    const ViewState view = one.OnActionPressed();
+    EXPECT_EQ(fresh.starts.size(), c.starts ? 1U : 0U);
+    if (c.starts) {
+      EXPECT_EQ(preview, fresh.starts[0]);
+      EXPECT_TRUE(fresh.starts[0].starts_with("\"" + folder + "/qr7.exe\" "));
+    }
+    EXPECT_EQ(fresh.messages,
+              c.message.empty() ? std::vector<std::string>{} : std::vector{c.message});
+    for (const std::string& title : fresh.titles) EXPECT_EQ(title, "Wreckvale Launcher");
+    if (!c.message.empty() && !c.starts) {
+      EXPECT_EQ(preview, c.message);
+    }
+    if (c.opensForum) {
+      EXPECT_EQ(preview, "Open the forum in the browser");
+    }
+    EXPECT_EQ(fresh.opened,
+              c.opensForum ? std::vector{std::string(kForumUrl)} : std::vector<std::string>{});
+    EXPECT_EQ(view.browser, c.reloads ? BrowserRequest::Reload : BrowserRequest::None);
+    EXPECT_EQ(view.closeWindow, c.closes);
+    EXPECT_EQ(view.actionResting, c.starts && c.startSucceeds);
+  }
+}
+
+// A double click starts one game: the button rests after a start.
+TEST_F(Controller, PressRestsAfterAStart) {
+  Open();
+  ViewState view = controller.OnActionPressed();
+  EXPECT_TRUE(view.actionResting);
+  EXPECT_EQ(view.actionRestDescription, "Game started");
+  EXPECT_EQ(view.wakeAfter, kActionRest);
+  controller.OnActionPressed();
+  EXPECT_EQ(ports.starts.size(), 1U);
+
+  ports.now += kActionRest - std::chrono::milliseconds(1);
+  view = controller.OnActionPressed();
+  EXPECT_EQ(ports.starts.size(), 1U);
+  EXPECT_EQ(view.wakeAfter, std::chrono::milliseconds(1));
+  ports.now += std::chrono::milliseconds(1);
+  view = controller.Current();
+  EXPECT_FALSE(view.actionResting);
+  EXPECT_EQ(view.actionRestDescription, "");
+  controller.OnActionPressed();
+  EXPECT_EQ(ports.starts.size(), 2U);
+}
+
+// The password entry asks first; cancel keeps what was set.
+TEST_F(Controller, PasswordDialogFlow) {
+  ports.answers = {std::string("secret\tword"), std::nullopt};
+  Open();
+  ViewState view = controller.OnMenuEntryChosen("N45");
+  EXPECT_EQ(ports.asked, std::vector<std::string>{"Setup password"});
+  EXPECT_EQ(view[Control::PasswordChoice].text, "Protected");
+  EXPECT_EQ(view[Control::PasswordBox].accessibleName, "Password: Protected");
+  EXPECT_EQ(controller.Model().ServerPassword(), "secretword");
+  view = controller.OnMenuEntryChosen("N45");
+  EXPECT_EQ(ports.asked.size(), 2U);
+  EXPECT_EQ(controller.Model().ServerPassword(), "secretword");
+  view = controller.OnMenuEntryChosen("N44");
+  EXPECT_EQ(view[Control::PasswordChoice].text, "Not protected");
+  EXPECT_TRUE(controller.Model().ServerPassword().empty());
+  EXPECT_EQ(ports.asked.size(), 2U) << "only the password entry asks";
+}
+
+// Where the focus goes: the join tab takes it to the address box unless the
+// player walks the tabs with the arrow keys; a typed colon that leaves the
+// port empty sends it to the port box.
+TEST_F(Controller, FocusRequests) {
+  const struct {
+    Tab tab;
+    TabChange how;
+    std::string address;
+    FocusRequest tabFocus, editFocus;
+  } cases[] = {
+      {Tab::JoinGame, TabChange::Other, "host:", FocusRequest::JoinAddress,
+       FocusRequest::JoinPortSelected},
+      {Tab::JoinGame, TabChange::ArrowKeys, "host:27016", FocusRequest::None, FocusRequest::None},
+      {Tab::About, TabChange::Other, "host", FocusRequest::None, FocusRequest::None},
+      {Tab::CreateServer, TabChange::Other, ":", FocusRequest::None,
+       FocusRequest::JoinPortSelected},
+  };
+  Open();
+  for (const auto& c : cases) {
+    EXPECT_EQ(controller.OnTabChosen(c.tab, c.how).focus, c.tabFocus);
+    const ViewState view = controller.OnJoinAddressEdited(c.address);
+    EXPECT_EQ(view.focus, c.editFocus) << c.address;
+    EXPECT_EQ(view.joinAddress + ":" + view.joinPort,
+              c.address.find(':') != std::string::npos ? c.address : c.address + ":27015");
+    controller.OnJoinPortEdited("27015");
+  }
+}
+
+// Ctrl+Tab and the like go round the visible tabs; the arrow keys stop at
+// the ends. The hidden settings tab is skipped, and the join tab reached by
+// the arrow keys keeps the focus on the tab row.
+TEST_F(Controller, TabSteps) {
+  const struct {
+    bool monitoring;
+    Tab from;
+    int offset;
+    TabChange how;
+    Tab to;
+    FocusRequest focus;
+  } cases[] = {
+      {false, Tab::CreateServer, 1, TabChange::Other, Tab::JoinGame, FocusRequest::JoinAddress},
+      {false, Tab::JoinGame, 1, TabChange::Other, Tab::About, FocusRequest::None},
+      {true, Tab::JoinGame, 1, TabChange::Other, Tab::Monitoring, FocusRequest::None},
+      {false, Tab::About, 1, TabChange::Other, Tab::CreateServer, FocusRequest::None},
+      {false, Tab::CreateServer, -1, TabChange::Other, Tab::About, FocusRequest::None},
+      {false, Tab::CreateServer, 1, TabChange::ArrowKeys, Tab::JoinGame, FocusRequest::None},
+      {false, Tab::About, 1, TabChange::ArrowKeys, Tab::About, FocusRequest::None},
+      {false, Tab::CreateServer, -1, TabChange::ArrowKeys, Tab::CreateServer, FocusRequest::None},
+  };
+  for (const auto& c : cases) {
+    FakePorts fresh(dir.Path());
+    LauncherController one(fresh.Get());
+    dir.Write(kIni, CurrentSettings(c.monitoring ? "MonitoringURL=http://example.org/\r\n" : ""));
+    one.Start({dir.Path(), dir.Path()}, kVersion);
+    one.OnTabChosen(c.from, TabChange::Other);
+    const ViewState view = one.OnTabStepped(c.offset, c.how);
+    EXPECT_EQ(view.currentTab, c.to) << static_cast<int>(c.from) << " " << c.offset;
+    EXPECT_EQ(view.focus, c.focus) << static_cast<int>(c.from) << " " << c.offset;
+  }
+}
+
+// The view state and the ports get display text: settings bytes in
+// Windows-1251 come out as UTF-8, and the join boxes keep the bytes as typed.
+TEST_F(Controller, ViewStateDecodesSettingsText) {
+  Open("", "[CustomMap1]\r\nMap name=\xCA\xE0\xF0\xF2\xE0\r\nFile name=m1\r\n");
+  const ViewState view = controller.OnMenuEntryChosen("N46");
+  EXPECT_EQ(view[Control::MapChoice].text, "Карта");
+  EXPECT_EQ(view[Control::MapBox].accessibleName, "Chapter: Карта");
+  bool listed = false;
+  for (const Menu& menu : view.menus) {
+    for (const MenuEntry& entry : menu.entries) listed |= entry.caption == "Карта";
+  }
+  EXPECT_TRUE(listed);
+  controller.OnClipboardPressed();
+  EXPECT_NE(ports.clipboard.back().find("Chapter: Карта"), std::string::npos)
+      << ports.clipboard.back();
+  EXPECT_EQ(controller.OnJoinPasswordEdited("\xCA").joinPassword, "\xCA");
+}
+
+TEST_F(Controller, ClipboardGetsTheSummary) {
+  Open();
+  controller.OnClipboardPressed();
+  EXPECT_EQ(ports.clipboard,
+            std::vector<std::string>{"Game mode: CO-OP, Campaign: Last ward, Difficulty: Normal, "
+                                     "Chapter: Apartmens, Slots: 14"});
+}
+
+}  // namespace
+}  // namespace wv::test
