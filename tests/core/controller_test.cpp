@@ -44,7 +44,7 @@ struct FakePorts : ProcessStarter,
   Clock::time_point Now() override { return now; }
   LaunchEnvironment Probe() override {
     LaunchEnvironment env;
-    env.currentFolder = folder.native();
+    env.currentFolder = folder.string();
     env.fileExists = [this](std::string_view name) { return FileExistsIn(folder, name); };
     return env;
   }
@@ -96,7 +96,7 @@ TEST_F(Controller, StartWithoutTheEngineSaysSoAndQuits) {
 // One press in each situation: what it starts, says, opens and whether the
 // window closes after it.
 TEST_F(Controller, PressStartsRefusesOrOpens) {
-  const std::string folder = dir.Path().native();
+  const std::string folder = dir.Path().string();
   const struct Case {
     const char* name;
     std::string_view settings;
