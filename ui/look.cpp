@@ -1,11 +1,17 @@
 #include "ui/look.h"
 
+#include <QApplication>
 #include <QFontDatabase>
+#include <QIconEngine>
 #include <QImageReader>
 #include <QKeyEvent>
 #include <QPainter>
 #include <QRect>
 #include <QStringList>
+#include <QStyle>
+#include <QStyleOption>
+#include <algorithm>
+#include <array>
 
 namespace wv::look {
 
@@ -65,13 +71,65 @@ QPixmap Artwork(const char* name, qreal scale) {
   return pixmap;
 }
 
-// Files, not pictures: each size is read only when something shows it.
-QIcon WindowIcon() {
-  QIcon icon;
-  for (int size : {16, 32, 48, 64, 128, 256}) {
-    icon.addFile(QStringLiteral(":/artwork/icon-%1.png").arg(size), QSize(size, size));
+namespace {
+
+constexpr std::array<int, 6> kIconSides = {16, 32, 48, 64, 128, 256};
+
+// The window icon drawn afresh from its PNG files at each request, the
+// nearest size that is at least as large as asked. QIcon::addFile would
+// probe every image-format plugin for each of the six files (loading the GIF,
+// ICO and JPEG plugins and libjpeg) and keep every size decoded for the life
+// of the window; the window system copies the icon once and asks no more.
+class ArtworkIconEngine : public QIconEngine {
+ public:
+  QSize actualSize(const QSize& size, QIcon::Mode, QIcon::State) override {
+    const int side = Side(size);
+    return {side, side};
   }
-  return icon;
+
+  QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State) override {
+    const int side = Side(size);
+    QImageReader reader(QStringLiteral(":/artwork/icon-%1.png").arg(side), "png");
+    reader.setAutoDetectImageFormat(false);
+    QPixmap picture = QPixmap::fromImage(reader.read());
+    if (side > size.width() || side > size.height()) {
+      picture = picture.scaled(size, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    }
+    if (mode == QIcon::Disabled) {
+      QStyleOption option;
+      option.palette = QApplication::palette();
+      picture = QApplication::style()->generatedIconPixmap(mode, picture, &option);
+    }
+    return picture;
+  }
+
+  void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State state) override {
+    painter->drawPixmap(rect, pixmap(rect.size(), mode, state));
+  }
+
+  QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override {
+    QList<QSize> sizes;
+    for (int side : kIconSides) sizes.append(QSize(side, side));
+    return sizes;
+  }
+
+  QIconEngine* clone() const override { return new ArtworkIconEngine; }
+  QString key() const override { return QStringLiteral("wv-artwork"); }
+
+ private:
+  static int Side(const QSize& size) {
+    const int wanted = std::min(size.width(), size.height());
+    for (int side : kIconSides) {
+      if (side >= wanted) return side;
+    }
+    return kIconSides.back();
+  }
+};
+
+}  // namespace
+
+QIcon WindowIcon() {
+  return QIcon(new ArtworkIconEngine);
 }
 
 // Filled bands rather than lines: a line one pixel wide lands between device
