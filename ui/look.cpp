@@ -1,11 +1,20 @@
 #include "ui/look.h"
 
+#include <QApplication>
 #include <QFontDatabase>
+#include <QIconEngine>
 #include <QImageReader>
 #include <QKeyEvent>
 #include <QPainter>
 #include <QRect>
 #include <QStringList>
+#include <QStyle>
+#include <QStyleOption>
+#include <algorithm>
+#include <array>
+#include <future>
+#include <memory>
+#include <utility>
 
 namespace wv::look {
 
@@ -65,13 +74,110 @@ QPixmap Artwork(const char* name, qreal scale) {
   return pixmap;
 }
 
-// Files, not pictures: each size is read only when something shows it.
-QIcon WindowIcon() {
-  QIcon icon;
-  for (int size : {16, 32, 48, 64, 128, 256}) {
-    icon.addFile(QStringLiteral(":/artwork/icon-%1.png").arg(size), QSize(size, size));
+namespace {
+
+constexpr std::array<int, 6> kIconSides = {16, 32, 48, 64, 128, 256};
+
+// Into `image` where it has the picture's size and format already (the
+// icons are opaque), so that a picture read on another thread needs no memory
+// of that thread's own.
+void ReadIcon(int side, QImage& image) {
+  QImageReader reader(QStringLiteral(":/artwork/icon-%1.png").arg(side), "png");
+  reader.setAutoDetectImageFormat(false);
+  reader.read(&image);
+}
+
+// Every size, read on a worker thread while the window is being built: the
+// window system asks for all six as the window is first shown, and would
+// otherwise keep the window waiting while they are decoded. Each picture is
+// handed out once and then dropped.
+class IconReadAhead {
+ public:
+  IconReadAhead() {
+    std::array<QImage, kIconSides.size()> images;
+    for (std::size_t i = 0; i < images.size(); ++i) {
+      images[i] = QImage(kIconSides[i], kIconSides[i], QImage::Format_RGB32);
+    }
+    pending_ = std::async(std::launch::async, [images = std::move(images)]() mutable {
+      for (std::size_t i = 0; i < images.size(); ++i) ReadIcon(kIconSides[i], images[i]);
+      return std::move(images);
+    });
   }
-  return icon;
+
+  QImage Take(std::size_t index) {
+    if (pending_.valid()) images_ = pending_.get();
+    return std::exchange(images_[index], QImage());
+  }
+
+ private:
+  std::future<std::array<QImage, kIconSides.size()>> pending_;
+  std::array<QImage, kIconSides.size()> images_;
+};
+
+// The window icon from its PNG files, the nearest size that is at least as
+// large as asked. QIcon::addFile would probe every image-format plugin for
+// each of the six files (loading the GIF, ICO and JPEG plugins and libjpeg)
+// and keep every size decoded for the life of the window; the window system
+// copies the icon once and seldom asks again.
+class ArtworkIconEngine : public QIconEngine {
+ public:
+  explicit ArtworkIconEngine(std::shared_ptr<IconReadAhead> readAhead)
+      : readAhead_(std::move(readAhead)) {}
+
+  QSize actualSize(const QSize& size, QIcon::Mode, QIcon::State) override {
+    const int side = kIconSides[Index(size)];
+    QSize actual(side, side);
+    if (actual.width() > size.width() || actual.height() > size.height()) {
+      actual.scale(size, Qt::KeepAspectRatio);
+    }
+    return actual;
+  }
+
+  QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State) override {
+    const std::size_t index = Index(size);
+    QImage image = readAhead_->Take(index);
+    if (image.isNull()) ReadIcon(kIconSides[index], image);
+    QPixmap picture = QPixmap::fromImage(std::move(image));
+    if (picture.width() > size.width() || picture.height() > size.height()) {
+      picture = picture.scaled(size, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    }
+    if (mode == QIcon::Disabled) {
+      QStyleOption option;
+      option.palette = QApplication::palette();
+      picture = QApplication::style()->generatedIconPixmap(mode, picture, &option);
+    }
+    return picture;
+  }
+
+  void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State state) override {
+    painter->drawPixmap(rect, pixmap(rect.size(), mode, state));
+  }
+
+  QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override {
+    QList<QSize> sizes;
+    for (int side : kIconSides) sizes.append(QSize(side, side));
+    return sizes;
+  }
+
+  QIconEngine* clone() const override { return new ArtworkIconEngine(readAhead_); }
+  QString key() const override { return QStringLiteral("wv-artwork"); }
+
+ private:
+  static std::size_t Index(const QSize& size) {
+    const int wanted = std::min(size.width(), size.height());
+    for (std::size_t i = 0; i < kIconSides.size(); ++i) {
+      if (kIconSides[i] >= wanted) return i;
+    }
+    return kIconSides.size() - 1;
+  }
+
+  std::shared_ptr<IconReadAhead> readAhead_;
+};
+
+}  // namespace
+
+QIcon WindowIcon() {
+  return QIcon(new ArtworkIconEngine(std::make_shared<IconReadAhead>()));
 }
 
 // Filled bands rather than lines: a line one pixel wide lands between device

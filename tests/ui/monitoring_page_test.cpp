@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QCursor>
 #include <QFile>
+#include <QIcon>
 #include <QImage>
 #include <QLabel>
 #include <QRegularExpression>
@@ -13,6 +14,7 @@
 
 #include "tests/ui/monitoring_fixture.h"
 #include "tests/ui/window_fixture.h"
+#include "ui/look.h"
 
 namespace {
 
@@ -381,6 +383,20 @@ class MonitoringPageTest : public QObject {
     QVERIFY(!image.isNull());
     QCOMPARE(image.size(), size);
     QCOMPARE(image.pixelColor(groundAt), ground);
+    // The window icon gives each size as drawn, asked twice (read ahead once,
+    // then from the file); a size between two is the larger one made smaller,
+    // and none is made larger than drawn.
+    if (alias.startsWith(QLatin1String("icon-"))) {
+      const QIcon icon = wv::look::WindowIcon();
+      QVERIFY(icon.availableSizes().contains(size));
+      for (int ask = 0; ask < 2; ++ask) {
+        QCOMPARE(icon.pixmap(size, 1.0).toImage().convertToFormat(QImage::Format_RGB32),
+                 image.convertToFormat(QImage::Format_RGB32));
+      }
+      const QSize between = size - QSize(1, 1);
+      QCOMPARE(icon.pixmap(between, 1.0).size(), between);
+      QCOMPARE(icon.actualSize(size * 2), size.width() == 256 ? size : size * 2);
+    }
   }
 
  private:
