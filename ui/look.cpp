@@ -12,9 +12,6 @@
 #include <QStyleOption>
 #include <algorithm>
 #include <array>
-#include <future>
-#include <memory>
-#include <utility>
 
 namespace wv::look {
 
@@ -78,54 +75,15 @@ namespace {
 
 constexpr std::array<int, 6> kIconSides = {16, 32, 48, 64, 128, 256};
 
-// Into `image` where it has the picture's size and format already (the
-// icons are opaque), so that a picture read on another thread needs no memory
-// of that thread's own.
-void ReadIcon(int side, QImage& image) {
-  QImageReader reader(QStringLiteral(":/artwork/icon-%1.png").arg(side), "png");
-  reader.setAutoDetectImageFormat(false);
-  reader.read(&image);
-}
-
-// Every size, read on a worker thread while the window is being built: the
-// window system asks for all six as the window is first shown, and would
-// otherwise keep the window waiting while they are decoded. Each picture is
-// handed out once and then dropped.
-class IconReadAhead {
- public:
-  IconReadAhead() {
-    std::array<QImage, kIconSides.size()> images;
-    for (std::size_t i = 0; i < images.size(); ++i) {
-      images[i] = QImage(kIconSides[i], kIconSides[i], QImage::Format_RGB32);
-    }
-    pending_ = std::async(std::launch::async, [images = std::move(images)]() mutable {
-      for (std::size_t i = 0; i < images.size(); ++i) ReadIcon(kIconSides[i], images[i]);
-      return std::move(images);
-    });
-  }
-
-  QImage Take(std::size_t index) {
-    if (pending_.valid()) images_ = pending_.get();
-    return std::exchange(images_[index], QImage());
-  }
-
- private:
-  std::future<std::array<QImage, kIconSides.size()>> pending_;
-  std::array<QImage, kIconSides.size()> images_;
-};
-
-// The window icon from its PNG files, the nearest size that is at least as
-// large as asked. QIcon::addFile would probe every image-format plugin for
-// each of the six files (loading the GIF, ICO and JPEG plugins and libjpeg)
-// and keep every size decoded for the life of the window; the window system
-// copies the icon once and seldom asks again.
+// The window icon drawn afresh from its PNG files at each request, the
+// nearest size that is at least as large as asked. QIcon::addFile would
+// probe every image-format plugin for each of the six files (loading the GIF,
+// ICO and JPEG plugins and libjpeg) and keep every size decoded for the life
+// of the window; the window system copies the icon once and asks no more.
 class ArtworkIconEngine : public QIconEngine {
  public:
-  explicit ArtworkIconEngine(std::shared_ptr<IconReadAhead> readAhead)
-      : readAhead_(std::move(readAhead)) {}
-
   QSize actualSize(const QSize& size, QIcon::Mode, QIcon::State) override {
-    const int side = kIconSides[Index(size)];
+    const int side = Side(size);
     QSize actual(side, side);
     if (actual.width() > size.width() || actual.height() > size.height()) {
       actual.scale(size, Qt::KeepAspectRatio);
@@ -134,11 +92,11 @@ class ArtworkIconEngine : public QIconEngine {
   }
 
   QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State) override {
-    const std::size_t index = Index(size);
-    QImage image = readAhead_->Take(index);
-    if (image.isNull()) ReadIcon(kIconSides[index], image);
-    QPixmap picture = QPixmap::fromImage(std::move(image));
-    if (picture.width() > size.width() || picture.height() > size.height()) {
+    const int side = Side(size);
+    QImageReader reader(QStringLiteral(":/artwork/icon-%1.png").arg(side), "png");
+    reader.setAutoDetectImageFormat(false);
+    QPixmap picture = QPixmap::fromImage(reader.read());
+    if (side > size.width() || side > size.height()) {
       picture = picture.scaled(size, Qt::KeepAspectRatio, Qt::SmoothTransformation);
     }
     if (mode == QIcon::Disabled) {
@@ -159,25 +117,23 @@ class ArtworkIconEngine : public QIconEngine {
     return sizes;
   }
 
-  QIconEngine* clone() const override { return new ArtworkIconEngine(readAhead_); }
+  QIconEngine* clone() const override { return new ArtworkIconEngine; }
   QString key() const override { return QStringLiteral("wv-artwork"); }
 
  private:
-  static std::size_t Index(const QSize& size) {
+  static int Side(const QSize& size) {
     const int wanted = std::min(size.width(), size.height());
-    for (std::size_t i = 0; i < kIconSides.size(); ++i) {
-      if (kIconSides[i] >= wanted) return i;
+    for (int side : kIconSides) {
+      if (side >= wanted) return side;
     }
-    return kIconSides.size() - 1;
+    return kIconSides.back();
   }
-
-  std::shared_ptr<IconReadAhead> readAhead_;
 };
 
 }  // namespace
 
 QIcon WindowIcon() {
-  return QIcon(new ArtworkIconEngine(std::make_shared<IconReadAhead>()));
+  return QIcon(new ArtworkIconEngine);
 }
 
 // Filled bands rather than lines: a line one pixel wide lands between device
