@@ -73,7 +73,7 @@ LauncherWindow::LauncherWindow(const Platform& platform, const StartFolders& fol
   // The tab set is fixed from here on; the browser exists only when offered.
   if (view.TabOf(Tab::Monitoring).visible) {
     monitoring_ = new MonitoringPage(Page(Tab::Monitoring), &Model().Strings());
-    monitoring_->setObjectName(QStringLiteral("WebBrowser1"));
+    monitoring_->setObjectName(QStringLiteral("monitoringView"));
     monitoring_->setGeometry(0, 0, 334, 155);
     // The engine takes some 50 ms to load and set up: begun when the
     // player heads for the tab, it is ready by the click.
@@ -96,13 +96,13 @@ LauncherWindow::LauncherWindow(const Platform& platform, const StartFolders& fol
 LauncherWindow::~LauncherWindow() = default;
 
 void LauncherWindow::BuildWindow() {
-  setObjectName(QStringLiteral("MainForm"));
+  setObjectName(QStringLiteral("launcherWindow"));
   setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
   setFixedSize(340, 249);
   setFont(look::UiFont());
   setWindowIcon(look::WindowIcon());
 
-  auto* outer = new Panel(QStringLiteral("RzPanel1"), look::kSilver, Panel::Border::Sunken, this);
+  auto* outer = new Panel(QStringLiteral("outerPanel"), look::kSilver, Panel::Border::Sunken, this);
   outer->setGeometry(0, 0, 340, 249);
   caption_ = new CaptionBar(outer);
 
@@ -113,7 +113,7 @@ void LauncherWindow::BuildWindow() {
   join_ = new JoinPage(this);
   settings_ = new SettingsPage(this);
   auto* monitoringTab = new QWidget(this);
-  monitoringTab->setObjectName(QString::fromLatin1(TabSheetName(Tab::Monitoring)));
+  monitoringTab->setObjectName(QString::fromLatin1(TabObjectName(Tab::Monitoring)));
   auto* about = new AboutPage(this);
   pages_ = {create_, join_, settings_, monitoringTab, about};
   for (QWidget* page : pages_) pageControl_->AddPage(page);
@@ -127,15 +127,15 @@ void LauncherWindow::BuildWindow() {
           [this](int offset) { Show(controller_.OnTabStepped(offset, TabChange::ArrowKeys)); });
   connect(create_, &CreatePage::menuRequested, this, &LauncherWindow::OnMenuWanted);
   connect(menus_, &MenuSet::entryChosen, this, &LauncherWindow::OnMenuEntryChosen);
-  connect(bottom_->GoButton(), &QToolButton::clicked, this, &LauncherWindow::OnActionPressed);
+  connect(bottom_->ActionButton(), &QToolButton::clicked, this, &LauncherWindow::OnActionPressed);
   connect(bottom_->ClipboardButton(), &QToolButton::clicked, this,
           &LauncherWindow::OnClipboardPressed);
   restTimer_ = new QTimer(this);
-  restTimer_->setObjectName(QStringLiteral("RzGoButtonRest"));
+  restTimer_->setObjectName(QStringLiteral("actionRest"));
   restTimer_->setSingleShot(true);
   connect(restTimer_, &QTimer::timeout, this, [this] { Show(controller_.Current()); });
   for (QLineEdit* edit : {join_->Address(), join_->Port(), join_->Password()}) {
-    connect(edit, &QLineEdit::returnPressed, bottom_->GoButton(), &QToolButton::click);
+    connect(edit, &QLineEdit::returnPressed, bottom_->ActionButton(), &QToolButton::click);
   }
 
   // Tab order: the tab bar, the page's controls, then the bottom bar. The
@@ -144,7 +144,7 @@ void LauncherWindow::BuildWindow() {
   order.insert(order.end(), create_->Boxes().begin(), create_->Boxes().end());
   for (QWidget* control : std::initializer_list<QWidget*>{
            join_->Address(), join_->Port(), join_->Password(), bottom_->CharacterButton(),
-           bottom_->ClipboardButton(), bottom_->GoButton()}) {
+           bottom_->ClipboardButton(), bottom_->ActionButton()}) {
     order.push_back(control);
   }
   for (std::size_t i = 1; i < order.size(); ++i) setTabOrder(order[i - 1], order[i]);
@@ -153,7 +153,7 @@ void LauncherWindow::BuildWindow() {
     move(screen->geometry().center() - rect().center());
   }
 
-  // Every control by the designer name its widget carries; all are built now.
+  // Every control by the object name its widget carries; all are built now.
   for (std::size_t i = 0; i < kControlCount; ++i) {
     const std::string_view name = ObjectName(static_cast<Control>(i));
     widgets_[i] =
@@ -164,7 +164,7 @@ void LauncherWindow::BuildWindow() {
   // is asked for afresh each time, as the press reads the folder and settings.
   auto* tips = new PlainToolTips(this);
   connect(tips, &PlainToolTips::toolTipWanted, this, [this](QWidget* widget) {
-    if (widget == bottom_->GoButton()) {
+    if (widget == bottom_->ActionButton()) {
       widget->setToolTip(QString::fromStdString(controller_.ActionPreview()));
     }
   });
@@ -184,7 +184,7 @@ void LauncherWindow::Show(const ViewState& view) {
   settings_->Show(view.options);
   for (Tab tab : kTabs) pageControl_->SetPageVisible(Page(tab), view.TabOf(tab).visible);
   pageControl_->SetCurrentPage(Page(view.currentTab));
-  QToolButton* go = bottom_->GoButton();
+  QToolButton* go = bottom_->ActionButton();
   if (go->property(look::kBusyProperty).toBool() != view.actionResting) {
     go->setProperty(look::kBusyProperty, view.actionResting);
     go->setAccessibleDescription(QString::fromStdString(view.actionRestDescription));

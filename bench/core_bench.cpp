@@ -53,8 +53,8 @@ void BM_ChooseCustomMaps(benchmark::State& state) {
   LauncherModel model;
   model.Start(folder.Path(), folder.Path(), kVersion, NoMessageBox);
   for (auto _ : state) {
-    model.ChooseEntry("N46");
-    benchmark::DoNotOptimize(model.Text("Label4"));
+    model.ChooseEntry("customMaps");
+    benchmark::DoNotOptimize(model.Text("mapChoice"));
   }
   ReportFileSize(state, settings);
 }
@@ -65,8 +65,8 @@ void BM_DecideLaunch(benchmark::State& state) {
   GameFolder folder(settings);
   LauncherModel model;
   model.Start(folder.Path(), folder.Path(), kVersion, NoMessageBox);
-  model.ChooseEntry("N46");
-  model.ChooseEntry("custommap16");
+  model.ChooseEntry("customMaps");
+  model.ChooseEntry("customMap16");
   const LaunchEnvironment env{folder.Path().string(), [&folder](std::string_view name) {
                                 return FileExistsIn(folder.Path(), name);
                               }};

@@ -32,7 +32,7 @@ constexpr CatalogueEntry kCampaignRows[] = {
     {.id = entry::kStoneBell,      .onClick = OnClick::Campaign,      .group = Group::Campaign, .caption = S::Campaign2,     .visibleAtStart = true},
     {.id = entry::kStillWind,      .onClick = OnClick::Campaign,      .group = Group::Campaign, .caption = S::Campaign3,     .visibleAtStart = true},
     {.id = entry::kRedFurrow,      .onClick = OnClick::Campaign,      .group = Group::Campaign, .caption = S::Campaign4,     .visibleAtStart = true},
-    Separator("N49", true),
+    Separator("afterRedFurrow", true),
     {.id = entry::kAddonCampaign,  .onClick = OnClick::AddonCampaign, .group = Group::Campaign, .caption = S::AddonCampaign},
 };
 
@@ -40,42 +40,42 @@ constexpr CatalogueEntry kCampaignRows[] = {
 // then the extra maps with their own sections. The custom maps and the
 // add-on's chapters follow them in the menu.
 constexpr CatalogueEntry kBuiltInChapterRows[] = {
-    {.id = "N5",  .onClick = kChapter, .group = kChapters, .caption = S::Chapter1_1, .visibleAtStart = true, .checkedAtStart = true, .coopMap = "wrv_hospital01_apartment", .versusMap = "wrv_vs_hospital01_apartment", .campaign = entry::kLastWard},
-    {.id = "N6",  .onClick = kChapter, .group = kChapters, .caption = S::Chapter1_2, .visibleAtStart = true, .coopMap = "wrv_hospital02_subway", .versusMap = "wrv_vs_hospital02_subway", .campaign = entry::kLastWard},
-    {.id = "N7",  .onClick = kChapter, .group = kChapters, .caption = S::Chapter1_3, .visibleAtStart = true, .coopMap = "wrv_hospital03_sewers", .versusMap = "wrv_vs_hospital03_sewers", .campaign = entry::kLastWard},
-    {.id = "N8",  .onClick = kChapter, .group = kChapters, .caption = S::Chapter1_4, .visibleAtStart = true, .coopMap = "wrv_hospital04_interior", .versusMap = "wrv_vs_hospital04_interior", .campaign = entry::kLastWard},
-    {.id = "N9",  .onClick = kChapter, .group = kChapters, .caption = S::Chapter1_5, .visibleAtStart = true, .coopMap = "wrv_hospital05_rooftop", .versusMap = "wrv_vs_hospital05_rooftop", .campaign = entry::kLastWard},
-    Separator("N10", false),
-    {.id = "N11", .onClick = kChapter, .group = kChapters, .caption = S::Chapter2_1, .coopMap = "wrv_smalltown01_caves", .campaign = entry::kStoneBell},
-    {.id = "N12", .onClick = kChapter, .group = kChapters, .caption = S::Chapter2_2, .coopMap = "wrv_smalltown02_drainage", .campaign = entry::kStoneBell},
-    {.id = "N13", .onClick = kChapter, .group = kChapters, .caption = S::Chapter2_3, .coopMap = "wrv_smalltown03_ranchhouse", .campaign = entry::kStoneBell},
-    {.id = "N14", .onClick = kChapter, .group = kChapters, .caption = S::Chapter2_4, .coopMap = "wrv_smalltown04_mainstreet", .campaign = entry::kStoneBell},
-    {.id = "N15", .onClick = kChapter, .group = kChapters, .caption = S::Chapter2_5, .coopMap = "wrv_smalltown05_houseboat", .campaign = entry::kStoneBell},
-    Separator("N16", false),
-    {.id = "N17", .onClick = kChapter, .group = kChapters, .caption = S::Chapter3_1, .coopMap = "wrv_airport01_greenhouse", .campaign = entry::kStillWind},
-    {.id = "N18", .onClick = kChapter, .group = kChapters, .caption = S::Chapter3_2, .coopMap = "wrv_airport02_offices", .campaign = entry::kStillWind},
-    {.id = "N19", .onClick = kChapter, .group = kChapters, .caption = S::Chapter3_3, .coopMap = "wrv_airport03_garage", .campaign = entry::kStillWind},
-    {.id = "N20", .onClick = kChapter, .group = kChapters, .caption = S::Chapter3_4, .coopMap = "wrv_airport04_terminal", .campaign = entry::kStillWind},
-    {.id = "N21", .onClick = kChapter, .group = kChapters, .caption = S::Chapter3_5, .coopMap = "wrv_airport05_runway", .campaign = entry::kStillWind},
-    Separator("N22", false),
-    {.id = "N23", .onClick = kChapter, .group = kChapters, .caption = S::Chapter4_1, .coopMap = "wrv_farm01_hilltop", .versusMap = "wrv_vs_farm01_hilltop", .campaign = entry::kRedFurrow},
-    {.id = "N24", .onClick = kChapter, .group = kChapters, .caption = S::Chapter4_2, .coopMap = "wrv_farm02_traintunnel", .versusMap = "wrv_vs_farm02_traintunnel", .campaign = entry::kRedFurrow},
-    {.id = "N25", .onClick = kChapter, .group = kChapters, .caption = S::Chapter4_3, .coopMap = "wrv_farm03_bridge", .versusMap = "wrv_vs_farm03_bridge", .campaign = entry::kRedFurrow},
-    {.id = "N26", .onClick = kChapter, .group = kChapters, .caption = S::Chapter4_4, .coopMap = "wrv_farm04_barn", .versusMap = "wrv_vs_farm04_barn", .campaign = entry::kRedFurrow},
-    {.id = "N27", .onClick = kChapter, .group = kChapters, .caption = S::Chapter4_5, .coopMap = "wrv_farm05_cornfield", .versusMap = "wrv_vs_farm05_cornfield", .campaign = entry::kRedFurrow},
-    Separator("N47", false),
-    {.id = "Foundry1", .onClick = kFlagged, .group = kChapters, .caption = S::ExtraMap1, .versusFlag = key::kVersus.In(ExtraMapSection{"MAP_Foundry"}), .defaultMap = "wrv_foundry"},
-    {.id = "Rockfall", .onClick = kFlagged, .group = kChapters, .caption = S::ExtraMap2, .versusFlag = key::kVersus.In(ExtraMapSection{"MAP_Rockfall"}), .defaultMap = "wrv_rockfall02"},
-    {.id = "TownSquare1", .onClick = kFlagged, .group = kChapters, .caption = S::ExtraMap3, .versusFlag = key::kVersus.In(ExtraMapSection{"MAP_TownSquare"}), .defaultMap = "wrv_town_square"},
-    Separator("N48", false),
+    {.id = "apartments",  .onClick = kChapter, .group = kChapters, .caption = S::Chapter1_1, .visibleAtStart = true, .checkedAtStart = true, .coopMap = "wrv_hospital01_apartment", .versusMap = "wrv_vs_hospital01_apartment", .campaign = entry::kLastWard},
+    {.id = "subway",  .onClick = kChapter, .group = kChapters, .caption = S::Chapter1_2, .visibleAtStart = true, .coopMap = "wrv_hospital02_subway", .versusMap = "wrv_vs_hospital02_subway", .campaign = entry::kLastWard},
+    {.id = "sewer",  .onClick = kChapter, .group = kChapters, .caption = S::Chapter1_3, .visibleAtStart = true, .coopMap = "wrv_hospital03_sewers", .versusMap = "wrv_vs_hospital03_sewers", .campaign = entry::kLastWard},
+    {.id = "hospital",  .onClick = kChapter, .group = kChapters, .caption = S::Chapter1_4, .visibleAtStart = true, .coopMap = "wrv_hospital04_interior", .versusMap = "wrv_vs_hospital04_interior", .campaign = entry::kLastWard},
+    {.id = "rooftops",  .onClick = kChapter, .group = kChapters, .caption = S::Chapter1_5, .visibleAtStart = true, .coopMap = "wrv_hospital05_rooftop", .versusMap = "wrv_vs_hospital05_rooftop", .campaign = entry::kLastWard},
+    Separator("afterLastWardChapters", false),
+    {.id = "turnpike", .onClick = kChapter, .group = kChapters, .caption = S::Chapter2_1, .coopMap = "wrv_smalltown01_caves", .campaign = entry::kStoneBell},
+    {.id = "drains", .onClick = kChapter, .group = kChapters, .caption = S::Chapter2_2, .coopMap = "wrv_smalltown02_drainage", .campaign = entry::kStoneBell},
+    {.id = "church", .onClick = kChapter, .group = kChapters, .caption = S::Chapter2_3, .coopMap = "wrv_smalltown03_ranchhouse", .campaign = entry::kStoneBell},
+    {.id = "town", .onClick = kChapter, .group = kChapters, .caption = S::Chapter2_4, .coopMap = "wrv_smalltown04_mainstreet", .campaign = entry::kStoneBell},
+    {.id = "boathouse", .onClick = kChapter, .group = kChapters, .caption = S::Chapter2_5, .coopMap = "wrv_smalltown05_houseboat", .campaign = entry::kStoneBell},
+    Separator("afterStoneBellChapters", false),
+    {.id = "greenhouse", .onClick = kChapter, .group = kChapters, .caption = S::Chapter3_1, .coopMap = "wrv_airport01_greenhouse", .campaign = entry::kStillWind},
+    {.id = "crane", .onClick = kChapter, .group = kChapters, .caption = S::Chapter3_2, .coopMap = "wrv_airport02_offices", .campaign = entry::kStillWind},
+    {.id = "constructionSite", .onClick = kChapter, .group = kChapters, .caption = S::Chapter3_3, .coopMap = "wrv_airport03_garage", .campaign = entry::kStillWind},
+    {.id = "terminal", .onClick = kChapter, .group = kChapters, .caption = S::Chapter3_4, .coopMap = "wrv_airport04_terminal", .campaign = entry::kStillWind},
+    {.id = "runway", .onClick = kChapter, .group = kChapters, .caption = S::Chapter3_5, .coopMap = "wrv_airport05_runway", .campaign = entry::kStillWind},
+    Separator("afterStillWindChapters", false),
+    {.id = "woods", .onClick = kChapter, .group = kChapters, .caption = S::Chapter4_1, .coopMap = "wrv_farm01_hilltop", .versusMap = "wrv_vs_farm01_hilltop", .campaign = entry::kRedFurrow},
+    {.id = "tunnel", .onClick = kChapter, .group = kChapters, .caption = S::Chapter4_2, .coopMap = "wrv_farm02_traintunnel", .versusMap = "wrv_vs_farm02_traintunnel", .campaign = entry::kRedFurrow},
+    {.id = "bridge", .onClick = kChapter, .group = kChapters, .caption = S::Chapter4_3, .coopMap = "wrv_farm03_bridge", .versusMap = "wrv_vs_farm03_bridge", .campaign = entry::kRedFurrow},
+    {.id = "trainStation", .onClick = kChapter, .group = kChapters, .caption = S::Chapter4_4, .coopMap = "wrv_farm04_barn", .versusMap = "wrv_vs_farm04_barn", .campaign = entry::kRedFurrow},
+    {.id = "farmhouse", .onClick = kChapter, .group = kChapters, .caption = S::Chapter4_5, .coopMap = "wrv_farm05_cornfield", .versusMap = "wrv_vs_farm05_cornfield", .campaign = entry::kRedFurrow},
+    Separator("afterRedFurrowChapters", false),
+    {.id = "foundry", .onClick = kFlagged, .group = kChapters, .caption = S::ExtraMap1, .versusFlag = key::kVersus.In(ExtraMapSection{"MAP_Foundry"}), .defaultMap = "wrv_foundry"},
+    {.id = "rockfall", .onClick = kFlagged, .group = kChapters, .caption = S::ExtraMap2, .versusFlag = key::kVersus.In(ExtraMapSection{"MAP_Rockfall"}), .defaultMap = "wrv_rockfall02"},
+    {.id = "townSquare", .onClick = kFlagged, .group = kChapters, .caption = S::ExtraMap3, .versusFlag = key::kVersus.In(ExtraMapSection{"MAP_TownSquare"}), .defaultMap = "wrv_town_square"},
+    Separator("afterExtraMaps", false),
 };
 
 constexpr CatalogueEntry kAddonChapterRows[] = {
-    Separator("N50", true),
-    {.id = "OldQuay", .onClick = kFlagged, .group = kChapters, .fixedCaption = "Old Quay", .campaign = entry::kAddonCampaign, .versusFlag = key::kVersus.In(section::kAddon), .mapKey = "Old Quay"},
-    {.id = "HarbourArcades", .onClick = kFlagged, .group = kChapters, .fixedCaption = "Harbour Arcades", .campaign = entry::kAddonCampaign, .versusFlag = key::kVersus.In(section::kAddon), .mapKey = "Harbour Arcades"},
-    {.id = "CanneryMarket", .onClick = kFlagged, .group = kChapters, .fixedCaption = "Cannery Market", .campaign = entry::kAddonCampaign, .versusFlag = key::kVersus.In(section::kAddon), .mapKey = "Cannery Market"},
-    {.id = "TheLights", .onClick = kFlagged, .group = kChapters, .fixedCaption = "The Lights ", .campaign = entry::kAddonCampaign, .versusFlag = key::kVersus.In(section::kAddon), .mapKey = "The Lights"},
+    Separator("beforeAddonChapters", true),
+    {.id = "oldQuay", .onClick = kFlagged, .group = kChapters, .fixedCaption = "Old Quay", .campaign = entry::kAddonCampaign, .versusFlag = key::kVersus.In(section::kAddon), .mapKey = "Old Quay"},
+    {.id = "harbourArcades", .onClick = kFlagged, .group = kChapters, .fixedCaption = "Harbour Arcades", .campaign = entry::kAddonCampaign, .versusFlag = key::kVersus.In(section::kAddon), .mapKey = "Harbour Arcades"},
+    {.id = "canneryMarket", .onClick = kFlagged, .group = kChapters, .fixedCaption = "Cannery Market", .campaign = entry::kAddonCampaign, .versusFlag = key::kVersus.In(section::kAddon), .mapKey = "Cannery Market"},
+    {.id = "theLights", .onClick = kFlagged, .group = kChapters, .fixedCaption = "The Lights ", .campaign = entry::kAddonCampaign, .versusFlag = key::kVersus.In(section::kAddon), .mapKey = "The Lights"},
 };
 // clang-format on
 
@@ -117,30 +117,30 @@ constexpr CatalogueEntry Numeric(std::string_view id, Group group, std::string_v
 // The difficulty options end in blank(s); the character's do not.
 // clang-format off
 constexpr CatalogueEntry kDifficultyRows[] = {
-    {.id = "N32", .onClick = OnClick::Choice, .group = Group::Difficulty, .caption = S::Difficulty1, .visibleAtStart = true,                         .token = "+z_difficulty easy "},
-    {.id = "N33", .onClick = OnClick::Choice, .group = Group::Difficulty, .caption = S::Difficulty2, .visibleAtStart = true, .checkedAtStart = true, .token = "+z_difficulty normal "},
-    {.id = "N34", .onClick = OnClick::Choice, .group = Group::Difficulty, .caption = S::Difficulty3, .visibleAtStart = true,                         .token = "+z_difficulty hard "},
-    {.id = "N35", .onClick = OnClick::Choice, .group = Group::Difficulty, .caption = S::Difficulty4, .visibleAtStart = true,                         .token = "+z_difficulty impossible  "},
+    {.id = "easy", .onClick = OnClick::Choice, .group = Group::Difficulty, .caption = S::Difficulty1, .visibleAtStart = true,                         .token = "+z_difficulty easy "},
+    {.id = "normal", .onClick = OnClick::Choice, .group = Group::Difficulty, .caption = S::Difficulty2, .visibleAtStart = true, .checkedAtStart = true, .token = "+z_difficulty normal "},
+    {.id = "hard", .onClick = OnClick::Choice, .group = Group::Difficulty, .caption = S::Difficulty3, .visibleAtStart = true,                         .token = "+z_difficulty hard "},
+    {.id = "impossible", .onClick = OnClick::Choice, .group = Group::Difficulty, .caption = S::Difficulty4, .visibleAtStart = true,                         .token = "+z_difficulty impossible  "},
 };
 
 constexpr Group kSl = Group::Slots;
 constexpr CatalogueEntry kSlotRows[] = {
-    Numeric("N110", kSl, "1"),  Numeric("N28", kSl, "2"),   Numeric("N31", kSl, "3"),
-    Numeric("N41", kSl, "4"),   Separator("N29", true),     Numeric("N51", kSl, "5"),
-    Numeric("N61", kSl, "6"),   Numeric("N71", kSl, "7"),   Numeric(entry::kFewestVersusSlots, kSl, "8"),
-    Separator("N30", true),     Numeric("N91", kSl, "9"),   Numeric("N101", kSl, "10"),
-    Numeric("N111", kSl, "11"), Numeric("N121", kSl, "12"), Numeric("N141", kSl, "13"),
-    Numeric("N142", kSl, "14", true),
+    Numeric("slots1", kSl, "1"),  Numeric("slots2", kSl, "2"),   Numeric("slots3", kSl, "3"),
+    Numeric("slots4", kSl, "4"),   Separator("afterSlots4", true),     Numeric("slots5", kSl, "5"),
+    Numeric("slots6", kSl, "6"),   Numeric("slots7", kSl, "7"),   Numeric(entry::kFewestVersusSlots, kSl, "8"),
+    Separator("afterSlots8", true),     Numeric("slots9", kSl, "9"),   Numeric("slots10", kSl, "10"),
+    Numeric("slots11", kSl, "11"), Numeric("slots12", kSl, "12"), Numeric("slots13", kSl, "13"),
+    Numeric("slots14", kSl, "14", true),
 };
 
 constexpr Group kPo = Group::Port;
 constexpr CatalogueEntry kPortRows[] = {
-    Numeric("N270151", kPo, "27015", true), Numeric("N270161", kPo, "27016"),
-    Numeric("N270171", kPo, "27017"),       Numeric("N270181", kPo, "27018"),
-    Numeric("N270191", kPo, "27019"),       Separator("N36", true),
-    Numeric("N270201", kPo, "27020"),       Numeric("N270211", kPo, "27021"),
-    Numeric("N270221", kPo, "27022"),       Numeric("N270231", kPo, "27023"),
-    Numeric("N270241", kPo, "27024"),       Numeric("N270251", kPo, "27025"),
+    Numeric("port27015", kPo, "27015", true), Numeric("port27016", kPo, "27016"),
+    Numeric("port27017", kPo, "27017"),       Numeric("port27018", kPo, "27018"),
+    Numeric("port27019", kPo, "27019"),       Separator("afterPort27019", true),
+    Numeric("port27020", kPo, "27020"),       Numeric("port27021", kPo, "27021"),
+    Numeric("port27022", kPo, "27022"),       Numeric("port27023", kPo, "27023"),
+    Numeric("port27024", kPo, "27024"),       Numeric("port27025", kPo, "27025"),
 };
 
 constexpr CatalogueEntry kPasswordRows[] = {
@@ -150,10 +150,10 @@ constexpr CatalogueEntry kPasswordRows[] = {
 
 constexpr Group kChr = Group::Character;
 constexpr CatalogueEntry kCharacterRows[] = {
-    {.id = "N37",            .onClick = OnClick::Choice, .group = kChr, .caption = S::Character1, .visibleAtStart = true, .checkedAtStart = true, .token = "+team_desired \"Survivor Arno\""},
-    {.id = "N38",            .onClick = OnClick::Choice, .group = kChr, .caption = S::Character2, .visibleAtStart = true,                         .token = "+team_desired \"Survivor Matthis\""},
-    {.id = "N39",            .onClick = OnClick::Choice, .group = kChr, .caption = S::Character3, .visibleAtStart = true,                         .token = "+team_desired \"Survivor Vidar\""},
-    {.id = "N40",            .onClick = OnClick::Choice, .group = kChr, .caption = S::Character4, .visibleAtStart = true,                         .token = "+team_desired \"Survivor Wren\""},
+    {.id = "arno",            .onClick = OnClick::Choice, .group = kChr, .caption = S::Character1, .visibleAtStart = true, .checkedAtStart = true, .token = "+team_desired \"Survivor Arno\""},
+    {.id = "matthis",            .onClick = OnClick::Choice, .group = kChr, .caption = S::Character2, .visibleAtStart = true,                         .token = "+team_desired \"Survivor Matthis\""},
+    {.id = "vidar",            .onClick = OnClick::Choice, .group = kChr, .caption = S::Character3, .visibleAtStart = true,                         .token = "+team_desired \"Survivor Vidar\""},
+    {.id = "wren",            .onClick = OnClick::Choice, .group = kChr, .caption = S::Character4, .visibleAtStart = true,                         .token = "+team_desired \"Survivor Wren\""},
     Separator(entry::kInfectedSeparator, false),
     {.id = entry::kInfected, .onClick = OnClick::Choice, .group = kChr, .caption = S::Character5,                                                 .token = "+team_desired \"Infected\""},
 };
@@ -270,17 +270,17 @@ constexpr std::array<Row, N> Collect(Test test, Make make) {
 
 }  // namespace
 
-// id, shown in, entries, left button only, {frame, arrow, frame caption, frame tooltip}
+// id, entries, left button only, {frame caption, frame tooltip}
 // clang-format off
 const std::array<CatalogueMenu, 8> kMenus = {{
-    {"Menu_GameMode",   "Label1", kMenuRows[0], true,  {"RzGroupBox1", "RzRapidFireButton1", S::GroupMode,       S::HintMode}},
-    {"Menu_Company",    "Label2", kMenuRows[1], true,  {"RzGroupBox2", "RzRapidFireButton2", S::GroupCampaign,   S::HintCampaign}},
-    {"Menu_Map",        "Label4", kMenuRows[2], false, {"RzGroupBox4", "RzRapidFireButton4", S::GroupChapter,    S::HintChapter}},
-    {"Menu_Difficulty", "Label3", kMenuRows[3], false, {"RzGroupBox3", "RzRapidFireButton3", S::GroupDifficulty, S::HintDifficulty}},
-    {"Menu_Slots",      "Label5", kMenuRows[4], false, {"RzGroupBox5", "RzRapidFireButton5", S::GroupSlots,      S::HintSlots}},
-    {"Menu_Port",       "Label6", kMenuRows[5], false, {"RzGroupBox6", "RzRapidFireButton6", S::GroupPort,       S::HintPort}},
-    {"Menu_Password",   "Label7", kMenuRows[6], false, {"RzGroupBox8", "RzRapidFireButton7", S::GroupPassword,   S::HintPassword}},
-    {"Menu_Name",       "RzToolButton1", kMenuRows[7]},
+    {"modeMenu",       kMenuRows[0], true,  {S::GroupMode,       S::HintMode}},
+    {"campaignMenu",   kMenuRows[1], true,  {S::GroupCampaign,   S::HintCampaign}},
+    {"mapMenu",        kMenuRows[2], false, {S::GroupChapter,    S::HintChapter}},
+    {"difficultyMenu", kMenuRows[3], false, {S::GroupDifficulty, S::HintDifficulty}},
+    {"slotsMenu",      kMenuRows[4], false, {S::GroupSlots,      S::HintSlots}},
+    {"portMenu",       kMenuRows[5], false, {S::GroupPort,       S::HintPort}},
+    {"passwordMenu",   kMenuRows[6], false, {S::GroupPassword,   S::HintPassword}},
+    {"characterMenu",  kMenuRows[7]},
 }};
 // clang-format on
 

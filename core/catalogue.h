@@ -34,7 +34,7 @@ inline constexpr Str kFixedCaption = Str::Count;
 
 // One menu entry and every fact about it.
 struct CatalogueEntry {
-  std::string_view id;  // designer name, also the widget's object name
+  std::string_view id;  // also the menu item's object name
   OnClick onClick = OnClick::None;
   Group group = Group::None;
   Str caption = kFixedCaption;         // from the string set, or kFixedCaption
@@ -50,18 +50,15 @@ struct CatalogueEntry {
   std::string_view token = {};       // a difficulty's or character's command-line option
 };
 
-// The frame a choice of the create-server tab sits in, with its caption and
-// tooltip, and the arrow button that drops the menu.
+// The caption and tooltip of the frame a choice of the create-server tab
+// sits in.
 struct ChoiceFrame {
-  std::string_view frame;  // RzGroupBox…; empty for a menu of no frame
-  std::string_view arrow;  // RzRapidFireButton…
   Str caption = kFixedCaption;
   Str hint = kFixedCaption;
 };
 
 struct CatalogueMenu {
-  std::string_view id;       // Menu_…
-  std::string_view shownIn;  // control that shows the chosen entry
+  std::string_view id;
   std::span<const CatalogueEntry> entries;
   bool leftButtonOnly = false;  // a right click in the menu picks nothing
   ChoiceFrame frame = {};
@@ -80,13 +77,9 @@ extern const std::array<EntryHint, 1> kEntryHints;
 
 // The menu holding the group's entries; of Group::None, the password's.
 const CatalogueMenu& MenuOf(Group group);
-// The control that shows the choice of a group.
-inline std::string_view ShownIn(Group group) {
-  return MenuOf(group).shownIn;
-}
 inline constexpr std::size_t kGroupCount = static_cast<std::size_t>(Group::Character) + 1;
 
-// The custom maps: entries custommap1…16 with sections [CustomMap1…16].
+// The custom maps: entries customMap1…16 with sections [CustomMap1…16].
 inline constexpr int kCustomMapCount = 16;
 
 namespace detail {
@@ -108,7 +101,7 @@ constexpr NumberedNames Numbered(std::string_view prefix) {
   }
   return names;
 }
-inline constexpr NumberedNames kCustomMapIds = Numbered("custommap");
+inline constexpr NumberedNames kCustomMapIds = Numbered("customMap");
 inline constexpr NumberedNames kCustomMapCaptions = Numbered("custom_map_");
 inline constexpr NumberedNames kCustomMapSectionNames = Numbered("CustomMap");
 }  // namespace detail
@@ -154,19 +147,19 @@ inline constexpr std::string_view kEngineExe = "qr7.exe";
 
 // Entries the rules name.
 namespace entry {
-inline constexpr std::string_view kCoop = "N1";
-inline constexpr std::string_view kVersus = "N2";
-inline constexpr std::string_view kCustomMaps = "N46";
-inline constexpr std::string_view kLastWard = "MenuItem1";  // the built-in campaigns
-inline constexpr std::string_view kStoneBell = "MenuItem2";
-inline constexpr std::string_view kStillWind = "N3";
-inline constexpr std::string_view kRedFurrow = "N4";
-inline constexpr std::string_view kAddonCampaign = "GreyTideRising2";
-inline constexpr std::string_view kFewestVersusSlots = "N81";
-inline constexpr std::string_view kRemovePassword = "N44";
-inline constexpr std::string_view kSetPassword = "N45";
-inline constexpr std::string_view kInfectedSeparator = "N42";
-inline constexpr std::string_view kInfected = "N43";
+inline constexpr std::string_view kCoop = "coop";
+inline constexpr std::string_view kVersus = "versus";
+inline constexpr std::string_view kCustomMaps = "customMaps";
+inline constexpr std::string_view kLastWard = "lastWard";  // the built-in campaigns
+inline constexpr std::string_view kStoneBell = "stoneBell";
+inline constexpr std::string_view kStillWind = "stillWind";
+inline constexpr std::string_view kRedFurrow = "redFurrow";
+inline constexpr std::string_view kAddonCampaign = "greyTideRising";
+inline constexpr std::string_view kFewestVersusSlots = "slots8";
+inline constexpr std::string_view kRemovePassword = "removePassword";
+inline constexpr std::string_view kSetPassword = "setPassword";
+inline constexpr std::string_view kInfectedSeparator = "beforeInfected";
+inline constexpr std::string_view kInfected = "infected";
 }  // namespace entry
 
 // Every entry of every menu, menus in order: the model keeps its state per

@@ -34,7 +34,7 @@ inline constexpr std::string_view kForumUrl = "https://forum.example.org/wreckva
 // +sv_password): players stream and share their screens.
 inline constexpr std::string_view kPasswordMask = "********";
 
-// RzGoButtonClick as a decision; reads the settings at the moment of the press.
+// A press of the action button as a decision; reads the settings at the moment of the press.
 LaunchDecision DecideLaunch(const LauncherModel& model, const LaunchEnvironment& env);
 
 // What a press would do now, in one line for the player, without doing it:

@@ -18,14 +18,14 @@
 
 namespace wv {
 
-// The page control's tabs, TabSheet1 … TabSheet5.
+// The page control's tabs.
 enum class Tab { CreateServer, JoinGame, Settings, Monitoring, About };
 inline constexpr std::size_t kTabCount = 5;
-std::string_view TabSheetName(Tab tab);
+std::string_view TabObjectName(Tab tab);
 
 // A menu entry as the window shows it now.
 struct MenuEntry {
-  std::string id;  // designer name
+  std::string id;  // the catalogue entry's id
   std::string caption;
   Group group = Group::None;
   OnClick onClick = OnClick::None;
@@ -42,12 +42,12 @@ struct Menu {
   bool leftButtonOnly = false;
 };
 
-// The four options of the hidden settings tab, RzCheckBox1 … RzCheckBox4.
+// The four options of the hidden settings tab.
 struct Options {
-  bool console = false;       // RzCheckBox1
-  bool skipIntro = false;     // RzCheckBox2
-  bool exitAfterRun = false;  // RzCheckBox3
-  bool customGame = false;    // RzCheckBox4
+  bool console = false;
+  bool skipIntro = false;
+  bool exitAfterRun = false;
+  bool customGame = false;
 };
 
 // What a press of the action button does, decided by the active tab.
@@ -131,14 +131,14 @@ class LauncherModel {
   // What the group's control shows: the shown entry's caption, or kNoChoice.
   std::string ChoiceText(Group group) const;
 
-  // The text of the control whose widget carries the designer name (Label1,
-  // RzGoButton, TabSheet1 …) as bytes; empty for others. The window's whole
+  // The text of the control whose widget carries the object name (mapChoice,
+  // actionButton, createServerTab …) as bytes; empty for others. The window's whole
   // state is ShowModel's (view_state.h).
   std::string Text(std::string_view control) const;
 
   // --- choice operations ---
   // Runs the entry's click handler as a player's click would, cascades included.
-  // N45 (set password) does not open a dialog here: the window asks first and
+  // setPassword does not open a dialog here: the window asks first and
   // hands the answer to FinishPasswordDialog.
   void ChooseEntry(std::string_view id);
   PasswordDialogTexts PasswordDialog() const;
@@ -146,7 +146,7 @@ class LauncherModel {
   void FinishPasswordDialog(std::optional<std::string> typed);
 
   // --- tabs and the bottom bar ---
-  // RzPageControl1Change for the given active tab.
+  // The tab switch, for the given active tab.
   TabSwitchRequest SwitchTab(Tab active);
   Tab ActiveTab() const { return activeTab_; }
   wv::ActionMode ActionMode() const { return actionMode_; }
@@ -155,8 +155,8 @@ class LauncherModel {
   bool ClipboardPanelEnabled() const { return clipboardPanelEnabled_; }
   bool TabVisible(Tab tab) const;
 
-  // --- join tab: RzEdit1 (address), RzEdit2 (port), RzEdit3 (password) ---
-  // RzEdit1Change: splits "address:port" into the two boxes. Each box
+  // --- join tab: the address, port and password boxes ---
+  // A change of the address box: splits "address:port" into the two boxes. Each box
   // drops control characters as they come (WithoutControls); the window
   // shows the boxes' model values back.
   AddressEditRequest JoinAddressChanged(std::string text);

@@ -11,44 +11,72 @@ namespace wv {
 
 namespace {
 
-// Controls whose widget carries a fixed designer name.
+// Each control's object name, in the order of Control: its role in lower
+// camel case.
 constexpr std::pair<Control, std::string_view> kObjectNames[] = {
-    {Control::Title, "RzPanel2"},
-    {Control::CloseButton, "RzLabel1"},
-    {Control::MinimizeButton, "RzLabel2"},
-    {Control::ProductLabel, "RzLabel6"},
-    {Control::VersionLabel, "RzLabel5"},
-    {Control::ConsoleOption, "RzCheckBox1"},
-    {Control::SkipIntroOption, "RzCheckBox2"},
-    {Control::ExitAfterRunOption, "RzCheckBox3"},
-    {Control::CustomGameOption, "RzCheckBox4"},
-    {Control::JoinAddressFrame, "RzGroupBox7"},
-    {Control::JoinPasswordFrame, "RzGroupBox9"},
-    {Control::JoinAddress, "RzEdit1"},
-    {Control::JoinPort, "RzEdit2"},
-    {Control::JoinPassword, "RzEdit3"},
-    {Control::CharacterButton, "RzToolButton1"},
-    {Control::ClipboardButton, "RzToolButton2"},
-    {Control::ActionButton, "RzGoButton"},
-    {Control::CharacterPanel, "RzPanel4"},
-    {Control::ClipboardPanel, "RzPanel6"},
+    {Control::Title, "title"},
+    {Control::CloseButton, "closeButton"},
+    {Control::MinimizeButton, "minimizeButton"},
+    {Control::ProductLabel, "productLabel"},
+    {Control::VersionLabel, "versionLabel"},
+    {Control::ConsoleOption, "consoleOption"},
+    {Control::SkipIntroOption, "skipIntroOption"},
+    {Control::ExitAfterRunOption, "exitAfterRunOption"},
+    {Control::CustomGameOption, "customGameOption"},
+    {Control::ModeBox, "modeBox"},
+    {Control::CampaignBox, "campaignBox"},
+    {Control::MapBox, "mapBox"},
+    {Control::DifficultyBox, "difficultyBox"},
+    {Control::SlotsBox, "slotsBox"},
+    {Control::PortBox, "portBox"},
+    {Control::PasswordBox, "passwordBox"},
+    {Control::ModeChoice, "modeChoice"},
+    {Control::CampaignChoice, "campaignChoice"},
+    {Control::MapChoice, "mapChoice"},
+    {Control::DifficultyChoice, "difficultyChoice"},
+    {Control::SlotsChoice, "slotsChoice"},
+    {Control::PortChoice, "portChoice"},
+    {Control::PasswordChoice, "passwordChoice"},
+    {Control::ModeArrow, "modeArrow"},
+    {Control::CampaignArrow, "campaignArrow"},
+    {Control::MapArrow, "mapArrow"},
+    {Control::DifficultyArrow, "difficultyArrow"},
+    {Control::SlotsArrow, "slotsArrow"},
+    {Control::PortArrow, "portArrow"},
+    {Control::PasswordArrow, "passwordArrow"},
+    {Control::JoinAddressFrame, "joinAddressFrame"},
+    {Control::JoinPasswordFrame, "joinPasswordFrame"},
+    {Control::JoinAddress, "joinAddress"},
+    {Control::JoinPort, "joinPort"},
+    {Control::JoinPassword, "joinPassword"},
+    {Control::CharacterButton, "characterButton"},
+    {Control::ClipboardButton, "clipboardButton"},
+    {Control::ActionButton, "actionButton"},
+    {Control::CharacterPanel, "characterPanel"},
+    {Control::ClipboardPanel, "clipboardPanel"},
 };
+static_assert(std::size(kObjectNames) == kControlCount);
+constexpr bool InControlOrder() {
+  for (std::size_t i = 0; i < kControlCount; ++i) {
+    if (kObjectNames[i].first != static_cast<Control>(i)) return false;
+  }
+  return true;
+}
+static_assert(InControlOrder(), "a control's name sits at its place");
 
-// The create tab's choice boxes, by the menu each drops; the catalogue names
-// their widgets.
+// The create tab's choice boxes, by the menu each drops.
 struct ChoiceControls {
   std::string_view menu;
   Control box, choice, arrow;
 };
 constexpr ChoiceControls kChoiceControls[] = {
-    {"Menu_GameMode", Control::ModeBox, Control::ModeChoice, Control::ModeArrow},
-    {"Menu_Company", Control::CampaignBox, Control::CampaignChoice, Control::CampaignArrow},
-    {"Menu_Map", Control::MapBox, Control::MapChoice, Control::MapArrow},
-    {"Menu_Difficulty", Control::DifficultyBox, Control::DifficultyChoice,
-     Control::DifficultyArrow},
-    {"Menu_Slots", Control::SlotsBox, Control::SlotsChoice, Control::SlotsArrow},
-    {"Menu_Port", Control::PortBox, Control::PortChoice, Control::PortArrow},
-    {"Menu_Password", Control::PasswordBox, Control::PasswordChoice, Control::PasswordArrow},
+    {"modeMenu", Control::ModeBox, Control::ModeChoice, Control::ModeArrow},
+    {"campaignMenu", Control::CampaignBox, Control::CampaignChoice, Control::CampaignArrow},
+    {"mapMenu", Control::MapBox, Control::MapChoice, Control::MapArrow},
+    {"difficultyMenu", Control::DifficultyBox, Control::DifficultyChoice, Control::DifficultyArrow},
+    {"slotsMenu", Control::SlotsBox, Control::SlotsChoice, Control::SlotsArrow},
+    {"portMenu", Control::PortBox, Control::PortChoice, Control::PortArrow},
+    {"passwordMenu", Control::PasswordBox, Control::PasswordChoice, Control::PasswordArrow},
 };
 
 // Designed texts that no language changes.
@@ -166,14 +194,14 @@ std::optional<std::string> Decoded(const std::optional<std::string>& bytes) {
 }  // namespace
 
 std::string_view ObjectName(Control control) {
-  for (const auto& [c, name] : kObjectNames) {
-    if (c == control) return name;
-  }
+  const auto i = static_cast<std::size_t>(control);
+  return i < kControlCount ? kObjectNames[i].second : std::string_view{};
+}
+
+std::string_view ShownIn(Group group) {
+  if (group == Group::Character) return ObjectName(Control::CharacterButton);
   for (const ChoiceControls& row : kChoiceControls) {
-    const CatalogueMenu& menu = CatalogueMenuOf(row.menu);
-    if (row.box == control) return menu.frame.frame;
-    if (row.choice == control) return menu.shownIn;
-    if (row.arrow == control) return menu.frame.arrow;
+    if (CatalogueMenuOf(row.menu).entries.front().group == group) return ObjectName(row.choice);
   }
   return {};
 }
@@ -193,18 +221,18 @@ ChoiceParts PartsOf(Control box) {
   return {box, box};
 }
 
-std::string_view TabSheetName(Tab tab) {
+std::string_view TabObjectName(Tab tab) {
   switch (tab) {
     case Tab::CreateServer:
-      return "TabSheet1";
+      return "createServerTab";
     case Tab::JoinGame:
-      return "TabSheet2";
+      return "joinGameTab";
     case Tab::Settings:
-      return "TabSheet3";
+      return "settingsTab";
     case Tab::Monitoring:
-      return "TabSheet4";
+      return "monitoringTab";
     case Tab::About:
-      return "TabSheet5";
+      return "aboutTab";
   }
   return {};
 }
@@ -249,7 +277,7 @@ std::string LauncherModel::Text(std::string_view control) const {
     if (ObjectName(static_cast<Control>(i)) == control) return views[i].text.value_or("");
   }
   for (std::size_t i = 0; i < std::size(kTabTexts); ++i) {
-    if (TabSheetName(static_cast<Tab>(i)) != control) continue;
+    if (TabObjectName(static_cast<Tab>(i)) != control) continue;
     const wv::Str caption = kTabTexts[i].first;
     return caption == wv::Str::Count ? std::string(kAboutTabCaption) : Str(caption);
   }

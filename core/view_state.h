@@ -12,8 +12,9 @@
 
 namespace wv {
 
-// The window's controls by what they are. Each keeps its designer name as
-// its object name (ObjectName), by which the window binds it and tests find it.
+// The window's controls by what they are. Each widget's object name is its
+// role in lower camel case (ObjectName), by which the window binds it and
+// tests find it.
 enum class Control {
   Title,           // the caption bar: the window's and every message box's title
   CloseButton,     // in the caption bar
@@ -61,12 +62,14 @@ enum class Control {
 };
 inline constexpr std::size_t kControlCount = static_cast<std::size_t>(Control::Count);
 
-// The designer name the control's widget carries.
+// The object name the control's widget carries.
 std::string_view ObjectName(Control control);
 
-// The menu (Menu_…) a choice box or the character button drops; empty for
+// The menu (…Menu) a choice box or the character button drops; empty for
 // other controls.
 std::string_view DroppedMenu(Control control);
+// The object name of the control that shows the choice of a group.
+std::string_view ShownIn(Group group);
 // The parts of a choice box: the label of its choice and its arrow.
 struct ChoiceParts {
   Control choice, arrow;

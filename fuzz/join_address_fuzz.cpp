@@ -77,10 +77,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     model.ChooseEntry(ids[input.ConsumeIntegralInRange<std::size_t>(0, ids.size() - 1)]);
   }
   const std::string summary = wv::ClipboardSummary(model);
-  for (const char* label : {"Label1", "Label3", "Label4", "Label5"}) {
+  for (const char* label : {"modeChoice", "difficultyChoice", "mapChoice", "slotsChoice"}) {
     WV_FUZZ_CHECK(summary.find(model.Text(label)) != std::string::npos);
   }
-  const bool campaignShown = summary.find(model.Text("RzGroupBox2") + ": ") != std::string::npos;
-  WV_FUZZ_CHECK(campaignShown == (model.Text("Label2") != wv::kNoChoice));
+  const bool campaignShown = summary.find(model.Text("campaignBox") + ": ") != std::string::npos;
+  WV_FUZZ_CHECK(campaignShown == (model.Text("campaignChoice") != wv::kNoChoice));
   return 0;
 }

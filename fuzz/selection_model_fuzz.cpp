@@ -15,6 +15,7 @@
 #include "core/launch.h"
 #include "core/settings_file.h"
 #include "core/startup.h"
+#include "core/view_state.h"
 #include "core/whole_file.h"
 #include "fuzz/check.h"
 #include "fuzz/choosable_ids.h"

@@ -26,18 +26,18 @@ QLabel* MakeLabel(const QString& name, const QRect& geometry, QWidget* parent) {
 }  // namespace
 
 AboutPage::AboutPage(QWidget* parent) : QWidget(parent) {
-  setObjectName(QStringLiteral("TabSheet5"));
-  auto* panel = new Panel(QStringLiteral("RzPanel8"), look::kSilver, Panel::Border::None, this);
+  setObjectName(QStringLiteral("aboutTab"));
+  auto* panel = new Panel(QStringLiteral("aboutPanel"), look::kSilver, Panel::Border::None, this);
   panel->setGeometry(0, 0, 334, 155);
 
   image_ = new QLabel(panel);
-  image_->setObjectName(QStringLiteral("Image1"));
+  image_->setObjectName(QStringLiteral("aboutPicture"));
   image_->setGeometry(1, 1, 332, 153);
   image_->setAlignment(Qt::AlignCenter);
 
-  MakeLabel(QStringLiteral("RzLabel6"), {224, 114, 97, 13}, panel);
-  MakeLabel(QStringLiteral("RzLabel5"), {224, 130, 97, 13}, panel);
-  QLabel* link = MakeLabel(QStringLiteral("RzURLLabel1"), {10, 130, 48, 13}, panel);
+  MakeLabel(QStringLiteral("productLabel"), {224, 114, 97, 13}, panel);
+  MakeLabel(QStringLiteral("versionLabel"), {224, 130, 97, 13}, panel);
+  QLabel* link = MakeLabel(QStringLiteral("forumLink"), {10, 130, 48, 13}, panel);
   link->setText(QString::fromLatin1(kForumUrl));
   link->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
   link->hide();

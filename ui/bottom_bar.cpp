@@ -15,7 +15,7 @@ namespace {
 class ClipboardPanel : public Panel {
  public:
   explicit ClipboardPanel(QWidget* parent)
-      : Panel(QStringLiteral("RzPanel6"), look::kGrey, Border::Sunken, parent) {}
+      : Panel(QStringLiteral("clipboardPanel"), look::kGrey, Border::Sunken, parent) {}
 
  protected:
   void paintEvent(QPaintEvent* event) override {
@@ -89,22 +89,23 @@ QToolButton* MakeButton(const QString& name, const QRect& geometry, bool grounde
 }  // namespace
 
 BottomBar::BottomBar(QWidget* parent)
-    : Panel(QStringLiteral("RzPanel3"), look::kSilver, Border::None, parent) {
+    : Panel(QStringLiteral("bottomBar"), look::kSilver, Border::None, parent) {
   setGeometry(2, 206, 336, 41);
 
-  auto* characterPanel = new Panel(QStringLiteral("RzPanel4"), look::kSilver, Border::Sunken, this);
+  auto* characterPanel =
+      new Panel(QStringLiteral("characterPanel"), look::kSilver, Border::Sunken, this);
   characterPanel->setGeometry(8, 8, 89, 25);
-  character_ = MakeButton(QStringLiteral("RzToolButton1"), {2, 2, 85, 21}, true, characterPanel);
+  character_ = MakeButton(QStringLiteral("characterButton"), {2, 2, 85, 21}, true, characterPanel);
   character_->setPopupMode(QToolButton::InstantPopup);
 
   auto* clipboardPanel = new ClipboardPanel(this);
   clipboardPanel->setGeometry(143, 8, 26, 25);
-  clipboard_ = MakeButton(QStringLiteral("RzToolButton2"), {2, 2, 22, 21}, false, clipboardPanel);
+  clipboard_ = MakeButton(QStringLiteral("clipboardButton"), {2, 2, 22, 21}, false, clipboardPanel);
   clipboard_->setAutoRaise(true);
 
-  auto* goPanel = new Panel(QStringLiteral("RzPanel5"), look::kSilver, Border::Sunken, this);
-  goPanel->setGeometry(183, 8, 144, 25);
-  go_ = MakeButton(QStringLiteral("RzGoButton"), {2, 2, 140, 21}, true, goPanel);
+  auto* actionPanel = new Panel(QStringLiteral("actionPanel"), look::kSilver, Border::Sunken, this);
+  actionPanel->setGeometry(183, 8, 144, 25);
+  action_ = MakeButton(QStringLiteral("actionButton"), {2, 2, 140, 21}, true, actionPanel);
 }
 
 }  // namespace wv

@@ -6,7 +6,7 @@ class QToolButton;
 
 namespace wv {
 
-// The bar under the tabs (RzPanel3): character button, clipboard button and
+// The bar under the tabs (bottomBar): character button, clipboard button and
 // the action button, each in its own small sunken panel.
 class BottomBar : public Panel {
   Q_OBJECT
@@ -16,12 +16,12 @@ class BottomBar : public Panel {
 
   QToolButton* CharacterButton() const { return character_; }
   QToolButton* ClipboardButton() const { return clipboard_; }
-  QToolButton* GoButton() const { return go_; }
+  QToolButton* ActionButton() const { return action_; }
 
  private:
   QToolButton* character_;
   QToolButton* clipboard_;
-  QToolButton* go_;
+  QToolButton* action_;
 };
 
 }  // namespace wv

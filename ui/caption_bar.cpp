@@ -13,16 +13,17 @@
 namespace wv {
 
 CaptionBar::CaptionBar(QWidget* parent)
-    : Panel(QStringLiteral("RzPanel2"), look::kGrey, Border::BottomLine, parent),
+    : Panel(QStringLiteral("title"), look::kGrey, Border::BottomLine, parent),
       textColour_(QGuiApplication::palette().color(QPalette::WindowText)) {
   setGeometry(2, 2, 336, 25);
 
-  auto* emblem = new Animator(QStringLiteral("RzAnimator1"), "emblem.png", this);
+  auto* emblem = new Animator(QStringLiteral("emblem"), "emblem.png", this);
   emblem->setGeometry(4, 4, 16, 16);
 
-  auto* minimise = new GlyphLabel(QStringLiteral("RzLabel2"), GlyphLabel::Glyph::LowBar, this);
+  auto* minimise =
+      new GlyphLabel(QStringLiteral("minimizeButton"), GlyphLabel::Glyph::LowBar, this);
   minimise->setGeometry(302, 2, 18, 18);
-  auto* close = new GlyphLabel(QStringLiteral("RzLabel1"), GlyphLabel::Glyph::Cross, this);
+  auto* close = new GlyphLabel(QStringLiteral("closeButton"), GlyphLabel::Glyph::Cross, this);
   close->setGeometry(316, 2, 18, 18);
 
   connect(close, &GlyphLabel::clicked, this, [this] { window()->close(); });

@@ -11,7 +11,7 @@ namespace wv {
 class Animator;
 class GlyphLabel;
 
-// The window's own caption bar (RzPanel2): the emblem, the launcher's name,
+// The window's own caption bar (title): the emblem, the launcher's name,
 // the minimise and close glyphs, and moving the window by a press anywhere
 // else on the bar.
 class CaptionBar : public Panel {

@@ -152,7 +152,7 @@ QAccessibleInterface* ChoiceBoxInterface(const QString& className, QObject* obje
 }  // namespace
 
 CreatePage::CreatePage(QWidget* parent) : QWidget(parent) {
-  setObjectName(QStringLiteral("TabSheet1"));
+  setObjectName(QStringLiteral("createServerTab"));
   // Qt keeps one list of factories for the process: taken out first, so that
   // every page built leaves it there once.
   QAccessible::removeFactory(&ChoiceBoxInterface);

@@ -58,13 +58,13 @@ QLineEdit* MakeEdit(const QString& name, const QRect& geometry, QWidget* parent)
 }  // namespace
 
 JoinPage::JoinPage(QWidget* parent) : QWidget(parent) {
-  setObjectName(QStringLiteral("TabSheet2"));
-  auto* addressBox = new GroupFrame(QStringLiteral("RzGroupBox7"), {13, 16, 305, 49}, this);
-  address_ = MakeEdit(QStringLiteral("RzEdit1"), {24, 20, 169, 22}, addressBox);
-  port_ = MakeEdit(QStringLiteral("RzEdit2"), {200, 20, 81, 22}, addressBox);
+  setObjectName(QStringLiteral("joinGameTab"));
+  auto* addressBox = new GroupFrame(QStringLiteral("joinAddressFrame"), {13, 16, 305, 49}, this);
+  address_ = MakeEdit(QStringLiteral("joinAddress"), {24, 20, 169, 22}, addressBox);
+  port_ = MakeEdit(QStringLiteral("joinPort"), {200, 20, 81, 22}, addressBox);
 
-  auto* passwordBox = new GroupFrame(QStringLiteral("RzGroupBox9"), {13, 80, 305, 49}, this);
-  password_ = MakeEdit(QStringLiteral("RzEdit3"), {24, 20, 257, 22}, passwordBox);
+  auto* passwordBox = new GroupFrame(QStringLiteral("joinPasswordFrame"), {13, 80, 305, 49}, this);
+  password_ = MakeEdit(QStringLiteral("joinPassword"), {24, 20, 257, 22}, passwordBox);
   password_->setEchoMode(QLineEdit::Password);
   auto* mask = new EqualsMask;
   mask->setParent(password_);

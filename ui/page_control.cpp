@@ -102,8 +102,8 @@ class FlatTabBar : public QTabBar {
 
 PageControl::PageControl(QWidget* parent)
     : QWidget(parent), tabs_(new FlatTabBar(this)), stack_(new QStackedWidget(this)) {
-  setObjectName(QStringLiteral("RzPageControl1"));
-  tabs_->setObjectName(QStringLiteral("RzPageControl1Tabs"));
+  setObjectName(QStringLiteral("pageControl"));
+  tabs_->setObjectName(QStringLiteral("tabBar"));
   tabs_->setDrawBase(false);
   tabs_->setExpanding(false);
   tabs_->setUsesScrollButtons(false);

@@ -16,16 +16,16 @@ struct OptionBox {
 };
 
 const std::array<OptionBox, 4> kOptionBoxes = {{
-    {"RzCheckBox1", &Options::console},
-    {"RzCheckBox2", &Options::skipIntro},
-    {"RzCheckBox3", &Options::exitAfterRun},
-    {"RzCheckBox4", &Options::customGame},
+    {"consoleOption", &Options::console},
+    {"skipIntroOption", &Options::skipIntro},
+    {"exitAfterRunOption", &Options::exitAfterRun},
+    {"customGameOption", &Options::customGame},
 }};
 
 }  // namespace
 
 SettingsPage::SettingsPage(QWidget* parent) : QWidget(parent) {
-  setObjectName(QStringLiteral("TabSheet3"));
+  setObjectName(QStringLiteral("settingsTab"));
   static_assert(std::tuple_size_v<decltype(boxes_)> == kOptionBoxes.size());
   int top = 16;
   for (std::size_t i = 0; i < kOptionBoxes.size(); ++i) {

@@ -144,7 +144,7 @@ class AccessibilityE2eTest : public QObject {
     LauncherSession launcher;
     const QString window = launcher.Start(folder.Path());
     QVERIFY(!window.isEmpty());
-    launcher.Click(window, ClickPoint("RzGoButton"));
+    launcher.Click(window, ClickPoint("actionButton"));
     QVERIFY2(!launcher.WaitForMessageBox(10000).isEmpty(), "the failed start said nothing");
     const QString expected =
         "Can not start the game (" + QString::fromStdString(folder.Path().native()) +

@@ -30,7 +30,7 @@ class LauncherE2eTest : public QObject {
                 .split('\n')
                 .contains(window));
 
-    launcher.Click(window, ClickPoint("RzGoButton"));
+    launcher.Click(window, ClickPoint("actionButton"));
 
     const bool received = WaitFor([&] { return fs::exists(record); }, 15000);
     launcher.Stop();
@@ -57,7 +57,7 @@ class LauncherE2eTest : public QObject {
     qputenv("PATH", path);
     QVERIFY(!window.isEmpty());
 
-    launcher.Click(window, ClickPoint("RzGoButton"));
+    launcher.Click(window, ClickPoint("actionButton"));
 
     QVERIFY2(WaitForFile(record), "the wrapper was not started");
     std::vector<std::string> expected = {wine.native(), fs::canonical(folder.Path()).native(),
@@ -75,7 +75,7 @@ class LauncherE2eTest : public QObject {
     const QString window = launcher.Start(folder.Path());
     QVERIFY(!window.isEmpty());
 
-    launcher.Click(window, ClickPoint("RzRapidFireButton7"));
+    launcher.Click(window, ClickPoint("passwordArrow"));
     // The password menu opens at the cursor: remove, then set.
     const QString pid = QString::number(launcher.Process().processId());
     const auto menuOpen = [&] {

@@ -38,7 +38,7 @@ bool WebEngineProcessRuns(const std::string& process) {
 // Whether the monitoring page shows its line of why: dark text at the page's
 // top left, where the other pages and a loaded browser show none.
 bool PageSaysWhy(const QString& window) {
-  const QRect page = DesignedRect("RzPageControl1");
+  const QRect page = DesignedRect("pageControl");
   const QImage corner = QGuiApplication::primaryScreen()
                             ->grabWindow(window.toULongLong(), page.x() + 1, page.y() + 23, 7, 14)
                             .toImage();
@@ -73,7 +73,7 @@ class LauncherHardeningE2eTest : public QObject {
     LauncherSession launcher;
     const QString window = launcher.Start(folder);
     QVERIFY(!window.isEmpty());
-    launcher.Click(window, ClickPoint("RzGoButton"));
+    launcher.Click(window, ClickPoint("actionButton"));
 
     QVERIFY2(WaitFor([&] { return fs::exists(record); }, 15000),
              "the game was not started: were the settings read?");
@@ -108,7 +108,7 @@ class LauncherHardeningE2eTest : public QObject {
     // rest brings the engine in: the tabs before the monitoring one must not,
     // neither pointed at nor shown.
     const auto engineMapped = [&] { return WebEngineMapped(process); };
-    const QRect tabRow = DesignedRect("RzPageControl1Tabs");
+    const QRect tabRow = DesignedRect("tabBar");
     const int firstX = tabRow.left() + kTabStep / 2;
     int x = firstX;
     for (; x <= tabRow.right() - kTabStep / 2; x += kTabStep) {

@@ -97,7 +97,7 @@ class LauncherSession {
   // it: the grey of the bar between its text and its glyphs. Unpainted, the
   // window shows whatever was on the screen before.
   static bool Painted(const QString& window) {
-    const QRect bar = DesignedRect("RzPanel2");
+    const QRect bar = DesignedRect("title");
     const QRect plain(bar.left() + 200, bar.top() + 4, 90, 16);
     const QImage shot =
         QGuiApplication::primaryScreen()

@@ -48,7 +48,7 @@ int FilesHolding(const fs::path& folder, const std::string& content) {
 std::vector<std::string> PressAndRecord(LauncherSession& launcher, const QString& window,
                                         const fs::path& record) {
   fs::remove(record);
-  launcher.Click(window, ClickPoint("RzGoButton"));
+  launcher.Click(window, ClickPoint("actionButton"));
   if (!WaitForFile(record)) return {"<the engine was not started>"};
   const std::vector<std::string> words = ReadRecord(record);
   return std::vector<std::string>(words.begin() + std::min<std::size_t>(2, words.size()),
@@ -209,7 +209,7 @@ class LauncherSettingsE2eTest : public QObject {
       const QString window = launcher.Start(folder.Path());
       QVERIFY(launcher.IsMainWindow(window));
       fs::remove_all(folder.Path());
-      launcher.Click(window, ClickPoint("RzGoButton"));
+      launcher.Click(window, ClickPoint("actionButton"));
       const bool boxShown = !launcher.WaitForMessageBox(kWindowTimeoutMs).isEmpty();
       QVERIFY2(launcher.Process().state() == QProcess::Running, "the press ended the launcher");
       QVERIFY2(boxShown, "the press said nothing");

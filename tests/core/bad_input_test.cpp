@@ -100,16 +100,16 @@ TEST_F(BadInput, OddFilesAroundTheRealSectionsGiveTheSameChoicesAndLaunch) {
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
     dir.Write(kIni, c.content);
-    Choose({"N1", "N46"});
-    EXPECT_EQ(Shown("Label4"), Caption("Rockfall"));
-    EXPECT_TRUE(Visible("N43")) << "[MAP_Rockfall] Versus";
-    EXPECT_FALSE(Visible("Foundry1"));
-    EXPECT_TRUE(Visible("custommap2"));
-    EXPECT_EQ(Caption("custommap2"), "Quarry");
+    Choose({"coop", "customMaps"});
+    EXPECT_EQ(Shown("mapChoice"), Caption("rockfall"));
+    EXPECT_TRUE(Visible("infected")) << "[MAP_Rockfall] Versus";
+    EXPECT_FALSE(Visible("foundry"));
+    EXPECT_TRUE(Visible("customMap2"));
+    EXPECT_EQ(Caption("customMap2"), "Quarry");
     EXPECT_EQ(After("+map").first, "wrv_rock_edit");
-    Choose({"custommap2"});
+    Choose({"customMap2"});
     EXPECT_EQ(After("+map").first, "cm_quarry=v2");
-    EXPECT_FALSE(Visible("N43")) << "[CustomMap2] has no Versus";
+    EXPECT_FALSE(Visible("infected")) << "[CustomMap2] has no Versus";
   }
 }
 
@@ -139,10 +139,10 @@ TEST_F(BadInput, CustomMapNamesAndFilesArriveWhole) {
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
     WriteSettings("[CustomMap1]\r\nMap name=" + c.mapLine + "\r\nFile name=" + c.fileLine + "\r\n");
-    Choose({"N1", "N46"});
+    Choose({"coop", "customMaps"});
     const std::string caption = c.caption.value_or(c.mapLine);
-    EXPECT_EQ(Shown("Label4"), caption);
-    EXPECT_EQ(Caption("custommap1"), caption);
+    EXPECT_EQ(Shown("mapChoice"), caption);
+    EXPECT_EQ(Caption("customMap1"), caption);
     const auto [argument, next] = After("+map");
     EXPECT_EQ(argument, c.argument.value_or(c.fileLine));
     EXPECT_EQ(next, "+team_desired");
@@ -172,7 +172,7 @@ TEST_F(BadInput, SettingsValueWithANulByteIsNamed) {
   for (const auto& c : cases) {
     SCOPED_TRACE(c.named);
     RestartWith(c.applicationLines, c.sections + GameExeLines(c.exe));
-    Choose({"N1", "N46"});
+    Choose({"coop", "customMaps"});
     const LaunchDecision d = Press({c.exe});
     EXPECT_EQ(d.kind, LaunchDecision::Kind::ShowMessage);
     EXPECT_EQ(d.message, "Invalid value in settings file (" + c.named + ")");
@@ -280,9 +280,9 @@ std::string StartOutcome(const std::filesystem::path& exeDir,
   Started s = Start(exeDir, workDir);
   std::string outcome;
   for (const std::string& m : s.messages) outcome += m + "\n";
-  s.model.ChooseEntry("N46");
+  s.model.ChooseEntry("customMaps");
   return outcome + (s.model.GetOptions().console ? "defaults" : "file's options") +
-         ", custom maps: " + s.model.Text("Label4");
+         ", custom maps: " + s.model.Text("mapChoice");
 }
 
 TEST(BadInputStartup, SettingsFileThatCannotBeRead) {
@@ -371,7 +371,7 @@ TEST(BadInputStartup, RemovedWorkingFolder) {
       {"choose",
        [&] {
          model.Start(gone, {}, kVersion, [](const std::string&) {});
-         model.ChooseEntry("N46");
+         model.ChooseEntry("customMaps");
          model.SwitchTab(Tab::JoinGame);
          model.JoinAddressChanged("h:1");
          return ClipboardSummary(model);

@@ -29,31 +29,38 @@ Ids VisibleIds(const LauncherModel& model, std::string_view menu) {
 }
 
 TEST_F(ChoiceRules, StartStateShowsTheDefaults) {
-  const std::pair<const char*, const char*> texts[] = {
-      {"Label1", "CO-OP"},         {"Label2", "Last ward"},  {"Label3", "Normal"},
-      {"Label4", "Apartmens"},     {"Label5", "14"},         {"Label6", "27015"},
-      {"Label7", "Not protected"}, {"RzToolButton1", "Arno"}};
+  const std::pair<const char*, const char*> texts[] = {{"modeChoice", "CO-OP"},
+                                                       {"campaignChoice", "Last ward"},
+                                                       {"difficultyChoice", "Normal"},
+                                                       {"mapChoice", "Apartmens"},
+                                                       {"slotsChoice", "14"},
+                                                       {"portChoice", "27015"},
+                                                       {"passwordChoice", "Not protected"},
+                                                       {"characterButton", "Arno"}};
   for (const auto& [control, text] : texts) EXPECT_EQ(Shown(control), text) << control;
-  for (const char* id : {"N1", "MenuItem1", "N5", "N33", "N142", "N270151", "N37"})
+  for (const char* id :
+       {"coop", "lastWard", "apartments", "normal", "slots14", "port27015", "arno"})
     EXPECT_TRUE(Checked(id)) << id;
-  EXPECT_EQ(VisibleIds(model, "Menu_Map"), (Ids{"N5", "N6", "N7", "N8", "N9"}));
-  EXPECT_FALSE(Visible("N43"));
-  EXPECT_FALSE(Visible("GreyTideRising2"));
-  EXPECT_EQ(model.Entry("N46").hint, "Дополнительные карты");
+  EXPECT_EQ(VisibleIds(model, "mapMenu"),
+            (Ids{"apartments", "subway", "sewer", "hospital", "rooftops"}));
+  EXPECT_FALSE(Visible("infected"));
+  EXPECT_FALSE(Visible("greyTideRising"));
+  EXPECT_EQ(model.Entry("customMaps").hint, "Дополнительные карты");
   ExpectOneCheckPerGroup(model);
 }
 
 TEST_F(ChoiceRules, CustomMapsThenCoopChoosesCampaignOneAndHidesMaps) {
   WriteSettings("[MAP_Rockfall]\r\nVisible=Yes\r\n");
-  Choose({"N46"});
-  EXPECT_EQ(Shown("Label2"), "-");
-  EXPECT_EQ(Shown("Label4"), "Rockfall");
-  Choose({"N1"});
-  EXPECT_EQ(Shown("Label1"), "CO-OP");
-  EXPECT_EQ(Shown("Label2"), "Last ward");
-  EXPECT_EQ(Shown("Label4"), "Apartmens");
-  EXPECT_FALSE(Visible("Rockfall"));
-  EXPECT_EQ(VisibleIds(model, "Menu_Company"), (Ids{"MenuItem1", "MenuItem2", "N3", "N4"}));
+  Choose({"customMaps"});
+  EXPECT_EQ(Shown("campaignChoice"), "-");
+  EXPECT_EQ(Shown("mapChoice"), "Rockfall");
+  Choose({"coop"});
+  EXPECT_EQ(Shown("modeChoice"), "CO-OP");
+  EXPECT_EQ(Shown("campaignChoice"), "Last ward");
+  EXPECT_EQ(Shown("mapChoice"), "Apartmens");
+  EXPECT_FALSE(Visible("rockfall"));
+  EXPECT_EQ(VisibleIds(model, "campaignMenu"),
+            (Ids{"lastWard", "stoneBell", "stillWind", "redFurrow"}));
   ExpectOneCheckPerGroup(model);
 }
 
@@ -67,19 +74,19 @@ TEST_F(ChoiceRules, ChapterRuleComparesTheShownCaption) {
     const char* chapter;
     const char* mapToken;
   } cases[] = {
-      {"", "Subway", "N1", "Subway", "+map wrv_hospital02_subway +team"},
-      {"", "Subway", "N2", "Subway", "+map wrv_vs_hospital02_subway +team"},
-      {"Language=RU\r\n", "Метро", "N1", "Метро", "+map wrv_hospital02_subway +team"},
-      {"", "subway", "N1", "Apartmens", "+map wrv_hospital01_apartment +team"},
-      {"", "Metro", "N1", "Apartmens", "+map wrv_hospital01_apartment +team"},
+      {"", "Subway", "coop", "Subway", "+map wrv_hospital02_subway +team"},
+      {"", "Subway", "versus", "Subway", "+map wrv_vs_hospital02_subway +team"},
+      {"Language=RU\r\n", "Метро", "coop", "Метро", "+map wrv_hospital02_subway +team"},
+      {"", "subway", "coop", "Apartmens", "+map wrv_hospital01_apartment +team"},
+      {"", "Metro", "coop", "Apartmens", "+map wrv_hospital01_apartment +team"},
   };
   for (const auto& c : cases) {
     RestartWith(c.language, "[CustomMap3]\r\nMap name=" + std::string(c.mapName) +
                                 "\r\nFile name=cm_named\r\n");
-    Choose({"N46"});
-    ASSERT_EQ(Shown("Label4"), c.mapName);
+    Choose({"customMaps"});
+    ASSERT_EQ(Shown("mapChoice"), c.mapName);
     Choose({c.mode});
-    EXPECT_EQ(Shown("Label4"), c.chapter) << c.mapName << " " << c.mode;
+    EXPECT_EQ(Shown("mapChoice"), c.chapter) << c.mapName << " " << c.mode;
     const std::string command = Command();
     EXPECT_NE(command.find(c.mapToken), std::string::npos) << command;
     EXPECT_EQ(command.find("cm_named"), std::string::npos) << command;
@@ -92,19 +99,19 @@ TEST_F(ChoiceRules, VersusKeepsOnlyCampaignsWithVersusMaps) {
     std::vector<std::string_view> before;
     std::string campaign, chapter;
   } cases[] = {
-      {{"MenuItem2"}, "Last ward", "Apartmens"},
-      {{"N3", "N19"}, "Last ward", "Apartmens"},
-      {{"N7"}, "Last ward", "Sewer"},
-      {{"N4", "N26"}, "Red furrow", "Train Station"},
+      {{"stoneBell"}, "Last ward", "Apartmens"},
+      {{"stillWind", "constructionSite"}, "Last ward", "Apartmens"},
+      {{"sewer"}, "Last ward", "Sewer"},
+      {{"redFurrow", "trainStation"}, "Red furrow", "Train Station"},
   };
   for (const auto& c : cases) {
     Restart();
     for (std::string_view id : c.before) model.ChooseEntry(id);
-    Choose({"N2"});
-    EXPECT_EQ(Shown("Label2"), c.campaign) << c.before.front();
-    EXPECT_EQ(Shown("Label4"), c.chapter) << c.before.front();
-    EXPECT_EQ(VisibleIds(model, "Menu_Company"), (Ids{"MenuItem1", "N4"}));
-    EXPECT_TRUE(Visible("N43"));
+    Choose({"versus"});
+    EXPECT_EQ(Shown("campaignChoice"), c.campaign) << c.before.front();
+    EXPECT_EQ(Shown("mapChoice"), c.chapter) << c.before.front();
+    EXPECT_EQ(VisibleIds(model, "campaignMenu"), (Ids{"lastWard", "redFurrow"}));
+    EXPECT_TRUE(Visible("infected"));
   }
 }
 
@@ -112,30 +119,30 @@ TEST_F(ChoiceRules, VersusRaisesSlotsToEightOnly) {
   const struct {
     const char *slots, *shown, *checked;
   } cases[] = {
-      {"N110", "8", "N81"}, {"N51", "8", "N81"},    {"N71", "8", "N81"},
-      {"N81", "8", "N81"},  {"N101", "10", "N101"}, {"N142", "14", "N142"},
+      {"slots1", "8", "slots8"}, {"slots5", "8", "slots8"},    {"slots7", "8", "slots8"},
+      {"slots8", "8", "slots8"}, {"slots10", "10", "slots10"}, {"slots14", "14", "slots14"},
   };
   for (const auto& c : cases) {
-    Choose({"N1", c.slots, "N2"});
-    EXPECT_EQ(Shown("Label5"), c.shown) << c.slots;
+    Choose({"coop", c.slots, "versus"});
+    EXPECT_EQ(Shown("slotsChoice"), c.shown) << c.slots;
     EXPECT_TRUE(Checked(c.checked)) << c.slots;
   }
-  Choose({"N51", "N1"});
-  EXPECT_EQ(Shown("Label5"), "5") << "co-op leaves the slots alone";
-  Choose({"N2", "N1"});
-  EXPECT_EQ(Shown("Label5"), "8");
-  Choose({"N2", "N31"});
-  EXPECT_EQ(Shown("Label5"), "3") << "fewer slots may be chosen in versus";
+  Choose({"slots5", "coop"});
+  EXPECT_EQ(Shown("slotsChoice"), "5") << "co-op leaves the slots alone";
+  Choose({"versus", "coop"});
+  EXPECT_EQ(Shown("slotsChoice"), "8");
+  Choose({"versus", "slots3"});
+  EXPECT_EQ(Shown("slotsChoice"), "3") << "fewer slots may be chosen in versus";
 }
 
 TEST_F(ChoiceRules, LeavingVersusWithdrawsTheInfectedSide) {
-  Choose({"N2", "N43"});
-  EXPECT_EQ(Shown("RzToolButton1"), "Infected");
-  Choose({"N1"});
-  EXPECT_EQ(Shown("RzToolButton1"), "Arno");
-  EXPECT_TRUE(Checked("N37"));
-  EXPECT_FALSE(Visible("N43"));
-  EXPECT_FALSE(Visible("N42"));
+  Choose({"versus", "infected"});
+  EXPECT_EQ(Shown("characterButton"), "Infected");
+  Choose({"coop"});
+  EXPECT_EQ(Shown("characterButton"), "Arno");
+  EXPECT_TRUE(Checked("arno"));
+  EXPECT_FALSE(Visible("infected"));
+  EXPECT_FALSE(Visible("beforeInfected"));
   ExpectOneCheckPerGroup(model);
 }
 
@@ -145,89 +152,89 @@ TEST_F(ChoiceRules, CustomMapsOffersTheEnabledMapsAndChoosesTheFirst) {
       "[CustomMap1]\r\nMap name=Half\r\nFile name=\r\n"
       "[CustomMap2]\r\nMap name=\r\nFile name=orphan\r\n"
       "[CustomMap3]\r\nMap name=Docks\r\nFile name=wrv_docks\r\n");
-  Choose({"N46"});
-  EXPECT_EQ(Shown("Label1"), "Custom maps");
-  EXPECT_EQ(Shown("Label4"), "Rockfall");
-  EXPECT_EQ(VisibleIds(model, "Menu_Map"), (Ids{"Rockfall", "custommap3"}));
-  EXPECT_EQ(Caption("custommap3"), "Docks");
-  EXPECT_EQ(Caption("custommap1"), "custom_map_1");
-  EXPECT_TRUE(Checked("MenuItem1")) << "the campaign keeps its check mark";
+  Choose({"customMaps"});
+  EXPECT_EQ(Shown("modeChoice"), "Custom maps");
+  EXPECT_EQ(Shown("mapChoice"), "Rockfall");
+  EXPECT_EQ(VisibleIds(model, "mapMenu"), (Ids{"rockfall", "customMap3"}));
+  EXPECT_EQ(Caption("customMap3"), "Docks");
+  EXPECT_EQ(Caption("customMap1"), "custom_map_1");
+  EXPECT_TRUE(Checked("lastWard")) << "the campaign keeps its check mark";
 }
 
 TEST_F(ChoiceRules, CustomMapsWithNothingEnabledLeavesNoMap) {
-  Choose({"N43"});  // hidden entries can still be chosen
-  Choose({"N46"});
-  EXPECT_EQ(Shown("Label4"), "-");
-  EXPECT_EQ(Shown("RzToolButton1"), "Infected") << "no map: the character menu stays";
-  EXPECT_EQ(VisibleIds(model, "Menu_Map"), Ids{});
+  Choose({"infected"});  // hidden entries can still be chosen
+  Choose({"customMaps"});
+  EXPECT_EQ(Shown("mapChoice"), "-");
+  EXPECT_EQ(Shown("characterButton"), "Infected") << "no map: the character menu stays";
+  EXPECT_EQ(VisibleIds(model, "mapMenu"), Ids{});
 }
 
 TEST_F(ChoiceRules, CustomMapNamedDashCountsAsNoMap) {
   WriteSettings(
       "[CustomMap1]\r\nMap name=-\r\nFile name=dash\r\n"
       "[CustomMap2]\r\nMap name=Real\r\nFile name=real\r\n");
-  Choose({"N46"});
-  EXPECT_EQ(Shown("Label4"), "Real");
-  EXPECT_TRUE(Checked("custommap2"));
+  Choose({"customMaps"});
+  EXPECT_EQ(Shown("mapChoice"), "Real");
+  EXPECT_TRUE(Checked("customMap2"));
 }
 
 TEST_F(ChoiceRules, VersusFlagOfEachFlaggedMapSetsTheInfectedSide) {
   const struct {
     std::string_view entry, sections;
   } cases[] = {
-      {"Foundry1", "[MAP_Foundry]\r\nVisible=Yes\r\nVersus=yes\r\n"},
-      {"Rockfall", "[MAP_Rockfall]\r\nVisible=Yes\r\nVersus=Yes\r\n"},
-      {"TownSquare1", "[MAP_TownSquare]\r\nVisible=Yes\r\nVersus=YES\r\n"},
-      {"custommap1", "[CustomMap1]\r\nMap name=A\r\nFile name=a\r\nVersus=yes\r\n"},
-      {"custommap11", "[CustomMap11]\r\nMap name=K\r\nFile name=k\r\nversus=yEs\r\n"},
-      {"custommap16", "[CustomMap16]\r\nMap name=P\r\nFile name=p\r\nVersus=Yes\r\n"},
-      {"OldQuay", "[Campaign_GreyTideRising]\r\nVersus=yes\r\n"},
-      {"TheLights", "[Campaign_GreyTideRising]\r\nVersus=Yes\r\n"},
+      {"foundry", "[MAP_Foundry]\r\nVisible=Yes\r\nVersus=yes\r\n"},
+      {"rockfall", "[MAP_Rockfall]\r\nVisible=Yes\r\nVersus=Yes\r\n"},
+      {"townSquare", "[MAP_TownSquare]\r\nVisible=Yes\r\nVersus=YES\r\n"},
+      {"customMap1", "[CustomMap1]\r\nMap name=A\r\nFile name=a\r\nVersus=yes\r\n"},
+      {"customMap11", "[CustomMap11]\r\nMap name=K\r\nFile name=k\r\nversus=yEs\r\n"},
+      {"customMap16", "[CustomMap16]\r\nMap name=P\r\nFile name=p\r\nVersus=Yes\r\n"},
+      {"oldQuay", "[Campaign_GreyTideRising]\r\nVersus=yes\r\n"},
+      {"theLights", "[Campaign_GreyTideRising]\r\nVersus=Yes\r\n"},
   };
   for (const auto& c : cases) {
     WriteSettings(c.sections);
-    Choose({"N1", "N46", c.entry});
-    EXPECT_TRUE(Visible("N43")) << c.entry;
-    Choose({"N43"});
+    Choose({"coop", "customMaps", c.entry});
+    EXPECT_TRUE(Visible("infected")) << c.entry;
+    Choose({"infected"});
     // Without the flag the same map withdraws the side and falls back to survivor 1.
     std::string unflagged(c.sections);
     WriteSettings(unflagged.replace(unflagged.rfind("ersus=") + 6, 3, "No"));
     Choose({c.entry});
-    EXPECT_FALSE(Visible("N43")) << c.entry;
-    EXPECT_EQ(Shown("RzToolButton1"), "Arno") << c.entry;
+    EXPECT_FALSE(Visible("infected")) << c.entry;
+    EXPECT_EQ(Shown("characterButton"), "Arno") << c.entry;
   }
 }
 
 TEST_F(ChoiceRules, FlagsAreReadAtTheMomentOfTheChoice) {
   WriteSettings(
       "[MAP_Rockfall]\r\nVisible=Yes\r\nVersus=Yes\r\n[MAP_TownSquare]\r\nVisible=Yes\r\n");
-  Choose({"N46"});
-  EXPECT_TRUE(Visible("N43"));
-  Choose({"N43", "TownSquare1"});
-  EXPECT_FALSE(Visible("N43"));
-  EXPECT_EQ(Shown("RzToolButton1"), "Arno");
+  Choose({"customMaps"});
+  EXPECT_TRUE(Visible("infected"));
+  Choose({"infected", "townSquare"});
+  EXPECT_FALSE(Visible("infected"));
+  EXPECT_EQ(Shown("characterButton"), "Arno");
   WriteSettings(
       "[MAP_Rockfall]\r\nVisible=Yes\r\nVersus=No\r\n[MAP_TownSquare]\r\nVisible=Yes\r\n");
-  Choose({"Rockfall"});
-  EXPECT_FALSE(Visible("N43"));
+  Choose({"rockfall"});
+  EXPECT_FALSE(Visible("infected"));
 }
 
 TEST_F(ChoiceRules, AddonCampaign) {
   WriteSettings("[Campaign_GreyTideRising]\r\nVisible=Yes\r\nVersus=Yes\r\n");
-  Choose({"GreyTideRising2"});
-  EXPECT_EQ(Shown("Label2"), "Grey Tide Rising");
-  EXPECT_EQ(Shown("Label4"), "Old Quay");
-  EXPECT_TRUE(Visible("N43")) << "its versus flag offers the infected side, even in co-op";
-  EXPECT_EQ(VisibleIds(model, "Menu_Map"),
-            (Ids{"OldQuay", "HarbourArcades", "CanneryMarket", "TheLights"}));
+  Choose({"greyTideRising"});
+  EXPECT_EQ(Shown("campaignChoice"), "Grey Tide Rising");
+  EXPECT_EQ(Shown("mapChoice"), "Old Quay");
+  EXPECT_TRUE(Visible("infected")) << "its versus flag offers the infected side, even in co-op";
+  EXPECT_EQ(VisibleIds(model, "mapMenu"),
+            (Ids{"oldQuay", "harbourArcades", "canneryMarket", "theLights"}));
 
-  Choose({"TheLights", "N43", "GreyTideRising2"});
-  EXPECT_EQ(Shown("Label4"), "The Lights ") << "a chapter of its own stays";
-  EXPECT_EQ(Shown("RzToolButton1"), "Infected");
+  Choose({"theLights", "infected", "greyTideRising"});
+  EXPECT_EQ(Shown("mapChoice"), "The Lights ") << "a chapter of its own stays";
+  EXPECT_EQ(Shown("characterButton"), "Infected");
 
-  Choose({"MenuItem1"});
-  EXPECT_EQ(Shown("Label4"), "Apartmens");
-  EXPECT_FALSE(Visible("TheLights"));
+  Choose({"lastWard"});
+  EXPECT_EQ(Shown("mapChoice"), "Apartmens");
+  EXPECT_FALSE(Visible("theLights"));
 }
 
 TEST_F(ChoiceRules, AddonCampaignInVersus) {
@@ -243,40 +250,44 @@ TEST_F(ChoiceRules, AddonCampaignInVersus) {
   };
   for (const auto& c : cases) {
     WriteSettings(std::string("[Campaign_GreyTideRising]\r\n") + c.settings);
-    Choose({"N1", "GreyTideRising2", "N2"});
-    EXPECT_EQ(Visible("GreyTideRising2"), c.offered) << c.settings;
-    EXPECT_EQ(Shown("Label2"), c.campaign) << c.settings;
+    Choose({"coop", "greyTideRising", "versus"});
+    EXPECT_EQ(Visible("greyTideRising"), c.offered) << c.settings;
+    EXPECT_EQ(Shown("campaignChoice"), c.campaign) << c.settings;
   }
 }
 
 TEST_F(ChoiceRules, CoopShowsAddonOnlyWhenVisible) {
-  Choose({"N1"});
-  EXPECT_FALSE(Visible("GreyTideRising2"));
+  Choose({"coop"});
+  EXPECT_FALSE(Visible("greyTideRising"));
   WriteSettings("[Campaign_GreyTideRising]\r\nVisible=yes\r\n");
-  Choose({"N1"});
-  EXPECT_TRUE(Visible("GreyTideRising2"));
+  Choose({"coop"});
+  EXPECT_TRUE(Visible("greyTideRising"));
   WriteSettings("[Campaign_GreyTideRising]\r\nVisible=No\r\n");
-  Choose({"N1"});
-  EXPECT_TRUE(Visible("GreyTideRising2")) << "co-op never hides it";
+  Choose({"coop"});
+  EXPECT_TRUE(Visible("greyTideRising")) << "co-op never hides it";
 }
 
 TEST_F(ChoiceRules, TwoCustomMapsOfOneNameShowTheSameText) {
   WriteSettings(
       "[CustomMap4]\r\nMap name=Twin\r\nFile name=first\r\n"
       "[CustomMap9]\r\nMap name=Twin\r\nFile name=second\r\n");
-  Choose({"N46"});
-  EXPECT_TRUE(Visible("custommap4"));
-  EXPECT_TRUE(Visible("custommap9"));
-  Choose({"custommap9"});
-  EXPECT_EQ(Shown("Label4"), "Twin");
+  Choose({"customMaps"});
+  EXPECT_TRUE(Visible("customMap4"));
+  EXPECT_TRUE(Visible("customMap9"));
+  Choose({"customMap9"});
+  EXPECT_EQ(Shown("mapChoice"), "Twin");
 }
 
 TEST_F(ChoiceRules, ServerOptionChoicesShowTheirCaption) {
   const std::pair<const char*, std::pair<const char*, const char*>> cases[] = {
-      {"N35", {"Label3", "Impossible"}},  {"N32", {"Label3", "Easy"}},
-      {"N28", {"Label5", "2"}},           {"N141", {"Label5", "13"}},
-      {"N270251", {"Label6", "27025"}},   {"N270191", {"Label6", "27019"}},
-      {"N40", {"RzToolButton1", "Wren"}}, {"N43", {"RzToolButton1", "Infected"}},
+      {"impossible", {"difficultyChoice", "Impossible"}},
+      {"easy", {"difficultyChoice", "Easy"}},
+      {"slots2", {"slotsChoice", "2"}},
+      {"slots13", {"slotsChoice", "13"}},
+      {"port27025", {"portChoice", "27025"}},
+      {"port27019", {"portChoice", "27019"}},
+      {"wren", {"characterButton", "Wren"}},
+      {"infected", {"characterButton", "Infected"}},
   };
   for (const auto& [id, shown] : cases) {
     Choose({id});
@@ -284,7 +295,7 @@ TEST_F(ChoiceRules, ServerOptionChoicesShowTheirCaption) {
     EXPECT_TRUE(Checked(id));
     ExpectOneCheckPerGroup(model);
   }
-  EXPECT_EQ(Shown("Label1"), "CO-OP") << "the infected side does not change the mode";
+  EXPECT_EQ(Shown("modeChoice"), "CO-OP") << "the infected side does not change the mode";
 }
 
 TEST_F(ChoiceRules, PasswordDialog) {
@@ -293,24 +304,24 @@ TEST_F(ChoiceRules, PasswordDialog) {
 
   model.FinishPasswordDialog("s3cret");
   EXPECT_EQ(model.ServerPassword(), "s3cret");
-  EXPECT_EQ(Shown("Label7"), "Protected");
+  EXPECT_EQ(Shown("passwordChoice"), "Protected");
 
   model.FinishPasswordDialog(std::nullopt);  // Cancel keeps what was set
   EXPECT_EQ(model.ServerPassword(), "s3cret");
-  EXPECT_EQ(Shown("Label7"), "Protected");
+  EXPECT_EQ(Shown("passwordChoice"), "Protected");
 
   model.FinishPasswordDialog(" ");
   EXPECT_EQ(model.ServerPassword(), " ");
-  EXPECT_EQ(Shown("Label7"), "Protected");
+  EXPECT_EQ(Shown("passwordChoice"), "Protected");
 
   model.FinishPasswordDialog("");
   EXPECT_EQ(model.ServerPassword(), "");
-  EXPECT_EQ(Shown("Label7"), "Not protected");
+  EXPECT_EQ(Shown("passwordChoice"), "Not protected");
 
   model.FinishPasswordDialog("again");
-  Choose({"N44"});
+  Choose({"removePassword"});
   EXPECT_EQ(model.ServerPassword(), "");
-  EXPECT_EQ(Shown("Label7"), "Not protected");
+  EXPECT_EQ(Shown("passwordChoice"), "Not protected");
 }
 
 }  // namespace

@@ -13,12 +13,12 @@ TEST_F(Clipboard, SummaryOfTheSelection) {
             "Slots: 14");
 
   WriteSettings("[MAP_Foundry]\r\nVisible=Yes\r\n");
-  Choose({"N46"});
+  Choose({"customMaps"});
   EXPECT_EQ(ClipboardSummary(model),
             "Game mode: Custom maps, Difficulty: Normal, Chapter: Foundry, Slots: 14");
 
   WriteSettings("");
-  Choose({"N1", "N46", "N34", "N61"});
+  Choose({"coop", "customMaps", "hard", "slots6"});
   EXPECT_EQ(ClipboardSummary(model),
             "Game mode: Custom maps, Difficulty: Hard, Chapter: -, Slots: 6");
 }

@@ -130,7 +130,7 @@ TEST_F(Controller, PressStartsRefusesOrOpens) {
        false},
       {"refused: no map",
        "",
-       {"N46"},
+       {"customMaps"},
        Tab::CreateServer,
        true,
        false,
@@ -140,7 +140,7 @@ TEST_F(Controller, PressStartsRefusesOrOpens) {
        false},
       {"refused, exit after run",
        "ExitAfterRun=Yes\r\n",
-       {"N46"},
+       {"customMaps"},
        Tab::CreateServer,
        true,
        false,
@@ -238,15 +238,15 @@ TEST_F(Controller, PressRestsAfterAStart) {
 TEST_F(Controller, PasswordDialogFlow) {
   ports.answers = {std::string("secret\tword"), std::nullopt};
   Open();
-  ViewState view = controller.OnMenuEntryChosen("N45");
+  ViewState view = controller.OnMenuEntryChosen("setPassword");
   EXPECT_EQ(ports.asked, std::vector<std::string>{"Setup password"});
   EXPECT_EQ(view[Control::PasswordChoice].text, "Protected");
   EXPECT_EQ(view[Control::PasswordBox].accessibleName, "Password: Protected");
   EXPECT_EQ(controller.Model().ServerPassword(), "secretword");
-  view = controller.OnMenuEntryChosen("N45");
+  view = controller.OnMenuEntryChosen("setPassword");
   EXPECT_EQ(ports.asked.size(), 2U);
   EXPECT_EQ(controller.Model().ServerPassword(), "secretword");
-  view = controller.OnMenuEntryChosen("N44");
+  view = controller.OnMenuEntryChosen("removePassword");
   EXPECT_EQ(view[Control::PasswordChoice].text, "Not protected");
   EXPECT_TRUE(controller.Model().ServerPassword().empty());
   EXPECT_EQ(ports.asked.size(), 2U) << "only the password entry asks";
@@ -317,7 +317,7 @@ TEST_F(Controller, TabSteps) {
 // Windows-1251 come out as UTF-8, and the join boxes keep the bytes as typed.
 TEST_F(Controller, ViewStateDecodesSettingsText) {
   Open("", "[CustomMap1]\r\nMap name=\xCA\xE0\xF0\xF2\xE0\r\nFile name=m1\r\n");
-  const ViewState view = controller.OnMenuEntryChosen("N46");
+  const ViewState view = controller.OnMenuEntryChosen("customMaps");
   EXPECT_EQ(view[Control::MapChoice].text, "Карта");
   EXPECT_EQ(view[Control::MapBox].accessibleName, "Chapter: Карта");
   bool listed = false;

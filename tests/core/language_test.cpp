@@ -29,7 +29,7 @@ std::string Shown(const LauncherModel& model, std::string_view control, Field fi
     return text.value_or("");
   }
   for (std::size_t i = 0; i < view.tabs.size(); ++i) {
-    if (TabSheetName(static_cast<Tab>(i)) != control) continue;
+    if (TabObjectName(static_cast<Tab>(i)) != control) continue;
     const TabView& tab = view.tabs[i];
     return field == Field::Text      ? tab.caption
            : field == Field::ToolTip ? tab.toolTip
@@ -99,8 +99,8 @@ TEST(Language, CodesSelectOrKeepTheSet) {
     model.ChangeLanguage(c.second, translations);
     EXPECT_EQ(model.Str(c.entry), c.text);
     if (c.entry != Str::ModeCoop) continue;
-    EXPECT_EQ(model.Text("Label1"), c.text);
-    EXPECT_EQ(model.Entry("N1").caption, c.text);
+    EXPECT_EQ(model.Text("modeChoice"), c.text);
+    EXPECT_EQ(model.Entry("coop").caption, c.text);
   }
 }
 
@@ -118,22 +118,22 @@ TEST(Language, LanguageValueSelectsTheStartCode) {
 TEST(Language, CaptionsControlsAndKeepsEveryChoice) {
   LauncherModel model;
   model.ChangeLanguage("LOCAL_EN");
-  model.ChooseEntry("N34");
-  model.ChooseEntry("N40");
-  model.ChooseEntry("N46");
+  model.ChooseEntry("hard");
+  model.ChooseEntry("wren");
+  model.ChooseEntry("customMaps");
   model.ChangeLanguage("LOCAL_RU");
-  EXPECT_EQ(model.Text("Label1"), model.Entry("N46").caption);
-  EXPECT_EQ(model.Text("Label2"), "-");
-  EXPECT_EQ(model.Text("Label3"), model.Entry("N34").caption);
-  EXPECT_EQ(model.Text("RzToolButton1"), model.Entry("N40").caption);
-  EXPECT_TRUE(model.Entry("N40").checked);
-  EXPECT_EQ(model.Entry("N35").caption, "Эксперт");
-  EXPECT_EQ(model.Entry("TheLights").caption, "The Lights ");
-  EXPECT_EQ(model.Entry("Foundry1").caption, "Foundry");
-  EXPECT_EQ(model.Entry("custommap2").caption, "custom_map_2");
-  EXPECT_EQ(model.Text("RzGoButton"), "") << "the tab switch captions the action button";
-  EXPECT_EQ(Shown(model, "RzToolButton2", Field::Name),
-            Shown(model, "RzToolButton2", Field::ToolTip));
+  EXPECT_EQ(model.Text("modeChoice"), model.Entry("customMaps").caption);
+  EXPECT_EQ(model.Text("campaignChoice"), "-");
+  EXPECT_EQ(model.Text("difficultyChoice"), model.Entry("hard").caption);
+  EXPECT_EQ(model.Text("characterButton"), model.Entry("wren").caption);
+  EXPECT_TRUE(model.Entry("wren").checked);
+  EXPECT_EQ(model.Entry("impossible").caption, "Эксперт");
+  EXPECT_EQ(model.Entry("theLights").caption, "The Lights ");
+  EXPECT_EQ(model.Entry("foundry").caption, "Foundry");
+  EXPECT_EQ(model.Entry("customMap2").caption, "custom_map_2");
+  EXPECT_EQ(model.Text("actionButton"), "") << "the tab switch captions the action button";
+  EXPECT_EQ(Shown(model, "clipboardButton", Field::Name),
+            Shown(model, "clipboardButton", Field::ToolTip));
 
   // Each language's texts, by control.
   const struct {
@@ -141,24 +141,24 @@ TEST(Language, CaptionsControlsAndKeepsEveryChoice) {
     std::vector<ShownText> texts;
   } languages[] = {
       {"LOCAL_RU",
-       {{"TabSheet1", Field::Text, "Создание сервера"},
-        {"TabSheet5", Field::Text, "?"},
-        {"RzToolButton2", Field::ToolTip,
+       {{"createServerTab", Field::Text, "Создание сервера"},
+        {"aboutTab", Field::Text, "?"},
+        {"clipboardButton", Field::ToolTip,
          "Кликните, чтобы скопировать настройки игры в буфер обмена"},
-        {"Label5", Field::Text, "14"},
-        {"RzLabel1", Field::Text, "Закрыть"},
-        {"RzLabel2", Field::Text, "Свернуть"},
-        {"RzLabel1", Field::ToolTip, "Закрыть"},
-        {"RzGroupBox4", Field::ToolTip, "Выбрать главу или карту"},
-        {"RzRapidFireButton4", Field::Name, "Глава"},
-        {"RzEdit2", Field::Name, "Порт"}}},
+        {"slotsChoice", Field::Text, "14"},
+        {"closeButton", Field::Text, "Закрыть"},
+        {"minimizeButton", Field::Text, "Свернуть"},
+        {"closeButton", Field::ToolTip, "Закрыть"},
+        {"mapBox", Field::ToolTip, "Выбрать главу или карту"},
+        {"mapArrow", Field::Name, "Глава"},
+        {"joinPort", Field::Name, "Порт"}}},
       {"LOCAL_EN",
-       {{"Label3", Field::Text, "Hard"},
-        {"RzToolButton2", Field::ToolTip, "Copy map settings to clipboard"},
-        {"RzGroupBox7", Field::Text, "Host address (IP / PORT)"},
-        {"RzLabel2", Field::Text, "Minimize"},
-        {"TabSheet5", Field::ToolTip, "About the launcher"},
-        {"RzEdit1", Field::Name, "Host address (IP / PORT)"}}},
+       {{"difficultyChoice", Field::Text, "Hard"},
+        {"clipboardButton", Field::ToolTip, "Copy map settings to clipboard"},
+        {"joinAddressFrame", Field::Text, "Host address (IP / PORT)"},
+        {"minimizeButton", Field::Text, "Minimize"},
+        {"aboutTab", Field::ToolTip, "About the launcher"},
+        {"joinAddress", Field::Name, "Host address (IP / PORT)"}}},
   };
   for (const auto& language : languages) {
     model.ChangeLanguage(language.code);

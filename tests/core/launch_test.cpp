@@ -33,43 +33,43 @@ TEST_F(Launch, EveryChoiceReachesTheCommand) {
     std::string_view difficulty = "normal ";
     std::string_view team = "Survivor Arno";
   } cases[] = {
-      {{"MenuItem1", "N5"}, "wrv_hospital01_apartment"},
-      {{"MenuItem1", "N6"}, "wrv_hospital02_subway"},
-      {{"MenuItem1", "N7"}, "wrv_hospital03_sewers"},
-      {{"MenuItem1", "N8"}, "wrv_hospital04_interior"},
-      {{"MenuItem1", "N9"}, "wrv_hospital05_rooftop"},
-      {{"MenuItem2", "N11"}, "wrv_smalltown01_caves"},
-      {{"MenuItem2", "N12"}, "wrv_smalltown02_drainage"},
-      {{"MenuItem2", "N13"}, "wrv_smalltown03_ranchhouse"},
-      {{"MenuItem2", "N14"}, "wrv_smalltown04_mainstreet"},
-      {{"MenuItem2", "N15"}, "wrv_smalltown05_houseboat"},
-      {{"N3", "N17"}, "wrv_airport01_greenhouse"},
-      {{"N3", "N18"}, "wrv_airport02_offices"},
-      {{"N3", "N19"}, "wrv_airport03_garage"},
-      {{"N3", "N20"}, "wrv_airport04_terminal"},
-      {{"N3", "N21"}, "wrv_airport05_runway"},
-      {{"N4", "N23"}, "wrv_farm01_hilltop"},
-      {{"N4", "N24"}, "wrv_farm02_traintunnel"},
-      {{"N4", "N25"}, "wrv_farm03_bridge"},
-      {{"N4", "N26"}, "wrv_farm04_barn"},
-      {{"N4", "N27"}, "wrv_farm05_cornfield"},
-      {{"N2", "MenuItem1", "N5"}, "wrv_vs_hospital01_apartment"},
-      {{"N2", "MenuItem1", "N6"}, "wrv_vs_hospital02_subway"},
-      {{"N2", "MenuItem1", "N7"}, "wrv_vs_hospital03_sewers"},
-      {{"N2", "MenuItem1", "N8"}, "wrv_vs_hospital04_interior"},
-      {{"N2", "MenuItem1", "N9"}, "wrv_vs_hospital05_rooftop"},
-      {{"N2", "N4", "N23"}, "wrv_vs_farm01_hilltop"},
-      {{"N2", "N4", "N24"}, "wrv_vs_farm02_traintunnel"},
-      {{"N2", "N4", "N25"}, "wrv_vs_farm03_bridge"},
-      {{"N2", "N4", "N26"}, "wrv_vs_farm04_barn"},
-      {{"N2", "N4", "N27"}, "wrv_vs_farm05_cornfield"},
-      {{"N32"}, "wrv_hospital01_apartment", "easy "},
-      {{"N34"}, "wrv_hospital01_apartment", "hard "},
-      {{"N35"}, "wrv_hospital01_apartment", "impossible  "},
-      {{"N38"}, "wrv_hospital01_apartment", "normal ", "Survivor Matthis"},
-      {{"N39"}, "wrv_hospital01_apartment", "normal ", "Survivor Vidar"},
-      {{"N40"}, "wrv_hospital01_apartment", "normal ", "Survivor Wren"},
-      {{"N2", "N43"}, "wrv_vs_hospital01_apartment", "normal ", "Infected"},
+      {{"lastWard", "apartments"}, "wrv_hospital01_apartment"},
+      {{"lastWard", "subway"}, "wrv_hospital02_subway"},
+      {{"lastWard", "sewer"}, "wrv_hospital03_sewers"},
+      {{"lastWard", "hospital"}, "wrv_hospital04_interior"},
+      {{"lastWard", "rooftops"}, "wrv_hospital05_rooftop"},
+      {{"stoneBell", "turnpike"}, "wrv_smalltown01_caves"},
+      {{"stoneBell", "drains"}, "wrv_smalltown02_drainage"},
+      {{"stoneBell", "church"}, "wrv_smalltown03_ranchhouse"},
+      {{"stoneBell", "town"}, "wrv_smalltown04_mainstreet"},
+      {{"stoneBell", "boathouse"}, "wrv_smalltown05_houseboat"},
+      {{"stillWind", "greenhouse"}, "wrv_airport01_greenhouse"},
+      {{"stillWind", "crane"}, "wrv_airport02_offices"},
+      {{"stillWind", "constructionSite"}, "wrv_airport03_garage"},
+      {{"stillWind", "terminal"}, "wrv_airport04_terminal"},
+      {{"stillWind", "runway"}, "wrv_airport05_runway"},
+      {{"redFurrow", "woods"}, "wrv_farm01_hilltop"},
+      {{"redFurrow", "tunnel"}, "wrv_farm02_traintunnel"},
+      {{"redFurrow", "bridge"}, "wrv_farm03_bridge"},
+      {{"redFurrow", "trainStation"}, "wrv_farm04_barn"},
+      {{"redFurrow", "farmhouse"}, "wrv_farm05_cornfield"},
+      {{"versus", "lastWard", "apartments"}, "wrv_vs_hospital01_apartment"},
+      {{"versus", "lastWard", "subway"}, "wrv_vs_hospital02_subway"},
+      {{"versus", "lastWard", "sewer"}, "wrv_vs_hospital03_sewers"},
+      {{"versus", "lastWard", "hospital"}, "wrv_vs_hospital04_interior"},
+      {{"versus", "lastWard", "rooftops"}, "wrv_vs_hospital05_rooftop"},
+      {{"versus", "redFurrow", "woods"}, "wrv_vs_farm01_hilltop"},
+      {{"versus", "redFurrow", "tunnel"}, "wrv_vs_farm02_traintunnel"},
+      {{"versus", "redFurrow", "bridge"}, "wrv_vs_farm03_bridge"},
+      {{"versus", "redFurrow", "trainStation"}, "wrv_vs_farm04_barn"},
+      {{"versus", "redFurrow", "farmhouse"}, "wrv_vs_farm05_cornfield"},
+      {{"easy"}, "wrv_hospital01_apartment", "easy "},
+      {{"hard"}, "wrv_hospital01_apartment", "hard "},
+      {{"impossible"}, "wrv_hospital01_apartment", "impossible  "},
+      {{"matthis"}, "wrv_hospital01_apartment", "normal ", "Survivor Matthis"},
+      {{"vidar"}, "wrv_hospital01_apartment", "normal ", "Survivor Vidar"},
+      {{"wren"}, "wrv_hospital01_apartment", "normal ", "Survivor Wren"},
+      {{"versus", "infected"}, "wrv_vs_hospital01_apartment", "normal ", "Infected"},
   };
   for (const auto& c : cases) {
     Restart();
@@ -108,17 +108,18 @@ TEST_F(Launch, ServerSelectionTokens) {
     const char* password = "";
     std::string_view previewFragment = "";
   } cases[] = {
-      {{"N35"}, "+z_difficulty impossible  +maxplayers 14 "},
-      {{"N32", "N28", "N270251"}, "+z_difficulty easy +maxplayers 2 +port 27025 "},
-      {{"N3", "N21"}, "+map wrv_airport05_runway +team"},
-      {{"N2"}, "+maxplayers 14 +port 27015 +map wrv_vs_hospital01_apartment +team"},
-      {{"N2", "N4", "N27", "N43"}, "+map wrv_vs_farm05_cornfield +team_desired \"Infected\""},
-      {{"N39"}, "+team_desired \"Survivor Vidar\""},
+      {{"impossible"}, "+z_difficulty impossible  +maxplayers 14 "},
+      {{"easy", "slots2", "port27025"}, "+z_difficulty easy +maxplayers 2 +port 27025 "},
+      {{"stillWind", "runway"}, "+map wrv_airport05_runway +team"},
+      {{"versus"}, "+maxplayers 14 +port 27015 +map wrv_vs_hospital01_apartment +team"},
+      {{"versus", "redFurrow", "farmhouse", "infected"},
+       "+map wrv_vs_farm05_cornfield +team_desired \"Infected\""},
+      {{"vidar"}, "+team_desired \"Survivor Vidar\""},
       {{},
        "+port 27015 +sv_password hunter2secret +map",
        "hunter2secret",
        "+port 27015 +sv_password ******** +map"},
-      {{"N2"},
+      {{"versus"},
        "+sv_password \"two words\" +map wrv_vs",
        "two words",
        "+sv_password ******** +map wrv_vs"},
@@ -144,20 +145,20 @@ TEST_F(Launch, AddonChapterMapComesFromItsKey) {
     std::string_view versusAtPress;
     std::string_view token;  // empty: no map token
   } cases[] = {
-      {"N1", "", "Yes", ""},
-      {"N2", "", "Yes", ""},
-      {"N1", "Cannery Market=gtr_market\r\n", "Yes", "+map gtr_market +team"},
-      {"N2", "Cannery Market=gtr_market\r\n", "Yes", "+map gtr_market +team"},
-      {"N2", "Cannery Market=gtr_market\r\n", "No", ""},
-      {"N1", "Cannery Market=maps/grey tide\r\n", "Yes", "+map \"maps/grey tide\" +team"},
-      {"N1", "Old Quay=gtr_quay\r\n", "Yes", ""},
+      {"coop", "", "Yes", ""},
+      {"versus", "", "Yes", ""},
+      {"coop", "Cannery Market=gtr_market\r\n", "Yes", "+map gtr_market +team"},
+      {"versus", "Cannery Market=gtr_market\r\n", "Yes", "+map gtr_market +team"},
+      {"versus", "Cannery Market=gtr_market\r\n", "No", ""},
+      {"coop", "Cannery Market=maps/grey tide\r\n", "Yes", "+map \"maps/grey tide\" +team"},
+      {"coop", "Old Quay=gtr_quay\r\n", "Yes", ""},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(std::string(c.mode) + " " + std::string(c.keys));
     Restart();
     const std::string addon = "[Campaign_GreyTideRising]\r\nVisible=Yes\r\n" + std::string(c.keys);
     WriteSettings(addon + "Versus=Yes\r\n");
-    Choose({c.mode, "GreyTideRising2", "CanneryMarket"});
+    Choose({c.mode, "greyTideRising", "canneryMarket"});
     WriteSettings(addon + "Versus=" + std::string(c.versusAtPress) + "\r\n");
     const std::string command = Command();
     if (c.token.empty()) {
@@ -176,20 +177,20 @@ TEST_F(Launch, CustomMapTokensComeFromTheSettingsAtThePress) {
       "[CustomMap3]\r\nMap name=Twin\r\nFile name=twin_first\r\n"
       "[CustomMap5]\r\nMap name=Twin\r\nFile name=twin_second\r\n"
       "[CustomMap6]\r\nMap name=Nameless\r\nFile name=x\r\n");
-  Choose({"N46"});
+  Choose({"customMaps"});
   EXPECT_NE(Command().find("+map wrv_foundry +team"), std::string::npos)
       << "missing [CustomMaps] key: default id; a custom map of the same name adds nothing";
-  Choose({"custommap2"});
+  Choose({"customMap2"});
   EXPECT_NE(Command().find("+port 27015 +map cm_foundry +team"), std::string::npos)
       << "the custom map named like the extra map gives its own map alone";
-  Choose({"Rockfall"});
+  Choose({"rockfall"});
   EXPECT_NE(Command().find("+map wrv_rockfall_edited +team"), std::string::npos);
-  Choose({"custommap5"});
+  Choose({"customMap5"});
   EXPECT_NE(Command().find("+map twin_first +team"), std::string::npos);
   EXPECT_EQ(Command().find("twin_second"), std::string::npos);
 
   // File name removed after the mode choice: the launch reads it afresh.
-  Choose({"custommap6"});
+  Choose({"customMap6"});
   WriteSettings("[CustomMap6]\r\nMap name=Nameless\r\n");
   EXPECT_NE(Command().find("+map ERROR_READ_FILE_NAME +team"), std::string::npos);
 }
@@ -310,7 +311,7 @@ TEST_F(Launch, RefusalsAndExitAfterRun) {
   for (bool exitAfterRun : {false, true}) {
     for (const auto& c : cases) {
       RestartWith(exitAfterRun ? "ExitAfterRun=Yes\r\n" : "");
-      if (c.noMap) Choose({"N46"});
+      if (c.noMap) Choose({"customMaps"});
       model.SwitchTab(c.tab);
       const LaunchDecision d = Press(c.files);
       EXPECT_EQ(d.kind, LaunchDecision::Kind::ShowMessage);

@@ -35,11 +35,11 @@ TEST(Startup, FirstStartWritesTheTemplateAndReadsItsOptions) {
   EXPECT_EQ(s.model.GameExeName(), "wreckvale.exe");
   EXPECT_FALSE(s.model.TabVisible(Tab::Monitoring));
   EXPECT_FALSE(s.model.TabVisible(Tab::Settings));
-  EXPECT_FALSE(s.model.Entry("GreyTideRising2").visible);
-  EXPECT_EQ(s.model.Text("RzLabel5"), "1.9.0.3");
-  EXPECT_EQ(s.model.Text("RzPanel2"), "Wreckvale Launcher");
+  EXPECT_FALSE(s.model.Entry("greyTideRising").visible);
+  EXPECT_EQ(s.model.Text("versionLabel"), "1.9.0.3");
+  EXPECT_EQ(s.model.Text("title"), "Wreckvale Launcher");
   EXPECT_EQ(s.model.ActionMode(), ActionMode::CreateServer);
-  EXPECT_EQ(s.model.Text("RzGoButton"), "Create server ");
+  EXPECT_EQ(s.model.Text("actionButton"), "Create server ");
 
   // A second start leaves the file byte for byte.
   const std::string before = dir.Read(kIni);
@@ -105,7 +105,7 @@ TEST(Startup, ProgramWideValues) {
   EXPECT_FALSE(s.model.GetOptions().customGame);
   EXPECT_EQ(s.model.MonitoringUrl(), "http://127.0.0.1/");
   EXPECT_TRUE(s.model.TabVisible(Tab::Monitoring));
-  EXPECT_TRUE(s.model.Entry("GreyTideRising2").visible);
+  EXPECT_TRUE(s.model.Entry("greyTideRising").visible);
 
   // One switch under two names: USERunParametres first, else USEParametres.
   const std::pair<const char*, const char*> switches[] = {

@@ -19,7 +19,7 @@ TEST_F(TabSwitch, EachTabSetsCaptionModeAndPanels) {
   };
   for (const auto& c : cases) {
     const TabSwitchRequest request = model.SwitchTab(c.tab);
-    EXPECT_EQ(Shown("RzGoButton"), c.caption);
+    EXPECT_EQ(Shown("actionButton"), c.caption);
     EXPECT_EQ(model.ActionMode(), c.mode);
     EXPECT_EQ(model.CharacterPanelEnabled(), c.panel4);
     EXPECT_EQ(model.ClipboardPanelEnabled(), c.panel6);
@@ -29,17 +29,17 @@ TEST_F(TabSwitch, EachTabSetsCaptionModeAndPanels) {
 
 TEST_F(TabSwitch, InfectedSideOnlyOutsideCoop) {
   model.SwitchTab(Tab::JoinGame);
-  EXPECT_TRUE(Visible("N43"));
-  Choose({"N43"});
+  EXPECT_TRUE(Visible("infected"));
+  Choose({"infected"});
   model.SwitchTab(Tab::CreateServer);
-  EXPECT_FALSE(Visible("N43"));
-  EXPECT_EQ(Shown("RzToolButton1"), "Arno");
+  EXPECT_FALSE(Visible("infected"));
+  EXPECT_EQ(Shown("characterButton"), "Arno");
 
-  Choose({"N2", "N43"});
+  Choose({"versus", "infected"});
   model.SwitchTab(Tab::About);
   model.SwitchTab(Tab::CreateServer);
-  EXPECT_TRUE(Visible("N43")) << "versus keeps what its rule set";
-  EXPECT_EQ(Shown("RzToolButton1"), "Infected");
+  EXPECT_TRUE(Visible("infected")) << "versus keeps what its rule set";
+  EXPECT_EQ(Shown("characterButton"), "Infected");
   EXPECT_TRUE(model.CharacterPanelEnabled());
   EXPECT_TRUE(model.ClipboardPanelEnabled());
 }

@@ -28,29 +28,30 @@ class ChoicesTest : public QObject {
                         const Texts& expected) {
       QTest::newRow(tag) << QString::fromLatin1(settings) << picks << expected;
     };
-    row("versus keeps 14 slots", "", {"N2"},
-        {{"Label1", "Versus"},
-         {"Label5", "14"},
-         {"RzToolButton1", "Arno"},
-         {"RzGroupBox1.Name", "Game mode: Versus"},
-         {"RzGroupBox5.Name", "Slots: 14"}});
-    row("versus raises 1 slot to 8", "", {"N110", "N2"}, {{"Label5", "8"}});
-    row("campaign brings its first chapter", "", {"MenuItem2"},
-        {{"Label2", "Stone bell"},
-         {"Label4", "Turnpike"},
-         {"RzGroupBox2.Name", "Campaign: Stone bell"},
-         {"RzGroupBox4.Name", "Chapter: Turnpike"}});
-    row("infected falls back in co-op", "", {"N2", "N43", "N1"},
-        {{"Label1", "CO-OP"}, {"RzToolButton1", "Arno"}});
-    row("port and difficulty", "", {"N270231", "N35"},
-        {{"Label6", "27023"}, {"Label3", "Impossible"}});
+    row("versus keeps 14 slots", "", {"versus"},
+        {{"modeChoice", "Versus"},
+         {"slotsChoice", "14"},
+         {"characterButton", "Arno"},
+         {"modeBox.Name", "Game mode: Versus"},
+         {"slotsBox.Name", "Slots: 14"}});
+    row("versus raises 1 slot to 8", "", {"slots1", "versus"}, {{"slotsChoice", "8"}});
+    row("campaign brings its first chapter", "", {"stoneBell"},
+        {{"campaignChoice", "Stone bell"},
+         {"mapChoice", "Turnpike"},
+         {"campaignBox.Name", "Campaign: Stone bell"},
+         {"mapBox.Name", "Chapter: Turnpike"}});
+    row("infected falls back in co-op", "", {"versus", "infected", "coop"},
+        {{"modeChoice", "CO-OP"}, {"characterButton", "Arno"}});
+    row("port and difficulty", "", {"port27023", "impossible"},
+        {{"portChoice", "27023"}, {"difficultyChoice", "Impossible"}});
     row("custom maps pick the first enabled map",
-        "[MAP_Foundry]\r\nVisible=No\r\n[MAP_Rockfall]\r\nVisible=YES\r\n", {"N46"},
-        {{"Label1", "Custom maps"}, {"Label2", "-"}, {"Label4", "Rockfall"}});
-    row("custom maps without any map", "", {"N46"}, {{"Label2", "-"}, {"Label4", "-"}});
+        "[MAP_Foundry]\r\nVisible=No\r\n[MAP_Rockfall]\r\nVisible=YES\r\n", {"customMaps"},
+        {{"modeChoice", "Custom maps"}, {"campaignChoice", "-"}, {"mapChoice", "Rockfall"}});
+    row("custom maps without any map", "", {"customMaps"},
+        {{"campaignChoice", "-"}, {"mapChoice", "-"}});
     row("custom map named in Windows-1251",
-        "[CustomMap1]\r\nMap name=\xCA\xE0\xF0\xF2\xE0\r\nFile name=m1\r\n", {"N46"},
-        {{"Label4", QString::fromUtf8("Карта")}});
+        "[CustomMap1]\r\nMap name=\xCA\xE0\xF0\xF2\xE0\r\nFile name=m1\r\n", {"customMaps"},
+        {{"mapChoice", QString::fromUtf8("Карта")}});
   }
   void menuPicks() {
     QFETCH(QString, settings);
@@ -74,17 +75,19 @@ class ChoicesTest : public QObject {
   void checkMarksFollowTheModel() {
     const LauncherWindow& form = window_->Open();
 
-    QVERIFY(FindAction(form, "N270151")->isChecked());
-    for (const char* side : {"N43", "N42"}) QVERIFY2(!FindAction(form, side)->isVisible(), side);
-    FindAction(form, "N270181")->trigger();
-    QVERIFY(FindAction(form, "N270181")->isChecked());
-    QVERIFY(!FindAction(form, "N270151")->isChecked());
+    QVERIFY(FindAction(form, "port27015")->isChecked());
+    for (const char* side : {"infected", "beforeInfected"})
+      QVERIFY2(!FindAction(form, side)->isVisible(), side);
+    FindAction(form, "port27018")->trigger();
+    QVERIFY(FindAction(form, "port27018")->isChecked());
+    QVERIFY(!FindAction(form, "port27015")->isChecked());
     // Picking the checked entry again must not toggle its mark off.
-    FindAction(form, "N270181")->trigger();
-    QVERIFY(FindAction(form, "N270181")->isChecked());
-    FindAction(form, "N2")->trigger();
-    for (const char* side : {"N43", "N42"}) QVERIFY2(FindAction(form, side)->isVisible(), side);
-    QVERIFY(!FindAction(form, "MenuItem2")->isVisible());
+    FindAction(form, "port27018")->trigger();
+    QVERIFY(FindAction(form, "port27018")->isChecked());
+    FindAction(form, "versus")->trigger();
+    for (const char* side : {"infected", "beforeInfected"})
+      QVERIFY2(FindAction(form, side)->isVisible(), side);
+    QVERIFY(!FindAction(form, "stoneBell")->isVisible());
   }
 
   // The tab switch's captions and panels, as the window shows them.
@@ -109,10 +112,10 @@ class ChoicesTest : public QObject {
 
     ClickTab(form, "?");
     ClickTab(form, tab);
-    QCOMPARE(TextOf(form, "RzGoButton"), goCaption);
-    QCOMPARE(form.findChild<QToolButton*>("RzToolButton1")->isEnabled(), characterUsable);
-    QCOMPARE(form.findChild<QToolButton*>("RzToolButton2")->isEnabled(), clipboardUsable);
-    QVERIFY(form.findChild<QToolButton*>("RzGoButton")->isEnabled());
+    QCOMPARE(TextOf(form, "actionButton"), goCaption);
+    QCOMPARE(form.findChild<QToolButton*>("characterButton")->isEnabled(), characterUsable);
+    QCOMPARE(form.findChild<QToolButton*>("clipboardButton")->isEnabled(), clipboardUsable);
+    QVERIFY(form.findChild<QToolButton*>("actionButton")->isEnabled());
   }
 
   // However the text comes into the address box, the model splits it and
@@ -143,9 +146,9 @@ class ChoicesTest : public QObject {
     QFETCH(QString, address);
     QFETCH(QString, port);
     const LauncherWindow& form = window_->Open();
-    auto* box = form.findChild<QLineEdit*>("RzEdit1");
+    auto* box = form.findChild<QLineEdit*>("joinAddress");
     std::vector<std::unique_ptr<QSignalSpy>> changes;
-    for (const char* name : {"RzEdit1", "RzEdit2", "RzEdit3"}) {
+    for (const char* name : {"joinAddress", "joinPort", "joinPassword"}) {
       changes.push_back(
           std::make_unique<QSignalSpy>(form.findChild<QLineEdit*>(name), &QLineEdit::textChanged));
     }
@@ -168,8 +171,8 @@ class ChoicesTest : public QObject {
       }
     }
 
-    QCOMPARE(TextOf(form, "RzEdit1"), address);
-    QCOMPARE(TextOf(form, "RzEdit2"), port);
+    QCOMPARE(TextOf(form, "joinAddress"), address);
+    QCOMPARE(TextOf(form, "joinPort"), port);
     QCOMPARE(QString::fromStdString(form.Model().JoinAddress()), address);
     QCOMPARE(QString::fromStdString(form.Model().JoinPort()), port);
     // The window's own writes to the boxes are no edits: each edit reaches

@@ -39,19 +39,19 @@ class ChromeTest : public QObject {
     QTest::addColumn<QString>("pressed");
     QTest::addColumn<Qt::MouseButton>("button");
     QTest::addColumn<bool>("moves");
-    QTest::newRow("left on the bar") << "RzPanel2" << Qt::LeftButton << true;
-    QTest::newRow("right on the bar") << "RzPanel2" << Qt::RightButton << true;
-    QTest::newRow("middle on the bar") << "RzPanel2" << Qt::MiddleButton << true;
-    QTest::newRow("on the emblem") << "RzAnimator1" << Qt::LeftButton << false;
-    QTest::newRow("on the close glyph") << "RzLabel1" << Qt::RightButton << false;
-    QTest::newRow("on the minimise glyph") << "RzLabel2" << Qt::LeftButton << false;
+    QTest::newRow("left on the bar") << "title" << Qt::LeftButton << true;
+    QTest::newRow("right on the bar") << "title" << Qt::RightButton << true;
+    QTest::newRow("middle on the bar") << "title" << Qt::MiddleButton << true;
+    QTest::newRow("on the emblem") << "emblem" << Qt::LeftButton << false;
+    QTest::newRow("on the close glyph") << "closeButton" << Qt::RightButton << false;
+    QTest::newRow("on the minimise glyph") << "minimizeButton" << Qt::LeftButton << false;
   }
   void captionDrag() {
     QFETCH(QString, pressed);
     QFETCH(Qt::MouseButton, button);
     QFETCH(bool, moves);
     auto* target = form_->findChild<QWidget*>(pressed);
-    auto* bar = form_->findChild<CaptionBar*>("RzPanel2");
+    auto* bar = form_->findChild<CaptionBar*>("title");
     const QPoint before = form_->pos();
     const QPoint centre = target->rect().center();
     const QPoint dropped = target->mapTo(bar, centre) + QPoint(30, 20);
@@ -63,8 +63,8 @@ class ChromeTest : public QObject {
   }
 
   void glyphHover() {
-    auto* close = form_->findChild<GlyphLabel*>("RzLabel1");
-    auto* minimise = form_->findChild<GlyphLabel*>("RzLabel2");
+    auto* close = form_->findChild<GlyphLabel*>("closeButton");
+    auto* minimise = form_->findChild<GlyphLabel*>("minimizeButton");
     QEnterEvent enter(QPointF(5, 5), QPointF(5, 5), QPointF(5, 5));
     QApplication::sendEvent(close, &enter);
     QCOMPARE(close->Colour(), look::kWhite);
@@ -75,7 +75,7 @@ class ChromeTest : public QObject {
   }
 
   void closeGlyphCloses() {
-    auto* close = form_->findChild<GlyphLabel*>("RzLabel1");
+    auto* close = form_->findChild<GlyphLabel*>("closeButton");
     QTest::mouseClick(close, Qt::LeftButton, {}, QPoint(9, 9));
     QVERIFY(!form_->isVisible());
     QVERIFY(window_->platform.messages.boxes.empty());
@@ -104,11 +104,12 @@ class ChromeTest : public QObject {
                         Qt::MouseButton button, const char* label, const char* shown) {
       QTest::newRow(tag) << menu << entry << button << label << shown;
     };
-    row("mode, left", "Menu_GameMode", "N2", Qt::LeftButton, "Label1", "Versus");
-    row("mode, right", "Menu_GameMode", "N2", Qt::RightButton, "Label1", "CO-OP");
-    row("campaign, right", "Menu_Company", "N4", Qt::RightButton, "Label2", "Last ward");
-    row("difficulty, right", "Menu_Difficulty", "N34", Qt::RightButton, "Label3", "Hard");
-    row("port, right", "Menu_Port", "N270201", Qt::RightButton, "Label6", "27020");
+    row("mode, left", "modeMenu", "versus", Qt::LeftButton, "modeChoice", "Versus");
+    row("mode, right", "modeMenu", "versus", Qt::RightButton, "modeChoice", "CO-OP");
+    row("campaign, right", "campaignMenu", "redFurrow", Qt::RightButton, "campaignChoice",
+        "Last ward");
+    row("difficulty, right", "difficultyMenu", "hard", Qt::RightButton, "difficultyChoice", "Hard");
+    row("port, right", "portMenu", "port27020", Qt::RightButton, "portChoice", "27020");
   }
   void menuButtons() {
     QFETCH(QString, menu);

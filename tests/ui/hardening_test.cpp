@@ -271,7 +271,7 @@ class HardeningTest : public QObject {
       // {T}: the command as the button holds it, the markup inside.
       row("typed address in the preview", "", {}, "{M}", Surface::GoToolTip, "{T}");
       row("custom map in the preview", "[CustomMap1]\r\nMap name=mine\r\nFile name={M}\r\n",
-          {"N46", "custommap1"}, "", Surface::GoToolTip, "{T}");
+          {"customMaps", "customMap1"}, "", Surface::GoToolTip, "{T}");
       row("run parameters in the preview", "USERunParametres=Yes\r\nRunParametres=+exec {M}\r\n",
           {}, "", Surface::GoToolTip, "{T}");
       row("translated tab tooltip", custom + "HintTab2={M}\r\n", {}, "", Surface::TabToolTip,
@@ -282,7 +282,7 @@ class HardeningTest : public QObject {
           custom +
               "PasswordDialogPrompt={M}\r\nPasswordDialogOk=Gut\r\n"
               "PasswordDialogCancel=Abbrechen\r\n",
-          {"N45"}, "", Surface::Prompt, "{M}");
+          {"setPassword"}, "", Surface::Prompt, "{M}");
     }
   }
   void markupShowsLiterally() {
@@ -337,7 +337,7 @@ class HardeningTest : public QObject {
     for (const QString& pick : picks) FindAction(form, qPrintable(pick))->trigger();
     if (!typed.isEmpty() || static_cast<Surface>(surface) == Surface::Message) {
       ClickTab(form, "Join game");
-      form.findChild<QLineEdit*>(QStringLiteral("RzEdit1"))->setText(typed);
+      form.findChild<QLineEdit*>(QStringLiteral("joinAddress"))->setText(typed);
     }
     const auto hover = [](QWidget* widget, QPoint at) {
       QHelpEvent event(QEvent::ToolTip, at, widget->mapToGlobal(at));
@@ -357,7 +357,7 @@ class HardeningTest : public QObject {
         QCOMPARE(buttons, QStringList({"Abbrechen", "Gut"}));
         break;
       case Surface::GoToolTip: {
-        QWidget* go = form.findChild<QWidget*>(QStringLiteral("RzGoButton"));
+        QWidget* go = form.findChild<QWidget*>(QStringLiteral("actionButton"));
         seen = hover(go, go->rect().center());
         shown.replace("{T}", go->toolTip());
         break;
@@ -367,7 +367,7 @@ class HardeningTest : public QObject {
         break;
       case Surface::AddressToolTip: {
         ClickTab(form, "Join game");
-        QWidget* edit = form.findChild<QWidget*>(QStringLiteral("RzEdit1"));
+        QWidget* edit = form.findChild<QWidget*>(QStringLiteral("joinAddress"));
         seen = hover(edit, edit->rect().center());
         break;
       }

@@ -44,20 +44,20 @@ class KeyboardTest : public QObject {
     QTest::addColumn<QString>("tab");
     QTest::addColumn<QStringList>("order");  // from the control that has the focus first
     QTest::newRow("create") << "Create server"
-                            << QStringList{"RzGroupBox1", "RzGroupBox3",       "RzGroupBox2",
-                                           "RzGroupBox4", "RzGroupBox5",       "RzGroupBox6",
-                                           "RzGroupBox8", "RzToolButton1",     "RzToolButton2",
-                                           "RzGoButton",  "RzPageControl1Tabs"};
+                            << QStringList{"modeBox",      "difficultyBox",   "campaignBox",
+                                           "mapBox",       "slotsBox",        "portBox",
+                                           "passwordBox",  "characterButton", "clipboardButton",
+                                           "actionButton", "tabBar"};
     QTest::newRow("join") << "Join game"
-                          << QStringList{"RzEdit1",       "RzEdit2",    "RzEdit3",
-                                         "RzToolButton1", "RzGoButton", "RzPageControl1Tabs"};
-    QTest::newRow("about") << "?" << QStringList{"RzGoButton", "RzPageControl1Tabs"};
+                          << QStringList{"joinAddress",     "joinPort",     "joinPassword",
+                                         "characterButton", "actionButton", "tabBar"};
+    QTest::newRow("about") << "?" << QStringList{"actionButton", "tabBar"};
   }
   void focusOrder() {
     QFETCH(QString, tab);
     QFETCH(QStringList, order);
     ClickTab(*form_, tab);
-    if (tab == "?") Control("RzGoButton")->setFocus();
+    if (tab == "?") Control("actionButton")->setFocus();
     QCOMPARE(Focused(), order.front());
     for (qsizetype i = 1; i <= order.size(); ++i) {
       QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
@@ -87,43 +87,38 @@ class KeyboardTest : public QObject {
     const Qt::KeyboardModifiers none, ctrl(Qt::ControlModifier),
         ctrlShift(Qt::ControlModifier | Qt::ShiftModifier);
     const char* create = "Create server";
-    row("space on the mode box", create, "RzGroupBox1", Qt::Key_Space, none,
-        "menu|Menu_GameMode|RzGroupBox1");
-    row("return on the chapter box", create, "RzGroupBox4", Qt::Key_Return, none,
-        "menu|Menu_Map|RzGroupBox4");
-    row("alt+down on the password box", create, "RzGroupBox8", Qt::Key_Down, Qt::AltModifier,
-        "menu|Menu_Password|RzGroupBox8");
-    row("f4 on the slots box", create, "RzGroupBox5", Qt::Key_F4, none,
-        "menu|Menu_Slots|RzGroupBox5");
-    row("return on the character button", create, "RzToolButton1", Qt::Key_Return, none,
-        "menu|Menu_Name|RzToolButton1");
-    row("space on the character button", "Join game", "RzToolButton1", Qt::Key_Space, none,
-        "menu|Menu_Name|RzToolButton1");
-    row("return on the action button", create, "RzGoButton", Qt::Key_Return, none, "start");
-    row("space on the action button", create, "RzGoButton", Qt::Key_Space, none, "start");
-    row("return on the clipboard button", create, "RzToolButton2", Qt::Key_Return, none,
+    row("space on the mode box", create, "modeBox", Qt::Key_Space, none, "menu|modeMenu|modeBox");
+    row("return on the chapter box", create, "mapBox", Qt::Key_Return, none, "menu|mapMenu|mapBox");
+    row("alt+down on the password box", create, "passwordBox", Qt::Key_Down, Qt::AltModifier,
+        "menu|passwordMenu|passwordBox");
+    row("f4 on the slots box", create, "slotsBox", Qt::Key_F4, none, "menu|slotsMenu|slotsBox");
+    row("return on the character button", create, "characterButton", Qt::Key_Return, none,
+        "menu|characterMenu|characterButton");
+    row("space on the character button", "Join game", "characterButton", Qt::Key_Space, none,
+        "menu|characterMenu|characterButton");
+    row("return on the action button", create, "actionButton", Qt::Key_Return, none, "start");
+    row("space on the action button", create, "actionButton", Qt::Key_Space, none, "start");
+    row("return on the clipboard button", create, "clipboardButton", Qt::Key_Return, none,
         "clipboard");
     // The join boxes are empty: the press asks for the address.
-    row("return in the address box", "Join game", "RzEdit1", Qt::Key_Return, none, "ask");
-    row("enter in the password box", "Join game", "RzEdit3", Qt::Key_Enter, none, "ask");
-    row("ctrl+tab", create, "RzGroupBox3", Qt::Key_Tab, ctrl, "tab|Join game|RzEdit1");
-    row("ctrl+page down", create, "RzToolButton2", Qt::Key_PageDown, ctrl, "tab|Join game|RzEdit1");
-    row("ctrl+shift+tab round the start", create, "RzGroupBox1", Qt::Key_Backtab, ctrlShift,
-        "tab|?|TabSheet5");
-    row("ctrl+page up", "Join game", "RzEdit2", Qt::Key_PageUp, ctrl,
-        "tab|Create server|RzGroupBox1");
-    row("ctrl+tab round the end", "?", "RzGoButton", Qt::Key_Tab, ctrl,
-        "tab|Create server|RzGoButton");
+    row("return in the address box", "Join game", "joinAddress", Qt::Key_Return, none, "ask");
+    row("enter in the password box", "Join game", "joinPassword", Qt::Key_Enter, none, "ask");
+    row("ctrl+tab", create, "difficultyBox", Qt::Key_Tab, ctrl, "tab|Join game|joinAddress");
+    row("ctrl+page down", create, "clipboardButton", Qt::Key_PageDown, ctrl,
+        "tab|Join game|joinAddress");
+    row("ctrl+shift+tab round the start", create, "modeBox", Qt::Key_Backtab, ctrlShift,
+        "tab|?|aboutTab");
+    row("ctrl+page up", "Join game", "joinPort", Qt::Key_PageUp, ctrl, "tab|Create server|modeBox");
+    row("ctrl+tab round the end", "?", "actionButton", Qt::Key_Tab, ctrl,
+        "tab|Create server|actionButton");
     // The arrows walk along the tabs: the join tab does not take the focus
     // into its address box, as Ctrl+Tab and a click make it do.
-    row("right on the tab bar", create, "RzPageControl1Tabs", Qt::Key_Right, none,
-        "tab|Join game|RzPageControl1Tabs");
-    row("right on the tab bar past the join tab", "Join game", "RzPageControl1Tabs", Qt::Key_Right,
-        none, "tab|?|RzPageControl1Tabs");
-    row("left on the tab bar", "?", "RzPageControl1Tabs", Qt::Key_Left, none,
-        "tab|Join game|RzPageControl1Tabs");
-    row("ctrl+tab on the tab bar", create, "RzPageControl1Tabs", Qt::Key_Tab, ctrl,
-        "tab|Join game|RzEdit1");
+    row("right on the tab bar", create, "tabBar", Qt::Key_Right, none, "tab|Join game|tabBar");
+    row("right on the tab bar past the join tab", "Join game", "tabBar", Qt::Key_Right, none,
+        "tab|?|tabBar");
+    row("left on the tab bar", "?", "tabBar", Qt::Key_Left, none, "tab|Join game|tabBar");
+    row("ctrl+tab on the tab bar", create, "tabBar", Qt::Key_Tab, ctrl,
+        "tab|Join game|joinAddress");
   }
   void keys() {
     QFETCH(QString, tab);
@@ -162,7 +157,7 @@ class KeyboardTest : public QObject {
   // A menu dropped by the keyboard is worked by the keyboard as ever: the
   // arrows move, Return picks, Escape leaves it with nothing picked.
   void menuByKeys() {
-    QWidget* mode = Control("RzGroupBox1");
+    QWidget* mode = Control("modeBox");
     for (Qt::Key last : {Qt::Key_Escape, Qt::Key_Return}) {
       QTest::keyClick(mode, Qt::Key_Space);
       QTRY_VERIFY(QApplication::activePopupWidget() != nullptr);
@@ -171,8 +166,8 @@ class KeyboardTest : public QObject {
       QTest::keyClick(menu, Qt::Key_Down);
       QTest::keyClick(menu, last);
       QTRY_VERIFY(QApplication::activePopupWidget() == nullptr);
-      QCOMPARE(TextOf(*form_, "Label1"), last == Qt::Key_Return ? "Versus" : "CO-OP");
-      QCOMPARE(Focused(), QStringLiteral("RzGroupBox1"));
+      QCOMPARE(TextOf(*form_, "modeChoice"), last == Qt::Key_Return ? "Versus" : "CO-OP");
+      QCOMPARE(Focused(), QStringLiteral("modeBox"));
     }
   }
 

@@ -27,12 +27,12 @@ class LaunchTest : public QObject {
            "+map wrv_hospital01_apartment +team_desired \"Survivor Arno\"";
     QTest::newRow("options off, impossible, port 27017")
         << "Console=No\r\nSkip Intro=No\r\nCustomGame=No\r\n"
-        << QStringList{"N35", "N270171"}
+        << QStringList{"impossible", "port27017"}
         << "+z_difficulty impossible  +maxplayers 14 +port 27017 "
            "+map wrv_hospital01_apartment +team_desired \"Survivor Arno\"";
     QTest::newRow("run parameters at the very end")
         << "USERunParametres=Yes\r\nRunParametres=-dev\r\n"
-        << QStringList{"N38"}
+        << QStringList{"matthis"}
         << "-game wreckvale -console -novid +z_difficulty normal +maxplayers 14 +port 27015 "
            "+map wrv_hospital01_apartment +team_desired \"Survivor Matthis\" -dev";
   }
@@ -59,9 +59,9 @@ class LaunchTest : public QObject {
   void joinGame() {
     LauncherWindow& form = Open();
     ClickTab(form, "Join game");
-    form.findChild<QLineEdit*>("RzEdit1")->setText("10.0.0.5:27016");
-    form.findChild<QLineEdit*>("RzEdit3")->setText("secret");
-    QCOMPARE(form.findChild<QLineEdit*>("RzEdit3")->displayText(), QStringLiteral("======"));
+    form.findChild<QLineEdit*>("joinAddress")->setText("10.0.0.5:27016");
+    form.findChild<QLineEdit*>("joinPassword")->setText("secret");
+    QCOMPARE(form.findChild<QLineEdit*>("joinPassword")->displayText(), QStringLiteral("======"));
     const QString preview = GoToolTip(form);
 
     ClickAt(form, kGoButtonCentre);
@@ -85,8 +85,8 @@ class LaunchTest : public QObject {
     QCOMPARE(platform_->messages.boxes.size(), std::size_t{1});
     QCOMPARE(platform_->messages.boxes[0].text, std::string("Enter the server address"));
 
-    auto* address = form.findChild<QLineEdit*>("RzEdit1");
-    auto* port = form.findChild<QLineEdit*>("RzEdit2");
+    auto* address = form.findChild<QLineEdit*>("joinAddress");
+    auto* port = form.findChild<QLineEdit*>("joinPort");
     form.activateWindow();
     address->setFocus();
     for (const char key : std::string_view("10.0.0.5:27016")) {
@@ -106,7 +106,7 @@ class LaunchTest : public QObject {
   // readers read of the start in its description.
   void oneGamePerPress() {
     LauncherWindow& form = Open();
-    auto* go = form.findChild<QToolButton*>("RzGoButton");
+    auto* go = form.findChild<QToolButton*>("actionButton");
     QTest::mouseDClick(go, Qt::LeftButton);
     ClickAt(form, kGoButtonCentre);
     QCOMPARE(platform_->starter.calls.size(), std::size_t{1});
@@ -118,7 +118,7 @@ class LaunchTest : public QObject {
     go->click();
     QCOMPARE(platform_->starter.calls.size(), std::size_t{1});
     platform_->time.now += std::chrono::milliseconds(1);
-    form.findChild<QTimer*>("RzGoButtonRest")->start(0);
+    form.findChild<QTimer*>("actionRest")->start(0);
     QTRY_VERIFY(!go->property(look::kBusyProperty).toBool());
     QCOMPARE(go->accessibleDescription(), QString());
     ClickAt(form, kGoButtonCentre);
@@ -141,7 +141,7 @@ class LaunchTest : public QObject {
     if (removeEngine) {
       std::filesystem::remove(window_->folder / "qr7.exe");
     } else {
-      FindAction(form, "N46")->trigger();
+      FindAction(form, "customMaps")->trigger();
     }
     // Asked after the engine went: the tooltip is never the one of start-up.
     QCOMPARE(GoToolTip(form), message);
@@ -155,7 +155,7 @@ class LaunchTest : public QObject {
 
   void exitAfterRun() {
     LauncherWindow& form = Open("ExitAfterRun=Yes\r\n");
-    FindAction(form, "N46")->trigger();
+    FindAction(form, "customMaps")->trigger();
     ClickAt(form, kGoButtonCentre);
     // Closed after the refusal as well as after a start.
     QCOMPARE(platform_->messages.boxes.size(), std::size_t{1});
@@ -166,7 +166,7 @@ class LaunchTest : public QObject {
     LauncherWindow& form = Open();
     const QPoint clipboardButton(2 + 143 + 2 + 11, 206 + 8 + 2 + 10);
     ClickAt(form, clipboardButton);
-    FindAction(form, "N46")->trigger();
+    FindAction(form, "customMaps")->trigger();
     ClickAt(form, clipboardButton);
     QCOMPARE(platform_->clipboard.texts,
              (std::vector<std::string>{

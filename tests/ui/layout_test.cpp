@@ -15,7 +15,7 @@ class LayoutTest : public QObject {
     QCOMPARE(form_->size(), QSize(340, 249));
     QCOMPARE(form_->minimumSize(), form_->maximumSize());
     QVERIFY(form_->windowFlags().testFlag(Qt::FramelessWindowHint));
-    QCOMPARE(form_->objectName(), QStringLiteral("MainForm"));
+    QCOMPARE(form_->objectName(), QStringLiteral("launcherWindow"));
   }
 
   void controls_data() {
@@ -71,21 +71,21 @@ class LayoutTest : public QObject {
     auto row = [](const char* label, const char* tab, QPoint point, const char* name) {
       QTest::newRow(label) << tab << point << name;
     };
-    row("caption text", "Create server", {80, 14}, "RzPanel2");
-    row("emblem", "Create server", {13, 13}, "RzAnimator1");
-    row("minimise glyph", "Create server", {308, 13}, "RzLabel2");
-    row("close glyph", "Create server", {330, 13}, "RzLabel1");
-    row("mode arrow", "Create server", {151, 80}, "RzRapidFireButton1");
-    row("slots arrow", "Create server", {70, 176}, "RzRapidFireButton5");
-    row("port arrow", "Create server", {151, 176}, "RzRapidFireButton6");
-    row("chapter text", "Create server", {200, 130}, "Label4");
-    row("address box", "Join game", {100, 96}, "RzEdit1");
-    row("port box", "Join game", {250, 96}, "RzEdit2");
-    row("version", "?", {300, 186}, "RzLabel5");
-    row("character button", "Create server", {52, 226}, "RzToolButton1");
-    row("clipboard button", "Create server", {158, 226}, "RzToolButton2");
-    row("password arrow", "Create server", ClickPoint("RzRapidFireButton7"), "RzRapidFireButton7");
-    row("action button", "?", kGoButtonCentre, "RzGoButton");
+    row("caption text", "Create server", {80, 14}, "title");
+    row("emblem", "Create server", {13, 13}, "emblem");
+    row("minimise glyph", "Create server", {308, 13}, "minimizeButton");
+    row("close glyph", "Create server", {330, 13}, "closeButton");
+    row("mode arrow", "Create server", {151, 80}, "modeArrow");
+    row("slots arrow", "Create server", {70, 176}, "slotsArrow");
+    row("port arrow", "Create server", {151, 176}, "portArrow");
+    row("chapter text", "Create server", {200, 130}, "mapChoice");
+    row("address box", "Join game", {100, 96}, "joinAddress");
+    row("port box", "Join game", {250, 96}, "joinPort");
+    row("version", "?", {300, 186}, "versionLabel");
+    row("character button", "Create server", {52, 226}, "characterButton");
+    row("clipboard button", "Create server", {158, 226}, "clipboardButton");
+    row("password arrow", "Create server", ClickPoint("passwordArrow"), "passwordArrow");
+    row("action button", "?", kGoButtonCentre, "actionButton");
   }
   void pressingFindsTheControl() {
     QFETCH(QString, tab);

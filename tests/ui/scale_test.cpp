@@ -31,7 +31,7 @@ class ScaleTest : public QObject {
     if (qEnvironmentVariableIsEmpty("DISPLAY")) QSKIP("needs an X display");
     form_ = &window_.Show();
     // A long Russian chapter name, as the chapter box shows it in Russian.
-    form_->findChild<QLabel*>("Label4")->setText(QString::fromUtf8("Каменный колокол"));
+    form_->findChild<QLabel*>("mapChoice")->setText(QString::fromUtf8("Каменный колокол"));
     form_->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(form_));
     scale_ = form_->devicePixelRatioF();
@@ -48,7 +48,8 @@ class ScaleTest : public QObject {
   // The caption bar's one line runs along its bottom.
   void bevels_data() {
     QTest::addColumn<QString>("panel");
-    for (const char* panel : {"RzPanel1", "RzPanel2", "RzPanel4", "RzPanel5", "RzPanel6"}) {
+    for (const char* panel :
+         {"outerPanel", "title", "characterPanel", "actionPanel", "clipboardPanel"}) {
       QTest::newRow(panel) << panel;
     }
   }
@@ -58,7 +59,7 @@ class ScaleTest : public QObject {
     const QRect r(widget->mapTo(form_, QPoint(0, 0)), widget->size());
     const int left = r.left(), top = r.top(), right = r.right(), bottom = r.bottom();
     const std::vector<Line> lines =
-        panel == "RzPanel2"
+        panel == "title"
             ? std::vector<Line>{{"bottom line", {left, bottom}, {right, bottom}, look::kDarkShadow}}
             : std::vector<Line>{
                   {"outer top", {left, top}, {right - 1, top}, look::kGrey},
@@ -83,12 +84,12 @@ class ScaleTest : public QObject {
     QTest::addColumn<QString>("control");
     QTest::addColumn<QColor>("ground");
     QTest::addColumn<int>("inkSide");  // -1 darker, 1 lighter
-    for (const char* label :
-         {"Label1", "Label2", "Label3", "Label4", "Label5", "Label6", "Label7"}) {
+    for (const char* label : {"modeChoice", "campaignChoice", "difficultyChoice", "mapChoice",
+                              "slotsChoice", "portChoice", "passwordChoice"}) {
       QTest::newRow(label) << label << look::kSilver << -1;
     }
-    QTest::newRow("character button") << "RzToolButton1" << look::kGrey << 1;
-    QTest::newRow("action button") << "RzGoButton" << look::kGrey << 1;
+    QTest::newRow("character button") << "characterButton" << look::kGrey << 1;
+    QTest::newRow("action button") << "actionButton" << look::kGrey << 1;
   }
   void textIsNotCut() {
     QFETCH(QString, control);
@@ -105,7 +106,7 @@ class ScaleTest : public QObject {
 
   // The focused box shows a dotted white frame; the others none.
   void focusFrame() {
-    for (const char* box : {"RzGroupBox1", "RzGroupBox3"}) {
+    for (const char* box : {"modeBox", "difficultyBox"}) {
       const QWidget* widget = form_->findChild<QWidget*>(box);
       const QPoint origin = widget->mapTo(form_, QPoint(0, 0));
       const int y = Device(origin.y() + widget->fontMetrics().height() + 1);
@@ -115,7 +116,7 @@ class ScaleTest : public QObject {
         ++all;
       }
       const bool focused = widget->hasFocus();
-      QCOMPARE(focused, box == QStringLiteral("RzGroupBox1"));
+      QCOMPARE(focused, box == QStringLiteral("modeBox"));
       QVERIFY2(focused ? white > all / 4 && white < all * 3 / 4 : white == 0,
                qPrintable(QStringLiteral("%1: %2 of %3 white").arg(box).arg(white).arg(all)));
     }
@@ -126,7 +127,7 @@ class ScaleTest : public QObject {
   void emblemIsSharp() {
     if (scale_ != 1 && scale_ != 2) QSKIP("the artwork is resized at this scale");
     const QImage emblem(scale_ == 1 ? ":/artwork/emblem.png" : ":/artwork/emblem@2x.png");
-    const QWidget* widget = form_->findChild<QWidget*>("RzAnimator1");
+    const QWidget* widget = form_->findChild<QWidget*>("emblem");
     const QPoint origin = widget->mapTo(form_, QPoint(0, 0)) * scale_;
     QCOMPARE(shot_.copy(QRect(origin, emblem.size())).convertToFormat(emblem.format()), emblem);
   }

@@ -85,10 +85,10 @@ class StartupTest : public QObject {
       QVERIFY(window.folder.Read("wreckvale_launcher.ini").find("Version=1.9.0.3") !=
               std::string::npos);
     }
-    const std::pair<const char*, bool> boxes[] = {{"RzCheckBox1", true},
-                                                  {"RzCheckBox2", true},
-                                                  {"RzCheckBox3", false},
-                                                  {"RzCheckBox4", true}};
+    const std::pair<const char*, bool> boxes[] = {{"consoleOption", true},
+                                                  {"skipIntroOption", true},
+                                                  {"exitAfterRunOption", false},
+                                                  {"customGameOption", true}};
     for (const auto& [name, checked] : boxes) {
       auto* check = form.findChild<QCheckBox*>(name);
       QVERIFY(check != nullptr);
@@ -101,11 +101,11 @@ class StartupTest : public QObject {
       QVERIFY2(shown != nullptr, name.data());
       QCOMPARE(shown->objectName().toStdString(), name);
     }
-    QCOMPARE(TextOf(form, "RzLabel5"), QStringLiteral("1.9.0.3"));
+    QCOMPARE(TextOf(form, "versionLabel"), QStringLiteral("1.9.0.3"));
     QCOMPARE(Tabs(form)->tabText(Tabs(form)->currentIndex()), tab);
     QCOMPARE(form.Model().ActionMode(), ActionMode::CreateServer);
-    QCOMPARE(TextOf(form, "RzGoButton"), action);
-    ClickAt(form, ClickPoint("RzToolButton2"));
+    QCOMPARE(TextOf(form, "actionButton"), action);
+    ClickAt(form, ClickPoint("clipboardButton"));
     QCOMPARE(window.platform.clipboard.texts, std::vector<std::string>{summary.toStdString()});
   }
 
@@ -133,7 +133,7 @@ class StartupTest : public QObject {
     const LauncherWindow& form = window.Open();
 
     QCOMPARE(VisibleTabs(form), tabs);
-    QCOMPARE(FindAction(form, "GreyTideRising2")->isVisible(), addonOffered);
+    QCOMPARE(FindAction(form, "greyTideRising")->isVisible(), addonOffered);
     QCOMPARE(form.Monitoring() != nullptr, tabs.contains("Monitoring"));
   }
 };

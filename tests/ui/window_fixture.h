@@ -151,7 +151,7 @@ inline QString TextOf(const LauncherWindow& form, const char* name) {
 }
 
 inline QTabBar* Tabs(const LauncherWindow& form) {
-  return form.findChild<QTabBar*>(QStringLiteral("RzPageControl1Tabs"));
+  return form.findChild<QTabBar*>(QStringLiteral("tabBar"));
 }
 
 inline QStringList VisibleTabs(const LauncherWindow& form) {
@@ -183,7 +183,7 @@ inline void ClickAt(LauncherWindow& form, QPoint point, Qt::MouseButton button =
 
 // The action button's tooltip as hovering it would show it now.
 inline QString GoToolTip(LauncherWindow& form) {
-  auto* go = form.findChild<QWidget*>(QStringLiteral("RzGoButton"));
+  auto* go = form.findChild<QWidget*>(QStringLiteral("actionButton"));
   const QPoint centre = go->rect().center();
   QHelpEvent hover(QEvent::ToolTip, centre, go->mapToGlobal(centre));
   QApplication::sendEvent(go, &hover);
@@ -191,6 +191,6 @@ inline QString GoToolTip(LauncherWindow& form) {
 }
 
 // Where the end-to-end tests click the action button too.
-inline const QPoint kGoButtonCentre = ClickPoint("RzGoButton");
+inline const QPoint kGoButtonCentre = ClickPoint("actionButton");
 
 }  // namespace wv::test

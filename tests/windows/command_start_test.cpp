@@ -103,7 +103,7 @@ const LaunchCase kLaunchCases[] = {
       {"+map", "wrv_hospital01_apartment"},
       {"+team_desired", "Survivor Arno"}}},
     {"impossible difficulty",
-     [](LauncherModel& m) { m.ChooseEntry("N35"); },
+     [](LauncherModel& m) { m.ChooseEntry("impossible"); },
      {{"+z_difficulty", "impossible"}, {"impossible", "+maxplayers"}}},
     {"server password with blanks, quotes and backslashes",
      [](LauncherModel& m) { m.FinishPasswordDialog(R"(my "big" pass\ C:\x\ \\"\)"); },

@@ -94,7 +94,7 @@ const std::pair<const char*, Query> kSameCases[] = {
     {"missing key", {"[S]\r\nK=V\r\n", "S", "J"}},
     {"empty file", {"", "S", "K"}},
     {"blank names of the template",
-     {"[CustomMap12]\r\nMap name=Pier\r\n", "custommap12", "map NAME"}},
+     {"[CustomMap12]\r\nMap name=Pier\r\n", "customMap12", "map NAME"}},
     {"Windows-1251 value", {"[S]\r\nK=\xCA\xE0\xF0\xF2\xE0 \xEC\xEE\xF1\xF2\r\n", "S", "K"}},
     {"UTF-8 value without mark", {"[S]\r\nK=\xD0\x9A\xC3\xA9\r\n", "S", "K"}},
     {"control and high bytes", {"[S]\r\nK=\x01\x02\x7F\x80\x9F\xA0\xFF\r\n", "S", "K"}},
