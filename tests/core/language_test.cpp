@@ -16,7 +16,7 @@ namespace {
 
 enum class Field { Text, ToolTip, Name };
 
-// A control's text as the view state shows it, by the control's designer name.
+// A control's text as the view state shows it, by the control's object name.
 std::string Shown(const LauncherModel& model, std::string_view control, Field field) {
   ViewState view;
   ShowModel(model, view);

@@ -10,7 +10,7 @@ TEST_F(TabSwitch, EachTabSetsCaptionModeAndPanels) {
     Tab tab;
     std::string_view caption;
     ActionMode mode;
-    bool panel4, panel6, navigate;
+    bool characterPanel, clipboardPanel, navigate;
   } cases[] = {
       {Tab::JoinGame, "Join game ", ActionMode::JoinGame, true, false, false},
       {Tab::Monitoring, "Refresh", ActionMode::RefreshMonitoring, false, false, true},
@@ -21,8 +21,8 @@ TEST_F(TabSwitch, EachTabSetsCaptionModeAndPanels) {
     const TabSwitchRequest request = model.SwitchTab(c.tab);
     EXPECT_EQ(Shown("actionButton"), c.caption);
     EXPECT_EQ(model.ActionMode(), c.mode);
-    EXPECT_EQ(model.CharacterPanelEnabled(), c.panel4);
-    EXPECT_EQ(model.ClipboardPanelEnabled(), c.panel6);
+    EXPECT_EQ(model.CharacterPanelEnabled(), c.characterPanel);
+    EXPECT_EQ(model.ClipboardPanelEnabled(), c.clipboardPanel);
     EXPECT_EQ(request.navigateMonitoring, c.navigate);
   }
 }

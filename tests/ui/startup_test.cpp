@@ -94,7 +94,7 @@ class StartupTest : public QObject {
       QVERIFY(check != nullptr);
       QCOMPARE(check->isChecked(), checked);
     }
-    // Every control of the view state has its widget, by its designer name.
+    // Every control of the view state has its widget, by its object name.
     for (std::size_t i = 0; i < kControlCount; ++i) {
       const std::string_view name = ObjectName(static_cast<Control>(i));
       const QWidget* shown = form.Widget(static_cast<Control>(i));
