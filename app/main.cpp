@@ -20,8 +20,8 @@ int main(int, char** argv) {
   // load while it is being built.
   QApplication::setFont(wv::look::UiFont());
   wv::QtPlatform platform;
-  wv::LauncherWindow form(platform.Get(), wv::DefaultStartFolders(argv[0]));
+  wv::LauncherWindow launcher(platform.Get(), wv::DefaultStartFolders(argv[0]));
   // A start-up that asked to quit leaves no window to the user.
-  if (!form.QuitRequested()) form.show();
+  if (!launcher.QuitRequested()) launcher.show();
   return app.exec();
 }

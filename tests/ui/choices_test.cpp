@@ -58,36 +58,36 @@ class ChoicesTest : public QObject {
     QFETCH(QStringList, picks);
     QFETCH(Texts, expected);
     window_->folder.WriteSettings(settings.toLatin1().toStdString());
-    const LauncherWindow& form = window_->Open();
+    const LauncherWindow& launcher = window_->Open();
 
-    for (const QString& pick : picks) FindAction(form, qPrintable(pick))->trigger();
+    for (const QString& pick : picks) FindAction(launcher, qPrintable(pick))->trigger();
     // "<control>.Name": what screen readers announce for it.
     for (const auto& [control, text] : expected) {
       const QString name = control.section('.', 0, 0);
       if (control.endsWith(".Name")) {
-        QCOMPARE(form.findChild<QWidget*>(name)->accessibleName(), text);
+        QCOMPARE(launcher.findChild<QWidget*>(name)->accessibleName(), text);
       } else {
-        QCOMPARE(TextOf(form, qPrintable(control)), text);
+        QCOMPARE(TextOf(launcher, qPrintable(control)), text);
       }
     }
   }
 
   void checkMarksFollowTheModel() {
-    const LauncherWindow& form = window_->Open();
+    const LauncherWindow& launcher = window_->Open();
 
-    QVERIFY(FindAction(form, "port27015")->isChecked());
+    QVERIFY(FindAction(launcher, "port27015")->isChecked());
     for (const char* side : {"infected", "beforeInfected"})
-      QVERIFY2(!FindAction(form, side)->isVisible(), side);
-    FindAction(form, "port27018")->trigger();
-    QVERIFY(FindAction(form, "port27018")->isChecked());
-    QVERIFY(!FindAction(form, "port27015")->isChecked());
+      QVERIFY2(!FindAction(launcher, side)->isVisible(), side);
+    FindAction(launcher, "port27018")->trigger();
+    QVERIFY(FindAction(launcher, "port27018")->isChecked());
+    QVERIFY(!FindAction(launcher, "port27015")->isChecked());
     // Picking the checked entry again must not toggle its mark off.
-    FindAction(form, "port27018")->trigger();
-    QVERIFY(FindAction(form, "port27018")->isChecked());
-    FindAction(form, "versus")->trigger();
+    FindAction(launcher, "port27018")->trigger();
+    QVERIFY(FindAction(launcher, "port27018")->isChecked());
+    FindAction(launcher, "versus")->trigger();
     for (const char* side : {"infected", "beforeInfected"})
-      QVERIFY2(FindAction(form, side)->isVisible(), side);
-    QVERIFY(!FindAction(form, "stoneBell")->isVisible());
+      QVERIFY2(FindAction(launcher, side)->isVisible(), side);
+    QVERIFY(!FindAction(launcher, "stoneBell")->isVisible());
   }
 
   // The tab switch's captions and panels, as the window shows them.
@@ -108,14 +108,14 @@ class ChoicesTest : public QObject {
     QFETCH(QString, goCaption);
     QFETCH(bool, characterUsable);
     QFETCH(bool, clipboardUsable);
-    const LauncherWindow& form = window_->Show();
+    const LauncherWindow& launcher = window_->Show();
 
-    ClickTab(form, "?");
-    ClickTab(form, tab);
-    QCOMPARE(TextOf(form, "actionButton"), goCaption);
-    QCOMPARE(form.findChild<QToolButton*>("characterButton")->isEnabled(), characterUsable);
-    QCOMPARE(form.findChild<QToolButton*>("clipboardButton")->isEnabled(), clipboardUsable);
-    QVERIFY(form.findChild<QToolButton*>("actionButton")->isEnabled());
+    ClickTab(launcher, "?");
+    ClickTab(launcher, tab);
+    QCOMPARE(TextOf(launcher, "actionButton"), goCaption);
+    QCOMPARE(launcher.findChild<QToolButton*>("characterButton")->isEnabled(), characterUsable);
+    QCOMPARE(launcher.findChild<QToolButton*>("clipboardButton")->isEnabled(), clipboardUsable);
+    QVERIFY(launcher.findChild<QToolButton*>("actionButton")->isEnabled());
   }
 
   // However the text comes into the address box, the model splits it and
@@ -145,12 +145,12 @@ class ChoicesTest : public QObject {
     QFETCH(QString, typed);
     QFETCH(QString, address);
     QFETCH(QString, port);
-    const LauncherWindow& form = window_->Open();
-    auto* box = form.findChild<QLineEdit*>("joinAddress");
+    const LauncherWindow& launcher = window_->Open();
+    auto* box = launcher.findChild<QLineEdit*>("joinAddress");
     std::vector<std::unique_ptr<QSignalSpy>> changes;
     for (const char* name : {"joinAddress", "joinPort", "joinPassword"}) {
-      changes.push_back(
-          std::make_unique<QSignalSpy>(form.findChild<QLineEdit*>(name), &QLineEdit::textChanged));
+      changes.push_back(std::make_unique<QSignalSpy>(launcher.findChild<QLineEdit*>(name),
+                                                     &QLineEdit::textChanged));
     }
 
     qsizetype edits = 1;
@@ -171,10 +171,10 @@ class ChoicesTest : public QObject {
       }
     }
 
-    QCOMPARE(TextOf(form, "joinAddress"), address);
-    QCOMPARE(TextOf(form, "joinPort"), port);
-    QCOMPARE(QString::fromStdString(form.Model().JoinAddress()), address);
-    QCOMPARE(QString::fromStdString(form.Model().JoinPort()), port);
+    QCOMPARE(TextOf(launcher, "joinAddress"), address);
+    QCOMPARE(TextOf(launcher, "joinPort"), port);
+    QCOMPARE(QString::fromStdString(launcher.Model().JoinAddress()), address);
+    QCOMPARE(QString::fromStdString(launcher.Model().JoinPort()), port);
     // The window's own writes to the boxes are no edits: each edit reaches
     // the model once and refreshes the window once, no refresh nested in it.
     qsizetype changed = 0;

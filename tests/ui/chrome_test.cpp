@@ -31,7 +31,7 @@ class ChromeTest : public QObject {
   Q_OBJECT
 
  private slots:
-  void init() { form_ = &window_.emplace().Show(); }
+  void init() { launcher_ = &window_.emplace().Show(); }
   void cleanup() { window_.reset(); }
 
   // The offscreen platform has no system move, so the bar's own drag runs.
@@ -50,21 +50,21 @@ class ChromeTest : public QObject {
     QFETCH(QString, pressed);
     QFETCH(Qt::MouseButton, button);
     QFETCH(bool, moves);
-    auto* target = form_->findChild<QWidget*>(pressed);
-    auto* bar = form_->findChild<CaptionBar*>("title");
-    const QPoint before = form_->pos();
+    auto* target = launcher_->findChild<QWidget*>(pressed);
+    auto* bar = launcher_->findChild<CaptionBar*>("title");
+    const QPoint before = launcher_->pos();
     const QPoint centre = target->rect().center();
     const QPoint dropped = target->mapTo(bar, centre) + QPoint(30, 20);
     Send(target, QEvent::MouseButtonPress, centre, button, button);
     Send(bar, QEvent::MouseMove, dropped, Qt::NoButton, button);
     Send(bar, QEvent::MouseButtonRelease, dropped, button, Qt::NoButton);
-    QCOMPARE(form_->pos(), moves ? before + QPoint(30, 20) : before);
-    QVERIFY(form_->isVisible());
+    QCOMPARE(launcher_->pos(), moves ? before + QPoint(30, 20) : before);
+    QVERIFY(launcher_->isVisible());
   }
 
   void glyphHover() {
-    auto* close = form_->findChild<GlyphLabel*>("closeButton");
-    auto* minimise = form_->findChild<GlyphLabel*>("minimizeButton");
+    auto* close = launcher_->findChild<GlyphLabel*>("closeButton");
+    auto* minimise = launcher_->findChild<GlyphLabel*>("minimizeButton");
     QEnterEvent enter(QPointF(5, 5), QPointF(5, 5), QPointF(5, 5));
     QApplication::sendEvent(close, &enter);
     QCOMPARE(close->Colour(), look::kWhite);
@@ -75,9 +75,9 @@ class ChromeTest : public QObject {
   }
 
   void closeGlyphCloses() {
-    auto* close = form_->findChild<GlyphLabel*>("closeButton");
+    auto* close = launcher_->findChild<GlyphLabel*>("closeButton");
     QTest::mouseClick(close, Qt::LeftButton, {}, QPoint(9, 9));
-    QVERIFY(!form_->isVisible());
+    QVERIFY(!launcher_->isVisible());
     QVERIFY(window_->platform.messages.boxes.empty());
   }
 
@@ -117,13 +117,13 @@ class ChromeTest : public QObject {
     QFETCH(Qt::MouseButton, button);
     QFETCH(QString, label);
     QFETCH(QString, shown);
-    auto* popup = form_->findChild<QMenu*>(menu);
+    auto* popup = launcher_->findChild<QMenu*>(menu);
     QVERIFY(popup != nullptr);
     popup->popup(QPoint(40, 40));
     QVERIFY(QTest::qWaitForWindowExposed(popup));
-    QAction* action = FindAction(*form_, qPrintable(entry));
+    QAction* action = FindAction(*launcher_, qPrintable(entry));
     QTest::mouseClick(popup, button, {}, popup->actionGeometry(action).center());
-    QCOMPARE(TextOf(*form_, qPrintable(label)), shown);
+    QCOMPARE(TextOf(*launcher_, qPrintable(label)), shown);
     popup->close();
   }
 
@@ -132,7 +132,7 @@ class ChromeTest : public QObject {
   // hidden by default); one it hides takes none.
   void separatorsShowAsTheModelSays() {
     int shownSeparators = 0;
-    for (QMenu* popup : form_->findChildren<QMenu*>()) {
+    for (QMenu* popup : launcher_->findChildren<QMenu*>()) {
       popup->popup(QPoint(40, 40));
       QVERIFY(QTest::qWaitForWindowExposed(popup));
       for (QAction* action : popup->actions()) {
@@ -160,12 +160,12 @@ class ChromeTest : public QObject {
       QCOMPARE(shown.family(), font.family());
       QCOMPARE(shown.bold(), bold);
     }
-    QCOMPARE(QFontInfo(form_->font()).family(), look::UiFont().family());
+    QCOMPARE(QFontInfo(launcher_->font()).family(), look::UiFont().family());
   }
 
  private:
   std::optional<GameWindow> window_;
-  LauncherWindow* form_ = nullptr;
+  LauncherWindow* launcher_ = nullptr;
 };
 
 }  // namespace wv::test

@@ -53,16 +53,17 @@ class OddGameFolder {
 struct Window {
   FakePlatform fake;
   DetachedProcessStarter starter;
-  std::unique_ptr<LauncherWindow> form;
+  std::unique_ptr<LauncherWindow> launcher;
 
   explicit Window(const OddGameFolder& folder) {
     Platform platform = fake.Get();
     platform.starter = &starter;
-    form = std::make_unique<LauncherWindow>(platform, StartFolders{folder.Path(), folder.Path()});
-    form->show();
-    if (!QTest::qWaitForWindowExposed(form.get())) qFatal("window not exposed");
+    launcher =
+        std::make_unique<LauncherWindow>(platform, StartFolders{folder.Path(), folder.Path()});
+    launcher->show();
+    if (!QTest::qWaitForWindowExposed(launcher.get())) qFatal("window not exposed");
   }
-  void PressAction() { ClickAt(*form, kGoButtonCentre); }
+  void PressAction() { ClickAt(*launcher, kGoButtonCentre); }
   std::vector<std::string> Messages() const {
     std::vector<std::string> texts;
     for (const auto& box : fake.messages.boxes) texts.push_back(box.text);
@@ -225,7 +226,7 @@ class HardeningTest : public QObject {
     const auto restorePath = qScopeGuard([&] { qputenv("PATH", path); });
 
     Window window(folder);
-    if (!window.form->QuitRequested()) window.PressAction();
+    if (!window.launcher->QuitRequested()) window.PressAction();
 
     std::vector<std::string> expectedMessages;
     for (const QString& message : messages) expectedMessages.push_back(inFolder(message));
@@ -303,11 +304,11 @@ class HardeningTest : public QObject {
     };
     Platform platform = window.platform.Get();
     platform.input = &input;
-    window.form = std::make_unique<LauncherWindow>(
+    window.launcher = std::make_unique<LauncherWindow>(
         platform, StartFolders{window.folder.Path(), window.folder.Path()});
-    LauncherWindow& form = *window.form;
-    form.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    LauncherWindow& launcher = *window.launcher;
+    launcher.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&launcher));
     shown.replace("{D}", QString::fromStdString(GameFolder::Folder()));
 
     // A dialog is read and closed from inside its own loop.
@@ -334,10 +335,10 @@ class HardeningTest : public QObject {
 
     QElapsedTimer answer;
     answer.start();
-    for (const QString& pick : picks) FindAction(form, qPrintable(pick))->trigger();
+    for (const QString& pick : picks) FindAction(launcher, qPrintable(pick))->trigger();
     if (!typed.isEmpty() || static_cast<Surface>(surface) == Surface::Message) {
-      ClickTab(form, "Join game");
-      form.findChild<QLineEdit*>(QStringLiteral("joinAddress"))->setText(typed);
+      ClickTab(launcher, "Join game");
+      launcher.findChild<QLineEdit*>(QStringLiteral("joinAddress"))->setText(typed);
     }
     const auto hover = [](QWidget* widget, QPoint at) {
       QHelpEvent event(QEvent::ToolTip, at, widget->mapToGlobal(at));
@@ -347,7 +348,7 @@ class HardeningTest : public QObject {
     QString seen;
     switch (static_cast<Surface>(surface)) {
       case Surface::Message:
-        ClickAt(form, kGoButtonCentre);
+        ClickAt(launcher, kGoButtonCentre);
         seen = dialogShows;
         QCOMPARE(textIndent, 0);  // no gap where an icon would stand
         break;
@@ -357,17 +358,17 @@ class HardeningTest : public QObject {
         QCOMPARE(buttons, QStringList({"Abbrechen", "Gut"}));
         break;
       case Surface::GoToolTip: {
-        QWidget* go = form.findChild<QWidget*>(QStringLiteral("actionButton"));
+        QWidget* go = launcher.findChild<QWidget*>(QStringLiteral("actionButton"));
         seen = hover(go, go->rect().center());
         shown.replace("{T}", go->toolTip());
         break;
       }
       case Surface::TabToolTip:
-        seen = hover(Tabs(form), Tabs(form)->tabRect(1).center());
+        seen = hover(Tabs(launcher), Tabs(launcher)->tabRect(1).center());
         break;
       case Surface::AddressToolTip: {
-        ClickTab(form, "Join game");
-        QWidget* edit = form.findChild<QWidget*>(QStringLiteral("joinAddress"));
+        ClickTab(launcher, "Join game");
+        QWidget* edit = launcher.findChild<QWidget*>(QStringLiteral("joinAddress"));
         seen = hover(edit, edit->rect().center());
         break;
       }

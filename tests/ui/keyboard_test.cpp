@@ -32,9 +32,9 @@ class KeyboardTest : public QObject {
 
  private slots:
   void init() {
-    form_ = &window_.emplace().Show();
-    QApplication::setActiveWindow(form_);
-    QVERIFY(QTest::qWaitForWindowActive(form_));
+    launcher_ = &window_.emplace().Show();
+    QApplication::setActiveWindow(launcher_);
+    QVERIFY(QTest::qWaitForWindowActive(launcher_));
   }
   void cleanup() { window_.reset(); }
 
@@ -56,7 +56,7 @@ class KeyboardTest : public QObject {
   void focusOrder() {
     QFETCH(QString, tab);
     QFETCH(QStringList, order);
-    ClickTab(*form_, tab);
+    ClickTab(*launcher_, tab);
     if (tab == "?") Control("actionButton")->setFocus();
     QCOMPARE(Focused(), order.front());
     for (qsizetype i = 1; i <= order.size(); ++i) {
@@ -126,7 +126,7 @@ class KeyboardTest : public QObject {
     QFETCH(int, key);
     QFETCH(Qt::KeyboardModifiers, modifiers);
     QFETCH(QString, effect);
-    ClickTab(*form_, tab);
+    ClickTab(*launcher_, tab);
     QWidget* target = Control(focus);
     target->setFocus(Qt::TabFocusReason);
     QCOMPARE(Focused(), focus);
@@ -149,7 +149,7 @@ class KeyboardTest : public QObject {
     QCOMPARE(platform.clipboard.texts.size(), std::size_t{words[0] == "clipboard"});
     if (words[0] == "start") QCOMPARE(Focused(), focus);
     if (words[0] == "tab") {
-      QCOMPARE(Tabs(*form_)->tabText(Tabs(*form_)->currentIndex()), words[1]);
+      QCOMPARE(Tabs(*launcher_)->tabText(Tabs(*launcher_)->currentIndex()), words[1]);
       QCOMPARE(Focused(), words[2]);
     }
   }
@@ -166,7 +166,7 @@ class KeyboardTest : public QObject {
       QTest::keyClick(menu, Qt::Key_Down);
       QTest::keyClick(menu, last);
       QTRY_VERIFY(QApplication::activePopupWidget() == nullptr);
-      QCOMPARE(TextOf(*form_, "modeChoice"), last == Qt::Key_Return ? "Versus" : "CO-OP");
+      QCOMPARE(TextOf(*launcher_, "modeChoice"), last == Qt::Key_Return ? "Versus" : "CO-OP");
       QCOMPARE(Focused(), QStringLiteral("modeBox"));
     }
   }
@@ -176,10 +176,10 @@ class KeyboardTest : public QObject {
     QWidget* focused = QApplication::focusWidget();
     return focused != nullptr ? focused->objectName() : QString();
   }
-  QWidget* Control(const QString& name) const { return form_->findChild<QWidget*>(name); }
+  QWidget* Control(const QString& name) const { return launcher_->findChild<QWidget*>(name); }
 
   std::optional<GameWindow> window_;
-  LauncherWindow* form_ = nullptr;
+  LauncherWindow* launcher_ = nullptr;
 };
 
 }  // namespace wv::test

@@ -40,11 +40,11 @@ class LaunchTest : public QObject {
     QFETCH(QString, settings);
     QFETCH(QStringList, picks);
     QFETCH(QString, arguments);
-    LauncherWindow& form = Open(settings.toStdString());
-    for (const QString& pick : picks) FindAction(form, qPrintable(pick))->trigger();
-    const QString preview = GoToolTip(form);
+    LauncherWindow& launcher = Open(settings.toStdString());
+    for (const QString& pick : picks) FindAction(launcher, qPrintable(pick))->trigger();
+    const QString preview = GoToolTip(launcher);
 
-    ClickAt(form, kGoButtonCentre);
+    ClickAt(launcher, kGoButtonCentre);
 
     const std::string folder = GameFolder::Folder();
     QCOMPARE(platform_->starter.calls.size(), std::size_t{1});
@@ -53,18 +53,19 @@ class LaunchTest : public QObject {
              "\"" + folder + "/qr7.exe\" " + arguments.toStdString());
     QCOMPARE(platform_->starter.calls[0].workDir, folder);
     QVERIFY(platform_->messages.boxes.empty());
-    QVERIFY(form.isVisible());
+    QVERIFY(launcher.isVisible());
   }
 
   void joinGame() {
-    LauncherWindow& form = Open();
-    ClickTab(form, "Join game");
-    form.findChild<QLineEdit*>("joinAddress")->setText("10.0.0.5:27016");
-    form.findChild<QLineEdit*>("joinPassword")->setText("secret");
-    QCOMPARE(form.findChild<QLineEdit*>("joinPassword")->displayText(), QStringLiteral("======"));
-    const QString preview = GoToolTip(form);
+    LauncherWindow& launcher = Open();
+    ClickTab(launcher, "Join game");
+    launcher.findChild<QLineEdit*>("joinAddress")->setText("10.0.0.5:27016");
+    launcher.findChild<QLineEdit*>("joinPassword")->setText("secret");
+    QCOMPARE(launcher.findChild<QLineEdit*>("joinPassword")->displayText(),
+             QStringLiteral("======"));
+    const QString preview = GoToolTip(launcher);
 
-    ClickAt(form, kGoButtonCentre);
+    ClickAt(launcher, kGoButtonCentre);
 
     // The tooltip masks the password; the game gets it.
     const std::string command = "\"" + GameFolder::Folder() +
@@ -79,15 +80,15 @@ class LaunchTest : public QObject {
   // Typed key by key, the colon sends the port that follows to the port box;
   // with no address, nothing starts.
   void joinTypedByHand() {
-    LauncherWindow& form = Open();
-    ClickTab(form, "Join game");
-    ClickAt(form, kGoButtonCentre);
+    LauncherWindow& launcher = Open();
+    ClickTab(launcher, "Join game");
+    ClickAt(launcher, kGoButtonCentre);
     QCOMPARE(platform_->messages.boxes.size(), std::size_t{1});
     QCOMPARE(platform_->messages.boxes[0].text, std::string("Enter the server address"));
 
-    auto* address = form.findChild<QLineEdit*>("joinAddress");
-    auto* port = form.findChild<QLineEdit*>("joinPort");
-    form.activateWindow();
+    auto* address = launcher.findChild<QLineEdit*>("joinAddress");
+    auto* port = launcher.findChild<QLineEdit*>("joinPort");
+    launcher.activateWindow();
     address->setFocus();
     for (const char key : std::string_view("10.0.0.5:27016")) {
       QTest::keyClick(QApplication::focusWidget(), key);
@@ -95,7 +96,7 @@ class LaunchTest : public QObject {
     QCOMPARE(address->text(), QStringLiteral("10.0.0.5"));
     QCOMPARE(port->text(), QStringLiteral("27016"));
     QVERIFY(port->hasFocus());
-    ClickAt(form, kGoButtonCentre);
+    ClickAt(launcher, kGoButtonCentre);
     QCOMPARE(platform_->starter.calls.size(), std::size_t{1});
     QVERIFY(platform_->starter.calls[0].command.find("+connect 10.0.0.5:27016 ") !=
             std::string::npos);
@@ -105,10 +106,10 @@ class LaunchTest : public QObject {
   // start, and looks it, but stays enabled so as to keep the focus; screen
   // readers read of the start in its description.
   void oneGamePerPress() {
-    LauncherWindow& form = Open();
-    auto* go = form.findChild<QToolButton*>("actionButton");
+    LauncherWindow& launcher = Open();
+    auto* go = launcher.findChild<QToolButton*>("actionButton");
     QTest::mouseDClick(go, Qt::LeftButton);
-    ClickAt(form, kGoButtonCentre);
+    ClickAt(launcher, kGoButtonCentre);
     QCOMPARE(platform_->starter.calls.size(), std::size_t{1});
     QVERIFY(go->isEnabled());
     QVERIFY(go->property(look::kBusyProperty).toBool());
@@ -118,10 +119,10 @@ class LaunchTest : public QObject {
     go->click();
     QCOMPARE(platform_->starter.calls.size(), std::size_t{1});
     platform_->time.now += std::chrono::milliseconds(1);
-    form.findChild<QTimer*>("actionRest")->start(0);
+    launcher.findChild<QTimer*>("actionRest")->start(0);
     QTRY_VERIFY(!go->property(look::kBusyProperty).toBool());
     QCOMPARE(go->accessibleDescription(), QString());
-    ClickAt(form, kGoButtonCentre);
+    ClickAt(launcher, kGoButtonCentre);
     QCOMPARE(platform_->starter.calls.size(), std::size_t{2});
   }
 
@@ -137,16 +138,16 @@ class LaunchTest : public QObject {
     QFETCH(QString, settings);
     QFETCH(bool, removeEngine);
     QFETCH(QString, message);
-    LauncherWindow& form = Open(settings.toStdString());
+    LauncherWindow& launcher = Open(settings.toStdString());
     if (removeEngine) {
       std::filesystem::remove(window_->folder / "qr7.exe");
     } else {
-      FindAction(form, "customMaps")->trigger();
+      FindAction(launcher, "customMaps")->trigger();
     }
     // Asked after the engine went: the tooltip is never the one of start-up.
-    QCOMPARE(GoToolTip(form), message);
+    QCOMPARE(GoToolTip(launcher), message);
 
-    ClickAt(form, kGoButtonCentre);
+    ClickAt(launcher, kGoButtonCentre);
 
     QVERIFY(platform_->starter.calls.empty());
     QCOMPARE(platform_->messages.boxes.size(), std::size_t{1});
@@ -154,20 +155,20 @@ class LaunchTest : public QObject {
   }
 
   void exitAfterRun() {
-    LauncherWindow& form = Open("ExitAfterRun=Yes\r\n");
-    FindAction(form, "customMaps")->trigger();
-    ClickAt(form, kGoButtonCentre);
+    LauncherWindow& launcher = Open("ExitAfterRun=Yes\r\n");
+    FindAction(launcher, "customMaps")->trigger();
+    ClickAt(launcher, kGoButtonCentre);
     // Closed after the refusal as well as after a start.
     QCOMPARE(platform_->messages.boxes.size(), std::size_t{1});
-    QVERIFY(!form.isVisible());
+    QVERIFY(!launcher.isVisible());
   }
 
   void clipboard() {
-    LauncherWindow& form = Open();
+    LauncherWindow& launcher = Open();
     const QPoint clipboardButton(2 + 143 + 2 + 11, 206 + 8 + 2 + 10);
-    ClickAt(form, clipboardButton);
-    FindAction(form, "customMaps")->trigger();
-    ClickAt(form, clipboardButton);
+    ClickAt(launcher, clipboardButton);
+    FindAction(launcher, "customMaps")->trigger();
+    ClickAt(launcher, clipboardButton);
     QCOMPARE(platform_->clipboard.texts,
              (std::vector<std::string>{
                  "Game mode: CO-OP, Campaign: Last ward, Difficulty: Normal, Chapter: Apartmens, "

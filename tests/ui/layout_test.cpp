@@ -8,14 +8,14 @@ class LayoutTest : public QObject {
   Q_OBJECT
 
  private slots:
-  void init() { form_ = &window_.emplace().Show(); }
+  void init() { launcher_ = &window_.emplace().Show(); }
   void cleanup() { window_.reset(); }
 
   void window() {
-    QCOMPARE(form_->size(), QSize(340, 249));
-    QCOMPARE(form_->minimumSize(), form_->maximumSize());
-    QVERIFY(form_->windowFlags().testFlag(Qt::FramelessWindowHint));
-    QCOMPARE(form_->objectName(), QStringLiteral("launcherWindow"));
+    QCOMPARE(launcher_->size(), QSize(340, 249));
+    QCOMPARE(launcher_->minimumSize(), launcher_->maximumSize());
+    QVERIFY(launcher_->windowFlags().testFlag(Qt::FramelessWindowHint));
+    QCOMPARE(launcher_->objectName(), QStringLiteral("launcherWindow"));
   }
 
   void controls_data() {
@@ -28,9 +28,9 @@ class LayoutTest : public QObject {
   void controls() {
     QFETCH(QString, name);
     QFETCH(QRect, rect);
-    auto* widget = form_->findChild<QWidget*>(name);
+    auto* widget = launcher_->findChild<QWidget*>(name);
     QVERIFY(widget != nullptr);
-    QCOMPARE(QRect(widget->mapTo(form_, QPoint(0, 0)), widget->size()), rect);
+    QCOMPARE(QRect(widget->mapTo(launcher_, QPoint(0, 0)), widget->size()), rect);
   }
 
   // Every shown tab lies inside the row, whatever the language, and a click
@@ -51,16 +51,16 @@ class LayoutTest : public QObject {
     QFETCH(QStringList, tabs);
     window_.reset();
     window_.emplace().folder.WriteSettings(settings.toStdString());
-    form_ = &window_->Show();
-    QCOMPARE(VisibleTabs(*form_), tabs);
-    QTabBar* bar = Tabs(*form_);
+    launcher_ = &window_->Show();
+    QCOMPARE(VisibleTabs(*launcher_), tabs);
+    QTabBar* bar = Tabs(*launcher_);
     int last = -1;
     for (int i = 0; i < bar->count(); ++i) {
       if (!bar->isTabVisible(i)) continue;
       QVERIFY2(bar->rect().contains(bar->tabRect(i)), qPrintable(bar->tabText(i)));
       last = i;
     }
-    ClickAt(*form_, bar->mapTo(form_, bar->tabRect(last).center()));
+    ClickAt(*launcher_, bar->mapTo(launcher_, bar->tabRect(last).center()));
     QCOMPARE(bar->currentIndex(), last);
   }
 
@@ -91,15 +91,15 @@ class LayoutTest : public QObject {
     QFETCH(QString, tab);
     QFETCH(QPoint, point);
     QFETCH(QString, name);
-    ClickTab(*form_, tab);
-    QWidget* found = form_->childAt(point);
+    ClickTab(*launcher_, tab);
+    QWidget* found = launcher_->childAt(point);
     QVERIFY(found != nullptr);
     QCOMPARE(found->objectName(), name);
   }
 
  private:
   std::optional<GameWindow> window_;
-  LauncherWindow* form_ = nullptr;
+  LauncherWindow* launcher_ = nullptr;
 };
 
 }  // namespace wv::test

@@ -38,13 +38,13 @@ void ShowAsTab(QWidget& page) {
 wv::LauncherWindow& ShowWindow(GameWindow& window, const QString& url) {
   window.folder.WriteSettings("MonitoringURL=" + url.toStdString() + "\r\n");
   QCursor::setPos(0, 0);
-  wv::LauncherWindow& form = window.Show();
-  if (form.Monitoring() == nullptr) qFatal("no monitoring tab");
-  return form;
+  wv::LauncherWindow& launcher = window.Show();
+  if (launcher.Monitoring() == nullptr) qFatal("no monitoring tab");
+  return launcher;
 }
 
-QPoint TabCentre(const wv::LauncherWindow& form, const QString& caption) {
-  QTabBar* tabs = wv::test::Tabs(form);
+QPoint TabCentre(const wv::LauncherWindow& launcher, const QString& caption) {
+  QTabBar* tabs = wv::test::Tabs(launcher);
   for (int i = 0; i < tabs->count(); ++i) {
     if (tabs->tabText(i) == caption) return tabs->tabRect(i).center();
   }
@@ -214,18 +214,18 @@ class MonitoringPageTest : public QObject {
     QFETCH(bool, warms);
     QTest::failOnWarning(QRegularExpression("AA_ShareOpenGLContexts|initialized from a plugin"));
     GameWindow window;
-    wv::LauncherWindow& form = ShowWindow(window, server_.Url("/status"));
-    wv::MonitoringPage& page = *form.Monitoring();
-    QTabBar* tabs = wv::test::Tabs(form);
+    wv::LauncherWindow& launcher = ShowWindow(window, server_.Url("/status"));
+    wv::MonitoringPage& page = *launcher.Monitoring();
+    QTabBar* tabs = wv::test::Tabs(launcher);
     QVERIFY(!page.EngineStarted());
 
     if (!pointedTab.isEmpty()) {
-      QTest::mouseMove(tabs, TabCentre(form, pointedTab));
+      QTest::mouseMove(tabs, TabCentre(launcher, pointedTab));
     } else if (!pointedAt.isNull()) {
       QTest::mouseMove(tabs, pointedAt);
     } else {
-      form.activateWindow();
-      QVERIFY(QTest::qWaitForWindowActive(&form));
+      launcher.activateWindow();
+      QVERIFY(QTest::qWaitForWindowActive(&launcher));
       tabs->setFocus(static_cast<Qt::FocusReason>(focusReason));
       QVERIFY(tabs->hasFocus());
     }
@@ -251,17 +251,17 @@ class MonitoringPageTest : public QObject {
   void loadsAfterTheTabIsPainted() {
     QFETCH(bool, pointerRestsFirst);
     GameWindow window;
-    wv::LauncherWindow& form = ShowWindow(window, server_.Url("/status"));
-    wv::MonitoringPage& page = *form.Monitoring();
-    QTabBar* tabs = wv::test::Tabs(form);
+    wv::LauncherWindow& launcher = ShowWindow(window, server_.Url("/status"));
+    wv::MonitoringPage& page = *launcher.Monitoring();
+    QTabBar* tabs = wv::test::Tabs(launcher);
     PaintLog paints(&page);
     QSignalSpy finished(&page, &wv::MonitoringPage::loadFinished);
     if (pointerRestsFirst) {
-      QTest::mouseMove(tabs, TabCentre(form, "Monitoring"));
+      QTest::mouseMove(tabs, TabCentre(launcher, "Monitoring"));
       QTRY_VERIFY_WITH_TIMEOUT(page.EngineReady(), kEngineTimeoutMs);
     }
 
-    wv::test::ClickTab(form, "Monitoring");
+    wv::test::ClickTab(launcher, "Monitoring");
     QCOMPARE(tabs->tabText(tabs->currentIndex()), QStringLiteral("Monitoring"));
     QVERIFY(!page.BrowserLoaded());
     QTRY_VERIFY_WITH_TIMEOUT(page.BrowserLoaded(), kEngineTimeoutMs);
@@ -271,8 +271,8 @@ class MonitoringPageTest : public QObject {
     QCOMPARE(finished.first().at(0).toBool(), true);
     QCOMPARE(server_.Hits(QStringLiteral("/status")), 1);
 
-    wv::test::ClickTab(form, "Create server");
-    wv::test::ClickTab(form, "Monitoring");
+    wv::test::ClickTab(launcher, "Create server");
+    wv::test::ClickTab(launcher, "Monitoring");
     QTRY_COMPARE_WITH_TIMEOUT(server_.Hits(QStringLiteral("/status")), 2, kPageTimeoutMs);
   }
 
@@ -295,12 +295,12 @@ class MonitoringPageTest : public QObject {
     QFETCH(bool, endless);
     const DialogLog log;
     GameWindow window;
-    wv::LauncherWindow& form = ShowWindow(window, server_.Url(qPrintable(path)));
-    QTabBar* tabs = wv::test::Tabs(form);
+    wv::LauncherWindow& launcher = ShowWindow(window, server_.Url(qPrintable(path)));
+    QTabBar* tabs = wv::test::Tabs(launcher);
 
-    wv::test::ClickTab(form, "Monitoring");
+    wv::test::ClickTab(launcher, "Monitoring");
     QTRY_VERIFY_WITH_TIMEOUT(server_.Hits(answered) > 0, kEngineTimeoutMs);
-    wv::test::ClickTab(form, "Join game");
+    wv::test::ClickTab(launcher, "Join game");
     QCOMPARE(tabs->tabText(tabs->currentIndex()), QStringLiteral("Join game"));
     // The loop has gone on through hundreds of dialogs since.
     if (endless) {

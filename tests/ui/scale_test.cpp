@@ -29,18 +29,18 @@ class ScaleTest : public QObject {
  private slots:
   void initTestCase() {
     if (qEnvironmentVariableIsEmpty("DISPLAY")) QSKIP("needs an X display");
-    form_ = &window_.Show();
+    launcher_ = &window_.Show();
     // A long Russian chapter name, as the chapter box shows it in Russian.
-    form_->findChild<QLabel*>("mapChoice")->setText(QString::fromUtf8("Каменный колокол"));
-    form_->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(form_));
-    scale_ = form_->devicePixelRatioF();
+    launcher_->findChild<QLabel*>("mapChoice")->setText(QString::fromUtf8("Каменный колокол"));
+    launcher_->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(launcher_));
+    scale_ = launcher_->devicePixelRatioF();
     QCOMPARE(scale_, qEnvironmentVariable("WV_EXPECTED_SCALE", "1").toDouble());
     // Drawn now with the focus and the long name, and on the display before
     // the grab asks for it over the same connection.
-    form_->repaint();
-    shot_ = form_->screen()->grabWindow(form_->winId()).toImage();
-    QCOMPARE(shot_.size(), (QSizeF(form_->size()) * scale_).toSize());
+    launcher_->repaint();
+    shot_ = launcher_->screen()->grabWindow(launcher_->winId()).toImage();
+    QCOMPARE(shot_.size(), (QSizeF(launcher_->size()) * scale_).toSize());
   }
 
   // Both lines of each sunken edge run all the way round, the last row and
@@ -55,8 +55,8 @@ class ScaleTest : public QObject {
   }
   void bevels() {
     QFETCH(QString, panel);
-    const QWidget* widget = form_->findChild<QWidget*>(panel);
-    const QRect r(widget->mapTo(form_, QPoint(0, 0)), widget->size());
+    const QWidget* widget = launcher_->findChild<QWidget*>(panel);
+    const QRect r(widget->mapTo(launcher_, QPoint(0, 0)), widget->size());
     const int left = r.left(), top = r.top(), right = r.right(), bottom = r.bottom();
     const std::vector<Line> lines =
         panel == "title"
@@ -95,8 +95,8 @@ class ScaleTest : public QObject {
     QFETCH(QString, control);
     QFETCH(QColor, ground);
     QFETCH(int, inkSide);
-    const QWidget* widget = form_->findChild<QWidget*>(control);
-    const QRect r(widget->mapTo(form_, QPoint(0, 0)), widget->size());
+    const QWidget* widget = launcher_->findChild<QWidget*>(control);
+    const QRect r(widget->mapTo(launcher_, QPoint(0, 0)), widget->size());
     const int x = Device(r.right());
     for (int y = Device(r.top()); y <= Device(r.bottom()); ++y) {
       const int ink = (qGray(shot_.pixel(x, y)) - qGray(ground.rgb())) * inkSide;
@@ -107,8 +107,8 @@ class ScaleTest : public QObject {
   // The focused box shows a dotted white frame; the others none.
   void focusFrame() {
     for (const char* box : {"modeBox", "difficultyBox"}) {
-      const QWidget* widget = form_->findChild<QWidget*>(box);
-      const QPoint origin = widget->mapTo(form_, QPoint(0, 0));
+      const QWidget* widget = launcher_->findChild<QWidget*>(box);
+      const QPoint origin = widget->mapTo(launcher_, QPoint(0, 0));
       const int y = Device(origin.y() + widget->fontMetrics().height() + 1);
       int white = 0, all = 0;
       for (int x = Device(origin.x() + 3); x <= Device(origin.x() + widget->width() - 4); ++x) {
@@ -127,8 +127,8 @@ class ScaleTest : public QObject {
   void emblemIsSharp() {
     if (scale_ != 1 && scale_ != 2) QSKIP("the artwork is resized at this scale");
     const QImage emblem(scale_ == 1 ? ":/artwork/emblem.png" : ":/artwork/emblem@2x.png");
-    const QWidget* widget = form_->findChild<QWidget*>("emblem");
-    const QPoint origin = widget->mapTo(form_, QPoint(0, 0)) * scale_;
+    const QWidget* widget = launcher_->findChild<QWidget*>("emblem");
+    const QPoint origin = widget->mapTo(launcher_, QPoint(0, 0)) * scale_;
     QCOMPARE(shot_.copy(QRect(origin, emblem.size())).convertToFormat(emblem.format()), emblem);
   }
 
@@ -155,7 +155,7 @@ class ScaleTest : public QObject {
   }
 
   GameWindow window_;
-  LauncherWindow* form_ = nullptr;
+  LauncherWindow* launcher_ = nullptr;
   qreal scale_ = 1;
   QImage shot_;
 };

@@ -34,20 +34,20 @@ class StartupTest : public QObject {
     platform.messages.onShow = [&] {
       settingsWhileShown = std::filesystem::exists(folder / "wreckvale_launcher.ini");
     };
-    auto form = OpenForm(folder, platform);
+    auto launcher = OpenLauncher(folder, platform);
 
-    QCOMPARE(form->windowTitle(), QStringLiteral("Wreckvale Launcher"));
+    QCOMPARE(launcher->windowTitle(), QStringLiteral("Wreckvale Launcher"));
     if (messageEnd.isEmpty()) {
       QCOMPARE(platform.messages.boxes.size(), std::size_t{0});
       QCOMPARE(platform.quit.requests, 0);
-      QVERIFY(!form->QuitRequested());
+      QVERIFY(!launcher->QuitRequested());
     } else {
       QCOMPARE(platform.messages.boxes.size(), std::size_t{1});
       QCOMPARE(platform.messages.boxes[0].title, std::string("Wreckvale Launcher"));
       QVERIFY2(QString::fromStdString(platform.messages.boxes[0].text).endsWith(messageEnd),
                platform.messages.boxes[0].text.c_str());
       QCOMPARE(platform.quit.requests, 1);
-      QVERIFY(form->QuitRequested());
+      QVERIFY(launcher->QuitRequested());
       QCOMPARE(settingsWhileShown, !settings.isEmpty());
     }
     // Refusing the folder still leaves a settings file behind.
@@ -79,7 +79,7 @@ class StartupTest : public QObject {
     QFETCH(QString, summary);
     GameWindow window;
     if (!settings.isEmpty()) window.folder.WriteSettings(settings.toStdString());
-    LauncherWindow& form = window.Show();
+    LauncherWindow& launcher = window.Show();
 
     if (settings.isEmpty()) {
       QVERIFY(window.folder.Read("wreckvale_launcher.ini").find("Version=1.9.0.3") !=
@@ -90,22 +90,22 @@ class StartupTest : public QObject {
                                                   {"exitAfterRunOption", false},
                                                   {"customGameOption", true}};
     for (const auto& [name, checked] : boxes) {
-      auto* check = form.findChild<QCheckBox*>(name);
+      auto* check = launcher.findChild<QCheckBox*>(name);
       QVERIFY(check != nullptr);
       QCOMPARE(check->isChecked(), checked);
     }
     // Every control of the view state has its widget, by its object name.
     for (std::size_t i = 0; i < kControlCount; ++i) {
       const std::string_view name = ObjectName(static_cast<Control>(i));
-      const QWidget* shown = form.Widget(static_cast<Control>(i));
+      const QWidget* shown = launcher.Widget(static_cast<Control>(i));
       QVERIFY2(shown != nullptr, name.data());
       QCOMPARE(shown->objectName().toStdString(), name);
     }
-    QCOMPARE(TextOf(form, "versionLabel"), QStringLiteral("1.9.0.3"));
-    QCOMPARE(Tabs(form)->tabText(Tabs(form)->currentIndex()), tab);
-    QCOMPARE(form.Model().ActionMode(), ActionMode::CreateServer);
-    QCOMPARE(TextOf(form, "actionButton"), action);
-    ClickAt(form, ClickPoint("clipboardButton"));
+    QCOMPARE(TextOf(launcher, "versionLabel"), QStringLiteral("1.9.0.3"));
+    QCOMPARE(Tabs(launcher)->tabText(Tabs(launcher)->currentIndex()), tab);
+    QCOMPARE(launcher.Model().ActionMode(), ActionMode::CreateServer);
+    QCOMPARE(TextOf(launcher, "actionButton"), action);
+    ClickAt(launcher, ClickPoint("clipboardButton"));
     QCOMPARE(window.platform.clipboard.texts, std::vector<std::string>{summary.toStdString()});
   }
 
@@ -130,11 +130,11 @@ class StartupTest : public QObject {
     QFETCH(bool, addonOffered);
     GameWindow window;
     window.folder.WriteSettings(settings.toStdString());
-    const LauncherWindow& form = window.Open();
+    const LauncherWindow& launcher = window.Open();
 
-    QCOMPARE(VisibleTabs(form), tabs);
-    QCOMPARE(FindAction(form, "greyTideRising")->isVisible(), addonOffered);
-    QCOMPARE(form.Monitoring() != nullptr, tabs.contains("Monitoring"));
+    QCOMPARE(VisibleTabs(launcher), tabs);
+    QCOMPARE(FindAction(launcher, "greyTideRising")->isVisible(), addonOffered);
+    QCOMPARE(launcher.Monitoring() != nullptr, tabs.contains("Monitoring"));
   }
 };
 

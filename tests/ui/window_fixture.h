@@ -113,7 +113,8 @@ class GameFolder : public TempFolder {
   std::filesystem::path previous_;
 };
 
-inline std::unique_ptr<LauncherWindow> OpenForm(const GameFolder& folder, FakePlatform& platform) {
+inline std::unique_ptr<LauncherWindow> OpenLauncher(const GameFolder& folder,
+                                                    FakePlatform& platform) {
   return std::make_unique<LauncherWindow>(platform.Get(),
                                           StartFolders{folder.Path(), folder.Path()});
 }
@@ -123,48 +124,48 @@ inline std::unique_ptr<LauncherWindow> OpenForm(const GameFolder& folder, FakePl
 struct GameWindow {
   GameFolder folder;
   FakePlatform platform;
-  std::unique_ptr<LauncherWindow> form;
+  std::unique_ptr<LauncherWindow> launcher;
 
   GameWindow() { folder.Write("qr7.exe", ""); }
   LauncherWindow& Open() {
-    form = OpenForm(folder, platform);
-    return *form;
+    launcher = OpenLauncher(folder, platform);
+    return *launcher;
   }
   // Opens the window on screen, where clicks reach it.
   LauncherWindow& Show() {
     Open().show();
-    if (!QTest::qWaitForWindowExposed(form.get())) qFatal("window not exposed");
-    return *form;
+    if (!QTest::qWaitForWindowExposed(launcher.get())) qFatal("window not exposed");
+    return *launcher;
   }
 };
 
-inline QAction* FindAction(const LauncherWindow& form, const char* id) {
-  auto* action = form.findChild<QAction*>(QString::fromLatin1(id));
+inline QAction* FindAction(const LauncherWindow& launcher, const char* id) {
+  auto* action = launcher.findChild<QAction*>(QString::fromLatin1(id));
   if (action == nullptr) qFatal("no menu entry %s", id);
   return action;
 }
 
-inline QString TextOf(const LauncherWindow& form, const char* name) {
-  auto* widget = form.findChild<QWidget*>(QString::fromLatin1(name));
+inline QString TextOf(const LauncherWindow& launcher, const char* name) {
+  auto* widget = launcher.findChild<QWidget*>(QString::fromLatin1(name));
   if (widget == nullptr) qFatal("no control %s", name);
   return widget->property("text").toString();
 }
 
-inline QTabBar* Tabs(const LauncherWindow& form) {
-  return form.findChild<QTabBar*>(QStringLiteral("tabBar"));
+inline QTabBar* Tabs(const LauncherWindow& launcher) {
+  return launcher.findChild<QTabBar*>(QStringLiteral("tabBar"));
 }
 
-inline QStringList VisibleTabs(const LauncherWindow& form) {
+inline QStringList VisibleTabs(const LauncherWindow& launcher) {
   QStringList captions;
-  QTabBar* tabs = Tabs(form);
+  QTabBar* tabs = Tabs(launcher);
   for (int i = 0; i < tabs->count(); ++i) {
     if (tabs->isTabVisible(i)) captions << tabs->tabText(i);
   }
   return captions;
 }
 
-inline void ClickTab(const LauncherWindow& form, const QString& caption) {
-  QTabBar* tabs = Tabs(form);
+inline void ClickTab(const LauncherWindow& launcher, const QString& caption) {
+  QTabBar* tabs = Tabs(launcher);
   for (int i = 0; i < tabs->count(); ++i) {
     if (tabs->isTabVisible(i) && tabs->tabText(i) == caption) {
       QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(i).center());
@@ -175,15 +176,16 @@ inline void ClickTab(const LauncherWindow& form, const QString& caption) {
 }
 
 // Presses whatever the window shows at that point, as a user would.
-inline void ClickAt(LauncherWindow& form, QPoint point, Qt::MouseButton button = Qt::LeftButton) {
-  QWidget* target = form.childAt(point);
+inline void ClickAt(LauncherWindow& launcher, QPoint point,
+                    Qt::MouseButton button = Qt::LeftButton) {
+  QWidget* target = launcher.childAt(point);
   if (target == nullptr) qFatal("nothing at %d,%d", point.x(), point.y());
-  QTest::mouseClick(target, button, {}, target->mapFrom(&form, point));
+  QTest::mouseClick(target, button, {}, target->mapFrom(&launcher, point));
 }
 
 // The action button's tooltip as hovering it would show it now.
-inline QString GoToolTip(LauncherWindow& form) {
-  auto* go = form.findChild<QWidget*>(QStringLiteral("actionButton"));
+inline QString GoToolTip(LauncherWindow& launcher) {
+  auto* go = launcher.findChild<QWidget*>(QStringLiteral("actionButton"));
   const QPoint centre = go->rect().center();
   QHelpEvent hover(QEvent::ToolTip, centre, go->mapToGlobal(centre));
   QApplication::sendEvent(go, &hover);
