@@ -6,12 +6,7 @@
 
 #include "core/launcher_controller.h"
 #include "platform/ports.h"
-
-#ifdef _WIN32
-#include "platform/windows/process_starter.h"
-#else
-#include "platform/posix/process_starter.h"
-#endif
+#include "platform/process_starter.h"
 
 namespace wv {
 

@@ -1,4 +1,4 @@
-#include "platform/posix/process_starter.h"
+#include "platform/process_starter.h"
 
 #include <cerrno>
 #include <cstring>

@@ -1,4 +1,4 @@
-#include "platform/windows/process_starter.h"
+#include "platform/process_starter.h"
 
 #include <windows.h>
 

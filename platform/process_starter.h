@@ -7,8 +7,9 @@
 
 namespace wv {
 
-// Starts the game detached so that it outlives the launcher. The command
-// text is split by the Windows rules into program and arguments.
+// Starts the game detached so that it outlives the launcher. Windows takes
+// the command text unchanged; elsewhere it is split by the Windows rules into
+// program and arguments (platform/posix).
 class DetachedProcessStarter : public ProcessStarter {
  public:
   std::optional<StartFailure> Start(const std::string& commandText,
