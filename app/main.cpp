@@ -1,6 +1,7 @@
 #include <QApplication>
 
 #include "app/accessibility.h"
+#include "app/clipboard_handoff.h"
 #include "app/launcher_window.h"
 #include "app/qt_platform.h"
 #include "ui/look.h"
@@ -23,5 +24,8 @@ int main(int, char** argv) {
   wv::LauncherWindow launcher(platform.Get(), wv::DefaultStartFolders(argv[0]));
   // A start-up that asked to quit leaves no window to the user.
   if (!launcher.QuitRequested()) launcher.show();
-  return app.exec();
+  const int status = app.exec();
+  // A summary copied just before the launcher ends is what the player pastes.
+  wv::KeepClipboardAfterExit();
+  return status;
 }

@@ -184,6 +184,9 @@ const StringTable kEnglishStrings = MakeTable({
     "not a regular file",
     "file too large",
     "on PATH",
+    // The monitoring tab: a page that did not load, then why; no engine as root.
+    "The monitoring page did not load",
+    "run as root, the engine needs",
 });
 
 const StringTable kRussianStrings = MakeTable({
@@ -343,6 +346,9 @@ const StringTable kRussianStrings = MakeTable({
     "не обычный файл",
     "файл слишком велик",
     "в PATH",
+    // The monitoring tab: a page that did not load, then why; no engine as root.
+    "Не удалось загрузить мониторинг",
+    "от root движку нужна переменная",
 });
 
 }  // namespace wv

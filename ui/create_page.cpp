@@ -2,10 +2,10 @@
 
 #include <QAccessible>
 #include <QAccessibleWidget>
-#include <QCursor>
 #include <QFontMetricsF>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QStyle>
 #include <QToolButton>
@@ -79,7 +79,8 @@ class ChoiceLabel : public QLabel {
 };
 
 // The group frame of a choice, which the keyboard reaches: Space, Return,
-// Alt+Down or F4 ask for its menu below it.
+// Alt+Down or F4 ask for its menu below it, and so does a click anywhere in
+// it, on the caption and the choice's label too, which leave clicks to it.
 class ChoiceBox : public GroupFrame {
  public:
   using Ask = std::function<void(const QString& menuId, const QPoint& at)>;
@@ -102,6 +103,17 @@ class ChoiceBox : public GroupFrame {
     } else {
       GroupFrame::keyPressEvent(event);
     }
+  }
+
+  // Taken on the press, opened on the release inside: a click, as the arrow
+  // answers one.
+  void mousePressEvent(QMouseEvent* event) override {
+    if (event->button() != Qt::LeftButton) return GroupFrame::mousePressEvent(event);
+    event->accept();
+  }
+  void mouseReleaseEvent(QMouseEvent* event) override {
+    if (event->button() != Qt::LeftButton) return GroupFrame::mouseReleaseEvent(event);
+    if (rect().contains(event->position().toPoint())) Open();
   }
 
   // Inside the white frame, below the caption.
@@ -179,9 +191,7 @@ CreatePage::CreatePage(QWidget* parent) : QWidget(parent) {
     arrow->setFocusPolicy(Qt::NoFocus);
     arrow->setGeometry(row.geometry.width() - kArrowSize - kArrowRightMargin, kArrowTop, kArrowSize,
                        kArrowSize);
-    const QString menu = Name(DroppedMenu(row.box));
-    connect(arrow, &QToolButton::clicked, this,
-            [this, menu] { emit menuRequested(menu, QCursor::pos()); });
+    connect(arrow, &QToolButton::clicked, box, &ChoiceBox::Open);
   }
 }
 

@@ -8,8 +8,8 @@
 namespace wv {
 
 // The create-server tab: seven choice boxes, each a display label and an
-// arrow button that asks for its popup menu. A box takes the keyboard focus
-// and asks for its menu by the keys, to drop below it.
+// arrow button. A box takes the keyboard focus and asks for its popup menu,
+// to drop below it, by the keys or by a click anywhere on it.
 class CreatePage : public QWidget {
   Q_OBJECT
 

@@ -3,12 +3,29 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
+#include "core/monitoring_status.h"
 #include "ui/text_codec.h"
 #include "ui/webview/browser_view.h"
+
+#ifdef Q_OS_UNIX
+#include <unistd.h>
+#endif
 
 namespace wv {
 
 namespace {
+
+EngineEnvironment ThisProcess() {
+  EngineEnvironment environment;
+#ifdef Q_OS_UNIX
+  environment.root = geteuid() == 0;
+#endif
+  if (qEnvironmentVariableIsSet("QTWEBENGINE_DISABLE_SANDBOX")) {
+    environment.disableSandbox = qgetenv("QTWEBENGINE_DISABLE_SANDBOX").toStdString();
+  }
+  environment.chromiumFlags = qgetenv("QTWEBENGINE_CHROMIUM_FLAGS").toStdString();
+  return environment;
+}
 
 StringSet StringsOr(const StringSet* strings) {
   if (strings != nullptr) return *strings;
@@ -36,6 +53,13 @@ QWidget* MonitoringPage::BrowserWidget() const {
 
 void MonitoringPage::Warm() {
   if (engine_ != Engine::Cold) return;
+  // Asked before anything of the engine is loaded: where it would end the
+  // process, it never starts, and the page says why.
+  if (const auto refusal = EngineRefusal(strings_, ThisProcess())) {
+    engine_ = Engine::Failed;
+    error_ = QString::fromStdString(*refusal);
+    return;
+  }
   engine_ = Engine::Loading;
   module_.StartLoading();
 }
@@ -76,6 +100,28 @@ void MonitoringPage::paintEvent(QPaintEvent*) {
   QMetaObject::invokeMethod(this, &MonitoringPage::Painted, Qt::QueuedConnection);
 }
 
+// A failed load replaces the page shown before with the reason, until a
+// load succeeds; a load cut short by the next one says nothing.
+void MonitoringPage::ShowLoadResult(bool ok, const QString& reason) {
+  if (!ok && reason.isEmpty()) return;
+  if (ok) {
+    delete failure_;
+    browser_->Widget()->show();
+    return;
+  }
+  if (failure_ == nullptr) {
+    failure_ = new QLabel(this);
+    failure_->setObjectName(QStringLiteral("MonitoringLoadFailure"));
+    failure_->setTextFormat(Qt::PlainText);
+    failure_->setWordWrap(true);
+    failure_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    layout()->addWidget(failure_);
+  }
+  failure_->setText(QString::fromStdString(PageLoadFailure(strings_, reason.toStdString())));
+  browser_->Widget()->hide();
+  failure_->show();
+}
+
 void MonitoringPage::Painted() {
   if (browser_ || unavailable_ != nullptr) return;
   browserWanted_ = true;
@@ -93,7 +139,10 @@ void MonitoringPage::MakeBrowser() {
   if (engine_ == Engine::Ready) {
     browser_ = module_.CreateBrowser(this, error_);
     if (browser_) {
-      browser_->SetLoadFinishedCallback([this](bool ok) { emit loadFinished(ok); });
+      browser_->SetLoadFinishedCallback([this](bool ok, const QString& reason) {
+        ShowLoadResult(ok, reason);
+        emit loadFinished(ok);
+      });
       layout()->addWidget(browser_->Widget());
       browser_->Widget()->show();
       browser_->Navigate(url_);

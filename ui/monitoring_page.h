@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPointer>
 #include <QString>
 #include <QWidget>
 #include <memory>
@@ -18,7 +19,8 @@ class BrowserView;
 // Navigate, so a launcher whose monitoring tab is never approached never
 // starts it. The browser is made only after the page has been painted, so the
 // tab shows at once and the engine's set-up follows. Where the engine cannot be
-// loaded, the page shows one line saying why.
+// loaded, or would end the process, the page shows one line saying why; a page
+// that fails to load is replaced by a line saying why until one loads.
 class MonitoringPage : public QWidget {
   Q_OBJECT
 
@@ -59,6 +61,7 @@ class MonitoringPage : public QWidget {
   void EngineLoaded();
   void Painted();
   void MakeBrowser();
+  void ShowLoadResult(bool ok, const QString& reason);
 
   StringSet strings_;  // before the module, which reads it
   BrowserModule module_;
@@ -66,6 +69,7 @@ class MonitoringPage : public QWidget {
   QString error_;
   std::unique_ptr<BrowserView> browser_;
   QLabel* unavailable_ = nullptr;
+  QPointer<QLabel> failure_;  // while the latest load has failed
   QString url_;
   bool awaitingPaint_ = false;
   bool browserWanted_ = false;

@@ -1,4 +1,6 @@
 #include <QFile>
+#include <QScopeGuard>
+#include <QStandardPaths>
 #include <QTest>
 #include <filesystem>
 
@@ -9,6 +11,18 @@
 namespace wv::test {
 
 namespace fs = std::filesystem;
+
+// The process running `program`, by its number, or empty.
+QString ProcessOf(const fs::path& program) {
+  const fs::path file = fs::weakly_canonical(program);
+  for (const fs::directory_entry& entry : fs::directory_iterator("/proc")) {
+    std::error_code error;
+    if (fs::read_symlink(entry.path() / "exe", error) == file) {
+      return QString::fromStdString(entry.path().filename().native());
+    }
+  }
+  return {};
+}
 
 class LauncherE2eTest : public QObject {
   Q_OBJECT
@@ -66,6 +80,46 @@ class LauncherE2eTest : public QObject {
     QCOMPARE(ReadRecord(record), expected);
   }
 
+  // The summary copied just before the launcher ends with the game's start
+  // can still be pasted after it: the keeper serves it until another program
+  // takes the clipboard, and then ends.
+  void clipboardOutlivesTheLauncher() {
+    const QString xclip = QStandardPaths::findExecutable("xclip");
+    if (xclip.isEmpty()) QSKIP("needs xclip");
+    TempFolder folder;
+    WriteStandIn(folder / "qr7.exe");
+    WriteCurrentSettings(folder.Path(), "ExitAfterRun=Yes\r\n");
+    LauncherSession launcher;
+    const QString window = launcher.Start(folder.Path());
+    QVERIFY(!window.isEmpty());
+    const auto pasted = [&] { return Run(xclip, {"-o", "-selection", "clipboard"}); };
+
+    launcher.Click(window, ClickPoint("clipboardButton"));
+    QString summary;
+    QVERIFY(WaitFor([&] { return !(summary = pasted()).isEmpty(); }, 10000));
+    launcher.Click(window, ClickPoint("actionButton"));
+    QVERIFY2(launcher.Process().waitForFinished(15000), "the launcher did not end after the run");
+
+    const fs::path keeperFile = folder / "wreckvale-clipboard-keeper";
+    QString keeper;
+    QVERIFY2(WaitFor([&] { return !(keeper = ProcessOf(keeperFile)).isEmpty(); }, 10000),
+             "no clipboard keeper runs");
+    auto stopKeeper = qScopeGuard([&] { Run("kill", {keeper}); });
+    QCOMPARE(pasted(), summary);
+
+    QProcess other;
+    other.start(xclip, {"-quiet", "-selection", "clipboard", "-i"});
+    QVERIFY(other.waitForStarted());
+    other.write("another program's text");
+    other.closeWriteChannel();
+    QVERIFY2(WaitFor([&] { return ProcessOf(keeperFile).isEmpty(); }, 10000),
+             "the keeper did not end when another program took the clipboard");
+    stopKeeper.dismiss();
+    QCOMPARE(pasted(), QStringLiteral("another program's text"));
+    other.kill();
+    other.waitForFinished();
+  }
+
   // The password dialog is its own window: its title is the dialog's text
   // alone, without the launcher's name appended by the window system.
   void passwordDialogCarriesItsOwnTitle() {
@@ -76,7 +130,7 @@ class LauncherE2eTest : public QObject {
     QVERIFY(!window.isEmpty());
 
     launcher.Click(window, ClickPoint("passwordArrow"));
-    // The password menu opens at the cursor: remove, then set.
+    // The password menu drops below its box: remove, then set.
     const QString pid = QString::number(launcher.Process().processId());
     const auto menuOpen = [&] {
       return launcher.Xdotool({"search", "--onlyvisible", "--pid", pid}).count('\n') >= 1;

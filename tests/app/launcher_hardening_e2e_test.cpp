@@ -1,4 +1,5 @@
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <QTest>
 #include <filesystem>
@@ -157,15 +158,32 @@ class LauncherHardeningE2eTest : public QObject {
   // A launcher copied alone into a folder has no web module beside it: the
   // monitoring tab says the page is unavailable, and nothing outside the
   // folder is loaded, least of all the module of the build tree it came from.
+  // Run as root with the engine's sandbox on, the engine would end the
+  // launcher: the module beside it stays unloaded, and the tab says why.
+  void webModuleComesOnlyFromBesideTheLauncher_data() {
+    QTest::addColumn<bool>("rootWithSandbox");
+    QTest::newRow("copied alone") << false;
+    QTest::newRow("root with the sandbox on") << true;
+  }
   void webModuleComesOnlyFromBesideTheLauncher() {
+    QFETCH(bool, rootWithSandbox);
+    if (rootWithSandbox && geteuid() != 0) QSKIP("not run as root");
     PageServer server;
     QVERIFY(server.Listen());
     EngineFolder folder;
     WriteCurrentSettings(folder.Path(),
                          "MonitoringURL=" + server.Url("/status").toStdString() + "\r\n");
 
+    const bool switchSet = qEnvironmentVariableIsSet("QTWEBENGINE_DISABLE_SANDBOX");
+    const QByteArray sandboxSwitch = qgetenv("QTWEBENGINE_DISABLE_SANDBOX");
+    if (rootWithSandbox) {
+      const fs::path module(WV_WEBVIEW_MODULE);
+      fs::copy_file(module, folder / module.filename().native());
+      qunsetenv("QTWEBENGINE_DISABLE_SANDBOX");
+    }
     LauncherSession launcher;
     const QString window = launcher.Start(folder.Path());
+    if (switchSet) qputenv("QTWEBENGINE_DISABLE_SANDBOX", sandboxSwitch);
     QVERIFY(!window.isEmpty());
     const std::string process = std::to_string(launcher.Process().processId());
     // The join tab, then the monitoring tab: the settings tab is hidden.
@@ -180,6 +198,7 @@ class LauncherHardeningE2eTest : public QObject {
     QVERIFY2(!moduleMapped(), "a web module was loaded");
     QVERIFY(!WebEngineMapped(process));
     QCOMPARE(server.Hits("/status"), 0);
+    QCOMPARE(launcher.Process().state(), QProcess::Running);
   }
 };
 

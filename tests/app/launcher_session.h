@@ -35,6 +35,9 @@ class LauncherSession {
   // in its event loop.
   QString Start(const std::filesystem::path& folder, const QStringList& arguments = {}) {
     std::filesystem::copy_file(WV_LAUNCHER_FILE, folder / "wreckvale-launcher");
+#ifdef WV_CLIPBOARD_KEEPER_FILE
+    std::filesystem::copy_file(WV_CLIPBOARD_KEEPER_FILE, folder / "wreckvale-clipboard-keeper");
+#endif
     if (!Launch(folder, QStringLiteral("./wreckvale-launcher"), arguments)) return {};
     const QString window = WaitForOwnWindow(kStartTimeoutMs);
     if (window.isEmpty() || !IsMainWindow(window)) return window;
@@ -125,14 +128,18 @@ class LauncherSession {
     return window;
   }
 
-  QString Xdotool(const QStringList& arguments) const { return Run(xdotool_, arguments); }
+  QString Xdotool(const QStringList& arguments) const {
+    return Run(xdotool_, arguments);
+  }
   // `at` in window coordinates. The pointer must not be there already:
   // xdotool would wait for a move that never comes.
   void PointAt(const QString& window, QPoint at) const {
     Xdotool({"mousemove", "--sync", "--window", window, QString::number(at.x()),
              QString::number(at.y())});
   }
-  void ClickHere() const { Xdotool({"click", "1"}); }
+  void ClickHere() const {
+    Xdotool({"click", "1"});
+  }
   // The pointer leaves first, so that it is never there already.
   void Click(const QString& window, QPoint at) const {
     Xdotool({"mousemove", "0", "0", "mousemove", "--sync", "--window", window,
@@ -144,7 +151,9 @@ class LauncherSession {
     process_.kill();
     process_.waitForFinished();
   }
-  QProcess& Process() { return process_; }
+  QProcess& Process() {
+    return process_;
+  }
 
  private:
   static constexpr int kStartTimeoutMs = 20000;

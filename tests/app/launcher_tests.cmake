@@ -14,6 +14,10 @@ function(wv_launcher_test name timeout)
   target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR})
   target_compile_definitions(${name} PRIVATE WV_LAUNCHER_FILE="$<TARGET_FILE:wreckvale-launcher>")
   add_dependencies(${name} wreckvale-launcher ${ARGN})
+  if(TARGET wreckvale-clipboard-keeper)
+    target_compile_definitions(${name} PRIVATE
+      WV_CLIPBOARD_KEEPER_FILE="$<TARGET_FILE:wreckvale-clipboard-keeper>")
+  endif()
   wv_warnings(${name})
   if(WV_XVFB_RUN)
     add_test(NAME ${name}
@@ -52,3 +56,20 @@ target_compile_definitions(accessibility_e2e_test PRIVATE
   WV_WEBVIEW_MODULE="$<TARGET_FILE:wreckvale_webview>")
 target_compile_definitions(accessibility_e2e_test PRIVATE
   WV_ATSPI_TREE="${CMAKE_CURRENT_LIST_DIR}/atspi_tree.py")
+
+# Wayland: the launcher as a native client of a headless weston of the test's
+# own, worked over AT-SPI on a session bus of its own.
+add_executable(wayland_e2e_test ${CMAKE_CURRENT_LIST_DIR}/wayland_e2e_test.cpp)
+target_link_libraries(wayland_e2e_test PRIVATE Qt6::Core Qt6::Test)
+target_include_directories(wayland_e2e_test PRIVATE ${PROJECT_SOURCE_DIR})
+target_compile_definitions(wayland_e2e_test PRIVATE
+  WV_LAUNCHER_FILE="$<TARGET_FILE:wreckvale-launcher>"
+  WV_ATSPI_TREE="${CMAKE_CURRENT_LIST_DIR}/atspi_tree.py")
+add_dependencies(wayland_e2e_test wreckvale-launcher)
+wv_warnings(wayland_e2e_test)
+if(WV_DBUS_RUN_SESSION)
+  add_test(NAME wayland_e2e_test COMMAND ${WV_DBUS_RUN_SESSION} -- $<TARGET_FILE:wayland_e2e_test>)
+else()
+  add_test(NAME wayland_e2e_test COMMAND wayland_e2e_test)
+endif()
+set_tests_properties(wayland_e2e_test PROPERTIES TIMEOUT 120)

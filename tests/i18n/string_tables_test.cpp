@@ -167,6 +167,9 @@ TEST(StringTables, EveryEntryInBothLanguages) {
       {Str::NotRegularFile, "not a regular file", "не обычный файл"},
       {Str::FileTooLarge, "file too large", "файл слишком велик"},
       {Str::OnPath, "on PATH", "в PATH"},
+      {Str::MonitoringNotLoaded, "The monitoring page did not load",
+       "Не удалось загрузить мониторинг"},
+      {Str::EngineAsRoot, "run as root, the engine needs", "от root движку нужна переменная"},
   };
   ASSERT_EQ(std::size(entries), kStrCount) << "every entry has its row";
   for (std::size_t i = 0; i < kStrCount; ++i) {

@@ -30,6 +30,7 @@ printf '%s\n%s\n' "$0" "$PWD" >"$HOME/started.tmp" && mv "$HOME/started.tmp" "$H
 LAUNCHER
 chmod 755 "$WV_BUILD_DIR/bin/wreckvale-launcher"
 echo module >"$WV_BUILD_DIR/bin/libwreckvale_webview.so"
+printf '#!/bin/sh\n' >"$WV_BUILD_DIR/bin/wreckvale-clipboard-keeper"
 
 # Someone else's entry and icon, which must survive.
 mkdir -p "$XDG_DATA_HOME/applications" "$XDG_DATA_HOME/icons/hicolor/32x32/apps"
@@ -80,6 +81,7 @@ for name in "${names[@]}"; do
   [ -x "$game/wreckvale-launcher" ] || fail "launcher not executable"
   cmp -s "$game/libwreckvale_webview.so" "$WV_BUILD_DIR/bin/libwreckvale_webview.so" ||
     fail "web-view module not copied"
+  [ -x "$game/wreckvale-clipboard-keeper" ] || fail "clipboard keeper not copied"
   desktop-file-validate "$entry" || fail "entry does not validate"
   grep -qx 'Categories=Game;' "$entry" || fail "no Categories=Game;"
   grep -qx 'Icon=org.wreckvale.Launcher' "$entry" || fail "no themed icon name"

@@ -69,7 +69,8 @@ class KeyboardTest : public QObject {
     }
   }
 
-  // What a key does to the focused control. Effects: "menu|NAME|BELOW" (the
+  // What a key does to the focused control, or a click (key 0) on the
+  // control, at "NAME@X,Y" in it or else its middle. Effects: "menu|NAME|BELOW" (the
   // menu drops with its top left corner at BELOW's bottom left), "start" (the
   // focus stays through the button's rest),
   // "ask" (a message instead of a start), "clipboard", "tab|CAPTION|FOCUS"
@@ -92,6 +93,13 @@ class KeyboardTest : public QObject {
     row("alt+down on the password box", create, "passwordBox", Qt::Key_Down, Qt::AltModifier,
         "menu|passwordMenu|passwordBox");
     row("f4 on the slots box", create, "slotsBox", Qt::Key_F4, none, "menu|slotsMenu|slotsBox");
+    // The whole box answers a click, and the menu drops below it as for the keys.
+    row("click on the mode label", create, "modeChoice", 0, none, "menu|modeMenu|modeBox");
+    row("click on the slots caption", create, "slotsBox@12,4", 0, none, "menu|slotsMenu|slotsBox");
+    row("click on the chapter frame's empty part", create, "mapBox@140,34", 0, none,
+        "menu|mapMenu|mapBox");
+    row("click on the password arrow", create, "passwordArrow", 0, none,
+        "menu|passwordMenu|passwordBox");
     row("return on the character button", create, "characterButton", Qt::Key_Return, none,
         "menu|characterMenu|characterButton");
     row("space on the character button", "Join game", "characterButton", Qt::Key_Space, none,
@@ -127,13 +135,24 @@ class KeyboardTest : public QObject {
     QFETCH(Qt::KeyboardModifiers, modifiers);
     QFETCH(QString, effect);
     ClickTab(*launcher_, tab);
-    QWidget* target = Control(focus);
-    target->setFocus(Qt::TabFocusReason);
-    QCOMPARE(Focused(), focus);
+    const QString name = focus.section('@', 0, 0);
+    QWidget* target = Control(name);
+    if (key != 0) {
+      target->setFocus(Qt::TabFocusReason);
+      QCOMPARE(Focused(), focus);
+    }
     PopupSeen popup;
     WatchForPopup(popup);
 
-    QTest::keyClick(target, static_cast<Qt::Key>(key), modifiers);
+    if (key == 0) {
+      const QStringList at = focus.section('@', 1).split(',');
+      const QPoint inside =
+          at.size() == 2 ? QPoint(at[0].toInt(), at[1].toInt()) : target->rect().center();
+      // Whatever the window shows there takes the click, as a user's would.
+      ClickAt(*launcher_, target->mapTo(launcher_, inside));
+    } else {
+      QTest::keyClick(target, static_cast<Qt::Key>(key), modifiers);
+    }
 
     const QStringList words = effect.split('|');
     const FakePlatform& platform = window_->platform;

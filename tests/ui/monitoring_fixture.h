@@ -50,6 +50,12 @@ class PageServer : public QObject {
   QString Url(const char* path) const {
     return QStringLiteral("http://127.0.0.1:%1%2").arg(server_.serverPort()).arg(path);
   }
+  // Stops answering, as a server gone down; Up answers again on the same port.
+  void Down() {
+    port_ = server_.serverPort();
+    server_.close();
+  }
+  bool Up() { return server_.isListening() || server_.listen(QHostAddress::LocalHost, port_); }
   int Hits(const QString& path) const { return hits_.value(path); }
   void ResetHits() { hits_.clear(); }
   // Runs at each request for a known page, before the answer goes out.
@@ -79,6 +85,7 @@ class PageServer : public QObject {
   }
 
   QTcpServer server_;
+  quint16 port_ = 0;
   QHash<QString, int> hits_;
   QHash<QTcpSocket*, QByteArray> pending_;
 };

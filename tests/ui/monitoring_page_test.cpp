@@ -1,5 +1,7 @@
 #include "ui/monitoring_page.h"
 
+#include <unistd.h>
+
 #include <QApplication>
 #include <QCursor>
 #include <QFile>
@@ -7,6 +9,7 @@
 #include <QImage>
 #include <QLabel>
 #include <QRegularExpression>
+#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QTabBar>
 #include <QTemporaryDir>
@@ -104,28 +107,44 @@ class MonitoringPageTest : public QObject {
     QTest::addColumn<QString>("moduleContent");  // null: no file at all
     QTest::addColumn<bool>("pointAtFile");
     QTest::addColumn<bool>("russian");
+    // Run as root with the engine's sandbox on; the real module beside.
+    QTest::addColumn<bool>("rootWithSandbox");
     // The whole line, or how it starts where it ends in "…": the system says
     // why a file is no library.
     QTest::addColumn<QString>("line");
     const QString notFound = QStringLiteral("%1 " WV_WEBVIEW_MODULE_FILE " %2");
-    QTest::newRow("empty folder") << QString() << false << false
+    QTest::newRow("empty folder") << QString() << false << false << false
                                   << notFound.arg("Monitoring page unavailable:", "not found");
-    QTest::newRow("missing file") << QString() << true << false
+    QTest::newRow("missing file") << QString() << true << false << false
                                   << notFound.arg("Monitoring page unavailable:", "not found");
-    QTest::newRow("not a library") << QStringLiteral("junk") << false << false
+    QTest::newRow("not a library") << QStringLiteral("junk") << false << false << false
                                    << QStringLiteral("Monitoring page unavailable: …");
     QTest::newRow("empty folder, in Russian")
-        << QString() << false << true
+        << QString() << false << true << false
         << notFound.arg("Страница мониторинга недоступна:", "не найден");
     QTest::newRow("not a library, in Russian")
-        << QStringLiteral("junk") << false << true
+        << QStringLiteral("junk") << false << true << false
         << QStringLiteral("Страница мониторинга недоступна: …");
+    // The engine would end the whole process, the test's too.
+    QTest::newRow("root with the sandbox on")
+        << QString() << false << false << true
+        << QStringLiteral(
+               "Monitoring page unavailable: run as root, the engine needs "
+               "QTWEBENGINE_DISABLE_SANDBOX=1");
   }
   void showsOneLineWithoutModule() {
     QFETCH(QString, moduleContent);
     QFETCH(bool, pointAtFile);
     QFETCH(bool, russian);
+    QFETCH(bool, rootWithSandbox);
     QFETCH(QString, line);
+    if (rootWithSandbox && geteuid() != 0) QSKIP("not run as root");
+    const bool switchSet = qEnvironmentVariableIsSet("QTWEBENGINE_DISABLE_SANDBOX");
+    const QByteArray sandboxSwitch = qgetenv("QTWEBENGINE_DISABLE_SANDBOX");
+    const auto restoreSwitch = qScopeGuard([&] {
+      if (switchSet) qputenv("QTWEBENGINE_DISABLE_SANDBOX", sandboxSwitch);
+    });
+    if (rootWithSandbox) qunsetenv("QTWEBENGINE_DISABLE_SANDBOX");
     QTemporaryDir folder;
     const QString file = folder.filePath(QStringLiteral(WV_WEBVIEW_MODULE_FILE));
     if (!moduleContent.isNull()) {
@@ -133,7 +152,8 @@ class MonitoringPageTest : public QObject {
       QVERIFY(junk.open(QIODevice::WriteOnly));
       junk.write(moduleContent.toUtf8());
     }
-    qputenv(kModulePathVariable, (pointAtFile ? file : folder.path()).toUtf8());
+    if (!rootWithSandbox)
+      qputenv(kModulePathVariable, (pointAtFile ? file : folder.path()).toUtf8());
 
     wv::StringSet strings;
     strings.Fill(wv::kRussianStrings);
@@ -312,7 +332,8 @@ class MonitoringPageTest : public QObject {
   }
 
   // Each step acts, then waits for the request counts to match and for the
-  // load that answers the last request to finish.
+  // load that answers the last request to finish. A load that fails puts the
+  // reason in place of the page until one loads again.
   void navigatesAndReloadsWhatIsShown() {
     enum Action { kNavigate, kReload };
     struct Step {
@@ -320,6 +341,7 @@ class MonitoringPageTest : public QObject {
       Action action;
       const char* path;  // for kNavigate
       QHash<QString, int> hits;
+      bool serverDown = false;
     };
     const Step steps[] = {
         {"follow a link", kNavigate, "/hop", {{"/hop", 1}, {"/target", 1}}},
@@ -327,6 +349,10 @@ class MonitoringPageTest : public QObject {
         {"back to the configured page", kNavigate, "/status", {{"/status", 1}, {"/target", 2}}},
         {"same address again", kNavigate, "/status", {{"/status", 2}}},
         {"reload it", kReload, nullptr, {{"/status", 3}, {"/hop", 1}}},
+        {"reload with the server down", kReload, nullptr, {{"/status", 3}}, true},
+        {"reload with it back", kReload, nullptr, {{"/status", 4}}},
+        {"a link with the server down", kNavigate, "/hop", {{"/hop", 1}}, true},
+        {"the link with it back", kNavigate, "/hop", {{"/hop", 2}, {"/target", 3}}},
     };
 
     wv::MonitoringPage page;
@@ -335,9 +361,19 @@ class MonitoringPageTest : public QObject {
     qsizetype finishedAtLastRequest = 0;
     server_.onPageRequest = [&] { finishedAtLastRequest = finished.count(); };
 
+    const auto failure = [&] {
+      return page.findChild<QLabel*>(QStringLiteral("MonitoringLoadFailure"));
+    };
     for (const Step& step : steps) {
+      const QString url = step.action == kNavigate ? server_.Url(step.path) : QString();
+      if (step.serverDown) {
+        server_.Down();
+        finishedAtLastRequest = finished.count();
+      } else {
+        QVERIFY(server_.Up());
+      }
       if (step.action == kNavigate) {
-        page.Navigate(server_.Url(step.path));
+        page.Navigate(url);
       } else {
         page.Reload();
       }
@@ -345,9 +381,18 @@ class MonitoringPageTest : public QObject {
         for (const auto& [path, count] : step.hits.asKeyValueRange()) {
           if (server_.Hits(path) < count) return false;
         }
-        return finished.count() > finishedAtLastRequest && finished.last().at(0).toBool();
+        return finished.count() > finishedAtLastRequest &&
+               finished.last().at(0).toBool() != step.serverDown;
       };
       QTRY_VERIFY2_WITH_TIMEOUT(reached(), step.name, kPageTimeoutMs);
+      QCOMPARE(failure() != nullptr && failure()->isVisible(), step.serverDown);
+      QCOMPARE(page.BrowserWidget()->isVisible(), !step.serverDown);
+      if (step.serverDown) {
+        const QString line = failure()->text();
+        QVERIFY2(line.startsWith(QStringLiteral("The monitoring page did not load: ")) &&
+                     line.size() > 34,
+                 qPrintable(line));
+      }
       for (const auto& [path, count] : step.hits.asKeyValueRange()) {
         const QString requested = QStringLiteral("%1: %2 requested %3 times").arg(step.name, path);
         QVERIFY2(server_.Hits(path) == count, qPrintable(requested.arg(server_.Hits(path))));

@@ -22,8 +22,10 @@ class BrowserView {
   virtual void Navigate(const QString& url) = 0;
   // Reloads the page shown now, which may be one reached through its links.
   virtual void Reload() = 0;
-  // Called on the GUI thread whenever a page load ends.
-  virtual void SetLoadFinishedCallback(std::function<void(bool ok)> callback) = 0;
+  // Called on the GUI thread whenever a page load ends; a failed load brings
+  // the engine's reason, where it gives one.
+  virtual void SetLoadFinishedCallback(
+      std::function<void(bool ok, const QString& reason)> callback) = 0;
 };
 
 // The module's exports. The version in their names changes with any change of
@@ -34,14 +36,14 @@ class BrowserView {
 // browser, run ahead of it. A second call does nothing. Returns false and says
 // why in `error` when the engine cannot run here.
 using SetUpBrowserEngineFunction = bool (*)(QString* error);
-inline constexpr char kSetUpBrowserEngineSymbol[] = "wv_set_up_browser_engine_v2";
+inline constexpr char kSetUpBrowserEngineSymbol[] = "wv_set_up_browser_engine_v3";
 // Makes a browser, setting the engine up first where that was not done yet.
 // Returns nullptr and says why in `error` when no browser can be made.
 using CreateBrowserViewFunction = BrowserView* (*)(QWidget* parent, QString* error);
-inline constexpr char kCreateBrowserViewSymbol[] = "wv_create_browser_view_v2";
+inline constexpr char kCreateBrowserViewSymbol[] = "wv_create_browser_view_v3";
 
 }  // namespace wv
 
-extern "C" Q_DECL_EXPORT bool wv_set_up_browser_engine_v2(QString* error);
-extern "C" Q_DECL_EXPORT wv::BrowserView* wv_create_browser_view_v2(QWidget* parent,
+extern "C" Q_DECL_EXPORT bool wv_set_up_browser_engine_v3(QString* error);
+extern "C" Q_DECL_EXPORT wv::BrowserView* wv_create_browser_view_v3(QWidget* parent,
                                                                     QString* error);

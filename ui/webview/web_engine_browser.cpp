@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QPointer>
 #include <QUrl>
+#include <QWebEngineLoadingInfo>
 #include <QWebEnginePage>
 #include <QWebEngineView>
 #include <type_traits>
@@ -59,9 +60,23 @@ class WebEngineBrowser final : public wv::BrowserView {
  public:
   explicit WebEngineBrowser(QWidget* parent) : view_(new QWebEngineView(parent)) {
     view_->setPage(new DialogFreePage(view_));
-    QObject::connect(view_, &QWebEngineView::loadFinished, view_, [this](bool ok) {
-      if (callback_) callback_(ok);
-    });
+    // The load's end with its reason. The error page shown for a failed load
+    // is no load of its own.
+    QObject::connect(
+        view_->page(), &QWebEnginePage::loadingChanged, view_,
+        [this](const QWebEngineLoadingInfo& info) {
+          if (!callback_ || info.status() == QWebEngineLoadingInfo::LoadStartedStatus) return;
+          if (info.isErrorPage() && info.status() == QWebEngineLoadingInfo::LoadSucceededStatus)
+            return;
+          // Only a failure has a reason: a load cut short by the
+          // next one has none.
+          QString reason;
+          if (info.status() == QWebEngineLoadingInfo::LoadFailedStatus) {
+            reason = info.errorString().isEmpty() ? QString::number(info.errorCode())
+                                                  : info.errorString();
+          }
+          callback_(info.status() == QWebEngineLoadingInfo::LoadSucceededStatus, reason);
+        });
   }
   ~WebEngineBrowser() override { delete view_.data(); }
 
@@ -77,22 +92,23 @@ class WebEngineBrowser final : public wv::BrowserView {
     if (view_) view_->reload();
   }
 
-  void SetLoadFinishedCallback(std::function<void(bool ok)> callback) override {
+  void SetLoadFinishedCallback(
+      std::function<void(bool ok, const QString& reason)> callback) override {
     callback_ = std::move(callback);
   }
 
  private:
   QPointer<QWebEngineView> view_;
-  std::function<void(bool)> callback_;
+  std::function<void(bool, const QString&)> callback_;
 };
 
 }  // namespace
 
 static_assert(
-    std::is_same_v<decltype(&wv_set_up_browser_engine_v2), wv::SetUpBrowserEngineFunction>);
-static_assert(std::is_same_v<decltype(&wv_create_browser_view_v2), wv::CreateBrowserViewFunction>);
+    std::is_same_v<decltype(&wv_set_up_browser_engine_v3), wv::SetUpBrowserEngineFunction>);
+static_assert(std::is_same_v<decltype(&wv_create_browser_view_v3), wv::CreateBrowserViewFunction>);
 
-extern "C" Q_DECL_EXPORT bool wv_set_up_browser_engine_v2(QString* error) {
+extern "C" Q_DECL_EXPORT bool wv_set_up_browser_engine_v3(QString* error) {
   if (!InWidgetApplication(error)) return false;
   // Normally run before the application object exists; run here, the OpenGL
   // driver is loaded only by launchers that go near the monitoring tab. A
@@ -101,8 +117,8 @@ extern "C" Q_DECL_EXPORT bool wv_set_up_browser_engine_v2(QString* error) {
   return true;
 }
 
-extern "C" Q_DECL_EXPORT wv::BrowserView* wv_create_browser_view_v2(QWidget* parent,
+extern "C" Q_DECL_EXPORT wv::BrowserView* wv_create_browser_view_v3(QWidget* parent,
                                                                     QString* error) {
-  if (!wv_set_up_browser_engine_v2(error)) return nullptr;
+  if (!wv_set_up_browser_engine_v3(error)) return nullptr;
   return new WebEngineBrowser(parent);
 }
