@@ -125,11 +125,9 @@ void MonitoringPage::ShowLoadResult(bool ok, const QString& reason) {
 void MonitoringPage::Painted() {
   if (browser_ || unavailable_ != nullptr) return;
   browserWanted_ = true;
-  if (engine_ == Engine::Cold) {
-    Warm();
-  } else if (engine_ != Engine::Loading) {
-    MakeBrowser();
-  }
+  if (engine_ == Engine::Cold) Warm();
+  // A refusal fails the engine at once.
+  if (engine_ != Engine::Loading) MakeBrowser();
 }
 
 // One attempt per page: an engine that failed to load stays failed, and the
