@@ -2,25 +2,14 @@
 
 #include <QLabel>
 #include <QVBoxLayout>
+#include <utility>
 
-#include "ui/text_codec.h"
 #include "ui/webview/browser_view.h"
 
 namespace wv {
 
-namespace {
-
-StringSet StringsOr(const StringSet* strings) {
-  if (strings != nullptr) return *strings;
-  StringSet english;
-  english.Fill(kEnglishStrings);
-  return english;
-}
-
-}  // namespace
-
-MonitoringPage::MonitoringPage(QWidget* parent, const StringSet* strings)
-    : QWidget(parent), strings_(StringsOr(strings)), module_(strings_) {
+MonitoringPage::MonitoringPage(QWidget* parent, MonitoringTexts texts)
+    : QWidget(parent), texts_(std::move(texts)), module_(texts_) {
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->setSpacing(0);
@@ -101,8 +90,8 @@ void MonitoringPage::MakeBrowser() {
     }
     engine_ = Engine::Failed;
   }
-  unavailable_ = new QLabel(
-      DisplayText(strings_[Str::MonitoringUnavailable]) + QStringLiteral(": ") + error_, this);
+  unavailable_ =
+      new QLabel(QString::fromStdString(texts_.unavailable) + QStringLiteral(": ") + error_, this);
   unavailable_->setObjectName(QStringLiteral("MonitoringUnavailable"));
   unavailable_->setTextFormat(Qt::PlainText);
   unavailable_->setWordWrap(true);

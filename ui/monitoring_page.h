@@ -4,7 +4,7 @@
 #include <QWidget>
 #include <memory>
 
-#include "core/string_set.h"
+#include "core/monitoring_texts.h"
 #include "ui/webview/module_loader.h"
 
 class QLabel;
@@ -23,9 +23,9 @@ class MonitoringPage : public QWidget {
   Q_OBJECT
 
  public:
-  // Says why the page is unavailable in the language of `strings`; English
-  // without.
-  explicit MonitoringPage(QWidget* parent = nullptr, const StringSet* strings = nullptr);
+  // Says why the page is unavailable with `texts`.
+  explicit MonitoringPage(QWidget* parent = nullptr,
+                          MonitoringTexts texts = EnglishMonitoringTexts());
   ~MonitoringPage() override;
 
   // Loads the module and sets the engine up, without making the browser or
@@ -60,7 +60,7 @@ class MonitoringPage : public QWidget {
   void Painted();
   void MakeBrowser();
 
-  StringSet strings_;  // before the module, which reads it
+  MonitoringTexts texts_;  // before the module, which reads it
   BrowserModule module_;
   Engine engine_ = Engine::Cold;
   QString error_;

@@ -8,8 +8,7 @@
 #include <QThread>
 #include <mutex>
 
-#include "core/string_set.h"
-#include "ui/text_codec.h"
+#include "core/monitoring_texts.h"
 
 namespace wv {
 namespace {
@@ -76,7 +75,7 @@ class QuietEngineSetUp {
 
 }  // namespace
 
-BrowserModule::BrowserModule(const StringSet& strings) : strings_(strings) {}
+BrowserModule::BrowserModule(const MonitoringTexts& texts) : texts_(texts) {}
 
 BrowserModule::~BrowserModule() {
   if (worker_ == nullptr) return;
@@ -119,27 +118,24 @@ void BrowserModule::Load(const QStringList& candidates) {
         create_ = create;
         return;
       }
-      failure = file + QLatin1Char(' ') +
-                DisplayText(strings_.Join(Str::ModuleForeign1, Str::ModuleForeign2));
+      failure = file + QLatin1Char(' ') + QString::fromStdString(texts_.moduleForeign);
     }
     if (firstError.isEmpty()) firstError = failure;
   }
   error_ = firstError.isEmpty() ? QString::fromUtf8(kModuleFile) + QLatin1Char(' ') +
-                                      DisplayText(strings_[Str::ModuleNotFound])
+                                      QString::fromStdString(texts_.moduleNotFound)
                                 : firstError;
 }
 
 bool BrowserModule::SetUpEngine(QString& error) {
   if (setUp_ == nullptr) {
-    error = error_.isEmpty()
-                ? DisplayText(strings_.Join(Str::ModuleNotLoaded1, Str::ModuleNotLoaded2))
-                : error_;
+    error = error_.isEmpty() ? QString::fromStdString(texts_.moduleNotLoaded) : error_;
     return false;
   }
   const QuietEngineSetUp quiet;
   QString failure;
   if (setUp_(&failure)) return true;
-  error = failure.isEmpty() ? DisplayText(strings_[Str::EngineNotStarted]) : failure;
+  error = failure.isEmpty() ? QString::fromStdString(texts_.engineNotStarted) : failure;
   return false;
 }
 
@@ -149,7 +145,7 @@ std::unique_ptr<BrowserView> BrowserModule::CreateBrowser(QWidget* parent, QStri
     if (BrowserView* browser = create_(parent, &failure))
       return std::unique_ptr<BrowserView>(browser);
   }
-  error = failure.isEmpty() ? DisplayText(strings_[Str::EngineNotStarted]) : failure;
+  error = failure.isEmpty() ? QString::fromStdString(texts_.engineNotStarted) : failure;
   return nullptr;
 }
 

@@ -12,7 +12,7 @@ class QWidget;
 
 namespace wv {
 
-class StringSet;
+struct MonitoringTexts;
 
 // The web-view module as one page sees it. Finding and loading the module (the
 // engine's libraries: tens of milliseconds) runs on a worker thread, so that
@@ -22,9 +22,8 @@ class BrowserModule : public QObject {
   Q_OBJECT
 
  public:
-  // The reasons it gives are in the language of `strings`, which must outlive
-  // it.
-  explicit BrowserModule(const StringSet& strings);
+  // The reasons it gives are from `texts`, which must outlive it.
+  explicit BrowserModule(const MonitoringTexts& texts);
   // Waits for a load under way: the worker writes into this object.
   ~BrowserModule() override;
 
@@ -44,7 +43,7 @@ class BrowserModule : public QObject {
  private:
   void Load(const QStringList& candidates);
 
-  const StringSet& strings_;  // read by the worker too, never changed
+  const MonitoringTexts& texts_;  // read by the worker too, never changed
   QThread* worker_ = nullptr;
   bool started_ = false;
   // Written by the worker, read on the GUI thread only after loaded().
