@@ -20,4 +20,25 @@ MonitoringTexts EnglishMonitoringTexts() {
   return MonitoringTextsOf(english);
 }
 
+std::string UnavailableLine(const MonitoringTexts& texts, const BrowserFailure& failure) {
+  std::string why = failure.reason;
+  if (why.empty()) {
+    switch (failure.kind) {
+      case BrowserFailure::Kind::ModuleNotFound:
+        why = failure.file + ' ' + texts.moduleNotFound;
+        break;
+      case BrowserFailure::Kind::ModuleForeign:
+        why = failure.file + ' ' + texts.moduleForeign;
+        break;
+      case BrowserFailure::Kind::ModuleNotLoaded:
+        why = texts.moduleNotLoaded;
+        break;
+      case BrowserFailure::Kind::EngineNotStarted:
+        why = texts.engineNotStarted;
+        break;
+    }
+  }
+  return texts.unavailable + ": " + why;
+}
+
 }  // namespace wv

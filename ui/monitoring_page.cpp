@@ -9,7 +9,7 @@
 namespace wv {
 
 MonitoringPage::MonitoringPage(QWidget* parent, MonitoringTexts texts)
-    : QWidget(parent), texts_(std::move(texts)), module_(texts_) {
+    : QWidget(parent), texts_(std::move(texts)) {
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->setSpacing(0);
@@ -32,7 +32,7 @@ void MonitoringPage::Warm() {
 // The set-up blocks the GUI thread (it loads the OpenGL driver), so it runs
 // as soon as the module is there: after intent, usually long before the click.
 void MonitoringPage::EngineLoaded() {
-  engine_ = module_.SetUpEngine(error_) ? Engine::Ready : Engine::Failed;
+  engine_ = module_.SetUpEngine(failure_) ? Engine::Ready : Engine::Failed;
   if (browserWanted_) MakeBrowser();
 }
 
@@ -80,7 +80,7 @@ void MonitoringPage::Painted() {
 void MonitoringPage::MakeBrowser() {
   browserWanted_ = false;
   if (engine_ == Engine::Ready) {
-    browser_ = module_.CreateBrowser(this, error_);
+    browser_ = module_.CreateBrowser(this, failure_);
     if (browser_) {
       browser_->SetLoadFinishedCallback([this](bool ok) { emit loadFinished(ok); });
       layout()->addWidget(browser_->Widget());
@@ -90,8 +90,7 @@ void MonitoringPage::MakeBrowser() {
     }
     engine_ = Engine::Failed;
   }
-  unavailable_ =
-      new QLabel(QString::fromStdString(texts_.unavailable) + QStringLiteral(": ") + error_, this);
+  unavailable_ = new QLabel(QString::fromStdString(UnavailableLine(texts_, failure_)), this);
   unavailable_->setObjectName(QStringLiteral("MonitoringUnavailable"));
   unavailable_->setTextFormat(Qt::PlainText);
   unavailable_->setWordWrap(true);

@@ -60,10 +60,10 @@ class MonitoringPage : public QWidget {
   void Painted();
   void MakeBrowser();
 
-  MonitoringTexts texts_;  // before the module, which reads it
+  MonitoringTexts texts_;
   BrowserModule module_;
   Engine engine_ = Engine::Cold;
-  QString error_;
+  BrowserFailure failure_;
   std::unique_ptr<BrowserView> browser_;
   QLabel* unavailable_ = nullptr;
   QString url_;
