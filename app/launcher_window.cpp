@@ -72,7 +72,7 @@ LauncherWindow::LauncherWindow(const Platform& platform, const StartFolders& fol
   const ViewState view = controller_.Start(folders, LauncherVersion());
   // The tab set is fixed from here on; the browser exists only when offered.
   if (view.TabOf(Tab::Monitoring).visible) {
-    monitoring_ = new MonitoringPage(Page(Tab::Monitoring), &Model().Strings());
+    monitoring_ = new MonitoringPage(Page(Tab::Monitoring), view.monitoringTexts);
     monitoring_->setObjectName(QStringLiteral("monitoringView"));
     monitoring_->setGeometry(0, 0, 334, 155);
     // The engine takes some 50 ms to load and set up: begun when the

@@ -54,7 +54,7 @@ void BM_ChooseCustomMaps(benchmark::State& state) {
   model.Start(folder.Path(), folder.Path(), kVersion, NoMessageBox);
   for (auto _ : state) {
     model.ChooseEntry("customMaps");
-    benchmark::DoNotOptimize(model.Text("mapChoice"));
+    benchmark::DoNotOptimize(model.ChoiceText(wv::Group::Chapter));
   }
   ReportFileSize(state, settings);
 }

@@ -32,7 +32,7 @@ ViewState LauncherController::Current() const {
 }
 
 void LauncherController::ShowMessage(const std::string& text) {
-  platform_.messages->Show(DisplayUtf8(model_.Text(ObjectName(Control::Title))), DisplayUtf8(text));
+  platform_.messages->Show(std::string(kLauncherTitle), DisplayUtf8(text));
 }
 
 ViewState LauncherController::Start(const StartFolders& folders, std::string_view version) {

@@ -54,7 +54,8 @@ MenuEntry LauncherModel::Entry(std::string_view id) const {
     if (h.entry == e.id) entry.hint = h.hint;
   }
   entry.visible = visible_[place];
-  entry.checked = e.group != Group::None && ChoiceOf(e.group).entry == place;
+  entry.checkable = e.group != Group::None;
+  entry.checked = entry.checkable && ChoiceOf(e.group).entry == place;
   return entry;
 }
 

@@ -32,6 +32,7 @@ struct MenuEntry {
   std::string section;  // versus-flag section of a flagged map
   std::string hint;
   bool visible = true;
+  bool checkable = false;  // a choice of a group, which carries the check mark when chosen
   bool checked = false;
   bool IsSeparator() const { return onClick == OnClick::None; }
 };
@@ -130,11 +131,6 @@ class LauncherModel {
   std::string_view Checked(Group group) const;
   // What the group's control shows: the shown entry's caption, or kNoChoice.
   std::string ChoiceText(Group group) const;
-
-  // The text of the control whose widget carries the object name (mapChoice,
-  // actionButton, createServerTab …) as bytes; empty for others. The window's whole
-  // state is ShowModel's (view_state.h).
-  std::string Text(std::string_view control) const;
 
   // --- choice operations ---
   // Runs the entry's click handler as a player's click would, cascades included.

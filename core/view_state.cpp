@@ -81,7 +81,7 @@ constexpr ChoiceControls kChoiceControls[] = {
 
 // Designed texts that no language changes.
 constexpr std::pair<Control, std::string_view> kDesignedTexts[] = {
-    {Control::Title, "Wreckvale Launcher"},
+    {Control::Title, kLauncherTitle},
     {Control::ProductLabel, "Launcher"},
     {Control::ConsoleOption, "Console"},
     {Control::SkipIntroOption, "Skip Intro"},
@@ -269,19 +269,7 @@ void ShowModel(const LauncherModel& model, ViewState& view) {
   view.joinAddress = model.JoinAddress();
   view.joinPort = model.JoinPort();
   view.joinPassword = model.JoinPassword();
-}
-
-std::string LauncherModel::Text(std::string_view control) const {
-  const Views views = ModelViews(*this);
-  for (std::size_t i = 0; i < kControlCount; ++i) {
-    if (ObjectName(static_cast<Control>(i)) == control) return views[i].text.value_or("");
-  }
-  for (std::size_t i = 0; i < std::size(kTabTexts); ++i) {
-    if (TabObjectName(static_cast<Tab>(i)) != control) continue;
-    const wv::Str caption = kTabTexts[i].first;
-    return caption == wv::Str::Count ? std::string(kAboutTabCaption) : Str(caption);
-  }
-  return {};
+  view.monitoringTexts = MonitoringTextsOf(model.Strings());
 }
 
 }  // namespace wv

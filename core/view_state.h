@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "core/launcher_model.h"
+#include "core/monitoring_texts.h"
 
 namespace wv {
 
@@ -61,6 +62,10 @@ enum class Control {
   Count
 };
 inline constexpr std::size_t kControlCount = static_cast<std::size_t>(Control::Count);
+
+// The caption bar's text, which no language changes: the window's and every
+// message box's title.
+inline constexpr std::string_view kLauncherTitle = "Wreckvale Launcher";
 
 // The object name the control's widget carries.
 std::string_view ObjectName(Control control);
@@ -121,7 +126,8 @@ struct ViewState {
   FocusRequest focus = FocusRequest::None;
   BrowserRequest browser = BrowserRequest::None;
   std::string monitoringUrl;  // display text
-  bool closeWindow = false;   // exit after run
+  MonitoringTexts monitoringTexts;
+  bool closeWindow = false;  // exit after run
 
   const ControlView& operator[](Control control) const {
     return controls[static_cast<std::size_t>(control)];

@@ -77,10 +77,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     model.ChooseEntry(ids[input.ConsumeIntegralInRange<std::size_t>(0, ids.size() - 1)]);
   }
   const std::string summary = wv::ClipboardSummary(model);
-  for (const char* label : {"modeChoice", "difficultyChoice", "mapChoice", "slotsChoice"}) {
-    WV_FUZZ_CHECK(summary.find(model.Text(label)) != std::string::npos);
+  for (wv::Group group :
+       {wv::Group::Mode, wv::Group::Difficulty, wv::Group::Chapter, wv::Group::Slots}) {
+    WV_FUZZ_CHECK(summary.find(model.ChoiceText(group)) != std::string::npos);
   }
-  const bool campaignShown = summary.find(model.Text("campaignBox") + ": ") != std::string::npos;
-  WV_FUZZ_CHECK(campaignShown == (model.Text("campaignChoice") != wv::kNoChoice));
+  const std::string& campaignFrame = model.Str(wv::MenuOf(wv::Group::Campaign).frame.caption);
+  const bool campaignShown = summary.find(campaignFrame + ": ") != std::string::npos;
+  WV_FUZZ_CHECK(campaignShown == (model.ChoiceText(wv::Group::Campaign) != wv::kNoChoice));
   return 0;
 }

@@ -19,7 +19,7 @@ MenuSet::MenuSet(const std::vector<wv::Menu>& menus, QWidget* owner) : QObject(o
       QAction* action = entry.IsSeparator() ? menu->addSeparator() : menu->addAction(QString());
       action->setObjectName(id);
       if (!entry.IsSeparator()) {
-        action->setCheckable(entry.group != Group::None);
+        action->setCheckable(entry.checkable);
         // Carried for a status line; the window has none, so it stays unseen.
         action->setStatusTip(QString::fromStdString(entry.hint));
         connect(action, &QAction::triggered, this, [this, id] { emit entryChosen(id); });

@@ -1,15 +1,12 @@
 #include "ui/monitoring_page.h"
 
+#include <unistd.h>
+
 #include <QLabel>
 #include <QVBoxLayout>
+#include <utility>
 
-#include "core/monitoring_status.h"
-#include "ui/text_codec.h"
 #include "ui/webview/browser_view.h"
-
-#ifdef Q_OS_UNIX
-#include <unistd.h>
-#endif
 
 namespace wv {
 
@@ -17,9 +14,7 @@ namespace {
 
 EngineEnvironment ThisProcess() {
   EngineEnvironment environment;
-#ifdef Q_OS_UNIX
   environment.root = geteuid() == 0;
-#endif
   if (qEnvironmentVariableIsSet("QTWEBENGINE_DISABLE_SANDBOX")) {
     environment.disableSandbox = qgetenv("QTWEBENGINE_DISABLE_SANDBOX").toStdString();
   }
@@ -27,17 +22,10 @@ EngineEnvironment ThisProcess() {
   return environment;
 }
 
-StringSet StringsOr(const StringSet* strings) {
-  if (strings != nullptr) return *strings;
-  StringSet english;
-  english.Fill(kEnglishStrings);
-  return english;
-}
-
 }  // namespace
 
-MonitoringPage::MonitoringPage(QWidget* parent, const StringSet* strings)
-    : QWidget(parent), strings_(StringsOr(strings)), module_(strings_) {
+MonitoringPage::MonitoringPage(QWidget* parent, MonitoringTexts texts)
+    : QWidget(parent), texts_(std::move(texts)) {
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->setSpacing(0);
@@ -55,9 +43,9 @@ void MonitoringPage::Warm() {
   if (engine_ != Engine::Cold) return;
   // Asked before anything of the engine is loaded: where it would end the
   // process, it never starts, and the page says why.
-  if (const auto refusal = EngineRefusal(strings_, ThisProcess())) {
+  if (auto refusal = EngineRefusal(texts_, ThisProcess())) {
     engine_ = Engine::Failed;
-    error_ = QString::fromStdString(*refusal);
+    failure_ = {BrowserFailure::Kind::EngineNotStarted, {}, std::move(*refusal)};
     return;
   }
   engine_ = Engine::Loading;
@@ -67,7 +55,7 @@ void MonitoringPage::Warm() {
 // The set-up blocks the GUI thread (it loads the OpenGL driver), so it runs
 // as soon as the module is there: after intent, usually long before the click.
 void MonitoringPage::EngineLoaded() {
-  engine_ = module_.SetUpEngine(error_) ? Engine::Ready : Engine::Failed;
+  engine_ = module_.SetUpEngine(failure_) ? Engine::Ready : Engine::Failed;
   if (browserWanted_) MakeBrowser();
 }
 
@@ -105,21 +93,21 @@ void MonitoringPage::paintEvent(QPaintEvent*) {
 void MonitoringPage::ShowLoadResult(bool ok, const QString& reason) {
   if (!ok && reason.isEmpty()) return;
   if (ok) {
-    delete failure_;
+    delete loadFailure_;
     browser_->Widget()->show();
     return;
   }
-  if (failure_ == nullptr) {
-    failure_ = new QLabel(this);
-    failure_->setObjectName(QStringLiteral("MonitoringLoadFailure"));
-    failure_->setTextFormat(Qt::PlainText);
-    failure_->setWordWrap(true);
-    failure_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    layout()->addWidget(failure_);
+  if (loadFailure_ == nullptr) {
+    loadFailure_ = new QLabel(this);
+    loadFailure_->setObjectName(QStringLiteral("MonitoringLoadFailure"));
+    loadFailure_->setTextFormat(Qt::PlainText);
+    loadFailure_->setWordWrap(true);
+    loadFailure_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    layout()->addWidget(loadFailure_);
   }
-  failure_->setText(QString::fromStdString(PageLoadFailure(strings_, reason.toStdString())));
+  loadFailure_->setText(QString::fromStdString(PageLoadFailure(texts_, reason.toStdString())));
   browser_->Widget()->hide();
-  failure_->show();
+  loadFailure_->show();
 }
 
 void MonitoringPage::Painted() {
@@ -135,7 +123,7 @@ void MonitoringPage::Painted() {
 void MonitoringPage::MakeBrowser() {
   browserWanted_ = false;
   if (engine_ == Engine::Ready) {
-    browser_ = module_.CreateBrowser(this, error_);
+    browser_ = module_.CreateBrowser(this, failure_);
     if (browser_) {
       browser_->SetLoadFinishedCallback([this](bool ok, const QString& reason) {
         ShowLoadResult(ok, reason);
@@ -148,8 +136,7 @@ void MonitoringPage::MakeBrowser() {
     }
     engine_ = Engine::Failed;
   }
-  unavailable_ = new QLabel(
-      DisplayText(strings_[Str::MonitoringUnavailable]) + QStringLiteral(": ") + error_, this);
+  unavailable_ = new QLabel(QString::fromStdString(UnavailableLine(texts_, failure_)), this);
   unavailable_->setObjectName(QStringLiteral("MonitoringUnavailable"));
   unavailable_->setTextFormat(Qt::PlainText);
   unavailable_->setWordWrap(true);

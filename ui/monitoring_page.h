@@ -5,7 +5,7 @@
 #include <QWidget>
 #include <memory>
 
-#include "core/string_set.h"
+#include "core/monitoring_texts.h"
 #include "ui/webview/module_loader.h"
 
 class QLabel;
@@ -25,9 +25,9 @@ class MonitoringPage : public QWidget {
   Q_OBJECT
 
  public:
-  // Says why the page is unavailable in the language of `strings`; English
-  // without.
-  explicit MonitoringPage(QWidget* parent = nullptr, const StringSet* strings = nullptr);
+  // Says why the page is unavailable with `texts`.
+  explicit MonitoringPage(QWidget* parent = nullptr,
+                          MonitoringTexts texts = EnglishMonitoringTexts());
   ~MonitoringPage() override;
 
   // Loads the module and sets the engine up, without making the browser or
@@ -63,13 +63,13 @@ class MonitoringPage : public QWidget {
   void MakeBrowser();
   void ShowLoadResult(bool ok, const QString& reason);
 
-  StringSet strings_;  // before the module, which reads it
+  MonitoringTexts texts_;
   BrowserModule module_;
   Engine engine_ = Engine::Cold;
-  QString error_;
+  BrowserFailure failure_;
   std::unique_ptr<BrowserView> browser_;
   QLabel* unavailable_ = nullptr;
-  QPointer<QLabel> failure_;  // while the latest load has failed
+  QPointer<QLabel> loadFailure_;  // while the latest load has failed
   QString url_;
   bool awaitingPaint_ = false;
   bool browserWanted_ = false;

@@ -1,12 +1,6 @@
 #include "ui/text_codec.h"
 
-#include "core/text.h"
-
 namespace wv {
-
-QString DisplayText(std::string_view bytes) {
-  return QString::fromStdString(DisplayUtf8(bytes));
-}
 
 std::string TextBytes(const QString& text) {
 #ifdef _WIN32

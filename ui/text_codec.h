@@ -6,11 +6,6 @@
 
 namespace wv {
 
-// Model texts are bytes: UTF-8 for the built-in strings, and whatever the
-// settings file holds for its values, which older files wrote in
-// Windows-1251. Valid UTF-8 wins; anything else is read as Windows-1251.
-QString DisplayText(std::string_view bytes);
-
 // Text typed into the window goes back to the model as the bytes the game is
 // to receive: in the ANSI code page on Windows, whose command line is
 // single-byte like the folder and the settings values beside it (characters
@@ -18,7 +13,7 @@ QString DisplayText(std::string_view bytes);
 std::string TextBytes(const QString& text);
 
 // The inverse of TextBytes, for the bytes of typed text: a split join address
-// shown through DisplayText would change letters on Windows code pages other
+// shown as display text would change letters on Windows code pages other
 // than Windows-1251, and the changed text would go back to the model.
 QString TypedText(std::string_view bytes);
 

@@ -101,7 +101,7 @@ TEST_F(BadInput, OddFilesAroundTheRealSectionsGiveTheSameChoicesAndLaunch) {
     SCOPED_TRACE(c.name);
     dir.Write(kIni, c.content);
     Choose({"coop", "customMaps"});
-    EXPECT_EQ(Shown("mapChoice"), Caption("rockfall"));
+    EXPECT_EQ(Shown(Control::MapChoice), Caption("rockfall"));
     EXPECT_TRUE(Visible("infected")) << "[MAP_Rockfall] Versus";
     EXPECT_FALSE(Visible("foundry"));
     EXPECT_TRUE(Visible("customMap2"));
@@ -119,8 +119,9 @@ TEST_F(BadInput, CustomMapNamesAndFilesArriveWhole) {
   const struct {
     const char* name;
     std::string mapLine, fileLine;  // as written in the file
-    // As shown and as the game receives it; unset: as written.
-    std::optional<std::string> caption = {}, argument = {};
+    // As the model keeps it, as the game receives it and as the box shows
+    // it; unset: as written, and the box as the model.
+    std::optional<std::string> caption = {}, argument = {}, shown = {};
   } cases[] = {
       {"inner quotes", "My \"best\" map", "maps/my \"best\" x"},
       {"quoted blanks", "  \"  padded  \"  ", "\" a  b \"", "  padded  ", " a  b "},
@@ -130,7 +131,7 @@ TEST_F(BadInput, CustomMapNamesAndFilesArriveWhole) {
        "\xD0\x9A\xD0\xB0\xD1\x80\xD1\x82\xD0\xB0 \xE2\x84\x96"
        "1",
        "\xD0\xBA_1"},
-      {"Windows-1251", "\xCA\xE0\xF0\xF2\xE0", "\xEA\xE0\xF0\xF2\xE0 1"},
+      {"Windows-1251", "\xCA\xE0\xF0\xF2\xE0", "\xEA\xE0\xF0\xF2\xE0 1", {}, {}, "Карта"},
       {"option-like file", "Opt", "-insecure +sv_cheats 1"},
       {"equals signs", "a=b", "=c="},
       {"3000 characters", longName, longFile, longName.substr(0, kMaxValueLength),
@@ -141,7 +142,7 @@ TEST_F(BadInput, CustomMapNamesAndFilesArriveWhole) {
     WriteSettings("[CustomMap1]\r\nMap name=" + c.mapLine + "\r\nFile name=" + c.fileLine + "\r\n");
     Choose({"coop", "customMaps"});
     const std::string caption = c.caption.value_or(c.mapLine);
-    EXPECT_EQ(Shown("mapChoice"), caption);
+    EXPECT_EQ(Shown(Control::MapChoice), c.shown.value_or(caption));
     EXPECT_EQ(Caption("customMap1"), caption);
     const auto [argument, next] = After("+map");
     EXPECT_EQ(argument, c.argument.value_or(c.fileLine));
@@ -282,7 +283,7 @@ std::string StartOutcome(const std::filesystem::path& exeDir,
   for (const std::string& m : s.messages) outcome += m + "\n";
   s.model.ChooseEntry("customMaps");
   return outcome + (s.model.GetOptions().console ? "defaults" : "file's options") +
-         ", custom maps: " + s.model.Text("mapChoice");
+         ", custom maps: " + ShownText(s.model, Control::MapChoice);
 }
 
 TEST(BadInputStartup, SettingsFileThatCannotBeRead) {

@@ -29,18 +29,23 @@ Ids VisibleIds(const LauncherModel& model, std::string_view menu) {
 }
 
 TEST_F(ChoiceRules, StartStateShowsTheDefaults) {
-  const std::pair<const char*, const char*> texts[] = {{"modeChoice", "CO-OP"},
-                                                       {"campaignChoice", "Last ward"},
-                                                       {"difficultyChoice", "Normal"},
-                                                       {"mapChoice", "Apartmens"},
-                                                       {"slotsChoice", "14"},
-                                                       {"portChoice", "27015"},
-                                                       {"passwordChoice", "Not protected"},
-                                                       {"characterButton", "Arno"}};
-  for (const auto& [control, text] : texts) EXPECT_EQ(Shown(control), text) << control;
+  const std::pair<Control, const char*> texts[] = {{Control::ModeChoice, "CO-OP"},
+                                                   {Control::CampaignChoice, "Last ward"},
+                                                   {Control::DifficultyChoice, "Normal"},
+                                                   {Control::MapChoice, "Apartmens"},
+                                                   {Control::SlotsChoice, "14"},
+                                                   {Control::PortChoice, "27015"},
+                                                   {Control::PasswordChoice, "Not protected"},
+                                                   {Control::CharacterButton, "Arno"}};
+  for (const auto& [control, text] : texts) EXPECT_EQ(Shown(control), text) << ObjectName(control);
   for (const char* id :
        {"coop", "lastWard", "apartments", "normal", "slots14", "port27015", "arno"})
     EXPECT_TRUE(Checked(id)) << id;
+  // Only the choices of a group take a check mark; the password's entries act.
+  for (const char* id : {"coop", "customMaps", "easy", "slots1", "port27015", "wren", "infected"})
+    EXPECT_TRUE(model.Entry(id).checkable) << id;
+  for (const char* id : {"setPassword", "removePassword"})
+    EXPECT_FALSE(model.Entry(id).checkable) << id;
   EXPECT_EQ(VisibleIds(model, "mapMenu"),
             (Ids{"apartments", "subway", "sewer", "hospital", "rooftops"}));
   EXPECT_FALSE(Visible("infected"));
@@ -52,12 +57,12 @@ TEST_F(ChoiceRules, StartStateShowsTheDefaults) {
 TEST_F(ChoiceRules, CustomMapsThenCoopChoosesCampaignOneAndHidesMaps) {
   WriteSettings("[MAP_Rockfall]\r\nVisible=Yes\r\n");
   Choose({"customMaps"});
-  EXPECT_EQ(Shown("campaignChoice"), "-");
-  EXPECT_EQ(Shown("mapChoice"), "Rockfall");
+  EXPECT_EQ(Shown(Control::CampaignChoice), "-");
+  EXPECT_EQ(Shown(Control::MapChoice), "Rockfall");
   Choose({"coop"});
-  EXPECT_EQ(Shown("modeChoice"), "CO-OP");
-  EXPECT_EQ(Shown("campaignChoice"), "Last ward");
-  EXPECT_EQ(Shown("mapChoice"), "Apartmens");
+  EXPECT_EQ(Shown(Control::ModeChoice), "CO-OP");
+  EXPECT_EQ(Shown(Control::CampaignChoice), "Last ward");
+  EXPECT_EQ(Shown(Control::MapChoice), "Apartmens");
   EXPECT_FALSE(Visible("rockfall"));
   EXPECT_EQ(VisibleIds(model, "campaignMenu"),
             (Ids{"lastWard", "stoneBell", "stillWind", "redFurrow"}));
@@ -84,9 +89,9 @@ TEST_F(ChoiceRules, ChapterRuleComparesTheShownCaption) {
     RestartWith(c.language, "[CustomMap3]\r\nMap name=" + std::string(c.mapName) +
                                 "\r\nFile name=cm_named\r\n");
     Choose({"customMaps"});
-    ASSERT_EQ(Shown("mapChoice"), c.mapName);
+    ASSERT_EQ(Shown(Control::MapChoice), c.mapName);
     Choose({c.mode});
-    EXPECT_EQ(Shown("mapChoice"), c.chapter) << c.mapName << " " << c.mode;
+    EXPECT_EQ(Shown(Control::MapChoice), c.chapter) << c.mapName << " " << c.mode;
     const std::string command = Command();
     EXPECT_NE(command.find(c.mapToken), std::string::npos) << command;
     EXPECT_EQ(command.find("cm_named"), std::string::npos) << command;
@@ -108,8 +113,8 @@ TEST_F(ChoiceRules, VersusKeepsOnlyCampaignsWithVersusMaps) {
     Restart();
     for (std::string_view id : c.before) model.ChooseEntry(id);
     Choose({"versus"});
-    EXPECT_EQ(Shown("campaignChoice"), c.campaign) << c.before.front();
-    EXPECT_EQ(Shown("mapChoice"), c.chapter) << c.before.front();
+    EXPECT_EQ(Shown(Control::CampaignChoice), c.campaign) << c.before.front();
+    EXPECT_EQ(Shown(Control::MapChoice), c.chapter) << c.before.front();
     EXPECT_EQ(VisibleIds(model, "campaignMenu"), (Ids{"lastWard", "redFurrow"}));
     EXPECT_TRUE(Visible("infected"));
   }
@@ -124,22 +129,22 @@ TEST_F(ChoiceRules, VersusRaisesSlotsToEightOnly) {
   };
   for (const auto& c : cases) {
     Choose({"coop", c.slots, "versus"});
-    EXPECT_EQ(Shown("slotsChoice"), c.shown) << c.slots;
+    EXPECT_EQ(Shown(Control::SlotsChoice), c.shown) << c.slots;
     EXPECT_TRUE(Checked(c.checked)) << c.slots;
   }
   Choose({"slots5", "coop"});
-  EXPECT_EQ(Shown("slotsChoice"), "5") << "co-op leaves the slots alone";
+  EXPECT_EQ(Shown(Control::SlotsChoice), "5") << "co-op leaves the slots alone";
   Choose({"versus", "coop"});
-  EXPECT_EQ(Shown("slotsChoice"), "8");
+  EXPECT_EQ(Shown(Control::SlotsChoice), "8");
   Choose({"versus", "slots3"});
-  EXPECT_EQ(Shown("slotsChoice"), "3") << "fewer slots may be chosen in versus";
+  EXPECT_EQ(Shown(Control::SlotsChoice), "3") << "fewer slots may be chosen in versus";
 }
 
 TEST_F(ChoiceRules, LeavingVersusWithdrawsTheInfectedSide) {
   Choose({"versus", "infected"});
-  EXPECT_EQ(Shown("characterButton"), "Infected");
+  EXPECT_EQ(Shown(Control::CharacterButton), "Infected");
   Choose({"coop"});
-  EXPECT_EQ(Shown("characterButton"), "Arno");
+  EXPECT_EQ(Shown(Control::CharacterButton), "Arno");
   EXPECT_TRUE(Checked("arno"));
   EXPECT_FALSE(Visible("infected"));
   EXPECT_FALSE(Visible("beforeInfected"));
@@ -153,8 +158,8 @@ TEST_F(ChoiceRules, CustomMapsOffersTheEnabledMapsAndChoosesTheFirst) {
       "[CustomMap2]\r\nMap name=\r\nFile name=orphan\r\n"
       "[CustomMap3]\r\nMap name=Docks\r\nFile name=wrv_docks\r\n");
   Choose({"customMaps"});
-  EXPECT_EQ(Shown("modeChoice"), "Custom maps");
-  EXPECT_EQ(Shown("mapChoice"), "Rockfall");
+  EXPECT_EQ(Shown(Control::ModeChoice), "Custom maps");
+  EXPECT_EQ(Shown(Control::MapChoice), "Rockfall");
   EXPECT_EQ(VisibleIds(model, "mapMenu"), (Ids{"rockfall", "customMap3"}));
   EXPECT_EQ(Caption("customMap3"), "Docks");
   EXPECT_EQ(Caption("customMap1"), "custom_map_1");
@@ -164,8 +169,8 @@ TEST_F(ChoiceRules, CustomMapsOffersTheEnabledMapsAndChoosesTheFirst) {
 TEST_F(ChoiceRules, CustomMapsWithNothingEnabledLeavesNoMap) {
   Choose({"infected"});  // hidden entries can still be chosen
   Choose({"customMaps"});
-  EXPECT_EQ(Shown("mapChoice"), "-");
-  EXPECT_EQ(Shown("characterButton"), "Infected") << "no map: the character menu stays";
+  EXPECT_EQ(Shown(Control::MapChoice), "-");
+  EXPECT_EQ(Shown(Control::CharacterButton), "Infected") << "no map: the character menu stays";
   EXPECT_EQ(VisibleIds(model, "mapMenu"), Ids{});
 }
 
@@ -174,7 +179,7 @@ TEST_F(ChoiceRules, CustomMapNamedDashCountsAsNoMap) {
       "[CustomMap1]\r\nMap name=-\r\nFile name=dash\r\n"
       "[CustomMap2]\r\nMap name=Real\r\nFile name=real\r\n");
   Choose({"customMaps"});
-  EXPECT_EQ(Shown("mapChoice"), "Real");
+  EXPECT_EQ(Shown(Control::MapChoice), "Real");
   EXPECT_TRUE(Checked("customMap2"));
 }
 
@@ -201,7 +206,7 @@ TEST_F(ChoiceRules, VersusFlagOfEachFlaggedMapSetsTheInfectedSide) {
     WriteSettings(unflagged.replace(unflagged.rfind("ersus=") + 6, 3, "No"));
     Choose({c.entry});
     EXPECT_FALSE(Visible("infected")) << c.entry;
-    EXPECT_EQ(Shown("characterButton"), "Arno") << c.entry;
+    EXPECT_EQ(Shown(Control::CharacterButton), "Arno") << c.entry;
   }
 }
 
@@ -212,7 +217,7 @@ TEST_F(ChoiceRules, FlagsAreReadAtTheMomentOfTheChoice) {
   EXPECT_TRUE(Visible("infected"));
   Choose({"infected", "townSquare"});
   EXPECT_FALSE(Visible("infected"));
-  EXPECT_EQ(Shown("characterButton"), "Arno");
+  EXPECT_EQ(Shown(Control::CharacterButton), "Arno");
   WriteSettings(
       "[MAP_Rockfall]\r\nVisible=Yes\r\nVersus=No\r\n[MAP_TownSquare]\r\nVisible=Yes\r\n");
   Choose({"rockfall"});
@@ -222,18 +227,18 @@ TEST_F(ChoiceRules, FlagsAreReadAtTheMomentOfTheChoice) {
 TEST_F(ChoiceRules, AddonCampaign) {
   WriteSettings("[Campaign_GreyTideRising]\r\nVisible=Yes\r\nVersus=Yes\r\n");
   Choose({"greyTideRising"});
-  EXPECT_EQ(Shown("campaignChoice"), "Grey Tide Rising");
-  EXPECT_EQ(Shown("mapChoice"), "Old Quay");
+  EXPECT_EQ(Shown(Control::CampaignChoice), "Grey Tide Rising");
+  EXPECT_EQ(Shown(Control::MapChoice), "Old Quay");
   EXPECT_TRUE(Visible("infected")) << "its versus flag offers the infected side, even in co-op";
   EXPECT_EQ(VisibleIds(model, "mapMenu"),
             (Ids{"oldQuay", "harbourArcades", "canneryMarket", "theLights"}));
 
   Choose({"theLights", "infected", "greyTideRising"});
-  EXPECT_EQ(Shown("mapChoice"), "The Lights ") << "a chapter of its own stays";
-  EXPECT_EQ(Shown("characterButton"), "Infected");
+  EXPECT_EQ(Shown(Control::MapChoice), "The Lights ") << "a chapter of its own stays";
+  EXPECT_EQ(Shown(Control::CharacterButton), "Infected");
 
   Choose({"lastWard"});
-  EXPECT_EQ(Shown("mapChoice"), "Apartmens");
+  EXPECT_EQ(Shown(Control::MapChoice), "Apartmens");
   EXPECT_FALSE(Visible("theLights"));
 }
 
@@ -252,7 +257,7 @@ TEST_F(ChoiceRules, AddonCampaignInVersus) {
     WriteSettings(std::string("[Campaign_GreyTideRising]\r\n") + c.settings);
     Choose({"coop", "greyTideRising", "versus"});
     EXPECT_EQ(Visible("greyTideRising"), c.offered) << c.settings;
-    EXPECT_EQ(Shown("campaignChoice"), c.campaign) << c.settings;
+    EXPECT_EQ(Shown(Control::CampaignChoice), c.campaign) << c.settings;
   }
 }
 
@@ -275,19 +280,19 @@ TEST_F(ChoiceRules, TwoCustomMapsOfOneNameShowTheSameText) {
   EXPECT_TRUE(Visible("customMap4"));
   EXPECT_TRUE(Visible("customMap9"));
   Choose({"customMap9"});
-  EXPECT_EQ(Shown("mapChoice"), "Twin");
+  EXPECT_EQ(Shown(Control::MapChoice), "Twin");
 }
 
 TEST_F(ChoiceRules, ServerOptionChoicesShowTheirCaption) {
-  const std::pair<const char*, std::pair<const char*, const char*>> cases[] = {
-      {"impossible", {"difficultyChoice", "Impossible"}},
-      {"easy", {"difficultyChoice", "Easy"}},
-      {"slots2", {"slotsChoice", "2"}},
-      {"slots13", {"slotsChoice", "13"}},
-      {"port27025", {"portChoice", "27025"}},
-      {"port27019", {"portChoice", "27019"}},
-      {"wren", {"characterButton", "Wren"}},
-      {"infected", {"characterButton", "Infected"}},
+  const std::pair<const char*, std::pair<Control, const char*>> cases[] = {
+      {"impossible", {Control::DifficultyChoice, "Impossible"}},
+      {"easy", {Control::DifficultyChoice, "Easy"}},
+      {"slots2", {Control::SlotsChoice, "2"}},
+      {"slots13", {Control::SlotsChoice, "13"}},
+      {"port27025", {Control::PortChoice, "27025"}},
+      {"port27019", {Control::PortChoice, "27019"}},
+      {"wren", {Control::CharacterButton, "Wren"}},
+      {"infected", {Control::CharacterButton, "Infected"}},
   };
   for (const auto& [id, shown] : cases) {
     Choose({id});
@@ -295,7 +300,7 @@ TEST_F(ChoiceRules, ServerOptionChoicesShowTheirCaption) {
     EXPECT_TRUE(Checked(id));
     ExpectOneCheckPerGroup(model);
   }
-  EXPECT_EQ(Shown("modeChoice"), "CO-OP") << "the infected side does not change the mode";
+  EXPECT_EQ(Shown(Control::ModeChoice), "CO-OP") << "the infected side does not change the mode";
 }
 
 TEST_F(ChoiceRules, PasswordDialog) {
@@ -304,24 +309,24 @@ TEST_F(ChoiceRules, PasswordDialog) {
 
   model.FinishPasswordDialog("s3cret");
   EXPECT_EQ(model.ServerPassword(), "s3cret");
-  EXPECT_EQ(Shown("passwordChoice"), "Protected");
+  EXPECT_EQ(Shown(Control::PasswordChoice), "Protected");
 
   model.FinishPasswordDialog(std::nullopt);  // Cancel keeps what was set
   EXPECT_EQ(model.ServerPassword(), "s3cret");
-  EXPECT_EQ(Shown("passwordChoice"), "Protected");
+  EXPECT_EQ(Shown(Control::PasswordChoice), "Protected");
 
   model.FinishPasswordDialog(" ");
   EXPECT_EQ(model.ServerPassword(), " ");
-  EXPECT_EQ(Shown("passwordChoice"), "Protected");
+  EXPECT_EQ(Shown(Control::PasswordChoice), "Protected");
 
   model.FinishPasswordDialog("");
   EXPECT_EQ(model.ServerPassword(), "");
-  EXPECT_EQ(Shown("passwordChoice"), "Not protected");
+  EXPECT_EQ(Shown(Control::PasswordChoice), "Not protected");
 
   model.FinishPasswordDialog("again");
   Choose({"removePassword"});
   EXPECT_EQ(model.ServerPassword(), "");
-  EXPECT_EQ(Shown("passwordChoice"), "Not protected");
+  EXPECT_EQ(Shown(Control::PasswordChoice), "Not protected");
 }
 
 }  // namespace

@@ -106,8 +106,44 @@ TEST_F(Controller, PressStartsRefusesOrOpens) {
     bool starts;
     std::string message;
     bool opensForum, reloads, closes;
+    std::string arguments = {};  // of a start, after the executable
   } cases[] = {
-      {"start", "", {}, Tab::CreateServer, true, true, "", false, false, false},
+      {"start",
+       "",
+       {},
+       Tab::CreateServer,
+       true,
+       true,
+       "",
+       false,
+       false,
+       false,
+       "-game wreckvale -console -novid +z_difficulty normal +maxplayers 14 +port 27015 "
+       "+map wrv_hospital01_apartment +team_desired \"Survivor Arno\""},
+      {"start: options off, impossible, port 27017",
+       "Console=No\r\nSkip Intro=No\r\nCustomGame=No\r\n",
+       {"impossible", "port27017"},
+       Tab::CreateServer,
+       true,
+       true,
+       "",
+       false,
+       false,
+       false,
+       "+z_difficulty impossible  +maxplayers 14 +port 27017 "
+       "+map wrv_hospital01_apartment +team_desired \"Survivor Arno\""},
+      {"start: run parameters at the very end",
+       "USERunParametres=Yes\r\nRunParametres=-dev\r\n",
+       {"matthis"},
+       Tab::CreateServer,
+       true,
+       true,
+       "",
+       false,
+       false,
+       false,
+       "-game wreckvale -console -novid +z_difficulty normal +maxplayers 14 +port 27015 "
+       "+map wrv_hospital01_apartment +team_desired \"Survivor Matthis\" -dev"},
       {"start, exit after run",
        "ExitAfterRun=Yes\r\n",
        {},
@@ -194,6 +230,9 @@ TEST_F(Controller, PressStartsRefusesOrOpens) {
     if (c.starts) {
       EXPECT_EQ(preview, fresh.starts[0]);
       EXPECT_TRUE(fresh.starts[0].starts_with("\"" + folder + "/qr7.exe\" "));
+      if (!c.arguments.empty()) {
+        EXPECT_EQ(fresh.starts[0], "\"" + folder + "/qr7.exe\" " + c.arguments);
+      }
     }
     EXPECT_EQ(fresh.messages,
               c.message.empty() ? std::vector<std::string>{} : std::vector{c.message});
@@ -313,6 +352,73 @@ TEST_F(Controller, TabSteps) {
   }
 }
 
+// What the boxes show after the player's picks, and what screen readers hear
+// of them ("Caption: choice").
+TEST_F(Controller, PicksShowInTheBoxes) {
+  using Shown = std::vector<std::pair<Control, std::string>>;
+  const struct {
+    const char* name;
+    std::string_view settings;
+    std::vector<std::string_view> picks;
+    Shown texts, names;
+  } cases[] = {
+      {"versus keeps 14 slots",
+       "",
+       {"versus"},
+       {{Control::ModeChoice, "Versus"},
+        {Control::SlotsChoice, "14"},
+        {Control::CharacterButton, "Arno"}},
+       {{Control::ModeBox, "Game mode: Versus"}, {Control::SlotsBox, "Slots: 14"}}},
+      {"versus raises 1 slot to 8", "", {"slots1", "versus"}, {{Control::SlotsChoice, "8"}}, {}},
+      {"campaign brings its first chapter",
+       "",
+       {"stoneBell"},
+       {{Control::CampaignChoice, "Stone bell"}, {Control::MapChoice, "Turnpike"}},
+       {{Control::CampaignBox, "Campaign: Stone bell"}, {Control::MapBox, "Chapter: Turnpike"}}},
+      {"infected falls back in co-op",
+       "",
+       {"versus", "infected", "coop"},
+       {{Control::ModeChoice, "CO-OP"}, {Control::CharacterButton, "Arno"}},
+       {}},
+      {"port and difficulty",
+       "",
+       {"port27023", "impossible"},
+       {{Control::PortChoice, "27023"}, {Control::DifficultyChoice, "Impossible"}},
+       {{Control::PortBox, "Port: 27023"}}},
+      {"custom maps pick the first enabled map",
+       "[MAP_Foundry]\r\nVisible=No\r\n[MAP_Rockfall]\r\nVisible=YES\r\n",
+       {"customMaps"},
+       {{Control::ModeChoice, "Custom maps"},
+        {Control::CampaignChoice, "-"},
+        {Control::MapChoice, "Rockfall"}},
+       {}},
+      {"custom maps without any map",
+       "",
+       {"customMaps"},
+       {{Control::CampaignChoice, "-"}, {Control::MapChoice, "-"}},
+       {}},
+      {"custom map named in Windows-1251",
+       "[CustomMap1]\r\nMap name=\xCA\xE0\xF0\xF2\xE0\r\nFile name=m1\r\n",
+       {"customMaps"},
+       {{Control::MapChoice, "Карта"}},
+       {{Control::MapBox, "Chapter: Карта"}}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    FakePorts fresh(dir.Path());
+    LauncherController one(fresh.Get());
+    dir.Write(kIni, CurrentSettings(c.settings));
+    ViewState view = one.Start({dir.Path(), dir.Path()}, kVersion);
+    for (std::string_view pick : c.picks) view = one.OnMenuEntryChosen(pick);
+    for (const auto& [control, text] : c.texts) {
+      EXPECT_EQ(view[control].text, text) << ObjectName(control);
+    }
+    for (const auto& [control, name] : c.names) {
+      EXPECT_EQ(view[control].accessibleName, name) << ObjectName(control);
+    }
+  }
+}
+
 // The view state and the ports get display text: settings bytes in
 // Windows-1251 come out as UTF-8, and the join boxes keep the bytes as typed.
 TEST_F(Controller, ViewStateDecodesSettingsText) {
@@ -329,6 +435,15 @@ TEST_F(Controller, ViewStateDecodesSettingsText) {
   EXPECT_NE(ports.clipboard.back().find("Chapter: Карта"), std::string::npos)
       << ports.clipboard.back();
   EXPECT_EQ(controller.OnJoinPasswordEdited("\xCA").joinPassword, "\xCA");
+
+  // The monitoring page's texts as well, from a translation in Windows-1251.
+  FakePorts fresh(dir.Path());
+  LauncherController russian(fresh.Get());
+  dir.Write(kIni,
+            CurrentSettings("Language=RU\r\n", "[Language_RU]\r\nModuleNotFound=\xED\xE5\xF2\r\n"));
+  const MonitoringTexts texts = russian.Start({dir.Path(), dir.Path()}, kVersion).monitoringTexts;
+  EXPECT_EQ(texts.moduleNotFound, "нет");
+  EXPECT_EQ(texts.unavailable, "Страница мониторинга недоступна");
 }
 
 TEST_F(Controller, ClipboardGetsTheSummary) {

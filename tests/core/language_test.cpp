@@ -4,6 +4,7 @@
 
 #include <string_view>
 #include <utility>
+#include <variant>
 #include <vector>
 
 #include "core/launcher_model.h"
@@ -16,31 +17,26 @@ namespace {
 
 enum class Field { Text, ToolTip, Name };
 
-// A control's text as the view state shows it, by the control's object name.
-std::string Shown(const LauncherModel& model, std::string_view control, Field field) {
+// A control's or a tab's text as the view state shows it.
+using Shows = std::variant<Control, Tab>;
+std::string Shown(const LauncherModel& model, Shows where, Field field = Field::Text) {
   ViewState view;
   ShowModel(model, view);
-  for (std::size_t i = 0; i < kControlCount; ++i) {
-    if (ObjectName(static_cast<Control>(i)) != control) continue;
-    const ControlView& shown = view.controls[i];
+  if (const Control* control = std::get_if<Control>(&where)) {
+    const ControlView& shown = view[*control];
     const std::optional<std::string>& text = field == Field::Text      ? shown.text
                                              : field == Field::ToolTip ? shown.toolTip
                                                                        : shown.accessibleName;
     return text.value_or("");
   }
-  for (std::size_t i = 0; i < view.tabs.size(); ++i) {
-    if (TabObjectName(static_cast<Tab>(i)) != control) continue;
-    const TabView& tab = view.tabs[i];
-    return field == Field::Text      ? tab.caption
-           : field == Field::ToolTip ? tab.toolTip
-                                     : tab.accessibleName.value_or("");
-  }
-  ADD_FAILURE() << "no control " << control;
-  return {};
+  const TabView& tab = view.TabOf(std::get<Tab>(where));
+  return field == Field::Text      ? tab.caption
+         : field == Field::ToolTip ? tab.toolTip
+                                   : tab.accessibleName.value_or("");
 }
 
 struct ShownText {
-  std::string_view control;
+  Shows where;
   Field field;
   std::string_view text;
 };
@@ -99,7 +95,7 @@ TEST(Language, CodesSelectOrKeepTheSet) {
     model.ChangeLanguage(c.second, translations);
     EXPECT_EQ(model.Str(c.entry), c.text);
     if (c.entry != Str::ModeCoop) continue;
-    EXPECT_EQ(model.Text("modeChoice"), c.text);
+    EXPECT_EQ(Shown(model, Control::ModeChoice), c.text);
     EXPECT_EQ(model.Entry("coop").caption, c.text);
   }
 }
@@ -122,18 +118,18 @@ TEST(Language, CaptionsControlsAndKeepsEveryChoice) {
   model.ChooseEntry("wren");
   model.ChooseEntry("customMaps");
   model.ChangeLanguage("LOCAL_RU");
-  EXPECT_EQ(model.Text("modeChoice"), model.Entry("customMaps").caption);
-  EXPECT_EQ(model.Text("campaignChoice"), "-");
-  EXPECT_EQ(model.Text("difficultyChoice"), model.Entry("hard").caption);
-  EXPECT_EQ(model.Text("characterButton"), model.Entry("wren").caption);
+  EXPECT_EQ(Shown(model, Control::ModeChoice), model.Entry("customMaps").caption);
+  EXPECT_EQ(Shown(model, Control::CampaignChoice), "-");
+  EXPECT_EQ(Shown(model, Control::DifficultyChoice), model.Entry("hard").caption);
+  EXPECT_EQ(Shown(model, Control::CharacterButton), model.Entry("wren").caption);
   EXPECT_TRUE(model.Entry("wren").checked);
   EXPECT_EQ(model.Entry("impossible").caption, "Эксперт");
   EXPECT_EQ(model.Entry("theLights").caption, "The Lights ");
   EXPECT_EQ(model.Entry("foundry").caption, "Foundry");
   EXPECT_EQ(model.Entry("customMap2").caption, "custom_map_2");
-  EXPECT_EQ(model.Text("actionButton"), "") << "the tab switch captions the action button";
-  EXPECT_EQ(Shown(model, "clipboardButton", Field::Name),
-            Shown(model, "clipboardButton", Field::ToolTip));
+  EXPECT_EQ(Shown(model, Control::ActionButton), "") << "the tab switch captions the action button";
+  EXPECT_EQ(Shown(model, Control::ClipboardButton, Field::Name),
+            Shown(model, Control::ClipboardButton, Field::ToolTip));
 
   // Each language's texts, by control.
   const struct {
@@ -141,30 +137,29 @@ TEST(Language, CaptionsControlsAndKeepsEveryChoice) {
     std::vector<ShownText> texts;
   } languages[] = {
       {"LOCAL_RU",
-       {{"createServerTab", Field::Text, "Создание сервера"},
-        {"aboutTab", Field::Text, "?"},
-        {"clipboardButton", Field::ToolTip,
+       {{Tab::CreateServer, Field::Text, "Создание сервера"},
+        {Tab::About, Field::Text, "?"},
+        {Control::ClipboardButton, Field::ToolTip,
          "Кликните, чтобы скопировать настройки игры в буфер обмена"},
-        {"slotsChoice", Field::Text, "14"},
-        {"closeButton", Field::Text, "Закрыть"},
-        {"minimizeButton", Field::Text, "Свернуть"},
-        {"closeButton", Field::ToolTip, "Закрыть"},
-        {"mapBox", Field::ToolTip, "Выбрать главу или карту"},
-        {"mapArrow", Field::Name, "Глава"},
-        {"joinPort", Field::Name, "Порт"}}},
+        {Control::SlotsChoice, Field::Text, "14"},
+        {Control::CloseButton, Field::Text, "Закрыть"},
+        {Control::MinimizeButton, Field::Text, "Свернуть"},
+        {Control::CloseButton, Field::ToolTip, "Закрыть"},
+        {Control::MapBox, Field::ToolTip, "Выбрать главу или карту"},
+        {Control::MapArrow, Field::Name, "Глава"},
+        {Control::JoinPort, Field::Name, "Порт"}}},
       {"LOCAL_EN",
-       {{"difficultyChoice", Field::Text, "Hard"},
-        {"clipboardButton", Field::ToolTip, "Copy map settings to clipboard"},
-        {"joinAddressFrame", Field::Text, "Host address (IP / PORT)"},
-        {"minimizeButton", Field::Text, "Minimize"},
-        {"aboutTab", Field::ToolTip, "About the launcher"},
-        {"joinAddress", Field::Name, "Host address (IP / PORT)"}}},
+       {{Control::DifficultyChoice, Field::Text, "Hard"},
+        {Control::ClipboardButton, Field::ToolTip, "Copy map settings to clipboard"},
+        {Control::JoinAddressFrame, Field::Text, "Host address (IP / PORT)"},
+        {Control::MinimizeButton, Field::Text, "Minimize"},
+        {Tab::About, Field::ToolTip, "About the launcher"},
+        {Control::JoinAddress, Field::Name, "Host address (IP / PORT)"}}},
   };
   for (const auto& language : languages) {
     model.ChangeLanguage(language.code);
     for (const ShownText& row : language.texts) {
-      EXPECT_EQ(Shown(model, row.control, row.field), row.text)
-          << language.code << " " << row.control;
+      EXPECT_EQ(Shown(model, row.where, row.field), row.text) << language.code << " " << row.text;
     }
   }
 }

@@ -14,6 +14,7 @@
 #include "core/launch.h"
 #include "core/launcher_model.h"
 #include "core/startup.h"
+#include "core/view_state.h"
 #include "tests/support/launcher_files.h"
 
 namespace wv::test {
@@ -28,6 +29,13 @@ struct Started {
   std::vector<std::string> messages;
   StartupResult result;
 };
+
+// What the control shows, as the view state has it.
+inline std::string ShownText(const LauncherModel& model, Control control) {
+  ViewState view;
+  ShowModel(model, view);
+  return view[control].text.value_or("");
+}
 
 inline Started Start(const std::filesystem::path& exeDir, const std::filesystem::path& workDir) {
   Started s;
@@ -118,7 +126,7 @@ class ModelTest : public ::testing::Test {
   std::string Caption(std::string_view id) const { return model.Entry(id).caption; }
   bool Visible(std::string_view id) const { return model.Entry(id).visible; }
   bool Checked(std::string_view id) const { return model.Entry(id).checked; }
-  std::string Shown(std::string_view control) const { return model.Text(control); }
+  std::string Shown(Control control) const { return ShownText(model, control); }
 
   EngineFolder dir;
   LauncherModel model;

@@ -36,10 +36,10 @@ TEST(Startup, FirstStartWritesTheTemplateAndReadsItsOptions) {
   EXPECT_FALSE(s.model.TabVisible(Tab::Monitoring));
   EXPECT_FALSE(s.model.TabVisible(Tab::Settings));
   EXPECT_FALSE(s.model.Entry("greyTideRising").visible);
-  EXPECT_EQ(s.model.Text("versionLabel"), "1.9.0.3");
-  EXPECT_EQ(s.model.Text("title"), "Wreckvale Launcher");
+  EXPECT_EQ(ShownText(s.model, Control::VersionLabel), "1.9.0.3");
+  EXPECT_EQ(ShownText(s.model, Control::Title), "Wreckvale Launcher");
   EXPECT_EQ(s.model.ActionMode(), ActionMode::CreateServer);
-  EXPECT_EQ(s.model.Text("actionButton"), "Create server ");
+  EXPECT_EQ(ShownText(s.model, Control::ActionButton), "Create server ");
 
   // A second start leaves the file byte for byte.
   const std::string before = dir.Read(kIni);

@@ -19,7 +19,7 @@ TEST_F(TabSwitch, EachTabSetsCaptionModeAndPanels) {
   };
   for (const auto& c : cases) {
     const TabSwitchRequest request = model.SwitchTab(c.tab);
-    EXPECT_EQ(Shown("actionButton"), c.caption);
+    EXPECT_EQ(Shown(Control::ActionButton), c.caption);
     EXPECT_EQ(model.ActionMode(), c.mode);
     EXPECT_EQ(model.CharacterPanelEnabled(), c.characterPanel);
     EXPECT_EQ(model.ClipboardPanelEnabled(), c.clipboardPanel);
@@ -33,13 +33,13 @@ TEST_F(TabSwitch, InfectedSideOnlyOutsideCoop) {
   Choose({"infected"});
   model.SwitchTab(Tab::CreateServer);
   EXPECT_FALSE(Visible("infected"));
-  EXPECT_EQ(Shown("characterButton"), "Arno");
+  EXPECT_EQ(Shown(Control::CharacterButton), "Arno");
 
   Choose({"versus", "infected"});
   model.SwitchTab(Tab::About);
   model.SwitchTab(Tab::CreateServer);
   EXPECT_TRUE(Visible("infected")) << "versus keeps what its rule set";
-  EXPECT_EQ(Shown("characterButton"), "Infected");
+  EXPECT_EQ(Shown(Control::CharacterButton), "Infected");
   EXPECT_TRUE(model.CharacterPanelEnabled());
   EXPECT_TRUE(model.ClipboardPanelEnabled());
 }

@@ -157,7 +157,8 @@ class MonitoringPageTest : public QObject {
 
     wv::StringSet strings;
     strings.Fill(wv::kRussianStrings);
-    wv::MonitoringPage page(nullptr, russian ? &strings : nullptr);
+    wv::MonitoringPage page(
+        nullptr, russian ? wv::MonitoringTextsOf(strings) : wv::EnglishMonitoringTexts());
     ShowAsTab(page);
     QSignalSpy finished(&page, &wv::MonitoringPage::loadFinished);
     page.Navigate(server_.Url("/status"));

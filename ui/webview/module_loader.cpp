@@ -8,9 +8,6 @@
 #include <QThread>
 #include <mutex>
 
-#include "core/string_set.h"
-#include "ui/text_codec.h"
-
 namespace wv {
 namespace {
 
@@ -76,8 +73,6 @@ class QuietEngineSetUp {
 
 }  // namespace
 
-BrowserModule::BrowserModule(const StringSet& strings) : strings_(strings) {}
-
 BrowserModule::~BrowserModule() {
   if (worker_ == nullptr) return;
   worker_->wait();
@@ -100,15 +95,15 @@ void BrowserModule::StartLoading() {
 
 void BrowserModule::Load(const QStringList& candidates) {
   const QuietEngineSetUp quiet;
-  QString firstError;
+  std::optional<BrowserFailure> first;
   for (const QString& file : candidates) {
     if (!QFileInfo(file).isFile()) continue;
     QLibrary library(file);
     // The web engine cannot be torn down and started again in one process.
     library.setLoadHints(QLibrary::PreventUnloadHint);
-    QString failure;
+    BrowserFailure failure{BrowserFailure::Kind::ModuleForeign, file.toStdString(), {}};
     if (!library.load()) {
-      failure = library.errorString();
+      failure.reason = library.errorString().toStdString();
     } else {
       auto setUp =
           reinterpret_cast<SetUpBrowserEngineFunction>(library.resolve(kSetUpBrowserEngineSymbol));
@@ -119,37 +114,33 @@ void BrowserModule::Load(const QStringList& candidates) {
         create_ = create;
         return;
       }
-      failure = file + QLatin1Char(' ') +
-                DisplayText(strings_.Join(Str::ModuleForeign1, Str::ModuleForeign2));
     }
-    if (firstError.isEmpty()) firstError = failure;
+    if (!first) first = failure;
   }
-  error_ = firstError.isEmpty() ? QString::fromUtf8(kModuleFile) + QLatin1Char(' ') +
-                                      DisplayText(strings_[Str::ModuleNotFound])
-                                : firstError;
+  loadFailure_ =
+      first.value_or(BrowserFailure{BrowserFailure::Kind::ModuleNotFound, kModuleFile, {}});
 }
 
-bool BrowserModule::SetUpEngine(QString& error) {
+bool BrowserModule::SetUpEngine(BrowserFailure& failure) {
   if (setUp_ == nullptr) {
-    error = error_.isEmpty()
-                ? DisplayText(strings_.Join(Str::ModuleNotLoaded1, Str::ModuleNotLoaded2))
-                : error_;
+    failure = loadFailure_.value_or(BrowserFailure{BrowserFailure::Kind::ModuleNotLoaded, {}, {}});
     return false;
   }
   const QuietEngineSetUp quiet;
-  QString failure;
-  if (setUp_(&failure)) return true;
-  error = failure.isEmpty() ? DisplayText(strings_[Str::EngineNotStarted]) : failure;
+  QString reason;
+  if (setUp_(&reason)) return true;
+  failure = {BrowserFailure::Kind::EngineNotStarted, {}, reason.toStdString()};
   return false;
 }
 
-std::unique_ptr<BrowserView> BrowserModule::CreateBrowser(QWidget* parent, QString& error) {
-  QString failure;
+std::unique_ptr<BrowserView> BrowserModule::CreateBrowser(QWidget* parent,
+                                                          BrowserFailure& failure) {
+  QString reason;
   if (create_ != nullptr) {
-    if (BrowserView* browser = create_(parent, &failure))
+    if (BrowserView* browser = create_(parent, &reason))
       return std::unique_ptr<BrowserView>(browser);
   }
-  error = failure.isEmpty() ? DisplayText(strings_[Str::EngineNotStarted]) : failure;
+  failure = {BrowserFailure::Kind::EngineNotStarted, {}, reason.toStdString()};
   return nullptr;
 }
 

@@ -4,15 +4,15 @@
 #include <QString>
 #include <QStringList>
 #include <memory>
+#include <optional>
 
+#include "core/monitoring_texts.h"
 #include "ui/webview/browser_view.h"
 
 class QThread;
 class QWidget;
 
 namespace wv {
-
-class StringSet;
 
 // The web-view module as one page sees it. Finding and loading the module (the
 // engine's libraries: tens of milliseconds) runs on a worker thread, so that
@@ -22,20 +22,18 @@ class BrowserModule : public QObject {
   Q_OBJECT
 
  public:
-  // The reasons it gives are in the language of `strings`, which must outlive
-  // it.
-  explicit BrowserModule(const StringSet& strings);
+  BrowserModule() = default;
   // Waits for a load under way: the worker writes into this object.
   ~BrowserModule() override;
 
   // Starts the load; once only, later calls do nothing.
   void StartLoading();
-  // After loaded(): sets up the engine. False with a short reason when the
-  // module was not loaded or the engine cannot run.
-  bool SetUpEngine(QString& error);
-  // After a successful SetUpEngine: a browser under `parent`, or nullptr and a
-  // short reason.
-  std::unique_ptr<BrowserView> CreateBrowser(QWidget* parent, QString& error);
+  // After loaded(): sets up the engine. False, and why, when the module was
+  // not loaded or the engine cannot run.
+  bool SetUpEngine(BrowserFailure& failure);
+  // After a successful SetUpEngine: a browser under `parent`, or nullptr and
+  // why.
+  std::unique_ptr<BrowserView> CreateBrowser(QWidget* parent, BrowserFailure& failure);
 
  signals:
   // The load has ended, well or not; emitted on the GUI thread.
@@ -44,13 +42,12 @@ class BrowserModule : public QObject {
  private:
   void Load(const QStringList& candidates);
 
-  const StringSet& strings_;  // read by the worker too, never changed
   QThread* worker_ = nullptr;
   bool started_ = false;
   // Written by the worker, read on the GUI thread only after loaded().
   SetUpBrowserEngineFunction setUp_ = nullptr;
   CreateBrowserViewFunction create_ = nullptr;
-  QString error_;
+  std::optional<BrowserFailure> loadFailure_;
 };
 
 }  // namespace wv
