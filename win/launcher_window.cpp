@@ -450,6 +450,8 @@ void LauncherWindow::DropMenuOf(Control control) {
   if (anchor == nullptr || !IsWindowEnabled(anchor)) return;
   RECT area{};
   GetWindowRect(anchor, &area);
+  // No tooltip over the menu.
+  SendMessageW(toolTips_, TTM_POP, 0, 0);
   if (const std::optional<std::string> chosen =
           DropMenu(window_, menus_, DroppedMenu(control), area)) {
     Show(controller_.OnMenuEntryChosen(*chosen));
@@ -494,7 +496,8 @@ void LauncherWindow::OnEdited(Control control) {
   }
 }
 
-LRESULT LauncherWindow::ToolTipText(NMTTDISPINFOW& info) {
+LRESULT LauncherWindow::ToolTipText(LPARAM lParam) {
+  NMTTDISPINFOW& info = *reinterpret_cast<NMTTDISPINFOW*>(lParam);
   const Control control = ControlOf(reinterpret_cast<HWND>(info.hdr.idFrom));
   toolTip_.clear();
   if (control == Control::ActionButton) {
@@ -554,7 +557,7 @@ LRESULT LauncherWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_NOTIFY: {
       auto* header = reinterpret_cast<NMHDR*>(lParam);
       if (header->code == TTN_GETDISPINFOW) {
-        return ToolTipText(*reinterpret_cast<NMTTDISPINFOW*>(lParam));
+        return ToolTipText(lParam);
       }
       return 0;
     }

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <commctrl.h>
 #include <windows.h>
 
 #include <array>
@@ -51,7 +50,7 @@ class LauncherWindow {
   void OnEdited(Control control);
   void DropMenuOf(Control control);
   void Paint();
-  LRESULT ToolTipText(NMTTDISPINFOW& info);
+  LRESULT ToolTipText(LPARAM info);  // TTN_GETDISPINFOW
   HWND Handle(Control control) const { return controls_[static_cast<std::size_t>(control)]; }
   // The control a window is, Control::Count where it is none.
   Control ControlOf(HWND control) const;
