@@ -1,6 +1,7 @@
 #include "win/launcher_window.h"
 
 #include <commctrl.h>
+#include <oleacc.h>
 
 #include "core/launch.h"
 #include "platform/windows/version_text.h"
@@ -261,6 +262,8 @@ void LauncherWindow::Show(const ViewState& view) {
   if (monitoring_ != nullptr) monitoring_->Show(view.currentTab == Tab::Monitoring);
   if (resting_ != view.actionResting) {
     resting_ = view.actionResting;
+    // Screen readers hear why the button ignores presses for a while.
+    SetAccessibleDescription(bottom_.action, Wide(view.actionRestDescription));
     InvalidateRect(bottom_.action, nullptr, FALSE);
   }
   if (view.wakeAfter.count() > 0) {
@@ -327,6 +330,7 @@ void LauncherWindow::ShowControl(Control control) {
     case Control::MinimizeButton:
       // Glyphs: named by their tooltip.
       SetText(window, Wide(view.toolTip.value_or(std::string())));
+      SetAccessibleName(window, WindowText(window), ROLE_SYSTEM_PUSHBUTTON);
       return;
     case Control::JoinAddress:
     case Control::JoinPort:
@@ -336,12 +340,14 @@ void LauncherWindow::ShowControl(Control control) {
       return;
     case Control::ClipboardButton:
       SetText(window, Wide(view.accessibleName.value_or(std::string())));
+      SetAccessibleName(window, WindowText(window), ROLE_SYSTEM_PUSHBUTTON);
       enable(window,
              view.enabled.value_or(true) &&
                  shown_[static_cast<std::size_t>(Control::ClipboardPanel)].enabled.value_or(true));
       return;
     case Control::CharacterButton:
       SetText(window, WithoutMnemonics(text));
+      SetAccessibleName(window, text, ROLE_SYSTEM_BUTTONMENU);
       enable(window,
              view.enabled.value_or(true) &&
                  shown_[static_cast<std::size_t>(Control::CharacterPanel)].enabled.value_or(true));
@@ -349,6 +355,7 @@ void LauncherWindow::ShowControl(Control control) {
       return;
     case Control::ActionButton:
       SetText(window, WithoutMnemonics(text));
+      SetAccessibleName(window, text, ROLE_SYSTEM_PUSHBUTTON);
       enable(window, view.enabled.value_or(true));
       InvalidateRect(window, nullptr, FALSE);
       return;
@@ -451,11 +458,10 @@ void LauncherWindow::DropMenuOf(Control control) {
   RECT area{};
   GetWindowRect(anchor, &area);
   // No tooltip over the menu.
-  SendMessageW(toolTips_, TTM_POP, 0, 0);
-  if (const std::optional<std::string> chosen =
-          DropMenu(window_, menus_, DroppedMenu(control), area)) {
-    Show(controller_.OnMenuEntryChosen(*chosen));
-  }
+  SendMessageW(toolTips_, TTM_ACTIVATE, FALSE, 0);
+  const std::optional<std::string> chosen = DropMenu(window_, menus_, DroppedMenu(control), area);
+  SendMessageW(toolTips_, TTM_ACTIVATE, TRUE, 0);
+  if (chosen) Show(controller_.OnMenuEntryChosen(*chosen));
 }
 
 void LauncherWindow::OnCommand(int id, int code, HWND) {
