@@ -553,6 +553,16 @@ LRESULT LauncherWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
       GetWindowRect(caption_->Window(), &bar);
       return hit == HTCLIENT && PtInRect(&bar, at) ? HTCAPTION : hit;
     }
+    case WM_ACTIVATE:
+      // The focus comes back to the control that had it, as in a dialog.
+      if (LOWORD(wParam) == WA_INACTIVE) {
+        HWND focus = GetFocus();
+        if (focus != nullptr && IsChild(window_, focus)) lastFocus_ = focus;
+      } else if (lastFocus_ != nullptr && IsWindow(lastFocus_) && IsWindowVisible(lastFocus_)) {
+        SetFocus(lastFocus_);
+        return 0;
+      }
+      return DefWindowProcW(window_, message, wParam, lParam);
     case WM_ACTIVATEAPP:
       if (wParam != FALSE) activatedOnce_ = true;
       if (activatedOnce_) caption_->SetActive(wParam != FALSE);
@@ -609,6 +619,9 @@ LRESULT LauncherWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
     }
     case WM_CLOSE:
       DestroyWindow(window_);
+      return 0;
+    case WM_NCLBUTTONDBLCLK:
+      // The caption bar does not maximise.
       return 0;
     case WM_DESTROY:
       PostQuitMessage(0);

@@ -76,6 +76,7 @@ class LauncherWindow {
   bool quiet_ = true;  // the window's own writes into the edit boxes are no edits
   bool activatedOnce_ = false;
   HWND pendingFocus_ = nullptr;  // asked for before the window shows
+  HWND lastFocus_ = nullptr;     // while the window is inactive
   std::wstring toolTip_;         // the text a tooltip is showing
 };
 
