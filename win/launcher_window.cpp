@@ -130,15 +130,13 @@ void LauncherWindow::Build() {
   SetWindowTextW(forum, Wide(kForumUrl).c_str());
   ShowWindow(forum, SW_HIDE);
 
+  // Tab order is the order the controls were made in: the tab row, the
+  // pages' controls (a hidden page's drop out), then the bottom bar.
   bottom_ = MakeBottomBar(window_, ControlId(Control::CharacterButton),
                           ControlId(Control::ClipboardButton), ControlId(Control::ActionButton));
   controls_[static_cast<std::size_t>(Control::CharacterButton)] = bottom_.character;
   controls_[static_cast<std::size_t>(Control::ClipboardButton)] = bottom_.clipboard;
   controls_[static_cast<std::size_t>(Control::ActionButton)] = bottom_.action;
-
-  // Tab order is the order the controls were made in: the tab row, the
-  // pages' controls (a hidden page's drop out), then the bottom bar.
-  SetWindowPos(tabRow_->Window(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
 
   // Tooltips: each control's text is asked for as it shows; the action
   // button's says what a press would do at that moment.
