@@ -36,6 +36,8 @@ void ChoiceBox::Show(const std::wstring& caption, const std::wstring& choice,
   GetWindowTextW(box_, current, 512);
   if (name != current) SetWindowTextW(box_, name.c_str());
   SetAccessibleName(box_, name, ROLE_SYSTEM_COMBOBOX);
+  // Its default action drops its menu, as a click does.
+  SetAccessibleAction(box_, L"Open");
 }
 
 void ChoiceBox::Layout() {
