@@ -623,6 +623,8 @@ LRESULT LauncherWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
       // The caption bar does not maximise.
       return 0;
     case WM_DESTROY:
+      // The web control goes while its host windows still exist.
+      monitoring_.reset();
       PostQuitMessage(0);
       return 0;
     default:

@@ -14,6 +14,7 @@ namespace wv {
 // when the tab is offered, and drives it from the view state.
 class MonitoringPane {
  public:
+  // Destroyed while its parent still exists, as the window closes.
   virtual ~MonitoringPane() = default;
 
   // A hidden child of `parent` covering `area` (the parent's client pixels).
