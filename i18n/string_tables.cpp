@@ -184,6 +184,13 @@ const StringTable kEnglishStrings = MakeTable({
     "not a regular file",
     "file too large",
     "on PATH",
+    // A game that ended within its first seconds, and the settings at hand.
+    "The game ended at once",
+    "code",
+    "signal",
+    "Its output:",
+    "Open settings file",
+    "Open game folder",
 });
 
 const StringTable kRussianStrings = MakeTable({
@@ -343,6 +350,13 @@ const StringTable kRussianStrings = MakeTable({
     "не обычный файл",
     "файл слишком велик",
     "в PATH",
+    // A game that ended within its first seconds, and the settings at hand.
+    "Игра сразу завершилась",
+    "код",
+    "сигнал",
+    "Её вывод:",
+    "Открыть файл настроек",
+    "Открыть папку игры",
 });
 
 }  // namespace wv

@@ -136,7 +136,14 @@ namespace wv {
   /* Why a file was not read or a program not found, in the launcher's words. */ \
   X(NotRegularFile)                                                              \
   X(FileTooLarge)                                                                \
-  X(OnPath)
+  X(OnPath)                                                                      \
+  /* A game that ended within its first seconds, and the settings at hand. */    \
+  X(GameEndedAtOnce)                                                             \
+  X(EndCode)                                                                     \
+  X(EndSignal)                                                                   \
+  X(GameOutputIn)                                                                \
+  X(OpenSettingsFile)                                                            \
+  X(OpenGameFolder)
 
 enum class Str : std::size_t {
 #define WV_ENTRY(name) name,

@@ -1,6 +1,7 @@
 #include <QFile>
 #include <QTest>
 #include <filesystem>
+#include <fstream>
 
 #include "tests/app/launcher_session.h"
 #include "tests/support/launcher_files.h"
@@ -64,6 +65,30 @@ class LauncherE2eTest : public QObject {
                                          "qr7.exe"};
     expected.insert(expected.end(), kDefaultArguments.begin(), kDefaultArguments.end());
     QCOMPARE(ReadRecord(record), expected);
+  }
+
+  // A game that fails at once says why: with exit after run the window
+  // hid at the press and comes back with the message, the game's error kept
+  // in the log, the run before's as ".1".
+  void failingGameSaysWhy() {
+    TempFolder folder;
+    WriteStandIn(folder / "qr7.exe", kFailingStandIn);
+    WriteCurrentSettings(folder.Path(), "ExitAfterRun=Yes\r\n");
+    std::ofstream(folder / "wreckvale_last_run.log") << "the run before\n";
+    LauncherSession launcher;
+    const QString window = launcher.Start(folder.Path());
+    QVERIFY(!window.isEmpty());
+
+    launcher.Click(window, ClickPoint("actionButton"));
+
+    const QString box = launcher.WaitForMessageBox(15000);
+    QVERIFY2(!box.isEmpty(), "no message about the failed game");
+    QVERIFY(launcher.OwnWindows().contains(window));
+    QCOMPARE(launcher.Process().state(), QProcess::Running);
+    QCOMPARE(QString::fromStdString(folder.Read("wreckvale_last_run.log")),
+             QStringLiteral("stand-in: cannot open display\n"));
+    QCOMPARE(QString::fromStdString(folder.Read("wreckvale_last_run.log.1")),
+             QStringLiteral("the run before\n"));
   }
 
   // The password dialog is its own window: its title is the dialog's text

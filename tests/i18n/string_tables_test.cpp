@@ -167,6 +167,12 @@ TEST(StringTables, EveryEntryInBothLanguages) {
       {Str::NotRegularFile, "not a regular file", "не обычный файл"},
       {Str::FileTooLarge, "file too large", "файл слишком велик"},
       {Str::OnPath, "on PATH", "в PATH"},
+      {Str::GameEndedAtOnce, "The game ended at once", "Игра сразу завершилась"},
+      {Str::EndCode, "code", "код"},
+      {Str::EndSignal, "signal", "сигнал"},
+      {Str::GameOutputIn, "Its output:", "Её вывод:"},
+      {Str::OpenSettingsFile, "Open settings file", "Открыть файл настроек"},
+      {Str::OpenGameFolder, "Open game folder", "Открыть папку игры"},
   };
   ASSERT_EQ(std::size(entries), kStrCount) << "every entry has its row";
   for (std::size_t i = 0; i < kStrCount; ++i) {
