@@ -6,6 +6,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QScreen>
+#include <QShortcut>
 #include <QSignalBlocker>
 #include <QTabBar>
 #include <QToolButton>
@@ -140,6 +141,9 @@ void LauncherWindow::BuildWindow() {
   gameWatch_->setSingleShot(true);
   connect(gameWatch_, &QTimer::timeout, this, [this] { Show(controller_.OnGameWatched()); });
   connect(caption_, &CaptionBar::menuWanted, this, &LauncherWindow::ShowCaptionMenu);
+  // Wherever the focus is: the caption's menu, dropped below the bar.
+  connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Comma), this), &QShortcut::activated, this,
+          [this] { ShowCaptionMenu(caption_->mapToGlobal(QPoint(0, caption_->height()))); });
   connect(join_, &JoinPage::recentWanted, this, &LauncherWindow::ShowRecentServers);
   for (QLineEdit* edit : {join_->Address(), join_->Port(), join_->Password()}) {
     connect(edit, &QLineEdit::returnPressed, bottom_->ActionButton(), &QToolButton::click);
@@ -266,9 +270,6 @@ void LauncherWindow::keyPressEvent(QKeyEvent* event) {
         return;
       case Qt::Key_PageUp:
         Show(controller_.OnTabStepped(-1, TabChange::Other));
-        return;
-      case Qt::Key_Comma:
-        ShowCaptionMenu(caption_->mapToGlobal(QPoint(0, caption_->height())));
         return;
       default:
         break;

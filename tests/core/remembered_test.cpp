@@ -37,7 +37,7 @@ TEST(RecentFile, ReadsWhatItCanAndWritesItBack) {
          {"i", "1"},
          {"j", "1"}},
         {}}},
-      {"\xFF\xFE\x00garbage\nserver \xCA\xE0:1\n", {{{"\xCA\xE0", "1"}}, {}}},
+      {"\xFF\xFE\x7Fgarbage\nserver \xCA\xE0:1\n", {{{"\xCA\xE0", "1"}}, {}}},
   };
   for (const auto& c : cases) {
     const RecentFile read = ParseRecentFile(c.text);

@@ -96,6 +96,10 @@ class KeyboardTest : public QObject {
         "menu|characterMenu|characterButton");
     row("space on the character button", "Join game", "characterButton", Qt::Key_Space, none,
         "menu|characterMenu|characterButton");
+    row("ctrl+comma on the mode box", create, "modeBox", Qt::Key_Comma, ctrl,
+        "menu|captionMenu|title");
+    row("ctrl+comma in the port box", "Join game", "joinPort", Qt::Key_Comma, ctrl,
+        "menu|captionMenu|title");
     row("return on the action button", create, "actionButton", Qt::Key_Return, none, "start");
     row("space on the action button", create, "actionButton", Qt::Key_Space, none, "start");
     row("return on the clipboard button", create, "clipboardButton", Qt::Key_Return, none,
