@@ -502,7 +502,7 @@ TEST_F(Controller, ChoicesRememberedWhenAsked) {
        "",
        {"versus", "impossible"},
        "Game mode: Versus, Campaign: Last ward, Difficulty: Impossible, Chapter: Apartmens, "
-       "Slots: 8",
+       "Slots: 14",
        "port27015",
        "arno"},
       {"absent: the defaults",
