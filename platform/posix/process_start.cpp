@@ -185,6 +185,11 @@ int EarlyEnd(EarlyWatch& watch, int* waitStatus) {
   return ended ? 1 : 0;
 }
 
+void ReapEnding(int process) {
+  while (waitpid(process, nullptr, 0) < 0 && errno == EINTR) {
+  }
+}
+
 bool Reaped(int process) {
   pid_t got;
   while ((got = waitpid(process, nullptr, WNOHANG)) < 0 && errno == EINTR) {

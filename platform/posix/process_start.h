@@ -34,5 +34,8 @@ int StartWatched(const std::vector<std::string>& words, const std::string& workD
 int EarlyEnd(EarlyWatch& watch, int* waitStatus);
 // Reaps a middle process that has ended; true once it has (or is no child).
 bool Reaped(int process);
+// Reaps a middle process whose watch has said its piece: it is ending then,
+// so this waits only for its exit to finish.
+void ReapEnding(int process);
 
 }  // namespace wv

@@ -60,7 +60,8 @@ GameOutcome DetachedProcessStarter::Outcome() {
   int status = 0;
   const int said = EarlyEnd(watch_->early, &status);
   if (said < 0) return {GameOutcome::Kind::Pending};
-  watch_->Close();
+  if (watch_->early.middle > 0) ReapEnding(watch_->early.middle);
+  watch_->early = {};
   watch_->Sweep();
   if (said == 0) return {GameOutcome::Kind::Outlasted};
   if (WIFSIGNALED(status)) return {GameOutcome::Kind::Signalled, WTERMSIG(status)};

@@ -200,6 +200,8 @@ TEST_F(ProcessStartTest, WatchedStartTellsAnEarlyEnd) {
     EXPECT_EQ(outcome.number, c.outcome.number);
     EXPECT_EQ(folder_.Read("run.log"), c.log);
   }
+  // Neither the games nor the processes that watched them are left to reap.
+  EXPECT_EQ(waitpid(-1, nullptr, WNOHANG), -1);
   EXPECT_TRUE(WaitForFile(still)) << "the game outlasting the watch ran on";
 }
 
