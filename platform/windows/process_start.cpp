@@ -37,7 +37,6 @@ bool StartCommandTextWatched(const std::string& text, const std::string& outputF
   }
   STARTUPINFOEXA extended{};
   extended.StartupInfo = startup;
-  extended.StartupInfo.cb = sizeof extended;
   std::vector<char> attributes;
   DWORD flags = 0;
   if (output != INVALID_HANDLE_VALUE) {
@@ -50,9 +49,10 @@ bool StartCommandTextWatched(const std::string& text, const std::string& outputF
                                   sizeof output, nullptr, nullptr)) {
       extended.lpAttributeList = list;
       extended.StartupInfo.dwFlags |= STARTF_USESTDHANDLES;
-      extended.StartupInfo.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
+      extended.StartupInfo.hStdInput = nullptr;  // the game reads no input from the launcher
       extended.StartupInfo.hStdOutput = output;
       extended.StartupInfo.hStdError = output;
+      extended.StartupInfo.cb = sizeof extended;
       flags = EXTENDED_STARTUPINFO_PRESENT;
     }
   }
