@@ -1,10 +1,12 @@
 #include "app/launcher_window.h"
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QScreen>
+#include <QShortcut>
 #include <QSignalBlocker>
 #include <QTabBar>
 #include <QToolButton>
@@ -134,6 +136,15 @@ void LauncherWindow::BuildWindow() {
   restTimer_->setObjectName(QStringLiteral("actionRest"));
   restTimer_->setSingleShot(true);
   connect(restTimer_, &QTimer::timeout, this, [this] { Show(controller_.Current()); });
+  gameWatch_ = new QTimer(this);
+  gameWatch_->setObjectName(QStringLiteral("gameWatch"));
+  gameWatch_->setSingleShot(true);
+  connect(gameWatch_, &QTimer::timeout, this, [this] { Show(controller_.OnGameWatched()); });
+  connect(caption_, &CaptionBar::menuWanted, this, &LauncherWindow::ShowCaptionMenu);
+  // Wherever the focus is: the caption's menu, dropped below the bar.
+  connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Comma), this), &QShortcut::activated, this,
+          [this] { ShowCaptionMenu(caption_->mapToGlobal(QPoint(0, caption_->height()))); });
+  connect(join_, &JoinPage::recentWanted, this, &LauncherWindow::ShowRecentServers);
   for (QLineEdit* edit : {join_->Address(), join_->Port(), join_->Password()}) {
     connect(edit, &QLineEdit::returnPressed, bottom_->ActionButton(), &QToolButton::click);
   }
@@ -220,6 +231,19 @@ void LauncherWindow::Show(const ViewState& view) {
         break;
     }
   }
+  captionMenu_ = view.captionMenu;
+  recentServers_ = view.recentServers;
+  join_->RecentArrow()->setVisible(!recentServers_.empty());
+  if (view.watchGameAfter) gameWatch_->start(*view.watchGameAfter);
+  if (view.windowHidden && !hiddenForGame_) {
+    hiddenForGame_ = true;
+    hide();
+  } else if (!view.windowHidden && hiddenForGame_) {
+    hiddenForGame_ = false;
+    show();
+    raise();
+    activateWindow();
+  }
   if (view.closeWindow) close();
 }
 
@@ -284,6 +308,34 @@ void LauncherWindow::OnMenuWanted(const QString& menuId, const QPoint& at) {
 
 void LauncherWindow::OnMenuEntryChosen(const QString& entryId) {
   Show(controller_.OnMenuEntryChosen(entryId.toStdString()));
+}
+
+void LauncherWindow::ShowCaptionMenu(const QPoint& at) {
+  auto* menu = new StyledMenu(QStringLiteral("captionMenu"), false, this);
+  menu->setAttribute(Qt::WA_DeleteOnClose);
+  for (const CaptionMenuEntry& entry : captionMenu_) {
+    const CaptionCommand command = entry.command;
+    connect(menu->addAction(WithoutMnemonics(QString::fromStdString(entry.caption))),
+            &QAction::triggered, this, [this, command] { controller_.OnCaptionCommand(command); });
+  }
+  menu->popup(at);
+}
+
+// Dropped below the address box, as a choice box drops its menu.
+void LauncherWindow::ShowRecentServers() {
+  if (recentServers_.empty()) return;
+  auto* menu = new StyledMenu(QStringLiteral("recentServersMenu"), false, this);
+  menu->setAttribute(Qt::WA_DeleteOnClose);
+  for (std::size_t i = 0; i < recentServers_.size(); ++i) {
+    // Plain text: an ampersand in an address is no mnemonic.
+    connect(menu->addAction(WithoutMnemonics(QString::fromStdString(recentServers_[i]))),
+            &QAction::triggered, this, [this, i] {
+              Show(controller_.OnRecentServerChosen(i));
+              join_->Address()->setFocus(Qt::OtherFocusReason);
+            });
+  }
+  QLineEdit* address = join_->Address();
+  menu->popup(address->mapToGlobal(QPoint(0, address->height())));
 }
 
 }  // namespace wv

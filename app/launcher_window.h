@@ -3,6 +3,8 @@
 #include <QTimer>
 #include <QWidget>
 #include <array>
+#include <string>
+#include <vector>
 
 #include "core/launcher_controller.h"
 #include "core/view_state.h"
@@ -52,6 +54,8 @@ class LauncherWindow : public QWidget {
   void OnJoinPasswordEdited(const QString& text);
   void OnMenuWanted(const QString& menuId, const QPoint& at);
   void OnMenuEntryChosen(const QString& entryId);
+  void ShowCaptionMenu(const QPoint& at);
+  void ShowRecentServers();
 
   LauncherController controller_;
 
@@ -66,6 +70,10 @@ class LauncherWindow : public QWidget {
   MonitoringPage* monitoring_ = nullptr;
   QTimer* restTimer_ = nullptr;  // ends the action button's rest after a start
   std::array<QWidget*, kControlCount> widgets_{};
+  QTimer* gameWatch_ = nullptr;  // looks at the started game's first seconds
+  bool hiddenForGame_ = false;
+  std::vector<CaptionMenuEntry> captionMenu_;
+  std::vector<std::string> recentServers_;
 };
 
 }  // namespace wv

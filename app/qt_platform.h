@@ -61,7 +61,8 @@ std::string LauncherVersion();
 class QtPlatform {
  public:
   Platform Get() {
-    return {&starter_, &messages_, &input_, &clipboard_, &urls_, &quit_, &time_, &folder_};
+    return {&starter_, &messages_, &input_,  &clipboard_, &urls_,
+            &quit_,    &time_,     &folder_, &starter_};
   }
 
  private:

@@ -1,16 +1,26 @@
 #include "core/launcher_controller.h"
 
 #include <chrono>
+#include <utility>
 
 #include "core/clipboard_summary.h"
+#include "core/file_url.h"
 #include "core/launch.h"
+#include "core/remembered_choices.h"
+#include "core/run_log.h"
+#include "core/settings_keys.h"
 #include "core/text.h"
+#include "core/whole_file.h"
 
 namespace wv {
 
 namespace {
 
 constexpr int kPasswordMaxLength = 255;
+// How often the game's first seconds are looked at, and how long past them
+// the starter may take to say how they went.
+constexpr std::chrono::milliseconds kWatchStep{100};
+constexpr std::chrono::milliseconds kWatchGrace{1000};
 
 }  // namespace
 
@@ -28,6 +38,19 @@ ViewState LauncherController::Current() const {
     view.actionRestDescription = DisplayUtf8(model_.Str(Str::GameStarted));
     view.wakeAfter = std::chrono::ceil<std::chrono::milliseconds>(rest);
   }
+  view.windowHidden = windowHidden_;
+  if (!failureToShow_.empty()) {
+    view.watchGameAfter = std::chrono::milliseconds::zero();
+  } else if (watching_) {
+    view.watchGameAfter = kWatchStep;
+  }
+  for (const RecentServer& server : recentServers_) {
+    view.recentServers.push_back(DisplayUtf8(server.address + ":" + server.port));
+  }
+  view.captionMenu = {
+      {CaptionCommand::OpenSettingsFile, DisplayUtf8(model_.Str(Str::OpenSettingsFile))},
+      {CaptionCommand::OpenGameFolder, DisplayUtf8(model_.Str(Str::OpenGameFolder))},
+  };
   return view;
 }
 
@@ -39,13 +62,38 @@ ViewState LauncherController::Start(const StartFolders& folders, std::string_vie
   const StartupResult startup =
       model_.Start(folders.exeDir, folders.workDir, version,
                    [this](const std::string& message) { ShowMessage(message); });
-  ViewState view = Current();
-  view.focus = FocusRequest::FirstChoiceBox;
+  settingsFolder_ = folders.exeDir;
   if (startup.quit) {
     quitRequested_ = true;
     platform_.quit->RequestQuit();
+  } else {
+    // A damaged or unreadable history reads as none.
+    RecentFile recent = ReadRecentFile(settingsFolder_);
+    recentServers_ = std::move(recent.servers);
+    if (Read(model_.Settings(), key::kRememberChoices)) RestoreChoices(model_, recent.choices);
   }
+  ViewState view = Current();
+  view.focus = FocusRequest::FirstChoiceBox;
   return view;
+}
+
+void LauncherController::RememberStart() {
+  const bool join = model_.ActionMode() == ActionMode::JoinGame;
+  const bool choices = !join && Read(model_.Settings(), key::kRememberChoices);
+  if (!join && !choices) return;
+  const RecentServer joined{std::string(TrimBlanks(model_.JoinAddress())), model_.JoinPort()};
+  if (join) recentServers_ = WithServerJoined(std::move(recentServers_), joined);
+  // The file may have gained servers from another launcher meanwhile; what it
+  // ends with is what the drop-down offers. Not written, the history stays
+  // the one in memory.
+  UpdateRecentFile(settingsFolder_, [&](RecentFile& file) {
+    if (join) {
+      file.servers = WithServerJoined(std::move(file.servers), joined);
+      recentServers_ = file.servers;
+    } else {
+      file.choices = ChoicesToRemember(model_);
+    }
+  });
 }
 
 ViewState LauncherController::OnActionPressed() {
@@ -54,17 +102,30 @@ ViewState LauncherController::OnActionPressed() {
   const LaunchEnvironment environment = platform_.folder->Probe();
   const LaunchDecision decision = DecideLaunch(model_, environment);
   BrowserRequest browser = BrowserRequest::None;
+  bool started = false;
   switch (decision.kind) {
     case LaunchDecision::Kind::Nothing:
       break;
-    case LaunchDecision::Kind::StartGame:
+    case LaunchDecision::Kind::StartGame: {
+      std::string log;
+      if (platform_.watch != nullptr && !environment.currentFolder.empty()) {
+        log = environment.currentFolder + environment.separator + std::string(kRunLogName);
+        KeepPreviousRunLog(log);
+        platform_.watch->SendOutputTo(log);
+      }
       if (const auto failure =
               platform_.starter->Start(decision.command, environment.currentFolder)) {
         ShowMessage(StartFailedMessage(model_, *failure));
       } else {
         model_.GameStarted(platform_.time->Now());
+        RememberStart();
+        watching_ = !log.empty();
+        watchUntil_ = platform_.time->Now() + kEarlyEndWindow + kWatchGrace;
+        runLog_ = log;
+        started = true;
       }
       break;
+    }
     case LaunchDecision::Kind::ShowMessage:
       ShowMessage(decision.message);
       break;
@@ -75,9 +136,13 @@ ViewState LauncherController::OnActionPressed() {
       platform_.urls->Open(std::string(kForumUrl));
       break;
   }
+  // Exit after run waits out the game's first seconds hidden, so that a
+  // game that fails at once can still be explained.
+  exitAfterWatch_ = started && watching_ && decision.closeWindow;
+  windowHidden_ = exitAfterWatch_;
   ViewState view = Current();
   view.browser = browser;
-  view.closeWindow = decision.closeWindow;
+  view.closeWindow = decision.closeWindow && !exitAfterWatch_;
   return view;
 }
 
@@ -147,6 +212,56 @@ void LauncherController::OnClipboardPressed() {
 
 std::string LauncherController::ActionPreview() const {
   return DisplayUtf8(LaunchPreview(model_, platform_.folder->Probe()));
+}
+
+ViewState LauncherController::OnGameWatched() {
+  if (!failureToShow_.empty()) {
+    ShowMessage(std::exchange(failureToShow_, {}));
+    return Current();
+  }
+  if (!watching_) return Current();
+  const GameOutcome outcome = platform_.watch->Outcome();
+  if (outcome.kind == GameOutcome::Kind::Pending && platform_.time->Now() < watchUntil_) {
+    return Current();
+  }
+  watching_ = false;
+  const bool exitAfter = std::exchange(exitAfterWatch_, false);
+  if (outcome.Failed()) {
+    const FileRead log = ReadWholeFile(std::filesystem::path(runLog_));
+    const std::string message = EarlyEndMessage(
+        model_.Strings(), outcome, DisplayUtf8(LastLines(log.text.value_or(""), kRunLogLinesShown)),
+        DisplayUtf8(runLog_));
+    // A hidden window comes back first, the message over it on the next call.
+    if (std::exchange(windowHidden_, false)) {
+      failureToShow_ = message;
+    } else {
+      ShowMessage(message);
+    }
+  } else if (exitAfter) {
+    quitRequested_ = true;
+    platform_.quit->RequestQuit();
+  }
+  return Current();
+}
+
+ViewState LauncherController::OnRecentServerChosen(std::size_t index) {
+  if (index < recentServers_.size()) {
+    const RecentServer server = recentServers_[index];
+    model_.JoinAddressChanged(server.address);
+    model_.JoinPortChanged(server.port);
+  }
+  return Current();
+}
+
+void LauncherController::OnCaptionCommand(CaptionCommand command) {
+  switch (command) {
+    case CaptionCommand::OpenSettingsFile:
+      platform_.urls->Open(FileUrl((settingsFolder_ / kSettingsFileName).string()));
+      break;
+    case CaptionCommand::OpenGameFolder:
+      platform_.urls->Open(FileUrl(platform_.folder->Probe().currentFolder));
+      break;
+  }
 }
 
 }  // namespace wv

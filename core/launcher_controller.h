@@ -4,8 +4,10 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "core/launcher_model.h"
+#include "core/recent_file.h"
 #include "core/view_state.h"
 #include "platform/ports.h"
 
@@ -52,13 +54,32 @@ class LauncherController {
   void OnClipboardPressed();
   // What a press would do now, as display text.
   std::string ActionPreview() const;
+  // While a started game's first seconds are watched (ViewState's
+  // watchGameAfter): shows its failure, brings a hidden window back for it,
+  // and ends a launcher that exits after run once the game has outlasted them.
+  ViewState OnGameWatched();
+  // An entry of the address box's drop-down, by its place in recentServers.
+  ViewState OnRecentServerChosen(std::size_t index);
+  void OnCaptionCommand(CaptionCommand command);
 
  private:
   void ShowMessage(const std::string& text);
+  // After a successful start: the server joined, or the create tab's
+  // selection where the player wants it kept.
+  void RememberStart();
 
   LauncherModel model_;
   Platform platform_;
   bool quitRequested_ = false;
+  std::filesystem::path settingsFolder_;
+  std::vector<RecentServer> recentServers_;
+  // The started game's first seconds.
+  bool watching_ = false;
+  Clock::time_point watchUntil_{};
+  std::string runLog_;
+  bool windowHidden_ = false;
+  bool exitAfterWatch_ = false;
+  std::string failureToShow_;  // once the hidden window is back
 };
 
 }  // namespace wv

@@ -57,6 +57,7 @@ std::vector<DeclaredKey> DeclaredKeys() {
   }
   add(key::kUseRunParameters);
   add(key::kLanguage);
+  add(key::kRememberChoices);
   return keys;
 }
 

@@ -74,6 +74,7 @@ inline constexpr Key<bool> kUsePrefix{kApp, "USEPrefix", "Yes", "No"};
 inline constexpr Key<std::string> kMonitoringUrl{kApp, "MonitoringURL", "", ""};
 inline constexpr Key<std::string> kVersion{kApp, "Version", "0", ""};  // written: the launcher's
 inline constexpr Key<std::string> kLanguage{kApp, "Language", "", ""};
+inline constexpr Key<bool> kRememberChoices{kApp, "RememberChoices", "No", ""};
 inline constexpr Key<std::string> kCommandFile{section::kTavrin, "CommandFile", "wreckvale.exe",
                                                "wreckvale.exe"};
 
@@ -122,7 +123,7 @@ enum class AddonVisibility { Offered, Withdrawn, Unsaid };
 AddonVisibility ReadAddonVisibility(const SettingsReader& reader);
 
 // Every key the launcher reads, each map's own keys once per section, in the
-// order of a fresh file (USERunParametres and Language, which it lacks, at
+// order of a fresh file (USERunParametres, Language and RememberChoices, which it lacks, at
 // the end). The [CustomMaps] keys carry the English captions.
 struct DeclaredKey {
   std::string section;

@@ -108,6 +108,13 @@ enum class FocusRequest {
 // What the monitoring browser is to do.
 enum class BrowserRequest { None, Navigate, Reload };
 
+// What the caption bar's context menu offers.
+enum class CaptionCommand { OpenSettingsFile, OpenGameFolder };
+struct CaptionMenuEntry {
+  CaptionCommand command;
+  std::string caption;  // display text
+};
+
 // Everything a window shows, and the one-off requests of the latest call.
 struct ViewState {
   std::array<ControlView, kControlCount> controls;
@@ -128,6 +135,18 @@ struct ViewState {
   std::string monitoringUrl;  // display text
   MonitoringTexts monitoringTexts;
   bool closeWindow = false;  // exit after run
+
+  // Hidden after a start with exit after run, while the game's first seconds
+  // are watched; shown again when the game failed.
+  bool windowHidden = false;
+  // While the game's first seconds are watched: when to call
+  // OnGameWatched next.
+  std::optional<std::chrono::milliseconds> watchGameAfter;
+  // The address box's drop-down: the servers joined, newest first, as
+  // "address:port" display text.
+  std::vector<std::string> recentServers;
+  // The caption bar's context menu.
+  std::vector<CaptionMenuEntry> captionMenu;
 
   const ControlView& operator[](Control control) const {
     return controls[static_cast<std::size_t>(control)];

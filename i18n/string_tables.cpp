@@ -187,6 +187,13 @@ const StringTable kEnglishStrings = MakeTable({
     // The monitoring tab: a page that did not load, then why; no engine as root.
     "The monitoring page did not load",
     "run as root, the engine needs",
+    // A game that ended within its first seconds, and the settings at hand.
+    "The game ended at once",
+    "code",
+    "signal",
+    "Its output:",
+    "Open settings file",
+    "Open game folder",
 });
 
 const StringTable kRussianStrings = MakeTable({
@@ -349,6 +356,13 @@ const StringTable kRussianStrings = MakeTable({
     // The monitoring tab: a page that did not load, then why; no engine as root.
     "Не удалось загрузить мониторинг",
     "от root движку нужна переменная",
+    // A game that ended within its first seconds, and the settings at hand.
+    "Игра сразу завершилась",
+    "код",
+    "сигнал",
+    "Её вывод:",
+    "Открыть файл настроек",
+    "Открыть папку игры",
 });
 
 }  // namespace wv

@@ -139,7 +139,14 @@ namespace wv {
   X(OnPath)                                                                      \
   /* The monitoring tab: a page that did not load; no engine as root. */         \
   X(MonitoringNotLoaded)                                                         \
-  X(EngineAsRoot)
+  X(EngineAsRoot)                                                                \
+  /* A game that ended within its first seconds, and the settings at hand. */    \
+  X(GameEndedAtOnce)                                                             \
+  X(EndCode)                                                                     \
+  X(EndSignal)                                                                   \
+  X(GameOutputIn)                                                                \
+  X(OpenSettingsFile)                                                            \
+  X(OpenGameFolder)
 
 enum class Str : std::size_t {
 #define WV_ENTRY(name) name,

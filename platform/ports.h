@@ -6,6 +6,7 @@
 
 #include "core/launch.h"
 #include "core/launcher_model.h"
+#include "core/run_log.h"
 
 namespace wv {
 
@@ -71,6 +72,16 @@ class GameFolderProbe {
   virtual LaunchEnvironment Probe() = 0;
 };
 
+class GameWatch {
+ public:
+  virtual ~GameWatch() = default;
+  // The output and errors of the game the starter starts next go into
+  // `logFile`, made afresh; the game keeps the launcher's own where it cannot be.
+  virtual void SendOutputTo(const std::string& logFile) = 0;
+  // What became of the game started last within kEarlyEndWindow. Never waits.
+  virtual GameOutcome Outcome() = 0;
+};
+
 struct Platform {
   ProcessStarter* starter = nullptr;
   MessageSink* messages = nullptr;
@@ -80,6 +91,7 @@ struct Platform {
   QuitRequester* quit = nullptr;
   TimeSource* time = nullptr;
   GameFolderProbe* folder = nullptr;
+  GameWatch* watch = nullptr;  // none: a game's early end goes unnoticed
 };
 
 }  // namespace wv

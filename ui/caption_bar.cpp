@@ -1,5 +1,6 @@
 #include "ui/caption_bar.h"
 
+#include <QContextMenuEvent>
 #include <QGuiApplication>
 #include <QMouseEvent>
 #include <QPainter>
@@ -58,10 +59,17 @@ void CaptionBar::paintEvent(QPaintEvent* event) {
                    text_);
 }
 
-// Any button moves the window. The window system's own move is preferred;
-// where it has none, the bar follows the mouse itself.
+void CaptionBar::contextMenuEvent(QContextMenuEvent* event) {
+  event->accept();
+  emit menuWanted(event->globalPos());
+}
+
+// Any button but the right one, which opens the context menu, moves the
+// window. The window system's own move is preferred; where it has none, the
+// bar follows the mouse itself.
 void CaptionBar::mousePressEvent(QMouseEvent* event) {
   event->accept();
+  if (event->button() == Qt::RightButton) return;
   QWindow* handle = window()->windowHandle();
   if (handle != nullptr && handle->startSystemMove()) return;
   dragging_ = true;

@@ -25,11 +25,16 @@ class CaptionBar : public Panel {
   void SetText(const QString& text);
   QColor TextColour() const { return textColour_; }
 
+ signals:
+  // The bar's context menu, at this global point.
+  void menuWanted(const QPoint& at);
+
  protected:
   void paintEvent(QPaintEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
+  void contextMenuEvent(QContextMenuEvent* event) override;
 
  private:
   void OnApplicationState(Qt::ApplicationState state);

@@ -1,5 +1,7 @@
 #include "ui/join_page.h"
 
+#include <QAction>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPainter>
 #include <QPalette>
@@ -55,6 +57,16 @@ QLineEdit* MakeEdit(const QString& name, const QRect& geometry, QWidget* parent)
   return edit;
 }
 
+// A small white arrow pointing down, as the choice boxes' arrows.
+QIcon DownArrow() {
+  QPixmap picture(9, 5);
+  picture.fill(Qt::transparent);
+  QPainter painter(&picture);
+  painter.setPen(look::kWhite);
+  for (int row = 0; row < 5; ++row) painter.drawLine(row, row, 8 - row, row);
+  return QIcon(picture);
+}
+
 }  // namespace
 
 JoinPage::JoinPage(QWidget* parent) : QWidget(parent) {
@@ -70,8 +82,25 @@ JoinPage::JoinPage(QWidget* parent) : QWidget(parent) {
   mask->setParent(password_);
   password_->setStyle(mask);
 
+  recentArrow_ = address_->addAction(DownArrow(), QLineEdit::TrailingPosition);
+  recentArrow_->setObjectName(QStringLiteral("recentServersArrow"));
+  recentArrow_->setVisible(false);
+  connect(recentArrow_, &QAction::triggered, this, &JoinPage::recentWanted);
+  address_->installEventFilter(this);
+
   setTabOrder(address_, port_);
   setTabOrder(port_, password_);
+}
+
+bool JoinPage::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == address_ && event->type() == QEvent::KeyPress) {
+    const auto* key = static_cast<QKeyEvent*>(event);
+    if (key->key() == Qt::Key_Down && key->modifiers() == Qt::AltModifier) {
+      emit recentWanted();
+      return true;
+    }
+  }
+  return QWidget::eventFilter(watched, event);
 }
 
 }  // namespace wv

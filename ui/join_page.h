@@ -2,6 +2,7 @@
 
 #include <QWidget>
 
+class QAction;
 class QLineEdit;
 
 namespace wv {
@@ -16,11 +17,22 @@ class JoinPage : public QWidget {
   QLineEdit* Address() const { return address_; }
   QLineEdit* Port() const { return port_; }
   QLineEdit* Password() const { return password_; }
+  // The address box's arrow that drops the recent servers; shown while
+  // there are some.
+  QAction* RecentArrow() const { return recentArrow_; }
+
+ signals:
+  // The arrow or Alt+Down asked for the recent servers.
+  void recentWanted();
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   QLineEdit* address_;
   QLineEdit* port_;
   QLineEdit* password_;
+  QAction* recentArrow_;
 };
 
 }  // namespace wv

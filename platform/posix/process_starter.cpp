@@ -1,5 +1,10 @@
 #include "platform/process_starter.h"
 
+#include <fcntl.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <vector>
@@ -9,15 +14,58 @@
 
 namespace wv {
 
+struct DetachedProcessStarter::Watch {
+  EarlyWatch early;
+  // Middle processes that have said their piece and are ending.
+  std::vector<int> ending;
+
+  void Sweep() { std::erase_if(ending, Reaped); }
+  void Close() {
+    if (early.pipe >= 0) close(early.pipe);
+    if (early.middle > 0) ending.push_back(early.middle);
+    early = {};
+  }
+};
+
+DetachedProcessStarter::DetachedProcessStarter() : watch_(std::make_unique<Watch>()) {}
+
+DetachedProcessStarter::~DetachedProcessStarter() {
+  watch_->Close();
+}
+
 // The arguments go to exec as the bytes the command text holds, whatever
 // their encoding.
 std::optional<StartFailure> DetachedProcessStarter::Start(const std::string& commandText,
                                                           const std::string& workDir) {
   const std::vector<std::string> words = SplitCommandText(commandText);
-  const int error = StartDetached(words, workDir);
+  watch_->Close();
+  watch_->Sweep();
+  int error = 0;
+  if (logFile_.empty()) {
+    error = StartDetached(words, workDir);
+  } else {
+    // Unwritable, the log is done without: the game still starts.
+    const int output =
+        open(logFile_.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC | O_NOCTTY, 0644);
+    error = StartWatched(words, workDir, output, kEarlyEndWindow, watch_->early);
+    if (output >= 0) close(output);
+    logFile_.clear();
+  }
   if (error == 0) return std::nullopt;
   return StartFailure{words.empty() ? std::string() : words.front(), std::strerror(error),
                       error == ENOEXEC};
+}
+
+GameOutcome DetachedProcessStarter::Outcome() {
+  int status = 0;
+  const int said = EarlyEnd(watch_->early, &status);
+  if (said < 0) return {GameOutcome::Kind::Pending};
+  if (watch_->early.middle > 0) ReapEnding(watch_->early.middle);
+  watch_->early = {};
+  watch_->Sweep();
+  if (said == 0) return {GameOutcome::Kind::Outlasted};
+  if (WIFSIGNALED(status)) return {GameOutcome::Kind::Signalled, WTERMSIG(status)};
+  return {GameOutcome::Kind::Exited, WEXITSTATUS(status)};
 }
 
 }  // namespace wv

@@ -9,6 +9,11 @@
 namespace wv {
 
 bool StartCommandText(const std::string& text, std::string* error) {
+  return StartCommandTextWatched(text, {}, nullptr, error);
+}
+
+bool StartCommandTextWatched(const std::string& text, const std::string& outputFile, void** process,
+                             std::string* error) {
   // The system would end the command at a NUL byte and start something else
   // than what the launcher built.
   if (text.find('\0') != std::string::npos) {
@@ -23,16 +28,52 @@ bool StartCommandText(const std::string& text, std::string* error) {
   startup.cb = sizeof startup;
   startup.dwFlags = STARTF_USESHOWWINDOW;
   startup.wShowWindow = SW_SHOWNORMAL;
-  PROCESS_INFORMATION process{};
-  if (!CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                      &startup, &process)) {
-    const DWORD code = GetLastError();
+  // Only the log's handle is inherited: the list names it alone.
+  HANDLE output = INVALID_HANDLE_VALUE;
+  if (!outputFile.empty()) {
+    SECURITY_ATTRIBUTES inherited{sizeof inherited, nullptr, TRUE};
+    output = CreateFileA(outputFile.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_DELETE,
+                         &inherited, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+  }
+  STARTUPINFOEXA extended{};
+  extended.StartupInfo = startup;
+  std::vector<char> attributes;
+  DWORD flags = 0;
+  if (output != INVALID_HANDLE_VALUE) {
+    SIZE_T size = 0;
+    InitializeProcThreadAttributeList(nullptr, 1, 0, &size);
+    attributes.resize(size);
+    auto* list = reinterpret_cast<LPPROC_THREAD_ATTRIBUTE_LIST>(attributes.data());
+    if (InitializeProcThreadAttributeList(list, 1, 0, &size) &&
+        UpdateProcThreadAttribute(list, 0, PROC_THREAD_ATTRIBUTE_HANDLE_LIST, &output,
+                                  sizeof output, nullptr, nullptr)) {
+      extended.lpAttributeList = list;
+      extended.StartupInfo.dwFlags |= STARTF_USESTDHANDLES;
+      extended.StartupInfo.hStdInput = nullptr;  // the game reads no input from the launcher
+      extended.StartupInfo.hStdOutput = output;
+      extended.StartupInfo.hStdError = output;
+      extended.StartupInfo.cb = sizeof extended;
+      flags = EXTENDED_STARTUPINFO_PRESENT;
+    }
+  }
+  PROCESS_INFORMATION started{};
+  const BOOL ok =
+      CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, flags != 0 ? TRUE : FALSE,
+                     flags, nullptr, nullptr, &extended.StartupInfo, &started);
+  const DWORD code = GetLastError();
+  if (extended.lpAttributeList != nullptr) DeleteProcThreadAttributeList(extended.lpAttributeList);
+  if (output != INVALID_HANDLE_VALUE) CloseHandle(output);
+  if (!ok) {
     if (error) *error = SystemErrorText(code);
     SetLastError(code);  // formatting the text may have replaced it
     return false;
   }
-  CloseHandle(process.hThread);
-  CloseHandle(process.hProcess);
+  CloseHandle(started.hThread);
+  if (process != nullptr) {
+    *process = started.hProcess;
+  } else {
+    CloseHandle(started.hProcess);
+  }
   return true;
 }
 

@@ -11,4 +11,10 @@ namespace wv {
 // reason there; GetLastError() still gives the code.
 bool StartCommandText(const std::string& text, std::string* error);
 
+// As StartCommandText, with the game's standard output and errors going to
+// `outputFile` (when not empty; a file that cannot be made is done without),
+// and the new process's handle in `*process` for the caller to close.
+bool StartCommandTextWatched(const std::string& text, const std::string& outputFile, void** process,
+                             std::string* error);
+
 }  // namespace wv

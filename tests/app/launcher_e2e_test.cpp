@@ -3,6 +3,7 @@
 #include <QStandardPaths>
 #include <QTest>
 #include <filesystem>
+#include <fstream>
 
 #include "tests/app/launcher_session.h"
 #include "tests/support/launcher_files.h"
@@ -118,6 +119,44 @@ class LauncherE2eTest : public QObject {
     QCOMPARE(pasted(), QStringLiteral("another program's text"));
     other.kill();
     other.waitForFinished();
+  }
+
+  // Exit after run hides the window at the press. A game that fails at once
+  // brings it back with the message, its error kept in the log and the run
+  // before's as ".1"; one that runs on sees the launcher end by itself.
+  void exitAfterRunWaitsOutTheFirstSeconds_data() {
+    QTest::addColumn<bool>("fails");
+    QTest::newRow("the game fails") << true;
+    QTest::newRow("the game runs") << false;
+  }
+  void exitAfterRunWaitsOutTheFirstSeconds() {
+    QFETCH(bool, fails);
+    TempFolder folder;
+    WriteStandIn(folder / "qr7.exe", fails ? kFailingStandIn : kStandInGame);
+    WriteCurrentSettings(folder.Path(), "ExitAfterRun=Yes\r\n");
+    std::ofstream(folder / "wreckvale_last_run.log") << "the run before\n";
+    const fs::path record = RecordInto(folder.Path());
+    LauncherSession launcher;
+    const QString window = launcher.Start(folder.Path());
+    QVERIFY(!window.isEmpty());
+
+    launcher.Click(window, ClickPoint("actionButton"));
+
+    QProcess& process = launcher.Process();
+    if (!fails) {
+      QVERIFY2(process.waitForFinished(15000), "the launcher did not end after the game's start");
+      QCOMPARE(process.exitCode(), 0);
+      QVERIFY(WaitForFile(record));
+    }
+    QCOMPARE(QString::fromStdString(folder.Read("wreckvale_last_run.log.1")),
+             QStringLiteral("the run before\n"));
+    if (!fails) return;
+    const QString box = launcher.WaitForMessageBox(15000);
+    QVERIFY2(!box.isEmpty(), "no message about the failed game");
+    QVERIFY(launcher.OwnWindows().contains(window));
+    QCOMPARE(process.state(), QProcess::Running);
+    QCOMPARE(QString::fromStdString(folder.Read("wreckvale_last_run.log")),
+             QStringLiteral("stand-in: cannot open display\n"));
   }
 
   // The password dialog is its own window: its title is the dialog's text

@@ -5,9 +5,11 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <chrono>
 #include <filesystem>
 #include <sstream>
 #include <string>
+#include <thread>
 #include <utility>
 #include <vector>
 
@@ -163,6 +165,44 @@ TEST_F(ProcessStartTest, UnrunnableCommandsAreRefused) {
     EXPECT_EQ(failure->reason, c.reason);
   }
   EXPECT_FALSE(fs::exists(record_));
+}
+
+// Watched through its first seconds, the game writes its output and errors
+// into the log, and its end within them comes back with its status; one that
+// outlasts them is told as such and keeps running, nobody's child.
+TEST_F(ProcessStartTest, WatchedStartTellsAnEarlyEnd) {
+  using K = GameOutcome::Kind;
+  const struct {
+    const char* name;
+    std::string script;
+    GameOutcome outcome;
+    std::string log;
+  } cases[] = {
+      {"fails", "echo out; echo 'no display' >&2; exit 1", {K::Exited, 1}, "out\nno display\n"},
+      {"killed", "kill -SEGV $$", {K::Signalled, SIGSEGV}, ""},
+      {"ends well", "echo fine", {K::Exited, 0}, "fine\n"},
+      {"outlasts", "echo up; sleep 6; echo still > \"$0\"", {K::Outlasted}, "up\n"},
+  };
+  const fs::path log = folder_ / "run.log";
+  const fs::path still = folder_ / "still";
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    starter_.SendOutputTo(log.native());
+    ASSERT_EQ(starter_.Start(CommandFor("/bin/sh", {"-c", c.script, still.native()}), ""),
+              std::nullopt);
+    GameOutcome outcome{K::Pending};
+    const auto end = std::chrono::steady_clock::now() + kEarlyEndWindow + std::chrono::seconds(5);
+    while ((outcome = starter_.Outcome()).kind == K::Pending &&
+           std::chrono::steady_clock::now() < end) {
+      std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    }
+    EXPECT_EQ(outcome.kind, c.outcome.kind);
+    EXPECT_EQ(outcome.number, c.outcome.number);
+    EXPECT_EQ(folder_.Read("run.log"), c.log);
+  }
+  // Neither the games nor the processes that watched them are left to reap.
+  EXPECT_EQ(waitpid(-1, nullptr, WNOHANG), -1);
+  EXPECT_TRUE(WaitForFile(still)) << "the game outlasting the watch ran on";
 }
 
 }  // namespace

@@ -6,11 +6,18 @@
 #include <vector>
 
 #include "core/launcher_controller.h"
+#include "core/recent_file.h"
+#include "core/run_log.h"
 #include "core/startup.h"
+#include "core/whole_file.h"
 #include "tests/core/model_fixture.h"
 
 namespace wv::test {
 namespace {
+
+std::string ReadWholeTextFile(const std::filesystem::path& file) {
+  return ReadWholeFile(file).text.value_or("<unread>");
+}
 
 // Ports that record what the controller asks of the system.
 struct FakePorts : ProcessStarter,
@@ -20,7 +27,8 @@ struct FakePorts : ProcessStarter,
                    UrlOpener,
                    QuitRequester,
                    TimeSource,
-                   GameFolderProbe {
+                   GameFolderProbe,
+                   GameWatch {
   explicit FakePorts(std::filesystem::path folder) : folder(std::move(folder)) {}
 
   std::optional<StartFailure> Start(const std::string& command, const std::string&) override {
@@ -48,12 +56,16 @@ struct FakePorts : ProcessStarter,
     env.fileExists = [this](std::string_view name) { return FileExistsIn(folder, name); };
     return env;
   }
-  Platform Get() { return {this, this, this, this, this, this, this, this}; }
+  void SendOutputTo(const std::string& file) override { logs.push_back(file); }
+  GameOutcome Outcome() override { return outcome; }
+  Platform Get() { return {this, this, this, this, this, this, this, this, this}; }
 
   std::filesystem::path folder;
   bool startSucceeds = true;
   std::vector<std::string> starts, titles, messages, asked, clipboard, opened;
   std::deque<std::optional<std::string>> answers;
+  std::vector<std::string> logs;
+  GameOutcome outcome{GameOutcome::Kind::Pending};
   int quits = 0;
   Clock::time_point now{std::chrono::hours(1)};
 };
@@ -107,6 +119,7 @@ TEST_F(Controller, PressStartsRefusesOrOpens) {
     std::string message;
     bool opensForum, reloads, closes;
     std::string arguments = {};  // of a start, after the executable
+    bool hides = false;  // closes once the game's first seconds are over
   } cases[] = {
       {"start",
        "",
@@ -153,6 +166,9 @@ TEST_F(Controller, PressStartsRefusesOrOpens) {
        "",
        false,
        false,
+       false,
+       "-game wreckvale -console -novid +z_difficulty normal +maxplayers 14 +port 27015 "
+       "+map wrv_hospital01_apartment +team_desired \"Survivor Arno\"",
        true},
       {"failed start",
        "",
@@ -247,6 +263,8 @@ TEST_F(Controller, PressStartsRefusesOrOpens) {
               c.opensForum ? std::vector{std::string(kForumUrl)} : std::vector<std::string>{});
     EXPECT_EQ(view.browser, c.reloads ? BrowserRequest::Reload : BrowserRequest::None);
     EXPECT_EQ(view.closeWindow, c.closes);
+    EXPECT_EQ(view.windowHidden, c.hides);
+    EXPECT_EQ(fresh.logs.size(), c.starts ? 1U : 0U) << "each start gets its log";
     EXPECT_EQ(view.actionResting, c.starts && c.startSucceeds);
   }
 }
@@ -452,6 +470,226 @@ TEST_F(Controller, ClipboardGetsTheSummary) {
   EXPECT_EQ(ports.clipboard,
             std::vector<std::string>{"Game mode: CO-OP, Campaign: Last ward, Difficulty: Normal, "
                                      "Chapter: Apartmens, Slots: 14"});
+}
+
+// The game's first seconds after a start: a failure is told with the log's
+// last lines, a hidden window comes back for it first, and exit after run
+// ends the launcher once the game has outlasted them.
+TEST_F(Controller, GameWatchedThroughItsFirstSeconds) {
+  using K = GameOutcome::Kind;
+  const std::string log = dir.Path().string() + "/" + std::string(kRunLogName);
+  const std::string told =
+      "The game ended at once (code 1)\n\nwine: cannot find L\"C:\\\\qr7.exe\"\n"
+      "last line\n\nIts output: " +
+      log;
+  const struct Case {
+    const char* name;
+    bool exitAfterRun;
+    GameOutcome outcome;
+    std::chrono::milliseconds after;  // since the start, when looked at
+    std::string message;              // empty: none
+    bool quits;
+  } cases[] = {
+      {"fails", false, {K::Exited, 1}, std::chrono::seconds(1), told, false},
+      {"fails, exit after run: back first",
+       true,
+       {K::Exited, 1},
+       std::chrono::seconds(1),
+       told,
+       false},
+      {"killed",
+       false,
+       {K::Signalled, 11},
+       std::chrono::seconds(1),
+       "The game ended at once (signal 11)\n\nwine: cannot find L\"C:\\\\qr7.exe\"\nlast line\n\n"
+       "Its output: " +
+           log,
+       false},
+      {"ends well", false, {K::Exited, 0}, std::chrono::seconds(1), "", false},
+      {"ends well, exit after run", true, {K::Exited, 0}, std::chrono::seconds(1), "", true},
+      {"outlasts, exit after run", true, {K::Outlasted}, std::chrono::seconds(5), "", true},
+      {"starter silent past the window", true, {K::Pending}, std::chrono::seconds(7), "", true},
+      {"still pending", true, {K::Pending}, std::chrono::seconds(2), "", false},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    dir.Write(std::string(kRunLogName), "the run before\n");
+    FakePorts fresh(dir.Path());
+    LauncherController one(fresh.Get());
+    dir.Write(kIni, CurrentSettings(c.exitAfterRun ? "ExitAfterRun=Yes\r\n" : ""));
+    one.Start({dir.Path(), dir.Path()}, kVersion);
+    ViewState view = one.OnActionPressed();
+    EXPECT_EQ(fresh.logs, std::vector{log});
+    EXPECT_EQ(ReadWholeTextFile(dir.Path() / (std::string(kRunLogName) + ".1")),
+              "the run before\n");
+    EXPECT_EQ(view.windowHidden, c.exitAfterRun);
+    EXPECT_FALSE(view.closeWindow);
+    ASSERT_TRUE(view.watchGameAfter.has_value());
+
+    dir.Write(std::string(kRunLogName), "wine: cannot find L\"C:\\\\qr7.exe\"\r\n\r\nlast line\n");
+    fresh.outcome = c.outcome;
+    fresh.now += c.after;
+    view = one.OnGameWatched();
+    if (c.exitAfterRun && !c.message.empty()) {
+      EXPECT_FALSE(view.windowHidden);
+      EXPECT_TRUE(fresh.messages.empty()) << "the window comes back before the message";
+      EXPECT_EQ(view.watchGameAfter, std::chrono::milliseconds::zero());
+      view = one.OnGameWatched();
+    }
+    EXPECT_EQ(fresh.messages,
+              c.message.empty() ? std::vector<std::string>{} : std::vector{c.message});
+    EXPECT_EQ(fresh.quits, c.quits ? 1 : 0);
+    EXPECT_EQ(view.watchGameAfter.has_value(), c.outcome.kind == K::Pending && !c.quits);
+    EXPECT_EQ(view.windowHidden, c.exitAfterRun && c.message.empty());
+  }
+}
+
+// The address box's drop-down: servers joined, newest first, once each, kept
+// beside the settings file for the next start; a damaged history reads as none.
+TEST_F(Controller, RecentServersRemembered) {
+  dir.Write(std::string(kRecentFileName),
+            "server old.example:27016\n\x01garbage\nserver :27015\nchoice\n");
+  Open();
+  const auto join = [this](std::string address, std::string port) {
+    controller.OnTabChosen(Tab::JoinGame, TabChange::Other);
+    controller.OnJoinAddressEdited(address);
+    controller.OnJoinPortEdited(port);
+    controller.OnJoinPasswordEdited("secret");
+    ports.now += std::chrono::seconds(2);
+    return controller.OnActionPressed();
+  };
+  join("10.0.0.5", "27017");
+  join("b.example", "27015");
+  ViewState view = join("10.0.0.5", "27017");
+  EXPECT_EQ(view.recentServers,
+            (std::vector<std::string>{"10.0.0.5:27017", "b.example:27015", "old.example:27016"}));
+  const std::string kept = ReadWholeTextFile(dir.Path() / std::string(kRecentFileName));
+  EXPECT_EQ(kept, "server 10.0.0.5:27017\nserver b.example:27015\nserver old.example:27016\n");
+
+  view = controller.OnRecentServerChosen(1);
+  EXPECT_EQ(view.joinAddress, "b.example");
+  EXPECT_EQ(view.joinPort, "27015");
+
+  FakePorts fresh(dir.Path());
+  LauncherController next(fresh.Get());
+  EXPECT_EQ(next.Start({dir.Path(), dir.Path()}, kVersion).recentServers, view.recentServers);
+
+  std::filesystem::remove(dir.Path() / std::string(kRecentFileName));
+  std::filesystem::create_directory(dir.Path() / std::string(kRecentFileName));
+  FakePorts unreadable(dir.Path());
+  LauncherController third(unreadable.Get());
+  EXPECT_TRUE(third.Start({dir.Path(), dir.Path()}, kVersion).recentServers.empty());
+  EXPECT_TRUE(unreadable.messages.empty());
+}
+
+// With RememberChoices=Yes the next start shows the last create-server
+// selection; a choice no longer offered keeps the defaults' rule (custom
+// maps: the first map offered).
+TEST_F(Controller, ChoicesRememberedWhenAsked) {
+  const std::string customMaps =
+      "[CustomMap1]\r\nMap name=Dunes\r\nFile name=m_dunes\r\n"
+      "[CustomMap2]\r\nMap name=Quarry\r\nFile name=m_quarry\r\n";
+  // Renumbered: the kept map's number now names another.
+  const std::string quarryLast =
+      "[CustomMap1]\r\nMap name=Dunes\r\nFile name=m_dunes\r\n"
+      "[CustomMap2]\r\nMap name=Cliffs\r\nFile name=m_cliffs\r\n"
+      "[CustomMap3]\r\nMap name=Quarry\r\nFile name=m_quarry\r\n";
+  const std::string quarryGone =
+      "[CustomMap1]\r\nMap name=Dunes\r\nFile name=m_dunes\r\n"
+      "[CustomMap2]\r\nMap name=Cliffs\r\nFile name=m_cliffs\r\n";
+  const struct Case {
+    const char* name;
+    std::string application;
+    std::string sections, sectionsAtNext;
+    std::vector<std::string_view> picks;
+    std::string summary;  // the clipboard's, at the next start
+    std::string_view port, character;
+  } cases[] = {
+      {"kept",
+       "RememberChoices=Yes\r\n",
+       "",
+       "",
+       {"stoneBell", "drains", "hard", "slots8", "port27017", "wren"},
+       "Game mode: CO-OP, Campaign: Stone bell, Difficulty: Hard, Chapter: Drains, Slots: 8",
+       "port27017",
+       "wren"},
+      {"versus kept",
+       "RememberChoices=Yes\r\n",
+       "",
+       "",
+       {"versus", "impossible"},
+       "Game mode: Versus, Campaign: Last ward, Difficulty: Impossible, Chapter: Apartmens, "
+       "Slots: 14",
+       "port27015",
+       "arno"},
+      {"absent: the defaults",
+       "",
+       "",
+       "",
+       {"versus", "hard"},
+       "Game mode: CO-OP, Campaign: Last ward, Difficulty: Normal, Chapter: Apartmens, Slots: 14",
+       "port27015",
+       "arno"},
+      {"custom map found by its engine map",
+       "RememberChoices=Yes\r\n",
+       customMaps,
+       quarryLast,
+       {"customMaps", "customMap2"},
+       "Game mode: Custom maps, Difficulty: Normal, Chapter: Quarry, Slots: 14",
+       "port27015",
+       "arno"},
+      {"custom map removed",
+       "RememberChoices=Yes\r\n",
+       customMaps,
+       quarryGone,
+       {"customMaps", "customMap2"},
+       "Game mode: Custom maps, Difficulty: Normal, Chapter: Dunes, Slots: 14",
+       "port27015",
+       "arno"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    std::filesystem::remove(dir.Path() / std::string(kRecentFileName));
+    {
+      FakePorts first(dir.Path());
+      LauncherController one(first.Get());
+      dir.Write(kIni, CurrentSettings(c.application, c.sections));
+      one.Start({dir.Path(), dir.Path()}, kVersion);
+      for (std::string_view pick : c.picks) one.OnMenuEntryChosen(pick);
+      one.OnActionPressed();
+      ASSERT_EQ(first.starts.size(), 1U);
+    }
+    FakePorts next(dir.Path());
+    LauncherController two(next.Get());
+    dir.Write(kIni, CurrentSettings(c.application, c.sectionsAtNext));
+    two.Start({dir.Path(), dir.Path()}, kVersion);
+    two.OnClipboardPressed();
+    EXPECT_EQ(next.clipboard, std::vector{c.summary});
+    EXPECT_EQ(two.Model().Shown(Group::Port), c.port);
+    EXPECT_EQ(two.Model().Shown(Group::Character), c.character);
+  }
+}
+
+// The caption bar's menu and Ctrl+comma: the settings file and the game
+// folder, handed to the desktop's opener as file URLs of their very bytes.
+TEST_F(Controller, SettingsAtHand) {
+  const ViewState view = Open();
+  ASSERT_EQ(view.captionMenu.size(), 2U);
+  EXPECT_EQ(view.captionMenu[0].caption, "Open settings file");
+  EXPECT_EQ(view.captionMenu[1].caption, "Open game folder");
+  controller.OnCaptionCommand(view.captionMenu[0].command);
+  controller.OnCaptionCommand(view.captionMenu[1].command);
+  // A drive letter's path gets a slash of its own.
+  std::string folder = dir.Path().generic_string();
+  if (!folder.starts_with('/')) folder.insert(0, "/");
+  EXPECT_EQ(ports.opened, (std::vector<std::string>{"file://" + folder + "/wreckvale_launcher.ini",
+                                                    "file://" + folder}));
+
+#ifndef _WIN32  // a narrow path there is in the ANSI code page
+  ports.folder = dir.Path() / "Игры 100%";
+  controller.OnCaptionCommand(CaptionCommand::OpenGameFolder);
+  EXPECT_EQ(ports.opened.back(), "file://" + folder + "/%D0%98%D0%B3%D1%80%D1%8B%20100%25");
+#endif
 }
 
 }  // namespace

@@ -170,6 +170,12 @@ TEST(StringTables, EveryEntryInBothLanguages) {
       {Str::MonitoringNotLoaded, "The monitoring page did not load",
        "Не удалось загрузить мониторинг"},
       {Str::EngineAsRoot, "run as root, the engine needs", "от root движку нужна переменная"},
+      {Str::GameEndedAtOnce, "The game ended at once", "Игра сразу завершилась"},
+      {Str::EndCode, "code", "код"},
+      {Str::EndSignal, "signal", "сигнал"},
+      {Str::GameOutputIn, "Its output:", "Её вывод:"},
+      {Str::OpenSettingsFile, "Open settings file", "Открыть файл настроек"},
+      {Str::OpenGameFolder, "Open game folder", "Открыть папку игры"},
   };
   ASSERT_EQ(std::size(entries), kStrCount) << "every entry has its row";
   for (std::size_t i = 0; i < kStrCount; ++i) {

@@ -26,8 +26,15 @@ inline constexpr std::string_view kStandInGame =
     "printf '%s\\0' \"$0\" \"$(pwd -P)\" \"$@\" > \"$WV_TEST_RECORD.part\"\n"
     "mv \"$WV_TEST_RECORD.part\" \"$WV_TEST_RECORD\"\n";
 
-inline std::filesystem::path WriteStandIn(const std::filesystem::path& file) {
-  std::ofstream(file, std::ios::binary) << kStandInGame;
+// A stand-in that cannot run: it says why on its errors and exits 1.
+inline constexpr std::string_view kFailingStandIn =
+    "#!/bin/sh\n"
+    "echo 'stand-in: cannot open display' >&2\n"
+    "exit 1\n";
+
+inline std::filesystem::path WriteStandIn(const std::filesystem::path& file,
+                                          std::string_view script = kStandInGame) {
+  std::ofstream(file, std::ios::binary) << script;
   std::filesystem::permissions(file, std::filesystem::perms::owner_all,
                                std::filesystem::perm_options::add);
   return file;

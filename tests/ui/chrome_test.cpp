@@ -40,7 +40,7 @@ class ChromeTest : public QObject {
     QTest::addColumn<Qt::MouseButton>("button");
     QTest::addColumn<bool>("moves");
     QTest::newRow("left on the bar") << "title" << Qt::LeftButton << true;
-    QTest::newRow("right on the bar") << "title" << Qt::RightButton << true;
+    QTest::newRow("right on the bar: its menu instead") << "title" << Qt::RightButton << false;
     QTest::newRow("middle on the bar") << "title" << Qt::MiddleButton << true;
     QTest::newRow("on the emblem") << "emblem" << Qt::LeftButton << false;
     QTest::newRow("on the close glyph") << "closeButton" << Qt::RightButton << false;

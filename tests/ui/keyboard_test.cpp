@@ -32,7 +32,9 @@ class KeyboardTest : public QObject {
 
  private slots:
   void init() {
-    launcher_ = &window_.emplace().Show();
+    // One server joined before, for the address box's drop-down.
+    window_.emplace().folder.Write("wreckvale_launcher.recent", "server 10.0.0.5:27017\n");
+    launcher_ = &window_->Show();
     QApplication::setActiveWindow(launcher_);
     QVERIFY(QTest::qWaitForWindowActive(launcher_));
   }
@@ -104,6 +106,12 @@ class KeyboardTest : public QObject {
         "menu|characterMenu|characterButton");
     row("space on the character button", "Join game", "characterButton", Qt::Key_Space, none,
         "menu|characterMenu|characterButton");
+    row("alt+down in the address box", "Join game", "joinAddress", Qt::Key_Down, Qt::AltModifier,
+        "menu|recentServersMenu|joinAddress");
+    row("ctrl+comma on the mode box", create, "modeBox", Qt::Key_Comma, ctrl,
+        "menu|captionMenu|title");
+    row("ctrl+comma in the port box", "Join game", "joinPort", Qt::Key_Comma, ctrl,
+        "menu|captionMenu|title");
     row("return on the action button", create, "actionButton", Qt::Key_Return, none, "start");
     row("space on the action button", create, "actionButton", Qt::Key_Space, none, "start");
     row("return on the clipboard button", create, "clipboardButton", Qt::Key_Return, none,

@@ -18,6 +18,7 @@
 #include "core/launch.h"
 #include "core/launcher_model.h"
 #include "core/startup.h"
+#include "platform/process_starter.h"
 #include "platform/windows/process_start.h"
 #include "platform/windows/program_search.h"
 #include "tests/core/model_fixture.h"
@@ -292,6 +293,31 @@ TEST_F(CommandStart, FailedStartIsReported) {
     EXPECT_FALSE(error.empty()) << VisibleBytes(text);
     EXPECT_FALSE(StartCommandText(text, nullptr)) << VisibleBytes(text);
   }
+}
+
+// Watched, a game that ends in its first seconds comes back with its exit
+// code; the stand-in ends with 2 when it has nowhere to record. Its output
+// file is made afresh.
+TEST_F(CommandStart, WatchedStartTellsAnEarlyEnd) {
+  char saved[MAX_PATH] = "";
+  const bool had = GetEnvironmentVariableA(kRecordVariable, saved, MAX_PATH) > 0;
+  SetEnvironmentVariableA(kRecordVariable, nullptr);
+  const fs::path log = game / "wreckvale_last_run.log";
+  WriteFileWhole(log.string(), "the run before");
+  DetachedProcessStarter starter;
+  starter.SendOutputTo(log.string());
+  const auto failure = starter.Start(Quoted("qr7.exe"), game.string());
+  GameOutcome outcome{GameOutcome::Kind::Pending};
+  const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(15);
+  while (!failure && (outcome = starter.Outcome()).kind == GameOutcome::Kind::Pending &&
+         std::chrono::steady_clock::now() < end) {
+    Sleep(20);
+  }
+  if (had) SetEnvironmentVariableA(kRecordVariable, saved);
+  ASSERT_EQ(failure, std::nullopt);
+  EXPECT_EQ(outcome.kind, GameOutcome::Kind::Exited);
+  EXPECT_EQ(outcome.number, 2);
+  EXPECT_EQ(fs::file_size(log), 0U);
 }
 
 }  // namespace

@@ -1,0 +1,99 @@
+#include "core/recent_file.h"
+
+#include <algorithm>
+#include <random>
+#include <system_error>
+
+#include "core/settings_lock.h"
+#include "core/whole_file.h"
+
+namespace wv {
+
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr std::string_view kServerWord = "server ";
+constexpr std::string_view kChoiceWord = "choice ";
+// Far above ten servers and a handful of choices.
+constexpr std::size_t kRecentFileLimit = 64 * 1024;
+
+bool HasControls(std::string_view text) {
+  return std::any_of(text.begin(), text.end(),
+                     [](char c) { return static_cast<unsigned char>(c) < 0x20 || c == 0x7F; });
+}
+
+}  // namespace
+
+RecentFile ParseRecentFile(std::string_view text) {
+  RecentFile file;
+  while (!text.empty()) {
+    const std::size_t end = text.find('\n');
+    std::string_view line = text.substr(0, end);
+    text = end == std::string_view::npos ? std::string_view() : text.substr(end + 1);
+    if (line.ends_with('\r')) line.remove_suffix(1);
+    if (HasControls(line)) continue;
+    if (line.starts_with(kServerWord)) {
+      line.remove_prefix(kServerWord.size());
+      const std::size_t colon = line.rfind(':');
+      if (colon == std::string_view::npos || colon == 0) continue;
+      const RecentServer server{std::string(line.substr(0, colon)),
+                                std::string(line.substr(colon + 1))};
+      if (file.servers.size() < kRecentServersKept &&
+          std::find(file.servers.begin(), file.servers.end(), server) == file.servers.end()) {
+        file.servers.push_back(server);
+      }
+    } else if (line.starts_with(kChoiceWord)) {
+      line.remove_prefix(kChoiceWord.size());
+      const std::size_t blank = line.find(' ');
+      if (blank == std::string_view::npos || blank == 0 || blank + 1 == line.size()) continue;
+      file.choices.push_back(
+          {std::string(line.substr(0, blank)), std::string(line.substr(blank + 1))});
+    }
+  }
+  return file;
+}
+
+std::string FormatRecentFile(const RecentFile& file) {
+  std::string text;
+  for (const RecentServer& server : file.servers) {
+    text += std::string(kServerWord) + server.address + ":" + server.port + "\n";
+  }
+  for (const RememberedChoice& choice : file.choices) {
+    text += std::string(kChoiceWord) + choice.group + " " + choice.id + "\n";
+  }
+  return text;
+}
+
+std::vector<RecentServer> WithServerJoined(std::vector<RecentServer> servers,
+                                           const RecentServer& joined) {
+  std::erase(servers, joined);
+  servers.insert(servers.begin(), joined);
+  if (servers.size() > kRecentServersKept) servers.resize(kRecentServersKept);
+  return servers;
+}
+
+RecentFile ReadRecentFile(const fs::path& folder) {
+  const FileRead read = ReadWholeFile(folder / kRecentFileName, kRecentFileLimit);
+  return read.text ? ParseRecentFile(*read.text) : RecentFile{};
+}
+
+bool UpdateRecentFile(const fs::path& folder, const std::function<void(RecentFile&)>& change,
+                      std::chrono::milliseconds patience) {
+  const SettingsLock lock(folder, patience);
+  if (lock.Busy()) return false;
+  RecentFile file = ReadRecentFile(folder);
+  change(file);
+  std::random_device random;
+  const fs::path temp =
+      folder / ("." + std::string(kRecentFileName) + ".tmp-" + std::to_string(random()));
+  std::error_code ec;
+  if (WriteNewFile(temp, FormatRecentFile(file))) {
+    fs::rename(temp, folder / kRecentFileName, ec);
+    if (!ec) return true;
+  }
+  fs::remove(temp, ec);
+  return false;
+}
+
+}  // namespace wv

@@ -1,0 +1,59 @@
+#pragma once
+
+#include <chrono>
+#include <cstddef>
+#include <filesystem>
+#include <functional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace wv {
+
+// What the launcher remembers between starts, beside the settings file: the
+// servers joined and, when asked to, the last create-server selection. One
+// line each:
+//   server <address>:<port>   newest first; split at the last colon
+//   choice <group> <id>       a catalogue entry of the group
+//   choice customMap <file>   a custom map, by the engine map it plays
+// Lines of any other form are skipped, so a damaged file loses only them.
+inline constexpr std::string_view kRecentFileName = "wreckvale_launcher.recent";
+inline constexpr std::size_t kRecentServersKept = 10;
+// A start does not wait long for another launcher's lock: the history is
+// worth less than a prompt start.
+inline constexpr std::chrono::milliseconds kRecentLockPatience{1000};
+
+struct RecentServer {
+  std::string address;
+  std::string port;
+  bool operator==(const RecentServer&) const = default;
+};
+
+struct RememberedChoice {
+  std::string group;  // mode, campaign, chapter … or customMap
+  std::string id;
+  bool operator==(const RememberedChoice&) const = default;
+};
+
+struct RecentFile {
+  std::vector<RecentServer> servers;  // newest first
+  std::vector<RememberedChoice> choices;
+  bool operator==(const RecentFile&) const = default;
+};
+
+RecentFile ParseRecentFile(std::string_view text);
+std::string FormatRecentFile(const RecentFile& file);
+
+// The history with `joined` at its head, once, at most kRecentServersKept long.
+std::vector<RecentServer> WithServerJoined(std::vector<RecentServer> servers,
+                                           const RecentServer& joined);
+
+// The file in `folder`; empty when it is absent, unreadable or too large.
+RecentFile ReadRecentFile(const std::filesystem::path& folder);
+// Reads, changes and writes the file under the settings lock, through a
+// temporary file renamed into place; false when that failed.
+bool UpdateRecentFile(const std::filesystem::path& folder,
+                      const std::function<void(RecentFile&)>& change,
+                      std::chrono::milliseconds patience = kRecentLockPatience);
+
+}  // namespace wv

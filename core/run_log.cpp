@@ -1,0 +1,45 @@
+#include "core/run_log.h"
+
+#include <system_error>
+#include <vector>
+
+#include "core/text.h"
+
+namespace wv {
+
+void KeepPreviousRunLog(const std::filesystem::path& log) {
+  std::error_code ec;
+  std::filesystem::path kept = log;
+  kept += ".1";
+  std::filesystem::rename(log, kept, ec);
+}
+
+std::string LastLines(std::string_view text, std::size_t count) {
+  std::vector<std::string_view> lines;
+  while (!text.empty() && lines.size() < count) {
+    std::size_t start = text.find_last_of('\n', text.size() - 1);
+    start = start == std::string_view::npos ? 0 : start + 1;
+    std::string_view line = text.substr(start);
+    text = text.substr(0, start == 0 ? 0 : start - 1);
+    if (line.ends_with('\r')) line.remove_suffix(1);
+    if (!TrimBlanks(line).empty()) lines.push_back(line);
+  }
+  std::string joined;
+  for (auto it = lines.rbegin(); it != lines.rend(); ++it) {
+    if (!joined.empty()) joined += '\n';
+    joined += *it;
+  }
+  return joined;
+}
+
+std::string EarlyEndMessage(const StringSet& strings, const GameOutcome& outcome,
+                            std::string_view logTail, std::string_view logPath) {
+  const Str kind = outcome.kind == GameOutcome::Kind::Signalled ? Str::EndSignal : Str::EndCode;
+  std::string message = strings[Str::GameEndedAtOnce] + " (" + strings[kind] + " " +
+                        std::to_string(outcome.number) + ")";
+  if (!logTail.empty()) message += "\n\n" + std::string(logTail);
+  message += "\n\n" + strings[Str::GameOutputIn] + " " + std::string(logPath);
+  return message;
+}
+
+}  // namespace wv
