@@ -119,7 +119,7 @@ TEST_F(Controller, PressStartsRefusesOrOpens) {
     std::string message;
     bool opensForum, reloads, closes;
     std::string arguments = {};  // of a start, after the executable
-    bool hides = false;  // closes once the game's first seconds are over
+    bool hides = false;          // closes once the game's first seconds are over
   } cases[] = {
       {"start",
        "",
