@@ -1,8 +1,11 @@
 #include "ui/bottom_bar.h"
 
+#include <QAccessible>
 #include <QKeyEvent>
+#include <QMenu>
 #include <QPainter>
 #include <QToolButton>
+#include <utility>
 
 #include "ui/look.h"
 
@@ -35,10 +38,16 @@ class ClipboardPanel : public Panel {
 // a silver caption while disabled or busy.
 // A style sheet would do the same, at a cost the start-up can feel. From the
 // keyboard, Return presses it as Space does, and a button with a menu drops
-// the menu with Return, Alt+Down or F4 as well.
+// the menu with Return, Alt+Down or F4 as well. A menu given as a maker is
+// made on the first press that drops it.
 class FlatButton : public QToolButton {
  public:
   FlatButton(bool grounded, QWidget* parent) : QToolButton(parent), grounded_(grounded) {}
+
+  void SetMenuMaker(std::function<QMenu*()> make) { makeMenu_ = std::move(make); }
+  void MakeMenu() {
+    if (makeMenu_ && menu() == nullptr) setMenu(makeMenu_());
+  }
 
  protected:
   void paintEvent(QPaintEvent*) override {
@@ -57,9 +66,15 @@ class FlatButton : public QToolButton {
     if (hasFocus()) look::DrawFocusFrame(painter, rect().adjusted(1, 1, -1, -1), look::kWhite);
   }
 
+  void mousePressEvent(QMouseEvent* event) override {
+    if (event->button() == Qt::LeftButton) MakeMenu();
+    QToolButton::mousePressEvent(event);
+  }
+
   void keyPressEvent(QKeyEvent* event) override {
     const int key = event->key();
     const bool enter = key == Qt::Key_Return || key == Qt::Key_Enter;
+    if (enter || key == Qt::Key_Space || look::IsMenuDropKey(*event)) MakeMenu();
     if (menu() != nullptr && (enter || look::IsMenuDropKey(*event))) {
       showMenu();
     } else if (enter) {
@@ -72,7 +87,23 @@ class FlatButton : public QToolButton {
  private:
   static inline const QColor kPressedGrey{96, 96, 96};
   bool grounded_;
+  std::function<QMenu*()> makeMenu_;
 };
+
+constexpr char kCharacterButton[] = "characterButton";
+
+// A screen reader sees the character button as a button with a menu, which
+// offers to show it: the menu is made before the button's interface is, and
+// the toolkit's own interface is then built as for any such button. Asked of
+// every object, the web engine's too, whose classes carry no run-time type
+// information; the button is told by its class and name.
+QAccessibleInterface* CharacterButtonInterface(const QString& className, QObject* object) {
+  if (className == QLatin1String(QToolButton::staticMetaObject.className()) &&
+      object->objectName() == QLatin1String(kCharacterButton)) {
+    static_cast<FlatButton*>(static_cast<QToolButton*>(object))->MakeMenu();
+  }
+  return nullptr;
+}
 
 QToolButton* MakeButton(const QString& name, const QRect& geometry, bool grounded,
                         QWidget* parent) {
@@ -95,7 +126,8 @@ BottomBar::BottomBar(QWidget* parent)
   auto* characterPanel =
       new Panel(QStringLiteral("characterPanel"), look::kSilver, Border::Sunken, this);
   characterPanel->setGeometry(8, 8, 89, 25);
-  character_ = MakeButton(QStringLiteral("characterButton"), {2, 2, 85, 21}, true, characterPanel);
+  character_ =
+      MakeButton(QString::fromLatin1(kCharacterButton), {2, 2, 85, 21}, true, characterPanel);
   character_->setPopupMode(QToolButton::InstantPopup);
 
   auto* clipboardPanel = new ClipboardPanel(this);
@@ -106,6 +138,14 @@ BottomBar::BottomBar(QWidget* parent)
   auto* actionPanel = new Panel(QStringLiteral("actionPanel"), look::kSilver, Border::Sunken, this);
   actionPanel->setGeometry(183, 8, 144, 25);
   action_ = MakeButton(QStringLiteral("actionButton"), {2, 2, 140, 21}, true, actionPanel);
+}
+
+void BottomBar::SetCharacterMenu(std::function<QMenu*()> make) {
+  static_cast<FlatButton*>(character_)->SetMenuMaker(std::move(make));
+  // Qt keeps one list of factories for the process: taken out first, so that
+  // every bar built leaves it there once.
+  QAccessible::removeFactory(&CharacterButtonInterface);
+  QAccessible::installFactory(&CharacterButtonInterface);
 }
 
 }  // namespace wv
