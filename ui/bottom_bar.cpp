@@ -39,14 +39,19 @@ class ClipboardPanel : public Panel {
 // A style sheet would do the same, at a cost the start-up can feel. From the
 // keyboard, Return presses it as Space does, and a button with a menu drops
 // the menu with Return, Alt+Down or F4 as well. A menu given as a maker is
-// made on the first press that drops it.
-class FlatButton : public QToolButton {
+// made on the first press that drops it, or as soon as accessibility is on:
+// screen readers offer a button with a menu to show it.
+class FlatButton : public QToolButton, private QAccessible::ActivationObserver {
  public:
   FlatButton(bool grounded, QWidget* parent) : QToolButton(parent), grounded_(grounded) {}
+  ~FlatButton() override {
+    if (makeMenu_) QAccessible::removeActivationObserver(this);
+  }
 
-  void SetMenuMaker(std::function<QMenu*()> make) { makeMenu_ = std::move(make); }
-  void MakeMenu() {
-    if (makeMenu_ && menu() == nullptr) setMenu(makeMenu_());
+  void SetMenuMaker(std::function<QMenu*()> make) {
+    if (!makeMenu_) QAccessible::installActivationObserver(this);
+    makeMenu_ = std::move(make);
+    if (QAccessible::isActive()) MakeMenu();
   }
 
  protected:
@@ -85,25 +90,17 @@ class FlatButton : public QToolButton {
   }
 
  private:
+  void MakeMenu() {
+    if (makeMenu_ && menu() == nullptr) setMenu(makeMenu_());
+  }
+  void accessibilityActiveChanged(bool active) override {
+    if (active) MakeMenu();
+  }
+
   static inline const QColor kPressedGrey{96, 96, 96};
   bool grounded_;
   std::function<QMenu*()> makeMenu_;
 };
-
-constexpr char kCharacterButton[] = "characterButton";
-
-// A screen reader sees the character button as a button with a menu, which
-// offers to show it: the menu is made before the button's interface is, and
-// the toolkit's own interface is then built as for any such button. Asked of
-// every object, the web engine's too, whose classes carry no run-time type
-// information; the button is told by its class and name.
-QAccessibleInterface* CharacterButtonInterface(const QString& className, QObject* object) {
-  if (className == QLatin1String(QToolButton::staticMetaObject.className()) &&
-      object->objectName() == QLatin1String(kCharacterButton)) {
-    static_cast<FlatButton*>(static_cast<QToolButton*>(object))->MakeMenu();
-  }
-  return nullptr;
-}
 
 QToolButton* MakeButton(const QString& name, const QRect& geometry, bool grounded,
                         QWidget* parent) {
@@ -126,8 +123,7 @@ BottomBar::BottomBar(QWidget* parent)
   auto* characterPanel =
       new Panel(QStringLiteral("characterPanel"), look::kSilver, Border::Sunken, this);
   characterPanel->setGeometry(8, 8, 89, 25);
-  character_ =
-      MakeButton(QString::fromLatin1(kCharacterButton), {2, 2, 85, 21}, true, characterPanel);
+  character_ = MakeButton(QStringLiteral("characterButton"), {2, 2, 85, 21}, true, characterPanel);
   character_->setPopupMode(QToolButton::InstantPopup);
 
   auto* clipboardPanel = new ClipboardPanel(this);
@@ -142,10 +138,6 @@ BottomBar::BottomBar(QWidget* parent)
 
 void BottomBar::SetCharacterMenu(std::function<QMenu*()> make) {
   static_cast<FlatButton*>(character_)->SetMenuMaker(std::move(make));
-  // Qt keeps one list of factories for the process: taken out first, so that
-  // every bar built leaves it there once.
-  QAccessible::removeFactory(&CharacterButtonInterface);
-  QAccessible::installFactory(&CharacterButtonInterface);
 }
 
 }  // namespace wv

@@ -20,8 +20,8 @@ class BottomBar : public Panel {
   QToolButton* CharacterButton() const { return character_; }
   QToolButton* ClipboardButton() const { return clipboard_; }
   QToolButton* ActionButton() const { return action_; }
-  // The character button's menu, made when the button is first pressed or
-  // seen by a screen reader rather than with the window.
+  // The character button's menu, made when the button first drops it or
+  // accessibility comes on, rather than with the window.
   void SetCharacterMenu(std::function<QMenu*()> make);
 
  private:
