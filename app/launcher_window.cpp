@@ -122,7 +122,7 @@ void LauncherWindow::BuildWindow() {
 
   bottom_ = new BottomBar(outer);
   menus_ = new MenuSet(controller_.Current().menus, this);
-  bottom_->CharacterButton()->setMenu(menus_->Menu(DroppedMenu(Control::CharacterButton)));
+  bottom_->SetCharacterMenu([this] { return menus_->Menu(DroppedMenu(Control::CharacterButton)); });
 
   connect(pageControl_, &PageControl::currentPageChanged, this, &LauncherWindow::OnTabChanged);
   connect(pageControl_, &PageControl::stepWanted, this,
@@ -302,8 +302,12 @@ void LauncherWindow::OnJoinPasswordEdited(const QString& text) {
   Show(controller_.OnJoinPasswordEdited(TextBytes(text)));
 }
 
+StyledMenu* LauncherWindow::Menu(std::string_view id) const {
+  return menus_->Menu(id);
+}
+
 void LauncherWindow::OnMenuWanted(const QString& menuId, const QPoint& at) {
-  if (StyledMenu* menu = menus_->Menu(menuId.toStdString())) menu->popup(at);
+  if (StyledMenu* menu = Menu(menuId.toStdString())) menu->popup(at);
 }
 
 void LauncherWindow::OnMenuEntryChosen(const QString& entryId) {

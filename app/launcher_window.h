@@ -20,6 +20,7 @@ class MenuSet;
 class MonitoringPage;
 class PageControl;
 class SettingsPage;
+class StyledMenu;
 
 // The launcher's one window. It binds only: each widget event is one call
 // into the controller, whose view state it then shows.
@@ -36,6 +37,9 @@ class LauncherWindow : public QWidget {
   MonitoringPage* Monitoring() const { return monitoring_; }
   // The widget of a control.
   QWidget* Widget(Control control) const { return widgets_[static_cast<std::size_t>(control)]; }
+  // A popup menu by its id, made with its entries when first asked for;
+  // nullptr for no such menu.
+  StyledMenu* Menu(std::string_view id) const;
 
  protected:
   void keyPressEvent(QKeyEvent* event) override;

@@ -1,8 +1,11 @@
 #include "ui/bottom_bar.h"
 
+#include <QAccessible>
 #include <QKeyEvent>
+#include <QMenu>
 #include <QPainter>
 #include <QToolButton>
+#include <utility>
 
 #include "ui/look.h"
 
@@ -35,10 +38,21 @@ class ClipboardPanel : public Panel {
 // a silver caption while disabled or busy.
 // A style sheet would do the same, at a cost the start-up can feel. From the
 // keyboard, Return presses it as Space does, and a button with a menu drops
-// the menu with Return, Alt+Down or F4 as well.
-class FlatButton : public QToolButton {
+// the menu with Return, Alt+Down or F4 as well. A menu given as a maker is
+// made on the first press that drops it, or as soon as accessibility is on:
+// screen readers offer a button with a menu to show it.
+class FlatButton : public QToolButton, private QAccessible::ActivationObserver {
  public:
   FlatButton(bool grounded, QWidget* parent) : QToolButton(parent), grounded_(grounded) {}
+  ~FlatButton() override {
+    if (makeMenu_) QAccessible::removeActivationObserver(this);
+  }
+
+  void SetMenuMaker(std::function<QMenu*()> make) {
+    if (!makeMenu_) QAccessible::installActivationObserver(this);
+    makeMenu_ = std::move(make);
+    if (QAccessible::isActive()) MakeMenu();
+  }
 
  protected:
   void paintEvent(QPaintEvent*) override {
@@ -57,9 +71,15 @@ class FlatButton : public QToolButton {
     if (hasFocus()) look::DrawFocusFrame(painter, rect().adjusted(1, 1, -1, -1), look::kWhite);
   }
 
+  void mousePressEvent(QMouseEvent* event) override {
+    if (event->button() == Qt::LeftButton) MakeMenu();
+    QToolButton::mousePressEvent(event);
+  }
+
   void keyPressEvent(QKeyEvent* event) override {
     const int key = event->key();
     const bool enter = key == Qt::Key_Return || key == Qt::Key_Enter;
+    if (enter || key == Qt::Key_Space || look::IsMenuDropKey(*event)) MakeMenu();
     if (menu() != nullptr && (enter || look::IsMenuDropKey(*event))) {
       showMenu();
     } else if (enter) {
@@ -70,8 +90,16 @@ class FlatButton : public QToolButton {
   }
 
  private:
+  void MakeMenu() {
+    if (makeMenu_ && menu() == nullptr) setMenu(makeMenu_());
+  }
+  void accessibilityActiveChanged(bool active) override {
+    if (active) MakeMenu();
+  }
+
   static inline const QColor kPressedGrey{96, 96, 96};
   bool grounded_;
+  std::function<QMenu*()> makeMenu_;
 };
 
 QToolButton* MakeButton(const QString& name, const QRect& geometry, bool grounded,
@@ -106,6 +134,10 @@ BottomBar::BottomBar(QWidget* parent)
   auto* actionPanel = new Panel(QStringLiteral("actionPanel"), look::kSilver, Border::Sunken, this);
   actionPanel->setGeometry(183, 8, 144, 25);
   action_ = MakeButton(QStringLiteral("actionButton"), {2, 2, 140, 21}, true, actionPanel);
+}
+
+void BottomBar::SetCharacterMenu(std::function<QMenu*()> make) {
+  static_cast<FlatButton*>(character_)->SetMenuMaker(std::move(make));
 }
 
 }  // namespace wv

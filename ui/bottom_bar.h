@@ -1,7 +1,10 @@
 #pragma once
 
+#include <functional>
+
 #include "ui/panel.h"
 
+class QMenu;
 class QToolButton;
 
 namespace wv {
@@ -17,6 +20,9 @@ class BottomBar : public Panel {
   QToolButton* CharacterButton() const { return character_; }
   QToolButton* ClipboardButton() const { return clipboard_; }
   QToolButton* ActionButton() const { return action_; }
+  // The character button's menu, made when the button first drops it or
+  // accessibility comes on, rather than with the window.
+  void SetCharacterMenu(std::function<QMenu*()> make);
 
  private:
   QToolButton* character_;

@@ -2,50 +2,56 @@
 
 #include <QAction>
 
-#include "core/launcher_model.h"
 #include "ui/styled_menu.h"
 #include "ui/text_codec.h"
 
 namespace wv {
 
-MenuSet::MenuSet(const std::vector<wv::Menu>& menus, QWidget* owner) : QObject(owner) {
-  for (std::size_t m = 0; m < menus.size(); ++m) {
-    const wv::Menu& design = menus[m];
-    auto* menu = new StyledMenu(QString::fromStdString(design.id), design.leftButtonOnly, owner);
-    menus_.push_back(menu);
-    for (std::size_t e = 0; e < design.entries.size(); ++e) {
-      const MenuEntry& entry = design.entries[e];
-      const QString id = QString::fromStdString(entry.id);
+MenuSet::MenuSet(const std::vector<wv::Menu>& menus, QWidget* owner)
+    : QObject(owner), owner_(owner), shown_(menus), made_(menus.size(), nullptr) {}
+
+StyledMenu* MenuSet::Menu(std::string_view id) {
+  for (std::size_t m = 0; m < shown_.size(); ++m) {
+    const wv::Menu& design = shown_[m];
+    if (design.id != id) continue;
+    if (made_[m] != nullptr) return made_[m];
+    auto* menu = new StyledMenu(QString::fromStdString(design.id), design.leftButtonOnly, owner_);
+    for (const MenuEntry& entry : design.entries) {
+      const QString entryId = QString::fromStdString(entry.id);
       QAction* action = entry.IsSeparator() ? menu->addSeparator() : menu->addAction(QString());
-      action->setObjectName(id);
+      action->setObjectName(entryId);
       if (!entry.IsSeparator()) {
         action->setCheckable(entry.checkable);
         // Carried for a status line; the window has none, so it stays unseen.
         action->setStatusTip(QString::fromStdString(entry.hint));
-        connect(action, &QAction::triggered, this, [this, id] { emit entryChosen(id); });
+        connect(action, &QAction::triggered, this, [this, entryId] { emit entryChosen(entryId); });
       }
-      items_.push_back({m, e, action});
     }
-  }
-}
-
-StyledMenu* MenuSet::Menu(std::string_view id) const {
-  for (StyledMenu* menu : menus_) {
-    if (menu->objectName() == QLatin1String(id.data(), static_cast<qsizetype>(id.size()))) {
-      return menu;
-    }
+    made_[m] = menu;
+    ShowEntries(m);
+    return menu;
   }
   return nullptr;
 }
 
 void MenuSet::Sync(const std::vector<wv::Menu>& menus) {
-  for (const Item& item : items_) {
-    const MenuEntry& entry = menus[item.menu].entries[item.entry];
+  shown_ = menus;
+  for (std::size_t m = 0; m < made_.size(); ++m) {
+    if (made_[m] != nullptr) ShowEntries(m);
+  }
+}
+
+void MenuSet::ShowEntries(std::size_t menu) {
+  const QList<QAction*> actions = made_[menu]->actions();
+  const std::vector<MenuEntry>& entries = shown_[menu].entries;
+  for (std::size_t e = 0; e < entries.size(); ++e) {
+    const MenuEntry& entry = entries[e];
+    QAction* action = actions[static_cast<qsizetype>(e)];
     if (!entry.IsSeparator()) {
-      item.action->setText(WithoutMnemonics(QString::fromStdString(entry.caption)));
-      item.action->setChecked(entry.checked);
+      action->setText(WithoutMnemonics(QString::fromStdString(entry.caption)));
+      action->setChecked(entry.checked);
     }
-    item.action->setVisible(entry.visible);
+    action->setVisible(entry.visible);
   }
 }
 

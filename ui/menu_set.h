@@ -5,13 +5,14 @@
 #include <string_view>
 #include <vector>
 
+#include "core/launcher_model.h"
+
 class QAction;
 class QWidget;
 
 namespace wv {
 
 class StyledMenu;
-struct Menu;
 
 // The window's popup menus, one QAction per model entry (separators
 // included), each named after its entry. Picks are reported by entry id;
@@ -22,22 +23,23 @@ class MenuSet : public QObject {
  public:
   MenuSet(const std::vector<wv::Menu>& menus, QWidget* owner);
 
-  StyledMenu* Menu(std::string_view id) const;
+  // Made with its entries when first asked for: the first popup menu a
+  // process makes pages in QMenu's code, which a start-up need not pay for a
+  // menu that may never drop.
+  StyledMenu* Menu(std::string_view id);
   // Captions (display text), visibility and check marks; the same menus as
-  // built from.
+  // built from. A menu made later shows the last of them.
   void Sync(const std::vector<wv::Menu>& menus);
 
  signals:
   void entryChosen(const QString& entryId);
 
  private:
-  struct Item {
-    std::size_t menu;
-    std::size_t entry;
-    QAction* action;
-  };
-  std::vector<StyledMenu*> menus_;
-  std::vector<Item> items_;
+  void ShowEntries(std::size_t menu);
+
+  QWidget* owner_;
+  std::vector<wv::Menu> shown_;
+  std::vector<StyledMenu*> made_;  // nullptr until first asked for
 };
 
 }  // namespace wv

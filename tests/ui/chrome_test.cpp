@@ -13,6 +13,7 @@
 #include "ui/caption_bar.h"
 #include "ui/glyph_label.h"
 #include "ui/look.h"
+#include "ui/styled_menu.h"
 
 namespace wv::test {
 
@@ -117,7 +118,7 @@ class ChromeTest : public QObject {
     QFETCH(Qt::MouseButton, button);
     QFETCH(QString, label);
     QFETCH(QString, shown);
-    auto* popup = launcher_->findChild<QMenu*>(menu);
+    QMenu* popup = launcher_->Menu(menu.toStdString());
     QVERIFY(popup != nullptr);
     popup->popup(QPoint(40, 40));
     QVERIFY(QTest::qWaitForWindowExposed(popup));
@@ -131,6 +132,7 @@ class ChromeTest : public QObject {
   // a menu shows at the time (the campaign menu's before the add-on campaign,
   // hidden by default); one it hides takes none.
   void separatorsShowAsTheModelSays() {
+    MakeMenus(*launcher_);
     int shownSeparators = 0;
     for (QMenu* popup : launcher_->findChildren<QMenu*>()) {
       popup->popup(QPoint(40, 40));

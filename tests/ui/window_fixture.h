@@ -139,7 +139,13 @@ struct GameWindow {
   }
 };
 
+// A menu's entries are made with the menu, when it is first asked for.
+inline void MakeMenus(const LauncherWindow& launcher) {
+  for (const Menu& menu : launcher.Model().Menus()) launcher.Menu(menu.id);
+}
+
 inline QAction* FindAction(const LauncherWindow& launcher, const char* id) {
+  MakeMenus(launcher);
   auto* action = launcher.findChild<QAction*>(QString::fromLatin1(id));
   if (action == nullptr) qFatal("no menu entry %s", id);
   return action;
