@@ -22,9 +22,11 @@
 
 #ifdef _WIN32
 #include "platform/windows/program_search.h"
+#include "platform/windows/user_locale.h"
 #include "platform/windows/version_text.h"
 #else
 #include "platform/posix/program_search.h"
+#include "platform/posix/user_locale.h"
 #endif
 
 namespace wv {
@@ -46,6 +48,16 @@ void MessageBoxSink::Show(const std::string& title, const std::string& text) {
     grid->addWidget(label, 0, 0, 1, grid->columnCount());
   }
   box.exec();
+}
+
+bool MessageBoxQuestion::AskYesNo(const std::string& title, const std::string& question) {
+  // Plain before the text arrives, as in MessageBoxSink::Show.
+  QMessageBox box(QMessageBox::Question, QString::fromStdString(title), QString(),
+                  QMessageBox::Yes | QMessageBox::No);
+  box.setTextFormat(Qt::PlainText);
+  box.setText(QString::fromStdString(question));
+  box.setDefaultButton(QMessageBox::Yes);
+  return box.exec() == QMessageBox::Yes;
 }
 
 std::optional<std::string> InputDialogInput::Ask(const PasswordDialogTexts& texts, int maxLength) {
@@ -77,6 +89,16 @@ void DesktopUrlOpener::Open(const std::string& url) {
 void EventLoopQuit::RequestQuit() {
   QMetaObject::invokeMethod(QCoreApplication::instance(), &QCoreApplication::quit,
                             Qt::QueuedConnection);
+}
+
+std::string UserSystemLanguage::Locale() {
+  return UserLocale();
+}
+
+bool ProcessWorkingFolder::Enter(const std::filesystem::path& folder) {
+  std::error_code error;
+  std::filesystem::current_path(folder, error);
+  return !error;
 }
 
 std::optional<std::string> FindProgramOnPath(std::string_view name) {

@@ -47,6 +47,21 @@ class CurrentFolderProbe : public GameFolderProbe {
   LaunchEnvironment Probe() override;
 };
 
+class MessageBoxQuestion : public YesNoQuestion {
+ public:
+  bool AskYesNo(const std::string& title, const std::string& question) override;
+};
+
+class UserSystemLanguage : public SystemLanguage {
+ public:
+  std::string Locale() override;
+};
+
+class ProcessWorkingFolder : public WorkingFolder {
+ public:
+  bool Enter(const std::filesystem::path& folder) override;
+};
+
 // The program of a bare name where the system's search finds it.
 std::optional<std::string> FindProgramOnPath(std::string_view name);
 
@@ -62,7 +77,8 @@ std::string LauncherVersion();
 class QtPlatform {
  public:
   Platform Get() {
-    return {&starter_, &messages_, &input_, &clipboard_, &urls_, &quit_, &time_, &folder_};
+    return {&starter_, &messages_, &input_,     &clipboard_, &urls_,         &quit_,
+            &time_,    &folder_,   &questions_, &language_,  &workingFolder_};
   }
 
  private:
@@ -74,6 +90,9 @@ class QtPlatform {
   EventLoopQuit quit_;
   SteadyTime time_;
   CurrentFolderProbe folder_;
+  MessageBoxQuestion questions_;
+  UserSystemLanguage language_;
+  ProcessWorkingFolder workingFolder_;
 };
 
 }  // namespace wv

@@ -4,6 +4,9 @@
 
 #include "core/clipboard_summary.h"
 #include "core/launch.h"
+#include "core/profile_writer.h"
+#include "core/settings_keys.h"
+#include "core/startup.h"
 #include "core/text.h"
 
 namespace wv {
@@ -11,6 +14,9 @@ namespace wv {
 namespace {
 
 constexpr int kPasswordMaxLength = 255;
+
+// Programs that run Windows programs, in the order they are offered.
+constexpr std::string_view kWindowsWrappers[] = {"wine", "wine64"};
 
 }  // namespace
 
@@ -36,9 +42,16 @@ void LauncherController::ShowMessage(const std::string& text) {
 }
 
 ViewState LauncherController::Start(const StartFolders& folders, std::string_view version) {
-  const StartupResult startup =
-      model_.Start(folders.exeDir, folders.workDir, version,
-                   [this](const std::string& message) { ShowMessage(message); });
+  std::filesystem::path workDir = folders.workDir;
+  const std::filesystem::path gameFolder = GameFolder(folders.exeDir, folders.workDir);
+  if (gameFolder != workDir && platform_.workingFolder != nullptr &&
+      platform_.workingFolder->Enter(gameFolder)) {
+    workDir = gameFolder;
+  }
+  const std::string locale = platform_.language != nullptr ? platform_.language->Locale() : "";
+  const StartupResult startup = model_.Start(
+      folders.exeDir, workDir, version,
+      [this](const std::string& message) { ShowMessage(message); }, kLockPatience, locale);
   ViewState view = Current();
   view.focus = FocusRequest::FirstChoiceBox;
   if (startup.quit) {
@@ -54,16 +67,12 @@ ViewState LauncherController::OnActionPressed() {
   const LaunchEnvironment environment = platform_.folder->Probe();
   const LaunchDecision decision = DecideLaunch(model_, environment);
   BrowserRequest browser = BrowserRequest::None;
+  bool started = false;
   switch (decision.kind) {
     case LaunchDecision::Kind::Nothing:
       break;
     case LaunchDecision::Kind::StartGame:
-      if (const auto failure =
-              platform_.starter->Start(decision.command, environment.currentFolder)) {
-        ShowMessage(StartFailedMessage(model_, *failure));
-      } else {
-        model_.GameStarted(platform_.time->Now());
-      }
+      started = StartGame(decision.command, environment);
       break;
     case LaunchDecision::Kind::ShowMessage:
       ShowMessage(decision.message);
@@ -77,12 +86,59 @@ ViewState LauncherController::OnActionPressed() {
   }
   ViewState view = Current();
   view.browser = browser;
-  view.closeWindow = decision.closeWindow;
+  // A refused or failed press leaves the window for the player to mend what
+  // it said.
+  view.closeWindow = decision.closeWindow && started;
   return view;
+}
+
+bool LauncherController::StartGame(const std::string& command,
+                                   const LaunchEnvironment& environment) {
+  std::optional<StartFailure> failure =
+      platform_.starter->Start(command, environment.currentFolder);
+  if (failure && failure->wrongFormat && platform_.questions != nullptr && environment.findOnPath) {
+    std::optional<std::string> wrapper;
+    for (std::string_view name : kWindowsWrappers) {
+      if (environment.findOnPath(name)) {
+        wrapper = std::string(name);
+        break;
+      }
+    }
+    if (wrapper &&
+        platform_.questions->AskYesNo(
+            DisplayUtf8(model_.Text(ObjectName(Control::Title))),
+            DisplayUtf8(model_.Strings().Join(Str::WineQuestion1, Str::WineQuestion2))) &&
+        UseWrapper(*wrapper)) {
+      // The press reads the settings afresh, the written keys with them.
+      const LaunchDecision again = DecideLaunch(model_, environment);
+      if (again.kind != LaunchDecision::Kind::StartGame) {
+        ShowMessage(again.message);
+        return false;
+      }
+      failure = platform_.starter->Start(again.command, environment.currentFolder);
+    }
+  }
+  if (failure) {
+    ShowMessage(StartFailedMessage(model_, *failure));
+    return false;
+  }
+  model_.GameStarted(platform_.time->Now());
+  return true;
+}
+
+bool LauncherController::UseWrapper(const std::string& wrapper) {
+  // The template's RunPrefixParam=1 would reach wine as the program to run.
+  return WriteProfileValues(model_.Settings().File(),
+                            {{key::kUsePrefix.section, key::kUsePrefix.name, "Yes"},
+                             {key::kRunPrefix.section, key::kRunPrefix.name, wrapper},
+                             {key::kRunPrefixParam.section, key::kRunPrefixParam.name, ""}}) ==
+         ProfileWriteOutcome::Written;
 }
 
 // Only the password entry needs the player first, for its dialog.
 ViewState LauncherController::OnMenuEntryChosen(std::string_view entryId) {
+  // A notice of no catalogue row chooses nothing.
+  if (!CataloguePlace(entryId)) return Current();
   if (model_.Entry(entryId).onClick == OnClick::SetPassword) {
     PasswordDialogTexts texts = model_.PasswordDialog();
     for (std::string* text : {&texts.title, &texts.prompt, &texts.ok, &texts.cancel}) {

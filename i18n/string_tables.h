@@ -136,7 +136,13 @@ namespace wv {
   /* Why a file was not read or a program not found, in the launcher's words. */ \
   X(NotRegularFile)                                                              \
   X(FileTooLarge)                                                                \
-  X(OnPath)
+  X(OnPath)                                                                      \
+  /* A join without a port, custom maps with none enabled, the Wine question. */ \
+  X(EnterPort)                                                                   \
+  X(NoMapsEnabled1)                                                              \
+  X(NoMapsEnabled2)                                                              \
+  X(WineQuestion1)                                                               \
+  X(WineQuestion2)
 
 enum class Str : std::size_t {
 #define WV_ENTRY(name) name,

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <chrono>
+#include <filesystem>
 #include <optional>
 #include <string>
 
@@ -71,6 +72,30 @@ class GameFolderProbe {
   virtual LaunchEnvironment Probe() = 0;
 };
 
+class YesNoQuestion {
+ public:
+  virtual ~YesNoQuestion() = default;
+  // A modal box with the title, one question and Yes and No; both display
+  // text (UTF-8). True for Yes.
+  virtual bool AskYesNo(const std::string& title, const std::string& question) = 0;
+};
+
+class SystemLanguage {
+ public:
+  virtual ~SystemLanguage() = default;
+  // The user's language as a locale name ("ru_RU.UTF-8", "ru"); empty when
+  // the system names none.
+  virtual std::string Locale() = 0;
+};
+
+class WorkingFolder {
+ public:
+  virtual ~WorkingFolder() = default;
+  // Makes `folder` the current folder, where each press looks for the game;
+  // false when the system refuses.
+  virtual bool Enter(const std::filesystem::path& folder) = 0;
+};
+
 struct Platform {
   ProcessStarter* starter = nullptr;
   MessageSink* messages = nullptr;
@@ -80,6 +105,9 @@ struct Platform {
   QuitRequester* quit = nullptr;
   TimeSource* time = nullptr;
   GameFolderProbe* folder = nullptr;
+  YesNoQuestion* questions = nullptr;
+  SystemLanguage* language = nullptr;
+  WorkingFolder* workingFolder = nullptr;
 };
 
 }  // namespace wv

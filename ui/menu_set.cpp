@@ -44,6 +44,7 @@ void MenuSet::Sync(const std::vector<wv::Menu>& menus) {
     if (!entry.IsSeparator()) {
       item.action->setText(WithoutMnemonics(QString::fromStdString(entry.caption)));
       item.action->setChecked(entry.checked);
+      item.action->setEnabled(entry.enabled);
     }
     item.action->setVisible(entry.visible);
   }
