@@ -52,9 +52,16 @@ inline const ProfileWrite kProfileWrites[] = {
      "\xEF\xBB\xBF[S]\r\nK=v\r\n"},
 };
 
-// Rows on which the Windows checks' platform lays the file out otherwise.
+// Rows on which Wine, which the Windows checks run under, writes the whole
+// file anew: blanks around names and values and inside brackets dropped, no
+// empty lines, CR LF at every line end, the last line included. The
+// project keeps every byte it does not set.
 inline const char* const kPlatformDiffers[] = {
-    "",
+    "blanks around name and value",
+    "blanks inside the brackets",
+    "added before blank lines",
+    "LF lines",
+    "no final line end",
 };
 
 }  // namespace wv::test

@@ -46,8 +46,9 @@ TEST(ProfileWriter, AgreesWithThePlatform) {
     const std::string project = ReadWholeFile(projectFile).text.value_or("(unreadable)");
     EXPECT_EQ(VisibleBytes(project), VisibleBytes(w.written)) << w.name;
     if (NamedDifference(w.name)) {
-      std::printf("named difference \"%s\": platform \"%s\", project \"%s\"\n", w.name,
-                  VisibleBytes(platform).c_str(), VisibleBytes(project).c_str());
+      std::printf("[ DIFFERS  ] %s: platform \"%s\", project \"%s\"%s\n", w.name,
+                  VisibleBytes(platform).c_str(), VisibleBytes(project).c_str(),
+                  platform == project ? " (the same on this platform)" : "");
       continue;
     }
     EXPECT_EQ(VisibleBytes(project), VisibleBytes(platform))
