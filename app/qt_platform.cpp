@@ -12,6 +12,7 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QMetaObject>
+#include <QPushButton>
 #include <QUrl>
 #include <cstdlib>
 #include <system_error>
@@ -50,12 +51,15 @@ void MessageBoxSink::Show(const std::string& title, const std::string& text) {
   box.exec();
 }
 
-bool MessageBoxQuestion::AskYesNo(const std::string& title, const std::string& question) {
+bool MessageBoxQuestion::AskYesNo(const std::string& title, const std::string& question,
+                                  const std::string& yes, const std::string& no) {
   // Plain before the text arrives, as in MessageBoxSink::Show.
   QMessageBox box(QMessageBox::Question, QString::fromStdString(title), QString(),
                   QMessageBox::Yes | QMessageBox::No);
   box.setTextFormat(Qt::PlainText);
   box.setText(QString::fromStdString(question));
+  box.button(QMessageBox::Yes)->setText(WithoutMnemonics(QString::fromStdString(yes)));
+  box.button(QMessageBox::No)->setText(WithoutMnemonics(QString::fromStdString(no)));
   box.setDefaultButton(QMessageBox::Yes);
   return box.exec() == QMessageBox::Yes;
 }

@@ -49,7 +49,8 @@ class CurrentFolderProbe : public GameFolderProbe {
 
 class MessageBoxQuestion : public YesNoQuestion {
  public:
-  bool AskYesNo(const std::string& title, const std::string& question) override;
+  bool AskYesNo(const std::string& title, const std::string& question, const std::string& yes,
+                const std::string& no) override;
 };
 
 class UserSystemLanguage : public SystemLanguage {

@@ -107,7 +107,8 @@ bool LauncherController::StartGame(const std::string& command,
     if (wrapper &&
         platform_.questions->AskYesNo(
             DisplayUtf8(model_.Text(ObjectName(Control::Title))),
-            DisplayUtf8(model_.Strings().Join(Str::WineQuestion1, Str::WineQuestion2))) &&
+            DisplayUtf8(model_.Strings().Join(Str::WineQuestion1, Str::WineQuestion2)),
+            DisplayUtf8(model_.Str(Str::QuestionYes)), DisplayUtf8(model_.Str(Str::QuestionNo))) &&
         UseWrapper(*wrapper)) {
       // The press reads the settings afresh, the written keys with them.
       const LaunchDecision again = DecideLaunch(model_, environment);

@@ -192,6 +192,9 @@ const StringTable kEnglishStrings = MakeTable({
     // Asked when a Windows program did not start and wine is at hand.
     "Start Windows programs through w",
     "ine?",
+    // The question's buttons.
+    "Yes",
+    "No",
 });
 
 const StringTable kRussianStrings = MakeTable({
@@ -359,6 +362,9 @@ const StringTable kRussianStrings = MakeTable({
     // Asked when a Windows program did not start and wine is at hand.
     "Запускать программы Windows чере",
     "з wine?",
+    // The question's buttons.
+    "Да",
+    "Нет",
 });
 
 }  // namespace wv

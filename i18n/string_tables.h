@@ -142,7 +142,9 @@ namespace wv {
   X(NoMapsEnabled1)                                                              \
   X(NoMapsEnabled2)                                                              \
   X(WineQuestion1)                                                               \
-  X(WineQuestion2)
+  X(WineQuestion2)                                                               \
+  X(QuestionYes)                                                                 \
+  X(QuestionNo)
 
 enum class Str : std::size_t {
 #define WV_ENTRY(name) name,

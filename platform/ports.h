@@ -75,9 +75,10 @@ class GameFolderProbe {
 class YesNoQuestion {
  public:
   virtual ~YesNoQuestion() = default;
-  // A modal box with the title, one question and Yes and No; both display
-  // text (UTF-8). True for Yes.
-  virtual bool AskYesNo(const std::string& title, const std::string& question) = 0;
+  // A modal box with the title, one question and the buttons yes and no,
+  // yes the default; all display text (UTF-8). True for yes.
+  virtual bool AskYesNo(const std::string& title, const std::string& question,
+                        const std::string& yes, const std::string& no) = 0;
 };
 
 class SystemLanguage {

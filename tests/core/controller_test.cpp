@@ -63,9 +63,10 @@ struct FakePorts : ProcessStarter,
     };
     return env;
   }
-  bool AskYesNo(const std::string& title, const std::string& question) override {
+  bool AskYesNo(const std::string& title, const std::string& question, const std::string& yes,
+                const std::string& no) override {
     titles.push_back(title);
-    questions.push_back(question);
+    questions.push_back(question + " [" + yes + "] [" + no + "]");
     return answerYes;
   }
   std::string Locale() override { return locale; }
@@ -349,7 +350,7 @@ TEST_F(Controller, WindowsProgramOffersWine) {
     one.Start({dir.Path(), dir.Path()}, kVersion);
     const ViewState view = one.OnActionPressed();
     EXPECT_EQ(fresh.questions,
-              c.asks ? std::vector<std::string>{"Start Windows programs through wine?"}
+              c.asks ? std::vector<std::string>{"Start Windows programs through wine? [Yes] [No]"}
                      : std::vector<std::string>{});
     EXPECT_EQ(ReadWholeFile(dir.Path() / kIni).text, CurrentSettings(c.written));
     ASSERT_EQ(fresh.starts.size(), c.secondStart.empty() ? 1U : 2U);
@@ -362,6 +363,16 @@ TEST_F(Controller, WindowsProgramOffersWine) {
     EXPECT_EQ(view.closeWindow, c.closes);
     EXPECT_EQ(view.actionResting, c.message.empty());
   }
+  // The question and its buttons in the player's language.
+  FakePorts russian(dir.Path());
+  russian.onPath = {{"wine", "/usr/bin/wine"}};
+  russian.failures = {wrongFormat};
+  LauncherController one(russian.Get());
+  dir.Write(kIni, CurrentSettings("Language=RU\r\n"));
+  one.Start({dir.Path(), dir.Path()}, kVersion);
+  one.OnActionPressed();
+  EXPECT_EQ(russian.questions,
+            std::vector<std::string>{"Запускать программы Windows через wine? [Да] [Нет]"});
 }
 
 // Started from another folder, the launcher works in its own when that one

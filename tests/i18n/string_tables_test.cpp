@@ -172,6 +172,8 @@ TEST(StringTables, EveryEntryInBothLanguages) {
       {Str::NoMapsEnabled2, "auncher.ini", "le_launcher.ini"},
       {Str::WineQuestion1, "Start Windows programs through w", "Запускать программы Windows чере"},
       {Str::WineQuestion2, "ine?", "з wine?"},
+      {Str::QuestionYes, "Yes", "Да"},
+      {Str::QuestionNo, "No", "Нет"},
   };
   ASSERT_EQ(std::size(entries), kStrCount) << "every entry has its row";
   for (std::size_t i = 0; i < kStrCount; ++i) {
