@@ -11,6 +11,7 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QMetaObject>
+#include <QPushButton>
 #include <QUrl>
 #include <cstdlib>
 #include <system_error>
@@ -18,6 +19,7 @@
 #include "core/program_search.h"
 #include "core/startup.h"
 #include "platform/posix/program_search.h"
+#include "platform/posix/user_locale.h"
 #include "ui/text_codec.h"
 
 namespace wv {
@@ -39,6 +41,19 @@ void MessageBoxSink::Show(const std::string& title, const std::string& text) {
     grid->addWidget(label, 0, 0, 1, grid->columnCount());
   }
   box.exec();
+}
+
+bool MessageBoxQuestion::AskYesNo(const std::string& title, const std::string& question,
+                                  const std::string& yes, const std::string& no) {
+  // Plain before the text arrives, as in MessageBoxSink::Show.
+  QMessageBox box(QMessageBox::Question, QString::fromStdString(title), QString(),
+                  QMessageBox::Yes | QMessageBox::No);
+  box.setTextFormat(Qt::PlainText);
+  box.setText(QString::fromStdString(question));
+  box.button(QMessageBox::Yes)->setText(WithoutMnemonics(QString::fromStdString(yes)));
+  box.button(QMessageBox::No)->setText(WithoutMnemonics(QString::fromStdString(no)));
+  box.setDefaultButton(QMessageBox::Yes);
+  return box.exec() == QMessageBox::Yes;
 }
 
 std::optional<std::string> InputDialogInput::Ask(const PasswordDialogTexts& texts, int maxLength) {
@@ -70,6 +85,16 @@ void DesktopUrlOpener::Open(const std::string& url) {
 void EventLoopQuit::RequestQuit() {
   QMetaObject::invokeMethod(QCoreApplication::instance(), &QCoreApplication::quit,
                             Qt::QueuedConnection);
+}
+
+std::string UserSystemLanguage::Locale() {
+  return UserLocale();
+}
+
+bool ProcessWorkingFolder::Enter(const std::filesystem::path& folder) {
+  std::error_code error;
+  std::filesystem::current_path(folder, error);
+  return !error;
 }
 
 std::optional<std::string> FindProgramOnPath(std::string_view name) {

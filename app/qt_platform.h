@@ -47,6 +47,22 @@ class CurrentFolderProbe : public GameFolderProbe {
   LaunchEnvironment Probe() override;
 };
 
+class MessageBoxQuestion : public YesNoQuestion {
+ public:
+  bool AskYesNo(const std::string& title, const std::string& question, const std::string& yes,
+                const std::string& no) override;
+};
+
+class UserSystemLanguage : public SystemLanguage {
+ public:
+  std::string Locale() override;
+};
+
+class ProcessWorkingFolder : public WorkingFolder {
+ public:
+  bool Enter(const std::filesystem::path& folder) override;
+};
+
 // The program of a bare name where the system's search finds it.
 std::optional<std::string> FindProgramOnPath(std::string_view name);
 
@@ -61,8 +77,18 @@ std::string LauncherVersion();
 class QtPlatform {
  public:
   Platform Get() {
-    return {&starter_, &messages_, &input_,  &clipboard_, &urls_,
-            &quit_,    &time_,     &folder_, &starter_};
+    return {.starter = &starter_,
+            .messages = &messages_,
+            .input = &input_,
+            .clipboard = &clipboard_,
+            .urls = &urls_,
+            .quit = &quit_,
+            .time = &time_,
+            .folder = &folder_,
+            .watch = &starter_,
+            .questions = &questions_,
+            .language = &language_,
+            .workingFolder = &workingFolder_};
   }
 
  private:
@@ -74,6 +100,9 @@ class QtPlatform {
   EventLoopQuit quit_;
   SteadyTime time_;
   CurrentFolderProbe folder_;
+  MessageBoxQuestion questions_;
+  UserSystemLanguage language_;
+  ProcessWorkingFolder workingFolder_;
 };
 
 }  // namespace wv

@@ -28,6 +28,7 @@ enum class OnClick {
   Choice,          // difficulty, slots, port, character: the plain choice step
   RemovePassword,  // entry::kRemovePassword
   SetPassword,     // entry::kSetPassword
+  Notice,          // a disabled entry that only tells something; no catalogue row
 };
 
 inline constexpr Str kFixedCaption = Str::Count;

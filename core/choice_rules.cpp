@@ -30,6 +30,7 @@ void LauncherModel::ChooseEntry(std::string_view id) {
   const std::size_t place = Place(id);
   switch (CatalogueAt(place).onClick) {
     case OnClick::None:
+    case OnClick::Notice:
     case OnClick::SetPassword:  // the window asks, then calls FinishPasswordDialog
       return;
     case OnClick::Coop:

@@ -7,10 +7,13 @@
 namespace wv {
 
 struct AddressSplit {
-  std::string address;              // text before the first colon
-  std::optional<std::string> port;  // text after it, when there was a colon
+  std::string address;                  // the host, with its brackets when it had them
+  std::optional<std::string> port;      // text after the host's colon, when there was one
+  std::optional<std::string> password;  // from a pasted "; password …"
 };
 
+// The address box's text as players paste it from the game's console or a
+// chat: "connect host:port; password secret" and "[v6 address]:port" too.
 AddressSplit SplitJoinAddress(std::string_view text);
 
 }  // namespace wv

@@ -1,5 +1,7 @@
 #include "core/language.h"
 
+#include <utility>
+
 #include "core/launcher_model.h"
 #include "core/text.h"
 
@@ -27,10 +29,26 @@ const Language* FindLanguage(std::string_view code) {
   return nullptr;
 }
 
+bool IsRussianLocale(std::string_view locale) {
+  const std::string_view language = locale.substr(0, locale.find_first_of("_-.@"));
+  return EqualsIgnoringAsciiCase(language, "ru");
+}
+
 }  // namespace
 
-std::string_view LanguageCode(std::string_view value) {
-  return FindLanguage(value) ? value : kLanguages[0].code;
+std::string_view LanguageCode(std::optional<std::string_view> value,
+                              std::string_view systemLocale) {
+  if (!value) return IsRussianLocale(systemLocale) ? "LOCAL_RU" : kLanguages[0].code;
+  return FindLanguage(*value) ? *value : kLanguages[0].code;
+}
+
+std::string MessageLocale(
+    const std::function<std::optional<std::string>(std::string_view name)>& variable) {
+  for (std::string_view name : {"LC_ALL", "LC_MESSAGES", "LANG"}) {
+    std::optional<std::string> value = variable(name);
+    if (value && !value->empty()) return std::move(*value);
+  }
+  return {};
 }
 
 void LauncherModel::ChangeLanguage(std::string_view code, const SettingsReader& translations) {

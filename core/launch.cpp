@@ -192,7 +192,6 @@ LaunchDecision Decide(const LauncherModel& model, const LaunchEnvironment& env, 
   const SettingsReader::ActionScope action(model.Settings());
   CommandSettings settings(model.Settings());
   const Options& o = model.GetOptions();
-  decision.closeWindow = o.exitAfterRun;
   const auto refuse = [&decision](std::string message) {
     decision.kind = LaunchDecision::Kind::ShowMessage;
     decision.message = std::move(message);
@@ -224,6 +223,10 @@ LaunchDecision Decide(const LauncherModel& model, const LaunchEnvironment& env, 
   if (mode == ActionMode::JoinGame && TrimBlanks(model.JoinAddress()).empty()) {
     return refuse(model.Str(Str::EnterAddress));
   }
+  // "+connect host:" would reach the game; the player is asked instead.
+  if (mode == ActionMode::JoinGame && TrimBlanks(model.JoinPort()).empty()) {
+    return refuse(model.Str(Str::EnterPort));
+  }
 
   const std::string exe =
       engine ? std::string(kEngineExe) : settings.Checked(model.GameExeName(), key::kCommandFile);
@@ -249,6 +252,7 @@ LaunchDecision Decide(const LauncherModel& model, const LaunchEnvironment& env, 
   if (!prefix.empty()) command += prefixParam + " " + QuoteArgument(exe) + " ";
   decision.kind = LaunchDecision::Kind::StartGame;
   decision.command = command + params + model.RunParamSuffix();
+  decision.closeWindow = o.exitAfterRun;
   return decision;
 }
 

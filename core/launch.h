@@ -24,7 +24,7 @@ struct LaunchDecision {
   Kind kind = Kind::Nothing;
   std::string command;       // StartGame: the whole command text
   std::string message;       // ShowMessage: the one line to show
-  bool closeWindow = false;  // exit after run, once the start or the message is done
+  bool closeWindow = false;  // StartGame: exit after run, once the game runs
 };
 
 // Where the about page's link and the about tab's action lead.

@@ -6,9 +6,11 @@
 #include "core/clipboard_summary.h"
 #include "core/file_url.h"
 #include "core/launch.h"
+#include "core/profile_writer.h"
 #include "core/remembered_choices.h"
 #include "core/run_log.h"
 #include "core/settings_keys.h"
+#include "core/startup.h"
 #include "core/text.h"
 #include "core/whole_file.h"
 
@@ -21,6 +23,9 @@ constexpr int kPasswordMaxLength = 255;
 // the starter may take to say how they went.
 constexpr std::chrono::milliseconds kWatchStep{100};
 constexpr std::chrono::milliseconds kWatchGrace{1000};
+
+// Programs that run Windows programs, in the order they are offered.
+constexpr std::string_view kWindowsWrappers[] = {"wine", "wine64"};
 
 }  // namespace
 
@@ -59,9 +64,16 @@ void LauncherController::ShowMessage(const std::string& text) {
 }
 
 ViewState LauncherController::Start(const StartFolders& folders, std::string_view version) {
-  const StartupResult startup =
-      model_.Start(folders.exeDir, folders.workDir, version,
-                   [this](const std::string& message) { ShowMessage(message); });
+  std::filesystem::path workDir = folders.workDir;
+  const std::filesystem::path gameFolder = GameFolder(folders.exeDir, folders.workDir);
+  if (gameFolder != workDir && platform_.workingFolder != nullptr &&
+      platform_.workingFolder->Enter(gameFolder)) {
+    workDir = gameFolder;
+  }
+  const std::string locale = platform_.language != nullptr ? platform_.language->Locale() : "";
+  const StartupResult startup = model_.Start(
+      folders.exeDir, workDir, version,
+      [this](const std::string& message) { ShowMessage(message); }, kLockPatience, locale);
   settingsFolder_ = folders.exeDir;
   if (startup.quit) {
     quitRequested_ = true;
@@ -106,26 +118,9 @@ ViewState LauncherController::OnActionPressed() {
   switch (decision.kind) {
     case LaunchDecision::Kind::Nothing:
       break;
-    case LaunchDecision::Kind::StartGame: {
-      std::string log;
-      if (platform_.watch != nullptr && !environment.currentFolder.empty()) {
-        log = environment.currentFolder + environment.separator + std::string(kRunLogName);
-        KeepPreviousRunLog(log);
-        platform_.watch->SendOutputTo(log);
-      }
-      if (const auto failure =
-              platform_.starter->Start(decision.command, environment.currentFolder)) {
-        ShowMessage(StartFailedMessage(model_, *failure));
-      } else {
-        model_.GameStarted(platform_.time->Now());
-        RememberStart();
-        watching_ = !log.empty();
-        watchUntil_ = platform_.time->Now() + kEarlyEndWindow + kWatchGrace;
-        runLog_ = log;
-        started = true;
-      }
+    case LaunchDecision::Kind::StartGame:
+      started = StartGame(decision.command, environment);
       break;
-    }
     case LaunchDecision::Kind::ShowMessage:
       ShowMessage(decision.message);
       break;
@@ -142,12 +137,71 @@ ViewState LauncherController::OnActionPressed() {
   windowHidden_ = exitAfterWatch_;
   ViewState view = Current();
   view.browser = browser;
-  view.closeWindow = decision.closeWindow && !exitAfterWatch_;
+  // A refused or failed press leaves the window for the player to mend what
+  // it said.
+  view.closeWindow = decision.closeWindow && started && !exitAfterWatch_;
   return view;
+}
+
+bool LauncherController::StartGame(const std::string& command,
+                                   const LaunchEnvironment& environment) {
+  std::string log;
+  if (platform_.watch != nullptr && !environment.currentFolder.empty()) {
+    log = environment.currentFolder + environment.separator + std::string(kRunLogName);
+    KeepPreviousRunLog(log);
+    platform_.watch->SendOutputTo(log);
+  }
+  std::optional<StartFailure> failure =
+      platform_.starter->Start(command, environment.currentFolder);
+  if (failure && failure->wrongFormat && platform_.questions != nullptr && environment.findOnPath) {
+    std::optional<std::string> wrapper;
+    for (std::string_view name : kWindowsWrappers) {
+      if (environment.findOnPath(name)) {
+        wrapper = std::string(name);
+        break;
+      }
+    }
+    if (wrapper &&
+        platform_.questions->AskYesNo(
+            std::string(kLauncherTitle),
+            DisplayUtf8(model_.Strings().Join(Str::WineQuestion1, Str::WineQuestion2)),
+            DisplayUtf8(model_.Str(Str::QuestionYes)), DisplayUtf8(model_.Str(Str::QuestionNo))) &&
+        UseWrapper(*wrapper)) {
+      // The press reads the settings afresh, the written keys with them.
+      const LaunchDecision again = DecideLaunch(model_, environment);
+      if (again.kind != LaunchDecision::Kind::StartGame) {
+        ShowMessage(again.message);
+        return false;
+      }
+      if (!log.empty()) platform_.watch->SendOutputTo(log);
+      failure = platform_.starter->Start(again.command, environment.currentFolder);
+    }
+  }
+  if (failure) {
+    ShowMessage(StartFailedMessage(model_, *failure));
+    return false;
+  }
+  model_.GameStarted(platform_.time->Now());
+  RememberStart();
+  watching_ = !log.empty();
+  watchUntil_ = platform_.time->Now() + kEarlyEndWindow + kWatchGrace;
+  runLog_ = log;
+  return true;
+}
+
+bool LauncherController::UseWrapper(const std::string& wrapper) {
+  // The template's RunPrefixParam=1 would reach wine as the program to run.
+  return WriteProfileValues(model_.Settings().File(),
+                            {{key::kUsePrefix.section, key::kUsePrefix.name, "Yes"},
+                             {key::kRunPrefix.section, key::kRunPrefix.name, wrapper},
+                             {key::kRunPrefixParam.section, key::kRunPrefixParam.name, ""}}) ==
+         ProfileWriteOutcome::Written;
 }
 
 // Only the password entry needs the player first, for its dialog.
 ViewState LauncherController::OnMenuEntryChosen(std::string_view entryId) {
+  // A notice of no catalogue row chooses nothing.
+  if (!CataloguePlace(entryId)) return Current();
   if (model_.Entry(entryId).onClick == OnClick::SetPassword) {
     PasswordDialogTexts texts = model_.PasswordDialog();
     for (std::string* text : {&texts.title, &texts.prompt, &texts.ok, &texts.cancel}) {

@@ -67,6 +67,12 @@ class LauncherController {
   // After a successful start: the server joined, or the create tab's
   // selection where the player wants it kept.
   void RememberStart();
+  // Starts the command; where the system runs no Windows program and wine is
+  // at hand, offers to set the settings up for it and starts again. Says why
+  // a start failed; true once the game runs.
+  bool StartGame(const std::string& command, const LaunchEnvironment& environment);
+  // Yes to the Wine question: the run prefix keys written for `wrapper`.
+  bool UseWrapper(const std::string& wrapper);
 
   LauncherModel model_;
   Platform platform_;

@@ -35,7 +35,20 @@ std::vector<Menu> LauncherModel::Menus() const {
   for (const CatalogueMenu& source : kMenus) {
     Menu menu{std::string(source.id), {}, source.leftButtonOnly};
     menu.entries.reserve(source.entries.size());
-    for (const CatalogueEntry& e : source.entries) menu.entries.push_back(Entry(e.id));
+    bool anyShown = false;
+    for (const CatalogueEntry& e : source.entries) {
+      menu.entries.push_back(Entry(e.id));
+      anyShown = anyShown || (menu.entries.back().visible && !menu.entries.back().IsSeparator());
+    }
+    if (menu.id == "mapMenu") {
+      MenuEntry notice;
+      notice.id = kNoMapsNotice;
+      notice.caption = strings_.Join(Str::NoMapsEnabled1, Str::NoMapsEnabled2);
+      notice.onClick = OnClick::Notice;
+      notice.visible = !anyShown && Shows(Group::Mode, entry::kCustomMaps);
+      notice.enabled = false;
+      menu.entries.push_back(std::move(notice));
+    }
     menus.push_back(std::move(menu));
   }
   return menus;
@@ -101,6 +114,7 @@ AddressEditRequest LauncherModel::JoinAddressChanged(std::string text) {
   // followed it stays in sight in the boxes instead of vanishing.
   AddressSplit split = SplitJoinAddress(WithoutControls(std::move(text)));
   joinAddress_ = std::move(split.address);
+  if (split.password) joinPassword_ = std::move(*split.password);
   if (!split.port) return {};
   joinPort_ = std::move(*split.port);
   return {joinPort_.empty()};

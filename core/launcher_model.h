@@ -34,8 +34,13 @@ struct MenuEntry {
   bool visible = true;
   bool checkable = false;  // a choice of a group, which carries the check mark when chosen
   bool checked = false;
+  bool enabled = true;
   bool IsSeparator() const { return onClick == OnClick::None; }
 };
+
+// The chapter menu's last entry, shown disabled in custom-maps mode while no
+// map is enabled, so that the menu never opens empty.
+inline constexpr std::string_view kNoMapsNotice = "noMapsEnabled";
 
 struct Menu {
   std::string id;
@@ -109,9 +114,11 @@ class LauncherModel {
   // the next step runs.
   // The refresh and the template write wait up to `lockPatience` in all for
   // another launcher's settings lock, and say so once when it stayed held.
+  // `systemLocale` picks the language where the settings name none.
   StartupResult Start(const std::filesystem::path& exeDir, const std::filesystem::path& workDir,
                       std::string_view version, const StartupMessageSink& show,
-                      std::chrono::milliseconds lockPatience = kLockPatience);
+                      std::chrono::milliseconds lockPatience = kLockPatience,
+                      std::string_view systemLocale = {});
   // Fills the string set for `code`, in any case: "LOCAL_EN" and "LOCAL_RU"
   // the built-in sets; "EN", "RU" and "**" the built-in English, Russian and
   // English again, each with the texts that the sections [Language_EN],
@@ -152,7 +159,8 @@ class LauncherModel {
   bool TabVisible(Tab tab) const;
 
   // --- join tab: the address, port and password boxes ---
-  // A change of the address box: splits "address:port" into the two boxes. Each box
+  // A change of the address box: splits "address:port" into the two boxes, and
+  // a pasted "; password …" into the password box. Each box
   // drops control characters as they come (WithoutControls); the window
   // shows the boxes' model values back.
   AddressEditRequest JoinAddressChanged(std::string text);

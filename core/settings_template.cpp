@@ -29,12 +29,6 @@ bool SettingsFileThere(const fs::path& file) {
 
 const std::string kTempPrefix = "." + std::string(kSettingsFileName) + ".tmp-";
 
-fs::path TempFileName() {
-  std::random_device random;
-  const std::uint64_t number = (std::uint64_t{random()} << 32) ^ random();
-  return kTempPrefix + std::to_string(number);
-}
-
 // Only under the lock: no other launcher is writing one of them then.
 void RemoveLeftTempFiles(const fs::path& workDir) {
   std::error_code ec;
@@ -47,6 +41,12 @@ void RemoveLeftTempFiles(const fs::path& workDir) {
 }
 
 }  // namespace
+
+fs::path SettingsTempFileName() {
+  std::random_device random;
+  const std::uint64_t number = (std::uint64_t{random()} << 32) ^ random();
+  return kTempPrefix + std::to_string(number);
+}
 
 std::string SettingsTemplate(std::string_view version, const ExtraMapCaptions& captions) {
   std::string text;
@@ -118,7 +118,7 @@ TemplateOutcome WriteSettingsTemplate(const fs::path& workDir, std::string_view 
   const fs::path target = workDir / kSettingsFileName;
   if (SettingsFileThere(target)) return TemplateOutcome::Exists;
   // Written aside and renamed into place, so readers never see half a file.
-  const fs::path temp = workDir / TempFileName();
+  const fs::path temp = workDir / SettingsTempFileName();
   std::error_code ec;
   if (WriteNewFile(temp, SettingsTemplate(version, captions))) {
     fs::rename(temp, target, ec);

@@ -24,6 +24,15 @@ bool FileExistsIn(const std::filesystem::path& dir, std::string_view name) {
   return !ec && std::filesystem::exists(status) && !std::filesystem::is_directory(status);
 }
 
+std::filesystem::path GameFolder(const std::filesystem::path& exeDir,
+                                 const std::filesystem::path& workDir) {
+  const std::string exeName = Read(SettingsReader(exeDir / kSettingsFileName), key::kCommandFile);
+  const auto holdsGame = [&exeName](const std::filesystem::path& dir) {
+    return FileExistsIn(dir, kEngineExe) || FileExistsIn(dir, exeName);
+  };
+  return !holdsGame(workDir) && holdsGame(exeDir) ? exeDir : workDir;
+}
+
 std::string ReadFailureText(const ReadFailure& failure, const StringSet& strings) {
   switch (failure.kind) {
     case ReadFailure::Kind::System:
@@ -41,7 +50,8 @@ std::string ReadFailureText(const ReadFailure& failure, const StringSet& strings
 StartupResult LauncherModel::Start(const std::filesystem::path& exeDir,
                                    const std::filesystem::path& workDir, std::string_view version,
                                    const StartupMessageSink& show,
-                                   std::chrono::milliseconds lockPatience) {
+                                   std::chrono::milliseconds lockPatience,
+                                   std::string_view systemLocale) {
   StartupResult result;
   const StringSet& s = strings_;
   // One wait per start in all: the template write gets what the refresh left
@@ -64,7 +74,10 @@ StartupResult LauncherModel::Start(const std::filesystem::path& exeDir,
 
   // The first step's code comes from the settings, and so does a translation.
   SettingsReader reader(exeDir / kSettingsFileName);
-  ChangeLanguage(LanguageCode(Read(reader, key::kLanguage)), reader);
+  const std::optional<std::string> language = Find(reader, key::kLanguage);
+  ChangeLanguage(LanguageCode(language ? std::optional<std::string_view>(*language) : std::nullopt,
+                              systemLocale),
+                 reader);
   SwitchTab(Tab::CreateServer);
   settingsTabVisible_ = false;
   settings_ = std::move(reader);

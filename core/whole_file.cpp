@@ -9,6 +9,7 @@
 
 #ifdef _WIN32
 #include <io.h>
+#include <windows.h>
 #else
 #include <signal.h>
 #include <unistd.h>
@@ -163,6 +164,17 @@ bool WriteWholeFile(const std::filesystem::path& file, std::string_view text) {
 
 bool WriteNewFile(const std::filesystem::path& file, std::string_view text) {
   return WriteAll(file, text, true);
+}
+
+bool MoveIntoPlace(const std::filesystem::path& from, const std::filesystem::path& to) {
+#ifdef _WIN32
+  // The C library's rename refuses to replace a file there.
+  return MoveFileExW(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING) != 0;
+#else
+  std::error_code ec;
+  std::filesystem::rename(from, to, ec);
+  return !ec;
+#endif
 }
 
 }  // namespace wv

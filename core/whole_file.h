@@ -43,4 +43,8 @@ bool WriteWholeFile(const std::filesystem::path& file, std::string_view text);
 // file or a link of that name makes it fail.
 bool WriteNewFile(const std::filesystem::path& file, std::string_view text);
 
+// Renames `from` to `to`, replacing a file there in one step; false when the
+// system refuses.
+bool MoveIntoPlace(const std::filesystem::path& from, const std::filesystem::path& to);
+
 }  // namespace wv

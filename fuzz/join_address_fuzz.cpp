@@ -1,11 +1,13 @@
-// The address box and the clipboard summary: the split keeps every byte, the
+// The address box and the clipboard summary: the split keeps every byte but
+// a console form's "connect" and "; password …", the
 // boxes drop control characters and nothing else, the join command carries
 // address and port, without blanks around them, as one argument (or asks
-// for an address when there is none) and no control character, its preview
+// for an address or a port when there is none) and no control character, its preview
 // masks the password, and the summary shows each chosen text.
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include <algorithm>
+#include <cctype>
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -27,8 +29,22 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const std::string password = input.ConsumeRandomLengthString(256);
 
   const wv::AddressSplit split = wv::SplitJoinAddress(typed);
-  WV_FUZZ_CHECK(split.address.find(':') == std::string::npos);
-  WV_FUZZ_CHECK((split.port ? split.address + ":" + *split.port : split.address) == typed);
+  // A colon in the address only inside the brackets of a v6 host.
+  const std::size_t open = split.address.find_first_not_of(" \t");
+  const std::size_t hostEnd = open != std::string::npos && split.address[open] == '['
+                                  ? std::min(split.address.find(']'), split.address.size())
+                                  : 0;
+  WV_FUZZ_CHECK(split.address.find(':', hostEnd) == std::string::npos);
+  // Every byte kept, apart from a leading "connect" and a "; password …".
+  const std::string rejoined = split.port ? split.address + ":" + *split.port : split.address;
+  WV_FUZZ_CHECK(typed.find(rejoined) != std::string::npos);
+  std::string lower = typed;
+  std::transform(lower.begin(), lower.end(), lower.begin(),
+                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+  if (lower.find("connect") == std::string::npos && lower.find(';') == std::string::npos) {
+    WV_FUZZ_CHECK(rejoined == typed);
+  }
+  WV_FUZZ_CHECK(!split.password || lower.find("password") != std::string::npos);
 
   const auto isControl = [](char c) { return static_cast<unsigned char>(c) < 0x20 || c == '\x7F'; };
   const auto withoutControls = [&isControl](std::string text) {
@@ -42,6 +58,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   model.ChangeLanguage("LOCAL_EN");
   model.SwitchTab(wv::Tab::JoinGame);
   model.JoinAddressChanged(typed);
+  WV_FUZZ_CHECK(model.JoinPassword() == cleanSplit.password.value_or(""));
   model.JoinPasswordChanged(password);
   WV_FUZZ_CHECK(model.JoinAddress() == cleanSplit.address);
   WV_FUZZ_CHECK(model.JoinPort() == cleanSplit.port.value_or("27015"));
@@ -58,6 +75,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   if (trim(model.JoinAddress()).empty()) {
     WV_FUZZ_CHECK(decision.kind == wv::LaunchDecision::Kind::ShowMessage);
     WV_FUZZ_CHECK(decision.message == "Enter the server address");
+  } else if (trim(model.JoinPort()).empty()) {
+    WV_FUZZ_CHECK(decision.kind == wv::LaunchDecision::Kind::ShowMessage);
+    WV_FUZZ_CHECK(decision.message == "Enter the port");
   } else {
     WV_FUZZ_CHECK(decision.kind == wv::LaunchDecision::Kind::StartGame);
     // Options are off without a settings file, so the whole command is known.

@@ -131,10 +131,10 @@ const StringTable kEnglishStrings = MakeTable({
     "",
     "Enter the server address",
     // A program the system cannot run by itself.
-    "Set RunPrefix in wreckvale_launc",
-    "her.ini to a program that can ru",
-    "n it, for example wine.",
-    "",
+    "Set USEPrefix=Yes, RunPrefix=win",
+    "e (or another program that runs ",
+    "it) and an empty RunPrefixParam=",
+    " in wreckvale_launcher.ini.",
     // Close and minimise buttons.
     "Close",
     "Minimize",
@@ -194,6 +194,17 @@ const StringTable kEnglishStrings = MakeTable({
     "Its output:",
     "Open settings file",
     "Open game folder",
+    // A join without a port.
+    "Enter the port",
+    // The chapter menu's one disabled entry when no custom map is enabled.
+    "No maps enabled: see wreckvale_l",
+    "auncher.ini",
+    // Asked when a Windows program did not start and wine is at hand.
+    "Start Windows programs through w",
+    "ine?",
+    // The question's buttons.
+    "Yes",
+    "No",
 });
 
 const StringTable kRussianStrings = MakeTable({
@@ -301,9 +312,9 @@ const StringTable kRussianStrings = MakeTable({
     "Введите адрес сервера",
     // A program the system cannot run by itself.
     "Укажите в wreckvale_launcher.ini",
-    " в RunPrefix программу, которая ",
-    "может его запустить, например wi",
-    "ne.",
+    " USEPrefix=Yes, RunPrefix=wine (",
+    "или другую программу запуска) и ",
+    "пустой RunPrefixParam=.",
     // Close and minimise buttons.
     "Закрыть",
     "Свернуть",
@@ -363,6 +374,17 @@ const StringTable kRussianStrings = MakeTable({
     "Её вывод:",
     "Открыть файл настроек",
     "Открыть папку игры",
+    // A join without a port.
+    "Введите порт",
+    // The chapter menu's one disabled entry when no custom map is enabled.
+    "Нет включённых карт: см. wreckva",
+    "le_launcher.ini",
+    // Asked when a Windows program did not start and wine is at hand.
+    "Запускать программы Windows чере",
+    "з wine?",
+    // The question's buttons.
+    "Да",
+    "Нет",
 });
 
 }  // namespace wv

@@ -146,7 +146,15 @@ namespace wv {
   X(EndSignal)                                                                   \
   X(GameOutputIn)                                                                \
   X(OpenSettingsFile)                                                            \
-  X(OpenGameFolder)
+  X(OpenGameFolder)                                                              \
+  /* A join without a port, custom maps with none enabled, the Wine question. */ \
+  X(EnterPort)                                                                   \
+  X(NoMapsEnabled1)                                                              \
+  X(NoMapsEnabled2)                                                              \
+  X(WineQuestion1)                                                               \
+  X(WineQuestion2)                                                               \
+  X(QuestionYes)                                                                 \
+  X(QuestionNo)
 
 enum class Str : std::size_t {
 #define WV_ENTRY(name) name,

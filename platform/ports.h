@@ -1,6 +1,7 @@
 #pragma once
 
 #include <chrono>
+#include <filesystem>
 #include <optional>
 #include <string>
 
@@ -82,6 +83,31 @@ class GameWatch {
   virtual GameOutcome Outcome() = 0;
 };
 
+class YesNoQuestion {
+ public:
+  virtual ~YesNoQuestion() = default;
+  // A modal box with the title, one question and the buttons yes and no,
+  // yes the default; all display text (UTF-8). True for yes.
+  virtual bool AskYesNo(const std::string& title, const std::string& question,
+                        const std::string& yes, const std::string& no) = 0;
+};
+
+class SystemLanguage {
+ public:
+  virtual ~SystemLanguage() = default;
+  // The user's language as a locale name ("ru_RU.UTF-8", "ru"); empty when
+  // the system names none.
+  virtual std::string Locale() = 0;
+};
+
+class WorkingFolder {
+ public:
+  virtual ~WorkingFolder() = default;
+  // Makes `folder` the current folder, where each press looks for the game;
+  // false when the system refuses.
+  virtual bool Enter(const std::filesystem::path& folder) = 0;
+};
+
 struct Platform {
   ProcessStarter* starter = nullptr;
   MessageSink* messages = nullptr;
@@ -92,6 +118,9 @@ struct Platform {
   TimeSource* time = nullptr;
   GameFolderProbe* folder = nullptr;
   GameWatch* watch = nullptr;  // none: a game's early end goes unnoticed
+  YesNoQuestion* questions = nullptr;
+  SystemLanguage* language = nullptr;
+  WorkingFolder* workingFolder = nullptr;
 };
 
 }  // namespace wv

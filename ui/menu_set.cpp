@@ -50,6 +50,7 @@ void MenuSet::ShowEntries(std::size_t menu) {
     if (!entry.IsSeparator()) {
       action->setText(WithoutMnemonics(QString::fromStdString(entry.caption)));
       action->setChecked(entry.checked);
+      action->setEnabled(entry.enabled);
     }
     action->setVisible(entry.visible);
   }

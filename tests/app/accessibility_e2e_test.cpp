@@ -148,8 +148,8 @@ class AccessibilityE2eTest : public QObject {
     QVERIFY2(!launcher.WaitForMessageBox(10000).isEmpty(), "the failed start said nothing");
     const QString expected =
         "Can not start the game (" + QString::fromStdString(folder.Path().native()) +
-        "/qr7.exe: Exec format error)\nSet RunPrefix in wreckvale_launcher.ini to a program that "
-        "can run it, for example wine.";
+        "/qr7.exe: Exec format error)\nSet USEPrefix=Yes, RunPrefix=wine (or another program "
+        "that runs it) and an empty RunPrefixParam= in wreckvale_launcher.ini.";
     QString tree;
     QVERIFY2(WaitFor(
                  [&] {

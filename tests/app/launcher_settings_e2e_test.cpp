@@ -116,11 +116,16 @@ class LauncherSettingsE2eTest : public QObject {
     }
   }
 
-  // Started twice through a link in the game folder, or from another folder,
-  // the launcher keeps the player's current file byte for byte and takes its
-  // options.
+  // Started twice through a link in the game folder, from another game
+  // folder, or from a folder without the game, the launcher keeps the
+  // player's current file byte for byte and takes its options. The game
+  // starts in the start folder when that holds the game, else in the
+  // launcher's own, which the template never leaves.
   void linkedOrElsewhereKeepsTheFile() {
-    for (const bool linked : {true, false}) {
+    enum class From { LinkInGameFolder, OtherGameFolder, FolderWithoutGame };
+    for (const From from :
+         {From::LinkInGameFolder, From::OtherGameFolder, From::FolderWithoutGame}) {
+      const bool linked = from == From::LinkInGameFolder;
       TempFolder elsewhere;
       EngineFolder game;
       WriteStandIn(game / "qr7.exe");
@@ -132,19 +137,28 @@ class LauncherSettingsE2eTest : public QObject {
       // Started from another folder, the game starts there: it is a game folder too.
       EngineFolder other;
       WriteStandIn(other / "qr7.exe");
+      TempFolder bare;
+      const fs::path start = linked                          ? game.Path()
+                             : from == From::OtherGameFolder ? other.Path()
+                                                             : bare.Path();
 
-      for (int start = 0; start < 2; ++start) {
+      for (int run = 0; run < 2; ++run) {
         LauncherSession launcher;
         const QString program =
             linked ? QStringLiteral("./wreckvale-launcher")
                    : QString::fromStdString((game / "wreckvale-launcher").native());
-        QVERIFY(launcher.Launch(linked ? game.Path() : other.Path(), program));
+        QVERIFY(launcher.Launch(start, program));
         const QString window = launcher.WaitForOwnWindow(kWindowTimeoutMs);
         QVERIFY(!window.isEmpty() && launcher.IsMainWindow(window));
         QVERIFY2(!HasConsole(PressAndRecord(launcher, window, record)),
                  "the options did not come from the player's file");
+        const std::vector<std::string> words = ReadRecord(record);
+        QVERIFY(words.size() >= 2);
+        QCOMPARE(fs::canonical(words[1]),
+                 fs::canonical(from == From::FolderWithoutGame ? game.Path() : start));
         QCOMPARE(game.Read(kIni), current);
         QVERIFY(!fs::exists(game / kIniBackup));
+        QVERIFY(!fs::exists(bare / kIni));
       }
     }
   }

@@ -225,11 +225,13 @@ TEST_F(BadInput, TypedValuesArriveAsExactlyOneArgument) {
 TEST_F(BadInput, EmptyJoinBoxesGiveNoStrayArgument) {
   model.SwitchTab(Tab::JoinGame);
   model.JoinPasswordChanged("");
-  model.JoinAddressChanged("h:");
-  model.JoinPortChanged("");
+  model.JoinAddressChanged("h:1");
   const std::vector<std::string> argv = Argv();
   EXPECT_EQ(std::count(argv.begin(), argv.end(), "+password"), 0);
-  EXPECT_EQ(After("+connect"), std::make_pair("h:"s, "+team_desired"s));
+  EXPECT_EQ(After("+connect"), std::make_pair("h:1"s, "+team_desired"s));
+  // An empty port would leave "+connect h:": the press asks for the port.
+  model.JoinPortChanged("");
+  EXPECT_EQ(Press().message, "Enter the port");
 }
 
 TEST_F(BadInput, GameFolderAndProgramNamesStayTheProgram) {
@@ -269,7 +271,7 @@ TEST_F(BadInput, ProgramNameNoCommandCanCarryStartsNothing) {
   const LaunchDecision d = Press({"qr7.exe", "my \"wrap\""}, "/a \"b\"");
   EXPECT_EQ(d.kind, LaunchDecision::Kind::ShowMessage);
   EXPECT_EQ(d.message, "Can not start the game (/a \"b\"/my \"wrap\")");
-  EXPECT_TRUE(d.closeWindow);
+  EXPECT_FALSE(d.closeWindow) << "a refused press leaves the window open";
 }
 
 // A settings file that is there but cannot be read is never moved aside nor

@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <string>
 #include <utility>
 #include <vector>
@@ -171,7 +172,23 @@ TEST_F(ChoiceRules, CustomMapsWithNothingEnabledLeavesNoMap) {
   Choose({"customMaps"});
   EXPECT_EQ(Shown(Control::MapChoice), "-");
   EXPECT_EQ(Shown(Control::CharacterButton), "Infected") << "no map: the character menu stays";
-  EXPECT_EQ(VisibleIds(model, "mapMenu"), Ids{});
+  // One disabled entry says where maps are enabled, in the active language.
+  EXPECT_EQ(VisibleIds(model, "mapMenu"), Ids{"noMapsEnabled"});
+  for (const auto& [language, caption] :
+       {std::pair{"LOCAL_EN", "No maps enabled: see wreckvale_launcher.ini"},
+        std::pair{"LOCAL_RU", "Нет включённых карт: см. wreckvale_launcher.ini"}}) {
+    model.ChangeLanguage(language);
+    const std::vector<Menu> menus = model.Menus();
+    const auto map =
+        std::find_if(menus.begin(), menus.end(), [](const Menu& m) { return m.id == "mapMenu"; });
+    ASSERT_NE(map, menus.end());
+    const MenuEntry& notice = map->entries.back();
+    EXPECT_EQ(notice.caption, caption);
+    EXPECT_FALSE(notice.enabled);
+  }
+  model.ChooseEntry("coop");
+  EXPECT_EQ(VisibleIds(model, "mapMenu"),
+            (Ids{"apartments", "subway", "sewer", "hospital", "rooftops"}));
 }
 
 TEST_F(ChoiceRules, CustomMapNamedDashCountsAsNoMap) {

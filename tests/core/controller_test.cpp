@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <deque>
+#include <map>
 #include <optional>
 #include <string>
 #include <vector>
@@ -28,11 +29,19 @@ struct FakePorts : ProcessStarter,
                    QuitRequester,
                    TimeSource,
                    GameFolderProbe,
-                   GameWatch {
+                   GameWatch,
+                   YesNoQuestion,
+                   SystemLanguage,
+                   WorkingFolder {
   explicit FakePorts(std::filesystem::path folder) : folder(std::move(folder)) {}
 
   std::optional<StartFailure> Start(const std::string& command, const std::string&) override {
     starts.push_back(command);
+    if (!failures.empty()) {
+      std::optional<StartFailure> failure = failures.front();
+      failures.pop_front();
+      return failure;
+    }
     if (startSucceeds) return std::nullopt;
     return StartFailure{"qr7.exe", "Permission denied"};
   }
@@ -54,15 +63,41 @@ struct FakePorts : ProcessStarter,
     LaunchEnvironment env;
     env.currentFolder = folder.string();
     env.fileExists = [this](std::string_view name) { return FileExistsIn(folder, name); };
+    env.findOnPath = [this](std::string_view name) -> std::optional<std::string> {
+      const auto found = onPath.find(std::string(name));
+      if (found == onPath.end()) return std::nullopt;
+      return found->second;
+    };
     return env;
   }
   void SendOutputTo(const std::string& file) override { logs.push_back(file); }
   GameOutcome Outcome() override { return outcome; }
-  Platform Get() { return {this, this, this, this, this, this, this, this, this}; }
+  bool AskYesNo(const std::string& title, const std::string& question, const std::string& yes,
+                const std::string& no) override {
+    titles.push_back(title);
+    questions.push_back(question + " [" + yes + "] [" + no + "]");
+    return answerYes;
+  }
+  std::string Locale() override { return locale; }
+  bool Enter(const std::filesystem::path& to) override {
+    entered.push_back(to);
+    if (enterSucceeds) folder = to;
+    return enterSucceeds;
+  }
+  Platform Get() {
+    return {this, this, this, this, this, this, this, this, this, this, this, this};
+  }
 
   std::filesystem::path folder;
   bool startSucceeds = true;
-  std::vector<std::string> starts, titles, messages, asked, clipboard, opened;
+  std::deque<std::optional<StartFailure>>
+      failures;                               // the next starts' answers, before startSucceeds
+  std::map<std::string, std::string> onPath;  // bare name: the program found
+  bool answerYes = false;
+  std::string locale;
+  bool enterSucceeds = true;
+  std::vector<std::filesystem::path> entered;
+  std::vector<std::string> starts, titles, messages, asked, clipboard, opened, questions;
   std::deque<std::optional<std::string>> answers;
   std::vector<std::string> logs;
   GameOutcome outcome{GameOutcome::Kind::Pending};
@@ -199,7 +234,17 @@ TEST_F(Controller, PressStartsRefusesOrOpens) {
        "Choose map!",
        false,
        false,
-       true},
+       false},
+      {"failed start, exit after run",
+       "ExitAfterRun=Yes\r\n",
+       {},
+       Tab::CreateServer,
+       false,
+       true,
+       "Can not start the game (qr7.exe: Permission denied)",
+       false,
+       false,
+       false},
       {"join without address",
        "",
        {},
@@ -266,6 +311,185 @@ TEST_F(Controller, PressStartsRefusesOrOpens) {
     EXPECT_EQ(view.windowHidden, c.hides);
     EXPECT_EQ(fresh.logs.size(), c.starts ? 1U : 0U) << "each start gets its log";
     EXPECT_EQ(view.actionResting, c.starts && c.startSucceeds);
+  }
+}
+
+// A Windows program the system cannot run: with wine or wine64 on PATH the
+// player is asked once; yes sets the three run prefix keys in place and
+// starts through the wrapper, anything else names the keys to set.
+TEST_F(Controller, WindowsProgramOffersWine) {
+  const std::string hint =
+      "\nSet USEPrefix=Yes, RunPrefix=wine (or another program that runs it) and an empty "
+      "RunPrefixParam= in wreckvale_launcher.ini.";
+  const std::string failed = "Can not start the game (qr7.exe: Exec format error)";
+  const std::string templateLines = "USEPrefix=No\r\nRunPrefix=\r\nRunPrefixParam=1\r\n";
+  const StartFailure wrongFormat{"qr7.exe", "Exec format error", true};
+  const struct Case {
+    const char* name;
+    std::map<std::string, std::string> onPath;
+    bool answerYes;
+    std::deque<std::optional<StartFailure>> failures;
+    std::string settings;  // [Application] lines after the version
+    bool asks;
+    std::string written;      // the lines after the version once done
+    std::string secondStart;  // how the second start begins; empty: none
+    std::string message;
+    bool closes;
+  } cases[] = {
+      {"yes: keys replaced where they stand, the game started",
+       {{"wine", "/usr/bin/wine"}, {"wine64", "/usr/bin/wine64"}},
+       true,
+       {wrongFormat},
+       templateLines + "ExitAfterRun=Yes\r\n",
+       true,
+       "USEPrefix=Yes\r\nRunPrefix=wine\r\nRunPrefixParam=\r\nExitAfterRun=Yes\r\n",
+       "\"/usr/bin/wine\"  qr7.exe ",
+       "",
+       true},
+      {"yes: missing keys added at the end of the section",
+       {{"wine64", "/opt/wine/bin/wine64"}},
+       true,
+       {wrongFormat},
+       "usePrefix=No\r\n",
+       true,
+       "usePrefix=Yes\r\nRunPrefix=wine64\r\nRunPrefixParam=\r\n",
+       "\"/opt/wine/bin/wine64\"  qr7.exe ",
+       "",
+       false},
+      {"no: the hint, the file as it was",
+       {{"wine", "/usr/bin/wine"}},
+       false,
+       {wrongFormat},
+       templateLines,
+       true,
+       templateLines,
+       "",
+       failed + hint,
+       false},
+      {"no wrapper: the hint without asking",
+       {},
+       true,
+       {wrongFormat},
+       templateLines,
+       false,
+       templateLines,
+       "",
+       failed + hint,
+       false},
+      {"another failure: no question",
+       {{"wine", "/usr/bin/wine"}},
+       true,
+       {StartFailure{"qr7.exe", "Permission denied"}},
+       templateLines,
+       false,
+       templateLines,
+       "",
+       "Can not start the game (qr7.exe: Permission denied)",
+       false},
+      {"yes, but wine fails too: said once, no second question",
+       {{"wine", "/usr/bin/wine"}},
+       true,
+       {wrongFormat, StartFailure{"/usr/bin/wine", "Permission denied"}},
+       templateLines + "ExitAfterRun=Yes\r\n",
+       true,
+       "USEPrefix=Yes\r\nRunPrefix=wine\r\nRunPrefixParam=\r\nExitAfterRun=Yes\r\n",
+       "\"/usr/bin/wine\"  qr7.exe ",
+       "Can not start the game (/usr/bin/wine: Permission denied)",
+       false},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    FakePorts fresh(dir.Path());
+    fresh.onPath = c.onPath;
+    fresh.answerYes = c.answerYes;
+    fresh.failures = c.failures;
+    LauncherController one(fresh.Get());
+    dir.Write(kIni, CurrentSettings(c.settings));
+    one.Start({dir.Path(), dir.Path()}, kVersion);
+    const ViewState view = one.OnActionPressed();
+    EXPECT_EQ(fresh.questions,
+              c.asks ? std::vector<std::string>{"Start Windows programs through wine? [Yes] [No]"}
+                     : std::vector<std::string>{});
+    EXPECT_EQ(ReadWholeFile(dir.Path() / kIni).text, CurrentSettings(c.written));
+    ASSERT_EQ(fresh.starts.size(), c.secondStart.empty() ? 1U : 2U);
+    if (!c.secondStart.empty()) {
+      EXPECT_TRUE(fresh.starts[1].starts_with(c.secondStart)) << fresh.starts[1];
+    }
+    EXPECT_EQ(fresh.messages,
+              c.message.empty() ? std::vector<std::string>{} : std::vector{c.message});
+    for (const std::string& title : fresh.titles) EXPECT_EQ(title, "Wreckvale Launcher");
+    EXPECT_EQ(view.closeWindow, c.closes);
+    EXPECT_EQ(view.actionResting, c.message.empty());
+  }
+  // The question and its buttons in the player's language.
+  FakePorts russian(dir.Path());
+  russian.onPath = {{"wine", "/usr/bin/wine"}};
+  russian.failures = {wrongFormat};
+  LauncherController one(russian.Get());
+  dir.Write(kIni, CurrentSettings("Language=RU\r\n"));
+  one.Start({dir.Path(), dir.Path()}, kVersion);
+  one.OnActionPressed();
+  EXPECT_EQ(russian.questions,
+            std::vector<std::string>{"Запускать программы Windows через wine? [Да] [Нет]"});
+}
+
+// Started from another folder, the launcher works in its own when that one
+// holds the game and the current one does not.
+TEST_F(Controller, StartWorksWhereTheGameIs) {
+  const struct Case {
+    const char* name;
+    bool workHasGame, exeHasGame, enterSucceeds;
+    bool enters;
+    std::vector<std::string> messages;
+  } cases[] = {
+      {"both hold it: the current folder", true, true, true, false, {}},
+      {"only the launcher's: moved there", false, true, true, true, {}},
+      {"only the current one", true, false, true, false, {}},
+      {"neither: the wrong-folder message", false, false, true, false, {kNoEngineMessage}},
+      {"the move refused: the wrong-folder message", false, true, false, true, {kNoEngineMessage}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    TempFolder exeDir, workDir;
+    if (c.exeHasGame) exeDir.Write("qr7.exe", "");
+    if (c.workHasGame) workDir.Write("qr7.exe", "");
+    FakePorts fresh(workDir.Path());
+    fresh.enterSucceeds = c.enterSucceeds;
+    LauncherController one(fresh.Get());
+    one.Start({exeDir.Path(), workDir.Path()}, kVersion);
+    EXPECT_EQ(fresh.entered,
+              c.enters ? std::vector{exeDir.Path()} : std::vector<std::filesystem::path>{});
+    EXPECT_EQ(fresh.messages, c.messages);
+    EXPECT_EQ(one.QuitRequested(), !c.messages.empty());
+    // The template goes where the game is.
+    const bool moved = c.enters && c.enterSucceeds;
+    EXPECT_EQ(std::filesystem::exists(workDir.Path() / kIni), !moved);
+    if (moved) {
+      one.OnActionPressed();
+      ASSERT_EQ(fresh.starts.size(), 1U);
+      EXPECT_TRUE(fresh.starts[0].starts_with("\"" + exeDir.Path().string() + "/qr7.exe\" "));
+    }
+  }
+}
+
+// Without a Language key the system's language decides; a key still wins.
+TEST_F(Controller, StartTakesTheSystemLanguageWhereTheSettingsNameNone) {
+  const struct {
+    std::string settings, locale, action;
+  } cases[] = {
+      {"", "ru_RU.UTF-8", "Создать сервер "},
+      {"", "en_US.UTF-8", "Create server "},
+      {"", "", "Create server "},
+      {"Language=LOCAL_EN\r\n", "ru_RU.UTF-8", "Create server "},
+      {"Language=RU\r\n", "C", "Создать сервер "},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.settings + c.locale);
+    FakePorts fresh(dir.Path());
+    fresh.locale = c.locale;
+    LauncherController one(fresh.Get());
+    dir.Write(kIni, CurrentSettings(c.settings));
+    EXPECT_EQ(one.Start({dir.Path(), dir.Path()}, kVersion)[Control::ActionButton].text, c.action);
   }
 }
 

@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
+#include <optional>
+#include <string>
 #include <string_view>
 #include <utility>
 #include <variant>
@@ -101,14 +104,62 @@ TEST(Language, CodesSelectOrKeepTheSet) {
 }
 
 // The [Application] Language value is the start's code; what names no code
-// starts in English.
+// starts in English. Without the key, a Russian system locale starts in
+// Russian and any other in English.
 TEST(Language, LanguageValueSelectsTheStartCode) {
-  const std::pair<std::string_view, std::string_view> cases[] = {
-      {"", "LOCAL_EN"},    {"RU", "RU"},          {"local_ru", "local_ru"},
-      {"**", "**"},        {"De", "LOCAL_EN"},    {"LOCAL_DE", "LOCAL_EN"},
-      {" RU", "LOCAL_EN"}, {"LOCAL", "LOCAL_EN"}, {"en", "en"},
+  const struct {
+    std::optional<std::string_view> value;
+    std::string_view locale, code;
+  } cases[] = {
+      {"", "", "LOCAL_EN"},
+      {"RU", "", "RU"},
+      {"local_ru", "", "local_ru"},
+      {"**", "", "**"},
+      {"De", "", "LOCAL_EN"},
+      {"LOCAL_DE", "", "LOCAL_EN"},
+      {" RU", "", "LOCAL_EN"},
+      {"LOCAL", "", "LOCAL_EN"},
+      {"en", "", "en"},
+      {std::nullopt, "ru_RU.UTF-8", "LOCAL_RU"},
+      {std::nullopt, "ru", "LOCAL_RU"},
+      {std::nullopt, "RU_ua@latin", "LOCAL_RU"},
+      {std::nullopt, "ru-RU", "LOCAL_RU"},
+      {std::nullopt, "rue_SK", "LOCAL_EN"},
+      {std::nullopt, "russian", "LOCAL_EN"},
+      {std::nullopt, "en_US.UTF-8", "LOCAL_EN"},
+      {std::nullopt, "C.UTF-8", "LOCAL_EN"},
+      {std::nullopt, "", "LOCAL_EN"},
+      {"", "ru_RU.UTF-8", "LOCAL_EN"},
+      {"LOCAL_EN", "ru_RU.UTF-8", "LOCAL_EN"},
+      {"EN", "ru", "EN"},
+      {"De", "ru_RU", "LOCAL_EN"},
   };
-  for (const auto& [value, code] : cases) EXPECT_EQ(LanguageCode(value), code) << value;
+  for (const auto& c : cases) {
+    EXPECT_EQ(LanguageCode(c.value, c.locale), c.code)
+        << c.value.value_or("(absent)") << " " << c.locale;
+  }
+}
+
+// As POSIX takes the language of messages: the first of LC_ALL, LC_MESSAGES
+// and LANG that is set and not empty.
+TEST(Language, MessageLocaleTakesTheFirstSetVariable) {
+  using Variables = std::map<std::string_view, std::string>;
+  const std::pair<Variables, std::string> cases[] = {
+      {{{"LC_ALL", "ru_RU.UTF-8"}, {"LC_MESSAGES", "en_US"}, {"LANG", "de_DE"}}, "ru_RU.UTF-8"},
+      {{{"LC_ALL", ""}, {"LC_MESSAGES", "ru_RU"}, {"LANG", "en_US"}}, "ru_RU"},
+      {{{"LC_MESSAGES", ""}, {"LANG", "ru_RU.UTF-8"}}, "ru_RU.UTF-8"},
+      {{{"LC_ALL", "C"}, {"LANG", "ru_RU.UTF-8"}}, "C"},
+      {{{"LC_CTYPE", "ru_RU.UTF-8"}}, ""},
+      {{}, ""},
+  };
+  for (const auto& [variables, locale] : cases) {
+    EXPECT_EQ(MessageLocale([&variables](std::string_view name) -> std::optional<std::string> {
+                const auto found = variables.find(name);
+                if (found == variables.end()) return std::nullopt;
+                return found->second;
+              }),
+              locale);
+  }
 }
 
 TEST(Language, CaptionsControlsAndKeepsEveryChoice) {

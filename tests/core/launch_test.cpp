@@ -223,6 +223,17 @@ TEST_F(Launch, JoinCommand) {
     EXPECT_EQ(d.kind, LaunchDecision::Kind::ShowMessage) << '"' << address << '"';
     EXPECT_EQ(d.message, "Enter the server address");
   }
+  // An empty port would send "+connect host:".
+  for (const char* address : {"10.0.0.5:", "10.0.0.5: \t", "[::1]:"}) {
+    model.JoinAddressChanged(address);
+    const LaunchDecision d = Press();
+    EXPECT_EQ(d.kind, LaunchDecision::Kind::ShowMessage) << '"' << address << '"';
+    EXPECT_EQ(d.message, "Enter the port");
+  }
+  // A v6 address keeps its brackets, as the game takes it.
+  model.JoinPasswordChanged("");
+  model.JoinAddressChanged("connect [::1]:27019");
+  EXPECT_NE(Command().find("-novid +connect [::1]:27019 +team"), std::string::npos);
 }
 
 TEST_F(Launch, PlainPasswordStaysAsTyped) {
@@ -316,7 +327,7 @@ TEST_F(Launch, RefusalsAndExitAfterRun) {
       const LaunchDecision d = Press(c.files);
       EXPECT_EQ(d.kind, LaunchDecision::Kind::ShowMessage);
       EXPECT_EQ(d.message, c.message);
-      EXPECT_EQ(d.closeWindow, exitAfterRun);
+      EXPECT_FALSE(d.closeWindow);
     }
   }
   RestartWith("ExitAfterRun=Yes\r\n");
@@ -339,7 +350,8 @@ TEST_F(Launch, StartFailedMessageSaysWhy) {
   LauncherModel russian;
   russian.ChangeLanguage("LOCAL_RU");
   const std::string wayOut =
-      "\nSet RunPrefix in wreckvale_launcher.ini to a program that can run it, for example wine.";
+      "\nSet USEPrefix=Yes, RunPrefix=wine (or another program that runs it) and an empty "
+      "RunPrefixParam= in wreckvale_launcher.ini.";
   const struct {
     const LauncherModel& model;
     StartFailure failure;
@@ -355,8 +367,8 @@ TEST_F(Launch, StartFailedMessageSaysWhy) {
       {russian,
        {"D/qr7.exe", "Exec format error", true},
        "Не удалось запустить игру (D/qr7.exe: Exec format error)\nУкажите в "
-       "wreckvale_launcher.ini в RunPrefix программу, которая может его запустить, например "
-       "wine."},
+       "wreckvale_launcher.ini USEPrefix=Yes, RunPrefix=wine (или другую программу запуска) и "
+       "пустой RunPrefixParam=."},
   };
   for (const auto& c : cases) EXPECT_EQ(StartFailedMessage(c.model, c.failure), c.message);
 }

@@ -10,8 +10,11 @@
 #include <set>
 #include <string>
 
+#include "core/profile_writer.h"
+#include "core/settings_lock.h"
 #include "core/startup.h"
 #include "tests/support/launcher_files.h"
+#include "tests/support/profile_writes.h"
 
 namespace wv {
 namespace {
@@ -113,6 +116,52 @@ TEST(SettingsFileTest, ReadsValuesByTheProfileRules) {
     // Inside an action the sections are looked up by hash: the same rules.
     const SettingsReader::ActionScope action(reader);
     EXPECT_EQ(reader.ReadText(c.section, c.key, "D"), c.expected.value_or("D")) << "in an action";
+  }
+}
+
+// Every byte but the value stays, and the reader finds what was written.
+TEST(SettingsFileTest, WritesValuesByTheProfileRules) {
+  for (const test::ProfileWrite& w : test::kProfileWrites) {
+    EXPECT_EQ(WithProfileValue(w.content, w.section, w.key, w.value), w.written) << w.name;
+    EXPECT_EQ(FindProfileValue(w.written, w.section, w.key), w.value) << w.name;
+  }
+}
+
+// Whole or not at all: under the lock, through a temporary file.
+TEST(SettingsFileTest, ProfileWriteReplacesTheFileWhole) {
+  const std::string utf16 = test::Utf16(u"[S]\r\nK=1\r\n");
+  const struct {
+    const char* name;
+    std::optional<std::string> before;
+    bool locked;
+    ProfileWriteOutcome outcome;
+    std::optional<std::string> after;
+  } cases[] = {
+      {"written", "[S]\r\nK=1\r\n", false, ProfileWriteOutcome::Written, "[S]\r\nK=v\r\nJ=w\r\n"},
+      {"no file yet", std::nullopt, false, ProfileWriteOutcome::Written, "[S]\r\nK=v\r\nJ=w\r\n"},
+      {"another launcher holds the lock", "[S]\r\nK=1\r\n", true, ProfileWriteOutcome::Busy,
+       "[S]\r\nK=1\r\n"},
+      {"saved as UTF-16", utf16, false, ProfileWriteOutcome::Failed, utf16},
+  };
+  for (const auto& c : cases) {
+    test::TempFolder folder;
+    const std::filesystem::path file = folder.Path() / test::kIni;
+    if (c.before) folder.Write(test::kIni, *c.before);
+    std::optional<SettingsLock> other;
+    if (c.locked) other.emplace(folder.Path(), std::chrono::milliseconds(0));
+    EXPECT_EQ(
+        WriteProfileValues(file, {{"S", "K", "v"}, {"S", "J", "w"}}, std::chrono::milliseconds(0)),
+        c.outcome)
+        << c.name;
+    EXPECT_EQ(ReadWholeFile(file).text, c.after) << c.name;
+    other.reset();
+    std::set<std::string> left;
+    for (const auto& entry : std::filesystem::directory_iterator(folder.Path())) {
+      left.insert(entry.path().filename().string());
+    }
+    std::set<std::string> expected{std::string(kSettingsLockName)};
+    if (c.after) expected.insert(std::string(test::kIni));
+    EXPECT_EQ(left, expected) << c.name << ": no temporary file left";
   }
 }
 

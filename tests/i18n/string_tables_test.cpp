@@ -125,10 +125,10 @@ TEST(StringTables, EveryEntryInBothLanguages) {
       {Str::BadSetting1, "Invalid value in settings file", "Недопустимое значение в файле на"},
       {Str::BadSetting2, "", "строек"},
       {Str::EnterAddress, "Enter the server address", "Введите адрес сервера"},
-      {Str::RunPrefixHint1, "Set RunPrefix in wreckvale_launc", "Укажите в wreckvale_launcher.ini"},
-      {Str::RunPrefixHint2, "her.ini to a program that can ru", " в RunPrefix программу, которая "},
-      {Str::RunPrefixHint3, "n it, for example wine.", "может его запустить, например wi"},
-      {Str::RunPrefixHint4, "", "ne."},
+      {Str::RunPrefixHint1, "Set USEPrefix=Yes, RunPrefix=win", "Укажите в wreckvale_launcher.ini"},
+      {Str::RunPrefixHint2, "e (or another program that runs ", " USEPrefix=Yes, RunPrefix=wine ("},
+      {Str::RunPrefixHint3, "it) and an empty RunPrefixParam=", "или другую программу запуска) и "},
+      {Str::RunPrefixHint4, " in wreckvale_launcher.ini.", "пустой RunPrefixParam=."},
       {Str::Close, "Close", "Закрыть"},
       {Str::Minimize, "Minimize", "Свернуть"},
       {Str::HintMode, "Choose the game mode", "Выбрать режим игры"},
@@ -176,6 +176,13 @@ TEST(StringTables, EveryEntryInBothLanguages) {
       {Str::GameOutputIn, "Its output:", "Её вывод:"},
       {Str::OpenSettingsFile, "Open settings file", "Открыть файл настроек"},
       {Str::OpenGameFolder, "Open game folder", "Открыть папку игры"},
+      {Str::EnterPort, "Enter the port", "Введите порт"},
+      {Str::NoMapsEnabled1, "No maps enabled: see wreckvale_l", "Нет включённых карт: см. wreckva"},
+      {Str::NoMapsEnabled2, "auncher.ini", "le_launcher.ini"},
+      {Str::WineQuestion1, "Start Windows programs through w", "Запускать программы Windows чере"},
+      {Str::WineQuestion2, "ine?", "з wine?"},
+      {Str::QuestionYes, "Yes", "Да"},
+      {Str::QuestionNo, "No", "Нет"},
   };
   ASSERT_EQ(std::size(entries), kStrCount) << "every entry has its row";
   for (std::size_t i = 0; i < kStrCount; ++i) {
@@ -196,7 +203,7 @@ TEST(StringTables, EveryEntryFitsInOnePiece) {
 TEST(StringTables, OnlyTheShortEnglishMessagesLeaveAPieceEmpty) {
   const std::set<Str> englishEmpty = {
       Str::ClipboardHint2,     Str::CannotRemove2, Str::WrongFolder3, Str::CannotCreate2,
-      Str::LaunchWrongFolder3, Str::CannotRead2,   Str::BadSetting2,  Str::RunPrefixHint4};
+      Str::LaunchWrongFolder3, Str::CannotRead2,   Str::BadSetting2};
   for (std::size_t i = 0; i < kStrCount; ++i) {
     const bool documentedEmpty = englishEmpty.count(static_cast<Str>(i)) != 0;
     EXPECT_EQ(kEnglishStrings[i].empty(), documentedEmpty) << "English entry " << i;

@@ -1,4 +1,5 @@
 #include <QAccessible>
+#include <QAction>
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QLineEdit>
@@ -75,6 +76,13 @@ class ChoicesTest : public QObject {
     for (const char* side : {"infected", "beforeInfected"})
       QVERIFY2(FindAction(launcher, side)->isVisible(), side);
     QVERIFY(!FindAction(launcher, "stoneBell")->isVisible());
+    // Custom maps with none enabled: the map menu shows its notice, disabled.
+    QAction* notice = FindAction(launcher, "noMapsEnabled");
+    QVERIFY(!notice->isVisible());
+    FindAction(launcher, "customMaps")->trigger();
+    QVERIFY(notice->isVisible());
+    QVERIFY(!notice->isEnabled());
+    QCOMPARE(notice->text(), QStringLiteral("No maps enabled: see wreckvale_launcher.ini"));
   }
 
   // The tab switch's captions and panels, as the window shows them.

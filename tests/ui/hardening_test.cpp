@@ -183,8 +183,9 @@ class HardeningTest : public QObject {
     row("engine cannot run", {"qr7.exe!"}, "", "", {},
         {"Can not start the game ({D}/qr7.exe: Permission denied)"});
     row("engine is a Windows program", {"qr7.exe?"}, "", "", {},
-        {"Can not start the game ({D}/qr7.exe: Exec format error)\nSet RunPrefix in "
-         "wreckvale_launcher.ini to a program that can run it, for example wine."});
+        {"Can not start the game ({D}/qr7.exe: Exec format error)\nSet USEPrefix=Yes, "
+         "RunPrefix=wine (or another program that runs it) and an empty RunPrefixParam= in "
+         "wreckvale_launcher.ini."});
     row("run prefix missing", {"qr7.exe"}, "USEPrefix=Yes\r\nRunPrefix=nothere.sh\r\n", "", {},
         {"Can not start the game ({D}/nothere.sh, nothere.sh on PATH: No such file or directory)"});
     row("run prefix is a folder", {"qr7.exe", "tools/"}, "USEPrefix=Yes\r\nRunPrefix=tools\r\n", "",

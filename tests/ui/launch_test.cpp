@@ -149,8 +149,12 @@ class LaunchTest : public QObject {
     LauncherWindow& launcher = Open("ExitAfterRun=Yes\r\n");
     FindAction(launcher, "customMaps")->trigger();
     ClickAt(launcher, kGoButtonCentre);
-    // Closed after the refusal as well as after a start.
+    // A refusal leaves the window for the player to mend what it said.
     QCOMPARE(platform_->messages.boxes.size(), std::size_t{1});
+    QVERIFY(launcher.isVisible());
+    FindAction(launcher, "coop")->trigger();
+    ClickAt(launcher, kGoButtonCentre);
+    QCOMPARE(platform_->starter.calls.size(), std::size_t{1});
     QVERIFY(!launcher.isVisible());
   }
 

@@ -1,0 +1,120 @@
+#include "core/profile_writer.h"
+
+#include <cstddef>
+#include <optional>
+#include <system_error>
+
+#include "core/settings_template.h"
+#include "core/text.h"
+#include "core/whole_file.h"
+
+namespace wv {
+
+namespace {
+
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+
+bool IsLineEnd(char c) {
+  return c == '\r' || c == '\n';
+}
+
+// One line of the text: its bytes up to the line end, and where the next
+// line starts (CR LF, LF and CR each end a line).
+struct Line {
+  std::size_t begin, end, next;
+};
+
+Line LineAt(std::string_view text, std::size_t begin) {
+  std::size_t end = begin;
+  while (end < text.size() && !IsLineEnd(text[end])) ++end;
+  std::size_t next = end;
+  if (next < text.size()) next += text.compare(next, 2, "\r\n") == 0 ? 2 : 1;
+  return {begin, end, next};
+}
+
+// The section a header line opens, as the reader takes it: "[" first, the
+// name up to the first "]".
+std::optional<std::string_view> HeaderName(std::string_view line) {
+  line = TrimBlanks(line);
+  if (!line.starts_with('[')) return std::nullopt;
+  const std::size_t close = line.find(']');
+  if (close == std::string_view::npos) return std::nullopt;
+  return TrimBlanks(line.substr(1, close - 1));
+}
+
+// The line end the new lines take: the one after `line`, else the text's
+// first, else the template's.
+std::string_view LineEndOf(std::string_view text, const Line& line) {
+  if (line.next > line.end) return text.substr(line.end, line.next - line.end);
+  for (std::size_t at = 0; at < text.size(); at = LineAt(text, at).next) {
+    const Line any = LineAt(text, at);
+    if (any.next > any.end) return text.substr(any.end, any.next - any.end);
+  }
+  return "\r\n";
+}
+
+}  // namespace
+
+std::string WithProfileValue(std::string_view text, std::string_view section, std::string_view key,
+                             std::string_view value) {
+  std::string result(text);
+  const std::size_t start = text.starts_with(kByteOrderMark) ? kByteOrderMark.size() : 0;
+  std::optional<Line> header;
+  std::optional<Line> last;  // the section's last line with more than blanks
+  for (std::size_t at = start; at < text.size();) {
+    const Line line = LineAt(text, at);
+    at = line.next;
+    const std::string_view bytes = text.substr(line.begin, line.end - line.begin);
+    const std::optional<std::string_view> name = HeaderName(bytes);
+    if (header) {
+      // Only the first section of a name is written, as only it is read.
+      if (name) break;
+      const std::string_view trimmed = TrimBlanks(bytes);
+      if (trimmed.empty()) continue;
+      last = line;
+      const std::size_t equals = bytes.find('=');
+      if (trimmed.starts_with(';') || equals == std::string_view::npos) continue;
+      if (!EqualsIgnoringAsciiCase(TrimBlanks(bytes.substr(0, equals)), key)) continue;
+      result.replace(line.begin + equals + 1, line.end - line.begin - equals - 1, value);
+      return result;
+    }
+    if (name && EqualsIgnoringAsciiCase(*name, section)) header = last = line;
+  }
+  const std::string keyLine = std::string(key) + "=" + std::string(value);
+  if (last) {
+    const std::string_view end = LineEndOf(text, *header);
+    if (last->next == last->end) {  // the text's last line, without a line end
+      result.insert(last->next, std::string(end) + keyLine);
+    } else {
+      result.insert(last->next, keyLine + std::string(end));
+    }
+    return result;
+  }
+  const std::string_view end = text.empty() ? "\r\n" : LineEndOf(text, LineAt(text, start));
+  if (!text.empty() && !IsLineEnd(text.back())) result += end;
+  result += "[" + std::string(section) + "]" + std::string(end) + keyLine + std::string(end);
+  return result;
+}
+
+ProfileWriteOutcome WriteProfileValues(const std::filesystem::path& file,
+                                       std::initializer_list<ProfileValue> values,
+                                       std::chrono::milliseconds patience) {
+  const std::filesystem::path folder = file.parent_path();
+  const SettingsLock lock(folder, patience);
+  if (lock.Busy()) return ProfileWriteOutcome::Busy;
+  const FileRead read = ReadWholeFile(file);
+  if (!read.text && !read.absent) return ProfileWriteOutcome::Failed;
+  std::string text = read.text.value_or(std::string());
+  // Rewritten as bytes, a file saved as UTF-16 would be damaged.
+  if (text.starts_with("\xFF\xFE") || text.starts_with("\xFE\xFF")) {
+    return ProfileWriteOutcome::Failed;
+  }
+  for (const ProfileValue& v : values) text = WithProfileValue(text, v.section, v.key, v.value);
+  const std::filesystem::path temp = folder / SettingsTempFileName();
+  if (WriteNewFile(temp, text) && MoveIntoPlace(temp, file)) return ProfileWriteOutcome::Written;
+  std::error_code ec;
+  std::filesystem::remove(temp, ec);
+  return ProfileWriteOutcome::Failed;
+}
+
+}  // namespace wv
