@@ -184,6 +184,10 @@ const StringTable kEnglishStrings = MakeTable({
     "not a regular file",
     "file too large",
     "on PATH",
+    // The monitoring tab where the system's web control shows no page: why,
+    // and the button that opens the page elsewhere.
+    "the page did not load in time",
+    "Open in the browser",
 });
 
 const StringTable kRussianStrings = MakeTable({
@@ -343,6 +347,10 @@ const StringTable kRussianStrings = MakeTable({
     "не обычный файл",
     "файл слишком велик",
     "в PATH",
+    // The monitoring tab where the system's web control shows no page: why,
+    // and the button that opens the page elsewhere.
+    "страница не загрузилась вовремя",
+    "Открыть в браузере",
 });
 
 }  // namespace wv

@@ -136,7 +136,10 @@ namespace wv {
   /* Why a file was not read or a program not found, in the launcher's words. */ \
   X(NotRegularFile)                                                              \
   X(FileTooLarge)                                                                \
-  X(OnPath)
+  X(OnPath)                                                                      \
+  /* The monitoring tab where the system's web control shows no page. */         \
+  X(PageNotLoaded)                                                               \
+  X(OpenInBrowser)
 
 enum class Str : std::size_t {
 #define WV_ENTRY(name) name,

@@ -167,6 +167,8 @@ TEST(StringTables, EveryEntryInBothLanguages) {
       {Str::NotRegularFile, "not a regular file", "не обычный файл"},
       {Str::FileTooLarge, "file too large", "файл слишком велик"},
       {Str::OnPath, "on PATH", "в PATH"},
+      {Str::PageNotLoaded, "the page did not load in time", "страница не загрузилась вовремя"},
+      {Str::OpenInBrowser, "Open in the browser", "Открыть в браузере"},
   };
   ASSERT_EQ(std::size(entries), kStrCount) << "every entry has its row";
   for (std::size_t i = 0; i < kStrCount; ++i) {
