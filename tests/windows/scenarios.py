@@ -147,7 +147,11 @@ def mode_scenario(sections, mode, campaign, started_map):
             session.write(INI, current_settings("", sections))
             session.start()
             session.window()
+            first_mark = session.menu_check_mark("modeArrow")
             session.choose("modeArrow", mode)
+            mark = session.menu_check_mark("modeArrow")
+            check(first_mark is not None and mark is not None, "no check mark in the mode menu")
+            check((mark > first_mark + 4) == (mode > 1), "the check mark did not follow")
             if campaign:
                 session.choose("campaignArrow", campaign)
             arguments = session.press_action()

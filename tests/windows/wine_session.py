@@ -135,6 +135,29 @@ class Inspector:
         self.process.wait(TIMEOUT)
 
 
+def check_mark_middle(rect):
+    """The height, within the popup menu at `rect` (x,y,w,h on the screen),
+    of the middle of the dark marks in its left margin, where the check mark
+    goes; None without one. The menu's items cannot be read from another
+    process under Wine, but its pixels can."""
+    from Xlib import X, display
+    x, y, w, h = (int(v) for v in rect.split(","))
+    screen = display.Display()
+    try:
+        margin = min(w, 24)
+        image = screen.screen().root.get_image(x, y, margin, h, X.ZPixmap, 0xFFFFFFFF)
+        data, rows = image.data, []
+        for row in range(3, h - 3):
+            for column in range(3, margin):
+                offset = (row * margin + column) * 4  # 32-bit pixels: blue, green, red, pad
+                if max(data[offset], data[offset + 1], data[offset + 2]) < 80:
+                    rows.append(row)
+                    break
+        return (rows[0] + rows[-1]) / 2 if rows else None
+    finally:
+        screen.close()
+
+
 def xdotool(*args):
     return subprocess.run(["xdotool", *args], check=True, capture_output=True,
                           text=True).stdout.strip()
@@ -265,6 +288,16 @@ class Session:
         self.popup_appears()
         self.keys(*(["Down"] * downs), "Return")
         wait_for(lambda: not self.snapshot().popup_menus(), "the popup menu to close")
+
+    def menu_check_mark(self, arrow):
+        """Drops the menu, reads where its check mark is and closes it again."""
+        self.click(arrow)
+        popup = self.popup_appears()
+        # Drawn once it is mapped; the mark is there by the next look.
+        middle = wait_for(lambda: check_mark_middle(popup["rect"]), "a check mark in the menu")
+        self.keys("Escape")
+        wait_for(lambda: not self.snapshot().popup_menus(), "the popup menu to close")
+        return middle
 
     def end(self):
         if self.process is not None and self.process.poll() is None:
