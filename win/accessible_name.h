@@ -1,0 +1,14 @@
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+namespace wv {
+
+// Gives a control the name (and, where `role` is not 0, the role) screen
+// readers announce, where its window text is none or not the name: the
+// system's own accessible object answers everything else.
+void SetAccessibleName(HWND control, const std::wstring& name, long role = 0);
+
+}  // namespace wv

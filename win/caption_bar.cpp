@@ -1,0 +1,174 @@
+#include "win/caption_bar.h"
+
+#include <commctrl.h>
+
+#include "win/resource_ids.h"
+#include "win/window_class.h"
+
+namespace wv {
+
+namespace {
+
+constexpr RECT kBar{2, 2, 338, 27};
+constexpr RECT kEmblem{4, 4, 20, 20};
+constexpr RECT kMinimise{302, 2, 320, 20};
+constexpr RECT kClose{316, 2, 334, 20};
+constexpr wchar_t kHoverProperty[] = L"wv.hover";
+constexpr UINT_PTR kGlyphSubclass = 1;
+
+// The glyphs follow the pointer, and a click on them leaves the keyboard
+// focus where it was: they are not in the Tab order.
+LRESULT CALLBACK GlyphProc(HWND glyph, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                           DWORD_PTR) {
+  switch (message) {
+    case WM_MOUSEMOVE:
+      if (GetPropW(glyph, kHoverProperty) == nullptr) {
+        SetPropW(glyph, kHoverProperty, reinterpret_cast<HANDLE>(1));
+        TRACKMOUSEEVENT track{sizeof track, TME_LEAVE, glyph, 0};
+        TrackMouseEvent(&track);
+        InvalidateRect(glyph, nullptr, FALSE);
+      }
+      break;
+    case WM_MOUSELEAVE:
+      RemovePropW(glyph, kHoverProperty);
+      InvalidateRect(glyph, nullptr, FALSE);
+      break;
+    case WM_SETFOCUS:
+      if (wParam != 0 && IsWindow(reinterpret_cast<HWND>(wParam))) {
+        SetFocus(reinterpret_cast<HWND>(wParam));
+      }
+      return 0;
+    case WM_NCDESTROY:
+      RemovePropW(glyph, kHoverProperty);
+      RemoveWindowSubclass(glyph, GlyphProc, kGlyphSubclass);
+      break;
+    default:
+      break;
+  }
+  return DefSubclassProc(glyph, message, wParam, lParam);
+}
+
+HWND MakeGlyph(HWND bar) {
+  HWND glyph = CreateWindowExW(0, L"BUTTON", L"", WS_CHILD | WS_VISIBLE | BS_OWNERDRAW, 0, 0, 0, 0,
+                               bar, nullptr, GetModuleHandleW(nullptr), nullptr);
+  SetWindowSubclass(glyph, GlyphProc, kGlyphSubclass, 0);
+  return glyph;
+}
+
+}  // namespace
+
+CaptionBar::CaptionBar(HWND parent, const winlook::Look& look, const Pictures& pictures)
+    : look_(look), pictures_(pictures), textColour_(GetSysColor(COLOR_WINDOWTEXT)) {
+  const wchar_t* type = RegisterControlClass(L"WvCaptionBar", &CaptionBar::Procedure);
+  bar_ = CreateWindowExW(0, type, L"", WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, 0, 0, 0, 0, parent,
+                         nullptr, GetModuleHandleW(nullptr), this);
+  minimise_ = MakeGlyph(bar_);
+  close_ = MakeGlyph(bar_);
+  Layout();
+}
+
+void CaptionBar::SetText(const std::wstring& text) {
+  if (text == text_) return;
+  text_ = text;
+  SetWindowTextW(bar_, text.c_str());
+  InvalidateRect(bar_, nullptr, FALSE);
+}
+
+void CaptionBar::SetActive(bool active) {
+  textColour_ = active ? winlook::kWhite : winlook::kBlack;
+  InvalidateRect(bar_, nullptr, FALSE);
+}
+
+void CaptionBar::Layout() {
+  const winlook::Scale& s = look_.scale;
+  MoveTo(bar_, s.Rect(kBar));
+  const auto local = [&](const RECT& r) {
+    return s.Rect({r.left - kBar.left, r.top - kBar.top, r.right - kBar.left, r.bottom - kBar.top});
+  };
+  MoveTo(minimise_, local({kBar.left + kMinimise.left, kBar.top + kMinimise.top,
+                           kBar.left + kMinimise.right, kBar.top + kMinimise.bottom}));
+  MoveTo(close_, local({kBar.left + kClose.left, kBar.top + kClose.top, kBar.left + kClose.right,
+                        kBar.top + kClose.bottom}));
+}
+
+LRESULT CALLBACK CaptionBar::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  CaptionBar* self = ControlOf<CaptionBar>(window, message, lParam);
+  if (self == nullptr || self->bar_ == nullptr)
+    return DefWindowProcW(window, message, wParam, lParam);
+  return self->Handle(message, wParam, lParam);
+}
+
+LRESULT CaptionBar::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_PAINT:
+      Paint();
+      return 0;
+    case WM_ERASEBKGND:
+      return 1;
+    case WM_NCHITTEST: {
+      // The emblem starts nothing; the rest of the bar drags the window.
+      POINT at{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
+      ScreenToClient(bar_, &at);
+      const RECT emblem = look_.scale.Rect(kEmblem);
+      return PtInRect(&emblem, at) ? HTCLIENT : HTTRANSPARENT;
+    }
+    case WM_DRAWITEM:
+      DrawGlyph(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
+      return TRUE;
+    case WM_COMMAND:
+      if (HIWORD(wParam) == BN_CLICKED) {
+        HWND top = GetAncestor(bar_, GA_ROOT);
+        if (reinterpret_cast<HWND>(lParam) == close_) PostMessageW(top, WM_CLOSE, 0, 0);
+        if (reinterpret_cast<HWND>(lParam) == minimise_) ShowWindow(top, SW_MINIMIZE);
+      }
+      return 0;
+    default:
+      return DefWindowProcW(bar_, message, wParam, lParam);
+  }
+}
+
+void CaptionBar::Paint() {
+  PAINTSTRUCT paint;
+  HDC dc = BeginPaint(bar_, &paint);
+  const winlook::Scale& s = look_.scale;
+  RECT client;
+  GetClientRect(bar_, &client);
+  winlook::Fill(dc, client, winlook::kGrey);
+  const int width = kBar.right - kBar.left;
+  const int height = kBar.bottom - kBar.top;
+  winlook::Fill(dc, s.Rect(0, height - 1, width, 1), winlook::kDarkShadow);
+  pictures_.Draw(dc, IDP_EMBLEM, IDP_EMBLEM_2X, s.Dpi(), s.Rect(kEmblem));
+  winlook::DrawLine(dc, look_.bold, textColour_, s.Rect(22, 0, width - 22, height - 1),
+                    text_.c_str(), DT_LEFT | DT_END_ELLIPSIS | DT_NOPREFIX);
+  EndPaint(bar_, &paint);
+}
+
+void CaptionBar::DrawGlyph(const DRAWITEMSTRUCT& item) const {
+  const winlook::Scale& s = look_.scale;
+  HDC dc = item.hDC;
+  winlook::Fill(dc, item.rcItem, winlook::kGrey);
+  const COLORREF colour =
+      GetPropW(item.hwndItem, kHoverProperty) != nullptr ? winlook::kWhite : winlook::kSilver;
+  const int x = item.rcItem.left;
+  const int y = item.rcItem.top;
+  if (item.hwndItem == minimise_) {
+    RECT bar = s.Rect(5, 12, 9, 3);
+    OffsetRect(&bar, x, y);
+    winlook::Fill(dc, bar, colour);
+    return;
+  }
+  // Two strokes of 2.2 pixels from corner to corner, as the symbol font's cross.
+  LOGBRUSH brush{BS_SOLID, colour, 0};
+  HPEN pen = ExtCreatePen(PS_GEOMETRIC | PS_SOLID | PS_ENDCAP_SQUARE,
+                          static_cast<DWORD>(MulDiv(22, static_cast<int>(s.Dpi()), 960)), &brush, 0,
+                          nullptr);
+  HGDIOBJ old = SelectObject(dc, pen);
+  MoveToEx(dc, x + s(5), y + s(6), nullptr);
+  LineTo(dc, x + s(13), y + s(14));
+  MoveToEx(dc, x + s(13), y + s(6), nullptr);
+  LineTo(dc, x + s(5), y + s(14));
+  SelectObject(dc, old);
+  DeleteObject(pen);
+}
+
+}  // namespace wv

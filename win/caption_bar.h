@@ -1,0 +1,44 @@
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+#include "win/look.h"
+#include "win/picture.h"
+
+namespace wv {
+
+// The drawn caption bar: the emblem, the title and the minimise and close
+// glyphs, white while the pointer is on them. The window is moved by the bar
+// (the top window answers HTCAPTION there); the glyphs minimise and close it.
+class CaptionBar {
+ public:
+  CaptionBar(HWND parent, const winlook::Look& look, const Pictures& pictures);
+
+  HWND Window() const { return bar_; }
+  HWND MinimizeButton() const { return minimise_; }
+  HWND CloseButton() const { return close_; }
+  void SetText(const std::wstring& text);
+  // Only switching between applications counts; before the first
+  // activation the title keeps the system's text colour.
+  void SetActive(bool active);
+  // Placed anew for the look's scale.
+  void Layout();
+
+ private:
+  static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+  LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
+  void Paint();
+  void DrawGlyph(const DRAWITEMSTRUCT& item) const;
+
+  const winlook::Look& look_;
+  const Pictures& pictures_;
+  HWND bar_ = nullptr;
+  HWND minimise_ = nullptr;
+  HWND close_ = nullptr;
+  std::wstring text_;
+  COLORREF textColour_;
+};
+
+}  // namespace wv

@@ -1,0 +1,114 @@
+#include "win/choice_box.h"
+
+#include <oleacc.h>
+
+#include "win/accessible_name.h"
+#include "win/window_class.h"
+
+namespace wv {
+
+namespace {
+
+constexpr int kArrowSize = 18;
+constexpr int kArrowTop = 13;
+constexpr int kArrowRightMargin = 6;
+
+}  // namespace
+
+ChoiceBox::ChoiceBox(HWND parent, int id, const RECT& logical, int labelWidth,
+                     const winlook::Look& look)
+    : look_(look), logical_(logical), labelWidth_(labelWidth) {
+  const wchar_t* type = RegisterControlClass(L"WvChoiceBox", &ChoiceBox::Procedure);
+  box_ = CreateWindowExW(0, type, L"", WS_CHILD | WS_VISIBLE | WS_TABSTOP, 0, 0, 0, 0, parent,
+                         reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+                         GetModuleHandleW(nullptr), this);
+  Layout();
+}
+
+void ChoiceBox::Show(const std::wstring& caption, const std::wstring& choice,
+                     const std::wstring& name) {
+  if (caption != caption_ || choice != choice_) {
+    caption_ = caption;
+    choice_ = choice;
+    InvalidateRect(box_, nullptr, FALSE);
+  }
+  wchar_t current[512] = L"";
+  GetWindowTextW(box_, current, 512);
+  if (name != current) SetWindowTextW(box_, name.c_str());
+  SetAccessibleName(box_, name, ROLE_SYSTEM_COMBOBOX);
+}
+
+void ChoiceBox::Layout() {
+  MoveTo(box_, look_.scale.Rect(logical_));
+}
+
+LRESULT CALLBACK ChoiceBox::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  ChoiceBox* self = ControlOf<ChoiceBox>(window, message, lParam);
+  if (self == nullptr || self->box_ == nullptr)
+    return DefWindowProcW(window, message, wParam, lParam);
+  return self->Handle(message, wParam, lParam);
+}
+
+LRESULT ChoiceBox::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_PAINT:
+      Paint();
+      return 0;
+    case WM_ERASEBKGND:
+      return 1;
+    case WM_GETDLGCODE:
+      // The arrows stay here rather than walk the focus along the page.
+      return DLGC_WANTARROWS;
+    case WM_SETFOCUS:
+    case WM_KILLFOCUS:
+    case WM_UPDATEUISTATE:
+    case WM_ENABLE:
+      InvalidateRect(box_, nullptr, FALSE);
+      break;
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
+      SendMessageW(GetParent(box_), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(box_), BN_CLICKED),
+                   reinterpret_cast<LPARAM>(box_));
+      return 0;
+    default:
+      break;
+  }
+  return DefWindowProcW(box_, message, wParam, lParam);
+}
+
+void ChoiceBox::Paint() {
+  PAINTSTRUCT paint;
+  HDC dc = BeginPaint(box_, &paint);
+  const winlook::Scale& s = look_.scale;
+  const int width = logical_.right - logical_.left;
+  const int height = logical_.bottom - logical_.top;
+  winlook::Fill(dc, s.Rect(0, 0, width, height), winlook::kSilver);
+  winlook::DrawGroupFrame(dc, look_, {0, 0, width, height}, caption_.c_str());
+  const bool enabled = IsWindowEnabled(box_) != FALSE;
+  winlook::DrawLine(dc, look_.bold, enabled ? winlook::kBlack : winlook::kGrey,
+                    s.Rect(10, 18, labelWidth_ - 1, 20), choice_.c_str(),
+                    DT_LEFT | DT_END_ELLIPSIS | DT_NOPREFIX);
+  // The arrow: a small solid triangle pointing down, centred in its square.
+  const int left = width - kArrowSize - kArrowRightMargin;
+  const POINT corners[] = {{s(left + 5), s(kArrowTop + 7)},
+                           {s(left + 13), s(kArrowTop + 7)},
+                           {s(left + 9), s(kArrowTop + 11)}};
+  SetDCBrushColor(dc, enabled ? winlook::kBlack : winlook::kGrey);
+  SetDCPenColor(dc, enabled ? winlook::kBlack : winlook::kGrey);
+  HGDIOBJ oldBrush = SelectObject(dc, GetStockObject(DC_BRUSH));
+  HGDIOBJ oldPen = SelectObject(dc, GetStockObject(DC_PEN));
+  Polygon(dc, corners, 3);
+  SelectObject(dc, oldBrush);
+  SelectObject(dc, oldPen);
+  if (GetFocus() == box_ && !winlook::FocusHidden(box_)) {
+    TEXTMETRICW metrics{};
+    HGDIOBJ old = SelectObject(dc, look_.font);
+    GetTextMetricsW(dc, &metrics);
+    SelectObject(dc, old);
+    const int top = MulDiv(metrics.tmHeight, 96, static_cast<int>(s.Dpi())) + 1;
+    winlook::DrawFocusFrame(dc, s, {3, top, width - 3, height - 3}, winlook::kWhite);
+  }
+  EndPaint(box_, &paint);
+}
+
+}  // namespace wv

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+#include "win/look.h"
+
+namespace wv {
+
+// A choice of the create tab: a white frame with the group's caption, the
+// choice in bold and an arrow. A click or a key asks the parent for its menu
+// (WM_COMMAND with BN_CLICKED, as a button). Screen readers hear a combo box
+// named by caption and choice.
+class ChoiceBox {
+ public:
+  ChoiceBox(HWND parent, int id, const RECT& logical, int labelWidth, const winlook::Look& look);
+
+  HWND Window() const { return box_; }
+  void Show(const std::wstring& caption, const std::wstring& choice, const std::wstring& name);
+  void Layout();
+
+ private:
+  static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+  LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
+  void Paint();
+
+  const winlook::Look& look_;
+  RECT logical_;
+  int labelWidth_;
+  HWND box_ = nullptr;
+  std::wstring caption_, choice_;
+};
+
+}  // namespace wv

@@ -1,0 +1,612 @@
+#include "win/launcher_window.h"
+
+#include <commctrl.h>
+
+#include "core/launch.h"
+#include "platform/windows/version_text.h"
+#include "win/accessible_name.h"
+#include "win/keys.h"
+#include "win/layout.h"
+#include "win/popup_menu.h"
+#include "win/resource_ids.h"
+#include "win/text.h"
+#include "win/window_class.h"
+
+namespace wv {
+
+namespace {
+
+constexpr UINT_PTR kRestTimer = 1;
+
+int IdOf(Control control) {
+  return 100 + static_cast<int>(control);
+}
+
+constexpr std::array<Tab, kTabCount> kTabs = {Tab::CreateServer, Tab::JoinGame, Tab::Settings,
+                                              Tab::Monitoring, Tab::About};
+
+std::wstring WindowText(HWND control) {
+  const int length = GetWindowTextLengthW(control);
+  std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+  text.resize(static_cast<std::size_t>(GetWindowTextW(control, text.data(), length + 1)));
+  return text;
+}
+
+void SetText(HWND control, const std::wstring& text) {
+  if (WindowText(control) != text) SetWindowTextW(control, text.c_str());
+}
+
+// Only the fields a view sets.
+void Merge(ControlView& shown, const ControlView& view) {
+  if (view.text) shown.text = view.text;
+  if (view.toolTip) shown.toolTip = view.toolTip;
+  if (view.accessibleName) shown.accessibleName = view.accessibleName;
+  if (view.enabled) shown.enabled = view.enabled;
+}
+
+}  // namespace
+
+LauncherWindow::LauncherWindow(const Platform& platform) : controller_(platform) {
+  Build();
+}
+
+LauncherWindow::~LauncherWindow() {
+  if (IsWindow(window_)) DestroyWindow(window_);
+  winlook::DeleteFonts(look_);
+}
+
+void LauncherWindow::Build() {
+  WNDCLASSEXW type{};
+  type.cbSize = sizeof type;
+  type.style = CS_DBLCLKS;
+  type.lpfnWndProc = &LauncherWindow::Procedure;
+  type.hInstance = GetModuleHandleW(nullptr);
+  type.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+  type.hIcon = static_cast<HICON>(LoadImageW(type.hInstance, MAKEINTRESOURCEW(IDI_LAUNCHER),
+                                             IMAGE_ICON, 0, 0, LR_DEFAULTSIZE | LR_SHARED));
+  type.hIconSm = static_cast<HICON>(LoadImageW(type.hInstance, MAKEINTRESOURCEW(IDI_LAUNCHER),
+                                               IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
+                                               GetSystemMetrics(SM_CYSMICON), LR_SHARED));
+  type.lpszClassName = L"WreckvaleLauncher";
+  RegisterClassExW(&type);
+  // Made at the designed size first: its DPI is known only once it exists.
+  window_ =
+      CreateWindowExW(WS_EX_CONTROLPARENT | WS_EX_APPWINDOW, type.lpszClassName, L"",
+                      WS_POPUP | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN, 0, 0,
+                      layout::kWidth, layout::kHeight, nullptr, nullptr, type.hInstance, this);
+  winlook::MakeFonts(look_, winlook::Scale(winlook::WindowDpi(window_)));
+
+  toolTips_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
+                              WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, 0, 0, 0, 0, window_, nullptr,
+                              type.hInstance, nullptr);
+  caption_ = std::make_unique<CaptionBar>(window_, look_, pictures_);
+  controls_[static_cast<std::size_t>(Control::Title)] = caption_->Window();
+  controls_[static_cast<std::size_t>(Control::MinimizeButton)] = caption_->MinimizeButton();
+  controls_[static_cast<std::size_t>(Control::CloseButton)] = caption_->CloseButton();
+  tabRow_ = std::make_unique<TabRow>(window_, look_, toolTips_);
+  for (Tab tab : kTabs) {
+    pages_[static_cast<std::size_t>(tab)] = std::make_unique<Page>(window_, look_, pictures_);
+    SetWindowTextW(PageOf(tab).Window(), Wide(TabObjectName(tab)).c_str());
+  }
+
+  // The create tab's boxes, in Tab order.
+  for (std::size_t i = 0; i < layout::kChoiceRows.size(); ++i) {
+    const layout::ChoiceRow& row = layout::kChoiceRows[i];
+    choiceBoxes_[i] = std::make_unique<ChoiceBox>(PageOf(Tab::CreateServer).Window(), IdOf(row.box),
+                                                  row.area, row.labelWidth, look_);
+    controls_[static_cast<std::size_t>(row.box)] = choiceBoxes_[i]->Window();
+  }
+  Page& join = PageOf(Tab::JoinGame);
+  for (const layout::FrameRow& row : layout::kJoinFrames) join.AddFrame(row.area);
+  for (const layout::EditRow& row : layout::kJoinBoxes) {
+    join.AddSunkenGround(row.ground);
+    const DWORD style = WS_TABSTOP | ES_CENTER | ES_AUTOHSCROLL |
+                        (row.edit == Control::JoinPassword ? ES_PASSWORD : 0);
+    HWND edit =
+        MakeControl(join.Window(), L"EDIT", style, IdOf(row.edit), row.ground, look_, look_.bold);
+    SendMessageW(edit, EM_LIMITTEXT, 32767, 0);
+    if (row.edit == Control::JoinPassword) SendMessageW(edit, EM_SETPASSWORDCHAR, L'=', 0);
+    controls_[static_cast<std::size_t>(row.edit)] = edit;
+  }
+  for (std::size_t i = 0; i < layout::kOptionRows.size(); ++i) {
+    const Control box = layout::kOptionRows[i].box;
+    controls_[static_cast<std::size_t>(box)] =
+        MakeControl(PageOf(Tab::Settings).Window(), L"BUTTON", WS_TABSTOP | BS_AUTOCHECKBOX,
+                    IdOf(box), layout::OptionArea(i), look_, look_.font);
+  }
+  Page& about = PageOf(Tab::About);
+  about.SetPicture(IDP_ABOUT, IDP_ABOUT_2X, layout::kAboutPicture);
+  for (const auto& [control, area] : {std::pair{Control::ProductLabel, layout::kProductLabel},
+                                      std::pair{Control::VersionLabel, layout::kVersionLabel}}) {
+    controls_[static_cast<std::size_t>(control)] =
+        MakeControl(about.Window(), L"STATIC", SS_RIGHT | SS_NOPREFIX | SS_CENTERIMAGE,
+                    IdOf(control), area, look_, look_.bold);
+  }
+  // Kept, as on Linux, but not shown: the action button opens the forum there.
+  HWND forum =
+      MakeControl(about.Window(), L"STATIC", SS_NOPREFIX, 0, layout::kForumLink, look_, look_.bold);
+  SetWindowTextW(forum, Wide(kForumUrl).c_str());
+  ShowWindow(forum, SW_HIDE);
+
+  bottom_ = MakeBottomBar(window_, IdOf(Control::CharacterButton), IdOf(Control::ClipboardButton),
+                          IdOf(Control::ActionButton));
+  controls_[static_cast<std::size_t>(Control::CharacterButton)] = bottom_.character;
+  controls_[static_cast<std::size_t>(Control::ClipboardButton)] = bottom_.clipboard;
+  controls_[static_cast<std::size_t>(Control::ActionButton)] = bottom_.action;
+
+  // Tab order is the order the controls were made in: the tab row, the
+  // pages' controls (a hidden page's drop out), then the bottom bar.
+  SetWindowPos(tabRow_->Window(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+
+  // Tooltips: each control's text is asked for as it shows; the action
+  // button's says what a press would do at that moment.
+  SendMessageW(toolTips_, TTM_SETMAXTIPWIDTH, 0, look_.scale(300));
+  for (HWND control : controls_) {
+    if (control == nullptr) continue;
+    TOOLINFOW tool{};
+    tool.cbSize = sizeof tool;
+    tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+    tool.hwnd = window_;
+    tool.uId = reinterpret_cast<UINT_PTR>(control);
+    tool.lpszText = LPSTR_TEXTCALLBACKW;
+    SendMessageW(toolTips_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+  }
+  menus_ = controller_.Current().menus;
+  Layout();
+  // The focus mark shows from the start, as the window opens with the
+  // keyboard focus on its first box.
+  SendMessageW(window_, WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS), 0);
+}
+
+void LauncherWindow::Start(const StartFolders& folders, int show) {
+  const ViewState view = controller_.Start(folders, LauncherVersionText());
+  // The tab set is fixed from here on; the browser exists only when offered.
+  if (view.TabOf(Tab::Monitoring).visible) {
+    const RECT area = look_.scale.Rect(0, 0, Page::kArea.right - Page::kArea.left,
+                                       Page::kArea.bottom - Page::kArea.top);
+    monitoring_ = MonitoringPane::Create(PageOf(Tab::Monitoring).Window(), area,
+                                         controller_.Model().Strings());
+  }
+  Show(view);
+  quiet_ = false;
+  if (controller_.QuitRequested()) return;
+  // Centred on the screen's work area.
+  RECT work{};
+  SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+  RECT frame{};
+  GetWindowRect(window_, &frame);
+  const int width = frame.right - frame.left;
+  const int height = frame.bottom - frame.top;
+  SetWindowPos(window_, nullptr, work.left + (work.right - work.left - width) / 2,
+               work.top + (work.bottom - work.top - height) / 2, 0, 0,
+               SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  ShowWindow(window_, show);
+  SetForegroundWindow(window_);
+  if (pendingFocus_ != nullptr) SetFocus(pendingFocus_);
+  pendingFocus_ = nullptr;
+}
+
+void LauncherWindow::Layout() {
+  const winlook::Scale& s = look_.scale;
+  RECT outer{0, 0, s(layout::kWidth), s(layout::kHeight)};
+  SetWindowPos(window_, nullptr, 0, 0, outer.right, outer.bottom,
+               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  caption_->Layout();
+  tabRow_->Layout();
+  for (auto& page : pages_) page->Layout();
+  for (auto& box : choiceBoxes_) box->Layout();
+  for (std::size_t i = 0; i < layout::kOptionRows.size(); ++i) {
+    MoveTo(Handle(layout::kOptionRows[i].box), s.Rect(layout::OptionArea(i)));
+  }
+  MoveTo(Handle(Control::ProductLabel), s.Rect(layout::kProductLabel));
+  MoveTo(Handle(Control::VersionLabel), s.Rect(layout::kVersionLabel));
+  PlaceEdits();
+  LayoutBottomBar(bottom_, look_);
+  if (monitoring_ != nullptr) {
+    monitoring_->Move(
+        s.Rect(0, 0, Page::kArea.right - Page::kArea.left, Page::kArea.bottom - Page::kArea.top));
+  }
+  for (HWND control : controls_) {
+    if (control == nullptr) continue;
+    const bool bold =
+        control == Handle(Control::JoinAddress) || control == Handle(Control::JoinPort) ||
+        control == Handle(Control::JoinPassword) || control == Handle(Control::ProductLabel) ||
+        control == Handle(Control::VersionLabel);
+    SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(bold ? look_.bold : look_.font),
+                 TRUE);
+  }
+  SendMessageW(toolTips_, TTM_SETMAXTIPWIDTH, 0, s(300));
+  InvalidateRect(window_, nullptr, TRUE);
+}
+
+// A box as tall as its text, centred in its sunken ground, whose bevel stays
+// in view around it.
+void LauncherWindow::PlaceEdits() {
+  HDC dc = GetDC(window_);
+  HGDIOBJ old = SelectObject(dc, look_.bold);
+  TEXTMETRICW metrics{};
+  GetTextMetricsW(dc, &metrics);
+  SelectObject(dc, old);
+  ReleaseDC(window_, dc);
+  const winlook::Scale& s = look_.scale;
+  for (const layout::EditRow& row : layout::kJoinBoxes) {
+    const RECT ground = s.Rect(row.ground);
+    const int top = (ground.top + ground.bottom - metrics.tmHeight) / 2;
+    MoveTo(Handle(row.edit),
+           {ground.left + s(3), top, ground.right - s(3), top + metrics.tmHeight});
+  }
+}
+
+void LauncherWindow::Show(const ViewState& view) {
+  for (std::size_t i = 0; i < kControlCount; ++i) Merge(shown_[i], view.controls[i]);
+  for (std::size_t i = 0; i < kControlCount; ++i) ShowControl(static_cast<Control>(i));
+  menus_ = view.menus;
+  for (std::size_t i = 0; i < layout::kOptionRows.size(); ++i) {
+    const layout::OptionRow& row = layout::kOptionRows[i];
+    SendMessageW(Handle(row.box), BM_SETCHECK,
+                 view.options.*row.value ? BST_CHECKED : BST_UNCHECKED, 0);
+  }
+  tabRow_->Show(view.tabs, view.currentTab);
+  if (view.currentTab != currentTab_ || !IsWindowVisible(PageOf(view.currentTab).Window())) {
+    HWND focus = GetFocus();
+    for (Tab tab : kTabs) {
+      ShowWindow(PageOf(tab).Window(), tab == view.currentTab ? SW_SHOW : SW_HIDE);
+    }
+    currentTab_ = view.currentTab;
+    // Focus on a page just hidden moves on, as the Tab key would.
+    if (focus != nullptr && IsChild(window_, focus) && !IsWindowVisible(focus)) {
+      if (HWND next = GetNextDlgTabItem(window_, focus, FALSE)) SetFocus(next);
+    }
+  }
+  if (monitoring_ != nullptr) monitoring_->Show(view.currentTab == Tab::Monitoring);
+  if (resting_ != view.actionResting) {
+    resting_ = view.actionResting;
+    InvalidateRect(bottom_.action, nullptr, FALSE);
+  }
+  if (view.wakeAfter.count() > 0) {
+    SetTimer(window_, kRestTimer, static_cast<UINT>(view.wakeAfter.count()), nullptr);
+  }
+  SetEditText(Control::JoinAddress, view.joinAddress);
+  SetEditText(Control::JoinPort, view.joinPort);
+  SetEditText(Control::JoinPassword, view.joinPassword);
+  switch (view.focus) {
+    case FocusRequest::None:
+      break;
+    case FocusRequest::FirstChoiceBox:
+      FocusOn(choiceBoxes_.front()->Window());
+      break;
+    case FocusRequest::JoinAddress:
+      FocusOn(Handle(Control::JoinAddress));
+      break;
+    case FocusRequest::JoinPortSelected:
+      FocusOn(Handle(Control::JoinPort), true);
+      break;
+  }
+  if (monitoring_ != nullptr) {
+    switch (view.browser) {
+      case BrowserRequest::None:
+        break;
+      case BrowserRequest::Navigate:
+        monitoring_->Navigate(Wide(view.monitoringUrl));
+        break;
+      case BrowserRequest::Reload:
+        monitoring_->Reload();
+        break;
+    }
+  }
+  if (view.closeWindow) PostMessageW(window_, WM_CLOSE, 0, 0);
+}
+
+void LauncherWindow::ShowControl(Control control) {
+  const ControlView& view = shown_[static_cast<std::size_t>(control)];
+  const std::wstring text = Wide(view.text.value_or(std::string()));
+  const auto enable = [](HWND window, bool enabled) {
+    if ((IsWindowEnabled(window) != FALSE) != enabled) EnableWindow(window, enabled);
+  };
+  for (std::size_t i = 0; i < layout::kChoiceRows.size(); ++i) {
+    const layout::ChoiceRow& row = layout::kChoiceRows[i];
+    if (row.box != control) continue;
+    const ControlView& choice = shown_[static_cast<std::size_t>(PartsOf(row.box).choice)];
+    choiceBoxes_[i]->Show(text, Wide(choice.text.value_or(std::string())),
+                          Wide(view.accessibleName.value_or(view.text.value_or(std::string()))));
+    enable(Handle(control), view.enabled.value_or(true));
+    return;
+  }
+  for (std::size_t i = 0; i < layout::kJoinFrames.size(); ++i) {
+    if (layout::kJoinFrames[i].frame == control) PageOf(Tab::JoinGame).SetFrameCaption(i, text);
+  }
+  HWND window = Handle(control);
+  if (window == nullptr) return;
+  switch (control) {
+    case Control::Title:
+      caption_->SetText(text);
+      // The window's title too, which the taskbar shows.
+      SetText(window_, text);
+      return;
+    case Control::CloseButton:
+    case Control::MinimizeButton:
+      // Glyphs: named by their tooltip.
+      SetText(window, Wide(view.toolTip.value_or(std::string())));
+      return;
+    case Control::JoinAddress:
+    case Control::JoinPort:
+    case Control::JoinPassword:
+      if (view.accessibleName) SetAccessibleName(window, Wide(*view.accessibleName));
+      enable(window, view.enabled.value_or(true));
+      return;
+    case Control::ClipboardButton:
+      SetText(window, Wide(view.accessibleName.value_or(std::string())));
+      enable(window,
+             view.enabled.value_or(true) &&
+                 shown_[static_cast<std::size_t>(Control::ClipboardPanel)].enabled.value_or(true));
+      return;
+    case Control::CharacterButton:
+      SetText(window, WithoutMnemonics(text));
+      enable(window,
+             view.enabled.value_or(true) &&
+                 shown_[static_cast<std::size_t>(Control::CharacterPanel)].enabled.value_or(true));
+      InvalidateRect(window, nullptr, FALSE);
+      return;
+    case Control::ActionButton:
+      SetText(window, WithoutMnemonics(text));
+      enable(window, view.enabled.value_or(true));
+      InvalidateRect(window, nullptr, FALSE);
+      return;
+    case Control::ProductLabel:
+    case Control::VersionLabel:
+      if (WindowText(window) != text) {
+        SetWindowTextW(window, text.c_str());
+        // Drawn over the picture: the old text goes with the ground under it.
+        const RECT area = AreaOf(window);
+        InvalidateRect(GetParent(window), &area, TRUE);
+      }
+      return;
+    default:
+      SetText(window, text);
+      enable(window, view.enabled.value_or(true));
+      return;
+  }
+}
+
+// Compared as bytes: what the user typed stays as typed (and the caret where
+// it is) whenever it gives the state's bytes. The window's own write is no
+// edit, and does not come back as one.
+void LauncherWindow::SetEditText(Control control, const std::string& bytes) {
+  HWND edit = Handle(control);
+  if (TypedBytes(WindowText(edit)) == bytes) return;
+  const bool wasQuiet = quiet_;
+  quiet_ = true;
+  SetWindowTextW(edit, TypedText(bytes).c_str());
+  quiet_ = wasQuiet;
+}
+
+void LauncherWindow::FocusOn(HWND control, bool selectAll) {
+  if (!IsWindowVisible(window_)) {
+    pendingFocus_ = control;
+  } else {
+    SetFocus(control);
+  }
+  if (selectAll) SendMessageW(control, EM_SETSEL, 0, -1);
+}
+
+Control LauncherWindow::ControlOf(HWND control) const {
+  for (std::size_t i = 0; i < kControlCount; ++i) {
+    if (controls_[i] == control && control != nullptr) return static_cast<Control>(i);
+  }
+  return Control::Count;
+}
+
+bool LauncherWindow::TakeKey(const MSG& message) {
+  if (message.message != WM_KEYDOWN && message.message != WM_SYSKEYDOWN) return false;
+  if (message.hwnd != window_ && !IsChild(window_, message.hwnd)) return false;
+  HWND focus = GetFocus();
+  const Control control = ControlOf(focus);
+  FocusKind kind = FocusKind::Other;
+  if (focus == tabRow_->Window()) {
+    kind = FocusKind::TabRow;
+  } else if (!DroppedMenu(control).empty()) {
+    kind = control == Control::CharacterButton ? FocusKind::MenuButton : FocusKind::ChoiceBox;
+  } else if (control == Control::ClipboardButton || control == Control::ActionButton) {
+    kind = FocusKind::PushButton;
+  } else if (control == Control::JoinAddress || control == Control::JoinPort ||
+             control == Control::JoinPassword) {
+    kind = FocusKind::JoinBox;
+  }
+  const KeyPress press{static_cast<UINT>(message.wParam), GetKeyState(VK_CONTROL) < 0,
+                       GetKeyState(VK_SHIFT) < 0,
+                       message.message == WM_SYSKEYDOWN || GetKeyState(VK_MENU) < 0};
+  switch (CommandFor(press, kind)) {
+    case KeyCommand::None:
+      return false;
+    case KeyCommand::NextTab:
+      Show(controller_.OnTabStepped(1, TabChange::Other));
+      return true;
+    case KeyCommand::PreviousTab:
+      Show(controller_.OnTabStepped(-1, TabChange::Other));
+      return true;
+    case KeyCommand::StepLeft:
+      Show(controller_.OnTabStepped(-1, TabChange::ArrowKeys));
+      return true;
+    case KeyCommand::StepRight:
+      Show(controller_.OnTabStepped(1, TabChange::ArrowKeys));
+      return true;
+    case KeyCommand::DropMenu:
+      DropMenuOf(control);
+      return true;
+    case KeyCommand::Press:
+      OnCommand(IdOf(control), BN_CLICKED, focus);
+      return true;
+    case KeyCommand::PressAction:
+      if (IsWindowEnabled(bottom_.action)) {
+        OnCommand(IdOf(Control::ActionButton), BN_CLICKED, bottom_.action);
+      }
+      return true;
+  }
+  return false;
+}
+
+void LauncherWindow::DropMenuOf(Control control) {
+  HWND anchor = Handle(control);
+  if (anchor == nullptr || !IsWindowEnabled(anchor)) return;
+  RECT area{};
+  GetWindowRect(anchor, &area);
+  if (const std::optional<std::string> chosen =
+          DropMenu(window_, menus_, DroppedMenu(control), area)) {
+    Show(controller_.OnMenuEntryChosen(*chosen));
+  }
+}
+
+void LauncherWindow::OnCommand(int id, int code, HWND) {
+  const Control control = static_cast<Control>(id - 100);
+  if (id < 100 || control >= Control::Count) return;
+  if (code == EN_CHANGE) {
+    if (!quiet_) OnEdited(control);
+    return;
+  }
+  if (code != BN_CLICKED) return;
+  switch (control) {
+    case Control::ActionButton:
+      Show(controller_.OnActionPressed());
+      return;
+    case Control::ClipboardButton:
+      controller_.OnClipboardPressed();
+      return;
+    default:
+      if (!DroppedMenu(control).empty()) DropMenuOf(control);
+      return;
+  }
+}
+
+void LauncherWindow::OnEdited(Control control) {
+  const std::string bytes = TypedBytes(WindowText(Handle(control)));
+  switch (control) {
+    case Control::JoinAddress:
+      Show(controller_.OnJoinAddressEdited(bytes));
+      break;
+    case Control::JoinPort:
+      Show(controller_.OnJoinPortEdited(bytes));
+      break;
+    case Control::JoinPassword:
+      Show(controller_.OnJoinPasswordEdited(bytes));
+      break;
+    default:
+      break;
+  }
+}
+
+LRESULT LauncherWindow::ToolTipText(NMTTDISPINFOW& info) {
+  const Control control = ControlOf(reinterpret_cast<HWND>(info.hdr.idFrom));
+  toolTip_.clear();
+  if (control == Control::ActionButton) {
+    toolTip_ = Wide(controller_.ActionPreview());
+  } else if (control != Control::Count) {
+    toolTip_ = Wide(shown_[static_cast<std::size_t>(control)].toolTip.value_or(std::string()));
+  }
+  info.lpszText = toolTip_.data();
+  info.szText[0] = L'\0';
+  info.hinst = nullptr;
+  return 0;
+}
+
+void LauncherWindow::Paint() {
+  PAINTSTRUCT paint;
+  HDC dc = BeginPaint(window_, &paint);
+  const winlook::Scale& s = look_.scale;
+  winlook::Fill(dc, s.Rect(0, 0, layout::kWidth, layout::kHeight), winlook::kSilver);
+  winlook::DrawSunkenEdge(dc, s, {0, 0, layout::kWidth, layout::kHeight});
+  // The white frame round the pages, below the tab row.
+  winlook::DrawEdge(dc, s, {2, 49, 338, 206}, winlook::kWhite, winlook::kWhite);
+  PaintBottomBar(dc, look_);
+  EndPaint(window_, &paint);
+}
+
+LRESULT CALLBACK LauncherWindow::Procedure(HWND window, UINT message, WPARAM wParam,
+                                           LPARAM lParam) {
+  LauncherWindow* self = wv::ControlOf<LauncherWindow>(window, message, lParam);
+  if (self == nullptr || self->window_ == nullptr) {
+    return DefWindowProcW(window, message, wParam, lParam);
+  }
+  return self->Handle(message, wParam, lParam);
+}
+
+LRESULT LauncherWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_PAINT:
+      Paint();
+      return 0;
+    case WM_ERASEBKGND:
+      return 1;
+    case WM_NCHITTEST: {
+      // The caption bar moves the window.
+      const LRESULT hit = DefWindowProcW(window_, message, wParam, lParam);
+      const POINT at{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
+      RECT bar{};
+      GetWindowRect(caption_->Window(), &bar);
+      return hit == HTCLIENT && PtInRect(&bar, at) ? HTCAPTION : hit;
+    }
+    case WM_ACTIVATEAPP:
+      if (wParam != FALSE) activatedOnce_ = true;
+      if (activatedOnce_) caption_->SetActive(wParam != FALSE);
+      return 0;
+    case WM_COMMAND:
+      OnCommand(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam));
+      return 0;
+    case WM_NOTIFY: {
+      auto* header = reinterpret_cast<NMHDR*>(lParam);
+      if (header->code == TTN_GETDISPINFOW) {
+        return ToolTipText(*reinterpret_cast<NMTTDISPINFOW*>(lParam));
+      }
+      return 0;
+    }
+    case kTabClickedMessage:
+      Show(controller_.OnTabChosen(static_cast<Tab>(wParam), TabChange::Other));
+      return 0;
+    case WM_DRAWITEM:
+      DrawBottomButton(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam), bottom_, look_, resting_);
+      return TRUE;
+    case WM_CTLCOLOREDIT: {
+      HDC dc = reinterpret_cast<HDC>(wParam);
+      SetTextColor(dc, winlook::kWhite);
+      SetBkColor(dc, winlook::kGrey);
+      SetDCBrushColor(dc, winlook::kGrey);
+      return reinterpret_cast<LRESULT>(GetStockObject(DC_BRUSH));
+    }
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLORBTN: {
+      HDC dc = reinterpret_cast<HDC>(wParam);
+      const Control control = ControlOf(reinterpret_cast<HWND>(lParam));
+      SetTextColor(dc, winlook::kBlack);
+      if (control == Control::ProductLabel || control == Control::VersionLabel) {
+        SetBkMode(dc, TRANSPARENT);
+        return reinterpret_cast<LRESULT>(GetStockObject(NULL_BRUSH));
+      }
+      SetBkColor(dc, winlook::kSilver);
+      SetDCBrushColor(dc, winlook::kSilver);
+      return reinterpret_cast<LRESULT>(GetStockObject(DC_BRUSH));
+    }
+    case WM_TIMER:
+      if (wParam == kRestTimer) {
+        KillTimer(window_, kRestTimer);
+        Show(controller_.Current());
+      }
+      return 0;
+    case WM_DPICHANGED: {
+      winlook::MakeFonts(look_, winlook::Scale(HIWORD(wParam)));
+      const RECT* suggested = reinterpret_cast<const RECT*>(lParam);
+      SetWindowPos(window_, nullptr, suggested->left, suggested->top, 0, 0,
+                   SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+      Layout();
+      return 0;
+    }
+    case WM_CLOSE:
+      DestroyWindow(window_);
+      return 0;
+    case WM_DESTROY:
+      PostQuitMessage(0);
+      return 0;
+    default:
+      return DefWindowProcW(window_, message, wParam, lParam);
+  }
+}
+
+}  // namespace wv

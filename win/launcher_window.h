@@ -1,0 +1,83 @@
+#pragma once
+
+#include <commctrl.h>
+#include <windows.h>
+
+#include <array>
+#include <memory>
+#include <string>
+
+#include "core/launcher_controller.h"
+#include "core/view_state.h"
+#include "win/bottom_bar.h"
+#include "win/caption_bar.h"
+#include "win/choice_box.h"
+#include "win/look.h"
+#include "win/monitoring_pane.h"
+#include "win/page.h"
+#include "win/picture.h"
+#include "win/tab_row.h"
+
+namespace wv {
+
+// The launcher's one window on Windows. It binds only: each control's event
+// is one call into the controller, whose view state it then shows.
+class LauncherWindow {
+ public:
+  explicit LauncherWindow(const Platform& platform);
+  ~LauncherWindow();
+  LauncherWindow(const LauncherWindow&) = delete;
+  LauncherWindow& operator=(const LauncherWindow&) = delete;
+
+  HWND Window() const { return window_; }
+  bool QuitRequested() const { return controller_.QuitRequested(); }
+  // Start-up, then the window shown unless start-up asked to quit.
+  void Start(const StartFolders& folders, int show);
+  // The window's own keys, ahead of the dialog manager; true when taken.
+  bool TakeKey(const MSG& message);
+
+ private:
+  static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+  LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
+
+  void Build();
+  void Layout();
+  void PlaceEdits();
+  void Show(const ViewState& view);
+  void ShowControl(Control control);
+  void SetEditText(Control control, const std::string& bytes);
+  void FocusOn(HWND control, bool selectAll = false);
+  void OnCommand(int id, int code, HWND control);
+  void OnEdited(Control control);
+  void DropMenuOf(Control control);
+  void Paint();
+  LRESULT ToolTipText(NMTTDISPINFOW& info);
+  HWND Handle(Control control) const { return controls_[static_cast<std::size_t>(control)]; }
+  // The control a window is, Control::Count where it is none.
+  Control ControlOf(HWND control) const;
+  Page& PageOf(Tab tab) { return *pages_[static_cast<std::size_t>(tab)]; }
+
+  LauncherController controller_;
+  Pictures pictures_;
+  winlook::Look look_;
+  HWND window_ = nullptr;
+  HWND toolTips_ = nullptr;
+  std::unique_ptr<CaptionBar> caption_;
+  std::unique_ptr<TabRow> tabRow_;
+  std::array<std::unique_ptr<Page>, kTabCount> pages_;
+  std::array<std::unique_ptr<ChoiceBox>, 7> choiceBoxes_;
+  BottomBar bottom_;
+  std::unique_ptr<MonitoringPane> monitoring_;
+  std::array<HWND, kControlCount> controls_{};
+  // What every control shows now: each view sets only some of the fields.
+  std::array<ControlView, kControlCount> shown_;
+  std::vector<Menu> menus_;
+  Tab currentTab_ = Tab::CreateServer;
+  bool resting_ = false;
+  bool quiet_ = true;  // the window's own writes into the edit boxes are no edits
+  bool activatedOnce_ = false;
+  HWND pendingFocus_ = nullptr;  // asked for before the window shows
+  std::wstring toolTip_;         // the text a tooltip is showing
+};
+
+}  // namespace wv

@@ -1,0 +1,65 @@
+#pragma once
+
+#include <windows.h>
+
+namespace wv::winlook {
+
+inline constexpr COLORREF kSilver = RGB(192, 192, 192);
+inline constexpr COLORREF kGrey = RGB(128, 128, 128);
+inline constexpr COLORREF kPressedGrey = RGB(96, 96, 96);
+inline constexpr COLORREF kWhite = RGB(255, 255, 255);
+inline constexpr COLORREF kBlack = RGB(0, 0, 0);
+inline constexpr COLORREF kDarkShadow = RGB(64, 64, 64);
+inline constexpr COLORREF kLight = RGB(223, 223, 223);
+
+// Logical pixels (96 per inch, the window's designed size) to the window's
+// device pixels.
+class Scale {
+ public:
+  explicit Scale(UINT dpi = USER_DEFAULT_SCREEN_DPI) : dpi_(dpi) {}
+  UINT Dpi() const { return dpi_; }
+  int operator()(int logical) const { return MulDiv(logical, static_cast<int>(dpi_), 96); }
+  // Both corners scaled, so that neighbouring rectangles share their borders
+  // at any scale.
+  RECT Rect(int x, int y, int width, int height) const {
+    return {(*this)(x), (*this)(y), (*this)(x + width), (*this)(y + height)};
+  }
+  RECT Rect(const RECT& logical) const {
+    return {(*this)(logical.left), (*this)(logical.top), (*this)(logical.right),
+            (*this)(logical.bottom)};
+  }
+
+ private:
+  UINT dpi_;
+};
+
+// What every control of the window draws with, for the window's current DPI.
+struct Look {
+  Scale scale;
+  HFONT font = nullptr;  // 8 points at 96 dpi
+  HFONT bold = nullptr;
+};
+
+// The window's DPI; the system's where the system has no DPI per window.
+UINT WindowDpi(HWND window);
+// Fonts for `scale`; the previous ones deleted.
+void MakeFonts(Look& look, Scale scale);
+void DeleteFonts(Look& look);
+
+// Drawing in logical pixels: `rect` is scaled first.
+void Fill(HDC dc, const RECT& device, COLORREF colour);
+// One-pixel bands along the border of the logical `rect`: top and left in
+// `topLeft`, bottom and right in `bottomRight`.
+void DrawEdge(HDC dc, const Scale& scale, const RECT& rect, COLORREF topLeft, COLORREF bottomRight);
+// A two-pixel sunken edge inside `rect`.
+void DrawSunkenEdge(HDC dc, const Scale& scale, const RECT& rect);
+// The keyboard focus mark: a dotted frame along the inside of `rect`.
+void DrawFocusFrame(HDC dc, const Scale& scale, const RECT& rect, COLORREF colour);
+// A white frame with its caption on a silver ground, as a group box.
+void DrawGroupFrame(HDC dc, const Look& look, const RECT& rect, const wchar_t* caption);
+// Single-line text, centred in height; `flags` as DrawTextW's.
+void DrawLine(HDC dc, HFONT font, COLORREF colour, RECT device, const wchar_t* text, UINT flags);
+// Whether the focus mark is hidden, as the system hides it after mouse use.
+bool FocusHidden(HWND control);
+
+}  // namespace wv::winlook

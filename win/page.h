@@ -1,0 +1,54 @@
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+#include "win/look.h"
+#include "win/picture.h"
+
+namespace wv {
+
+// A tab's page: a silver ground with what is drawn on it (group frames, the
+// sunken grounds of the edit boxes, a picture) under its controls. The
+// controls' notifications go on to the top window, which binds them all.
+class Page {
+ public:
+  Page(HWND parent, const winlook::Look& look, const Pictures& pictures);
+
+  HWND Window() const { return page_; }
+  // Returns the frame's index, for its caption.
+  std::size_t AddFrame(const RECT& logical);
+  void SetFrameCaption(std::size_t frame, const std::wstring& caption);
+  void AddSunkenGround(const RECT& logical);
+  void SetPicture(int plain, int twice, const RECT& logical);
+  void Layout();
+
+  // Where every page sits in the window, in logical pixels.
+  static constexpr RECT kArea{3, 50, 337, 205};
+
+ private:
+  struct Frame {
+    RECT logical;
+    std::wstring caption;
+  };
+
+  static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+  LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
+  void Paint();
+
+  const winlook::Look& look_;
+  const Pictures& pictures_;
+  HWND page_ = nullptr;
+  std::vector<Frame> frames_;
+  std::vector<RECT> grounds_;
+  int picture_ = 0, pictureTwice_ = 0;
+  RECT pictureArea_{};
+};
+
+// A child control of a page at a logical place.
+HWND MakeControl(HWND page, const wchar_t* type, DWORD style, int id, const RECT& logical,
+                 const winlook::Look& look, HFONT font);
+
+}  // namespace wv

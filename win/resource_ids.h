@@ -1,0 +1,11 @@
+#pragma once
+
+// Resources of the launcher's executable (launcher.rc).
+#define IDI_LAUNCHER 1
+#define IDP_ABOUT 10
+#define IDP_ABOUT_2X 11
+#define IDP_EMBLEM 12
+#define IDP_EMBLEM_2X 13
+#define IDD_PASSWORD 20
+#define IDC_PASSWORD_PROMPT 21
+#define IDC_PASSWORD_TEXT 22

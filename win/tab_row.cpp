@@ -1,0 +1,182 @@
+#include "win/tab_row.h"
+
+#include <commctrl.h>
+#include <oleacc.h>
+
+#include <algorithm>
+
+#include "win/accessible_name.h"
+#include "win/text.h"
+#include "win/window_class.h"
+
+namespace wv {
+
+namespace {
+
+constexpr RECT kRow{2, 27, 338, 49};
+constexpr int kTabPadding = 6;
+constexpr int kTabGap = 1;
+constexpr int kTabDrop = 3;
+constexpr int kTabFrame = 2 * kTabPadding + 2 + kTabGap;
+
+}  // namespace
+
+TabRow::TabRow(HWND parent, const winlook::Look& look, HWND toolTips)
+    : look_(look), toolTips_(toolTips) {
+  const wchar_t* type = RegisterControlClass(L"WvTabRow", &TabRow::Procedure);
+  row_ = CreateWindowExW(0, type, L"", WS_CHILD | WS_VISIBLE | WS_TABSTOP, 0, 0, 0, 0, parent,
+                         nullptr, GetModuleHandleW(nullptr), this);
+  Layout();
+}
+
+void TabRow::Show(const std::array<TabView, kTabCount>& tabs, Tab current) {
+  std::vector<Shown> shown;
+  for (std::size_t i = 0; i < kTabCount; ++i) {
+    const TabView& view = tabs[i];
+    if (!view.visible) continue;
+    shown.push_back({static_cast<Tab>(i), Wide(view.caption), Wide(view.toolTip),
+                     Wide(view.accessibleName.value_or(view.caption)), RECT{}});
+  }
+  const auto same = [](const Shown& a, const Shown& b) {
+    return a.tab == b.tab && a.caption == b.caption && a.toolTip == b.toolTip && a.name == b.name;
+  };
+  if (current == current_ && shown.size() == shown_.size() &&
+      std::equal(shown.begin(), shown.end(), shown_.begin(), same)) {
+    return;
+  }
+  shown_ = std::move(shown);
+  current_ = current;
+  Arrange();
+  for (const Shown& tab : shown_) {
+    if (tab.tab == current_) SetAccessibleName(row_, tab.name, ROLE_SYSTEM_PAGETAB);
+  }
+  InvalidateRect(row_, nullptr, FALSE);
+}
+
+void TabRow::Layout() {
+  MoveTo(row_, look_.scale.Rect(kRow));
+  Arrange();
+}
+
+// Every tab as wide as its caption needs, the widest narrowed until they fit.
+void TabRow::Arrange() {
+  const winlook::Scale& s = look_.scale;
+  HDC dc = GetDC(row_);
+  HGDIOBJ old = SelectObject(dc, look_.font);
+  std::vector<int> widths;
+  for (const Shown& tab : shown_) {
+    SIZE extent{};
+    GetTextExtentPoint32W(dc, tab.caption.c_str(), static_cast<int>(tab.caption.size()), &extent);
+    widths.push_back(extent.cx + s(kTabFrame));
+  }
+  SelectObject(dc, old);
+  ReleaseDC(row_, dc);
+  const int rowWidth = s(kRow.right - kRow.left);
+  int widest = widths.empty() ? 0 : *std::max_element(widths.begin(), widths.end());
+  const auto total = [&widths](int cap) {
+    int sum = 0;
+    for (int width : widths) sum += std::min(width, cap);
+    return sum;
+  };
+  while (widest > s(kTabFrame) && total(widest) > rowWidth) --widest;
+  int x = 0;
+  for (std::size_t i = 0; i < shown_.size(); ++i) {
+    const int width = std::min(widths[i], widest);
+    shown_[i].area = {x, 0, x + width, s(kRow.bottom - kRow.top)};
+    x += width;
+  }
+  // One tooltip tool per shown tab, over its area.
+  for (std::size_t i = 0; i < std::max(tools_, shown_.size()); ++i) {
+    TOOLINFOW tool{};
+    tool.cbSize = sizeof tool;
+    tool.hwnd = row_;
+    tool.uId = i;
+    if (i >= shown_.size()) {
+      SendMessageW(toolTips_, TTM_DELTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+      continue;
+    }
+    tool.uFlags = TTF_SUBCLASS;
+    tool.rect = shown_[i].area;
+    tool.lpszText = const_cast<wchar_t*>(shown_[i].toolTip.c_str());
+    if (i >= tools_) {
+      SendMessageW(toolTips_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+    } else {
+      SendMessageW(toolTips_, TTM_NEWTOOLRECTW, 0, reinterpret_cast<LPARAM>(&tool));
+      SendMessageW(toolTips_, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&tool));
+    }
+  }
+  tools_ = shown_.size();
+}
+
+LRESULT CALLBACK TabRow::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  TabRow* self = ControlOf<TabRow>(window, message, lParam);
+  if (self == nullptr || self->row_ == nullptr)
+    return DefWindowProcW(window, message, wParam, lParam);
+  return self->Handle(message, wParam, lParam);
+}
+
+LRESULT TabRow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_PAINT:
+      Paint();
+      return 0;
+    case WM_ERASEBKGND:
+      return 1;
+    case WM_GETDLGCODE:
+      return DLGC_WANTARROWS;
+    case WM_SETFOCUS:
+    case WM_KILLFOCUS:
+    case WM_UPDATEUISTATE:
+      InvalidateRect(row_, nullptr, FALSE);
+      break;
+    case WM_LBUTTONDOWN: {
+      const POINT at{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
+      for (const Shown& tab : shown_) {
+        if (PtInRect(&tab.area, at)) {
+          SendMessageW(GetParent(row_), kTabClickedMessage, static_cast<WPARAM>(tab.tab), 0);
+          break;
+        }
+      }
+      return 0;
+    }
+    default:
+      break;
+  }
+  return DefWindowProcW(row_, message, wParam, lParam);
+}
+
+void TabRow::Paint() {
+  PAINTSTRUCT paint;
+  HDC dc = BeginPaint(row_, &paint);
+  const winlook::Scale& s = look_.scale;
+  RECT client;
+  GetClientRect(row_, &client);
+  winlook::Fill(dc, client, winlook::kSilver);
+  const bool focused = GetFocus() == row_ && !winlook::FocusHidden(row_);
+  for (const Shown& tab : shown_) {
+    const bool current = tab.tab == current_;
+    RECT box = tab.area;
+    box.top += current ? 0 : s(kTabDrop);
+    box.right -= s(kTabGap);
+    winlook::Fill(dc, box, current ? winlook::kSilver : winlook::kGrey);
+    const int one = std::max(1, s(1));
+    if (current) {
+      winlook::Fill(dc, {box.left, box.top, box.left + one, box.bottom}, winlook::kWhite);
+      winlook::Fill(dc, {box.left, box.top, box.right, box.top + one}, winlook::kWhite);
+      winlook::Fill(dc, {box.right - one, box.top, box.right, box.bottom}, winlook::kWhite);
+    }
+    RECT text{box.left + s(2), box.top + one, box.right - s(2), box.bottom};
+    winlook::DrawLine(dc, look_.font, current ? winlook::kBlack : winlook::kWhite, text,
+                      tab.caption.c_str(), DT_CENTER | DT_END_ELLIPSIS | DT_NOPREFIX);
+    if (current && focused) {
+      // In logical pixels, as the focus frame is drawn.
+      const int dpi = static_cast<int>(s.Dpi());
+      const RECT frame{MulDiv(box.left, 96, dpi) + 2, MulDiv(box.top, 96, dpi) + 2,
+                       MulDiv(box.right, 96, dpi) - 2, MulDiv(box.bottom, 96, dpi) - 1};
+      winlook::DrawFocusFrame(dc, s, frame, winlook::kBlack);
+    }
+  }
+  EndPaint(row_, &paint);
+}
+
+}  // namespace wv

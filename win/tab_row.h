@@ -1,0 +1,51 @@
+#pragma once
+
+#include <windows.h>
+
+#include <array>
+#include <string>
+#include <vector>
+
+#include "core/view_state.h"
+#include "win/look.h"
+
+namespace wv {
+
+// Sent to the parent when a tab is clicked; WPARAM is the Tab.
+inline constexpr UINT kTabClickedMessage = WM_APP + 1;
+
+// The row of tabs, drawn flat by hand: grey with white captions, the current
+// one silver with a black caption and a white edge, standing taller. Hidden
+// tabs are left out. When the captions are too long for the row, the widest
+// give way and their captions end in "…". Tab reaches it; a click leaves the
+// focus where it was. Screen readers hear it as a page tab named as the
+// current tab.
+class TabRow {
+ public:
+  TabRow(HWND parent, const winlook::Look& look, HWND toolTips);
+
+  HWND Window() const { return row_; }
+  void Show(const std::array<TabView, kTabCount>& tabs, Tab current);
+  void Layout();
+
+ private:
+  struct Shown {
+    Tab tab;
+    std::wstring caption, toolTip, name;
+    RECT area;  // device pixels, in the row
+  };
+
+  static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+  LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
+  void Arrange();
+  void Paint();
+
+  const winlook::Look& look_;
+  HWND toolTips_;
+  HWND row_ = nullptr;
+  std::vector<Shown> shown_;
+  Tab current_ = Tab::CreateServer;
+  std::size_t tools_ = 0;  // tooltip tools registered, one per shown tab
+};
+
+}  // namespace wv

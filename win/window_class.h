@@ -1,0 +1,27 @@
+#pragma once
+
+#include <windows.h>
+
+namespace wv {
+
+// The window procedures of the drawn controls reach their object through
+// the window: `self` goes in with CreateWindowExW and is found again here.
+template <typename Control>
+Control* ControlOf(HWND window, UINT message, LPARAM lParam) {
+  if (message == WM_NCCREATE) {
+    auto* self = static_cast<Control*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
+    SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+    return self;
+  }
+  return reinterpret_cast<Control*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+}
+
+// Registers a window class of the program once; its name back.
+const wchar_t* RegisterControlClass(const wchar_t* name, WNDPROC procedure,
+                                    HCURSOR cursor = nullptr);
+
+// The control's area in its parent's client pixels.
+RECT AreaOf(HWND control);
+void MoveTo(HWND control, const RECT& device);
+
+}  // namespace wv
