@@ -3,6 +3,7 @@
 #include <commctrl.h>
 #include <shellapi.h>
 
+#include "win/look.h"
 #include "win/monitoring_web_host.h"
 
 namespace wv {
@@ -38,7 +39,6 @@ class BrowserPane final : public MonitoringPane {
     paneClass.lpfnWndProc = &BrowserPane::Procedure;
     paneClass.hInstance = instance;
     paneClass.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
-    paneClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
     paneClass.lpszClassName = kPaneClass;
     RegisterClassExW(&paneClass);  // fails harmlessly for every pane after the first
     window_ = CreateWindowExW(WS_EX_CONTROLPARENT, kPaneClass, L"", WS_CHILD | WS_CLIPCHILDREN,
@@ -52,6 +52,7 @@ class BrowserPane final : public MonitoringPane {
       SetWindowLongPtrW(window_, GWLP_USERDATA, 0);
       DestroyWindow(window_);
     }
+    winlook::DeleteFonts(look_);
   }
 
   void Navigate(const std::wstring& url) override {
@@ -101,6 +102,16 @@ class BrowserPane final : public MonitoringPane {
         case WM_SIZE:
           pane->Layout();
           return 0;
+        case WM_ERASEBKGND: {
+          RECT area;
+          GetClientRect(window, &area);
+          winlook::Fill(reinterpret_cast<HDC>(wParam), area, winlook::kSilver);
+          return 1;
+        }
+        case WM_CTLCOLORSTATIC:
+          SetBkColor(reinterpret_cast<HDC>(wParam), winlook::kSilver);
+          SetDCBrushColor(reinterpret_cast<HDC>(wParam), winlook::kSilver);
+          return reinterpret_cast<LRESULT>(GetStockObject(DC_BRUSH));
         case WM_COMMAND:
           if (LOWORD(wParam) == kOpenButtonId && HIWORD(wParam) == BN_CLICKED) {
             pane->OpenElsewhere();
@@ -136,10 +147,6 @@ class BrowserPane final : public MonitoringPane {
         CreateWindowExW(0, L"BUTTON", Wide(strings_[Str::OpenInBrowser]).c_str(),
                         WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, 0, 0, 0, 0, window_,
                         reinterpret_cast<HMENU>(kOpenButtonId), instance, nullptr);
-    // The window's font, which follows its DPI.
-    const auto font = SendMessageW(GetParent(window_), WM_GETFONT, 0, 0);
-    SendMessageW(reason_, WM_SETFONT, static_cast<WPARAM>(font), FALSE);
-    SendMessageW(openButton_, WM_SETFONT, static_cast<WPARAM>(font), FALSE);
     Layout();
   }
 
@@ -151,8 +158,14 @@ class BrowserPane final : public MonitoringPane {
       return;
     }
     if (reason_ == nullptr) return;
-    const UINT dpi = GetDpiForWindow(window_);
-    const auto scaled = [dpi](int pixels) { return MulDiv(pixels, static_cast<int>(dpi), 96); };
+    // The window's fonts at the window's DPI, made afresh when it changed.
+    const UINT dpi = winlook::WindowDpi(window_);
+    if (look_.font == nullptr || look_.scale.Dpi() != dpi) {
+      winlook::MakeFonts(look_, winlook::Scale(dpi));
+      SendMessageW(reason_, WM_SETFONT, reinterpret_cast<WPARAM>(look_.font), FALSE);
+      SendMessageW(openButton_, WM_SETFONT, reinterpret_cast<WPARAM>(look_.font), FALSE);
+    }
+    const winlook::Scale& scaled = look_.scale;
     RECT area;
     GetClientRect(window_, &area);
     const int margin = scaled(8);
@@ -173,6 +186,7 @@ class BrowserPane final : public MonitoringPane {
   }
 
   StringSet strings_;
+  winlook::Look look_;
   HWND window_ = nullptr;
   HWND reason_ = nullptr;
   HWND openButton_ = nullptr;
