@@ -4,7 +4,6 @@
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDir>
-#include <QFile>
 #include <QGridLayout>
 #include <QGuiApplication>
 #include <QInputDialog>
@@ -18,14 +17,8 @@
 
 #include "core/program_search.h"
 #include "core/startup.h"
-#include "ui/text_codec.h"
-
-#ifdef _WIN32
-#include "platform/windows/program_search.h"
-#include "platform/windows/version_text.h"
-#else
 #include "platform/posix/program_search.h"
-#endif
+#include "ui/text_codec.h"
 
 namespace wv {
 
@@ -85,15 +78,11 @@ std::optional<std::string> FindProgramOnPath(std::string_view name) {
 
 namespace {
 
-// The current folder as the system writes it, without a trailing separator.
-std::string CurrentFolderText([[maybe_unused]] const std::filesystem::path& folder) {
-#ifdef _WIN32
-  return QFile::encodeName(QDir::toNativeSeparators(QDir::currentPath())).toStdString();
-#else
-  // The system's own bytes: a folder named in a legacy code page is no valid
-  // UTF-8, and a round trip through QString would replace its letters.
+// The current folder as the system writes it, without a trailing separator:
+// the system's own bytes, as a folder named in a legacy code page is no valid
+// UTF-8, and a round trip through QString would replace its letters.
+std::string CurrentFolderText(const std::filesystem::path& folder) {
   return folder.native();
-#endif
 }
 
 }  // namespace
@@ -113,14 +102,9 @@ LaunchEnvironment CurrentFolderProbe::Probe() {
   return environment;
 }
 
-StartFolders DefaultStartFolders([[maybe_unused]] const char* argv0) {
+StartFolders DefaultStartFolders(const char* argv0) {
   std::error_code error;
   std::filesystem::path workDir = std::filesystem::current_path(error);
-#ifdef _WIN32
-  // Wide, as Windows names files: a narrow path would be converted by the
-  // C++ library's own rules, not the code page's.
-  return {std::filesystem::path(QCoreApplication::applicationDirPath().toStdWString()), workDir};
-#else
   // As the system's bytes, not through QString (see CurrentFolderText). A
   // start folder already removed is left empty rather than ending the start.
   const std::optional<std::filesystem::path> start = error ? std::nullopt : std::optional(workDir);
@@ -136,15 +120,10 @@ StartFolders DefaultStartFolders([[maybe_unused]] const char* argv0) {
     exeDir = !error && !self.empty() ? self.parent_path() : workDir;
   }
   return {*exeDir, workDir};
-#endif
 }
 
 std::string LauncherVersion() {
-#ifdef _WIN32
-  return LauncherVersionText();
-#else
   return WV_VERSION_TEXT;
-#endif
 }
 
 }  // namespace wv

@@ -54,8 +54,7 @@ std::optional<std::string> FindProgramOnPath(std::string_view name);
 // followed, and the current folder.
 StartFolders DefaultStartFolders(const char* argv0);
 
-// The version text: from the executable's version resource where there is
-// one, else from the build.
+// The version text, from the build.
 std::string LauncherVersion();
 
 // The real adapters, alive as long as the window that uses them.

@@ -9,20 +9,11 @@ QString DisplayText(std::string_view bytes) {
 }
 
 std::string TextBytes(const QString& text) {
-#ifdef _WIN32
-  return text.toLocal8Bit().toStdString();
-#else
   return text.toStdString();
-#endif
 }
 
 QString TypedText(std::string_view bytes) {
-  const QByteArrayView view(bytes.data(), static_cast<qsizetype>(bytes.size()));
-#ifdef _WIN32
-  return QString::fromLocal8Bit(view);
-#else
-  return QString::fromUtf8(view);
-#endif
+  return QString::fromUtf8(QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size())));
 }
 
 QString WithoutMnemonics(const QString& text) {

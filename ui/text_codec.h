@@ -12,14 +12,12 @@ namespace wv {
 QString DisplayText(std::string_view bytes);
 
 // Text typed into the window goes back to the model as the bytes the game is
-// to receive: in the ANSI code page on Windows, whose command line is
-// single-byte like the folder and the settings values beside it (characters
-// the code page lacks become '?'); UTF-8 elsewhere.
+// to receive: UTF-8, as the system names files here.
 std::string TextBytes(const QString& text);
 
 // The inverse of TextBytes, for the bytes of typed text: a split join address
-// shown through DisplayText would change letters on Windows code pages other
-// than Windows-1251, and the changed text would go back to the model.
+// shown through DisplayText would read invalid UTF-8 as Windows-1251, and the
+// changed text would go back to the model.
 QString TypedText(std::string_view bytes);
 
 // Button and menu captions would otherwise turn '&' into a mnemonic.

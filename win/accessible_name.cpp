@@ -10,6 +10,7 @@ namespace {
 struct Naming {
   std::wstring name;
   long role = 0;
+  std::wstring description;
 };
 
 // The system's object for the control with the name and role replaced.
@@ -82,7 +83,12 @@ class NamedAccessible final : public IAccessible {
     return inner_->get_accValue(child, value);
   }
   HRESULT STDMETHODCALLTYPE get_accDescription(VARIANT child, BSTR* text) override {
-    return inner_->get_accDescription(child, text);
+    if (text == nullptr) return E_POINTER;
+    if (naming_.description.empty() || child.vt != VT_I4 || child.lVal != CHILDID_SELF) {
+      return inner_->get_accDescription(child, text);
+    }
+    *text = SysAllocString(naming_.description.c_str());
+    return *text != nullptr ? S_OK : E_OUTOFMEMORY;
   }
   HRESULT STDMETHODCALLTYPE get_accState(VARIANT child, VARIANT* state) override {
     return inner_->get_accState(child, state);
@@ -166,11 +172,18 @@ void SetAccessibleName(HWND control, const std::wstring& name, long role) {
     naming->name = name;
     naming->role = role;
   } else {
-    naming = new Naming{name, role};
+    naming = new Naming{name, role, {}};
     SetPropW(control, kNamingProperty, naming);
     SetWindowSubclass(control, NamingProc, kSubclassId, reinterpret_cast<DWORD_PTR>(naming));
   }
   NotifyWinEvent(EVENT_OBJECT_NAMECHANGE, control, OBJID_CLIENT, CHILDID_SELF);
+}
+
+void SetAccessibleDescription(HWND control, const std::wstring& description) {
+  auto* naming = static_cast<Naming*>(GetPropW(control, kNamingProperty));
+  if (naming == nullptr || naming->description == description) return;
+  naming->description = description;
+  NotifyWinEvent(EVENT_OBJECT_DESCRIPTIONCHANGE, control, OBJID_CLIENT, CHILDID_SELF);
 }
 
 }  // namespace wv

@@ -10,5 +10,8 @@ namespace wv {
 // readers announce, where its window text is none or not the name: the
 // system's own accessible object answers everything else.
 void SetAccessibleName(HWND control, const std::wstring& name, long role = 0);
+// What the control says beyond its name; for a control named by
+// SetAccessibleName.
+void SetAccessibleDescription(HWND control, const std::wstring& description);
 
 }  // namespace wv

@@ -6,7 +6,7 @@ namespace wv {
 
 namespace {
 
-enum class Modifiers { None, Control, ControlShift, Alt, Any };
+enum class Modifiers { None, Control, ControlShift, Alt };
 
 struct KeyRow {
   UINT key;
@@ -16,8 +16,8 @@ struct KeyRow {
   KeyCommand command;
 };
 
-// Space on a button is the button's own; everything else the window does
-// with keys is here.
+// Space on a button is the button's own, and Alt+F4 the system's; everything
+// else the window does with keys is here.
 constexpr std::array<KeyRow, 16> kKeys = {{
     {VK_TAB, Modifiers::Control, true, FocusKind::Other, KeyCommand::NextTab},
     {VK_TAB, Modifiers::ControlShift, true, FocusKind::Other, KeyCommand::PreviousTab},
@@ -27,11 +27,11 @@ constexpr std::array<KeyRow, 16> kKeys = {{
     {VK_RIGHT, Modifiers::None, false, FocusKind::TabRow, KeyCommand::StepRight},
     {VK_SPACE, Modifiers::None, false, FocusKind::ChoiceBox, KeyCommand::DropMenu},
     {VK_RETURN, Modifiers::None, false, FocusKind::ChoiceBox, KeyCommand::DropMenu},
-    {VK_F4, Modifiers::Any, false, FocusKind::ChoiceBox, KeyCommand::DropMenu},
+    {VK_F4, Modifiers::None, false, FocusKind::ChoiceBox, KeyCommand::DropMenu},
     {VK_DOWN, Modifiers::Alt, false, FocusKind::ChoiceBox, KeyCommand::DropMenu},
     {VK_SPACE, Modifiers::None, false, FocusKind::MenuButton, KeyCommand::DropMenu},
     {VK_RETURN, Modifiers::None, false, FocusKind::MenuButton, KeyCommand::DropMenu},
-    {VK_F4, Modifiers::Any, false, FocusKind::MenuButton, KeyCommand::DropMenu},
+    {VK_F4, Modifiers::None, false, FocusKind::MenuButton, KeyCommand::DropMenu},
     {VK_DOWN, Modifiers::Alt, false, FocusKind::MenuButton, KeyCommand::DropMenu},
     {VK_RETURN, Modifiers::None, false, FocusKind::PushButton, KeyCommand::Press},
     {VK_RETURN, Modifiers::None, false, FocusKind::JoinBox, KeyCommand::PressAction},
@@ -47,8 +47,6 @@ bool Matches(Modifiers modifiers, const KeyPress& press) {
       return press.control && press.shift && !press.alt;
     case Modifiers::Alt:
       return press.alt && !press.control && !press.shift;
-    case Modifiers::Any:
-      return true;
   }
   return false;
 }

@@ -1,6 +1,7 @@
 #include "win/launcher_window.h"
 
 #include <commctrl.h>
+#include <oleacc.h>
 
 #include "core/launch.h"
 #include "platform/windows/version_text.h"
@@ -261,6 +262,8 @@ void LauncherWindow::Show(const ViewState& view) {
   if (monitoring_ != nullptr) monitoring_->Show(view.currentTab == Tab::Monitoring);
   if (resting_ != view.actionResting) {
     resting_ = view.actionResting;
+    // Screen readers hear why the button ignores presses for a while.
+    SetAccessibleDescription(bottom_.action, Wide(view.actionRestDescription));
     InvalidateRect(bottom_.action, nullptr, FALSE);
   }
   if (view.wakeAfter.count() > 0) {
@@ -327,6 +330,7 @@ void LauncherWindow::ShowControl(Control control) {
     case Control::MinimizeButton:
       // Glyphs: named by their tooltip.
       SetText(window, Wide(view.toolTip.value_or(std::string())));
+      SetAccessibleName(window, WindowText(window), ROLE_SYSTEM_PUSHBUTTON);
       return;
     case Control::JoinAddress:
     case Control::JoinPort:
@@ -336,12 +340,14 @@ void LauncherWindow::ShowControl(Control control) {
       return;
     case Control::ClipboardButton:
       SetText(window, Wide(view.accessibleName.value_or(std::string())));
+      SetAccessibleName(window, WindowText(window), ROLE_SYSTEM_PUSHBUTTON);
       enable(window,
              view.enabled.value_or(true) &&
                  shown_[static_cast<std::size_t>(Control::ClipboardPanel)].enabled.value_or(true));
       return;
     case Control::CharacterButton:
       SetText(window, WithoutMnemonics(text));
+      SetAccessibleName(window, text, ROLE_SYSTEM_BUTTONMENU);
       enable(window,
              view.enabled.value_or(true) &&
                  shown_[static_cast<std::size_t>(Control::CharacterPanel)].enabled.value_or(true));
@@ -349,6 +355,7 @@ void LauncherWindow::ShowControl(Control control) {
       return;
     case Control::ActionButton:
       SetText(window, WithoutMnemonics(text));
+      SetAccessibleName(window, text, ROLE_SYSTEM_PUSHBUTTON);
       enable(window, view.enabled.value_or(true));
       InvalidateRect(window, nullptr, FALSE);
       return;
@@ -450,10 +457,11 @@ void LauncherWindow::DropMenuOf(Control control) {
   if (anchor == nullptr || !IsWindowEnabled(anchor)) return;
   RECT area{};
   GetWindowRect(anchor, &area);
-  if (const std::optional<std::string> chosen =
-          DropMenu(window_, menus_, DroppedMenu(control), area)) {
-    Show(controller_.OnMenuEntryChosen(*chosen));
-  }
+  // No tooltip over the menu.
+  SendMessageW(toolTips_, TTM_ACTIVATE, FALSE, 0);
+  const std::optional<std::string> chosen = DropMenu(window_, menus_, DroppedMenu(control), area);
+  SendMessageW(toolTips_, TTM_ACTIVATE, TRUE, 0);
+  if (chosen) Show(controller_.OnMenuEntryChosen(*chosen));
 }
 
 void LauncherWindow::OnCommand(int id, int code, HWND) {
@@ -494,7 +502,8 @@ void LauncherWindow::OnEdited(Control control) {
   }
 }
 
-LRESULT LauncherWindow::ToolTipText(NMTTDISPINFOW& info) {
+LRESULT LauncherWindow::ToolTipText(LPARAM lParam) {
+  NMTTDISPINFOW& info = *reinterpret_cast<NMTTDISPINFOW*>(lParam);
   const Control control = ControlOf(reinterpret_cast<HWND>(info.hdr.idFrom));
   toolTip_.clear();
   if (control == Control::ActionButton) {
@@ -544,6 +553,16 @@ LRESULT LauncherWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
       GetWindowRect(caption_->Window(), &bar);
       return hit == HTCLIENT && PtInRect(&bar, at) ? HTCAPTION : hit;
     }
+    case WM_ACTIVATE:
+      // The focus comes back to the control that had it, as in a dialog.
+      if (LOWORD(wParam) == WA_INACTIVE) {
+        HWND focus = GetFocus();
+        if (focus != nullptr && IsChild(window_, focus)) lastFocus_ = focus;
+      } else if (lastFocus_ != nullptr && IsWindow(lastFocus_) && IsWindowVisible(lastFocus_)) {
+        SetFocus(lastFocus_);
+        return 0;
+      }
+      return DefWindowProcW(window_, message, wParam, lParam);
     case WM_ACTIVATEAPP:
       if (wParam != FALSE) activatedOnce_ = true;
       if (activatedOnce_) caption_->SetActive(wParam != FALSE);
@@ -554,7 +573,7 @@ LRESULT LauncherWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_NOTIFY: {
       auto* header = reinterpret_cast<NMHDR*>(lParam);
       if (header->code == TTN_GETDISPINFOW) {
-        return ToolTipText(*reinterpret_cast<NMTTDISPINFOW*>(lParam));
+        return ToolTipText(lParam);
       }
       return 0;
     }
@@ -600,6 +619,9 @@ LRESULT LauncherWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
     }
     case WM_CLOSE:
       DestroyWindow(window_);
+      return 0;
+    case WM_NCLBUTTONDBLCLK:
+      // The caption bar does not maximise.
       return 0;
     case WM_DESTROY:
       PostQuitMessage(0);

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <commctrl.h>
 #include <windows.h>
 
 #include <array>
@@ -51,7 +50,7 @@ class LauncherWindow {
   void OnEdited(Control control);
   void DropMenuOf(Control control);
   void Paint();
-  LRESULT ToolTipText(NMTTDISPINFOW& info);
+  LRESULT ToolTipText(LPARAM info);  // TTN_GETDISPINFOW
   HWND Handle(Control control) const { return controls_[static_cast<std::size_t>(control)]; }
   // The control a window is, Control::Count where it is none.
   Control ControlOf(HWND control) const;
@@ -77,6 +76,7 @@ class LauncherWindow {
   bool quiet_ = true;  // the window's own writes into the edit boxes are no edits
   bool activatedOnce_ = false;
   HWND pendingFocus_ = nullptr;  // asked for before the window shows
+  HWND lastFocus_ = nullptr;     // while the window is inactive
   std::wstring toolTip_;         // the text a tooltip is showing
 };
 

@@ -1,6 +1,7 @@
+#include <windows.h>
+// The declarations below need the types above.
 #include <commctrl.h>
 #include <objbase.h>
-#include <windows.h>
 
 #include "win/launcher_window.h"
 #include "win/win_platform.h"

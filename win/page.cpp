@@ -4,11 +4,13 @@
 
 namespace wv {
 
+// Not clipping its children: the about page's labels are transparent, drawn
+// over the ground the page paints under them.
 Page::Page(HWND parent, const winlook::Look& look, const Pictures& pictures)
     : look_(look), pictures_(pictures) {
   const wchar_t* type = RegisterControlClass(L"WvPage", &Page::Procedure);
-  page_ = CreateWindowExW(WS_EX_CONTROLPARENT, type, L"", WS_CHILD | WS_CLIPCHILDREN, 0, 0, 0, 0,
-                          parent, nullptr, GetModuleHandleW(nullptr), this);
+  page_ = CreateWindowExW(WS_EX_CONTROLPARENT, type, L"", WS_CHILD, 0, 0, 0, 0, parent, nullptr,
+                          GetModuleHandleW(nullptr), this);
   Layout();
 }
 

@@ -1,11 +1,12 @@
 #include "win/picture.h"
 
 // GDI+ reads PNG and resizes smoothly; it comes with every system since XP.
-#include <gdiplus.h>
+// It needs the COM declarations first.
 #include <objidl.h>
+// clang-format off
+#include <gdiplus.h>
+// clang-format on
 #include <shlwapi.h>
-
-#include <algorithm>
 
 namespace wv {
 

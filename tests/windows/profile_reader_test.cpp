@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "core/settings_file.h"
+#include "core/text.h"
 #include "tests/support/launcher_files.h"
 #include "tests/support/temp_folder.h"
 #include "tests/windows/visible_bytes.h"
@@ -109,6 +110,62 @@ TEST_F(ProfileReader, AgreesWithThePlatform) {
   for (const auto& [name, query] : kSameCases) {
     const Answers a = Read(query);
     EXPECT_EQ(VisibleBytes(a.project), VisibleBytes(a.platform)) << name << ": " << Describe(query);
+  }
+}
+
+// What the window shows of a value: the project's display text against the
+// system's own decoding of the value it reads, in the code page the value
+// was written in.
+struct DisplayCase {
+  const char* name;
+  Query query;
+  UINT codePage;
+};
+
+std::string AllBytes(unsigned char from, unsigned char to, unsigned char skip) {
+  std::string bytes;
+  for (unsigned c = from; c <= to; ++c) {
+    if (c != skip) bytes.push_back(static_cast<char>(c));
+  }
+  return bytes;
+}
+
+const DisplayCase kDisplayCases[] = {
+    {"Windows-1251 map name",
+     {"[CustomMap1]\r\nMap name=\xCA\xE0\xF0\xF2\xE0 1\r\nFile name=m1\r\n", "CustomMap1",
+      "Map name"},
+     1251},
+    {"Windows-1251 letters",
+     {"[CustomMap2]\r\nMap name=" + AllBytes(0xC0, 0xFF, 0) + "\r\n", "CustomMap2", "Map name"},
+     1251},
+    // 0x98 is no character in Windows-1251.
+    {"Windows-1251 signs, Yo and the Ukrainian letters",
+     {"[CustomMap3]\r\nMap name=" + AllBytes(0x80, 0xBF, 0x98) + "\r\n", "CustomMap3", "Map name"},
+     1251},
+    {"UTF-8 override",
+     {"[Language_RU]\r\nTab1=\xD0\xA1\xD0\xBE\xD0\xB7\xD0\xB4\xD0\xB0\xD1\x82\xD1\x8C\r\n",
+      "Language_RU", "Tab1"},
+     CP_UTF8},
+    {"UTF-8 override beyond Cyrillic",
+     {"[Language_Custom]\r\nTab2=\xD0\x9A\xC3\xA9 \xE2\x82\xAC \xF0\x9F\x8E\xAE\r\n",
+      "Language_Custom", "Tab2"},
+     CP_UTF8},
+};
+
+std::wstring Decoded(UINT codePage, const std::string& bytes) {
+  std::wstring text(bytes.size() + 1, L'\0');
+  text.resize(static_cast<std::size_t>(
+      MultiByteToWideChar(codePage, 0, bytes.data(), static_cast<int>(bytes.size()), text.data(),
+                          static_cast<int>(text.size()))));
+  return text;
+}
+
+TEST_F(ProfileReader, ShowsNonAsciiValuesAsTheSystemDecodesThem) {
+  for (const DisplayCase& c : kDisplayCases) {
+    const Answers a = Read(c.query);
+    ASSERT_EQ(VisibleBytes(a.project), VisibleBytes(a.platform)) << c.name;
+    EXPECT_TRUE(Decoded(CP_UTF8, DisplayUtf8(a.project)) == Decoded(c.codePage, a.platform))
+        << c.name << ": shown as \"" << VisibleBytes(DisplayUtf8(a.project)) << "\"";
   }
 }
 
