@@ -18,23 +18,23 @@ from wine_session import (BACKUP, DEFAULT_ARGUMENTS, INI, TIMEOUT, VERSION, Fail
 
 # --- Finding the launcher's controls in the inspector's report ---
 
-# The window names each control for screen readers as the Linux window does;
-# the owner-drawn ones answer through MSAA. Roles are the view state's object
-# names.
-CONTROL_IDS = {}  # role -> control id, filled from win/ once the ids are known
+ROOT = os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
 
 
-def by_id(role):
-    return lambda snapshot: snapshot.control(id=str(CONTROL_IDS[role]), visible="1")
+def control_ids():
+    """Role (the view state's object name) -> control id: the window numbers
+    its controls 100 on in the order of the Control enumeration."""
+    with open(os.path.join(ROOT, "core", "view_state.h")) as f:
+        text = f.read()
+    body = text[text.index("enum class Control {"):]
+    body = body[body.index("{") + 1:body.index("Count")]
+    names = [line.split("//")[0].strip().rstrip(",") for line in body.splitlines()]
+    names = [n for n in names if n]
+    return {n[0].lower() + n[1:]: 100 + i for i, n in enumerate(names)}
 
 
-def by_msaa(name):
-    def find(snapshot):
-        for row in snapshot.of("msaa", name=name):
-            if row.get("rect") and not row["rect"].endswith(",0,0"):
-                return row
-        return None
-    return find
+def by_id(number):
+    return lambda snapshot: snapshot.control(id=str(number), visible="1")
 
 
 def by_text(class_name, text):
@@ -42,26 +42,30 @@ def by_text(class_name, text):
                                                 "visible": "1"})
 
 
-ROLES = {
-    "actionButton": lambda s: by_id("actionButton")(s),
-    "modeArrow": lambda s: by_id("modeArrow")(s),
-    "campaignArrow": lambda s: by_id("campaignArrow")(s),
-    "passwordArrow": lambda s: by_id("passwordArrow")(s),
-    "clipboardButton": lambda s: by_id("clipboardButton")(s),
-    "joinAddress": lambda s: by_id("joinAddress")(s),
-    "joinPort": lambda s: by_id("joinPort")(s),
-    "versionLabel": lambda s: by_id("versionLabel")(s),
-    "tabJoin": by_msaa("Join game"),
-    "tabMonitoring": by_msaa("Monitoring"),
-    "tabAbout": by_msaa("About"),
-    "openInBrowser": by_text("Button", "Open in the browser"),
-}
+ROLES = {role: by_id(number) for role, number in control_ids().items()}
+ROLES["openInBrowser"] = by_text("Button", "Open in the browser")
 
 
 def is_focused(session, role):
     snapshot = session.snapshot()
     focus, row = snapshot.focus(), ROLES[role](snapshot)
     return focus is not None and row is not None and focus["hwnd"] == row["hwnd"]
+
+
+def current_tab(session):
+    rows = session.snapshot().of("msaa", **{"class": "WvTabRow"})
+    return rows[0]["name"] if rows else None
+
+
+def switch_tab(session, name):
+    """Ctrl+Tab until the tab row says `name` is the current tab."""
+    for _ in range(6):
+        before = current_tab(session)
+        if before == name:
+            return
+        session.keys("ctrl+Tab")
+        wait_for(lambda: current_tab(session) != before, "the next tab")
+    raise Failure("no %s tab" % name)
 
 
 # --- Start-up: what the folder holds decides what the start does ---
@@ -110,8 +114,8 @@ def russian_by_the_language_key(runner):
         session.write(INI, current_settings("Language=RU\r\n"))
         session.start()
         session.window()
-        wait_for(lambda: {"Создание сервера", "Подключение к игре"} <= session.snapshot().msaa_names(),
-                 "Russian tab names")
+        wait_for(lambda: {"Создание сервера", "Создать сервер"} <= {
+            n.strip() for n in session.snapshot().msaa_names()}, "the tab and button in Russian")
     finally:
         session.end()
 
@@ -122,7 +126,7 @@ def about_version(runner):
         session.write(INI, current_settings())
         session.start()
         session.window()
-        session.click("tabAbout")
+        switch_tab(session, "About")
         row = wait_for(lambda: ROLES["versionLabel"](session.snapshot()), "the version text")
         check(VERSION in row["text"], row["text"])
     finally:
@@ -147,13 +151,13 @@ def mode_scenario(sections, mode, campaign, started_map):
             session.write(INI, current_settings("", sections))
             session.start()
             session.window()
-            first_mark = session.menu_check_mark("modeArrow")
-            session.choose("modeArrow", mode)
-            mark = session.menu_check_mark("modeArrow")
+            first_mark = session.menu_check_mark("modeBox")
+            session.choose("modeBox", mode)
+            mark = session.menu_check_mark("modeBox")
             check(first_mark is not None and mark is not None, "no check mark in the mode menu")
             check((mark > first_mark + 4) == (mode > 1), "the check mark did not follow")
             if campaign:
-                session.choose("campaignArrow", campaign)
+                session.choose("campaignBox", campaign)
             arguments = session.press_action()
             check("+map" in arguments and arguments[arguments.index("+map") + 1] == started_map,
                   " ".join(arguments))
@@ -227,11 +231,14 @@ def rest_after_a_start(runner):
         session.start()
         session.window()
         session.press_action()
-        # Busy for screen readers while it rests, then the caption again.
-        wait_for(lambda: "Game started" in session.snapshot().msaa_names(), "the rest")
+        # Described as started to screen readers while it rests, then not.
+        def described():
+            return [r.get("description") for r in session.snapshot().of(
+                "msaa", id=str(control_ids()["actionButton"]))]
+        wait_for(lambda: "Game started" in described(), "the rest")
         session.forget_record()
         session.click("actionButton")
-        wait_for(lambda: "Game started" not in session.snapshot().msaa_names(), "the rest's end")
+        wait_for(lambda: "Game started" not in described(), "the rest's end")
         check(not os.path.exists(session.record), "a press during the rest started the game")
         check(session.press_action() == DEFAULT_ARGUMENTS, "no start after the rest")
     finally:
@@ -244,7 +251,7 @@ def password_dialog(runner):
         session.write(INI, current_settings())
         session.start()
         session.window()
-        session.choose("passwordArrow", 2)  # remove, then set
+        session.choose("passwordBox", 2)  # remove, then set
         box = wait_for(lambda: [w for w in session.snapshot().of("window")
                                 if w["text"] == "Setup password"], "the password dialog")[0]
         session.x_window(box["text"])
@@ -266,7 +273,7 @@ def join_split_and_focus(runner):
         session.write(INI, current_settings())
         session.start()
         session.window()
-        session.click("tabJoin")
+        switch_tab(session, "Join game")
         wait_for(lambda: is_focused(session, "joinAddress"), "the focus in the address box")
         session.type("10.0.0.5:")
         wait_for(lambda: is_focused(session, "joinPort"), "the focus in the port box")
@@ -312,7 +319,7 @@ def keyboard_only(runner):
         session.write(INI, current_settings())
         session.start()
         session.window()
-        wait_for(lambda: is_focused(session, "modeArrow") or
+        wait_for(lambda: is_focused(session, "modeBox") or
                  session.snapshot().focus() is not None, "the first focus")
         session.keys("space")
         session.popup_appears()
@@ -348,7 +355,7 @@ def monitoring_fallback(runner):
         session.write(INI, current_settings("MonitoringURL=%s\r\n" % MONITORING_URL))
         session.start(path_first=runner.tools)
         session.window()
-        session.click("tabMonitoring")
+        switch_tab(session, "Monitoring")
         reason = wait_for(lambda: session.snapshot().control(
             **{"class": "Static", "visible": "1",
                "text": "Monitoring page unavailable: the page did not load in time"}),

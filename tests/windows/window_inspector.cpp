@@ -11,7 +11,7 @@
 //   control hwnd parent id class text visible enabled rect  (every descendant)
 //   box     hwnd title text                                 (each #32770)
 //   focus   hwnd id class text                              (the focus owner)
-//   msaa    hwnd id class name role rect [child=N for the object's parts]
+//   msaa    hwnd id class name description role rect [child=N for the object's parts]
 // Texts are UTF-8 with \t, \n, \r and \\ escaped, so a line stays a line.
 #include <fcntl.h>
 #include <io.h>
@@ -179,10 +179,13 @@ void ReportAccessible(HWND window) {
     VariantInit(&role);
     const long roleNumber =
         SUCCEEDED(object->get_accRole(id, &role)) && role.vt == VT_I4 ? role.lVal : 0;
+    BSTR description = nullptr;
+    if (FAILED(object->get_accDescription(id, &description))) description = nullptr;
     long left = 0, top = 0, width = 0, height = 0;
     object->accLocation(&left, &top, &width, &height, id);
-    std::cout << prefix << "\tname=" << BstrText(name) << "\trole=" << roleNumber
-              << "\trect=" << left << ',' << top << ',' << width << ',' << height;
+    std::cout << prefix << "\tname=" << BstrText(name) << "\tdescription=" << BstrText(description)
+              << "\trole=" << roleNumber << "\trect=" << left << ',' << top << ',' << width << ','
+              << height;
     if (child != 0) std::cout << "\tchild=" << child;
     std::cout << '\n';
   }
