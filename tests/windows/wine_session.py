@@ -143,7 +143,7 @@ def check_mark_middle(rect):
     x, y, w, h = (int(v) for v in rect.split(","))
     screen = display.Display()
     try:
-        margin = min(w, 24)
+        margin = min(w, 15)  # the mark's column, left of the entries' texts at 96 dpi
         image = screen.screen().root.get_image(x, y, margin, h, X.ZPixmap, 0xFFFFFFFF)
         data, rows = image.data, []
         for row in range(3, h - 3):
@@ -229,7 +229,11 @@ class Session:
 
     def dismiss_box(self):
         box = self.box()
-        xdotool("windowactivate", "--sync", self.x_window(box["title"]), "key", "Return")
+        # The box shares its title with the main window, so it is told apart
+        # by Windows' own account of the active window.
+        wait_for(lambda: (self.snapshot().focus() or {}).get("active") == box["hwnd"],
+                 "the box to be active")
+        self.keys("Return")
         wait_for(lambda: not any(b["hwnd"] == box["hwnd"] for b in self.snapshot().boxes()),
                  "the box to close")
         return box
