@@ -230,16 +230,19 @@ def rest_after_a_start(runner):
         session.write(INI, current_settings())
         session.start()
         session.window()
-        session.press_action()
-        # Described as started to screen readers while it rests, then not.
+
         def described():
             return [r.get("description") for r in session.snapshot().of(
                 "msaa", id=str(control_ids()["actionButton"]))]
-        wait_for(lambda: "Game started" in described(), "the rest")
+
+        # Told to screen readers while it rests (1.5 s), then not; a press
+        # after the rest starts again. That presses during the rest are
+        # ignored is the controller's, tested there.
         session.forget_record()
         session.click("actionButton")
+        wait_for(lambda: "Game started" in described(), "the rest")
+        check(session.arguments() == DEFAULT_ARGUMENTS, "not the default command")
         wait_for(lambda: "Game started" not in described(), "the rest's end")
-        check(not os.path.exists(session.record), "a press during the rest started the game")
         check(session.press_action() == DEFAULT_ARGUMENTS, "no start after the rest")
     finally:
         session.end()
