@@ -169,9 +169,15 @@ def clipboard_text():
 
 
 def offer_clipboard(text):
-    """Puts `text` on the X clipboard; xclip serves it until another owner comes."""
-    subprocess.run(["xclip", "-i", "-selection", "clipboard"], input=text.encode(),
-                   check=True, timeout=5)
+    """Puts `text` on the X clipboard, served by the xclip returned until it is
+    ended or another owner comes. In the foreground (-quiet), so that it can be
+    ended by its own id and holds no pipe of ours."""
+    server = subprocess.Popen(["xclip", "-quiet", "-i", "-selection", "clipboard"],
+                              stdin=subprocess.PIPE, stdout=subprocess.DEVNULL,
+                              stderr=subprocess.DEVNULL)
+    server.stdin.write(text.encode())
+    server.stdin.close()
+    return server
 
 
 class Session:
@@ -182,6 +188,7 @@ class Session:
         self.folder = tempfile.mkdtemp(prefix="wv-scenario-", dir=runner.work)
         self.record = os.path.join(self.folder, "received")
         self.process = None
+        self.clipboard_servers = []
         if engine:
             shutil.copy(runner.engine, os.path.join(self.folder, "qr7.exe"))
 
@@ -262,7 +269,7 @@ class Session:
         xdotool("type", "--delay", "40", text)
 
     def paste(self, text):
-        offer_clipboard(text)
+        self.clipboard_servers.append(offer_clipboard(text))
         wait_for(lambda: clipboard_text() == text, "the clipboard to hold the text")
         self.keys("ctrl+v")
 
@@ -310,6 +317,9 @@ class Session:
         if self.process is not None and self.process.poll() is None:
             self.process.kill()
             self.process.wait()
+        for server in self.clipboard_servers:
+            server.kill()
+            server.wait()
         wait_for(lambda: not self.runner.inspector.snapshot().main_window(),
                  "the window to go")
         shutil.rmtree(self.folder, ignore_errors=True)
