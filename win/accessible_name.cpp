@@ -11,6 +11,7 @@ struct Naming {
   std::wstring name;
   long role = 0;
   std::wstring description;
+  std::wstring action;  // none: the system object's
 };
 
 // The system's object for the control with the name and role replaced.
@@ -109,7 +110,10 @@ class NamedAccessible final : public IAccessible {
     return inner_->get_accSelection(children);
   }
   HRESULT STDMETHODCALLTYPE get_accDefaultAction(VARIANT child, BSTR* action) override {
-    return inner_->get_accDefaultAction(child, action);
+    if (action == nullptr) return E_POINTER;
+    if (!Acts(child)) return inner_->get_accDefaultAction(child, action);
+    *action = SysAllocString(naming_.action.c_str());
+    return *action != nullptr ? S_OK : E_OUTOFMEMORY;
   }
   HRESULT STDMETHODCALLTYPE accSelect(long flags, VARIANT child) override {
     return inner_->accSelect(flags, child);
@@ -125,7 +129,12 @@ class NamedAccessible final : public IAccessible {
     return inner_->accHitTest(x, y, child);
   }
   HRESULT STDMETHODCALLTYPE accDoDefaultAction(VARIANT child) override {
-    return inner_->accDoDefaultAction(child);
+    if (!Acts(child)) return inner_->accDoDefaultAction(child);
+    HWND control = nullptr;
+    if (FAILED(WindowFromAccessibleObject(inner_, &control)) || control == nullptr) return E_FAIL;
+    PostMessageW(GetParent(control), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(control), BN_CLICKED),
+                 reinterpret_cast<LPARAM>(control));
+    return S_OK;
   }
   HRESULT STDMETHODCALLTYPE put_accName(VARIANT child, BSTR name) override {
     return inner_->put_accName(child, name);
@@ -135,6 +144,10 @@ class NamedAccessible final : public IAccessible {
   }
 
  private:
+  bool Acts(const VARIANT& child) const {
+    return !naming_.action.empty() && child.vt == VT_I4 && child.lVal == CHILDID_SELF;
+  }
+
   IAccessible* inner_;
   Naming naming_;
   LONG count_ = 1;
@@ -172,7 +185,7 @@ void SetAccessibleName(HWND control, const std::wstring& name, long role) {
     naming->name = name;
     naming->role = role;
   } else {
-    naming = new Naming{name, role, {}};
+    naming = new Naming{name, role, {}, {}};
     SetPropW(control, kNamingProperty, naming);
     SetWindowSubclass(control, NamingProc, kSubclassId, reinterpret_cast<DWORD_PTR>(naming));
   }
@@ -184,6 +197,12 @@ void SetAccessibleDescription(HWND control, const std::wstring& description) {
   if (naming == nullptr || naming->description == description) return;
   naming->description = description;
   NotifyWinEvent(EVENT_OBJECT_DESCRIPTIONCHANGE, control, OBJID_CLIENT, CHILDID_SELF);
+}
+
+void SetAccessibleAction(HWND control, const std::wstring& action) {
+  if (auto* naming = static_cast<Naming*>(GetPropW(control, kNamingProperty))) {
+    naming->action = action;
+  }
 }
 
 }  // namespace wv

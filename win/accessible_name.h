@@ -13,5 +13,8 @@ void SetAccessibleName(HWND control, const std::wstring& name, long role = 0);
 // What the control says beyond its name; for a control named by
 // SetAccessibleName.
 void SetAccessibleDescription(HWND control, const std::wstring& description);
+// The control's default action for screen readers, named `action`: a click
+// (BN_CLICKED to its parent, posted, as the action may open a menu).
+void SetAccessibleAction(HWND control, const std::wstring& action);
 
 }  // namespace wv

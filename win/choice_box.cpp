@@ -36,6 +36,8 @@ void ChoiceBox::Show(const std::wstring& caption, const std::wstring& choice,
   GetWindowTextW(box_, current, 512);
   if (name != current) SetWindowTextW(box_, name.c_str());
   SetAccessibleName(box_, name, ROLE_SYSTEM_COMBOBOX);
+  // Its default action drops its menu, as a click does.
+  SetAccessibleAction(box_, L"Open");
 }
 
 void ChoiceBox::Layout() {
@@ -76,40 +78,6 @@ LRESULT ChoiceBox::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
   return DefWindowProcW(box_, message, wParam, lParam);
 }
 
-// A choice a little too wide for its label is narrowed, as far as it stays
-// easy to read; one wider still ends in "…".
-void ChoiceBox::DrawChoice(HDC dc, const RECT& area, bool enabled) const {
-  static constexpr int kNarrowest = 85;  // percent of the normal width
-  const COLORREF colour = enabled ? winlook::kBlack : winlook::kGrey;
-  const auto width = [&](HFONT font) {
-    HGDIOBJ old = SelectObject(dc, font);
-    SIZE extent{};
-    GetTextExtentPoint32W(dc, choice_.c_str(), static_cast<int>(choice_.size()), &extent);
-    SelectObject(dc, old);
-    return extent.cx;
-  };
-  const int room = area.right - area.left;
-  if (width(look_.bold) > room) {
-    LOGFONTW shape{};
-    GetObjectW(look_.bold, sizeof shape, &shape);
-    HGDIOBJ old = SelectObject(dc, look_.bold);
-    TEXTMETRICW metrics{};
-    GetTextMetricsW(dc, &metrics);
-    SelectObject(dc, old);
-    for (int stretch = 95; stretch >= kNarrowest; stretch -= 5) {
-      shape.lfWidth = metrics.tmAveCharWidth * stretch / 100;
-      HFONT narrowed = CreateFontIndirectW(&shape);
-      const bool fits = width(narrowed) <= room;
-      if (fits)
-        winlook::DrawLine(dc, narrowed, colour, area, choice_.c_str(), DT_LEFT | DT_NOPREFIX);
-      DeleteObject(narrowed);
-      if (fits) return;
-    }
-  }
-  winlook::DrawLine(dc, look_.bold, colour, area, choice_.c_str(),
-                    DT_LEFT | DT_END_ELLIPSIS | DT_NOPREFIX);
-}
-
 void ChoiceBox::Paint() {
   PAINTSTRUCT paint;
   HDC dc = BeginPaint(box_, &paint);
@@ -119,7 +87,10 @@ void ChoiceBox::Paint() {
   winlook::Fill(dc, s.Rect(0, 0, width, height), winlook::kSilver);
   winlook::DrawGroupFrame(dc, look_, {0, 0, width, height}, caption_.c_str());
   const bool enabled = IsWindowEnabled(box_) != FALSE;
-  DrawChoice(dc, s.Rect(10, 18, labelWidth_ - 1, 20), enabled);
+  // A choice a little too wide for its label is narrowed, as far as it stays
+  // easy to read; one wider still ends in "…".
+  winlook::DrawFittedLine(dc, look_.bold, enabled ? winlook::kBlack : winlook::kGrey,
+                          s.Rect(10, 18, labelWidth_ - 1, 20), choice_, DT_LEFT, 85);
   // The arrow: a small solid triangle pointing down, centred in its square.
   const int left = width - kArrowSize - kArrowRightMargin;
   const POINT corners[] = {{s(left + 5), s(kArrowTop + 7)},

@@ -24,7 +24,6 @@ class ChoiceBox {
   static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
   void Paint();
-  void DrawChoice(HDC dc, const RECT& area, bool enabled) const;
 
   const winlook::Look& look_;
   RECT logical_;

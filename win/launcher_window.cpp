@@ -6,6 +6,7 @@
 #include "core/launch.h"
 #include "platform/windows/version_text.h"
 #include "win/accessible_name.h"
+#include "win/control_ids.h"
 #include "win/keys.h"
 #include "win/layout.h"
 #include "win/popup_menu.h"
@@ -18,10 +19,6 @@ namespace wv {
 namespace {
 
 constexpr UINT_PTR kRestTimer = 1;
-
-int IdOf(Control control) {
-  return 100 + static_cast<int>(control);
-}
 
 constexpr std::array<Tab, kTabCount> kTabs = {Tab::CreateServer, Tab::JoinGame, Tab::Settings,
                                               Tab::Monitoring, Tab::About};
@@ -81,9 +78,13 @@ void LauncherWindow::Build() {
                               WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, 0, 0, 0, 0, window_, nullptr,
                               type.hInstance, nullptr);
   caption_ = std::make_unique<CaptionBar>(window_, look_, pictures_);
-  controls_[static_cast<std::size_t>(Control::Title)] = caption_->Window();
-  controls_[static_cast<std::size_t>(Control::MinimizeButton)] = caption_->MinimizeButton();
-  controls_[static_cast<std::size_t>(Control::CloseButton)] = caption_->CloseButton();
+  for (const auto& [control, window] :
+       {std::pair{Control::Title, caption_->Window()},
+        std::pair{Control::MinimizeButton, caption_->MinimizeButton()},
+        std::pair{Control::CloseButton, caption_->CloseButton()}}) {
+    controls_[static_cast<std::size_t>(control)] = window;
+    SetWindowLongPtrW(window, GWLP_ID, ControlId(control));
+  }
   tabRow_ = std::make_unique<TabRow>(window_, look_, toolTips_);
   for (Tab tab : kTabs) {
     pages_[static_cast<std::size_t>(tab)] = std::make_unique<Page>(window_, look_, pictures_);
@@ -93,8 +94,8 @@ void LauncherWindow::Build() {
   // The create tab's boxes, in Tab order.
   for (std::size_t i = 0; i < layout::kChoiceRows.size(); ++i) {
     const layout::ChoiceRow& row = layout::kChoiceRows[i];
-    choiceBoxes_[i] = std::make_unique<ChoiceBox>(PageOf(Tab::CreateServer).Window(), IdOf(row.box),
-                                                  row.area, row.labelWidth, look_);
+    choiceBoxes_[i] = std::make_unique<ChoiceBox>(
+        PageOf(Tab::CreateServer).Window(), ControlId(row.box), row.area, row.labelWidth, look_);
     controls_[static_cast<std::size_t>(row.box)] = choiceBoxes_[i]->Window();
   }
   Page& join = PageOf(Tab::JoinGame);
@@ -103,8 +104,8 @@ void LauncherWindow::Build() {
     join.AddSunkenGround(row.ground);
     const DWORD style = WS_TABSTOP | ES_CENTER | ES_AUTOHSCROLL |
                         (row.edit == Control::JoinPassword ? ES_PASSWORD : 0);
-    HWND edit =
-        MakeControl(join.Window(), L"EDIT", style, IdOf(row.edit), row.ground, look_, look_.bold);
+    HWND edit = MakeControl(join.Window(), L"EDIT", style, ControlId(row.edit), row.ground, look_,
+                            look_.bold);
     SendMessageW(edit, EM_LIMITTEXT, 32767, 0);
     if (row.edit == Control::JoinPassword) SendMessageW(edit, EM_SETPASSWORDCHAR, L'=', 0);
     controls_[static_cast<std::size_t>(row.edit)] = edit;
@@ -113,7 +114,7 @@ void LauncherWindow::Build() {
     const Control box = layout::kOptionRows[i].box;
     controls_[static_cast<std::size_t>(box)] =
         MakeControl(PageOf(Tab::Settings).Window(), L"BUTTON", WS_TABSTOP | BS_AUTOCHECKBOX,
-                    IdOf(box), layout::OptionArea(i), look_, look_.font);
+                    ControlId(box), layout::OptionArea(i), look_, look_.font);
   }
   Page& about = PageOf(Tab::About);
   about.SetPicture(IDP_ABOUT, IDP_ABOUT_2X, layout::kAboutPicture);
@@ -121,7 +122,7 @@ void LauncherWindow::Build() {
                                       std::pair{Control::VersionLabel, layout::kVersionLabel}}) {
     controls_[static_cast<std::size_t>(control)] =
         MakeControl(about.Window(), L"STATIC", SS_RIGHT | SS_NOPREFIX | SS_CENTERIMAGE,
-                    IdOf(control), area, look_, look_.bold);
+                    ControlId(control), area, look_, look_.bold);
   }
   // Kept, as on Linux, but not shown: the action button opens the forum there.
   HWND forum =
@@ -129,15 +130,13 @@ void LauncherWindow::Build() {
   SetWindowTextW(forum, Wide(kForumUrl).c_str());
   ShowWindow(forum, SW_HIDE);
 
-  bottom_ = MakeBottomBar(window_, IdOf(Control::CharacterButton), IdOf(Control::ClipboardButton),
-                          IdOf(Control::ActionButton));
+  // Tab order is the order the controls were made in: the tab row, the
+  // pages' controls (a hidden page's drop out), then the bottom bar.
+  bottom_ = MakeBottomBar(window_, ControlId(Control::CharacterButton),
+                          ControlId(Control::ClipboardButton), ControlId(Control::ActionButton));
   controls_[static_cast<std::size_t>(Control::CharacterButton)] = bottom_.character;
   controls_[static_cast<std::size_t>(Control::ClipboardButton)] = bottom_.clipboard;
   controls_[static_cast<std::size_t>(Control::ActionButton)] = bottom_.action;
-
-  // Tab order is the order the controls were made in: the tab row, the
-  // pages' controls (a hidden page's drop out), then the bottom bar.
-  SetWindowPos(tabRow_->Window(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
 
   // Tooltips: each control's text is asked for as it shows; the action
   // button's says what a press would do at that moment.
@@ -441,11 +440,11 @@ bool LauncherWindow::TakeKey(const MSG& message) {
       DropMenuOf(control);
       return true;
     case KeyCommand::Press:
-      OnCommand(IdOf(control), BN_CLICKED, focus);
+      OnCommand(ControlId(control), BN_CLICKED, focus);
       return true;
     case KeyCommand::PressAction:
       if (IsWindowEnabled(bottom_.action)) {
-        OnCommand(IdOf(Control::ActionButton), BN_CLICKED, bottom_.action);
+        OnCommand(ControlId(Control::ActionButton), BN_CLICKED, bottom_.action);
       }
       return true;
   }
@@ -465,8 +464,8 @@ void LauncherWindow::DropMenuOf(Control control) {
 }
 
 void LauncherWindow::OnCommand(int id, int code, HWND) {
-  const Control control = static_cast<Control>(id - 100);
-  if (id < 100 || control >= Control::Count) return;
+  const Control control = static_cast<Control>(id - ControlId(Control{}));
+  if (id < ControlId(Control{}) || control >= Control::Count) return;
   if (code == EN_CHANGE) {
     if (!quiet_) OnEdited(control);
     return;
@@ -624,6 +623,8 @@ LRESULT LauncherWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
       // The caption bar does not maximise.
       return 0;
     case WM_DESTROY:
+      // The web control goes while its host windows still exist.
+      monitoring_.reset();
       PostQuitMessage(0);
       return 0;
     default:

@@ -104,6 +104,35 @@ void DrawLine(HDC dc, HFONT font, COLORREF colour, RECT device, const wchar_t* t
   SelectObject(dc, old);
 }
 
+void DrawFittedLine(HDC dc, HFONT font, COLORREF colour, const RECT& device,
+                    const std::wstring& text, UINT align, int narrowest) {
+  const auto width = [&](HFONT shape) {
+    HGDIOBJ old = SelectObject(dc, shape);
+    SIZE extent{};
+    GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &extent);
+    SelectObject(dc, old);
+    return extent.cx;
+  };
+  const int room = device.right - device.left;
+  if (width(font) > room) {
+    LOGFONTW shape{};
+    GetObjectW(font, sizeof shape, &shape);
+    HGDIOBJ old = SelectObject(dc, font);
+    TEXTMETRICW metrics{};
+    GetTextMetricsW(dc, &metrics);
+    SelectObject(dc, old);
+    for (int stretch = 95; stretch >= narrowest; stretch -= 5) {
+      shape.lfWidth = metrics.tmAveCharWidth * stretch / 100;
+      HFONT narrowed = CreateFontIndirectW(&shape);
+      const bool fits = width(narrowed) <= room;
+      if (fits) DrawLine(dc, narrowed, colour, device, text.c_str(), align | DT_NOPREFIX);
+      DeleteObject(narrowed);
+      if (fits) return;
+    }
+  }
+  DrawLine(dc, font, colour, device, text.c_str(), align | DT_END_ELLIPSIS | DT_NOPREFIX);
+}
+
 bool FocusHidden(HWND control) {
   return (SendMessageW(control, WM_QUERYUISTATE, 0, 0) & UISF_HIDEFOCUS) != 0;
 }

@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <string>
+
 namespace wv::winlook {
 
 inline constexpr COLORREF kSilver = RGB(192, 192, 192);
@@ -59,6 +61,10 @@ void DrawFocusFrame(HDC dc, const Scale& scale, const RECT& rect, COLORREF colou
 void DrawGroupFrame(HDC dc, const Look& look, const RECT& rect, const wchar_t* caption);
 // Single-line text, centred in height; `flags` as DrawTextW's.
 void DrawLine(HDC dc, HFONT font, COLORREF colour, RECT device, const wchar_t* text, UINT flags);
+// Single-line text that fits `device`: narrowed as far as `narrowest` percent
+// of its width where it is too wide, and ended in "…" where that is not enough.
+void DrawFittedLine(HDC dc, HFONT font, COLORREF colour, const RECT& device,
+                    const std::wstring& text, UINT align, int narrowest);
 // Whether the focus mark is hidden, as the system hides it after mouse use.
 bool FocusHidden(HWND control);
 

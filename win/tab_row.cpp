@@ -15,6 +15,7 @@ namespace {
 
 constexpr RECT kRow{2, 27, 338, 49};
 constexpr int kTabPadding = 6;
+constexpr int kSqueezedPadding = 2;
 constexpr int kTabGap = 1;
 constexpr int kTabDrop = 3;
 constexpr int kTabFrame = 2 * kTabPadding + 2 + kTabGap;
@@ -165,9 +166,12 @@ void TabRow::Paint() {
       winlook::Fill(dc, {box.left, box.top, box.right, box.top + one}, winlook::kWhite);
       winlook::Fill(dc, {box.right - one, box.top, box.right, box.bottom}, winlook::kWhite);
     }
-    RECT text{box.left + s(2), box.top + one, box.right - s(2), box.bottom};
-    winlook::DrawLine(dc, look_.font, current ? winlook::kBlack : winlook::kWhite, text,
-                      tab.caption.c_str(), DT_CENTER | DT_END_ELLIPSIS | DT_NOPREFIX);
+    // A caption too long for its tab takes most of the padding as well, then
+    // narrows, then ends in "…".
+    RECT text{box.left + s(1 + kSqueezedPadding), box.top + one,
+              box.right - s(1 + kSqueezedPadding), box.bottom};
+    winlook::DrawFittedLine(dc, look_.font, current ? winlook::kBlack : winlook::kWhite, text,
+                            tab.caption, DT_CENTER, 80);
     if (current && focused) {
       // In logical pixels, as the focus frame is drawn.
       const int dpi = static_cast<int>(s.Dpi());
