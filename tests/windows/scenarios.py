@@ -21,8 +21,8 @@ ROOT = os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(__file__)
 
 
 def control_ids():
-    """Role (the view state's object name) -> control id: the window numbers
-    its controls 100 on in the order of the Control enumeration."""
+    """Role (the view state's object name) -> control id, as win/control_ids.h
+    numbers them: 100 on, in the order of the Control enumeration."""
     with open(os.path.join(ROOT, "core", "view_state.h")) as f:
         text = f.read()
     body = text[text.index("enum class Control {"):]
