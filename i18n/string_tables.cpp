@@ -205,6 +205,10 @@ const StringTable kEnglishStrings = MakeTable({
     // The question's buttons.
     "Yes",
     "No",
+    // The monitoring tab where the system's web control shows no page: why,
+    // and the button that opens the page elsewhere.
+    "the page did not load in time",
+    "Open in the browser",
 });
 
 const StringTable kRussianStrings = MakeTable({
@@ -385,6 +389,10 @@ const StringTable kRussianStrings = MakeTable({
     // The question's buttons.
     "Да",
     "Нет",
+    // The monitoring tab where the system's web control shows no page: why,
+    // and the button that opens the page elsewhere.
+    "страница не загрузилась вовремя",
+    "Открыть в браузере",
 });
 
 }  // namespace wv

@@ -154,7 +154,10 @@ namespace wv {
   X(WineQuestion1)                                                               \
   X(WineQuestion2)                                                               \
   X(QuestionYes)                                                                 \
-  X(QuestionNo)
+  X(QuestionNo)                                                                  \
+  /* The monitoring tab where the system's web control shows no page. */         \
+  X(PageNotLoaded)                                                               \
+  X(OpenInBrowser)
 
 enum class Str : std::size_t {
 #define WV_ENTRY(name) name,

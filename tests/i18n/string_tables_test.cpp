@@ -183,6 +183,8 @@ TEST(StringTables, EveryEntryInBothLanguages) {
       {Str::WineQuestion2, "ine?", "з wine?"},
       {Str::QuestionYes, "Yes", "Да"},
       {Str::QuestionNo, "No", "Нет"},
+      {Str::PageNotLoaded, "the page did not load in time", "страница не загрузилась вовремя"},
+      {Str::OpenInBrowser, "Open in the browser", "Открыть в браузере"},
   };
   ASSERT_EQ(std::size(entries), kStrCount) << "every entry has its row";
   for (std::size_t i = 0; i < kStrCount; ++i) {

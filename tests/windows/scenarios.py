@@ -1,0 +1,401 @@
+#!/usr/bin/python3
+"""The Windows launcher end to end under Wine, as a player works it: the
+behaviours the Linux end-to-end tests check, grouped into tables. Run by
+scripts/cross-check inside its display and prefix; prints one line per
+scenario and "N passed, N failed".
+
+  scenarios.py --bin BUILD/bin --launcher dist/wreckvale-launcher.exe [-k WORD]
+"""
+
+import os
+import sys
+
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+from wine_session import (BACKUP, DEFAULT_ARGUMENTS, INI, TIMEOUT, VERSION, Failure,  # noqa: E402
+                          check, clipboard_text, current_settings, offer_clipboard,
+                          parse_arguments, run_all, wait_for)
+
+# --- Finding the launcher's controls in the inspector's report ---
+
+ROOT = os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
+
+
+def control_ids():
+    """Role (the view state's object name) -> control id, as win/control_ids.h
+    numbers them: 100 on, in the order of the Control enumeration."""
+    with open(os.path.join(ROOT, "core", "view_state.h")) as f:
+        text = f.read()
+    body = text[text.index("enum class Control {"):]
+    body = body[body.index("{") + 1:body.index("Count")]
+    names = [line.split("//")[0].strip().rstrip(",") for line in body.splitlines()]
+    names = [n for n in names if n]
+    return {n[0].lower() + n[1:]: 100 + i for i, n in enumerate(names)}
+
+
+def by_id(number):
+    return lambda snapshot: snapshot.control(id=str(number), visible="1")
+
+
+def by_text(class_name, text):
+    return lambda snapshot: snapshot.control(**{"class": class_name, "text": text,
+                                                "visible": "1"})
+
+
+ROLES = {role: by_id(number) for role, number in control_ids().items()}
+ROLES["openInBrowser"] = by_text("Button", "Open in the browser")
+
+
+def is_focused(session, role):
+    snapshot = session.snapshot()
+    focus, row = snapshot.focus(), ROLES[role](snapshot)
+    return focus is not None and row is not None and focus["hwnd"] == row["hwnd"]
+
+
+def current_tab(session):
+    rows = session.snapshot().of("msaa", **{"class": "WvTabRow"})
+    return rows[0]["name"] if rows else None
+
+
+def switch_tab(session, name):
+    """Ctrl+Tab until the tab row says `name` is the current tab."""
+    for _ in range(6):
+        before = current_tab(session)
+        if before == name:
+            return
+        session.keys("ctrl+Tab")
+        wait_for(lambda: current_tab(session) != before, "the next tab")
+    raise Failure("no %s tab" % name)
+
+
+# --- Start-up: what the folder holds decides what the start does ---
+
+OLD_FILE = b"[Application]\r\nVersion=1.0\r\nConsole=No\r\n; the player's own\r\n"
+STARTS = [
+    # name, engine in the folder, settings file before, what follows
+    ("template on first start", True, None, "window"),
+    ("outdated file kept as a backup", True, OLD_FILE, "window"),
+    ("wrong folder", False, None, "message"),
+]
+
+
+def start_scenario(engine, before, outcome):
+    def scenario(runner):
+        session = runner.session(engine=engine)
+        try:
+            if before is not None:
+                session.write(INI, before)
+            session.start()
+            if outcome == "message":
+                box = session.dismiss_box()
+                check("You must run this launcher from" in box["text"], box["text"])
+                check(wait_for(lambda: not session.running(), "the launcher to end") and
+                      session.process.returncode == 0, "ended with %s" % session.process.returncode)
+            else:
+                session.window()
+            check(os.path.exists(session.path(INI)), "no settings file")
+            written = session.read(INI)
+            check(written.startswith(b"[Application]\r\nConsole=Yes"), "not the template")
+            check(("Version=%s" % VERSION).encode() in written, "not this version's template")
+            if before is None:
+                check(not os.path.exists(session.path(BACKUP)), "a backup of nothing")
+            else:
+                check(session.read(BACKUP) == before, "the backup does not hold the old file")
+        finally:
+            session.end()
+    return scenario
+
+
+# --- Texts: language and version ---
+
+def russian_by_the_language_key(runner):
+    session = runner.session()
+    try:
+        session.write(INI, current_settings("Language=RU\r\n"))
+        session.start()
+        session.window()
+        wait_for(lambda: {"Создание сервера", "Создать сервер"} <= {
+            n.strip() for n in session.snapshot().msaa_names()}, "the tab and button in Russian")
+    finally:
+        session.end()
+
+
+def about_version(runner):
+    session = runner.session()
+    try:
+        session.write(INI, current_settings())
+        session.start()
+        session.window()
+        switch_tab(session, "About")
+        row = wait_for(lambda: ROLES["versionLabel"](session.snapshot()), "the version text")
+        check(VERSION in row["text"], row["text"])
+    finally:
+        session.end()
+
+
+# --- The create tab: each mode's menus by the command they start ---
+
+FOUNDRY = "[MAP_Foundry]\r\nVisible=Yes\r\n"
+MODES = [
+    # name, settings sections, mode entry, campaign entry (0: left), the map started
+    ("co-op: campaigns 2 of 4", "", 1, 2, "wrv_smalltown01_caves"),
+    ("versus: hidden campaigns skipped", "", 2, 2, "wrv_vs_farm01_hilltop"),
+    ("custom maps: an extra map", FOUNDRY, 3, 0, "wrv_foundry"),
+]
+
+
+def mode_scenario(sections, mode, campaign, started_map):
+    def scenario(runner):
+        session = runner.session()
+        try:
+            session.write(INI, current_settings("", sections))
+            session.start()
+            session.window()
+            first_mark = session.menu_check_mark("modeBox")
+            session.choose("modeBox", mode)
+            mark = session.menu_check_mark("modeBox")
+            check(first_mark is not None and mark is not None, "no check mark in the mode menu")
+            check((mark > first_mark + 4) == (mode > 1), "the check mark did not follow")
+            if campaign:
+                session.choose("campaignBox", campaign)
+            arguments = session.press_action()
+            check("+map" in arguments and arguments[arguments.index("+map") + 1] == started_map,
+                  " ".join(arguments))
+        finally:
+            session.end()
+    return scenario
+
+
+# --- The command the press starts, by the settings ---
+
+COMMANDS = [
+    # name, [Application] lines, the stand-in's argv after its program
+    ("defaults", "", DEFAULT_ARGUMENTS),
+    ("run parameters", "USERunParametres=Yes\r\nRunParametres= +exec mine.cfg\r\n",
+     DEFAULT_ARGUMENTS + ["+exec", "mine.cfg"]),
+    ("run prefix", "USEPrefix=Yes\r\nRunPrefix=wrapper.exe\r\nRunPrefixParam=-w 1\r\n",
+     ["-w", "1", "qr7.exe"] + DEFAULT_ARGUMENTS),
+]
+
+
+def command_scenario(lines, expected):
+    def scenario(runner):
+        session = runner.session()
+        try:
+            session.write(INI, current_settings(lines))
+            with open(runner.engine, "rb") as f:
+                session.write("wrapper.exe", f.read())
+            session.start()
+            session.window()
+            arguments = session.press_action()
+            check(arguments == expected, "started with %r" % arguments)
+        finally:
+            session.end()
+    return scenario
+
+
+def exit_after_run(runner):
+    session = runner.session()
+    try:
+        session.write(INI, current_settings("ExitAfterRun=Yes\r\n"))
+        session.start()
+        session.window()
+        check(session.press_action() == DEFAULT_ARGUMENTS, "not the default command")
+        wait_for(lambda: not session.running(), "the launcher to end after the start")
+        check(session.process.returncode == 0, "ended with %s" % session.process.returncode)
+    finally:
+        session.end()
+
+
+def failed_start_says_why(runner):
+    session = runner.session()
+    try:
+        session.write(INI, current_settings())
+        session.write("qr7.exe", b"not a program")
+        session.start()
+        session.window()
+        session.click("actionButton")
+        box = session.dismiss_box()
+        check(box["text"].startswith("Can not start the game"), box["text"])
+        check("qr7.exe" in box["text"], "no program named: " + box["text"])
+        check(not os.path.exists(session.record), "something was started")
+        check(session.running(), "the launcher ended")
+    finally:
+        session.end()
+
+
+def rest_after_a_start(runner):
+    session = runner.session()
+    try:
+        session.write(INI, current_settings())
+        session.start()
+        session.window()
+
+        def described():
+            return [r.get("description") for r in session.snapshot().of(
+                "msaa", id=str(control_ids()["actionButton"]))]
+
+        # Told to screen readers while it rests (1.5 s), then not; a press
+        # after the rest starts again. That presses during the rest are
+        # ignored is the controller's, tested there.
+        session.forget_record()
+        session.click("actionButton")
+        wait_for(lambda: "Game started" in described(), "the rest")
+        check(session.arguments() == DEFAULT_ARGUMENTS, "not the default command")
+        wait_for(lambda: "Game started" not in described(), "the rest's end")
+        check(session.press_action() == DEFAULT_ARGUMENTS, "no start after the rest")
+    finally:
+        session.end()
+
+
+def password_dialog(runner):
+    session = runner.session()
+    try:
+        session.write(INI, current_settings())
+        session.start()
+        session.window()
+        session.choose("passwordBox", 2)  # remove, then set
+        box = wait_for(lambda: [w for w in session.snapshot().of("window")
+                                if w["text"] == "Setup password"], "the password dialog")[0]
+        session.x_window(box["text"])
+        session.type("hunter2")
+        session.keys("Return")
+        wait_for(lambda: not any(w["text"] == "Setup password" for w in
+                                 session.snapshot().of("window")), "the dialog to close")
+        arguments = session.press_action()
+        check(arguments[arguments.index("+sv_password") + 1] == "hunter2", " ".join(arguments))
+    finally:
+        session.end()
+
+
+# --- The join tab ---
+
+def join_split_and_focus(runner):
+    session = runner.session()
+    try:
+        session.write(INI, current_settings())
+        session.start()
+        session.window()
+        switch_tab(session, "Join game")
+        wait_for(lambda: is_focused(session, "joinAddress"), "the focus in the address box")
+        session.type("10.0.0.5:")
+        wait_for(lambda: is_focused(session, "joinPort"), "the focus in the port box")
+        session.type("27016")
+        # Non-ASCII comes through the X clipboard: xdotool drops what it
+        # has no key for. The box keeps it whole through the controller.
+        session.click("joinPassword")
+        wait_for(lambda: is_focused(session, "joinPassword"), "the focus in the password box")
+        session.paste("пароль")
+        wait_for(lambda: ROLES["joinPassword"](session.snapshot())["text"] == "пароль",
+                 "the pasted password in its box")
+        arguments = session.press_action()
+        check(arguments[arguments.index("+connect") + 1] == "10.0.0.5:27016", " ".join(arguments))
+        check("+password" in arguments, " ".join(arguments))
+    finally:
+        session.end()
+
+
+CLIPBOARD = [
+    # name, [Application] lines, the X clipboard after the press
+    ("English", "", "Game mode: CO-OP, Campaign: Last ward, Difficulty: Normal, "
+                    "Chapter: Apartmens, Slots: 14"),
+    ("Russian", "Language=RU\r\n", None),  # non-ASCII: only that it is Cyrillic
+]
+
+
+def clipboard_scenario(lines, expected):
+    def scenario(runner):
+        session = runner.session()
+        try:
+            session.write(INI, current_settings(lines))
+            session.start()
+            session.window()
+            session.clipboard_servers.append(offer_clipboard(""))
+            session.click("clipboardButton")
+            text = wait_for(clipboard_text, "text on the X clipboard")
+            if expected is not None:
+                check(text == expected, repr(text))
+            else:
+                check(any("\u0400" <= c <= "\u04ff" for c in text), repr(text))
+        finally:
+            session.end()
+    return scenario
+
+
+# --- Keyboard alone: versus chosen and started without the mouse ---
+
+def keyboard_only(runner):
+    session = runner.session()
+    try:
+        session.write(INI, current_settings())
+        session.start()
+        session.window()
+        wait_for(lambda: is_focused(session, "modeBox") or
+                 session.snapshot().focus() is not None, "the first focus")
+        session.keys("space")
+        session.popup_appears()
+        session.keys("Down", "Down", "Return")
+        wait_for(lambda: not session.snapshot().popup_menus(), "the menu to close")
+        for _ in range(30):
+            if is_focused(session, "actionButton"):
+                break
+            session.keys("Tab")
+        check(is_focused(session, "actionButton"), "Tab never reached the action button")
+        session.forget_record()
+        session.keys("space")
+        arguments = session.arguments()
+        check("wrv_vs_hospital01_apartment" in arguments, " ".join(arguments))
+    finally:
+        session.end()
+
+
+# --- The monitoring tab where Wine has no HTML engine ---
+
+MONITORING_URL = "http://127.0.0.1:9/status?servers=all"
+
+
+def monitoring_fallback(runner):
+    opened = os.path.join(runner.tools, "opened")
+    xdg_open = os.path.join(runner.tools, "xdg-open")
+    with open(xdg_open, "w") as f:
+        f.write('#!/bin/sh\nprintf "%%s\\n" "$@" > "%s.part" && mv "%s.part" "%s"\n'
+                % (opened, opened, opened))
+    os.chmod(xdg_open, 0o755)
+    session = runner.session()
+    try:
+        session.write(INI, current_settings("MonitoringURL=%s\r\n" % MONITORING_URL))
+        session.start(path_first=runner.tools)
+        session.window()
+        switch_tab(session, "Monitoring")
+        reason = wait_for(lambda: session.snapshot().control(
+            **{"class": "Static", "visible": "1",
+               "text": "Monitoring page unavailable: the page did not load in time"}),
+            "the reason on the tab", timeout=TIMEOUT)
+        check(reason is not None, "no reason")
+        session.click("openInBrowser")
+        url = wait_for(lambda: os.path.exists(opened) and open(opened).read().strip(),
+                       "the browser bridge to hand over the page")
+        check(url == MONITORING_URL, url)
+    finally:
+        session.end()
+
+
+SCENARIOS = (
+    [("start", name, start_scenario(engine, before, outcome))
+     for name, engine, before, outcome in STARTS] +
+    [("texts", "Russian by the language key", russian_by_the_language_key),
+     ("texts", "about version", about_version)] +
+    [("modes", name, mode_scenario(*row)) for name, *row in MODES] +
+    [("command", name, command_scenario(lines, expected)) for name, lines, expected in COMMANDS] +
+    [("command", "exit after run", exit_after_run),
+     ("command", "failed start says why", failed_start_says_why),
+     ("command", "rest after a start", rest_after_a_start),
+     ("command", "password dialog", password_dialog),
+     ("join", "split and focus", join_split_and_focus)] +
+    [("clipboard", name, clipboard_scenario(lines, expected))
+     for name, lines, expected in CLIPBOARD] +
+    [("keyboard", "versus started by keys alone", keyboard_only),
+     ("monitoring", "fallback opens the page in the browser", monitoring_fallback)]
+)
+
+if __name__ == "__main__":
+    sys.exit(0 if run_all(SCENARIOS, parse_arguments(), ROLES) else 1)

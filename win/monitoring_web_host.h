@@ -1,0 +1,31 @@
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+#include <memory>
+#include <string>
+
+namespace wv {
+
+// The system's web control (IWebBrowser2) in place inside one window, with
+// the least of an OLE container around it. Says when a document has arrived.
+class WebHost {
+ public:
+  // nullptr when the control cannot be made. `documentArrived` runs on the
+  // window's thread for every document the control completes.
+  static std::unique_ptr<WebHost> Create(HWND window, std::function<void()> documentArrived);
+  virtual ~WebHost() = default;
+
+  virtual void Navigate(const std::wstring& url) = 0;
+  virtual void Reload() = 0;
+  // To the window's client area, after it changed size.
+  virtual void Fit() = 0;
+};
+
+// Asks the web control of this program to render as the newest engine the
+// system has, rather than in its oldest compatibility mode. Read by the
+// control when it is first made in the process.
+void RequestNewestBrowserMode();
+
+}  // namespace wv
