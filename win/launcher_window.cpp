@@ -665,6 +665,20 @@ LRESULT LauncherWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
       }
       return TRUE;
     }
+    case WM_NCRBUTTONDOWN:
+      // Left to the release: the system's own handling would wait for it
+      // itself, then ask the window's frame, which it has none of, where it
+      // was, and offer no menu.
+      if (wParam == HTCAPTION) return 0;
+      return DefWindowProcW(window_, message, wParam, lParam);
+    case WM_NCRBUTTONUP:
+      // Where the bar drags the window.
+      if (wParam == HTCAPTION) {
+        ShowCaptionMenu({GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam), GET_X_LPARAM(lParam),
+                         GET_Y_LPARAM(lParam)});
+        return 0;
+      }
+      return DefWindowProcW(window_, message, wParam, lParam);
     case WM_CONTEXTMENU: {
       // The caption bar's menu, for a click anywhere on the bar: the window
       // system's own would offer moving and closing only.
