@@ -243,7 +243,7 @@ void LauncherWindow::PlaceEdits() {
       const RECT arrow = RecentArrowArea(ground, s);
       MoveTo(recentArrow_, arrow);
       // The text stays clear of the arrow while it shows.
-      if (IsWindowVisible(recentArrow_)) right = arrow.left;
+      if (ArrowShown()) right = arrow.left;
     }
     MoveTo(Handle(row.edit), {ground.left + s(3), top, right, top + metrics.tmHeight});
   }
@@ -321,7 +321,7 @@ void LauncherWindow::Show(const ViewState& view) {
 }
 
 void LauncherWindow::ShowRecentArrow(bool shown) {
-  if ((IsWindowVisible(recentArrow_) != FALSE) == shown) return;
+  if (ArrowShown() == shown) return;
   ShowWindow(recentArrow_, shown ? SW_SHOWNA : SW_HIDE);
   PlaceEdits();
 }

@@ -54,6 +54,8 @@ class LauncherWindow {
   void ShowCaptionMenu(const RECT& anchor);
   void ShowRecentServers();
   void ShowRecentArrow(bool shown);
+  // Its own flag, whether or not its page shows.
+  bool ArrowShown() const { return (GetWindowLongPtrW(recentArrow_, GWL_STYLE) & WS_VISIBLE) != 0; }
   // Hidden while a started game's first seconds are watched.
   void ShowHidden(bool hidden);
   void Paint();
