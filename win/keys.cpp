@@ -18,7 +18,7 @@ struct KeyRow {
 
 // Space on a button is the button's own, and Alt+F4 the system's; everything
 // else the window does with keys is here.
-constexpr std::array<KeyRow, 16> kKeys = {{
+constexpr std::array<KeyRow, 19> kKeys = {{
     {VK_TAB, Modifiers::Control, true, FocusKind::Other, KeyCommand::NextTab},
     {VK_TAB, Modifiers::ControlShift, true, FocusKind::Other, KeyCommand::PreviousTab},
     {VK_NEXT, Modifiers::Control, true, FocusKind::Other, KeyCommand::NextTab},
@@ -35,6 +35,10 @@ constexpr std::array<KeyRow, 16> kKeys = {{
     {VK_DOWN, Modifiers::Alt, false, FocusKind::MenuButton, KeyCommand::DropMenu},
     {VK_RETURN, Modifiers::None, false, FocusKind::PushButton, KeyCommand::Press},
     {VK_RETURN, Modifiers::None, false, FocusKind::JoinBox, KeyCommand::PressAction},
+    {VK_RETURN, Modifiers::None, false, FocusKind::AddressBox, KeyCommand::PressAction},
+    {VK_DOWN, Modifiers::Alt, false, FocusKind::AddressBox, KeyCommand::DropRecent},
+    // The comma's key, whatever the layout puts on it.
+    {VK_OEM_COMMA, Modifiers::Control, true, FocusKind::Other, KeyCommand::CaptionMenu},
 }};
 
 bool Matches(Modifiers modifiers, const KeyPress& press) {

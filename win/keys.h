@@ -5,7 +5,7 @@
 namespace wv {
 
 // What holds the keyboard focus, as far as the window's keys care.
-enum class FocusKind { Other, TabRow, ChoiceBox, MenuButton, PushButton, JoinBox };
+enum class FocusKind { Other, TabRow, ChoiceBox, MenuButton, PushButton, JoinBox, AddressBox };
 
 // What a key does in the window, before the dialog manager walks the focus.
 enum class KeyCommand {
@@ -17,6 +17,8 @@ enum class KeyCommand {
   DropMenu,     // of the focused choice box or the character button
   Press,        // the focused button, by Return
   PressAction,  // Return in a join box
+  DropRecent,   // the address box's servers joined
+  CaptionMenu,  // Ctrl+comma, anywhere
 };
 
 struct KeyPress {

@@ -2,6 +2,9 @@
 
 #include <commctrl.h>
 #include <oleacc.h>
+#include <windowsx.h>
+
+#include <algorithm>
 
 #include "core/launch.h"
 #include "platform/windows/version_text.h"
@@ -10,6 +13,7 @@
 #include "win/keys.h"
 #include "win/layout.h"
 #include "win/popup_menu.h"
+#include "win/recent_arrow.h"
 #include "win/resource_ids.h"
 #include "win/text.h"
 #include "win/window_class.h"
@@ -19,6 +23,7 @@ namespace wv {
 namespace {
 
 constexpr UINT_PTR kRestTimer = 1;
+constexpr UINT_PTR kGameWatchTimer = 2;
 
 constexpr std::array<Tab, kTabCount> kTabs = {Tab::CreateServer, Tab::JoinGame, Tab::Settings,
                                               Tab::Monitoring, Tab::About};
@@ -110,6 +115,7 @@ void LauncherWindow::Build() {
     if (row.edit == Control::JoinPassword) SendMessageW(edit, EM_SETPASSWORDCHAR, L'=', 0);
     controls_[static_cast<std::size_t>(row.edit)] = edit;
   }
+  recentArrow_ = MakeRecentArrow(join.Window(), kRecentServersArrowId);
   for (std::size_t i = 0; i < layout::kOptionRows.size(); ++i) {
     const Control box = layout::kOptionRows[i].box;
     controls_[static_cast<std::size_t>(box)] =
@@ -232,8 +238,14 @@ void LauncherWindow::PlaceEdits() {
   for (const layout::EditRow& row : layout::kJoinBoxes) {
     const RECT ground = s.Rect(row.ground);
     const int top = (ground.top + ground.bottom - metrics.tmHeight) / 2;
-    MoveTo(Handle(row.edit),
-           {ground.left + s(3), top, ground.right - s(3), top + metrics.tmHeight});
+    int right = ground.right - s(3);
+    if (row.edit == Control::JoinAddress) {
+      const RECT arrow = RecentArrowArea(ground, s);
+      MoveTo(recentArrow_, arrow);
+      // The text stays clear of the arrow while it shows.
+      if (ArrowShown()) right = arrow.left;
+    }
+    MoveTo(Handle(row.edit), {ground.left + s(3), top, right, top + metrics.tmHeight});
   }
 }
 
@@ -296,7 +308,35 @@ void LauncherWindow::Show(const ViewState& view) {
         break;
     }
   }
+  captionMenu_ = view.captionMenu;
+  recentServers_ = view.recentServers;
+  ShowRecentArrow(!recentServers_.empty());
+  if (view.watchGameAfter) {
+    SetTimer(window_, kGameWatchTimer,
+             std::max<UINT>(USER_TIMER_MINIMUM, static_cast<UINT>(view.watchGameAfter->count())),
+             nullptr);
+  }
+  ShowHidden(view.windowHidden);
   if (view.closeWindow) PostMessageW(window_, WM_CLOSE, 0, 0);
+}
+
+void LauncherWindow::ShowRecentArrow(bool shown) {
+  if (ArrowShown() == shown) return;
+  ShowWindow(recentArrow_, shown ? SW_SHOWNA : SW_HIDE);
+  PlaceEdits();
+}
+
+void LauncherWindow::ShowHidden(bool hidden) {
+  if (hidden == hiddenForGame_) return;
+  hiddenForGame_ = hidden;
+  if (hidden) {
+    ShowWindow(window_, SW_HIDE);
+    return;
+  }
+  ShowWindow(window_, SW_SHOW);
+  SetForegroundWindow(window_);
+  if (pendingFocus_ != nullptr) SetFocus(pendingFocus_);
+  pendingFocus_ = nullptr;
 }
 
 void LauncherWindow::ShowControl(Control control) {
@@ -414,8 +454,9 @@ bool LauncherWindow::TakeKey(const MSG& message) {
     kind = control == Control::CharacterButton ? FocusKind::MenuButton : FocusKind::ChoiceBox;
   } else if (control == Control::ClipboardButton || control == Control::ActionButton) {
     kind = FocusKind::PushButton;
-  } else if (control == Control::JoinAddress || control == Control::JoinPort ||
-             control == Control::JoinPassword) {
+  } else if (control == Control::JoinAddress) {
+    kind = FocusKind::AddressBox;
+  } else if (control == Control::JoinPort || control == Control::JoinPassword) {
     kind = FocusKind::JoinBox;
   }
   const KeyPress press{static_cast<UINT>(message.wParam), GetKeyState(VK_CONTROL) < 0,
@@ -447,6 +488,15 @@ bool LauncherWindow::TakeKey(const MSG& message) {
         OnCommand(ControlId(Control::ActionButton), BN_CLICKED, bottom_.action);
       }
       return true;
+    case KeyCommand::DropRecent:
+      ShowRecentServers();
+      return true;
+    case KeyCommand::CaptionMenu: {
+      RECT bar{};
+      GetWindowRect(caption_->Window(), &bar);
+      ShowCaptionMenu(bar);
+      return true;
+    }
   }
   return false;
 }
@@ -463,7 +513,34 @@ void LauncherWindow::DropMenuOf(Control control) {
   if (chosen) Show(controller_.OnMenuEntryChosen(*chosen));
 }
 
+void LauncherWindow::ShowCaptionMenu(const RECT& anchor) {
+  std::vector<std::string> captions;
+  for (const CaptionMenuEntry& entry : captionMenu_) captions.push_back(entry.caption);
+  SendMessageW(toolTips_, TTM_ACTIVATE, FALSE, 0);
+  const std::optional<std::size_t> chosen = DropList(window_, captions, anchor);
+  SendMessageW(toolTips_, TTM_ACTIVATE, TRUE, 0);
+  if (chosen) controller_.OnCaptionCommand(captionMenu_[*chosen].command);
+}
+
+// Dropped below the address box's ground, as a choice box drops its menu.
+void LauncherWindow::ShowRecentServers() {
+  if (recentServers_.empty()) return;
+  HWND address = Handle(Control::JoinAddress);
+  RECT area = look_.scale.Rect(layout::kJoinBoxes.front().ground);
+  MapWindowPoints(GetParent(address), nullptr, reinterpret_cast<POINT*>(&area), 2);
+  SendMessageW(toolTips_, TTM_ACTIVATE, FALSE, 0);
+  const std::optional<std::size_t> chosen = DropList(window_, recentServers_, area);
+  SendMessageW(toolTips_, TTM_ACTIVATE, TRUE, 0);
+  if (!chosen) return;
+  Show(controller_.OnRecentServerChosen(*chosen));
+  FocusOn(address);
+}
+
 void LauncherWindow::OnCommand(int id, int code, HWND) {
+  if (id == kRecentServersArrowId) {
+    if (code == STN_CLICKED) ShowRecentServers();
+    return;
+  }
   const Control control = static_cast<Control>(id - ControlId(Control{}));
   if (id < ControlId(Control{}) || control >= Control::Count) return;
   if (code == EN_CHANGE) {
@@ -579,9 +656,41 @@ LRESULT LauncherWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
     case kTabClickedMessage:
       Show(controller_.OnTabChosen(static_cast<Tab>(wParam), TabChange::Other));
       return 0;
-    case WM_DRAWITEM:
-      DrawBottomButton(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam), bottom_, look_, resting_);
+    case WM_DRAWITEM: {
+      const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
+      if (item.hwndItem == recentArrow_) {
+        DrawRecentArrow(item, look_.scale);
+      } else {
+        DrawBottomButton(item, bottom_, look_, resting_);
+      }
       return TRUE;
+    }
+    case WM_NCRBUTTONDOWN:
+      // Left to the release: the system's own handling would wait for it
+      // itself, then ask the window's frame, which it has none of, where it
+      // was, and offer no menu.
+      if (wParam == HTCAPTION) return 0;
+      return DefWindowProcW(window_, message, wParam, lParam);
+    case WM_NCRBUTTONUP:
+      // Where the bar drags the window.
+      if (wParam == HTCAPTION) {
+        ShowCaptionMenu({GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam), GET_X_LPARAM(lParam),
+                         GET_Y_LPARAM(lParam)});
+        return 0;
+      }
+      return DefWindowProcW(window_, message, wParam, lParam);
+    case WM_CONTEXTMENU: {
+      // The caption bar's menu, for a click anywhere on the bar: the window
+      // system's own would offer moving and closing only.
+      const POINT at{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+      RECT bar{};
+      GetWindowRect(caption_->Window(), &bar);
+      if (lParam != -1 && PtInRect(&bar, at)) {
+        ShowCaptionMenu({at.x, at.y, at.x, at.y});
+        return 0;
+      }
+      return DefWindowProcW(window_, message, wParam, lParam);
+    }
     case WM_CTLCOLOREDIT: {
       HDC dc = reinterpret_cast<HDC>(wParam);
       SetTextColor(dc, winlook::kWhite);
@@ -606,6 +715,9 @@ LRESULT LauncherWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
       if (wParam == kRestTimer) {
         KillTimer(window_, kRestTimer);
         Show(controller_.Current());
+      } else if (wParam == kGameWatchTimer) {
+        KillTimer(window_, kGameWatchTimer);
+        Show(controller_.OnGameWatched());
       }
       return 0;
     case WM_DPICHANGED: {

@@ -5,6 +5,7 @@
 #include <array>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "core/launcher_controller.h"
 #include "core/view_state.h"
@@ -49,6 +50,14 @@ class LauncherWindow {
   void OnCommand(int id, int code, HWND control);
   void OnEdited(Control control);
   void DropMenuOf(Control control);
+  // Below `anchor` (screen pixels), or at its corner when it is a point.
+  void ShowCaptionMenu(const RECT& anchor);
+  void ShowRecentServers();
+  void ShowRecentArrow(bool shown);
+  // Its own flag, whether or not its page shows.
+  bool ArrowShown() const { return (GetWindowLongPtrW(recentArrow_, GWL_STYLE) & WS_VISIBLE) != 0; }
+  // Hidden while a started game's first seconds are watched.
+  void ShowHidden(bool hidden);
   void Paint();
   LRESULT ToolTipText(LPARAM info);  // TTN_GETDISPINFOW
   HWND Handle(Control control) const { return controls_[static_cast<std::size_t>(control)]; }
@@ -71,6 +80,10 @@ class LauncherWindow {
   // What every control shows now: each view sets only some of the fields.
   std::array<ControlView, kControlCount> shown_;
   std::vector<Menu> menus_;
+  std::vector<CaptionMenuEntry> captionMenu_;
+  std::vector<std::string> recentServers_;
+  HWND recentArrow_ = nullptr;  // shown while there are servers joined
+  bool hiddenForGame_ = false;
   Tab currentTab_ = Tab::CreateServer;
   bool resting_ = false;
   bool quiet_ = true;  // the window's own writes into the edit boxes are no edits

@@ -4,6 +4,23 @@
 
 namespace wv {
 
+namespace {
+
+// The chosen command, 0 for none. Kept clear of the anchor, as a combo box's
+// list; an empty anchor is a point, as for a context menu.
+UINT_PTR Track(HWND owner, HMENU popup, bool leftButtonOnly, const RECT& anchor) {
+  // A menu that answers only the left button ignores a right click in it.
+  const UINT flags = TPM_RETURNCMD | TPM_LEFTALIGN | TPM_TOPALIGN | TPM_NONOTIFY |
+                     (leftButtonOnly ? TPM_LEFTBUTTON : TPM_RIGHTBUTTON);
+  TPMPARAMS exclude{sizeof exclude, anchor};
+  const BOOL chosen = TrackPopupMenuEx(popup, flags, anchor.left, anchor.bottom, owner,
+                                       IsRectEmpty(&anchor) ? nullptr : &exclude);
+  DestroyMenu(popup);
+  return chosen > 0 ? static_cast<UINT_PTR>(chosen) : 0;
+}
+
+}  // namespace
+
 std::optional<std::string> DropMenu(HWND owner, const std::vector<Menu>& menus, std::string_view id,
                                     const RECT& anchor) {
   const Menu* menu = nullptr;
@@ -20,19 +37,25 @@ std::optional<std::string> DropMenu(HWND owner, const std::vector<Menu>& menus, 
       continue;
     }
     // Command 0 is "nothing chosen": the entries count from 1.
-    AppendMenuW(popup, MF_STRING | (entry.checked ? MF_CHECKED : 0), i + 1,
-                WithoutMnemonics(Wide(entry.caption)).c_str());
+    AppendMenuW(popup,
+                MF_STRING | (entry.checked ? MF_CHECKED : 0) | (entry.enabled ? 0 : MF_GRAYED),
+                i + 1, WithoutMnemonics(Wide(entry.caption)).c_str());
   }
-  // A menu that answers only the left button ignores a right click in it.
-  const UINT flags = TPM_RETURNCMD | TPM_LEFTALIGN | TPM_TOPALIGN | TPM_NONOTIFY |
-                     (menu->leftButtonOnly ? TPM_LEFTBUTTON : TPM_RIGHTBUTTON);
-  // Kept clear of the box it drops from, as a combo box's list.
-  TPMPARAMS exclude{sizeof exclude, anchor};
-  const auto chosen = static_cast<std::size_t>(
-      TrackPopupMenuEx(popup, flags, anchor.left, anchor.bottom, owner, &exclude));
-  DestroyMenu(popup);
+  const UINT_PTR chosen = Track(owner, popup, menu->leftButtonOnly, anchor);
   if (chosen == 0 || chosen > menu->entries.size()) return std::nullopt;
   return menu->entries[chosen - 1].id;
+}
+
+std::optional<std::size_t> DropList(HWND owner, const std::vector<std::string>& captions,
+                                    const RECT& anchor) {
+  if (captions.empty()) return std::nullopt;
+  HMENU popup = CreatePopupMenu();
+  for (std::size_t i = 0; i < captions.size(); ++i) {
+    AppendMenuW(popup, MF_STRING, i + 1, WithoutMnemonics(Wide(captions[i])).c_str());
+  }
+  const UINT_PTR chosen = Track(owner, popup, false, anchor);
+  if (chosen == 0 || chosen > captions.size()) return std::nullopt;
+  return chosen - 1;
 }
 
 }  // namespace wv

@@ -12,9 +12,14 @@
 namespace wv {
 
 // Drops the menu `id` of the view's menus below `anchor` (screen pixels):
-// its shown entries with their check marks and separators. The chosen
-// entry's id; nullopt when none was chosen.
+// its shown entries with their check marks and separators, the disabled ones
+// greyed. The chosen entry's id; nullopt when none was chosen.
 std::optional<std::string> DropMenu(HWND owner, const std::vector<Menu>& menus, std::string_view id,
+                                    const RECT& anchor);
+
+// A plain menu of `captions` (display text) below `anchor`, or at a point
+// when the anchor is empty. The chosen caption's place; nullopt for none.
+std::optional<std::size_t> DropList(HWND owner, const std::vector<std::string>& captions,
                                     const RECT& anchor);
 
 }  // namespace wv

@@ -8,6 +8,7 @@
 
 #include "core/startup.h"
 #include "platform/windows/program_search.h"
+#include "platform/windows/user_locale.h"
 #include "win/password_dialog.h"
 #include "win/text.h"
 
@@ -15,6 +16,55 @@ namespace wv {
 
 void MessageBoxSink::Show(const std::string& title, const std::string& text) {
   MessageBoxW(owner_.window, Wide(text).c_str(), Wide(title).c_str(), MB_OK);
+}
+
+namespace {
+
+// The hook has no parameter of its own: the captions ride on the box's
+// owner while it opens.
+constexpr wchar_t kAnswerCaptions[] = L"wv.answerCaptions";
+
+struct AnswerCaptions {
+  std::wstring yes, no;
+};
+
+LRESULT CALLBACK CaptionAnswers(int code, WPARAM wParam, LPARAM lParam) {
+  if (code == HCBT_ACTIVATE) {
+    HWND box = reinterpret_cast<HWND>(wParam);
+    HWND owner = GetWindow(box, GW_OWNER);
+    if (owner != nullptr) {
+      if (auto* captions = static_cast<AnswerCaptions*>(RemovePropW(owner, kAnswerCaptions))) {
+        SetDlgItemTextW(box, IDYES, captions->yes.c_str());
+        SetDlgItemTextW(box, IDNO, captions->no.c_str());
+      }
+    }
+  }
+  return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+}  // namespace
+
+// Without an owner the buttons keep the system's captions.
+bool MessageBoxQuestion::AskYesNo(const std::string& title, const std::string& question,
+                                  const std::string& yes, const std::string& no) {
+  AnswerCaptions captions{WithoutMnemonics(Wide(yes)), WithoutMnemonics(Wide(no))};
+  HHOOK hook = nullptr;
+  if (owner_.window != nullptr && SetPropW(owner_.window, kAnswerCaptions, &captions)) {
+    hook = SetWindowsHookExW(WH_CBT, CaptionAnswers, nullptr, GetCurrentThreadId());
+  }
+  const int answer = MessageBoxW(owner_.window, Wide(question).c_str(), Wide(title).c_str(),
+                                 MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON1);
+  if (hook != nullptr) UnhookWindowsHookEx(hook);
+  if (owner_.window != nullptr) RemovePropW(owner_.window, kAnswerCaptions);
+  return answer == IDYES;
+}
+
+std::string UserSystemLanguage::Locale() {
+  return UserLocale();
+}
+
+bool ProcessWorkingFolder::Enter(const std::filesystem::path& folder) {
+  return SetCurrentDirectoryW(folder.c_str()) != FALSE;
 }
 
 std::optional<std::string> PasswordDialogInput::Ask(const PasswordDialogTexts& texts,

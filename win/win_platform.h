@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <filesystem>
 #include <optional>
 #include <string>
 
@@ -58,6 +59,28 @@ class SteadyTime : public TimeSource {
   std::chrono::steady_clock::time_point Now() override { return std::chrono::steady_clock::now(); }
 };
 
+// A message box with the buttons yes and no, captioned in the player's
+// language.
+class MessageBoxQuestion : public YesNoQuestion {
+ public:
+  explicit MessageBoxQuestion(const OwnerWindow& owner) : owner_(owner) {}
+  bool AskYesNo(const std::string& title, const std::string& question, const std::string& yes,
+                const std::string& no) override;
+
+ private:
+  const OwnerWindow& owner_;
+};
+
+class UserSystemLanguage : public SystemLanguage {
+ public:
+  std::string Locale() override;
+};
+
+class ProcessWorkingFolder : public WorkingFolder {
+ public:
+  bool Enter(const std::filesystem::path& folder) override;
+};
+
 // The current folder as the system names it in the ANSI code page (the
 // command line's), its files and the system's program search.
 class CurrentFolderProbe : public GameFolderProbe {
@@ -72,7 +95,18 @@ StartFolders DefaultStartFolders();
 class WinPlatform {
  public:
   Platform Get() {
-    return {&starter_, &messages_, &input_, &clipboard_, &urls_, &quit_, &time_, &folder_};
+    return {.starter = &starter_,
+            .messages = &messages_,
+            .input = &input_,
+            .clipboard = &clipboard_,
+            .urls = &urls_,
+            .quit = &quit_,
+            .time = &time_,
+            .folder = &folder_,
+            .watch = &starter_,
+            .questions = &questions_,
+            .language = &language_,
+            .workingFolder = &workingFolder_};
   }
   void SetOwner(HWND window) { owner_.window = window; }
 
@@ -86,6 +120,9 @@ class WinPlatform {
   MessageLoopQuit quit_;
   SteadyTime time_;
   CurrentFolderProbe folder_;
+  MessageBoxQuestion questions_{owner_};
+  UserSystemLanguage language_;
+  ProcessWorkingFolder workingFolder_;
 };
 
 }  // namespace wv
