@@ -90,6 +90,8 @@ class LauncherE2eTest : public QObject {
     TempFolder folder;
     WriteStandIn(folder / "qr7.exe");
     WriteCurrentSettings(folder.Path(), "ExitAfterRun=Yes\r\n");
+    // Without a record to write the stand-in fails, and the launcher stays.
+    RecordInto(folder.Path());
     LauncherSession launcher;
     const QString window = launcher.Start(folder.Path());
     QVERIFY(!window.isEmpty());
