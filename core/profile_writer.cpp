@@ -2,9 +2,8 @@
 
 #include <cstddef>
 #include <optional>
-#include <system_error>
 
-#include "core/settings_template.h"
+#include "core/settings_lock.h"
 #include "core/text.h"
 #include "core/whole_file.h"
 
@@ -110,11 +109,7 @@ ProfileWriteOutcome WriteProfileValues(const std::filesystem::path& file,
     return ProfileWriteOutcome::Failed;
   }
   for (const ProfileValue& v : values) text = WithProfileValue(text, v.section, v.key, v.value);
-  const std::filesystem::path temp = folder / SettingsTempFileName();
-  if (WriteNewFile(temp, text) && MoveIntoPlace(temp, file)) return ProfileWriteOutcome::Written;
-  std::error_code ec;
-  std::filesystem::remove(temp, ec);
-  return ProfileWriteOutcome::Failed;
+  return ReplaceWholeFile(file, text) ? ProfileWriteOutcome::Written : ProfileWriteOutcome::Failed;
 }
 
 }  // namespace wv

@@ -1,8 +1,6 @@
 #include "core/recent_file.h"
 
 #include <algorithm>
-#include <random>
-#include <system_error>
 
 #include "core/settings_lock.h"
 #include "core/whole_file.h"
@@ -84,16 +82,7 @@ bool UpdateRecentFile(const fs::path& folder, const std::function<void(RecentFil
   if (lock.Busy()) return false;
   RecentFile file = ReadRecentFile(folder);
   change(file);
-  std::random_device random;
-  const fs::path temp =
-      folder / ("." + std::string(kRecentFileName) + ".tmp-" + std::to_string(random()));
-  std::error_code ec;
-  if (WriteNewFile(temp, FormatRecentFile(file))) {
-    fs::rename(temp, folder / kRecentFileName, ec);
-    if (!ec) return true;
-  }
-  fs::remove(temp, ec);
-  return false;
+  return ReplaceWholeFile(folder / kRecentFileName, FormatRecentFile(file));
 }
 
 }  // namespace wv

@@ -1,7 +1,5 @@
 #include "core/settings_template.h"
 
-#include <cstdint>
-#include <random>
 #include <system_error>
 
 #include "core/catalogue.h"
@@ -27,6 +25,7 @@ bool SettingsFileThere(const fs::path& file) {
   return fs::exists(fs::symlink_status(file, ec)) && !fs::is_directory(file, ec);
 }
 
+// What TempFileFor names the settings file's copies.
 const std::string kTempPrefix = "." + std::string(kSettingsFileName) + ".tmp-";
 
 // Only under the lock: no other launcher is writing one of them then.
@@ -41,12 +40,6 @@ void RemoveLeftTempFiles(const fs::path& workDir) {
 }
 
 }  // namespace
-
-fs::path SettingsTempFileName() {
-  std::random_device random;
-  const std::uint64_t number = (std::uint64_t{random()} << 32) ^ random();
-  return kTempPrefix + std::to_string(number);
-}
 
 std::string SettingsTemplate(std::string_view version, const ExtraMapCaptions& captions) {
   std::string text;
@@ -117,15 +110,8 @@ TemplateOutcome WriteSettingsTemplate(const fs::path& workDir, std::string_view 
   if (lock.Held()) RemoveLeftTempFiles(workDir);
   const fs::path target = workDir / kSettingsFileName;
   if (SettingsFileThere(target)) return TemplateOutcome::Exists;
-  // Written aside and renamed into place, so readers never see half a file.
-  const fs::path temp = workDir / SettingsTempFileName();
-  std::error_code ec;
-  if (WriteNewFile(temp, SettingsTemplate(version, captions))) {
-    fs::rename(temp, target, ec);
-    if (!ec) return TemplateOutcome::Written;
-  }
-  fs::remove(temp, ec);
-  return TemplateOutcome::Failed;
+  return ReplaceWholeFile(target, SettingsTemplate(version, captions)) ? TemplateOutcome::Written
+                                                                       : TemplateOutcome::Failed;
 }
 
 }  // namespace wv

@@ -16,10 +16,6 @@ namespace wv {
 // the keys of the [CustomMaps] lines.
 using ExtraMapCaptions = std::array<std::string, kExtraMapCount>;
 
-// A fresh name for a temporary file beside the settings file; start-up
-// removes those a killed launcher left.
-std::filesystem::path SettingsTempFileName();
-
 // The 98 template lines, each ended by CR LF.
 std::string SettingsTemplate(std::string_view version, const ExtraMapCaptions& captions);
 

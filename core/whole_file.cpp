@@ -4,7 +4,11 @@
 #include <sys/stat.h>
 
 #include <cerrno>
+#include <cstdint>
 #include <cstring>
+#include <random>
+#include <string>
+#include <system_error>
 #include <utility>
 
 #ifdef _WIN32
@@ -175,6 +179,20 @@ bool MoveIntoPlace(const std::filesystem::path& from, const std::filesystem::pat
   std::filesystem::rename(from, to, ec);
   return !ec;
 #endif
+}
+
+std::filesystem::path TempFileFor(const std::filesystem::path& file) {
+  std::random_device random;
+  const std::uint64_t number = (std::uint64_t{random()} << 32) ^ random();
+  return file.parent_path() / ("." + file.filename().string() + ".tmp-" + std::to_string(number));
+}
+
+bool ReplaceWholeFile(const std::filesystem::path& file, std::string_view text) {
+  const std::filesystem::path temp = TempFileFor(file);
+  if (WriteNewFile(temp, text) && MoveIntoPlace(temp, file)) return true;
+  std::error_code ec;
+  std::filesystem::remove(temp, ec);
+  return false;
 }
 
 }  // namespace wv

@@ -47,4 +47,13 @@ bool WriteNewFile(const std::filesystem::path& file, std::string_view text);
 // system refuses.
 bool MoveIntoPlace(const std::filesystem::path& from, const std::filesystem::path& to);
 
+// A fresh name beside `file` for the copy written before it replaces `file`:
+// "." + its name + ".tmp-" + a random number.
+std::filesystem::path TempFileFor(const std::filesystem::path& file);
+
+// Writes `text` aside and renames it over `file`, so that readers see the old
+// file or the new one, never half of one; false when a step fails, and then
+// nothing is left behind.
+bool ReplaceWholeFile(const std::filesystem::path& file, std::string_view text);
+
 }  // namespace wv
