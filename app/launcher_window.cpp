@@ -333,10 +333,7 @@ void LauncherWindow::ShowRecentServers() {
   for (std::size_t i = 0; i < recentServers_.size(); ++i) {
     // Plain text: an ampersand in an address is no mnemonic.
     connect(menu->addAction(WithoutMnemonics(QString::fromStdString(recentServers_[i]))),
-            &QAction::triggered, this, [this, i] {
-              Show(controller_.OnRecentServerChosen(i));
-              join_->Address()->setFocus(Qt::OtherFocusReason);
-            });
+            &QAction::triggered, this, [this, i] { Show(controller_.OnRecentServerChosen(i)); });
   }
   QLineEdit* address = join_->Address();
   menu->popup(address->mapToGlobal(QPoint(0, address->height())));

@@ -304,7 +304,10 @@ ViewState LauncherController::OnRecentServerChosen(std::size_t index) {
     model_.JoinAddressChanged(server.address);
     model_.JoinPortChanged(server.port);
   }
-  return Current();
+  // The list drops from the address box, and the typing goes on there.
+  ViewState view = Current();
+  view.focus = FocusRequest::JoinAddress;
+  return view;
 }
 
 void LauncherController::OnCaptionCommand(CaptionCommand command) {

@@ -533,7 +533,6 @@ void LauncherWindow::ShowRecentServers() {
   SendMessageW(toolTips_, TTM_ACTIVATE, TRUE, 0);
   if (!chosen) return;
   Show(controller_.OnRecentServerChosen(*chosen));
-  FocusOn(address);
 }
 
 void LauncherWindow::OnCommand(int id, int code, HWND) {

@@ -795,6 +795,7 @@ TEST_F(Controller, RecentServersRemembered) {
   view = controller.OnRecentServerChosen(1);
   EXPECT_EQ(view.joinAddress, "b.example");
   EXPECT_EQ(view.joinPort, "27015");
+  EXPECT_EQ(view.focus, FocusRequest::JoinAddress);
 
   FakePorts fresh(dir.Path());
   LauncherController next(fresh.Get());
