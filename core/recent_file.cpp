@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "core/settings_lock.h"
+#include "core/text.h"
 #include "core/whole_file.h"
 
 namespace wv {
@@ -16,11 +17,6 @@ constexpr std::string_view kChoiceWord = "choice ";
 // Far above ten servers and a handful of choices.
 constexpr std::size_t kRecentFileLimit = 64 * 1024;
 
-bool HasControls(std::string_view text) {
-  return std::any_of(text.begin(), text.end(),
-                     [](char c) { return static_cast<unsigned char>(c) < 0x20 || c == 0x7F; });
-}
-
 }  // namespace
 
 RecentFile ParseRecentFile(std::string_view text) {
@@ -30,7 +26,7 @@ RecentFile ParseRecentFile(std::string_view text) {
     std::string_view line = text.substr(0, end);
     text = end == std::string_view::npos ? std::string_view() : text.substr(end + 1);
     if (line.ends_with('\r')) line.remove_suffix(1);
-    if (HasControls(line)) continue;
+    if (std::any_of(line.begin(), line.end(), IsControl)) continue;
     if (line.starts_with(kServerWord)) {
       line.remove_prefix(kServerWord.size());
       const std::size_t colon = line.rfind(':');

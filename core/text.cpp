@@ -34,10 +34,7 @@ bool EqualsIgnoringAsciiCase(std::string_view a, std::string_view b) {
 }
 
 std::string WithoutControls(std::string text) {
-  std::erase_if(text, [](char c) {
-    const auto byte = static_cast<unsigned char>(c);
-    return byte < 0x20 || byte == 0x7F;
-  });
+  std::erase_if(text, IsControl);
   return text;
 }
 

@@ -16,7 +16,12 @@ constexpr bool IsBlank(char c) {
 // Without the blanks and tabs at either end.
 std::string_view TrimBlanks(std::string_view text);
 
-// Without the control characters (bytes below 0x20, and 0x7F): typed or
+// A control character: a byte below 0x20, or 0x7F.
+constexpr bool IsControl(char c) {
+  return static_cast<unsigned char>(c) < 0x20 || c == 0x7F;
+}
+
+// Without the control characters: typed or
 // pasted into a box, they would reach the engine's console as line breaks.
 // Bytes from 0x80 up, UTF-8 or not, stay.
 std::string WithoutControls(std::string text);
