@@ -2,7 +2,6 @@
 
 #include <array>
 #include <optional>
-#include <stdexcept>
 #include <string_view>
 #include <utility>
 
@@ -66,14 +65,9 @@ void RestoreChoices(LauncherModel& model, const std::vector<RememberedChoice>& c
         if (name == choice.group) group = remembered;
       }
     }
-    if (group == Group::None || id.empty()) continue;
-    try {
-      const MenuEntry entry = model.Entry(id);
-      if (entry.group != group || !entry.visible) continue;
-    } catch (const std::out_of_range&) {
-      continue;
-    }
-    model.ChooseEntry(id);
+    if (group == Group::None || id.empty() || !CataloguePlace(id)) continue;
+    const MenuEntry entry = model.Entry(id);
+    if (entry.group == group && entry.visible) model.ChooseEntry(id);
   }
 }
 
