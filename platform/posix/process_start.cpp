@@ -18,6 +18,7 @@ struct ExecPlan {
   std::vector<std::string> words;
   std::vector<char*> argv;
   sigset_t noSignals;
+  int inputFd = -1;   // the game's standard input, where not negative
   int outputFd = -1;  // the game's standard output and errors, where not negative
 };
 
@@ -44,6 +45,7 @@ void DefaultSignals(const sigset_t& noSignals) {
 
 [[noreturn]] void RunGame(const ExecPlan& plan, const std::string& workDir, int pipe) {
   DefaultSignals(plan.noSignals);
+  if (plan.inputFd >= 0) dup2(plan.inputFd, STDIN_FILENO);
   if (plan.outputFd >= 0) {
     dup2(plan.outputFd, STDOUT_FILENO);
     dup2(plan.outputFd, STDERR_FILENO);
@@ -159,8 +161,9 @@ bool Prepare(ExecPlan& plan, const std::string& workDir) {
 
 }  // namespace
 
-int StartDetached(const std::vector<std::string>& words, const std::string& workDir) {
+int StartDetached(const std::vector<std::string>& words, const std::string& workDir, int inputFd) {
   ExecPlan plan{words, {}, {}};
+  plan.inputFd = inputFd;
   return Prepare(plan, workDir) ? ForkAndExec(plan, workDir, 0, nullptr) : EINVAL;
 }
 
