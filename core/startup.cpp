@@ -26,6 +26,8 @@ bool FileExistsIn(const std::filesystem::path& dir, std::string_view name) {
 
 std::filesystem::path GameFolder(const std::filesystem::path& exeDir,
                                  const std::filesystem::path& workDir) {
+  // The usual start reads nothing more: the settings are read once, later.
+  if (workDir == exeDir || FileExistsIn(workDir, kEngineExe)) return workDir;
   const std::string exeName = Read(SettingsReader(exeDir / kSettingsFileName), key::kCommandFile);
   const auto holdsGame = [&exeName](const std::filesystem::path& dir) {
     return FileExistsIn(dir, kEngineExe) || FileExistsIn(dir, exeName);
