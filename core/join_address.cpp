@@ -9,10 +9,6 @@ namespace wv {
 
 namespace {
 
-bool IsBlank(char c) {
-  return c == ' ' || c == '\t';
-}
-
 // The text after `word` and the blanks that follow it, when `text` starts
 // with that console command (in any case); nullopt otherwise.
 std::optional<std::string_view> AfterCommand(std::string_view text, std::string_view word) {
