@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <optional>
 
+#include "core/profile_lines.h"
 #include "core/settings_lock.h"
 #include "core/text.h"
 #include "core/whole_file.h"
@@ -10,12 +11,6 @@
 namespace wv {
 
 namespace {
-
-constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
-
-bool IsLineEnd(char c) {
-  return c == '\r' || c == '\n';
-}
 
 // One line of the text: its bytes up to the line end, and where the next
 // line starts (CR LF, LF and CR each end a line).
@@ -29,16 +24,6 @@ Line LineAt(std::string_view text, std::size_t begin) {
   std::size_t next = end;
   if (next < text.size()) next += text.compare(next, 2, "\r\n") == 0 ? 2 : 1;
   return {begin, end, next};
-}
-
-// The section a header line opens, as the reader takes it: "[" first, the
-// name up to the first "]".
-std::optional<std::string_view> HeaderName(std::string_view line) {
-  line = TrimBlanks(line);
-  if (!line.starts_with('[')) return std::nullopt;
-  const std::size_t close = line.find(']');
-  if (close == std::string_view::npos) return std::nullopt;
-  return TrimBlanks(line.substr(1, close - 1));
 }
 
 // The line end the new lines take: the one after `line`, else the text's
@@ -64,16 +49,15 @@ std::string WithProfileValue(std::string_view text, std::string_view section, st
     const Line line = LineAt(text, at);
     at = line.next;
     const std::string_view bytes = text.substr(line.begin, line.end - line.begin);
-    const std::optional<std::string_view> name = HeaderName(bytes);
+    const std::optional<std::string_view> name = SectionName(bytes);
     if (header) {
       // Only the first section of a name is written, as only it is read.
       if (name) break;
       const std::string_view trimmed = TrimBlanks(bytes);
       if (trimmed.empty()) continue;
       last = line;
-      const std::size_t equals = bytes.find('=');
-      if (trimmed.starts_with(';') || equals == std::string_view::npos) continue;
-      if (!EqualsIgnoringAsciiCase(TrimBlanks(bytes.substr(0, equals)), key)) continue;
+      const std::size_t equals = KeyEquals(bytes, key);
+      if (equals == std::string_view::npos) continue;
       result.replace(line.begin + equals + 1, line.end - line.begin - equals - 1, value);
       return result;
     }

@@ -5,6 +5,7 @@
 #include <memory_resource>
 #include <unordered_map>
 
+#include "core/profile_lines.h"
 #include "core/text.h"
 
 #ifdef _WIN32
@@ -14,14 +15,6 @@
 namespace wv {
 
 namespace {
-
-constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
-
-// LF, CR LF and CR each end a line; as empty lines mean nothing, a line is
-// simply a run of bytes that holds neither.
-bool IsLineEnd(char c) {
-  return c == '\r' || c == '\n';
-}
 
 // Hand-edited files often quote values; one matching outer pair is dropped.
 std::string_view Unquote(std::string_view value) {
@@ -35,15 +28,6 @@ std::string_view Unquote(std::string_view value) {
 std::size_t LineEnd(std::string_view text, std::size_t from) {
   while (from < text.size() && !IsLineEnd(text[from])) ++from;
   return from;
-}
-
-// The name a header line opens; a "[" without "]" is no header, so a typo
-// cannot silently move the keys below it into another section.
-std::optional<std::string_view> SectionName(std::string_view line) {
-  if (!line.starts_with('[')) return std::nullopt;
-  const auto close = line.find(']');
-  if (close == std::string_view::npos) return std::nullopt;
-  return TrimBlanks(line.substr(1, close - 1));
 }
 
 // Only blanks stand between the "[" at `open` and the start of its line.
@@ -71,7 +55,7 @@ void ForEachHeader(std::string_view text, Visit visit) {
     pos = LineEnd(text, open);
     // No later "[" of this line can open a header either.
     if (!StartsLine(text, open)) continue;
-    const auto name = SectionName(TrimBlanks(text.substr(open, pos - open)));
+    const auto name = SectionName(text.substr(open, pos - open));
     if (name && visit(*name, pos)) return;
   }
 }
@@ -97,10 +81,8 @@ std::optional<std::string> FindInBody(std::string_view text, std::size_t pos,
     pos = end + 1;
     // Only the first section of a name counts.
     if (SectionName(line)) return std::nullopt;
-    if (line.starts_with(';')) continue;
-    const auto equals = line.find('=');
+    const std::size_t equals = KeyEquals(line, key);
     if (equals == std::string_view::npos) continue;
-    if (!EqualsIgnoringAsciiCase(TrimBlanks(line.substr(0, equals)), key)) continue;
     return std::string(Unquote(TrimBlanks(line.substr(equals + 1))).substr(0, kMaxValueLength));
   }
   return std::nullopt;
