@@ -65,7 +65,8 @@ class WindowWatcher:
                     window = self.display.create_resource_object("window", event.window.id)
                     damages[event.window.id] = window.damage_create(damage.DamageReportNonEmpty)
                 elif event.type == X.MapNotify and mapped is None:
-                    mapped, map_time = event.window.id, now
+                    mapped = self.program_window(event.window.id)
+                    map_time = now if mapped is not None else None
                 elif event.type == self.damage_event and event.drawable.id == mapped:
                     for handle in damages.values():
                         self.display.damage_destroy(handle)
@@ -73,6 +74,11 @@ class WindowWatcher:
                     return mapped, map_time, now
             self.display.flush()
         raise RuntimeError("no window appeared within %d s" % timeout)
+
+    def program_window(self, mapped_id):
+        """The program's own window, given a window the root saw mapped;
+        None for a window that is not (yet) the program's."""
+        return mapped_id
 
     def title(self, window_id):
         window = self.display.create_resource_object("window", window_id)

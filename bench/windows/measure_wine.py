@@ -11,7 +11,6 @@ pays for starting it. Prints a Markdown table of medians and the ratios.
 
 import argparse
 import os
-import select
 import signal
 import statistics
 import subprocess
@@ -21,8 +20,6 @@ import time
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "startup"))
 from measure import SETTINGS_NAME, TIMEOUT_SECONDS, WindowWatcher  # noqa: E402
-from Xlib import X  # noqa: E402
-from Xlib.ext import damage  # noqa: E402
 
 
 LOADER = "/usr/lib/wine/wine64"
@@ -53,7 +50,7 @@ class FramedWindowWatcher(WindowWatcher):
     sees the frame mapped, and the program's own window is its child, which
     goes on reporting its frames to the DAMAGE handle made at its birth."""
 
-    def named_within(self, window_id):
+    def program_window(self, window_id):
         window = self.display.create_resource_object("window", window_id)
         if window.get_wm_name():
             return window_id
@@ -61,29 +58,6 @@ class FramedWindowWatcher(WindowWatcher):
             if child.get_wm_name():
                 return child.id
         return None
-
-    def wait(self, process, timeout):
-        damages, mapped, map_time = {}, None, None
-        deadline = time.monotonic() + timeout
-        while time.monotonic() < deadline and process.poll() is None:
-            if not self.display.pending_events():
-                select.select([self.display.fileno()], [], [], 0.05)
-            now = time.time()
-            while self.display.pending_events():
-                event = self.display.next_event()
-                if event.type == X.CreateNotify:
-                    window = self.display.create_resource_object("window", event.window.id)
-                    damages[event.window.id] = window.damage_create(damage.DamageReportNonEmpty)
-                elif event.type == X.MapNotify and mapped is None:
-                    mapped = self.named_within(event.window.id)
-                    map_time = now if mapped is not None else None
-                elif event.type == self.damage_event and event.drawable.id == mapped:
-                    for handle in damages.values():
-                        self.display.damage_destroy(handle)
-                    self.display.sync()
-                    return mapped, map_time, now
-            self.display.flush()
-        raise RuntimeError("no window appeared within %d s" % timeout)
 
 
 class Case:
