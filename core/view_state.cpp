@@ -198,14 +198,6 @@ std::string_view ObjectName(Control control) {
   return i < kControlCount ? kObjectNames[i].second : std::string_view{};
 }
 
-std::string_view ShownIn(Group group) {
-  if (group == Group::Character) return ObjectName(Control::CharacterButton);
-  for (const ChoiceControls& row : kChoiceControls) {
-    if (CatalogueMenuOf(row.menu).entries.front().group == group) return ObjectName(row.choice);
-  }
-  return {};
-}
-
 std::string_view DroppedMenu(Control control) {
   if (control == Control::CharacterButton) return MenuOf(Group::Character).id;
   for (const ChoiceControls& row : kChoiceControls) {

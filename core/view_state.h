@@ -73,8 +73,6 @@ std::string_view ObjectName(Control control);
 // The menu (…Menu) a choice box or the character button drops; empty for
 // other controls.
 std::string_view DroppedMenu(Control control);
-// The object name of the control that shows the choice of a group.
-std::string_view ShownIn(Group group);
 // The parts of a choice box: the label of its choice and its arrow.
 struct ChoiceParts {
   Control choice, arrow;
