@@ -165,6 +165,7 @@ TEST_F(Controller, PressStartsRefusesOrOpens) {
       "-game wreckvale -console -novid +z_difficulty normal +maxplayers 14 +port 27015 "
       "+map wrv_hospital01_apartment +team_desired \"Survivor ";
   const std::string denied = "Can not start the game (qr7.exe: Permission denied)";
+  const std::string_view exitAfterRun = "ExitAfterRun=Yes\r\n";
   const struct Case {
     const char* name;
     std::string_view settings = "";
@@ -177,6 +178,7 @@ TEST_F(Controller, PressStartsRefusesOrOpens) {
     std::string arguments = {};  // of a start, after the executable
     bool hides = false;          // closes once the game's first seconds are over
   } cases[] = {
+      // clang-format off
       {.name = "start", .arguments = usual + "Arno\""},
       {.name = "start: options off, impossible, port 27017",
        .settings = "Console=No\r\nSkip Intro=No\r\nCustomGame=No\r\n",
@@ -184,41 +186,24 @@ TEST_F(Controller, PressStartsRefusesOrOpens) {
        .arguments = "+z_difficulty impossible  +maxplayers 14 +port 27017 "
                     "+map wrv_hospital01_apartment +team_desired \"Survivor Arno\""},
       {.name = "start: run parameters at the very end",
-       .settings = "USERunParametres=Yes\r\nRunParametres=-dev\r\n",
-       .picks = {"matthis"},
+       .settings = "USERunParametres=Yes\r\nRunParametres=-dev\r\n", .picks = {"matthis"},
        .arguments = usual + "Matthis\" -dev"},
-      {.name = "start, exit after run",
-       .settings = "ExitAfterRun=Yes\r\n",
-       .arguments = usual + "Arno\"",
+      {.name = "start, exit after run", .settings = exitAfterRun, .arguments = usual + "Arno\"",
        .hides = true},
       {.name = "failed start", .startSucceeds = false, .message = denied},
-      {.name = "refused: no map",
-       .picks = {"customMaps"},
-       .starts = false,
+      {.name = "refused: no map", .picks = {"customMaps"}, .starts = false,
        .message = "Choose map!"},
-      {.name = "refused, exit after run",
-       .settings = "ExitAfterRun=Yes\r\n",
-       .picks = {"customMaps"},
-       .starts = false,
-       .message = "Choose map!"},
-      {.name = "failed start, exit after run",
-       .settings = "ExitAfterRun=Yes\r\n",
-       .startSucceeds = false,
+      {.name = "refused, exit after run", .settings = exitAfterRun, .picks = {"customMaps"},
+       .starts = false, .message = "Choose map!"},
+      {.name = "failed start, exit after run", .settings = exitAfterRun, .startSucceeds = false,
        .message = denied},
-      {.name = "join without address",
-       .tab = Tab::JoinGame,
-       .starts = false,
+      {.name = "join without address", .tab = Tab::JoinGame, .starts = false,
        .message = "Enter the server address"},
-      {.name = "forum, exit after run",
-       .settings = "ExitAfterRun=Yes\r\n",
-       .tab = Tab::About,
-       .starts = false,
-       .opensForum = true},
-      {.name = "monitoring reloads",
-       .settings = "MonitoringURL=http://example.org/\r\n",
-       .tab = Tab::Monitoring,
-       .starts = false,
-       .reloads = true},
+      {.name = "forum, exit after run", .settings = exitAfterRun, .tab = Tab::About,
+       .starts = false, .opensForum = true},
+      {.name = "monitoring reloads", .settings = "MonitoringURL=http://example.org/\r\n",
+       .tab = Tab::Monitoring, .starts = false, .reloads = true},
+      // clang-format on
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
@@ -280,22 +265,16 @@ TEST_F(Controller, WindowsProgramOffersWine) {
     std::string message = {};
     bool closes = false;
   } cases[] = {
+      // clang-format off
       {.name = "yes: keys replaced where they stand, the game started",
        .onPath = {{"wine", "/usr/bin/wine"}, {"wine64", "/usr/bin/wine64"}},
-       .settings = kTemplateLines + exitAfterRun,
-       .asks = true,
-       .written = kWineSet + exitAfterRun,
-       .secondStart = "\"/usr/bin/wine\"  qr7.exe ",
-       .closes = true},
+       .settings = kTemplateLines + exitAfterRun, .asks = true, .written = kWineSet + exitAfterRun,
+       .secondStart = "\"/usr/bin/wine\"  qr7.exe ", .closes = true},
       {.name = "yes: missing keys added at the end of the section",
-       .onPath = {{"wine64", "/opt/wine/bin/wine64"}},
-       .settings = "usePrefix=No\r\n",
-       .asks = true,
+       .onPath = {{"wine64", "/opt/wine/bin/wine64"}}, .settings = "usePrefix=No\r\n", .asks = true,
        .written = "usePrefix=Yes\r\nRunPrefix=wine64\r\nRunPrefixParam=\r\n",
        .secondStart = "\"/opt/wine/bin/wine64\"  qr7.exe "},
-      {.name = "no: the hint, the file as it was",
-       .answerYes = false,
-       .asks = true,
+      {.name = "no: the hint, the file as it was", .answerYes = false, .asks = true,
        .message = failed + hint},
       {.name = "no wrapper: the hint without asking", .onPath = {}, .message = failed + hint},
       {.name = "another failure: no question",
@@ -303,11 +282,10 @@ TEST_F(Controller, WindowsProgramOffersWine) {
        .message = "Can not start the game (qr7.exe: Permission denied)"},
       {.name = "yes, but wine fails too: said once, no second question",
        .failures = {kWrongFormat, StartFailure{"/usr/bin/wine", "Permission denied"}},
-       .settings = kTemplateLines + exitAfterRun,
-       .asks = true,
-       .written = kWineSet + exitAfterRun,
+       .settings = kTemplateLines + exitAfterRun, .asks = true, .written = kWineSet + exitAfterRun,
        .secondStart = "\"/usr/bin/wine\"  qr7.exe ",
        .message = "Can not start the game (/usr/bin/wine: Permission denied)"},
+      // clang-format on
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
@@ -504,52 +482,40 @@ TEST_F(Controller, TabSteps) {
 // of them ("Caption: choice").
 TEST_F(Controller, PicksShowInTheBoxes) {
   using Shown = std::vector<std::pair<Control, std::string>>;
+  using enum Control;
   const struct {
     const char* name;
-    std::string_view settings;
     std::vector<std::string_view> picks;
-    Shown texts, names;
+    Shown texts, names = {};
+    std::string_view settings = "";
   } cases[] = {
       {"versus keeps 14 slots",
-       "",
        {"versus"},
-       {{Control::ModeChoice, "Versus"},
-        {Control::SlotsChoice, "14"},
-        {Control::CharacterButton, "Arno"}},
-       {{Control::ModeBox, "Game mode: Versus"}, {Control::SlotsBox, "Slots: 14"}}},
-      {"versus raises 1 slot to 8", "", {"slots1", "versus"}, {{Control::SlotsChoice, "8"}}, {}},
+       {{ModeChoice, "Versus"}, {SlotsChoice, "14"}, {CharacterButton, "Arno"}},
+       {{ModeBox, "Game mode: Versus"}, {SlotsBox, "Slots: 14"}}},
+      {"versus raises 1 slot to 8", {"slots1", "versus"}, {{SlotsChoice, "8"}}},
       {"campaign brings its first chapter",
-       "",
        {"stoneBell"},
-       {{Control::CampaignChoice, "Stone bell"}, {Control::MapChoice, "Turnpike"}},
-       {{Control::CampaignBox, "Campaign: Stone bell"}, {Control::MapBox, "Chapter: Turnpike"}}},
+       {{CampaignChoice, "Stone bell"}, {MapChoice, "Turnpike"}},
+       {{CampaignBox, "Campaign: Stone bell"}, {MapBox, "Chapter: Turnpike"}}},
       {"infected falls back in co-op",
-       "",
        {"versus", "infected", "coop"},
-       {{Control::ModeChoice, "CO-OP"}, {Control::CharacterButton, "Arno"}},
-       {}},
+       {{ModeChoice, "CO-OP"}, {CharacterButton, "Arno"}}},
       {"port and difficulty",
-       "",
        {"port27023", "impossible"},
-       {{Control::PortChoice, "27023"}, {Control::DifficultyChoice, "Impossible"}},
-       {{Control::PortBox, "Port: 27023"}}},
+       {{PortChoice, "27023"}, {DifficultyChoice, "Impossible"}},
+       {{PortBox, "Port: 27023"}}},
       {"custom maps pick the first enabled map",
-       "[MAP_Foundry]\r\nVisible=No\r\n[MAP_Rockfall]\r\nVisible=YES\r\n",
        {"customMaps"},
-       {{Control::ModeChoice, "Custom maps"},
-        {Control::CampaignChoice, "-"},
-        {Control::MapChoice, "Rockfall"}},
-       {}},
-      {"custom maps without any map",
-       "",
-       {"customMaps"},
-       {{Control::CampaignChoice, "-"}, {Control::MapChoice, "-"}},
-       {}},
+       {{ModeChoice, "Custom maps"}, {CampaignChoice, "-"}, {MapChoice, "Rockfall"}},
+       {},
+       "[MAP_Foundry]\r\nVisible=No\r\n[MAP_Rockfall]\r\nVisible=YES\r\n"},
+      {"custom maps without any map", {"customMaps"}, {{CampaignChoice, "-"}, {MapChoice, "-"}}},
       {"custom map named in Windows-1251",
-       "[CustomMap1]\r\nMap name=\xCA\xE0\xF0\xF2\xE0\r\nFile name=m1\r\n",
        {"customMaps"},
-       {{Control::MapChoice, "Карта"}},
-       {{Control::MapBox, "Chapter: Карта"}}},
+       {{MapChoice, "Карта"}},
+       {{MapBox, "Chapter: Карта"}},
+       "[CustomMap1]\r\nMap name=\xCA\xE0\xF0\xF2\xE0\r\nFile name=m1\r\n"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
@@ -616,30 +582,21 @@ TEST_F(Controller, GameWatchedThroughItsFirstSeconds) {
     std::string message = {};                      // empty: none
     bool quits = false;
   } cases[] = {
+      // clang-format off
       {.name = "fails", .outcome = {K::Exited, 1}, .message = told},
-      {.name = "fails, exit after run: back first",
-       .exitAfterRun = true,
-       .outcome = {K::Exited, 1},
+      {.name = "fails, exit after run: back first", .exitAfterRun = true, .outcome = {K::Exited, 1},
        .message = told},
-      {.name = "killed",
-       .outcome = {K::Signalled, 11},
+      {.name = "killed", .outcome = {K::Signalled, 11},
        .message = "The game ended at once (signal 11)" + lines + log},
       {.name = "ends well", .outcome = {K::Exited, 0}},
-      {.name = "ends well, exit after run",
-       .exitAfterRun = true,
-       .outcome = {K::Exited, 0},
+      {.name = "ends well, exit after run", .exitAfterRun = true, .outcome = {K::Exited, 0},
        .quits = true},
-      {.name = "outlasts, exit after run",
-       .exitAfterRun = true,
-       .outcome = {K::Outlasted},
-       .after = seconds(5),
-       .quits = true},
-      {.name = "starter silent past the window",
-       .exitAfterRun = true,
-       .outcome = {K::Pending},
-       .after = seconds(7),
-       .quits = true},
+      {.name = "outlasts, exit after run", .exitAfterRun = true, .outcome = {K::Outlasted},
+       .after = seconds(5), .quits = true},
+      {.name = "starter silent past the window", .exitAfterRun = true, .outcome = {K::Pending},
+       .after = seconds(7), .quits = true},
       {.name = "still pending", .exitAfterRun = true, .outcome = {K::Pending}, .after = seconds(2)},
+      // clang-format on
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
@@ -728,31 +685,24 @@ TEST_F(Controller, ChoicesRememberedWhenAsked) {
     std::string summary;  // the clipboard's, at the next start
     std::string_view port = "port27015", character = "arno";
   } cases[] = {
-      {.name = "kept",
-       .picks = {"stoneBell", "drains", "hard", "slots8", "port27017", "wren"},
-       .summary =
-           "Game mode: CO-OP, Campaign: Stone bell, Difficulty: Hard, Chapter: Drains, Slots: 8",
-       .port = "port27017",
-       .character = "wren"},
-      {.name = "versus kept",
-       .picks = {"versus", "impossible"},
+      // clang-format off
+      {.name = "kept", .picks = {"stoneBell", "drains", "hard", "slots8", "port27017", "wren"},
+       .summary = "Game mode: CO-OP, Campaign: Stone bell, Difficulty: Hard, Chapter: Drains, "
+                  "Slots: 8",
+       .port = "port27017", .character = "wren"},
+      {.name = "versus kept", .picks = {"versus", "impossible"},
        .summary = "Game mode: Versus, Campaign: Last ward, Difficulty: Impossible, Chapter: "
                   "Apartmens, Slots: 14"},
-      {.name = "absent: the defaults",
-       .application = "",
-       .picks = {"versus", "hard"},
+      {.name = "absent: the defaults", .application = "", .picks = {"versus", "hard"},
        .summary = "Game mode: CO-OP, Campaign: Last ward, Difficulty: Normal, Chapter: Apartmens, "
                   "Slots: 14"},
-      {.name = "custom map found by its engine map",
-       .sections = customMaps,
-       .sectionsAtNext = quarryLast,
-       .picks = {"customMaps", "customMap2"},
+      {.name = "custom map found by its engine map", .sections = customMaps,
+       .sectionsAtNext = quarryLast, .picks = {"customMaps", "customMap2"},
        .summary = "Game mode: Custom maps, Difficulty: Normal, Chapter: Quarry, Slots: 14"},
-      {.name = "custom map removed",
-       .sections = customMaps,
-       .sectionsAtNext = quarryGone,
+      {.name = "custom map removed", .sections = customMaps, .sectionsAtNext = quarryGone,
        .picks = {"customMaps", "customMap2"},
        .summary = "Game mode: Custom maps, Difficulty: Normal, Chapter: Dunes, Slots: 14"},
+      // clang-format on
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
