@@ -120,6 +120,23 @@ class Controller : public ::testing::Test {
   LauncherController controller{ports.Get()};
 };
 
+// A launcher of its own in the same folder, for one row of a table; its
+// ports can be set before it starts.
+struct Fresh {
+  explicit Fresh(const EngineFolder& folder) : dir(folder), ports(folder.Path()) {}
+  ViewState Start(std::string_view applicationLines = {}, std::string_view sections = {}) {
+    dir.Write(kIni, CurrentSettings(applicationLines, sections));
+    return one.Start({dir.Path(), dir.Path()}, kVersion);
+  }
+  const EngineFolder& dir;
+  FakePorts ports;
+  LauncherController one{ports.Get()};
+};
+
+std::vector<std::string> NoneOr(const std::string& text) {
+  return text.empty() ? std::vector<std::string>{} : std::vector{text};
+}
+
 TEST_F(Controller, StartShowsTheCreateTabAndFocusesTheFirstBox) {
   const ViewState view = Open();
   EXPECT_EQ(view.currentTab, Tab::CreateServer);
@@ -144,149 +161,60 @@ TEST_F(Controller, StartWithoutTheEngineSaysSoAndQuits) {
 // window closes after it.
 TEST_F(Controller, PressStartsRefusesOrOpens) {
   const std::string folder = dir.Path().string();
+  const std::string usual =
+      "-game wreckvale -console -novid +z_difficulty normal +maxplayers 14 +port 27015 "
+      "+map wrv_hospital01_apartment +team_desired \"Survivor ";
+  const std::string denied = "Can not start the game (qr7.exe: Permission denied)";
+  const std::string_view exitAfterRun = "ExitAfterRun=Yes\r\n";
   const struct Case {
     const char* name;
-    std::string_view settings;
-    std::vector<std::string_view> picks;
-    Tab tab;
-    bool startSucceeds;
-    bool starts;
-    std::string message;
-    bool opensForum, reloads, closes;
+    std::string_view settings = "";
+    std::vector<std::string_view> picks = {};
+    Tab tab = Tab::CreateServer;
+    bool startSucceeds = true;
+    bool starts = true;
+    std::string message = {};
+    bool opensForum = false, reloads = false, closes = false;
     std::string arguments = {};  // of a start, after the executable
     bool hides = false;          // closes once the game's first seconds are over
   } cases[] = {
-      {"start",
-       "",
-       {},
-       Tab::CreateServer,
-       true,
-       true,
-       "",
-       false,
-       false,
-       false,
-       "-game wreckvale -console -novid +z_difficulty normal +maxplayers 14 +port 27015 "
-       "+map wrv_hospital01_apartment +team_desired \"Survivor Arno\""},
-      {"start: options off, impossible, port 27017",
-       "Console=No\r\nSkip Intro=No\r\nCustomGame=No\r\n",
-       {"impossible", "port27017"},
-       Tab::CreateServer,
-       true,
-       true,
-       "",
-       false,
-       false,
-       false,
-       "+z_difficulty impossible  +maxplayers 14 +port 27017 "
-       "+map wrv_hospital01_apartment +team_desired \"Survivor Arno\""},
-      {"start: run parameters at the very end",
-       "USERunParametres=Yes\r\nRunParametres=-dev\r\n",
-       {"matthis"},
-       Tab::CreateServer,
-       true,
-       true,
-       "",
-       false,
-       false,
-       false,
-       "-game wreckvale -console -novid +z_difficulty normal +maxplayers 14 +port 27015 "
-       "+map wrv_hospital01_apartment +team_desired \"Survivor Matthis\" -dev"},
-      {"start, exit after run",
-       "ExitAfterRun=Yes\r\n",
-       {},
-       Tab::CreateServer,
-       true,
-       true,
-       "",
-       false,
-       false,
-       false,
-       "-game wreckvale -console -novid +z_difficulty normal +maxplayers 14 +port 27015 "
-       "+map wrv_hospital01_apartment +team_desired \"Survivor Arno\"",
-       true},
-      {"failed start",
-       "",
-       {},
-       Tab::CreateServer,
-       false,
-       true,
-       "Can not start the game (qr7.exe: Permission denied)",
-       false,
-       false,
-       false},
-      {"refused: no map",
-       "",
-       {"customMaps"},
-       Tab::CreateServer,
-       true,
-       false,
-       "Choose map!",
-       false,
-       false,
-       false},
-      {"refused, exit after run",
-       "ExitAfterRun=Yes\r\n",
-       {"customMaps"},
-       Tab::CreateServer,
-       true,
-       false,
-       "Choose map!",
-       false,
-       false,
-       false},
-      {"failed start, exit after run",
-       "ExitAfterRun=Yes\r\n",
-       {},
-       Tab::CreateServer,
-       false,
-       true,
-       "Can not start the game (qr7.exe: Permission denied)",
-       false,
-       false,
-       false},
-      {"join without address",
-       "",
-       {},
-       Tab::JoinGame,
-       true,
-       false,
-       "Enter the server address",
-       false,
-       false,
-       false},
-      {"forum, exit after run",
-       "ExitAfterRun=Yes\r\n",
-       {},
-       Tab::About,
-       true,
-       false,
-       "",
-       true,
-       false,
-       false},
-      {"monitoring reloads",
-       "MonitoringURL=http://example.org/\r\n",
-       {},
-       Tab::Monitoring,
-       true,
-       false,
-       "",
-       false,
-       true,
-       false},
+      // clang-format off
+      {.name = "start", .arguments = usual + "Arno\""},
+      {.name = "start: options off, impossible, port 27017",
+       .settings = "Console=No\r\nSkip Intro=No\r\nCustomGame=No\r\n",
+       .picks = {"impossible", "port27017"},
+       .arguments = "+z_difficulty impossible  +maxplayers 14 +port 27017 "
+                    "+map wrv_hospital01_apartment +team_desired \"Survivor Arno\""},
+      {.name = "start: run parameters at the very end",
+       .settings = "USERunParametres=Yes\r\nRunParametres=-dev\r\n", .picks = {"matthis"},
+       .arguments = usual + "Matthis\" -dev"},
+      {.name = "start, exit after run", .settings = exitAfterRun, .arguments = usual + "Arno\"",
+       .hides = true},
+      {.name = "failed start", .startSucceeds = false, .message = denied},
+      {.name = "refused: no map", .picks = {"customMaps"}, .starts = false,
+       .message = "Choose map!"},
+      {.name = "refused, exit after run", .settings = exitAfterRun, .picks = {"customMaps"},
+       .starts = false, .message = "Choose map!"},
+      {.name = "failed start, exit after run", .settings = exitAfterRun, .startSucceeds = false,
+       .message = denied},
+      {.name = "join without address", .tab = Tab::JoinGame, .starts = false,
+       .message = "Enter the server address"},
+      {.name = "forum, exit after run", .settings = exitAfterRun, .tab = Tab::About,
+       .starts = false, .opensForum = true},
+      {.name = "monitoring reloads", .settings = "MonitoringURL=http://example.org/\r\n",
+       .tab = Tab::Monitoring, .starts = false, .reloads = true},
+      // clang-format on
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
-    FakePorts fresh(dir.Path());
-    fresh.startSucceeds = c.startSucceeds;
-    LauncherController one(fresh.Get());
-    dir.Write(kIni, CurrentSettings(c.settings));
-    one.Start({dir.Path(), dir.Path()}, kVersion);
-    for (std::string_view pick : c.picks) one.OnMenuEntryChosen(pick);
-    one.OnTabChosen(c.tab, TabChange::Other);
-    const std::string preview = one.ActionPreview();
-    const ViewState view = one.OnActionPressed();
+    Fresh run(dir);
+    const FakePorts& fresh = run.ports;
+    run.ports.startSucceeds = c.startSucceeds;
+    run.Start(c.settings);
+    for (std::string_view pick : c.picks) run.one.OnMenuEntryChosen(pick);
+    run.one.OnTabChosen(c.tab, TabChange::Other);
+    const std::string preview = run.one.ActionPreview();
+    const ViewState view = run.one.OnActionPressed();
     EXPECT_EQ(fresh.starts.size(), c.starts ? 1U : 0U);
     if (c.starts) {
       EXPECT_EQ(preview, fresh.starts[0]);
@@ -295,8 +223,7 @@ TEST_F(Controller, PressStartsRefusesOrOpens) {
         EXPECT_EQ(fresh.starts[0], "\"" + folder + "/qr7.exe\" " + c.arguments);
       }
     }
-    EXPECT_EQ(fresh.messages,
-              c.message.empty() ? std::vector<std::string>{} : std::vector{c.message});
+    EXPECT_EQ(fresh.messages, NoneOr(c.message));
     for (const std::string& title : fresh.titles) EXPECT_EQ(title, "Wreckvale Launcher");
     if (!c.message.empty() && !c.starts) {
       EXPECT_EQ(preview, c.message);
@@ -318,95 +245,57 @@ TEST_F(Controller, PressStartsRefusesOrOpens) {
 // player is asked once; yes sets the three run prefix keys in place and
 // starts through the wrapper, anything else names the keys to set.
 TEST_F(Controller, WindowsProgramOffersWine) {
+  static constexpr char kTemplateLines[] = "USEPrefix=No\r\nRunPrefix=\r\nRunPrefixParam=1\r\n";
+  static constexpr char kWineSet[] = "USEPrefix=Yes\r\nRunPrefix=wine\r\nRunPrefixParam=\r\n";
+  static const StartFailure kWrongFormat{"qr7.exe", "Exec format error", true};
   const std::string hint =
       "\nSet USEPrefix=Yes, RunPrefix=wine (or another program that runs it) and an empty "
       "RunPrefixParam= in wreckvale_launcher.ini.";
   const std::string failed = "Can not start the game (qr7.exe: Exec format error)";
-  const std::string templateLines = "USEPrefix=No\r\nRunPrefix=\r\nRunPrefixParam=1\r\n";
-  const StartFailure wrongFormat{"qr7.exe", "Exec format error", true};
+  const std::string exitAfterRun = "ExitAfterRun=Yes\r\n";
   const struct Case {
     const char* name;
-    std::map<std::string, std::string> onPath;
-    bool answerYes;
-    std::deque<std::optional<StartFailure>> failures;
-    std::string settings;  // [Application] lines after the version
-    bool asks;
-    std::string written;      // the lines after the version once done
-    std::string secondStart;  // how the second start begins; empty: none
-    std::string message;
-    bool closes;
+    std::map<std::string, std::string> onPath = {{"wine", "/usr/bin/wine"}};
+    bool answerYes = true;
+    std::deque<std::optional<StartFailure>> failures = {kWrongFormat};
+    std::string settings = kTemplateLines;  // [Application] lines after the version
+    bool asks = false;
+    std::string written = kTemplateLines;  // the lines after the version once done
+    std::string secondStart = {};          // how the second start begins; empty: none
+    std::string message = {};
+    bool closes = false;
   } cases[] = {
-      {"yes: keys replaced where they stand, the game started",
-       {{"wine", "/usr/bin/wine"}, {"wine64", "/usr/bin/wine64"}},
-       true,
-       {wrongFormat},
-       templateLines + "ExitAfterRun=Yes\r\n",
-       true,
-       "USEPrefix=Yes\r\nRunPrefix=wine\r\nRunPrefixParam=\r\nExitAfterRun=Yes\r\n",
-       "\"/usr/bin/wine\"  qr7.exe ",
-       "",
-       true},
-      {"yes: missing keys added at the end of the section",
-       {{"wine64", "/opt/wine/bin/wine64"}},
-       true,
-       {wrongFormat},
-       "usePrefix=No\r\n",
-       true,
-       "usePrefix=Yes\r\nRunPrefix=wine64\r\nRunPrefixParam=\r\n",
-       "\"/opt/wine/bin/wine64\"  qr7.exe ",
-       "",
-       false},
-      {"no: the hint, the file as it was",
-       {{"wine", "/usr/bin/wine"}},
-       false,
-       {wrongFormat},
-       templateLines,
-       true,
-       templateLines,
-       "",
-       failed + hint,
-       false},
-      {"no wrapper: the hint without asking",
-       {},
-       true,
-       {wrongFormat},
-       templateLines,
-       false,
-       templateLines,
-       "",
-       failed + hint,
-       false},
-      {"another failure: no question",
-       {{"wine", "/usr/bin/wine"}},
-       true,
-       {StartFailure{"qr7.exe", "Permission denied"}},
-       templateLines,
-       false,
-       templateLines,
-       "",
-       "Can not start the game (qr7.exe: Permission denied)",
-       false},
-      {"yes, but wine fails too: said once, no second question",
-       {{"wine", "/usr/bin/wine"}},
-       true,
-       {wrongFormat, StartFailure{"/usr/bin/wine", "Permission denied"}},
-       templateLines + "ExitAfterRun=Yes\r\n",
-       true,
-       "USEPrefix=Yes\r\nRunPrefix=wine\r\nRunPrefixParam=\r\nExitAfterRun=Yes\r\n",
-       "\"/usr/bin/wine\"  qr7.exe ",
-       "Can not start the game (/usr/bin/wine: Permission denied)",
-       false},
+      // clang-format off
+      {.name = "yes: keys replaced where they stand, the game started",
+       .onPath = {{"wine", "/usr/bin/wine"}, {"wine64", "/usr/bin/wine64"}},
+       .settings = kTemplateLines + exitAfterRun, .asks = true, .written = kWineSet + exitAfterRun,
+       .secondStart = "\"/usr/bin/wine\"  qr7.exe ", .closes = true},
+      {.name = "yes: missing keys added at the end of the section",
+       .onPath = {{"wine64", "/opt/wine/bin/wine64"}}, .settings = "usePrefix=No\r\n", .asks = true,
+       .written = "usePrefix=Yes\r\nRunPrefix=wine64\r\nRunPrefixParam=\r\n",
+       .secondStart = "\"/opt/wine/bin/wine64\"  qr7.exe "},
+      {.name = "no: the hint, the file as it was", .answerYes = false, .asks = true,
+       .message = failed + hint},
+      {.name = "no wrapper: the hint without asking", .onPath = {}, .message = failed + hint},
+      {.name = "another failure: no question",
+       .failures = {StartFailure{"qr7.exe", "Permission denied"}},
+       .message = "Can not start the game (qr7.exe: Permission denied)"},
+      {.name = "yes, but wine fails too: said once, no second question",
+       .failures = {kWrongFormat, StartFailure{"/usr/bin/wine", "Permission denied"}},
+       .settings = kTemplateLines + exitAfterRun, .asks = true, .written = kWineSet + exitAfterRun,
+       .secondStart = "\"/usr/bin/wine\"  qr7.exe ",
+       .message = "Can not start the game (/usr/bin/wine: Permission denied)"},
+      // clang-format on
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
-    FakePorts fresh(dir.Path());
-    fresh.onPath = c.onPath;
-    fresh.answerYes = c.answerYes;
-    fresh.failures = c.failures;
-    LauncherController one(fresh.Get());
-    dir.Write(kIni, CurrentSettings(c.settings));
-    one.Start({dir.Path(), dir.Path()}, kVersion);
-    const ViewState view = one.OnActionPressed();
+    Fresh run(dir);
+    const FakePorts& fresh = run.ports;
+    run.ports.onPath = c.onPath;
+    run.ports.answerYes = c.answerYes;
+    run.ports.failures = c.failures;
+    run.Start(c.settings);
+    const ViewState view = run.one.OnActionPressed();
     EXPECT_EQ(fresh.questions,
               c.asks ? std::vector<std::string>{"Start Windows programs through wine? [Yes] [No]"}
                      : std::vector<std::string>{});
@@ -415,8 +304,7 @@ TEST_F(Controller, WindowsProgramOffersWine) {
     if (!c.secondStart.empty()) {
       EXPECT_TRUE(fresh.starts[1].starts_with(c.secondStart)) << fresh.starts[1];
     }
-    EXPECT_EQ(fresh.messages,
-              c.message.empty() ? std::vector<std::string>{} : std::vector{c.message});
+    EXPECT_EQ(fresh.messages, NoneOr(c.message));
     for (const std::string& title : fresh.titles) EXPECT_EQ(title, "Wreckvale Launcher");
     // Exit after run leaves the window: watched, it hides through the game's
     // first seconds before it closes.
@@ -424,14 +312,12 @@ TEST_F(Controller, WindowsProgramOffersWine) {
     EXPECT_EQ(view.actionResting, c.message.empty());
   }
   // The question and its buttons in the player's language.
-  FakePorts russian(dir.Path());
-  russian.onPath = {{"wine", "/usr/bin/wine"}};
-  russian.failures = {wrongFormat};
-  LauncherController one(russian.Get());
-  dir.Write(kIni, CurrentSettings("Language=RU\r\n"));
-  one.Start({dir.Path(), dir.Path()}, kVersion);
-  one.OnActionPressed();
-  EXPECT_EQ(russian.questions,
+  Fresh russian(dir);
+  russian.ports.onPath = {{"wine", "/usr/bin/wine"}};
+  russian.ports.failures = {kWrongFormat};
+  russian.Start("Language=RU\r\n");
+  russian.one.OnActionPressed();
+  EXPECT_EQ(russian.ports.questions,
             std::vector<std::string>{"Запускать программы Windows через wine? [Да] [Нет]"});
 }
 
@@ -487,11 +373,9 @@ TEST_F(Controller, StartTakesTheSystemLanguageWhereTheSettingsNameNone) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.settings + c.locale);
-    FakePorts fresh(dir.Path());
-    fresh.locale = c.locale;
-    LauncherController one(fresh.Get());
-    dir.Write(kIni, CurrentSettings(c.settings));
-    EXPECT_EQ(one.Start({dir.Path(), dir.Path()}, kVersion)[Control::ActionButton].text, c.action);
+    Fresh run(dir);
+    run.ports.locale = c.locale;
+    EXPECT_EQ(run.Start(c.settings)[Control::ActionButton].text, c.action);
   }
 }
 
@@ -585,12 +469,10 @@ TEST_F(Controller, TabSteps) {
       {false, Tab::CreateServer, -1, TabChange::ArrowKeys, Tab::CreateServer, FocusRequest::None},
   };
   for (const auto& c : cases) {
-    FakePorts fresh(dir.Path());
-    LauncherController one(fresh.Get());
-    dir.Write(kIni, CurrentSettings(c.monitoring ? "MonitoringURL=http://example.org/\r\n" : ""));
-    one.Start({dir.Path(), dir.Path()}, kVersion);
-    one.OnTabChosen(c.from, TabChange::Other);
-    const ViewState view = one.OnTabStepped(c.offset, c.how);
+    Fresh run(dir);
+    run.Start(c.monitoring ? "MonitoringURL=http://example.org/\r\n" : "");
+    run.one.OnTabChosen(c.from, TabChange::Other);
+    const ViewState view = run.one.OnTabStepped(c.offset, c.how);
     EXPECT_EQ(view.currentTab, c.to) << static_cast<int>(c.from) << " " << c.offset;
     EXPECT_EQ(view.focus, c.focus) << static_cast<int>(c.from) << " " << c.offset;
   }
@@ -600,60 +482,46 @@ TEST_F(Controller, TabSteps) {
 // of them ("Caption: choice").
 TEST_F(Controller, PicksShowInTheBoxes) {
   using Shown = std::vector<std::pair<Control, std::string>>;
+  using enum Control;
   const struct {
     const char* name;
-    std::string_view settings;
     std::vector<std::string_view> picks;
-    Shown texts, names;
+    Shown texts, names = {};
+    std::string_view settings = "";
   } cases[] = {
       {"versus keeps 14 slots",
-       "",
        {"versus"},
-       {{Control::ModeChoice, "Versus"},
-        {Control::SlotsChoice, "14"},
-        {Control::CharacterButton, "Arno"}},
-       {{Control::ModeBox, "Game mode: Versus"}, {Control::SlotsBox, "Slots: 14"}}},
-      {"versus raises 1 slot to 8", "", {"slots1", "versus"}, {{Control::SlotsChoice, "8"}}, {}},
+       {{ModeChoice, "Versus"}, {SlotsChoice, "14"}, {CharacterButton, "Arno"}},
+       {{ModeBox, "Game mode: Versus"}, {SlotsBox, "Slots: 14"}}},
+      {"versus raises 1 slot to 8", {"slots1", "versus"}, {{SlotsChoice, "8"}}},
       {"campaign brings its first chapter",
-       "",
        {"stoneBell"},
-       {{Control::CampaignChoice, "Stone bell"}, {Control::MapChoice, "Turnpike"}},
-       {{Control::CampaignBox, "Campaign: Stone bell"}, {Control::MapBox, "Chapter: Turnpike"}}},
+       {{CampaignChoice, "Stone bell"}, {MapChoice, "Turnpike"}},
+       {{CampaignBox, "Campaign: Stone bell"}, {MapBox, "Chapter: Turnpike"}}},
       {"infected falls back in co-op",
-       "",
        {"versus", "infected", "coop"},
-       {{Control::ModeChoice, "CO-OP"}, {Control::CharacterButton, "Arno"}},
-       {}},
+       {{ModeChoice, "CO-OP"}, {CharacterButton, "Arno"}}},
       {"port and difficulty",
-       "",
        {"port27023", "impossible"},
-       {{Control::PortChoice, "27023"}, {Control::DifficultyChoice, "Impossible"}},
-       {{Control::PortBox, "Port: 27023"}}},
+       {{PortChoice, "27023"}, {DifficultyChoice, "Impossible"}},
+       {{PortBox, "Port: 27023"}}},
       {"custom maps pick the first enabled map",
-       "[MAP_Foundry]\r\nVisible=No\r\n[MAP_Rockfall]\r\nVisible=YES\r\n",
        {"customMaps"},
-       {{Control::ModeChoice, "Custom maps"},
-        {Control::CampaignChoice, "-"},
-        {Control::MapChoice, "Rockfall"}},
-       {}},
-      {"custom maps without any map",
-       "",
-       {"customMaps"},
-       {{Control::CampaignChoice, "-"}, {Control::MapChoice, "-"}},
-       {}},
+       {{ModeChoice, "Custom maps"}, {CampaignChoice, "-"}, {MapChoice, "Rockfall"}},
+       {},
+       "[MAP_Foundry]\r\nVisible=No\r\n[MAP_Rockfall]\r\nVisible=YES\r\n"},
+      {"custom maps without any map", {"customMaps"}, {{CampaignChoice, "-"}, {MapChoice, "-"}}},
       {"custom map named in Windows-1251",
-       "[CustomMap1]\r\nMap name=\xCA\xE0\xF0\xF2\xE0\r\nFile name=m1\r\n",
        {"customMaps"},
-       {{Control::MapChoice, "Карта"}},
-       {{Control::MapBox, "Chapter: Карта"}}},
+       {{MapChoice, "Карта"}},
+       {{MapBox, "Chapter: Карта"}},
+       "[CustomMap1]\r\nMap name=\xCA\xE0\xF0\xF2\xE0\r\nFile name=m1\r\n"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
-    FakePorts fresh(dir.Path());
-    LauncherController one(fresh.Get());
-    dir.Write(kIni, CurrentSettings(c.settings));
-    ViewState view = one.Start({dir.Path(), dir.Path()}, kVersion);
-    for (std::string_view pick : c.picks) view = one.OnMenuEntryChosen(pick);
+    Fresh run(dir);
+    ViewState view = run.Start(c.settings);
+    for (std::string_view pick : c.picks) view = run.one.OnMenuEntryChosen(pick);
     for (const auto& [control, text] : c.texts) {
       EXPECT_EQ(view[control].text, text) << ObjectName(control);
     }
@@ -681,11 +549,10 @@ TEST_F(Controller, ViewStateDecodesSettingsText) {
   EXPECT_EQ(controller.OnJoinPasswordEdited("\xCA").joinPassword, "\xCA");
 
   // The monitoring page's texts as well, from a translation in Windows-1251.
-  FakePorts fresh(dir.Path());
-  LauncherController russian(fresh.Get());
-  dir.Write(kIni,
-            CurrentSettings("Language=RU\r\n", "[Language_RU]\r\nModuleNotFound=\xED\xE5\xF2\r\n"));
-  const MonitoringTexts texts = russian.Start({dir.Path(), dir.Path()}, kVersion).monitoringTexts;
+  Fresh russian(dir);
+  const MonitoringTexts texts =
+      russian.Start("Language=RU\r\n", "[Language_RU]\r\nModuleNotFound=\xED\xE5\xF2\r\n")
+          .monitoringTexts;
   EXPECT_EQ(texts.moduleNotFound, "нет");
   EXPECT_EQ(texts.unavailable, "Страница мониторинга недоступна");
 }
@@ -703,48 +570,41 @@ TEST_F(Controller, ClipboardGetsTheSummary) {
 // ends the launcher once the game has outlasted them.
 TEST_F(Controller, GameWatchedThroughItsFirstSeconds) {
   using K = GameOutcome::Kind;
+  using std::chrono::seconds;
   const std::string log = dir.Path().string() + "/" + std::string(kRunLogName);
-  const std::string told =
-      "The game ended at once (code 1)\n\nwine: cannot find L\"C:\\\\qr7.exe\"\n"
-      "last line\n\nIts output: " +
-      log;
+  const std::string lines = "\n\nwine: cannot find L\"C:\\\\qr7.exe\"\nlast line\n\nIts output: ";
+  const std::string told = "The game ended at once (code 1)" + lines + log;
   const struct Case {
     const char* name;
-    bool exitAfterRun;
+    bool exitAfterRun = false;
     GameOutcome outcome;
-    std::chrono::milliseconds after;  // since the start, when looked at
-    std::string message;              // empty: none
-    bool quits;
+    std::chrono::milliseconds after = seconds(1);  // since the start, when looked at
+    std::string message = {};                      // empty: none
+    bool quits = false;
   } cases[] = {
-      {"fails", false, {K::Exited, 1}, std::chrono::seconds(1), told, false},
-      {"fails, exit after run: back first",
-       true,
-       {K::Exited, 1},
-       std::chrono::seconds(1),
-       told,
-       false},
-      {"killed",
-       false,
-       {K::Signalled, 11},
-       std::chrono::seconds(1),
-       "The game ended at once (signal 11)\n\nwine: cannot find L\"C:\\\\qr7.exe\"\nlast line\n\n"
-       "Its output: " +
-           log,
-       false},
-      {"ends well", false, {K::Exited, 0}, std::chrono::seconds(1), "", false},
-      {"ends well, exit after run", true, {K::Exited, 0}, std::chrono::seconds(1), "", true},
-      {"outlasts, exit after run", true, {K::Outlasted}, std::chrono::seconds(5), "", true},
-      {"starter silent past the window", true, {K::Pending}, std::chrono::seconds(7), "", true},
-      {"still pending", true, {K::Pending}, std::chrono::seconds(2), "", false},
+      // clang-format off
+      {.name = "fails", .outcome = {K::Exited, 1}, .message = told},
+      {.name = "fails, exit after run: back first", .exitAfterRun = true, .outcome = {K::Exited, 1},
+       .message = told},
+      {.name = "killed", .outcome = {K::Signalled, 11},
+       .message = "The game ended at once (signal 11)" + lines + log},
+      {.name = "ends well", .outcome = {K::Exited, 0}},
+      {.name = "ends well, exit after run", .exitAfterRun = true, .outcome = {K::Exited, 0},
+       .quits = true},
+      {.name = "outlasts, exit after run", .exitAfterRun = true, .outcome = {K::Outlasted},
+       .after = seconds(5), .quits = true},
+      {.name = "starter silent past the window", .exitAfterRun = true, .outcome = {K::Pending},
+       .after = seconds(7), .quits = true},
+      {.name = "still pending", .exitAfterRun = true, .outcome = {K::Pending}, .after = seconds(2)},
+      // clang-format on
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     dir.Write(std::string(kRunLogName), "the run before\n");
-    FakePorts fresh(dir.Path());
-    LauncherController one(fresh.Get());
-    dir.Write(kIni, CurrentSettings(c.exitAfterRun ? "ExitAfterRun=Yes\r\n" : ""));
-    one.Start({dir.Path(), dir.Path()}, kVersion);
-    ViewState view = one.OnActionPressed();
+    Fresh run(dir);
+    FakePorts& fresh = run.ports;
+    run.Start(c.exitAfterRun ? "ExitAfterRun=Yes\r\n" : "");
+    ViewState view = run.one.OnActionPressed();
     EXPECT_EQ(fresh.logs, std::vector{log});
     EXPECT_EQ(ReadWholeTextFile(dir.Path() / (std::string(kRunLogName) + ".1")),
               "the run before\n");
@@ -755,22 +615,19 @@ TEST_F(Controller, GameWatchedThroughItsFirstSeconds) {
     dir.Write(std::string(kRunLogName), "wine: cannot find L\"C:\\\\qr7.exe\"\r\n\r\nlast line\n");
     fresh.outcome = c.outcome;
     fresh.now += c.after;
-    view = one.OnGameWatched();
+    view = run.one.OnGameWatched();
     if (c.exitAfterRun && !c.message.empty()) {
       EXPECT_FALSE(view.windowHidden);
       EXPECT_TRUE(fresh.messages.empty()) << "the window comes back before the message";
       EXPECT_EQ(view.watchGameAfter, std::chrono::milliseconds::zero());
-      view = one.OnGameWatched();
+      view = run.one.OnGameWatched();
     }
-    EXPECT_EQ(fresh.messages,
-              c.message.empty() ? std::vector<std::string>{} : std::vector{c.message});
+    EXPECT_EQ(fresh.messages, NoneOr(c.message));
     EXPECT_EQ(fresh.quits, c.quits ? 1 : 0);
     EXPECT_EQ(view.watchGameAfter.has_value(), c.outcome.kind == K::Pending && !c.quits);
     EXPECT_EQ(view.windowHidden, c.exitAfterRun && c.message.empty());
   }
 }
-
-// The address box's drop-down: servers joined, newest first, once each, kept
 // beside the settings file for the next start; a damaged history reads as none.
 TEST_F(Controller, RecentServersRemembered) {
   dir.Write(std::string(kRecentFileName),
@@ -813,87 +670,57 @@ TEST_F(Controller, RecentServersRemembered) {
 // selection; a choice no longer offered keeps the defaults' rule (custom
 // maps: the first map offered).
 TEST_F(Controller, ChoicesRememberedWhenAsked) {
+  static constexpr char kDunes[] = "[CustomMap1]\r\nMap name=Dunes\r\nFile name=m_dunes\r\n";
   const std::string customMaps =
-      "[CustomMap1]\r\nMap name=Dunes\r\nFile name=m_dunes\r\n"
-      "[CustomMap2]\r\nMap name=Quarry\r\nFile name=m_quarry\r\n";
+      kDunes + std::string("[CustomMap2]\r\nMap name=Quarry\r\nFile name=m_quarry\r\n");
+  const std::string quarryGone =
+      kDunes + std::string("[CustomMap2]\r\nMap name=Cliffs\r\nFile name=m_cliffs\r\n");
   // Renumbered: the kept map's number now names another.
   const std::string quarryLast =
-      "[CustomMap1]\r\nMap name=Dunes\r\nFile name=m_dunes\r\n"
-      "[CustomMap2]\r\nMap name=Cliffs\r\nFile name=m_cliffs\r\n"
-      "[CustomMap3]\r\nMap name=Quarry\r\nFile name=m_quarry\r\n";
-  const std::string quarryGone =
-      "[CustomMap1]\r\nMap name=Dunes\r\nFile name=m_dunes\r\n"
-      "[CustomMap2]\r\nMap name=Cliffs\r\nFile name=m_cliffs\r\n";
+      quarryGone + "[CustomMap3]\r\nMap name=Quarry\r\nFile name=m_quarry\r\n";
   const struct Case {
     const char* name;
-    std::string application;
-    std::string sections, sectionsAtNext;
+    std::string application = "RememberChoices=Yes\r\n";
+    std::string sections = {}, sectionsAtNext = {};
     std::vector<std::string_view> picks;
     std::string summary;  // the clipboard's, at the next start
-    std::string_view port, character;
+    std::string_view port = "port27015", character = "arno";
   } cases[] = {
-      {"kept",
-       "RememberChoices=Yes\r\n",
-       "",
-       "",
-       {"stoneBell", "drains", "hard", "slots8", "port27017", "wren"},
-       "Game mode: CO-OP, Campaign: Stone bell, Difficulty: Hard, Chapter: Drains, Slots: 8",
-       "port27017",
-       "wren"},
-      {"versus kept",
-       "RememberChoices=Yes\r\n",
-       "",
-       "",
-       {"versus", "impossible"},
-       "Game mode: Versus, Campaign: Last ward, Difficulty: Impossible, Chapter: Apartmens, "
-       "Slots: 14",
-       "port27015",
-       "arno"},
-      {"absent: the defaults",
-       "",
-       "",
-       "",
-       {"versus", "hard"},
-       "Game mode: CO-OP, Campaign: Last ward, Difficulty: Normal, Chapter: Apartmens, Slots: 14",
-       "port27015",
-       "arno"},
-      {"custom map found by its engine map",
-       "RememberChoices=Yes\r\n",
-       customMaps,
-       quarryLast,
-       {"customMaps", "customMap2"},
-       "Game mode: Custom maps, Difficulty: Normal, Chapter: Quarry, Slots: 14",
-       "port27015",
-       "arno"},
-      {"custom map removed",
-       "RememberChoices=Yes\r\n",
-       customMaps,
-       quarryGone,
-       {"customMaps", "customMap2"},
-       "Game mode: Custom maps, Difficulty: Normal, Chapter: Dunes, Slots: 14",
-       "port27015",
-       "arno"},
+      // clang-format off
+      {.name = "kept", .picks = {"stoneBell", "drains", "hard", "slots8", "port27017", "wren"},
+       .summary = "Game mode: CO-OP, Campaign: Stone bell, Difficulty: Hard, Chapter: Drains, "
+                  "Slots: 8",
+       .port = "port27017", .character = "wren"},
+      {.name = "versus kept", .picks = {"versus", "impossible"},
+       .summary = "Game mode: Versus, Campaign: Last ward, Difficulty: Impossible, Chapter: "
+                  "Apartmens, Slots: 14"},
+      {.name = "absent: the defaults", .application = "", .picks = {"versus", "hard"},
+       .summary = "Game mode: CO-OP, Campaign: Last ward, Difficulty: Normal, Chapter: Apartmens, "
+                  "Slots: 14"},
+      {.name = "custom map found by its engine map", .sections = customMaps,
+       .sectionsAtNext = quarryLast, .picks = {"customMaps", "customMap2"},
+       .summary = "Game mode: Custom maps, Difficulty: Normal, Chapter: Quarry, Slots: 14"},
+      {.name = "custom map removed", .sections = customMaps, .sectionsAtNext = quarryGone,
+       .picks = {"customMaps", "customMap2"},
+       .summary = "Game mode: Custom maps, Difficulty: Normal, Chapter: Dunes, Slots: 14"},
+      // clang-format on
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     std::filesystem::remove(dir.Path() / std::string(kRecentFileName));
     {
-      FakePorts first(dir.Path());
-      LauncherController one(first.Get());
-      dir.Write(kIni, CurrentSettings(c.application, c.sections));
-      one.Start({dir.Path(), dir.Path()}, kVersion);
-      for (std::string_view pick : c.picks) one.OnMenuEntryChosen(pick);
-      one.OnActionPressed();
-      ASSERT_EQ(first.starts.size(), 1U);
+      Fresh first(dir);
+      first.Start(c.application, c.sections);
+      for (std::string_view pick : c.picks) first.one.OnMenuEntryChosen(pick);
+      first.one.OnActionPressed();
+      ASSERT_EQ(first.ports.starts.size(), 1U);
     }
-    FakePorts next(dir.Path());
-    LauncherController two(next.Get());
-    dir.Write(kIni, CurrentSettings(c.application, c.sectionsAtNext));
-    two.Start({dir.Path(), dir.Path()}, kVersion);
-    two.OnClipboardPressed();
-    EXPECT_EQ(next.clipboard, std::vector{c.summary});
-    EXPECT_EQ(two.Model().Shown(Group::Port), c.port);
-    EXPECT_EQ(two.Model().Shown(Group::Character), c.character);
+    Fresh next(dir);
+    next.Start(c.application, c.sectionsAtNext);
+    next.one.OnClipboardPressed();
+    EXPECT_EQ(next.ports.clipboard, std::vector{c.summary});
+    EXPECT_EQ(next.one.Model().Shown(Group::Port), c.port);
+    EXPECT_EQ(next.one.Model().Shown(Group::Character), c.character);
   }
 }
 

@@ -246,38 +246,33 @@ TEST_F(Launch, ExecutableAndRunPrefix) {
                                                      {"my wrap", "/opt/my tools/my wrap"}};
   const struct {
     std::string_view applicationLines;
-    std::set<std::string> files;
     std::string_view start;  // of the command, or the message
+    std::set<std::string> files = {"qr7.exe"};
   } cases[] = {
-      {"", {"qr7.exe", "wreckvale.exe"}, "\"D/qr7.exe\" -game"},
-      {"", {"wreckvale.exe"}, "\"D/wreckvale.exe\" -game"},
+      {"", "\"D/qr7.exe\" -game", {"qr7.exe", "wreckvale.exe"}},
+      {"", "\"D/wreckvale.exe\" -game", {"wreckvale.exe"}},
       {"RunPrefix=wrap.exe\r\nRunPrefixParam=-x\r\n",
-       {"qr7.exe", "wrap.exe"},
-       "\"D/wrap.exe\" -x qr7.exe -game"},
-      {"RunPrefix=wrap.exe\r\n", {"qr7.exe", "wrap.exe"}, "\"D/wrap.exe\"  qr7.exe -game"},
+       "\"D/wrap.exe\" -x qr7.exe -game",
+       {"qr7.exe", "wrap.exe"}},
+      {"RunPrefix=wrap.exe\r\n", "\"D/wrap.exe\"  qr7.exe -game", {"qr7.exe", "wrap.exe"}},
       // A quote left open would take the game's name into the wrapper's argument.
       {"RunPrefix=wrap.exe\r\nRunPrefixParam=-x \"a b\r\n",
-       {"qr7.exe", "wrap.exe"},
-       "Invalid value in settings file ([Application] RunPrefixParam)"},
+       "Invalid value in settings file ([Application] RunPrefixParam)",
+       {"qr7.exe", "wrap.exe"}},
       {"RunPrefix=wrap.exe\r\nRunPrefixParam=-x \"a b\" c\\\"d\r\n",
-       {"qr7.exe", "wrap.exe"},
-       "\"D/wrap.exe\" -x \"a b\" c\\\"d qr7.exe -game"},
-      {"USEPrefix=No\r\nRunPrefix=wrap.exe\r\nRunPrefixParam=\"\r\n",
-       {"qr7.exe"},
-       "\"D/qr7.exe\" -game"},
-      {"USEPrefix=\r\nRunPrefix=wrap.exe\r\n", {"qr7.exe"}, "\"D/qr7.exe\" -game"},
-      {"USEPrefix=No\r\nRunPrefix=wrap.exe\r\n", {"qr7.exe"}, "\"D/qr7.exe\" -game"},
-      {"USEPrefix=yes\r\nRunPrefix=\r\n", {"qr7.exe"}, "\"D/qr7.exe\" -game"},
+       "\"D/wrap.exe\" -x \"a b\" c\\\"d qr7.exe -game",
+       {"qr7.exe", "wrap.exe"}},
+      {"USEPrefix=No\r\nRunPrefix=wrap.exe\r\nRunPrefixParam=\"\r\n", "\"D/qr7.exe\" -game"},
+      {"USEPrefix=\r\nRunPrefix=wrap.exe\r\n", "\"D/qr7.exe\" -game"},
+      {"USEPrefix=No\r\nRunPrefix=wrap.exe\r\n", "\"D/qr7.exe\" -game"},
+      {"USEPrefix=yes\r\nRunPrefix=\r\n", "\"D/qr7.exe\" -game"},
       // Wrappers of the system: absolute, or found on PATH when the folder lacks them.
-      {"RunPrefix=/usr/bin/wine\r\n", {"qr7.exe"}, "\"/usr/bin/wine\"  qr7.exe -game"},
-      {"RunPrefix=wine\r\nRunPrefixParam=\r\n", {"qr7.exe"}, "\"/usr/bin/wine\"  qr7.exe -game"},
-      {"RunPrefix=my wrap\r\nRunPrefixParam=-v\r\n",
-       {"qr7.exe"},
-       "\"/opt/my tools/my wrap\" -v qr7.exe -game"},
-      {"RunPrefix=wine\r\n", {"qr7.exe", "wine"}, "\"D/wine\"  qr7.exe -game"},
-      {"RunPrefix=tools/wine\r\n", {"qr7.exe"}, "\"D/tools/wine\"  qr7.exe -game"},
+      {"RunPrefix=/usr/bin/wine\r\n", "\"/usr/bin/wine\"  qr7.exe -game"},
+      {"RunPrefix=wine\r\nRunPrefixParam=\r\n", "\"/usr/bin/wine\"  qr7.exe -game"},
+      {"RunPrefix=my wrap\r\nRunPrefixParam=-v\r\n", "\"/opt/my tools/my wrap\" -v qr7.exe -game"},
+      {"RunPrefix=wine\r\n", "\"D/wine\"  qr7.exe -game", {"qr7.exe", "wine"}},
+      {"RunPrefix=tools/wine\r\n", "\"D/tools/wine\"  qr7.exe -game"},
       {"RunPrefix=wine64\r\n",
-       {"qr7.exe"},
        "Can not start the game (D/wine64, wine64 on PATH: No such file or directory)"},
   };
   for (const auto& c : cases) {

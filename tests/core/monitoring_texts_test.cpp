@@ -21,33 +21,27 @@ TEST(MonitoringTexts, UnavailableLineSaysWhy) {
   const struct {
     const char* name;
     BrowserFailure failure;
-    std::string line;
+    std::string line;  // after "Monitoring page unavailable: "
   } cases[] = {
-      {"no module",
-       {Kind::ModuleNotFound, "libwv_webview.so", ""},
-       "Monitoring page unavailable: libwv_webview.so not found"},
+      {"no module", {Kind::ModuleNotFound, "libwv_webview.so", ""}, "libwv_webview.so not found"},
       {"a stranger's library",
        {Kind::ModuleForeign, "/opt/x.so", ""},
-       "Monitoring page unavailable: /opt/x.so is not a web-view module of this launcher"},
+       "/opt/x.so is not a web-view module of this launcher"},
       {"no library at all: the system's words",
        {Kind::ModuleForeign, "/opt/x.so", "bad ELF"},
-       "Monitoring page unavailable: bad ELF"},
+       "bad ELF"},
       {"asked before the load",
        {Kind::ModuleNotLoaded, "", ""},
-       "Monitoring page unavailable: the web-view module is not loaded"},
-      {"engine silent",
-       {Kind::EngineNotStarted, "", ""},
-       "Monitoring page unavailable: the web engine did not start"},
-      {"engine says why",
-       {Kind::EngineNotStarted, "", "no OpenGL"},
-       "Monitoring page unavailable: no OpenGL"},
+       "the web-view module is not loaded"},
+      {"engine silent", {Kind::EngineNotStarted, "", ""}, "the web engine did not start"},
+      {"engine says why", {Kind::EngineNotStarted, "", "no OpenGL"}, "no OpenGL"},
   };
   const MonitoringTexts english = EnglishMonitoringTexts();
-  for (const auto& c : cases) EXPECT_EQ(UnavailableLine(english, c.failure), c.line) << c.name;
-
-  StringSet russian;
-  russian.Fill(kRussianStrings);
-  EXPECT_EQ(UnavailableLine(MonitoringTextsOf(russian), {Kind::ModuleNotFound, "m.so", ""}),
+  for (const auto& c : cases) {
+    EXPECT_EQ(UnavailableLine(english, c.failure), "Monitoring page unavailable: " + c.line)
+        << c.name;
+  }
+  EXPECT_EQ(UnavailableLine(MonitoringTextsOf(Strings(true)), {Kind::ModuleNotFound, "m.so", ""}),
             "Страница мониторинга недоступна: m.so не найден");
 }
 

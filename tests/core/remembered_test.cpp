@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "core/recent_file.h"
@@ -8,6 +9,13 @@
 
 namespace wv {
 namespace {
+
+// Servers named by one letter each, all on port 1.
+std::vector<RecentServer> OnPort1(std::string_view letters) {
+  std::vector<RecentServer> servers;
+  for (char letter : letters) servers.push_back({std::string(1, letter), "1"});
+  return servers;
+}
 
 // What a recent file reads as: damaged lines are skipped one by one, the
 // rest kept; written back, it reads the same.
@@ -26,17 +34,7 @@ TEST(RecentFile, ReadsWhatItCanAndWritesItBack) {
        {{}, {{"mode", "versus"}, {"customMap", "my map"}}}},
       {"server a:1\nserver b:1\nserver c:1\nserver d:1\nserver e:1\nserver f:1\nserver g:1\n"
        "server h:1\nserver i:1\nserver j:1\nserver k:1\n",
-       {{{"a", "1"},
-         {"b", "1"},
-         {"c", "1"},
-         {"d", "1"},
-         {"e", "1"},
-         {"f", "1"},
-         {"g", "1"},
-         {"h", "1"},
-         {"i", "1"},
-         {"j", "1"}},
-        {}}},
+       {OnPort1("abcdefghij"), {}}},
       {"\xFF\xFE\x7Fgarbage\nserver \xCA\xE0:1\n", {{{"\xCA\xE0", "1"}}, {}}},
   };
   for (const auto& c : cases) {
@@ -47,9 +45,7 @@ TEST(RecentFile, ReadsWhatItCanAndWritesItBack) {
 }
 
 TEST(RecentFile, JoinedServerGoesFirstOnce) {
-  const std::vector<RecentServer> ten = {{"a", "1"}, {"b", "1"}, {"c", "1"}, {"d", "1"},
-                                         {"e", "1"}, {"f", "1"}, {"g", "1"}, {"h", "1"},
-                                         {"i", "1"}, {"j", "1"}};
+  const std::vector<RecentServer> ten = OnPort1("abcdefghij");
   const struct {
     std::vector<RecentServer> before;
     RecentServer joined;
@@ -58,30 +54,8 @@ TEST(RecentFile, JoinedServerGoesFirstOnce) {
       {{}, {"a", "1"}, {{"a", "1"}}},
       {{{"a", "1"}, {"b", "1"}}, {"b", "1"}, {{"b", "1"}, {"a", "1"}}},
       {{{"a", "1"}}, {"a", "2"}, {{"a", "2"}, {"a", "1"}}},
-      {ten,
-       {"k", "1"},
-       {{"k", "1"},
-        {"a", "1"},
-        {"b", "1"},
-        {"c", "1"},
-        {"d", "1"},
-        {"e", "1"},
-        {"f", "1"},
-        {"g", "1"},
-        {"h", "1"},
-        {"i", "1"}}},
-      {ten,
-       {"j", "1"},
-       {{"j", "1"},
-        {"a", "1"},
-        {"b", "1"},
-        {"c", "1"},
-        {"d", "1"},
-        {"e", "1"},
-        {"f", "1"},
-        {"g", "1"},
-        {"h", "1"},
-        {"i", "1"}}},
+      {ten, {"k", "1"}, OnPort1("kabcdefghi")},
+      {ten, {"j", "1"}, OnPort1("jabcdefghi")},
   };
   for (const auto& c : cases) {
     EXPECT_EQ(WithServerJoined(c.before, c.joined), c.after) << c.joined.address;

@@ -21,6 +21,7 @@
 #include <cstdio>
 #include <iostream>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace {
@@ -34,23 +35,15 @@ std::string Utf8(const wchar_t* text, int length) {
 }
 
 std::string Escaped(const std::string& text) {
+  static constexpr std::string_view kPlain = "\t\n\r\\", kLetter = "tnr\\";
   std::string out;
   for (const char c : text) {
-    switch (c) {
-      case '\t':
-        out += "\\t";
-        break;
-      case '\n':
-        out += "\\n";
-        break;
-      case '\r':
-        out += "\\r";
-        break;
-      case '\\':
-        out += "\\\\";
-        break;
-      default:
-        out += c;
+    const std::size_t at = kPlain.find(c);
+    if (at == std::string_view::npos) {
+      out += c;
+    } else {
+      out += '\\';
+      out += kLetter[at];
     }
   }
   return out;
