@@ -59,7 +59,7 @@ HWND MakeGlyph(HWND bar) {
 
 CaptionBar::CaptionBar(HWND parent, const winlook::Look& look, const Pictures& pictures)
     : look_(look), pictures_(pictures), textColour_(GetSysColor(COLOR_WINDOWTEXT)) {
-  const wchar_t* type = RegisterControlClass(L"WvCaptionBar", &CaptionBar::Procedure);
+  const wchar_t* type = RegisterControlClass(L"WvCaptionBar", &ProcedureOf<CaptionBar>);
   bar_ = CreateWindowExW(0, type, L"", WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, 0, 0, 0, 0, parent,
                          nullptr, GetModuleHandleW(nullptr), this);
   minimise_ = MakeGlyph(bar_);
@@ -91,20 +91,8 @@ void CaptionBar::Layout() {
                         kBar.top + kClose.bottom}));
 }
 
-LRESULT CALLBACK CaptionBar::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  CaptionBar* self = ControlOf<CaptionBar>(window, message, lParam);
-  if (self == nullptr || self->bar_ == nullptr)
-    return DefWindowProcW(window, message, wParam, lParam);
-  return self->Handle(message, wParam, lParam);
-}
-
 LRESULT CaptionBar::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
-    case WM_PAINT:
-      Paint();
-      return 0;
-    case WM_ERASEBKGND:
-      return 1;
     case WM_NCHITTEST: {
       // The emblem starts nothing; the rest of the bar drags the window.
       POINT at{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};

@@ -18,7 +18,7 @@ constexpr int kArrowRightMargin = 6;
 ChoiceBox::ChoiceBox(HWND parent, int id, const RECT& logical, int labelWidth,
                      const winlook::Look& look)
     : look_(look), logical_(logical), labelWidth_(labelWidth) {
-  const wchar_t* type = RegisterControlClass(L"WvChoiceBox", &ChoiceBox::Procedure);
+  const wchar_t* type = RegisterControlClass(L"WvChoiceBox", &ProcedureOf<ChoiceBox>);
   box_ = CreateWindowExW(0, type, L"", WS_CHILD | WS_VISIBLE | WS_TABSTOP, 0, 0, 0, 0, parent,
                          reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
                          GetModuleHandleW(nullptr), this);
@@ -44,20 +44,8 @@ void ChoiceBox::Layout() {
   MoveTo(box_, look_.scale.Rect(logical_));
 }
 
-LRESULT CALLBACK ChoiceBox::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  ChoiceBox* self = ControlOf<ChoiceBox>(window, message, lParam);
-  if (self == nullptr || self->box_ == nullptr)
-    return DefWindowProcW(window, message, wParam, lParam);
-  return self->Handle(message, wParam, lParam);
-}
-
 LRESULT ChoiceBox::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
-    case WM_PAINT:
-      Paint();
-      return 0;
-    case WM_ERASEBKGND:
-      return 1;
     case WM_GETDLGCODE:
       // The arrows stay here rather than walk the focus along the page.
       return DLGC_WANTARROWS;

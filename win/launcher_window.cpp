@@ -62,7 +62,7 @@ void LauncherWindow::Build() {
   WNDCLASSEXW type{};
   type.cbSize = sizeof type;
   type.style = CS_DBLCLKS;
-  type.lpfnWndProc = &LauncherWindow::Procedure;
+  type.lpfnWndProc = &ProcedureOf<LauncherWindow>;
   type.hInstance = GetModuleHandleW(nullptr);
   type.hCursor = LoadCursorW(nullptr, IDC_ARROW);
   type.hIcon = static_cast<HICON>(LoadImageW(type.hInstance, MAKEINTRESOURCEW(IDI_LAUNCHER),
@@ -605,22 +605,8 @@ void LauncherWindow::Paint() {
   EndPaint(window_, &paint);
 }
 
-LRESULT CALLBACK LauncherWindow::Procedure(HWND window, UINT message, WPARAM wParam,
-                                           LPARAM lParam) {
-  LauncherWindow* self = wv::ControlOf<LauncherWindow>(window, message, lParam);
-  if (self == nullptr || self->window_ == nullptr) {
-    return DefWindowProcW(window, message, wParam, lParam);
-  }
-  return self->Handle(message, wParam, lParam);
-}
-
 LRESULT LauncherWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
-    case WM_PAINT:
-      Paint();
-      return 0;
-    case WM_ERASEBKGND:
-      return 1;
     case WM_NCHITTEST: {
       // The caption bar moves the window.
       const LRESULT hit = DefWindowProcW(window_, message, wParam, lParam);

@@ -17,6 +17,7 @@
 #include "win/page.h"
 #include "win/picture.h"
 #include "win/tab_row.h"
+#include "win/window_class.h"
 
 namespace wv {
 
@@ -37,7 +38,8 @@ class LauncherWindow {
   bool TakeKey(const MSG& message);
 
  private:
-  static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+  template <typename>
+  friend LRESULT CALLBACK ProcedureOf(HWND, UINT, WPARAM, LPARAM);
   LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
 
   void Build();

@@ -7,6 +7,7 @@
 
 #include "win/look.h"
 #include "win/picture.h"
+#include "win/window_class.h"
 
 namespace wv {
 
@@ -34,7 +35,8 @@ class Page {
     std::wstring caption;
   };
 
-  static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+  template <typename>
+  friend LRESULT CALLBACK ProcedureOf(HWND, UINT, WPARAM, LPARAM);
   LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
   void Paint();
 
