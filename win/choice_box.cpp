@@ -32,9 +32,7 @@ void ChoiceBox::Show(const std::wstring& caption, const std::wstring& choice,
     choice_ = choice;
     InvalidateRect(box_, nullptr, FALSE);
   }
-  wchar_t current[512] = L"";
-  GetWindowTextW(box_, current, 512);
-  if (name != current) SetWindowTextW(box_, name.c_str());
+  if (name != WindowText(box_)) SetWindowTextW(box_, name.c_str());
   SetAccessibleName(box_, name, ROLE_SYSTEM_COMBOBOX);
   // Its default action drops its menu, as a click does.
   SetAccessibleAction(box_, L"Open");

@@ -28,13 +28,6 @@ constexpr UINT_PTR kGameWatchTimer = 2;
 constexpr std::array<Tab, kTabCount> kTabs = {Tab::CreateServer, Tab::JoinGame, Tab::Settings,
                                               Tab::Monitoring, Tab::About};
 
-std::wstring WindowText(HWND control) {
-  const int length = GetWindowTextLengthW(control);
-  std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
-  text.resize(static_cast<std::size_t>(GetWindowTextW(control, text.data(), length + 1)));
-  return text;
-}
-
 void SetText(HWND control, const std::wstring& text) {
   if (WindowText(control) != text) SetWindowTextW(control, text.c_str());
 }

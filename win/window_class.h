@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <string>
+
 namespace wv {
 
 // The window procedures of the drawn controls reach their object through
@@ -39,6 +41,8 @@ LRESULT CALLBACK ProcedureOf(HWND window, UINT message, WPARAM wParam, LPARAM lP
 // Registers a window class of the program once; its name back.
 const wchar_t* RegisterControlClass(const wchar_t* name, WNDPROC procedure,
                                     HCURSOR cursor = nullptr);
+
+std::wstring WindowText(HWND window);
 
 // The control's area in its parent's client pixels.
 RECT AreaOf(HWND control);
