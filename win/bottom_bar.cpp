@@ -53,8 +53,8 @@ void DrawBottomButton(const DRAWITEMSTRUCT& item, const BottomBar& bar, const wi
   const RECT& area = item.rcItem;
   const bool down = (item.itemState & ODS_SELECTED) != 0;
   const bool usable = (item.itemState & ODS_DISABLED) == 0 && !resting;
-  const int width = MulDiv(area.right - area.left, 96, static_cast<int>(s.Dpi()));
-  const int height = MulDiv(area.bottom - area.top, 96, static_cast<int>(s.Dpi()));
+  const int width = s.Logical(area.right - area.left);
+  const int height = s.Logical(area.bottom - area.top);
   if (item.hwndItem == bar.clipboard) {
     winlook::Fill(dc, area, winlook::kGrey);
     if (down) winlook::DrawEdge(dc, s, {0, 0, width, height}, winlook::kWhite, winlook::kWhite);

@@ -94,7 +94,7 @@ void ChoiceBox::Paint() {
     HGDIOBJ old = SelectObject(dc, look_.font);
     GetTextMetricsW(dc, &metrics);
     SelectObject(dc, old);
-    const int top = MulDiv(metrics.tmHeight, 96, static_cast<int>(s.Dpi())) + 1;
+    const int top = s.Logical(metrics.tmHeight) + 1;
     winlook::DrawFocusFrame(dc, s, {3, top, width - 3, height - 3}, winlook::kWhite);
   }
   EndPaint(box_, &paint);

@@ -81,7 +81,7 @@ void DrawGroupFrame(HDC dc, const Look& look, const RECT& rect, const wchar_t* c
   HGDIOBJ old = SelectObject(dc, look.font);
   TEXTMETRICW metrics{};
   GetTextMetricsW(dc, &metrics);
-  const int height = MulDiv(metrics.tmHeight, 96, static_cast<int>(s.Dpi()));
+  const int height = s.Logical(metrics.tmHeight);
   const RECT frame{rect.left, rect.top + height / 2, rect.right, rect.bottom};
   DrawEdge(dc, s, frame, kWhite, kWhite);
   const std::size_t length = caption != nullptr ? std::wcslen(caption) : 0;

@@ -21,6 +21,8 @@ class Scale {
   explicit Scale(UINT dpi = USER_DEFAULT_SCREEN_DPI) : dpi_(dpi) {}
   UINT Dpi() const { return dpi_; }
   int operator()(int logical) const { return MulDiv(logical, static_cast<int>(dpi_), 96); }
+  // Back from device pixels, as the drawing helpers take their rectangles.
+  int Logical(int device) const { return MulDiv(device, 96, static_cast<int>(dpi_)); }
   // Both corners scaled, so that neighbouring rectangles share their borders
   // at any scale.
   RECT Rect(int x, int y, int width, int height) const {

@@ -162,9 +162,8 @@ void TabRow::Paint() {
                             tab.caption, DT_CENTER, 80);
     if (current && focused) {
       // In logical pixels, as the focus frame is drawn.
-      const int dpi = static_cast<int>(s.Dpi());
-      const RECT frame{MulDiv(box.left, 96, dpi) + 2, MulDiv(box.top, 96, dpi) + 2,
-                       MulDiv(box.right, 96, dpi) - 2, MulDiv(box.bottom, 96, dpi) - 1};
+      const RECT frame{s.Logical(box.left) + 2, s.Logical(box.top) + 2, s.Logical(box.right) - 2,
+                       s.Logical(box.bottom) - 1};
       winlook::DrawFocusFrame(dc, s, frame, winlook::kBlack);
     }
   }
