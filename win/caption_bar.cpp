@@ -10,6 +10,7 @@ namespace wv {
 namespace {
 
 constexpr RECT kBar{2, 2, 338, 27};
+// In the bar.
 constexpr RECT kEmblem{4, 4, 20, 20};
 constexpr RECT kMinimise{302, 2, 320, 20};
 constexpr RECT kClose{316, 2, 334, 20};
@@ -82,13 +83,8 @@ void CaptionBar::SetActive(bool active) {
 void CaptionBar::Layout() {
   const winlook::Scale& s = look_.scale;
   MoveTo(bar_, s.Rect(kBar));
-  const auto local = [&](const RECT& r) {
-    return s.Rect({r.left - kBar.left, r.top - kBar.top, r.right - kBar.left, r.bottom - kBar.top});
-  };
-  MoveTo(minimise_, local({kBar.left + kMinimise.left, kBar.top + kMinimise.top,
-                           kBar.left + kMinimise.right, kBar.top + kMinimise.bottom}));
-  MoveTo(close_, local({kBar.left + kClose.left, kBar.top + kClose.top, kBar.left + kClose.right,
-                        kBar.top + kClose.bottom}));
+  MoveTo(minimise_, s.Rect(kMinimise));
+  MoveTo(close_, s.Rect(kClose));
 }
 
 LRESULT CaptionBar::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
