@@ -82,13 +82,7 @@ void ChoiceBox::Paint() {
   const POINT corners[] = {{s(left + 5), s(kArrowTop + 7)},
                            {s(left + 13), s(kArrowTop + 7)},
                            {s(left + 9), s(kArrowTop + 11)}};
-  SetDCBrushColor(dc, enabled ? winlook::kBlack : winlook::kGrey);
-  SetDCPenColor(dc, enabled ? winlook::kBlack : winlook::kGrey);
-  HGDIOBJ oldBrush = SelectObject(dc, GetStockObject(DC_BRUSH));
-  HGDIOBJ oldPen = SelectObject(dc, GetStockObject(DC_PEN));
-  Polygon(dc, corners, 3);
-  SelectObject(dc, oldBrush);
-  SelectObject(dc, oldPen);
+  winlook::FillTriangle(dc, corners, enabled ? winlook::kBlack : winlook::kGrey);
   if (GetFocus() == box_ && !winlook::FocusHidden(box_)) {
     TEXTMETRICW metrics{};
     HGDIOBJ old = SelectObject(dc, look_.font);

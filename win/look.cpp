@@ -64,6 +64,16 @@ void DrawSunkenEdge(HDC dc, const Scale& scale, const RECT& rect) {
   DrawEdge(dc, scale, inner, kDarkShadow, kLight);
 }
 
+void FillTriangle(HDC dc, const POINT (&corners)[3], COLORREF colour) {
+  SetDCBrushColor(dc, colour);
+  SetDCPenColor(dc, colour);
+  HGDIOBJ oldBrush = SelectObject(dc, GetStockObject(DC_BRUSH));
+  HGDIOBJ oldPen = SelectObject(dc, GetStockObject(DC_PEN));
+  Polygon(dc, corners, 3);
+  SelectObject(dc, oldBrush);
+  SelectObject(dc, oldPen);
+}
+
 void DrawFocusFrame(HDC dc, const Scale& scale, const RECT& rect, COLORREF colour) {
   const auto dot = [&](int x, int y) { Fill(dc, scale.Rect(x, y, 1, 1), colour); };
   for (int x = rect.left; x < rect.right; x += 2) {

@@ -57,6 +57,8 @@ void Fill(HDC dc, const RECT& device, COLORREF colour);
 void DrawEdge(HDC dc, const Scale& scale, const RECT& rect, COLORREF topLeft, COLORREF bottomRight);
 // A two-pixel sunken edge inside `rect`.
 void DrawSunkenEdge(HDC dc, const Scale& scale, const RECT& rect);
+// A solid triangle of device-pixel corners, as the drop-down arrows are.
+void FillTriangle(HDC dc, const POINT (&corners)[3], COLORREF colour);
 // The keyboard focus mark: a dotted frame along the inside of `rect`.
 void DrawFocusFrame(HDC dc, const Scale& scale, const RECT& rect, COLORREF colour);
 // A white frame with its caption on a silver ground, as a group box.
