@@ -161,10 +161,9 @@ void LauncherWindow::Start(const StartFolders& folders, int show) {
   const ViewState view = controller_.Start(folders, LauncherVersionText());
   // The tab set is fixed from here on; the browser exists only when offered.
   if (view.TabOf(Tab::Monitoring).visible) {
-    const RECT area = look_.scale.Rect(0, 0, Page::kArea.right - Page::kArea.left,
-                                       Page::kArea.bottom - Page::kArea.top);
-    monitoring_ = MonitoringPane::Create(PageOf(Tab::Monitoring).Window(), area,
-                                         controller_.Model().Strings());
+    monitoring_ =
+        MonitoringPane::Create(PageOf(Tab::Monitoring).Window(), look_.scale.Rect(Page::kInside),
+                               controller_.Model().Strings());
   }
   Show(view);
   quiet_ = false;
@@ -202,8 +201,7 @@ void LauncherWindow::Layout() {
   PlaceEdits();
   LayoutBottomBar(bottom_, look_);
   if (monitoring_ != nullptr) {
-    monitoring_->Move(
-        s.Rect(0, 0, Page::kArea.right - Page::kArea.left, Page::kArea.bottom - Page::kArea.top));
+    monitoring_->Move(s.Rect(Page::kInside));
   }
   for (HWND control : controls_) {
     if (control == nullptr) continue;
@@ -593,7 +591,9 @@ void LauncherWindow::Paint() {
   winlook::Fill(dc, s.Rect(0, 0, layout::kWidth, layout::kHeight), winlook::kSilver);
   winlook::DrawSunkenEdge(dc, s, {0, 0, layout::kWidth, layout::kHeight});
   // The white frame round the pages, below the tab row.
-  winlook::DrawEdge(dc, s, {2, 49, 338, 206}, winlook::kWhite, winlook::kWhite);
+  const RECT& page = Page::kArea;
+  winlook::DrawEdge(dc, s, {page.left - 1, page.top - 1, page.right + 1, page.bottom + 1},
+                    winlook::kWhite, winlook::kWhite);
   PaintBottomBar(dc, look_);
   EndPaint(window_, &paint);
 }

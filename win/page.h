@@ -28,6 +28,8 @@ class Page {
 
   // Where every page sits in the window, in logical pixels.
   static constexpr RECT kArea{3, 50, 337, 205};
+  // The same in the page's own pixels.
+  static constexpr RECT kInside{0, 0, kArea.right - kArea.left, kArea.bottom - kArea.top};
 
  private:
   struct Frame {
