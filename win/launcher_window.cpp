@@ -389,6 +389,14 @@ void LauncherWindow::ShowControl(Control control) {
       enable(window, view.enabled.value_or(true));
       InvalidateRect(window, nullptr, FALSE);
       return;
+    case Control::ConsoleOption:
+    case Control::SkipIntroOption:
+    case Control::ExitAfterRunOption:
+    case Control::CustomGameOption:
+      // Plain text: a check box's caption would take '&' for a mnemonic.
+      SetText(window, WithoutMnemonics(text));
+      enable(window, view.enabled.value_or(true));
+      return;
     case Control::ProductLabel:
     case Control::VersionLabel:
       if (WindowText(window) != text) {
