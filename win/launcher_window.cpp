@@ -103,7 +103,7 @@ void LauncherWindow::Build() {
     const DWORD style = WS_TABSTOP | ES_CENTER | ES_AUTOHSCROLL |
                         (row.edit == Control::JoinPassword ? ES_PASSWORD : 0);
     HWND edit = MakeControl(join.Window(), L"EDIT", style, ControlId(row.edit), row.ground, look_,
-                            look_.bold);
+                            FontOf(row.edit));
     SendMessageW(edit, EM_LIMITTEXT, 32767, 0);
     if (row.edit == Control::JoinPassword) SendMessageW(edit, EM_SETPASSWORDCHAR, L'=', 0);
     controls_[static_cast<std::size_t>(row.edit)] = edit;
@@ -113,7 +113,7 @@ void LauncherWindow::Build() {
     const Control box = layout::kOptionRows[i].box;
     controls_[static_cast<std::size_t>(box)] =
         MakeControl(PageOf(Tab::Settings).Window(), L"BUTTON", WS_TABSTOP | BS_AUTOCHECKBOX,
-                    ControlId(box), layout::OptionArea(i), look_, look_.font);
+                    ControlId(box), layout::OptionArea(i), look_, FontOf(box));
   }
   Page& about = PageOf(Tab::About);
   about.SetPicture(IDP_ABOUT, IDP_ABOUT_2X, layout::kAboutPicture);
@@ -121,7 +121,7 @@ void LauncherWindow::Build() {
                                       std::pair{Control::VersionLabel, layout::kVersionLabel}}) {
     controls_[static_cast<std::size_t>(control)] =
         MakeControl(about.Window(), L"STATIC", SS_RIGHT | SS_NOPREFIX | SS_CENTERIMAGE,
-                    ControlId(control), area, look_, look_.bold);
+                    ControlId(control), area, look_, FontOf(control));
   }
   // Kept, as on Linux, but not shown: the action button opens the forum there.
   HWND forum =
@@ -203,17 +203,26 @@ void LauncherWindow::Layout() {
   if (monitoring_ != nullptr) {
     monitoring_->Move(s.Rect(Page::kInside));
   }
-  for (HWND control : controls_) {
-    if (control == nullptr) continue;
-    const bool bold =
-        control == Handle(Control::JoinAddress) || control == Handle(Control::JoinPort) ||
-        control == Handle(Control::JoinPassword) || control == Handle(Control::ProductLabel) ||
-        control == Handle(Control::VersionLabel);
-    SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(bold ? look_.bold : look_.font),
-                 TRUE);
+  for (std::size_t i = 0; i < kControlCount; ++i) {
+    if (controls_[i] == nullptr) continue;
+    SendMessageW(controls_[i], WM_SETFONT,
+                 reinterpret_cast<WPARAM>(FontOf(static_cast<Control>(i))), TRUE);
   }
   SendMessageW(toolTips_, TTM_SETMAXTIPWIDTH, 0, s(300));
   InvalidateRect(window_, nullptr, TRUE);
+}
+
+HFONT LauncherWindow::FontOf(Control control) const {
+  switch (control) {
+    case Control::JoinAddress:
+    case Control::JoinPort:
+    case Control::JoinPassword:
+    case Control::ProductLabel:
+    case Control::VersionLabel:
+      return look_.bold;
+    default:
+      return look_.font;
+  }
 }
 
 // A box as tall as its text, centred in its sunken ground, whose bevel stays

@@ -65,6 +65,8 @@ class LauncherWindow {
   HWND Handle(Control control) const { return controls_[static_cast<std::size_t>(control)]; }
   // The control a window is, Control::Count where it is none.
   Control ControlOf(HWND control) const;
+  // The join boxes and the about page's labels are bold, at every scale.
+  HFONT FontOf(Control control) const;
   Page& PageOf(Tab tab) { return *pages_[static_cast<std::size_t>(tab)]; }
 
   LauncherController controller_;
