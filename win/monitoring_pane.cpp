@@ -133,10 +133,12 @@ class BrowserPane final : public MonitoringPane {
     const HINSTANCE instance = GetModuleHandleW(nullptr);
     const std::wstring text =
         Wide(strings_[Str::MonitoringUnavailable]) + L": " + Wide(strings_[reason]);
-    reason_ = CreateWindowExW(0, L"STATIC", text.c_str(), WS_CHILD | WS_VISIBLE | SS_LEFT, 0, 0, 0,
-                              0, window_, reinterpret_cast<HMENU>(kReasonId), instance, nullptr);
+    // Translations are plain text: no '&' becomes a mnemonic.
+    reason_ =
+        CreateWindowExW(0, L"STATIC", text.c_str(), WS_CHILD | WS_VISIBLE | SS_LEFT | SS_NOPREFIX,
+                        0, 0, 0, 0, window_, reinterpret_cast<HMENU>(kReasonId), instance, nullptr);
     openButton_ =
-        CreateWindowExW(0, L"BUTTON", Wide(strings_[Str::OpenInBrowser]).c_str(),
+        CreateWindowExW(0, L"BUTTON", WithoutMnemonics(Wide(strings_[Str::OpenInBrowser])).c_str(),
                         WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, 0, 0, 0, 0, window_,
                         reinterpret_cast<HMENU>(kOpenButtonId), instance, nullptr);
     Layout();
