@@ -53,8 +53,8 @@ void DrawBottomButton(const DRAWITEMSTRUCT& item, const BottomBar& bar, const wi
   const RECT& area = item.rcItem;
   const bool down = (item.itemState & ODS_SELECTED) != 0;
   const bool usable = (item.itemState & ODS_DISABLED) == 0 && !resting;
-  const int width = MulDiv(area.right - area.left, 96, static_cast<int>(s.Dpi()));
-  const int height = MulDiv(area.bottom - area.top, 96, static_cast<int>(s.Dpi()));
+  const int width = s.Logical(area.right - area.left);
+  const int height = s.Logical(area.bottom - area.top);
   if (item.hwndItem == bar.clipboard) {
     winlook::Fill(dc, area, winlook::kGrey);
     if (down) winlook::DrawEdge(dc, s, {0, 0, width, height}, winlook::kWhite, winlook::kWhite);
@@ -64,10 +64,8 @@ void DrawBottomButton(const DRAWITEMSTRUCT& item, const BottomBar& bar, const wi
     for (int y = 8; y <= 14; y += 3) winlook::Fill(dc, s.Rect(7, y, 8, 1), ink);
   } else {
     winlook::Fill(dc, area, down ? winlook::kPressedGrey : winlook::kGrey);
-    const int length = GetWindowTextLengthW(item.hwndItem);
     // The window text has each '&' doubled, for screen readers; drawn as one.
-    std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
-    GetWindowTextW(item.hwndItem, text.data(), length + 1);
+    const std::wstring text = WindowText(item.hwndItem);
     RECT caption{area.left + s(2), area.top, area.right - s(2), area.bottom};
     winlook::DrawLine(dc, look.font, usable ? winlook::kWhite : winlook::kSilver, caption,
                       text.c_str(), DT_CENTER | DT_END_ELLIPSIS | DT_HIDEPREFIX);

@@ -10,6 +10,7 @@ namespace wv {
 namespace {
 
 constexpr RECT kBar{2, 2, 338, 27};
+// In the bar.
 constexpr RECT kEmblem{4, 4, 20, 20};
 constexpr RECT kMinimise{302, 2, 320, 20};
 constexpr RECT kClose{316, 2, 334, 20};
@@ -59,7 +60,7 @@ HWND MakeGlyph(HWND bar) {
 
 CaptionBar::CaptionBar(HWND parent, const winlook::Look& look, const Pictures& pictures)
     : look_(look), pictures_(pictures), textColour_(GetSysColor(COLOR_WINDOWTEXT)) {
-  const wchar_t* type = RegisterControlClass(L"WvCaptionBar", &CaptionBar::Procedure);
+  const wchar_t* type = RegisterControlClass(L"WvCaptionBar", &ProcedureOf<CaptionBar>);
   bar_ = CreateWindowExW(0, type, L"", WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, 0, 0, 0, 0, parent,
                          nullptr, GetModuleHandleW(nullptr), this);
   minimise_ = MakeGlyph(bar_);
@@ -82,29 +83,12 @@ void CaptionBar::SetActive(bool active) {
 void CaptionBar::Layout() {
   const winlook::Scale& s = look_.scale;
   MoveTo(bar_, s.Rect(kBar));
-  const auto local = [&](const RECT& r) {
-    return s.Rect({r.left - kBar.left, r.top - kBar.top, r.right - kBar.left, r.bottom - kBar.top});
-  };
-  MoveTo(minimise_, local({kBar.left + kMinimise.left, kBar.top + kMinimise.top,
-                           kBar.left + kMinimise.right, kBar.top + kMinimise.bottom}));
-  MoveTo(close_, local({kBar.left + kClose.left, kBar.top + kClose.top, kBar.left + kClose.right,
-                        kBar.top + kClose.bottom}));
-}
-
-LRESULT CALLBACK CaptionBar::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  CaptionBar* self = ControlOf<CaptionBar>(window, message, lParam);
-  if (self == nullptr || self->bar_ == nullptr)
-    return DefWindowProcW(window, message, wParam, lParam);
-  return self->Handle(message, wParam, lParam);
+  MoveTo(minimise_, s.Rect(kMinimise));
+  MoveTo(close_, s.Rect(kClose));
 }
 
 LRESULT CaptionBar::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
-    case WM_PAINT:
-      Paint();
-      return 0;
-    case WM_ERASEBKGND:
-      return 1;
     case WM_NCHITTEST: {
       // The emblem starts nothing; the rest of the bar drags the window.
       POINT at{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};

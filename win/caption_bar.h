@@ -6,6 +6,7 @@
 
 #include "win/look.h"
 #include "win/picture.h"
+#include "win/window_class.h"
 
 namespace wv {
 
@@ -27,7 +28,8 @@ class CaptionBar {
   void Layout();
 
  private:
-  static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+  template <typename>
+  friend LRESULT CALLBACK ProcedureOf(HWND, UINT, WPARAM, LPARAM);
   LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
   void Paint();
   void DrawGlyph(const DRAWITEMSTRUCT& item) const;

@@ -18,7 +18,7 @@ constexpr int kArrowRightMargin = 6;
 ChoiceBox::ChoiceBox(HWND parent, int id, const RECT& logical, int labelWidth,
                      const winlook::Look& look)
     : look_(look), logical_(logical), labelWidth_(labelWidth) {
-  const wchar_t* type = RegisterControlClass(L"WvChoiceBox", &ChoiceBox::Procedure);
+  const wchar_t* type = RegisterControlClass(L"WvChoiceBox", &ProcedureOf<ChoiceBox>);
   box_ = CreateWindowExW(0, type, L"", WS_CHILD | WS_VISIBLE | WS_TABSTOP, 0, 0, 0, 0, parent,
                          reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
                          GetModuleHandleW(nullptr), this);
@@ -32,9 +32,7 @@ void ChoiceBox::Show(const std::wstring& caption, const std::wstring& choice,
     choice_ = choice;
     InvalidateRect(box_, nullptr, FALSE);
   }
-  wchar_t current[512] = L"";
-  GetWindowTextW(box_, current, 512);
-  if (name != current) SetWindowTextW(box_, name.c_str());
+  if (name != WindowText(box_)) SetWindowTextW(box_, name.c_str());
   SetAccessibleName(box_, name, ROLE_SYSTEM_COMBOBOX);
   // Its default action drops its menu, as a click does.
   SetAccessibleAction(box_, L"Open");
@@ -44,20 +42,8 @@ void ChoiceBox::Layout() {
   MoveTo(box_, look_.scale.Rect(logical_));
 }
 
-LRESULT CALLBACK ChoiceBox::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  ChoiceBox* self = ControlOf<ChoiceBox>(window, message, lParam);
-  if (self == nullptr || self->box_ == nullptr)
-    return DefWindowProcW(window, message, wParam, lParam);
-  return self->Handle(message, wParam, lParam);
-}
-
 LRESULT ChoiceBox::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
-    case WM_PAINT:
-      Paint();
-      return 0;
-    case WM_ERASEBKGND:
-      return 1;
     case WM_GETDLGCODE:
       // The arrows stay here rather than walk the focus along the page.
       return DLGC_WANTARROWS;
@@ -96,19 +82,13 @@ void ChoiceBox::Paint() {
   const POINT corners[] = {{s(left + 5), s(kArrowTop + 7)},
                            {s(left + 13), s(kArrowTop + 7)},
                            {s(left + 9), s(kArrowTop + 11)}};
-  SetDCBrushColor(dc, enabled ? winlook::kBlack : winlook::kGrey);
-  SetDCPenColor(dc, enabled ? winlook::kBlack : winlook::kGrey);
-  HGDIOBJ oldBrush = SelectObject(dc, GetStockObject(DC_BRUSH));
-  HGDIOBJ oldPen = SelectObject(dc, GetStockObject(DC_PEN));
-  Polygon(dc, corners, 3);
-  SelectObject(dc, oldBrush);
-  SelectObject(dc, oldPen);
+  winlook::FillTriangle(dc, corners, enabled ? winlook::kBlack : winlook::kGrey);
   if (GetFocus() == box_ && !winlook::FocusHidden(box_)) {
     TEXTMETRICW metrics{};
     HGDIOBJ old = SelectObject(dc, look_.font);
     GetTextMetricsW(dc, &metrics);
     SelectObject(dc, old);
-    const int top = MulDiv(metrics.tmHeight, 96, static_cast<int>(s.Dpi())) + 1;
+    const int top = s.Logical(metrics.tmHeight) + 1;
     winlook::DrawFocusFrame(dc, s, {3, top, width - 3, height - 3}, winlook::kWhite);
   }
   EndPaint(box_, &paint);

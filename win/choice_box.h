@@ -5,6 +5,7 @@
 #include <string>
 
 #include "win/look.h"
+#include "win/window_class.h"
 
 namespace wv {
 
@@ -21,7 +22,8 @@ class ChoiceBox {
   void Layout();
 
  private:
-  static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+  template <typename>
+  friend LRESULT CALLBACK ProcedureOf(HWND, UINT, WPARAM, LPARAM);
   LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
   void Paint();
 

@@ -28,13 +28,6 @@ constexpr UINT_PTR kGameWatchTimer = 2;
 constexpr std::array<Tab, kTabCount> kTabs = {Tab::CreateServer, Tab::JoinGame, Tab::Settings,
                                               Tab::Monitoring, Tab::About};
 
-std::wstring WindowText(HWND control) {
-  const int length = GetWindowTextLengthW(control);
-  std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
-  text.resize(static_cast<std::size_t>(GetWindowTextW(control, text.data(), length + 1)));
-  return text;
-}
-
 void SetText(HWND control, const std::wstring& text) {
   if (WindowText(control) != text) SetWindowTextW(control, text.c_str());
 }
@@ -62,7 +55,7 @@ void LauncherWindow::Build() {
   WNDCLASSEXW type{};
   type.cbSize = sizeof type;
   type.style = CS_DBLCLKS;
-  type.lpfnWndProc = &LauncherWindow::Procedure;
+  type.lpfnWndProc = &ProcedureOf<LauncherWindow>;
   type.hInstance = GetModuleHandleW(nullptr);
   type.hCursor = LoadCursorW(nullptr, IDC_ARROW);
   type.hIcon = static_cast<HICON>(LoadImageW(type.hInstance, MAKEINTRESOURCEW(IDI_LAUNCHER),
@@ -110,7 +103,7 @@ void LauncherWindow::Build() {
     const DWORD style = WS_TABSTOP | ES_CENTER | ES_AUTOHSCROLL |
                         (row.edit == Control::JoinPassword ? ES_PASSWORD : 0);
     HWND edit = MakeControl(join.Window(), L"EDIT", style, ControlId(row.edit), row.ground, look_,
-                            look_.bold);
+                            FontOf(row.edit));
     SendMessageW(edit, EM_LIMITTEXT, 32767, 0);
     if (row.edit == Control::JoinPassword) SendMessageW(edit, EM_SETPASSWORDCHAR, L'=', 0);
     controls_[static_cast<std::size_t>(row.edit)] = edit;
@@ -120,7 +113,7 @@ void LauncherWindow::Build() {
     const Control box = layout::kOptionRows[i].box;
     controls_[static_cast<std::size_t>(box)] =
         MakeControl(PageOf(Tab::Settings).Window(), L"BUTTON", WS_TABSTOP | BS_AUTOCHECKBOX,
-                    ControlId(box), layout::OptionArea(i), look_, look_.font);
+                    ControlId(box), layout::OptionArea(i), look_, FontOf(box));
   }
   Page& about = PageOf(Tab::About);
   about.SetPicture(IDP_ABOUT, IDP_ABOUT_2X, layout::kAboutPicture);
@@ -128,7 +121,7 @@ void LauncherWindow::Build() {
                                       std::pair{Control::VersionLabel, layout::kVersionLabel}}) {
     controls_[static_cast<std::size_t>(control)] =
         MakeControl(about.Window(), L"STATIC", SS_RIGHT | SS_NOPREFIX | SS_CENTERIMAGE,
-                    ControlId(control), area, look_, look_.bold);
+                    ControlId(control), area, look_, FontOf(control));
   }
   // Kept, as on Linux, but not shown: the action button opens the forum there.
   HWND forum =
@@ -168,10 +161,9 @@ void LauncherWindow::Start(const StartFolders& folders, int show) {
   const ViewState view = controller_.Start(folders, LauncherVersionText());
   // The tab set is fixed from here on; the browser exists only when offered.
   if (view.TabOf(Tab::Monitoring).visible) {
-    const RECT area = look_.scale.Rect(0, 0, Page::kArea.right - Page::kArea.left,
-                                       Page::kArea.bottom - Page::kArea.top);
-    monitoring_ = MonitoringPane::Create(PageOf(Tab::Monitoring).Window(), area,
-                                         controller_.Model().Strings());
+    monitoring_ =
+        MonitoringPane::Create(PageOf(Tab::Monitoring).Window(), look_.scale.Rect(Page::kInside),
+                               controller_.Model().Strings());
   }
   Show(view);
   quiet_ = false;
@@ -209,20 +201,28 @@ void LauncherWindow::Layout() {
   PlaceEdits();
   LayoutBottomBar(bottom_, look_);
   if (monitoring_ != nullptr) {
-    monitoring_->Move(
-        s.Rect(0, 0, Page::kArea.right - Page::kArea.left, Page::kArea.bottom - Page::kArea.top));
+    monitoring_->Move(s.Rect(Page::kInside));
   }
-  for (HWND control : controls_) {
-    if (control == nullptr) continue;
-    const bool bold =
-        control == Handle(Control::JoinAddress) || control == Handle(Control::JoinPort) ||
-        control == Handle(Control::JoinPassword) || control == Handle(Control::ProductLabel) ||
-        control == Handle(Control::VersionLabel);
-    SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(bold ? look_.bold : look_.font),
-                 TRUE);
+  for (std::size_t i = 0; i < kControlCount; ++i) {
+    if (controls_[i] == nullptr) continue;
+    SendMessageW(controls_[i], WM_SETFONT,
+                 reinterpret_cast<WPARAM>(FontOf(static_cast<Control>(i))), TRUE);
   }
   SendMessageW(toolTips_, TTM_SETMAXTIPWIDTH, 0, s(300));
   InvalidateRect(window_, nullptr, TRUE);
+}
+
+HFONT LauncherWindow::FontOf(Control control) const {
+  switch (control) {
+    case Control::JoinAddress:
+    case Control::JoinPort:
+    case Control::JoinPassword:
+    case Control::ProductLabel:
+    case Control::VersionLabel:
+      return look_.bold;
+    default:
+      return look_.font;
+  }
 }
 
 // A box as tall as its text, centred in its sunken ground, whose bevel stays
@@ -397,6 +397,14 @@ void LauncherWindow::ShowControl(Control control) {
       SetAccessibleName(window, text, ROLE_SYSTEM_PUSHBUTTON);
       enable(window, view.enabled.value_or(true));
       InvalidateRect(window, nullptr, FALSE);
+      return;
+    case Control::ConsoleOption:
+    case Control::SkipIntroOption:
+    case Control::ExitAfterRunOption:
+    case Control::CustomGameOption:
+      // Plain text: a check box's caption would take '&' for a mnemonic.
+      SetText(window, WithoutMnemonics(text));
+      enable(window, view.enabled.value_or(true));
       return;
     case Control::ProductLabel:
     case Control::VersionLabel:
@@ -599,27 +607,15 @@ void LauncherWindow::Paint() {
   winlook::Fill(dc, s.Rect(0, 0, layout::kWidth, layout::kHeight), winlook::kSilver);
   winlook::DrawSunkenEdge(dc, s, {0, 0, layout::kWidth, layout::kHeight});
   // The white frame round the pages, below the tab row.
-  winlook::DrawEdge(dc, s, {2, 49, 338, 206}, winlook::kWhite, winlook::kWhite);
+  const RECT& page = Page::kArea;
+  winlook::DrawEdge(dc, s, {page.left - 1, page.top - 1, page.right + 1, page.bottom + 1},
+                    winlook::kWhite, winlook::kWhite);
   PaintBottomBar(dc, look_);
   EndPaint(window_, &paint);
 }
 
-LRESULT CALLBACK LauncherWindow::Procedure(HWND window, UINT message, WPARAM wParam,
-                                           LPARAM lParam) {
-  LauncherWindow* self = wv::ControlOf<LauncherWindow>(window, message, lParam);
-  if (self == nullptr || self->window_ == nullptr) {
-    return DefWindowProcW(window, message, wParam, lParam);
-  }
-  return self->Handle(message, wParam, lParam);
-}
-
 LRESULT LauncherWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
-    case WM_PAINT:
-      Paint();
-      return 0;
-    case WM_ERASEBKGND:
-      return 1;
     case WM_NCHITTEST: {
       // The caption bar moves the window.
       const LRESULT hit = DefWindowProcW(window_, message, wParam, lParam);

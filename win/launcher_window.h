@@ -17,6 +17,7 @@
 #include "win/page.h"
 #include "win/picture.h"
 #include "win/tab_row.h"
+#include "win/window_class.h"
 
 namespace wv {
 
@@ -37,7 +38,8 @@ class LauncherWindow {
   bool TakeKey(const MSG& message);
 
  private:
-  static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+  template <typename>
+  friend LRESULT CALLBACK ProcedureOf(HWND, UINT, WPARAM, LPARAM);
   LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
 
   void Build();
@@ -63,6 +65,8 @@ class LauncherWindow {
   HWND Handle(Control control) const { return controls_[static_cast<std::size_t>(control)]; }
   // The control a window is, Control::Count where it is none.
   Control ControlOf(HWND control) const;
+  // The join boxes and the about page's labels are bold, at every scale.
+  HFONT FontOf(Control control) const;
   Page& PageOf(Tab tab) { return *pages_[static_cast<std::size_t>(tab)]; }
 
   LauncherController controller_;

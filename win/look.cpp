@@ -64,6 +64,16 @@ void DrawSunkenEdge(HDC dc, const Scale& scale, const RECT& rect) {
   DrawEdge(dc, scale, inner, kDarkShadow, kLight);
 }
 
+void FillTriangle(HDC dc, const POINT (&corners)[3], COLORREF colour) {
+  SetDCBrushColor(dc, colour);
+  SetDCPenColor(dc, colour);
+  HGDIOBJ oldBrush = SelectObject(dc, GetStockObject(DC_BRUSH));
+  HGDIOBJ oldPen = SelectObject(dc, GetStockObject(DC_PEN));
+  Polygon(dc, corners, 3);
+  SelectObject(dc, oldBrush);
+  SelectObject(dc, oldPen);
+}
+
 void DrawFocusFrame(HDC dc, const Scale& scale, const RECT& rect, COLORREF colour) {
   const auto dot = [&](int x, int y) { Fill(dc, scale.Rect(x, y, 1, 1), colour); };
   for (int x = rect.left; x < rect.right; x += 2) {
@@ -81,7 +91,7 @@ void DrawGroupFrame(HDC dc, const Look& look, const RECT& rect, const wchar_t* c
   HGDIOBJ old = SelectObject(dc, look.font);
   TEXTMETRICW metrics{};
   GetTextMetricsW(dc, &metrics);
-  const int height = MulDiv(metrics.tmHeight, 96, static_cast<int>(s.Dpi()));
+  const int height = s.Logical(metrics.tmHeight);
   const RECT frame{rect.left, rect.top + height / 2, rect.right, rect.bottom};
   DrawEdge(dc, s, frame, kWhite, kWhite);
   const std::size_t length = caption != nullptr ? std::wcslen(caption) : 0;

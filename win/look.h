@@ -21,6 +21,8 @@ class Scale {
   explicit Scale(UINT dpi = USER_DEFAULT_SCREEN_DPI) : dpi_(dpi) {}
   UINT Dpi() const { return dpi_; }
   int operator()(int logical) const { return MulDiv(logical, static_cast<int>(dpi_), 96); }
+  // Back from device pixels, as the drawing helpers take their rectangles.
+  int Logical(int device) const { return MulDiv(device, 96, static_cast<int>(dpi_)); }
   // Both corners scaled, so that neighbouring rectangles share their borders
   // at any scale.
   RECT Rect(int x, int y, int width, int height) const {
@@ -55,6 +57,8 @@ void Fill(HDC dc, const RECT& device, COLORREF colour);
 void DrawEdge(HDC dc, const Scale& scale, const RECT& rect, COLORREF topLeft, COLORREF bottomRight);
 // A two-pixel sunken edge inside `rect`.
 void DrawSunkenEdge(HDC dc, const Scale& scale, const RECT& rect);
+// A solid triangle of device-pixel corners, as the drop-down arrows are.
+void FillTriangle(HDC dc, const POINT (&corners)[3], COLORREF colour);
 // The keyboard focus mark: a dotted frame along the inside of `rect`.
 void DrawFocusFrame(HDC dc, const Scale& scale, const RECT& rect, COLORREF colour);
 // A white frame with its caption on a silver ground, as a group box.

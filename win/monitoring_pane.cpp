@@ -5,6 +5,7 @@
 
 #include "win/look.h"
 #include "win/monitoring_web_host.h"
+#include "win/text.h"
 
 namespace wv {
 
@@ -17,15 +18,6 @@ constexpr UINT kDocumentTimeoutMs = 5000;
 constexpr UINT_PTR kDocumentTimer = 1;
 constexpr int kReasonId = 1;
 constexpr int kOpenButtonId = 2;
-
-std::wstring Wide(const std::string& utf8) {
-  if (utf8.empty()) return {};
-  const int size =
-      MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), nullptr, 0);
-  std::wstring out(static_cast<std::size_t>(size), L'\0');
-  MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), out.data(), size);
-  return out;
-}
 
 // The page in the system's web control, or where that cannot show it, why
 // and a button that opens the page in the player's browser. One attempt per
@@ -141,10 +133,12 @@ class BrowserPane final : public MonitoringPane {
     const HINSTANCE instance = GetModuleHandleW(nullptr);
     const std::wstring text =
         Wide(strings_[Str::MonitoringUnavailable]) + L": " + Wide(strings_[reason]);
-    reason_ = CreateWindowExW(0, L"STATIC", text.c_str(), WS_CHILD | WS_VISIBLE | SS_LEFT, 0, 0, 0,
-                              0, window_, reinterpret_cast<HMENU>(kReasonId), instance, nullptr);
+    // Translations are plain text: no '&' becomes a mnemonic.
+    reason_ =
+        CreateWindowExW(0, L"STATIC", text.c_str(), WS_CHILD | WS_VISIBLE | SS_LEFT | SS_NOPREFIX,
+                        0, 0, 0, 0, window_, reinterpret_cast<HMENU>(kReasonId), instance, nullptr);
     openButton_ =
-        CreateWindowExW(0, L"BUTTON", Wide(strings_[Str::OpenInBrowser]).c_str(),
+        CreateWindowExW(0, L"BUTTON", WithoutMnemonics(Wide(strings_[Str::OpenInBrowser])).c_str(),
                         WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, 0, 0, 0, 0, window_,
                         reinterpret_cast<HMENU>(kOpenButtonId), instance, nullptr);
     Layout();

@@ -8,7 +8,7 @@ namespace wv {
 // over the ground the page paints under them.
 Page::Page(HWND parent, const winlook::Look& look, const Pictures& pictures)
     : look_(look), pictures_(pictures) {
-  const wchar_t* type = RegisterControlClass(L"WvPage", &Page::Procedure);
+  const wchar_t* type = RegisterControlClass(L"WvPage", &ProcedureOf<Page>);
   page_ = CreateWindowExW(WS_EX_CONTROLPARENT, type, L"", WS_CHILD, 0, 0, 0, 0, parent, nullptr,
                           GetModuleHandleW(nullptr), this);
   Layout();
@@ -41,20 +41,8 @@ void Page::Layout() {
   InvalidateRect(page_, nullptr, TRUE);
 }
 
-LRESULT CALLBACK Page::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  Page* self = ControlOf<Page>(window, message, lParam);
-  if (self == nullptr || self->page_ == nullptr)
-    return DefWindowProcW(window, message, wParam, lParam);
-  return self->Handle(message, wParam, lParam);
-}
-
 LRESULT Page::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
-    case WM_PAINT:
-      Paint();
-      return 0;
-    case WM_ERASEBKGND:
-      return 1;
     case WM_COMMAND:
     case WM_NOTIFY:
     case WM_DRAWITEM:

@@ -7,6 +7,7 @@
 
 #include "win/look.h"
 #include "win/picture.h"
+#include "win/window_class.h"
 
 namespace wv {
 
@@ -27,6 +28,8 @@ class Page {
 
   // Where every page sits in the window, in logical pixels.
   static constexpr RECT kArea{3, 50, 337, 205};
+  // The same in the page's own pixels.
+  static constexpr RECT kInside{0, 0, kArea.right - kArea.left, kArea.bottom - kArea.top};
 
  private:
   struct Frame {
@@ -34,7 +37,8 @@ class Page {
     std::wstring caption;
   };
 
-  static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+  template <typename>
+  friend LRESULT CALLBACK ProcedureOf(HWND, UINT, WPARAM, LPARAM);
   LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
   void Paint();
 

@@ -2,6 +2,7 @@
 
 #include "win/resource_ids.h"
 #include "win/text.h"
+#include "win/window_class.h"
 
 namespace wv {
 
@@ -30,11 +31,7 @@ INT_PTR CALLBACK DialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lPa
       if (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL) {
         if (LOWORD(wParam) == IDOK) {
           auto* exchange = reinterpret_cast<Exchange*>(GetWindowLongPtrW(dialog, DWLP_USER));
-          HWND box = GetDlgItem(dialog, IDC_PASSWORD_TEXT);
-          exchange->typed.resize(static_cast<std::size_t>(GetWindowTextLengthW(box)) + 1);
-          const int length =
-              GetWindowTextW(box, exchange->typed.data(), static_cast<int>(exchange->typed.size()));
-          exchange->typed.resize(static_cast<std::size_t>(length));
+          exchange->typed = WindowText(GetDlgItem(dialog, IDC_PASSWORD_TEXT));
         }
         EndDialog(dialog, LOWORD(wParam));
         return TRUE;

@@ -22,13 +22,7 @@ void DrawRecentArrow(const DRAWITEMSTRUCT& item, const winlook::Scale& scale) {
   const int y = (area.top + area.bottom) / 2;
   const POINT corners[] = {
       {x - scale(4), y - scale(2)}, {x + scale(4), y - scale(2)}, {x, y + scale(2)}};
-  SetDCBrushColor(dc, winlook::kWhite);
-  SetDCPenColor(dc, winlook::kWhite);
-  HGDIOBJ oldBrush = SelectObject(dc, GetStockObject(DC_BRUSH));
-  HGDIOBJ oldPen = SelectObject(dc, GetStockObject(DC_PEN));
-  Polygon(dc, corners, 3);
-  SelectObject(dc, oldBrush);
-  SelectObject(dc, oldPen);
+  winlook::FillTriangle(dc, corners, winlook::kWhite);
 }
 
 }  // namespace wv

@@ -24,7 +24,7 @@ constexpr int kTabFrame = 2 * kTabPadding + 2 + kTabGap;
 
 TabRow::TabRow(HWND parent, const winlook::Look& look, HWND toolTips)
     : look_(look), toolTips_(toolTips) {
-  const wchar_t* type = RegisterControlClass(L"WvTabRow", &TabRow::Procedure);
+  const wchar_t* type = RegisterControlClass(L"WvTabRow", &ProcedureOf<TabRow>);
   row_ = CreateWindowExW(0, type, L"", WS_CHILD | WS_VISIBLE | WS_TABSTOP, 0, 0, 0, 0, parent,
                          nullptr, GetModuleHandleW(nullptr), this);
   Layout();
@@ -109,20 +109,8 @@ void TabRow::Arrange() {
   tools_ = shown_.size();
 }
 
-LRESULT CALLBACK TabRow::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  TabRow* self = ControlOf<TabRow>(window, message, lParam);
-  if (self == nullptr || self->row_ == nullptr)
-    return DefWindowProcW(window, message, wParam, lParam);
-  return self->Handle(message, wParam, lParam);
-}
-
 LRESULT TabRow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
-    case WM_PAINT:
-      Paint();
-      return 0;
-    case WM_ERASEBKGND:
-      return 1;
     case WM_GETDLGCODE:
       return DLGC_WANTARROWS;
     case WM_SETFOCUS:
@@ -174,9 +162,8 @@ void TabRow::Paint() {
                             tab.caption, DT_CENTER, 80);
     if (current && focused) {
       // In logical pixels, as the focus frame is drawn.
-      const int dpi = static_cast<int>(s.Dpi());
-      const RECT frame{MulDiv(box.left, 96, dpi) + 2, MulDiv(box.top, 96, dpi) + 2,
-                       MulDiv(box.right, 96, dpi) - 2, MulDiv(box.bottom, 96, dpi) - 1};
+      const RECT frame{s.Logical(box.left) + 2, s.Logical(box.top) + 2, s.Logical(box.right) - 2,
+                       s.Logical(box.bottom) - 1};
       winlook::DrawFocusFrame(dc, s, frame, winlook::kBlack);
     }
   }

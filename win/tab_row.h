@@ -8,6 +8,7 @@
 
 #include "core/view_state.h"
 #include "win/look.h"
+#include "win/window_class.h"
 
 namespace wv {
 
@@ -35,7 +36,8 @@ class TabRow {
     RECT area;  // device pixels, in the row
   };
 
-  static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+  template <typename>
+  friend LRESULT CALLBACK ProcedureOf(HWND, UINT, WPARAM, LPARAM);
   LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
   void Arrange();
   void Paint();

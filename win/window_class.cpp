@@ -15,6 +15,13 @@ const wchar_t* RegisterControlClass(const wchar_t* name, WNDPROC procedure, HCUR
   return name;
 }
 
+std::wstring WindowText(HWND window) {
+  const int length = GetWindowTextLengthW(window);
+  std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+  text.resize(static_cast<std::size_t>(GetWindowTextW(window, text.data(), length + 1)));
+  return text;
+}
+
 RECT AreaOf(HWND control) {
   RECT area{};
   GetWindowRect(control, &area);

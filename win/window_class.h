@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <string>
+
 namespace wv {
 
 // The window procedures of the drawn controls reach their object through
@@ -16,9 +18,31 @@ Control* ControlOf(HWND window, UINT message, LPARAM lParam) {
   return reinterpret_cast<Control*>(GetWindowLongPtrW(window, GWLP_USERDATA));
 }
 
+// The window procedure of such a class; the class befriends it. Messages
+// that come before CreateWindowExW returns get the default handling. Each
+// window paints all of its area itself, so there is no ground to erase.
+template <typename Control>
+LRESULT CALLBACK ProcedureOf(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  Control* self = ControlOf<Control>(window, message, lParam);
+  if (self == nullptr || self->Window() == nullptr) {
+    return DefWindowProcW(window, message, wParam, lParam);
+  }
+  switch (message) {
+    case WM_PAINT:
+      self->Paint();
+      return 0;
+    case WM_ERASEBKGND:
+      return 1;
+    default:
+      return self->Handle(message, wParam, lParam);
+  }
+}
+
 // Registers a window class of the program once; its name back.
 const wchar_t* RegisterControlClass(const wchar_t* name, WNDPROC procedure,
                                     HCURSOR cursor = nullptr);
+
+std::wstring WindowText(HWND window);
 
 // The control's area in its parent's client pixels.
 RECT AreaOf(HWND control);
