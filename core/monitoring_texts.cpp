@@ -30,6 +30,8 @@ MonitoringTexts MonitoringTextsOf(const StringSet& strings) {
       .engineNotStarted = DisplayUtf8(strings[Str::EngineNotStarted]),
       .engineAsRoot = DisplayUtf8(strings[Str::EngineAsRoot]),
       .notLoaded = DisplayUtf8(strings[Str::MonitoringNotLoaded]),
+      .notInTime = DisplayUtf8(strings[Str::PageNotLoaded]),
+      .openInBrowser = DisplayUtf8(strings[Str::OpenInBrowser]),
   };
 }
 
@@ -54,6 +56,9 @@ std::string UnavailableLine(const MonitoringTexts& texts, const BrowserFailure& 
         break;
       case BrowserFailure::Kind::EngineNotStarted:
         why = texts.engineNotStarted;
+        break;
+      case BrowserFailure::Kind::NoPageInTime:
+        why = texts.notInTime;
         break;
     }
   }

@@ -15,8 +15,10 @@ struct MonitoringTexts {
   std::string moduleForeign;    // after the path of a file that is no module
   std::string moduleNotLoaded;  // the engine was asked for before its module loaded
   std::string engineNotStarted;
-  std::string engineAsRoot;  // before the switch that lets the engine run as root
-  std::string notLoaded;     // a page that did not load
+  std::string engineAsRoot;   // before the switch that lets the engine run as root
+  std::string notLoaded;      // a page that did not load
+  std::string notInTime;      // no page arrived in time (the Windows web control)
+  std::string openInBrowser;  // the button that opens the page elsewhere
 };
 
 MonitoringTexts MonitoringTextsOf(const StringSet& strings);
@@ -25,7 +27,13 @@ MonitoringTexts EnglishMonitoringTexts();
 
 // Why the web-view module gave no browser, as the page learns it.
 struct BrowserFailure {
-  enum class Kind { ModuleNotFound, ModuleForeign, ModuleNotLoaded, EngineNotStarted };
+  enum class Kind {
+    ModuleNotFound,
+    ModuleForeign,
+    ModuleNotLoaded,
+    EngineNotStarted,
+    NoPageInTime
+  };
   Kind kind = Kind::EngineNotStarted;
   std::string file;    // the module file concerned, for the module's kinds
   std::string reason;  // the system's own words, UTF-8; empty where it gave none

@@ -161,9 +161,8 @@ void LauncherWindow::Start(const StartFolders& folders, int show) {
   const ViewState view = controller_.Start(folders, LauncherVersionText());
   // The tab set is fixed from here on; the browser exists only when offered.
   if (view.TabOf(Tab::Monitoring).visible) {
-    monitoring_ =
-        MonitoringPane::Create(PageOf(Tab::Monitoring).Window(), look_.scale.Rect(Page::kInside),
-                               controller_.Model().Strings());
+    monitoring_ = MonitoringPane::Create(PageOf(Tab::Monitoring).Window(),
+                                         look_.scale.Rect(Page::kInside), view.monitoringTexts);
   }
   Show(view);
   quiet_ = false;

@@ -3,6 +3,8 @@
 #include <commctrl.h>
 #include <shellapi.h>
 
+#include <utility>
+
 #include "win/look.h"
 #include "win/monitoring_web_host.h"
 #include "win/text.h"
@@ -24,7 +26,7 @@ constexpr int kOpenButtonId = 2;
 // pane, as on Linux: a control that failed stays failed.
 class BrowserPane final : public MonitoringPane {
  public:
-  BrowserPane(HWND parent, const RECT& area, const StringSet& strings) : strings_(strings) {
+  BrowserPane(HWND parent, const RECT& area, MonitoringTexts texts) : texts_(std::move(texts)) {
     const HINSTANCE instance = GetModuleHandleW(nullptr);
     WNDCLASSEXW paneClass{};
     paneClass.cbSize = sizeof paneClass;
@@ -54,7 +56,7 @@ class BrowserPane final : public MonitoringPane {
       RequestNewestBrowserMode();
       host_ = WebHost::Create(window_, [this] { DocumentArrived(); });
       if (!host_) {
-        Fail(Str::EngineNotStarted);
+        Fail(BrowserFailure::Kind::EngineNotStarted);
         return;
       }
     }
@@ -125,20 +127,19 @@ class BrowserPane final : public MonitoringPane {
   void NoDocument() {
     if (documentSeen_ || failed_) return;
     host_.reset();
-    Fail(Str::PageNotLoaded);
+    Fail(BrowserFailure::Kind::NoPageInTime);
   }
 
-  void Fail(Str reason) {
+  void Fail(BrowserFailure::Kind why) {
     failed_ = true;
     const HINSTANCE instance = GetModuleHandleW(nullptr);
-    const std::wstring text =
-        Wide(strings_[Str::MonitoringUnavailable]) + L": " + Wide(strings_[reason]);
+    const std::wstring text = Wide(UnavailableLine(texts_, {why, {}, {}}));
     // Translations are plain text: no '&' becomes a mnemonic.
     reason_ =
         CreateWindowExW(0, L"STATIC", text.c_str(), WS_CHILD | WS_VISIBLE | SS_LEFT | SS_NOPREFIX,
                         0, 0, 0, 0, window_, reinterpret_cast<HMENU>(kReasonId), instance, nullptr);
     openButton_ =
-        CreateWindowExW(0, L"BUTTON", WithoutMnemonics(Wide(strings_[Str::OpenInBrowser])).c_str(),
+        CreateWindowExW(0, L"BUTTON", WithoutMnemonics(Wide(texts_.openInBrowser)).c_str(),
                         WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, 0, 0, 0, 0, window_,
                         reinterpret_cast<HMENU>(kOpenButtonId), instance, nullptr);
     Layout();
@@ -179,7 +180,7 @@ class BrowserPane final : public MonitoringPane {
     ShellExecuteW(window_, L"open", url_.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
   }
 
-  StringSet strings_;
+  MonitoringTexts texts_;
   winlook::Look look_;
   HWND window_ = nullptr;
   HWND reason_ = nullptr;
@@ -193,8 +194,8 @@ class BrowserPane final : public MonitoringPane {
 }  // namespace
 
 std::unique_ptr<MonitoringPane> MonitoringPane::Create(HWND parent, const RECT& area,
-                                                       const StringSet& strings) {
-  return std::make_unique<BrowserPane>(parent, area, strings);
+                                                       MonitoringTexts texts) {
+  return std::make_unique<BrowserPane>(parent, area, std::move(texts));
 }
 
 }  // namespace wv

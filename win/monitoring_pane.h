@@ -5,7 +5,7 @@
 #include <memory>
 #include <string>
 
-#include "core/string_set.h"
+#include "core/monitoring_texts.h"
 
 namespace wv {
 
@@ -18,9 +18,9 @@ class MonitoringPane {
   virtual ~MonitoringPane() = default;
 
   // A hidden child of `parent` covering `area` (the parent's client pixels).
-  // `strings` are the window's language, for the texts the pane shows itself.
+  // `texts` are the controller's, for where the pane shows no page.
   static std::unique_ptr<MonitoringPane> Create(HWND parent, const RECT& area,
-                                                const StringSet& strings);
+                                                MonitoringTexts texts);
 
   // Starts a fresh navigation on every call (when the player comes to the
   // tab, as the controller asks).

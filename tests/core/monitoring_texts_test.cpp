@@ -35,6 +35,7 @@ TEST(MonitoringTexts, UnavailableLineSaysWhy) {
        "the web-view module is not loaded"},
       {"engine silent", {Kind::EngineNotStarted, "", ""}, "the web engine did not start"},
       {"engine says why", {Kind::EngineNotStarted, "", "no OpenGL"}, "no OpenGL"},
+      {"no page in time", {Kind::NoPageInTime, "", ""}, "the page did not load in time"},
   };
   const MonitoringTexts english = EnglishMonitoringTexts();
   for (const auto& c : cases) {
