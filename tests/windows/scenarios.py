@@ -316,6 +316,9 @@ def clipboard_scenario(lines, expected):
                 check(text == expected, repr(text))
             else:
                 check(any("\u0400" <= c <= "\u04ff" for c in text), repr(text))
+            # The system keeps what a program put there after it ends.
+            session.end()
+            check(clipboard_text() == text, "the summary after the launcher ended")
         finally:
             session.end()
     return scenario
