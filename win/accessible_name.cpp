@@ -12,6 +12,9 @@ struct Naming {
   long role = 0;
   std::wstring description;
   std::wstring action;  // none: the system object's
+  // COM starts on the thread at the first question for the control, which
+  // only a screen reader asks, and is let go with the control.
+  bool comStarted = false;
 };
 
 // The system's object for the control with the name and role replaced.
@@ -161,6 +164,9 @@ LRESULT CALLBACK NamingProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
                             DWORD_PTR data) {
   auto* naming = reinterpret_cast<Naming*>(data);
   if (message == WM_GETOBJECT && static_cast<long>(lParam) == OBJID_CLIENT) {
+    if (!naming->comStarted) {
+      naming->comStarted = SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED));
+    }
     IAccessible* inner = nullptr;
     if (SUCCEEDED(CreateStdAccessibleObject(window, OBJID_CLIENT, __uuidof(IAccessible),
                                             reinterpret_cast<void**>(&inner)))) {
@@ -172,6 +178,7 @@ LRESULT CALLBACK NamingProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
   } else if (message == WM_NCDESTROY) {
     RemoveWindowSubclass(window, NamingProc, kSubclassId);
     RemovePropW(window, kNamingProperty);
+    if (naming->comStarted) CoUninitialize();
     delete naming;
   }
   return DefSubclassProc(window, message, wParam, lParam);

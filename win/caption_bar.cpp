@@ -58,8 +58,8 @@ HWND MakeGlyph(HWND bar) {
 
 }  // namespace
 
-CaptionBar::CaptionBar(HWND parent, const winlook::Look& look, const Pictures& pictures)
-    : look_(look), pictures_(pictures), textColour_(GetSysColor(COLOR_WINDOWTEXT)) {
+CaptionBar::CaptionBar(HWND parent, const winlook::Look& look)
+    : look_(look), textColour_(GetSysColor(COLOR_WINDOWTEXT)) {
   const wchar_t* type = RegisterControlClass(L"WvCaptionBar", &ProcedureOf<CaptionBar>);
   bar_ = CreateWindowExW(0, type, L"", WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, 0, 0, 0, 0, parent,
                          nullptr, GetModuleHandleW(nullptr), this);
@@ -80,11 +80,21 @@ void CaptionBar::SetActive(bool active) {
   InvalidateRect(bar_, nullptr, FALSE);
 }
 
+CaptionBar::~CaptionBar() {
+  if (emblem_ != nullptr) DestroyIcon(emblem_);
+}
+
 void CaptionBar::Layout() {
   const winlook::Scale& s = look_.scale;
   MoveTo(bar_, s.Rect(kBar));
   MoveTo(minimise_, s.Rect(kMinimise));
   MoveTo(close_, s.Rect(kClose));
+  if (emblem_ != nullptr) DestroyIcon(emblem_);
+  // Above 96 dpi made from the picture drawn at twice the size.
+  const RECT emblem = s.Rect(kEmblem);
+  emblem_ = static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_EMBLEM),
+                                          IMAGE_ICON, emblem.right - emblem.left,
+                                          emblem.bottom - emblem.top, LR_DEFAULTCOLOR));
 }
 
 LRESULT CaptionBar::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -121,7 +131,9 @@ void CaptionBar::Paint() {
   const int width = kBar.right - kBar.left;
   const int height = kBar.bottom - kBar.top;
   winlook::Fill(dc, s.Rect(0, height - 1, width, 1), winlook::kDarkShadow);
-  pictures_.Draw(dc, IDP_EMBLEM, IDP_EMBLEM_2X, s.Dpi(), s.Rect(kEmblem));
+  const RECT emblem = s.Rect(kEmblem);
+  DrawIconEx(dc, emblem.left, emblem.top, emblem_, emblem.right - emblem.left,
+             emblem.bottom - emblem.top, 0, nullptr, DI_NORMAL);
   winlook::DrawLine(dc, look_.bold, textColour_, s.Rect(22, 0, width - 22, height - 1),
                     text_.c_str(), DT_LEFT | DT_END_ELLIPSIS | DT_NOPREFIX);
   EndPaint(bar_, &paint);

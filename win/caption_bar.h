@@ -5,7 +5,6 @@
 #include <string>
 
 #include "win/look.h"
-#include "win/picture.h"
 #include "win/window_class.h"
 
 namespace wv {
@@ -15,7 +14,10 @@ namespace wv {
 // (the top window answers HTCAPTION there); the glyphs minimise and close it.
 class CaptionBar {
  public:
-  CaptionBar(HWND parent, const winlook::Look& look, const Pictures& pictures);
+  CaptionBar(HWND parent, const winlook::Look& look);
+  ~CaptionBar();
+  CaptionBar(const CaptionBar&) = delete;
+  CaptionBar& operator=(const CaptionBar&) = delete;
 
   HWND Window() const { return bar_; }
   HWND MinimizeButton() const { return minimise_; }
@@ -35,10 +37,10 @@ class CaptionBar {
   void DrawGlyph(const DRAWITEMSTRUCT& item) const;
 
   const winlook::Look& look_;
-  const Pictures& pictures_;
   HWND bar_ = nullptr;
   HWND minimise_ = nullptr;
   HWND close_ = nullptr;
+  HICON emblem_ = nullptr;  // at the scale's size
   std::wstring text_;
   COLORREF textColour_;
 };

@@ -24,6 +24,8 @@ namespace {
 
 constexpr UINT_PTR kRestTimer = 1;
 constexpr UINT_PTR kGameWatchTimer = 2;
+// Timers come after painting: this one runs once the first frame is drawn.
+constexpr UINT_PTR kHiddenPartsTimer = 3;
 
 constexpr std::array<Tab, kTabCount> kTabs = {Tab::CreateServer, Tab::JoinGame, Tab::Settings,
                                               Tab::Monitoring, Tab::About};
@@ -72,10 +74,7 @@ void LauncherWindow::Build() {
                       layout::kWidth, layout::kHeight, nullptr, nullptr, type.hInstance, this);
   winlook::MakeFonts(look_, winlook::Scale(winlook::WindowDpi(window_)));
 
-  toolTips_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
-                              WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, 0, 0, 0, 0, window_, nullptr,
-                              type.hInstance, nullptr);
-  caption_ = std::make_unique<CaptionBar>(window_, look_, pictures_);
+  caption_ = std::make_unique<CaptionBar>(window_, look_);
   for (const auto& [control, window] :
        {std::pair{Control::Title, caption_->Window()},
         std::pair{Control::MinimizeButton, caption_->MinimizeButton()},
@@ -83,7 +82,7 @@ void LauncherWindow::Build() {
     controls_[static_cast<std::size_t>(control)] = window;
     SetWindowLongPtrW(window, GWLP_ID, ControlId(control));
   }
-  tabRow_ = std::make_unique<TabRow>(window_, look_, toolTips_);
+  tabRow_ = std::make_unique<TabRow>(window_, look_);
   for (Tab tab : kTabs) {
     pages_[static_cast<std::size_t>(tab)] = std::make_unique<Page>(window_, look_, pictures_);
     SetWindowTextW(PageOf(tab).Window(), Wide(TabObjectName(tab)).c_str());
@@ -98,8 +97,33 @@ void LauncherWindow::Build() {
   }
   Page& join = PageOf(Tab::JoinGame);
   for (const layout::FrameRow& row : layout::kJoinFrames) join.AddFrame(row.area);
+  for (const layout::EditRow& row : layout::kJoinBoxes) join.AddSunkenGround(row.ground);
+  PageOf(Tab::About).SetPicture(IDP_ABOUT, IDP_ABOUT_2X, layout::kAboutPicture);
+
+  // Tab order is the order the controls were made in: the tab row, the
+  // pages' controls (a hidden page's drop out), then the bottom bar. The
+  // pages' own controls are made inside them, so the other tabs' can come
+  // later.
+  bottom_ = MakeBottomBar(window_, ControlId(Control::CharacterButton),
+                          ControlId(Control::ClipboardButton), ControlId(Control::ActionButton));
+  controls_[static_cast<std::size_t>(Control::CharacterButton)] = bottom_.character;
+  controls_[static_cast<std::size_t>(Control::ClipboardButton)] = bottom_.clipboard;
+  controls_[static_cast<std::size_t>(Control::ActionButton)] = bottom_.action;
+  menus_ = controller_.Current().menus;
+  Layout();
+  // The focus mark shows from the start, as the window opens with the
+  // keyboard focus on its first box.
+  SendMessageW(window_, WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS), 0);
+}
+
+// Under Wine each window costs a round of messages with the server: what the
+// first frame does not show is made after it.
+void LauncherWindow::BuildHiddenParts() {
+  if (hiddenPartsBuilt_) return;
+  hiddenPartsBuilt_ = true;
+  KillTimer(window_, kHiddenPartsTimer);
+  Page& join = PageOf(Tab::JoinGame);
   for (const layout::EditRow& row : layout::kJoinBoxes) {
-    join.AddSunkenGround(row.ground);
     const DWORD style = WS_TABSTOP | ES_CENTER | ES_AUTOHSCROLL |
                         (row.edit == Control::JoinPassword ? ES_PASSWORD : 0);
     HWND edit = MakeControl(join.Window(), L"EDIT", style, ControlId(row.edit), row.ground, look_,
@@ -116,7 +140,6 @@ void LauncherWindow::Build() {
                     ControlId(box), layout::OptionArea(i), look_, FontOf(box));
   }
   Page& about = PageOf(Tab::About);
-  about.SetPicture(IDP_ABOUT, IDP_ABOUT_2X, layout::kAboutPicture);
   for (const auto& [control, area] : {std::pair{Control::ProductLabel, layout::kProductLabel},
                                       std::pair{Control::VersionLabel, layout::kVersionLabel}}) {
     controls_[static_cast<std::size_t>(control)] =
@@ -128,17 +151,14 @@ void LauncherWindow::Build() {
       MakeControl(about.Window(), L"STATIC", SS_NOPREFIX, 0, layout::kForumLink, look_, look_.bold);
   SetWindowTextW(forum, Wide(kForumUrl).c_str());
   ShowWindow(forum, SW_HIDE);
-
-  // Tab order is the order the controls were made in: the tab row, the
-  // pages' controls (a hidden page's drop out), then the bottom bar.
-  bottom_ = MakeBottomBar(window_, ControlId(Control::CharacterButton),
-                          ControlId(Control::ClipboardButton), ControlId(Control::ActionButton));
-  controls_[static_cast<std::size_t>(Control::CharacterButton)] = bottom_.character;
-  controls_[static_cast<std::size_t>(Control::ClipboardButton)] = bottom_.clipboard;
-  controls_[static_cast<std::size_t>(Control::ActionButton)] = bottom_.action;
+  PlaceEdits();
 
   // Tooltips: each control's text is asked for as it shows; the action
   // button's says what a press would do at that moment.
+  toolTips_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
+                              WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, 0, 0, 0, 0, window_, nullptr,
+                              GetModuleHandleW(nullptr), nullptr);
+  tabRow_->SetToolTips(toolTips_);
   SendMessageW(toolTips_, TTM_SETMAXTIPWIDTH, 0, look_.scale(300));
   for (HWND control : controls_) {
     if (control == nullptr) continue;
@@ -150,11 +170,6 @@ void LauncherWindow::Build() {
     tool.lpszText = LPSTR_TEXTCALLBACKW;
     SendMessageW(toolTips_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
   }
-  menus_ = controller_.Current().menus;
-  Layout();
-  // The focus mark shows from the start, as the window opens with the
-  // keyboard focus on its first box.
-  SendMessageW(window_, WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS), 0);
 }
 
 void LauncherWindow::Start(const StartFolders& folders, int show) {
@@ -181,6 +196,7 @@ void LauncherWindow::Start(const StartFolders& folders, int show) {
   SetForegroundWindow(window_);
   if (pendingFocus_ != nullptr) SetFocus(pendingFocus_);
   pendingFocus_ = nullptr;
+  SetTimer(window_, kHiddenPartsTimer, USER_TIMER_MINIMUM, nullptr);
 }
 
 void LauncherWindow::Layout() {
@@ -249,6 +265,12 @@ void LauncherWindow::PlaceEdits() {
 }
 
 void LauncherWindow::Show(const ViewState& view) {
+  const bool joinFocus =
+      view.focus == FocusRequest::JoinAddress || view.focus == FocusRequest::JoinPortSelected;
+  if (view.currentTab == Tab::JoinGame || view.currentTab == Tab::Settings ||
+      view.currentTab == Tab::About || joinFocus) {
+    BuildHiddenParts();
+  }
   for (std::size_t i = 0; i < kControlCount; ++i) Merge(shown_[i], view.controls[i]);
   for (std::size_t i = 0; i < kControlCount; ++i) ShowControl(static_cast<Control>(i));
   menus_ = view.menus;
@@ -712,6 +734,9 @@ LRESULT LauncherWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
       } else if (wParam == kGameWatchTimer) {
         KillTimer(window_, kGameWatchTimer);
         Show(controller_.OnGameWatched());
+      } else if (wParam == kHiddenPartsTimer && !hiddenPartsBuilt_) {
+        BuildHiddenParts();
+        Show(controller_.Current());
       }
       return 0;
     case WM_DPICHANGED: {

@@ -43,6 +43,8 @@ class LauncherWindow {
   LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
 
   void Build();
+  // The other tabs' controls and the tooltips.
+  void BuildHiddenParts();
   void Layout();
   void PlaceEdits();
   void Show(const ViewState& view);
@@ -87,6 +89,7 @@ class LauncherWindow {
   std::vector<CaptionMenuEntry> captionMenu_;
   std::vector<std::string> recentServers_;
   HWND recentArrow_ = nullptr;  // shown while there are servers joined
+  bool hiddenPartsBuilt_ = false;
   bool hiddenForGame_ = false;
   Tab currentTab_ = Tab::CreateServer;
   bool resting_ = false;

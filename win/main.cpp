@@ -1,7 +1,6 @@
 #include <windows.h>
 // The declarations below need the types above.
 #include <commctrl.h>
-#include <objbase.h>
 
 #include "win/launcher_window.h"
 #include "win/win_platform.h"
@@ -10,8 +9,8 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int show) {
   // The launcher reads no arguments.
   INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES | ICC_TAB_CLASSES};
   InitCommonControlsEx(&controls);
-  // The monitoring page's web control is an OLE object.
-  const HRESULT ole = OleInitialize(nullptr);
+  // OLE starts where it is first needed: for a screen reader's first
+  // question, or for the monitoring page's web control.
   int status = 0;
   {
     wv::WinPlatform platform;
@@ -32,6 +31,5 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int show) {
       status = static_cast<int>(message.wParam);
     }
   }
-  if (SUCCEEDED(ole)) OleUninitialize();
   return status;
 }

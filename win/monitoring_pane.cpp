@@ -1,12 +1,12 @@
 #include "win/monitoring_pane.h"
 
 #include <commctrl.h>
-#include <shellapi.h>
 
 #include <utility>
 
 #include "win/look.h"
 #include "win/monitoring_web_host.h"
+#include "win/shell_open.h"
 #include "win/text.h"
 
 namespace wv {
@@ -177,7 +177,7 @@ class BrowserPane final : public MonitoringPane {
 
   void OpenElsewhere() {
     if (url_.empty()) return;
-    ShellExecuteW(window_, L"open", url_.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+    ShellOpen(window_, url_);
   }
 
   MonitoringTexts texts_;

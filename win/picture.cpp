@@ -27,16 +27,15 @@ Gdiplus::Bitmap* LoadPng(int id) {
 
 }  // namespace
 
-Pictures::Pictures() {
-  Gdiplus::GdiplusStartupInput input;
-  Gdiplus::GdiplusStartup(&token_, &input, nullptr);
-}
-
 Pictures::~Pictures() {
   if (token_ != 0) Gdiplus::GdiplusShutdown(token_);
 }
 
 void Pictures::Draw(HDC dc, int plain, int twice, UINT dpi, const RECT& device) const {
+  if (token_ == 0) {
+    Gdiplus::GdiplusStartupInput input;
+    if (Gdiplus::GdiplusStartup(&token_, &input, nullptr) != Gdiplus::Ok) return;
+  }
   Gdiplus::Bitmap* bitmap = LoadPng(dpi > USER_DEFAULT_SCREEN_DPI ? twice : plain);
   if (bitmap == nullptr) return;
   {

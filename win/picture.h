@@ -8,7 +8,7 @@ namespace wv {
 // resized: above 96 dpi from the picture drawn at twice the size.
 class Pictures {
  public:
-  Pictures();
+  Pictures() = default;
   ~Pictures();
   Pictures(const Pictures&) = delete;
   Pictures& operator=(const Pictures&) = delete;
@@ -18,7 +18,8 @@ class Pictures {
   void Draw(HDC dc, int plain, int twice, UINT dpi, const RECT& device) const;
 
  private:
-  ULONG_PTR token_ = 0;
+  // GDI+ starts at the first picture drawn.
+  mutable ULONG_PTR token_ = 0;
 };
 
 }  // namespace wv

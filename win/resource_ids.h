@@ -4,8 +4,7 @@
 #define IDI_LAUNCHER 1
 #define IDP_ABOUT 10
 #define IDP_ABOUT_2X 11
-#define IDP_EMBLEM 12
-#define IDP_EMBLEM_2X 13
+#define IDI_EMBLEM 2
 #define IDD_PASSWORD 20
 #define IDC_PASSWORD_PROMPT 21
 #define IDC_PASSWORD_TEXT 22

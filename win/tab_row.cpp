@@ -22,8 +22,7 @@ constexpr int kTabFrame = 2 * kTabPadding + 2 + kTabGap;
 
 }  // namespace
 
-TabRow::TabRow(HWND parent, const winlook::Look& look, HWND toolTips)
-    : look_(look), toolTips_(toolTips) {
+TabRow::TabRow(HWND parent, const winlook::Look& look) : look_(look) {
   const wchar_t* type = RegisterControlClass(L"WvTabRow", &ProcedureOf<TabRow>);
   row_ = CreateWindowExW(0, type, L"", WS_CHILD | WS_VISIBLE | WS_TABSTOP, 0, 0, 0, 0, parent,
                          nullptr, GetModuleHandleW(nullptr), this);
@@ -86,7 +85,18 @@ void TabRow::Arrange() {
     shown_[i].area = {x, 0, x + width, s(kRow.bottom - kRow.top)};
     x += width;
   }
-  // One tooltip tool per shown tab, over its area.
+  UpdateTools();
+}
+
+void TabRow::SetToolTips(HWND toolTips) {
+  toolTips_ = toolTips;
+  tools_ = 0;
+  UpdateTools();
+}
+
+// One tooltip tool per shown tab, over its area.
+void TabRow::UpdateTools() {
+  if (toolTips_ == nullptr) return;
   for (std::size_t i = 0; i < std::max(tools_, shown_.size()); ++i) {
     TOOLINFOW tool{};
     tool.cbSize = sizeof tool;

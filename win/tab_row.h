@@ -23,9 +23,11 @@ inline constexpr UINT kTabClickedMessage = WM_APP + 1;
 // current tab.
 class TabRow {
  public:
-  TabRow(HWND parent, const winlook::Look& look, HWND toolTips);
+  TabRow(HWND parent, const winlook::Look& look);
 
   HWND Window() const { return row_; }
+  // The tabs' tooltips, shown from here on.
+  void SetToolTips(HWND toolTips);
   void Show(const std::array<TabView, kTabCount>& tabs, Tab current);
   void Layout();
 
@@ -40,10 +42,11 @@ class TabRow {
   friend LRESULT CALLBACK ProcedureOf(HWND, UINT, WPARAM, LPARAM);
   LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
   void Arrange();
+  void UpdateTools();
   void Paint();
 
   const winlook::Look& look_;
-  HWND toolTips_;
+  HWND toolTips_ = nullptr;
   HWND row_ = nullptr;
   std::vector<Shown> shown_;
   Tab current_ = Tab::CreateServer;

@@ -1,7 +1,5 @@
 #include "win/win_platform.h"
 
-#include <shellapi.h>
-
 #include <cstring>
 #include <filesystem>
 #include <system_error>
@@ -10,6 +8,7 @@
 #include "platform/windows/program_search.h"
 #include "platform/windows/user_locale.h"
 #include "win/password_dialog.h"
+#include "win/shell_open.h"
 #include "win/text.h"
 
 namespace wv {
@@ -88,7 +87,7 @@ void SystemClipboard::SetText(const std::string& text) {
 }
 
 void ShellUrlOpener::Open(const std::string& url) {
-  ShellExecuteW(nullptr, L"open", Wide(url).c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+  ShellOpen(nullptr, Wide(url));
 }
 
 LaunchEnvironment CurrentFolderProbe::Probe() {

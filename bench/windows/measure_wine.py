@@ -113,13 +113,16 @@ def main():
     parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
     parser.add_argument("--launcher", required=True)
     parser.add_argument("--minimal", required=True)
+    parser.add_argument("--baseline", help="another build of the launcher, timed alongside")
     parser.add_argument("--runs", type=int, default=15)
     args = parser.parse_args()
 
     minimal = Case("minimal Win32 window (one line of text)", args.minimal, "Minimal window")
-    launcher = Case("launcher", args.launcher, "Wreckvale Launcher",
-                    template_settings(args.launcher))
+    settings = template_settings(args.launcher)
+    launcher = Case("launcher", args.launcher, "Wreckvale Launcher", settings)
     cases = (minimal, launcher)
+    if args.baseline:
+        cases += (Case("launcher, baseline build", args.baseline, "Wreckvale Launcher", settings),)
     watcher = FramedWindowWatcher()
     for case in cases:  # Wine's first look at each program; not counted
         case.run(watcher, record=False)
@@ -137,10 +140,11 @@ def main():
                                             median(case.frame_ms),
                                             os.path.getsize(case.program) // 1024))
     print()
-    print("| ratio launcher / minimal | mapped | first frame |")
+    print("| ratio to the minimal window | mapped | first frame |")
     print("|---|---:|---:|")
-    print("| | %.2f | %.2f |" % (median(launcher.map_ms) / median(minimal.map_ms),
-                                median(launcher.frame_ms) / median(minimal.frame_ms)))
+    for case in cases[1:]:
+        print("| %s | %.2f | %.2f |" % (case.name, median(case.map_ms) / median(minimal.map_ms),
+                                       median(case.frame_ms) / median(minimal.frame_ms)))
     print()
     print("Medians of %d paired runs, after one warm-up run of each." % args.runs)
 

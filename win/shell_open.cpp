@@ -1,0 +1,17 @@
+#include "win/shell_open.h"
+
+#include <objbase.h>
+#include <shellapi.h>
+
+namespace wv {
+
+void ShellOpen(HWND owner, const std::wstring& address) {
+  // The shell may hand the address to an extension, which needs COM on the
+  // thread; the launcher keeps COM down otherwise.
+  const bool comStarted =
+      SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE));
+  ShellExecuteW(owner, L"open", address.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+  if (comStarted) CoUninitialize();
+}
+
+}  // namespace wv
