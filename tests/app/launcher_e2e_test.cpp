@@ -82,11 +82,37 @@ class LauncherE2eTest : public QObject {
   }
 
   // The summary copied just before the launcher ends with the game's start
-  // can still be pasted after it: the keeper serves it until another program
-  // takes the clipboard, and then ends.
+  // can still be pasted after it. Without a clipboard manager the keeper
+  // serves it until another program takes the clipboard, and then ends; with
+  // one, the manager takes it over as the launcher ends and no keeper stays.
+  void clipboardOutlivesTheLauncher_data() {
+    QTest::addColumn<bool>("managerRuns");
+    QTest::newRow("the keeper serves it") << false;
+    QTest::newRow("a clipboard manager runs") << true;
+  }
   void clipboardOutlivesTheLauncher() {
+    QFETCH(bool, managerRuns);
     const QString xclip = QStandardPaths::findExecutable("xclip");
     if (xclip.isEmpty()) QSKIP("needs xclip");
+    QProcess manager;
+    QByteArray managerSaid;
+    const auto managerSays = [&](const QByteArray& line) {
+      return WaitFor(
+          [&] {
+            managerSaid += manager.readAllStandardOutput();
+            return managerSaid.contains(line + '\n');
+          },
+          10000);
+    };
+    auto stopManager = qScopeGuard([&] {
+      manager.terminate();
+      manager.waitForFinished();
+    });
+    if (managerRuns) {
+      manager.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+      manager.start(QStringLiteral("/usr/bin/python3"), {WV_CLIPBOARD_MANAGER});
+      QVERIFY2(managerSays("ready"), "the clipboard manager did not start");
+    }
     TempFolder folder;
     WriteStandIn(folder / "qr7.exe");
     WriteCurrentSettings(folder.Path(), "ExitAfterRun=Yes\r\n");
@@ -104,6 +130,12 @@ class LauncherE2eTest : public QObject {
     QVERIFY2(launcher.Process().waitForFinished(15000), "the launcher did not end after the run");
 
     const fs::path keeperFile = folder / "wreckvale-clipboard-keeper";
+    if (managerRuns) {
+      QVERIFY2(managerSays("saved"), "the launcher did not hand the clipboard to the manager");
+      QCOMPARE(pasted(), summary);
+      QVERIFY2(ProcessOf(keeperFile).isEmpty(), "a clipboard keeper runs beside the manager");
+      return;
+    }
     QString keeper;
     QVERIFY2(WaitFor([&] { return !(keeper = ProcessOf(keeperFile)).isEmpty(); }, 10000),
              "no clipboard keeper runs");

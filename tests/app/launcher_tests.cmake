@@ -31,6 +31,9 @@ function(wv_launcher_test name timeout)
 endfunction()
 
 wv_launcher_test(launcher_e2e_test 120)
+# A clipboard manager of the test's own, run by the system's Python.
+target_compile_definitions(launcher_e2e_test PRIVATE
+  WV_CLIPBOARD_MANAGER="${CMAKE_CURRENT_LIST_DIR}/clipboard_manager.py")
 wv_launcher_test(launcher_settings_e2e_test 300)
 # The web engine is loaded only for the monitoring tab. Tests run as root,
 # where the engine's sandbox cannot start.
