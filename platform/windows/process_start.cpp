@@ -4,6 +4,7 @@
 
 #include <vector>
 
+#include "core/command_text.h"
 #include "platform/windows/system_error.h"
 
 namespace wv {
@@ -64,7 +65,10 @@ bool StartCommandTextWatched(const std::string& text, const std::string& outputF
   if (extended.lpAttributeList != nullptr) DeleteProcThreadAttributeList(extended.lpAttributeList);
   if (output != INVALID_HANDLE_VALUE) CloseHandle(output);
   if (!ok) {
-    if (error) *error = SystemErrorText(code);
+    if (error) {
+      const std::vector<std::string> words = SplitCommandText(text);
+      *error = SystemErrorText(code, words.empty() ? std::string() : words.front());
+    }
     SetLastError(code);  // formatting the text may have replaced it
     return false;
   }

@@ -8,6 +8,7 @@
 #include <chrono>
 #include <cstdio>
 #include <filesystem>
+#include <fstream>
 #include <random>
 #include <string>
 #include <string_view>
@@ -280,7 +281,9 @@ TEST_F(CommandStart, RunPrefixFoundOnTheSearchPath) {
 
 TEST_F(CommandStart, FailedStartIsReported) {
   WriteCurrentSettings(game, "RunPrefix=absent prefix.exe\r\n");
+  std::ofstream(game / "not a program.exe") << "text, not a program\r\n";
   const std::string texts[] = {
+      Quoted("not a program.exe") + " -console",  // the system names it in its text
       Quoted("missing.exe") + " -game wreckvale",
       CommandIn(game, game),  // a run prefix that names no program
       "wv_no_such_program_4711 -console",
@@ -291,6 +294,7 @@ TEST_F(CommandStart, FailedStartIsReported) {
     std::string error;
     EXPECT_FALSE(StartCommandText(text, &error)) << VisibleBytes(text);
     EXPECT_FALSE(error.empty()) << VisibleBytes(text);
+    EXPECT_EQ(error.find("%1"), std::string::npos) << error;
     EXPECT_FALSE(StartCommandText(text, nullptr)) << VisibleBytes(text);
   }
 }
