@@ -33,6 +33,18 @@ def nodes(node):
             yield from nodes(child)
 
 
+def find(app, role, name, seconds=20):
+    """The node; a busy machine may show the window before all of its tree."""
+    end = time.monotonic() + seconds
+    while True:
+        for node in nodes(app):
+            if node.getRoleName() == role and node.name == name:
+                return node
+        if time.monotonic() >= end:
+            sys.exit(f"no {role} named {name!r}")
+        time.sleep(0.1)
+
+
 def main():
     command, pid = sys.argv[1], int(sys.argv[2])
     app = application(pid)
@@ -40,12 +52,7 @@ def main():
         for node in nodes(app):
             print(f"{node.getRoleName()}\t{node.name}\t{node.description}")
     elif command in ("press", "hear"):
-        role, name = sys.argv[3], sys.argv[4]
-        for node in nodes(app):
-            if node.getRoleName() == role and node.name == name:
-                break
-        else:
-            sys.exit(f"no {role} named {name!r}")
+        node = find(app, sys.argv[3], sys.argv[4])
         if command == "press":
             node.queryAction().doAction(0)
             return
