@@ -76,3 +76,8 @@ else()
   add_test(NAME wayland_e2e_test COMMAND wayland_e2e_test)
 endif()
 set_tests_properties(wayland_e2e_test PROPERTIES TIMEOUT 120)
+# Each session's accessibility bus keeps its socket in the same place, under
+# the user's cache folder, and one ending takes the other's away: never both
+# at once.
+set_tests_properties(accessibility_e2e_test wayland_e2e_test PROPERTIES
+  RESOURCE_LOCK accessibility_bus)
