@@ -13,6 +13,7 @@
 
 #include "app/accessibility.h"
 #include "app/qt_platform.h"
+#include "core/window_layout.h"
 #include "ui/about_page.h"
 #include "ui/bottom_bar.h"
 #include "ui/caption_bar.h"
@@ -100,12 +101,12 @@ LauncherWindow::~LauncherWindow() = default;
 void LauncherWindow::BuildWindow() {
   setObjectName(QStringLiteral("launcherWindow"));
   setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
-  setFixedSize(340, 249);
+  setFixedSize(layout::kWidth, layout::kHeight);
   setFont(look::UiFont());
   setWindowIcon(look::WindowIcon());
 
   auto* outer = new Panel(QStringLiteral("outerPanel"), look::kSilver, Panel::Border::Sunken, this);
-  outer->setGeometry(0, 0, 340, 249);
+  outer->setGeometry(0, 0, layout::kWidth, layout::kHeight);
   caption_ = new CaptionBar(outer);
 
   pageControl_ = new PageControl(outer);
