@@ -19,6 +19,7 @@
 #include "ui/caption_bar.h"
 #include "ui/create_page.h"
 #include "ui/join_page.h"
+#include "ui/logical_rect.h"
 #include "ui/look.h"
 #include "ui/menu_set.h"
 #include "ui/monitoring_page.h"
@@ -77,7 +78,7 @@ LauncherWindow::LauncherWindow(const Platform& platform, const StartFolders& fol
   if (view.TabOf(Tab::Monitoring).visible) {
     monitoring_ = new MonitoringPage(Page(Tab::Monitoring), view.monitoringTexts);
     monitoring_->setObjectName(QStringLiteral("monitoringView"));
-    monitoring_->setGeometry(0, 0, 334, 155);
+    monitoring_->setGeometry(ToQRect(layout::kPageInside));
     // The engine takes some 50 ms to load and set up: begun when the
     // player heads for the tab, it is ready by the click.
     connect(pageControl_, &PageControl::tabPointedAt, monitoring_, [this](QWidget* page) {
@@ -110,7 +111,6 @@ void LauncherWindow::BuildWindow() {
   caption_ = new CaptionBar(outer);
 
   pageControl_ = new PageControl(outer);
-  pageControl_->setGeometry(2, 27, 336, 179);
   // Born inside the window, so that their first text layout already uses its font.
   create_ = new CreatePage(this);
   join_ = new JoinPage(this);

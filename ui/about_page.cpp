@@ -30,7 +30,7 @@ QLabel* MakeLabel(const QString& name, const QRect& geometry, QWidget* parent) {
 AboutPage::AboutPage(QWidget* parent) : QWidget(parent) {
   setObjectName(QStringLiteral("aboutTab"));
   auto* panel = new Panel(QStringLiteral("aboutPanel"), look::kSilver, Panel::Border::None, this);
-  panel->setGeometry(0, 0, 334, 155);
+  panel->setGeometry(ToQRect(layout::kPageInside));
 
   image_ = new QLabel(panel);
   image_->setObjectName(QStringLiteral("aboutPicture"));

@@ -29,10 +29,6 @@ QString Name(std::string_view id) {
   return QString::fromLatin1(id.data(), static_cast<qsizetype>(id.size()));
 }
 
-constexpr int kArrowSize = 18;
-constexpr int kArrowTop = 13;
-constexpr int kArrowRightMargin = 6;
-
 // A choice a little too wide for its label is narrowed, as far as it stays
 // easy to read; one wider still ends in "…". Never cut.
 class ChoiceLabel : public QLabel {
@@ -170,15 +166,14 @@ CreatePage::CreatePage(QWidget* parent) : QWidget(parent) {
     label->setTextFormat(Qt::PlainText);
     label->setFont(look::UiFont(true));
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    label->setGeometry(10, 18, row.labelWidth, 20);
+    label->setGeometry(ToQRect(layout::ChoiceLabelArea(row.labelWidth)));
 
     auto* arrow = new QToolButton(box);
     arrow->setObjectName(Name(ObjectName(parts.arrow)));
     arrow->setArrowType(Qt::DownArrow);
     arrow->setAutoRaise(true);
     arrow->setFocusPolicy(Qt::NoFocus);
-    arrow->setGeometry(row.area.width - kArrowSize - kArrowRightMargin, kArrowTop, kArrowSize,
-                       kArrowSize);
+    arrow->setGeometry(ToQRect(layout::ChoiceArrowArea(row.area.width)));
     connect(arrow, &QToolButton::clicked, box, &ChoiceBox::Open);
   }
 }
