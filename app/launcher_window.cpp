@@ -13,11 +13,13 @@
 
 #include "app/accessibility.h"
 #include "app/qt_platform.h"
+#include "core/window_layout.h"
 #include "ui/about_page.h"
 #include "ui/bottom_bar.h"
 #include "ui/caption_bar.h"
 #include "ui/create_page.h"
 #include "ui/join_page.h"
+#include "ui/logical_rect.h"
 #include "ui/look.h"
 #include "ui/menu_set.h"
 #include "ui/monitoring_page.h"
@@ -76,7 +78,7 @@ LauncherWindow::LauncherWindow(const Platform& platform, const StartFolders& fol
   if (view.TabOf(Tab::Monitoring).visible) {
     monitoring_ = new MonitoringPage(Page(Tab::Monitoring), view.monitoringTexts);
     monitoring_->setObjectName(QStringLiteral("monitoringView"));
-    monitoring_->setGeometry(0, 0, 334, 155);
+    monitoring_->setGeometry(ToQRect(layout::kPageInside));
     // The engine takes some 50 ms to load and set up: begun when the
     // player heads for the tab, it is ready by the click.
     connect(pageControl_, &PageControl::tabPointedAt, monitoring_, [this](QWidget* page) {
@@ -100,16 +102,15 @@ LauncherWindow::~LauncherWindow() = default;
 void LauncherWindow::BuildWindow() {
   setObjectName(QStringLiteral("launcherWindow"));
   setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
-  setFixedSize(340, 249);
+  setFixedSize(layout::kWidth, layout::kHeight);
   setFont(look::UiFont());
   setWindowIcon(look::WindowIcon());
 
   auto* outer = new Panel(QStringLiteral("outerPanel"), look::kSilver, Panel::Border::Sunken, this);
-  outer->setGeometry(0, 0, 340, 249);
+  outer->setGeometry(0, 0, layout::kWidth, layout::kHeight);
   caption_ = new CaptionBar(outer);
 
   pageControl_ = new PageControl(outer);
-  pageControl_->setGeometry(2, 27, 336, 179);
   // Born inside the window, so that their first text layout already uses its font.
   create_ = new CreatePage(this);
   join_ = new JoinPage(this);

@@ -3,6 +3,8 @@
 #include <QLabel>
 #include <QPalette>
 
+#include "core/window_layout.h"
+#include "ui/logical_rect.h"
 #include "ui/look.h"
 #include "ui/panel.h"
 
@@ -28,16 +30,16 @@ QLabel* MakeLabel(const QString& name, const QRect& geometry, QWidget* parent) {
 AboutPage::AboutPage(QWidget* parent) : QWidget(parent) {
   setObjectName(QStringLiteral("aboutTab"));
   auto* panel = new Panel(QStringLiteral("aboutPanel"), look::kSilver, Panel::Border::None, this);
-  panel->setGeometry(0, 0, 334, 155);
+  panel->setGeometry(ToQRect(layout::kPageInside));
 
   image_ = new QLabel(panel);
   image_->setObjectName(QStringLiteral("aboutPicture"));
-  image_->setGeometry(1, 1, 332, 153);
+  image_->setGeometry(ToQRect(layout::kAboutPicture));
   image_->setAlignment(Qt::AlignCenter);
 
-  MakeLabel(QStringLiteral("productLabel"), {224, 114, 97, 13}, panel);
-  MakeLabel(QStringLiteral("versionLabel"), {224, 130, 97, 13}, panel);
-  QLabel* link = MakeLabel(QStringLiteral("forumLink"), {10, 130, 48, 13}, panel);
+  MakeLabel(QStringLiteral("productLabel"), ToQRect(layout::kProductLabel), panel);
+  MakeLabel(QStringLiteral("versionLabel"), ToQRect(layout::kVersionLabel), panel);
+  QLabel* link = MakeLabel(QStringLiteral("forumLink"), ToQRect(layout::kForumLink), panel);
   link->setText(QString::fromLatin1(kForumUrl));
   link->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
   link->hide();

@@ -7,6 +7,7 @@
 #include <QToolButton>
 #include <utility>
 
+#include "ui/logical_rect.h"
 #include "ui/look.h"
 
 namespace wv {
@@ -102,11 +103,12 @@ class FlatButton : public QToolButton, private QAccessible::ActivationObserver {
   std::function<QMenu*()> makeMenu_;
 };
 
-QToolButton* MakeButton(const QString& name, const QRect& geometry, bool grounded,
+// The button fills its panel but for the panel's border.
+QToolButton* MakeButton(const QString& name, const layout::LogicalRect& panel, bool grounded,
                         QWidget* parent) {
   auto* button = new FlatButton(grounded, parent);
   button->setObjectName(name);
-  button->setGeometry(geometry);
+  button->setGeometry(ToQRect(layout::Within(layout::ButtonArea(panel), panel)));
   button->setFont(look::UiFont());
   // Tab reaches it; a click does not take the focus, so the mouse sees no
   // focus frame.
@@ -118,22 +120,24 @@ QToolButton* MakeButton(const QString& name, const QRect& geometry, bool grounde
 
 BottomBar::BottomBar(QWidget* parent)
     : Panel(QStringLiteral("bottomBar"), look::kSilver, Border::None, parent) {
-  setGeometry(2, 206, 336, 41);
+  setGeometry(ToQRect(layout::kBottomBar));
 
   auto* characterPanel =
       new Panel(QStringLiteral("characterPanel"), look::kSilver, Border::Sunken, this);
-  characterPanel->setGeometry(8, 8, 89, 25);
-  character_ = MakeButton(QStringLiteral("characterButton"), {2, 2, 85, 21}, true, characterPanel);
+  characterPanel->setGeometry(ToQRect(layout::Within(layout::kCharacterPanel, layout::kBottomBar)));
+  character_ =
+      MakeButton(QStringLiteral("characterButton"), layout::kCharacterPanel, true, characterPanel);
   character_->setPopupMode(QToolButton::InstantPopup);
 
   auto* clipboardPanel = new ClipboardPanel(this);
-  clipboardPanel->setGeometry(143, 8, 26, 25);
-  clipboard_ = MakeButton(QStringLiteral("clipboardButton"), {2, 2, 22, 21}, false, clipboardPanel);
+  clipboardPanel->setGeometry(ToQRect(layout::Within(layout::kClipboardPanel, layout::kBottomBar)));
+  clipboard_ =
+      MakeButton(QStringLiteral("clipboardButton"), layout::kClipboardPanel, false, clipboardPanel);
   clipboard_->setAutoRaise(true);
 
   auto* actionPanel = new Panel(QStringLiteral("actionPanel"), look::kSilver, Border::Sunken, this);
-  actionPanel->setGeometry(183, 8, 144, 25);
-  action_ = MakeButton(QStringLiteral("actionButton"), {2, 2, 140, 21}, true, actionPanel);
+  actionPanel->setGeometry(ToQRect(layout::Within(layout::kActionPanel, layout::kBottomBar)));
+  action_ = MakeButton(QStringLiteral("actionButton"), layout::kActionPanel, true, actionPanel);
 }
 
 void BottomBar::SetCharacterMenu(std::function<QMenu*()> make) {

@@ -9,6 +9,7 @@
 
 #include "ui/animator.h"
 #include "ui/glyph_label.h"
+#include "ui/logical_rect.h"
 #include "ui/look.h"
 
 namespace wv {
@@ -16,16 +17,16 @@ namespace wv {
 CaptionBar::CaptionBar(QWidget* parent)
     : Panel(QStringLiteral("title"), look::kGrey, Border::BottomLine, parent),
       textColour_(QGuiApplication::palette().color(QPalette::WindowText)) {
-  setGeometry(2, 2, 336, 25);
+  setGeometry(ToQRect(layout::kCaptionBar));
 
   auto* emblem = new Animator(QStringLiteral("emblem"), "emblem.png", this);
-  emblem->setGeometry(4, 4, 16, 16);
+  emblem->setGeometry(ToQRect(layout::kEmblem));
 
   auto* minimise =
       new GlyphLabel(QStringLiteral("minimizeButton"), GlyphLabel::Glyph::LowBar, this);
-  minimise->setGeometry(302, 2, 18, 18);
+  minimise->setGeometry(ToQRect(layout::kMinimizeButton));
   auto* close = new GlyphLabel(QStringLiteral("closeButton"), GlyphLabel::Glyph::Cross, this);
-  close->setGeometry(316, 2, 18, 18);
+  close->setGeometry(ToQRect(layout::kCloseButton));
 
   connect(close, &GlyphLabel::clicked, this, [this] { window()->close(); });
   connect(minimise, &GlyphLabel::clicked, this, [this] { window()->showMinimized(); });
@@ -55,8 +56,9 @@ void CaptionBar::paintEvent(QPaintEvent* event) {
   QPainter painter(this);
   painter.setFont(look::UiFont(true));
   painter.setPen(textColour_);
-  painter.drawText(QRect(22, 0, width() - 22, height() - 1), Qt::AlignLeft | Qt::AlignVCenter,
-                   text_);
+  painter.drawText(
+      QRect(layout::kCaptionTextLeft, 0, width() - layout::kCaptionTextLeft, height() - 1),
+      Qt::AlignLeft | Qt::AlignVCenter, text_);
 }
 
 void CaptionBar::contextMenuEvent(QContextMenuEvent* event) {

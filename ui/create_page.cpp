@@ -13,37 +13,21 @@
 #include <functional>
 
 #include "core/view_state.h"
+#include "core/window_layout.h"
 #include "ui/group_frame.h"
+#include "ui/logical_rect.h"
 #include "ui/look.h"
 
 namespace wv {
 
 namespace {
 
-struct ChoiceRow {
-  Control box;  // its choice label and arrow come with it
-  QRect geometry;
-  int labelWidth;
-};
-
-// In Tab order.
-const std::array<ChoiceRow, 7> kChoiceRows = {{
-    {Control::ModeBox, {8, 8, 155, 40}, 118},
-    {Control::DifficultyBox, {169, 8, 155, 40}, 118},
-    {Control::CampaignBox, {8, 56, 155, 40}, 118},
-    {Control::MapBox, {169, 56, 155, 40}, 118},
-    {Control::SlotsBox, {8, 104, 74, 40}, 31},
-    {Control::PortBox, {89, 104, 74, 40}, 38},
-    {Control::PasswordBox, {169, 104, 155, 40}, 118},
-}};
+using layout::ChoiceRow;
+using layout::kChoiceRows;
 
 QString Name(std::string_view id) {
   return QString::fromLatin1(id.data(), static_cast<qsizetype>(id.size()));
 }
-
-constexpr int kArrowSize = 18;
-constexpr int kArrowTop = 13;
-constexpr int kArrowRightMargin = 6;
 
 // A choice a little too wide for its label is narrowed, as far as it stays
 // easy to read; one wider still ends in "…". Never cut.
@@ -86,7 +70,7 @@ class ChoiceBox : public GroupFrame {
   using Ask = std::function<void(const QString& menuId, const QPoint& at)>;
 
   ChoiceBox(const ChoiceRow& row, Ask ask, QWidget* parent)
-      : GroupFrame(Name(ObjectName(row.box)), row.geometry, parent),
+      : GroupFrame(Name(ObjectName(row.box)), ToQRect(row.area), parent),
         menu_(Name(DroppedMenu(row.box))),
         ask_(std::move(ask)) {
     setFocusPolicy(Qt::TabFocus);
@@ -182,15 +166,14 @@ CreatePage::CreatePage(QWidget* parent) : QWidget(parent) {
     label->setTextFormat(Qt::PlainText);
     label->setFont(look::UiFont(true));
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    label->setGeometry(10, 18, row.labelWidth, 20);
+    label->setGeometry(ToQRect(layout::ChoiceLabelArea(row.labelWidth)));
 
     auto* arrow = new QToolButton(box);
     arrow->setObjectName(Name(ObjectName(parts.arrow)));
     arrow->setArrowType(Qt::DownArrow);
     arrow->setAutoRaise(true);
     arrow->setFocusPolicy(Qt::NoFocus);
-    arrow->setGeometry(row.geometry.width() - kArrowSize - kArrowRightMargin, kArrowTop, kArrowSize,
-                       kArrowSize);
+    arrow->setGeometry(ToQRect(layout::ChoiceArrowArea(row.area.width)));
     connect(arrow, &QToolButton::clicked, box, &ChoiceBox::Open);
   }
 }

@@ -7,7 +7,9 @@
 #include <QPalette>
 #include <QProxyStyle>
 
+#include "core/window_layout.h"
 #include "ui/group_frame.h"
+#include "ui/logical_rect.h"
 #include "ui/look.h"
 
 namespace wv {
@@ -47,10 +49,15 @@ class EqualsMask : public QProxyStyle {
   }
 };
 
-QLineEdit* MakeEdit(const QString& name, const QRect& geometry, QWidget* parent) {
-  auto* edit = new SunkenEdit(parent);
+GroupFrame* MakeFrame(const QString& name, Control frame, QWidget* page) {
+  return new GroupFrame(name, ToQRect(layout::AreaOf(layout::kJoinFrames, frame)), page);
+}
+
+// The layout places the edit on the page; it lives in its frame.
+QLineEdit* MakeEdit(const QString& name, Control control, GroupFrame* frame) {
+  auto* edit = new SunkenEdit(frame);
   edit->setObjectName(name);
-  edit->setGeometry(geometry);
+  edit->setGeometry(ToQRect(layout::AreaOf(layout::kJoinBoxes, control)).translated(-frame->pos()));
   edit->setFont(look::UiFont(true));
   edit->setAlignment(Qt::AlignCenter);
   edit->setMaxLength(32767);
@@ -71,12 +78,13 @@ QIcon DownArrow() {
 
 JoinPage::JoinPage(QWidget* parent) : QWidget(parent) {
   setObjectName(QStringLiteral("joinGameTab"));
-  auto* addressBox = new GroupFrame(QStringLiteral("joinAddressFrame"), {13, 16, 305, 49}, this);
-  address_ = MakeEdit(QStringLiteral("joinAddress"), {24, 20, 169, 22}, addressBox);
-  port_ = MakeEdit(QStringLiteral("joinPort"), {200, 20, 81, 22}, addressBox);
+  auto* addressBox = MakeFrame(QStringLiteral("joinAddressFrame"), Control::JoinAddressFrame, this);
+  address_ = MakeEdit(QStringLiteral("joinAddress"), Control::JoinAddress, addressBox);
+  port_ = MakeEdit(QStringLiteral("joinPort"), Control::JoinPort, addressBox);
 
-  auto* passwordBox = new GroupFrame(QStringLiteral("joinPasswordFrame"), {13, 80, 305, 49}, this);
-  password_ = MakeEdit(QStringLiteral("joinPassword"), {24, 20, 257, 22}, passwordBox);
+  auto* passwordBox =
+      MakeFrame(QStringLiteral("joinPasswordFrame"), Control::JoinPasswordFrame, this);
+  password_ = MakeEdit(QStringLiteral("joinPassword"), Control::JoinPassword, passwordBox);
   password_->setEchoMode(QLineEdit::Password);
   auto* mask = new EqualsMask;
   mask->setParent(password_);

@@ -9,21 +9,23 @@
 #include <QTabBar>
 #include <algorithm>
 
+#include "core/window_layout.h"
+#include "ui/logical_rect.h"
 #include "ui/look.h"
 
 namespace wv {
 
 namespace {
 
-constexpr int kTabRowHeight = 22;
-constexpr int kTabRowWidth = 336;
-const QRect kPageRect(1, kTabRowHeight + 1, 334, 155);
+using layout::kSqueezedPadding;
+using layout::kTabDrop;
+using layout::kTabFrame;
+using layout::kTabGap;
+using layout::kTabPadding;
 
-constexpr int kTabPadding = 6;       // between the caption and the tab's edge
-constexpr int kSqueezedPadding = 2;  // the same, for a caption too long for its tab
-constexpr int kTabGap = 1;           // between two tabs
-constexpr int kTabDrop = 3;          // how much lower the other tabs stand
-constexpr int kTabFrame = 2 * kTabPadding + 2 + kTabGap;  // a tab's width beside its caption
+// The tab row over the pages' white frame, in window coordinates.
+constexpr layout::LogicalRect kArea{layout::kTabRow.x, layout::kTabRow.y, layout::kTabRow.width,
+                                    layout::kPageArea.Bottom() + 1 - layout::kTabRow.y};
 constexpr int kNarrowestStretch = 80;  // a caption is narrowed this far at most, in percent
 
 // Flat tabs drawn by hand: grey with white captions, the current one silver
@@ -39,7 +41,7 @@ class FlatTabBar : public QTabBar {
 
  protected:
   QSize tabSizeHint(int index) const override {
-    return {std::min(CaptionWidth(index) + kTabFrame, WidestFitting()), kTabRowHeight};
+    return {std::min(CaptionWidth(index) + kTabFrame, WidestFitting()), layout::kTabRow.height};
   }
   QSize minimumTabSizeHint(int index) const override { return tabSizeHint(index); }
 
@@ -77,7 +79,7 @@ class FlatTabBar : public QTabBar {
       for (int width : widths) sum += std::min(width, cap);
       return sum;
     };
-    while (widest > kTabFrame && total(widest) > kTabRowWidth) --widest;
+    while (widest > kTabFrame && total(widest) > layout::kTabRow.width) --widest;
     return widest;
   }
 
@@ -103,6 +105,7 @@ class FlatTabBar : public QTabBar {
 PageControl::PageControl(QWidget* parent)
     : QWidget(parent), tabs_(new FlatTabBar(this)), stack_(new QStackedWidget(this)) {
   setObjectName(QStringLiteral("pageControl"));
+  setGeometry(ToQRect(kArea));
   tabs_->setObjectName(QStringLiteral("tabBar"));
   tabs_->setDrawBase(false);
   tabs_->setExpanding(false);
@@ -112,11 +115,11 @@ PageControl::PageControl(QWidget* parent)
   // click leaves the focus where it was.
   tabs_->setFocusPolicy(Qt::TabFocus);
   tabs_->setFont(look::UiFont());
-  tabs_->setGeometry(0, 0, kTabRowWidth, kTabRowHeight);
+  tabs_->setGeometry(ToQRect(layout::Within(layout::kTabRow, kArea)));
   // Moves without a button pressed, to tell which tab the pointer is on.
   tabs_->setMouseTracking(true);
   tabs_->installEventFilter(this);
-  stack_->setGeometry(kPageRect);
+  stack_->setGeometry(ToQRect(layout::Within(layout::kPageArea, kArea)));
   connect(tabs_, &QTabBar::currentChanged, this, [this](int index) {
     if (index < 0) return;
     stack_->setCurrentWidget(PageAt(index));
@@ -260,7 +263,8 @@ void PageControl::PointerAt(QPointF position) {
 void PageControl::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   painter.setPen(look::kWhite);
-  painter.drawRect(QRect(0, kTabRowHeight, width() - 1, height() - kTabRowHeight - 1));
+  painter.drawRect(
+      QRect(0, layout::kTabRow.height, width() - 1, height() - layout::kTabRow.height - 1));
 }
 
 }  // namespace wv

@@ -4,6 +4,8 @@
 #include <array>
 
 #include "core/launcher_model.h"
+#include "core/window_layout.h"
+#include "ui/logical_rect.h"
 #include "ui/look.h"
 
 namespace wv {
@@ -27,14 +29,12 @@ const std::array<OptionBox, 4> kOptionBoxes = {{
 SettingsPage::SettingsPage(QWidget* parent) : QWidget(parent) {
   setObjectName(QStringLiteral("settingsTab"));
   static_assert(std::tuple_size_v<decltype(boxes_)> == kOptionBoxes.size());
-  int top = 16;
   for (std::size_t i = 0; i < kOptionBoxes.size(); ++i) {
     const OptionBox& row = kOptionBoxes[i];
     auto* box = boxes_[i] = new QCheckBox(this);
     box->setObjectName(QString::fromLatin1(row.name));
     box->setFont(look::UiFont());
-    box->setGeometry(16, top, 140, 17);
-    top += 24;
+    box->setGeometry(ToQRect(layout::OptionArea(i)));
   }
 }
 

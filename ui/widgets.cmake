@@ -17,6 +17,7 @@ target_sources(wreckvale_ui PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/join_page.cpp
   ${CMAKE_CURRENT_LIST_DIR}/join_page.h
   ${CMAKE_CURRENT_LIST_DIR}/look.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/logical_rect.h
   ${CMAKE_CURRENT_LIST_DIR}/look.h
   ${CMAKE_CURRENT_LIST_DIR}/menu_set.cpp
   ${CMAKE_CURRENT_LIST_DIR}/menu_set.h

@@ -2,19 +2,21 @@
 
 #include <string>
 
+#include "win/layout.h"
 #include "win/window_class.h"
 
 namespace wv {
 
 namespace {
 
-constexpr RECT kBar{2, 206, 338, 247};
-constexpr RECT kCharacterPanel{10, 214, 99, 239};
-constexpr RECT kClipboardPanel{145, 214, 171, 239};
-constexpr RECT kActionPanel{185, 214, 329, 239};
+constexpr RECT kBar = layout::ToRect(layout::kBottomBar);
+constexpr RECT kCharacterPanel = layout::ToRect(layout::kCharacterPanel);
+constexpr RECT kClipboardPanel = layout::ToRect(layout::kClipboardPanel);
+constexpr RECT kActionPanel = layout::ToRect(layout::kActionPanel);
 
-RECT Inside(const RECT& panel) {
-  return {panel.left + 2, panel.top + 2, panel.right - 2, panel.bottom - 2};
+// A button fills its panel but for the panel's border.
+RECT ButtonArea(const layout::LogicalRect& panel, const winlook::Scale& scale) {
+  return scale.Rect(layout::ToRect(layout::ButtonArea(panel)));
 }
 
 HWND MakeButton(HWND window, int id) {
@@ -31,9 +33,9 @@ BottomBar MakeBottomBar(HWND window, int characterId, int clipboardId, int actio
 }
 
 void LayoutBottomBar(const BottomBar& bar, const winlook::Look& look) {
-  MoveTo(bar.character, look.scale.Rect(Inside(kCharacterPanel)));
-  MoveTo(bar.clipboard, look.scale.Rect(Inside(kClipboardPanel)));
-  MoveTo(bar.action, look.scale.Rect(Inside(kActionPanel)));
+  MoveTo(bar.character, ButtonArea(layout::kCharacterPanel, look.scale));
+  MoveTo(bar.clipboard, ButtonArea(layout::kClipboardPanel, look.scale));
+  MoveTo(bar.action, ButtonArea(layout::kActionPanel, look.scale));
 }
 
 void PaintBottomBar(HDC dc, const winlook::Look& look) {

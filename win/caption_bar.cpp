@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include "win/layout.h"
 #include "win/resource_ids.h"
 #include "win/window_class.h"
 
@@ -9,11 +10,11 @@ namespace wv {
 
 namespace {
 
-constexpr RECT kBar{2, 2, 338, 27};
+constexpr RECT kBar = layout::ToRect(layout::kCaptionBar);
 // In the bar.
-constexpr RECT kEmblem{4, 4, 20, 20};
-constexpr RECT kMinimise{302, 2, 320, 20};
-constexpr RECT kClose{316, 2, 334, 20};
+constexpr RECT kEmblem = layout::ToRect(layout::kEmblem);
+constexpr RECT kMinimise = layout::ToRect(layout::kMinimizeButton);
+constexpr RECT kClose = layout::ToRect(layout::kCloseButton);
 constexpr wchar_t kHoverProperty[] = L"wv.hover";
 constexpr UINT_PTR kGlyphSubclass = 1;
 
@@ -134,8 +135,10 @@ void CaptionBar::Paint() {
   const RECT emblem = s.Rect(kEmblem);
   DrawIconEx(dc, emblem.left, emblem.top, emblem_, emblem.right - emblem.left,
              emblem.bottom - emblem.top, 0, nullptr, DI_NORMAL);
-  winlook::DrawLine(dc, look_.bold, textColour_, s.Rect(22, 0, width - 22, height - 1),
-                    text_.c_str(), DT_LEFT | DT_END_ELLIPSIS | DT_NOPREFIX);
+  winlook::DrawLine(
+      dc, look_.bold, textColour_,
+      s.Rect(layout::kCaptionTextLeft, 0, width - layout::kCaptionTextLeft, height - 1),
+      text_.c_str(), DT_LEFT | DT_END_ELLIPSIS | DT_NOPREFIX);
   EndPaint(bar_, &paint);
 }
 

@@ -3,17 +3,10 @@
 #include <oleacc.h>
 
 #include "win/accessible_name.h"
+#include "win/layout.h"
 #include "win/window_class.h"
 
 namespace wv {
-
-namespace {
-
-constexpr int kArrowSize = 18;
-constexpr int kArrowTop = 13;
-constexpr int kArrowRightMargin = 6;
-
-}  // namespace
 
 ChoiceBox::ChoiceBox(HWND parent, int id, const RECT& logical, int labelWidth,
                      const winlook::Look& look)
@@ -73,15 +66,17 @@ void ChoiceBox::Paint() {
   winlook::Fill(dc, s.Rect(0, 0, width, height), winlook::kSilver);
   winlook::DrawGroupFrame(dc, look_, {0, 0, width, height}, caption_.c_str());
   const bool enabled = IsWindowEnabled(box_) != FALSE;
+  const layout::LogicalRect label = layout::ChoiceLabelArea(labelWidth_);
   // A choice a little too wide for its label is narrowed, as far as it stays
   // easy to read; one wider still ends in "…".
   winlook::DrawFittedLine(dc, look_.bold, enabled ? winlook::kBlack : winlook::kGrey,
-                          s.Rect(10, 18, labelWidth_ - 1, 20), choice_, DT_LEFT, 85);
+                          s.Rect(label.x, label.y, label.width - 1, label.height), choice_, DT_LEFT,
+                          85);
   // The arrow: a small solid triangle pointing down, centred in its square.
-  const int left = width - kArrowSize - kArrowRightMargin;
-  const POINT corners[] = {{s(left + 5), s(kArrowTop + 7)},
-                           {s(left + 13), s(kArrowTop + 7)},
-                           {s(left + 9), s(kArrowTop + 11)}};
+  const layout::LogicalRect arrow = layout::ChoiceArrowArea(width);
+  const POINT corners[] = {{s(arrow.x + 5), s(arrow.y + 7)},
+                           {s(arrow.x + 13), s(arrow.y + 7)},
+                           {s(arrow.x + 9), s(arrow.y + 11)}};
   winlook::FillTriangle(dc, corners, enabled ? winlook::kBlack : winlook::kGrey);
   if (GetFocus() == box_ && !winlook::FocusHidden(box_)) {
     TEXTMETRICW metrics{};

@@ -91,14 +91,18 @@ void LauncherWindow::Build() {
   // The create tab's boxes, in Tab order.
   for (std::size_t i = 0; i < layout::kChoiceRows.size(); ++i) {
     const layout::ChoiceRow& row = layout::kChoiceRows[i];
-    choiceBoxes_[i] = std::make_unique<ChoiceBox>(
-        PageOf(Tab::CreateServer).Window(), ControlId(row.box), row.area, row.labelWidth, look_);
+    choiceBoxes_[i] =
+        std::make_unique<ChoiceBox>(PageOf(Tab::CreateServer).Window(), ControlId(row.box),
+                                    layout::ToRect(row.area), row.labelWidth, look_);
     controls_[static_cast<std::size_t>(row.box)] = choiceBoxes_[i]->Window();
   }
   Page& join = PageOf(Tab::JoinGame);
-  for (const layout::FrameRow& row : layout::kJoinFrames) join.AddFrame(row.area);
-  for (const layout::EditRow& row : layout::kJoinBoxes) join.AddSunkenGround(row.ground);
-  PageOf(Tab::About).SetPicture(IDP_ABOUT, IDP_ABOUT_2X, layout::kAboutPicture);
+  for (const layout::ControlArea& row : layout::kJoinFrames)
+    join.AddFrame(layout::ToRect(row.area));
+  for (const layout::ControlArea& row : layout::kJoinBoxes) {
+    join.AddSunkenGround(layout::ToRect(row.area));
+  }
+  PageOf(Tab::About).SetPicture(IDP_ABOUT, IDP_ABOUT_2X, layout::ToRect(layout::kAboutPicture));
 
   // Tab order is the order the controls were made in: the tab row, the
   // pages' controls (a hidden page's drop out), then the bottom bar. The
@@ -123,32 +127,32 @@ void LauncherWindow::BuildHiddenParts() {
   hiddenPartsBuilt_ = true;
   KillTimer(window_, kHiddenPartsTimer);
   Page& join = PageOf(Tab::JoinGame);
-  for (const layout::EditRow& row : layout::kJoinBoxes) {
+  for (const layout::ControlArea& row : layout::kJoinBoxes) {
     const DWORD style = WS_TABSTOP | ES_CENTER | ES_AUTOHSCROLL |
-                        (row.edit == Control::JoinPassword ? ES_PASSWORD : 0);
-    HWND edit = MakeControl(join.Window(), L"EDIT", style, ControlId(row.edit), row.ground, look_,
-                            FontOf(row.edit));
+                        (row.control == Control::JoinPassword ? ES_PASSWORD : 0);
+    HWND edit = MakeControl(join.Window(), L"EDIT", style, ControlId(row.control),
+                            layout::ToRect(row.area), look_, FontOf(row.control));
     SendMessageW(edit, EM_LIMITTEXT, 32767, 0);
-    if (row.edit == Control::JoinPassword) SendMessageW(edit, EM_SETPASSWORDCHAR, L'=', 0);
-    controls_[static_cast<std::size_t>(row.edit)] = edit;
+    if (row.control == Control::JoinPassword) SendMessageW(edit, EM_SETPASSWORDCHAR, L'=', 0);
+    controls_[static_cast<std::size_t>(row.control)] = edit;
   }
   recentArrow_ = MakeRecentArrow(join.Window(), kRecentServersArrowId);
   for (std::size_t i = 0; i < layout::kOptionRows.size(); ++i) {
     const Control box = layout::kOptionRows[i].box;
     controls_[static_cast<std::size_t>(box)] =
         MakeControl(PageOf(Tab::Settings).Window(), L"BUTTON", WS_TABSTOP | BS_AUTOCHECKBOX,
-                    ControlId(box), layout::OptionArea(i), look_, FontOf(box));
+                    ControlId(box), layout::ToRect(layout::OptionArea(i)), look_, FontOf(box));
   }
   Page& about = PageOf(Tab::About);
   for (const auto& [control, area] : {std::pair{Control::ProductLabel, layout::kProductLabel},
                                       std::pair{Control::VersionLabel, layout::kVersionLabel}}) {
     controls_[static_cast<std::size_t>(control)] =
         MakeControl(about.Window(), L"STATIC", SS_RIGHT | SS_NOPREFIX | SS_CENTERIMAGE,
-                    ControlId(control), area, look_, FontOf(control));
+                    ControlId(control), layout::ToRect(area), look_, FontOf(control));
   }
   // Kept, as on Linux, but not shown: the action button opens the forum there.
-  HWND forum =
-      MakeControl(about.Window(), L"STATIC", SS_NOPREFIX, 0, layout::kForumLink, look_, look_.bold);
+  HWND forum = MakeControl(about.Window(), L"STATIC", SS_NOPREFIX, 0,
+                           layout::ToRect(layout::kForumLink), look_, look_.bold);
   SetWindowTextW(forum, Wide(kForumUrl).c_str());
   ShowWindow(forum, SW_HIDE);
   PlaceEdits();
@@ -209,10 +213,10 @@ void LauncherWindow::Layout() {
   for (auto& page : pages_) page->Layout();
   for (auto& box : choiceBoxes_) box->Layout();
   for (std::size_t i = 0; i < layout::kOptionRows.size(); ++i) {
-    MoveTo(Handle(layout::kOptionRows[i].box), s.Rect(layout::OptionArea(i)));
+    MoveTo(Handle(layout::kOptionRows[i].box), s.Rect(layout::ToRect(layout::OptionArea(i))));
   }
-  MoveTo(Handle(Control::ProductLabel), s.Rect(layout::kProductLabel));
-  MoveTo(Handle(Control::VersionLabel), s.Rect(layout::kVersionLabel));
+  MoveTo(Handle(Control::ProductLabel), s.Rect(layout::ToRect(layout::kProductLabel)));
+  MoveTo(Handle(Control::VersionLabel), s.Rect(layout::ToRect(layout::kVersionLabel)));
   PlaceEdits();
   LayoutBottomBar(bottom_, look_);
   if (monitoring_ != nullptr) {
@@ -250,17 +254,17 @@ void LauncherWindow::PlaceEdits() {
   SelectObject(dc, old);
   ReleaseDC(window_, dc);
   const winlook::Scale& s = look_.scale;
-  for (const layout::EditRow& row : layout::kJoinBoxes) {
-    const RECT ground = s.Rect(row.ground);
+  for (const layout::ControlArea& row : layout::kJoinBoxes) {
+    const RECT ground = s.Rect(layout::ToRect(row.area));
     const int top = (ground.top + ground.bottom - metrics.tmHeight) / 2;
     int right = ground.right - s(3);
-    if (row.edit == Control::JoinAddress) {
+    if (row.control == Control::JoinAddress) {
       const RECT arrow = RecentArrowArea(ground, s);
       MoveTo(recentArrow_, arrow);
       // The text stays clear of the arrow while it shows.
       if (ArrowShown()) right = arrow.left;
     }
-    MoveTo(Handle(row.edit), {ground.left + s(3), top, right, top + metrics.tmHeight});
+    MoveTo(Handle(row.control), {ground.left + s(3), top, right, top + metrics.tmHeight});
   }
 }
 
@@ -376,7 +380,7 @@ void LauncherWindow::ShowControl(Control control) {
     return;
   }
   for (std::size_t i = 0; i < layout::kJoinFrames.size(); ++i) {
-    if (layout::kJoinFrames[i].frame == control) PageOf(Tab::JoinGame).SetFrameCaption(i, text);
+    if (layout::kJoinFrames[i].control == control) PageOf(Tab::JoinGame).SetFrameCaption(i, text);
   }
   HWND window = Handle(control);
   if (window == nullptr) return;
@@ -555,7 +559,7 @@ void LauncherWindow::ShowCaptionMenu(const RECT& anchor) {
 void LauncherWindow::ShowRecentServers() {
   if (recentServers_.empty()) return;
   HWND address = Handle(Control::JoinAddress);
-  RECT area = look_.scale.Rect(layout::kJoinBoxes.front().ground);
+  RECT area = look_.scale.Rect(layout::ToRect(layout::kJoinBoxes.front().area));
   MapWindowPoints(GetParent(address), nullptr, reinterpret_cast<POINT*>(&area), 2);
   SendMessageW(toolTips_, TTM_ACTIVATE, FALSE, 0);
   const std::optional<std::size_t> chosen = DropList(window_, recentServers_, area);

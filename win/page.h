@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "win/layout.h"
 #include "win/look.h"
 #include "win/picture.h"
 #include "win/window_class.h"
@@ -27,9 +28,9 @@ class Page {
   void Layout();
 
   // Where every page sits in the window, in logical pixels.
-  static constexpr RECT kArea{3, 50, 337, 205};
+  static constexpr RECT kArea = layout::ToRect(layout::kPageArea);
   // The same in the page's own pixels.
-  static constexpr RECT kInside{0, 0, kArea.right - kArea.left, kArea.bottom - kArea.top};
+  static constexpr RECT kInside = layout::ToRect(layout::kPageInside);
 
  private:
   struct Frame {

@@ -6,6 +6,7 @@
 #include <algorithm>
 
 #include "win/accessible_name.h"
+#include "win/layout.h"
 #include "win/text.h"
 #include "win/window_class.h"
 
@@ -13,12 +14,11 @@ namespace wv {
 
 namespace {
 
-constexpr RECT kRow{2, 27, 338, 49};
-constexpr int kTabPadding = 6;
-constexpr int kSqueezedPadding = 2;
-constexpr int kTabGap = 1;
-constexpr int kTabDrop = 3;
-constexpr int kTabFrame = 2 * kTabPadding + 2 + kTabGap;
+constexpr RECT kRow = layout::ToRect(layout::kTabRow);
+using layout::kSqueezedPadding;
+using layout::kTabDrop;
+using layout::kTabFrame;
+using layout::kTabGap;
 
 }  // namespace
 
