@@ -97,8 +97,9 @@ void LauncherWindow::Build() {
     controls_[static_cast<std::size_t>(row.box)] = choiceBoxes_[i]->Window();
   }
   Page& join = PageOf(Tab::JoinGame);
-  for (const layout::ControlArea& row : layout::kJoinFrames)
+  for (const layout::ControlArea& row : layout::kJoinFrames) {
     join.AddFrame(layout::ToRect(row.area));
+  }
   for (const layout::ControlArea& row : layout::kJoinBoxes) {
     join.AddSunkenGround(layout::ToRect(row.area));
   }
