@@ -113,7 +113,18 @@ constexpr LogicalRect AreaOf(const std::array<ControlArea, N>& table, Control co
   return {};
 }
 
-// The settings tab's option boxes, one below the other.
+// The settings tab's option boxes, one below the other, and the option each
+// one shows.
+struct OptionRow {
+  Control box;
+  bool Options::*value;
+};
+inline constexpr std::array<OptionRow, 4> kOptionRows = {{
+    {Control::ConsoleOption, &Options::console},
+    {Control::SkipIntroOption, &Options::skipIntro},
+    {Control::ExitAfterRunOption, &Options::exitAfterRun},
+    {Control::CustomGameOption, &Options::customGame},
+}};
 constexpr LogicalRect OptionArea(std::size_t row) {
   return {16, 16 + 24 * static_cast<int>(row), 140, 17};
 }

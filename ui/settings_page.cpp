@@ -2,6 +2,7 @@
 
 #include <QCheckBox>
 #include <array>
+#include <string_view>
 
 #include "core/launcher_model.h"
 #include "core/window_layout.h"
@@ -10,37 +11,21 @@
 
 namespace wv {
 
-namespace {
-
-struct OptionBox {
-  const char* name;
-  bool Options::*value;
-};
-
-const std::array<OptionBox, 4> kOptionBoxes = {{
-    {"consoleOption", &Options::console},
-    {"skipIntroOption", &Options::skipIntro},
-    {"exitAfterRunOption", &Options::exitAfterRun},
-    {"customGameOption", &Options::customGame},
-}};
-
-}  // namespace
-
 SettingsPage::SettingsPage(QWidget* parent) : QWidget(parent) {
   setObjectName(QStringLiteral("settingsTab"));
-  static_assert(std::tuple_size_v<decltype(boxes_)> == kOptionBoxes.size());
-  for (std::size_t i = 0; i < kOptionBoxes.size(); ++i) {
-    const OptionBox& row = kOptionBoxes[i];
+  static_assert(std::tuple_size_v<decltype(boxes_)> == layout::kOptionRows.size());
+  for (std::size_t i = 0; i < layout::kOptionRows.size(); ++i) {
+    const std::string_view name = ObjectName(layout::kOptionRows[i].box);
     auto* box = boxes_[i] = new QCheckBox(this);
-    box->setObjectName(QString::fromLatin1(row.name));
+    box->setObjectName(QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size())));
     box->setFont(look::UiFont());
     box->setGeometry(ToQRect(layout::OptionArea(i)));
   }
 }
 
 void SettingsPage::Show(const Options& options) {
-  for (std::size_t i = 0; i < kOptionBoxes.size(); ++i) {
-    boxes_[i]->setChecked(options.*kOptionBoxes[i].value);
+  for (std::size_t i = 0; i < layout::kOptionRows.size(); ++i) {
+    boxes_[i]->setChecked(options.*layout::kOptionRows[i].value);
   }
 }
 

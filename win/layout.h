@@ -4,8 +4,6 @@
 
 #include <array>
 
-#include "core/launcher_model.h"
-#include "core/view_state.h"
 #include "core/window_layout.h"
 
 namespace wv::layout {
@@ -14,16 +12,5 @@ namespace wv::layout {
 constexpr RECT ToRect(const LogicalRect& area) {
   return {area.x, area.y, area.Right(), area.Bottom()};
 }
-
-struct OptionRow {
-  Control box;
-  bool Options::*value;
-};
-inline constexpr std::array<OptionRow, 4> kOptionRows = {{
-    {Control::ConsoleOption, &Options::console},
-    {Control::SkipIntroOption, &Options::skipIntro},
-    {Control::ExitAfterRunOption, &Options::exitAfterRun},
-    {Control::CustomGameOption, &Options::customGame},
-}};
 
 }  // namespace wv::layout
