@@ -36,6 +36,9 @@ class LauncherWindow {
   void Start(const StartFolders& folders, int show);
   // The window's own keys, ahead of the dialog manager; true when taken.
   bool TakeKey(const MSG& message);
+  // Ahead of each message of the loop: input that comes before the controls
+  // exist makes them, and goes on to the one it was meant for.
+  void RouteEarlyInput(MSG& message);
 
  private:
   template <typename>
@@ -43,8 +46,8 @@ class LauncherWindow {
   LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
 
   void Build();
-  // The other tabs' controls and the tooltips.
-  void BuildHiddenParts();
+  // Every control's window and the tooltips.
+  void MakeControls();
   void Layout();
   void PlaceEdits();
   void Show(const ViewState& view);
@@ -63,6 +66,10 @@ class LauncherWindow {
   // Hidden while a started game's first seconds are watched.
   void ShowHidden(bool hidden);
   void Paint();
+  void PaintControls(HDC dc);
+  bool Usable(Control control) const;
+  // In screen pixels.
+  RECT CaptionArea() const;
   LRESULT ToolTipText(LPARAM info);  // TTN_GETDISPINFOW
   HWND Handle(Control control) const { return controls_[static_cast<std::size_t>(control)]; }
   // The control a window is, Control::Count where it is none.
@@ -89,7 +96,8 @@ class LauncherWindow {
   std::vector<CaptionMenuEntry> captionMenu_;
   std::vector<std::string> recentServers_;
   HWND recentArrow_ = nullptr;  // shown while there are servers joined
-  bool hiddenPartsBuilt_ = false;
+  bool controlsMade_ = false;
+  FocusRequest firstFocus_ = FocusRequest::None;  // asked for before the controls exist
   bool hiddenForGame_ = false;
   Tab currentTab_ = Tab::CreateServer;
   bool resting_ = false;

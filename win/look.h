@@ -50,6 +50,11 @@ UINT WindowDpi(HWND window);
 void MakeFonts(Look& look, Scale scale);
 void DeleteFonts(Look& look);
 
+// A window's client area, from its area in its parent.
+inline RECT Inside(const RECT& device) {
+  return {0, 0, device.right - device.left, device.bottom - device.top};
+}
+
 // Drawing in logical pixels: `rect` is scaled first.
 void Fill(HDC dc, const RECT& device, COLORREF colour);
 // One-pixel bands along the border of the logical `rect`: top and left in

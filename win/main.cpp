@@ -1,14 +1,10 @@
 #include <windows.h>
-// The declarations below need the types above.
-#include <commctrl.h>
 
 #include "win/launcher_window.h"
 #include "win/win_platform.h"
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int show) {
   // The launcher reads no arguments.
-  INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES | ICC_TAB_CLASSES};
-  InitCommonControlsEx(&controls);
   // OLE starts where it is first needed: for a screen reader's first
   // question, or for the monitoring page's web control.
   int status = 0;
@@ -23,6 +19,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int show) {
     if (!launcher.QuitRequested()) {
       MSG message;
       while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+        launcher.RouteEarlyInput(message);
         if (launcher.TakeKey(message)) continue;
         if (IsWindow(launcher.Window()) && IsDialogMessageW(launcher.Window(), &message)) continue;
         TranslateMessage(&message);
