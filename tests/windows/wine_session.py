@@ -218,8 +218,14 @@ class Session:
         return self.runner.inspector.snapshot()
 
     def window(self):
-        """Waits for the main window; its report row."""
-        return wait_for(lambda: self.snapshot().main_window(), "the launcher's window")
+        """Waits for the main window with its controls, which it makes once its
+        first frame is drawn; its report row."""
+        def ready():
+            snapshot = self.snapshot()
+            window = snapshot.main_window()
+            made = window and any(c["parent"] == window["hwnd"] for c in snapshot.of("control"))
+            return window if made else None
+        return wait_for(ready, "the launcher's window and its controls")
 
     def box(self):
         return wait_for(lambda: (self.snapshot().boxes() or [None])[0], "a message box")
