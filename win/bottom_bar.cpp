@@ -32,7 +32,9 @@ void DrawFace(HDC dc, const RECT& area, const BottomButtonFace& face, const winl
   const int height = s.Logical(area.bottom - area.top);
   if (face.clipboard) {
     winlook::Fill(dc, area, winlook::kGrey);
-    if (face.down) winlook::DrawEdge(dc, s, {0, 0, width, height}, winlook::kWhite, winlook::kWhite);
+    if (face.down) {
+      winlook::DrawEdge(dc, s, {0, 0, width, height}, winlook::kWhite, winlook::kWhite);
+    }
     const COLORREF ink = face.usable ? winlook::kWhite : winlook::kSilver;
     winlook::DrawEdge(dc, s, {5, 3, 17, 19}, ink, ink);
     winlook::Fill(dc, s.Rect(8, 2, 6, 3), ink);

@@ -206,8 +206,8 @@ void LauncherWindow::RouteEarlyInput(MSG& message) {
   const UINT kind = message.message;
   const bool key = kind == WM_KEYDOWN || kind == WM_SYSKEYDOWN || kind == WM_CHAR;
   // A pointer merely passing does not count: it is on the window as it opens.
-  const bool click = kind == WM_LBUTTONDOWN || kind == WM_LBUTTONDBLCLK ||
-                     kind == WM_RBUTTONDOWN || kind == WM_MBUTTONDOWN || kind == WM_MOUSEWHEEL;
+  const bool click = kind == WM_LBUTTONDOWN || kind == WM_LBUTTONDBLCLK || kind == WM_RBUTTONDOWN ||
+                     kind == WM_MBUTTONDOWN || kind == WM_MOUSEWHEEL;
   if (!key && !click) return;
   MakeControls();
   if (key) {
