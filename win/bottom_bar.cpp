@@ -89,10 +89,7 @@ void DrawBottomButtons(HDC dc, const winlook::Look& look,
                                          &layout::kActionPanel};
   for (std::size_t i = 0; i < faces.size(); ++i) {
     const RECT area = ButtonArea(*panels[i], look.scale);
-    POINT origin{};
-    SetViewportOrgEx(dc, area.left, area.top, &origin);
-    DrawFace(dc, winlook::Inside(area), faces[i], look);
-    SetViewportOrgEx(dc, origin.x, origin.y, nullptr);
+    winlook::DrawAsChild(dc, area, [&] { DrawFace(dc, winlook::Inside(area), faces[i], look); });
   }
 }
 

@@ -150,15 +150,11 @@ void CaptionBar::Draw(HDC dc) const {
       dc, look_.bold, textColour_,
       s.Rect(layout::kCaptionTextLeft, 0, width - layout::kCaptionTextLeft, height - 1),
       text_.c_str(), DT_LEFT | DT_END_ELLIPSIS | DT_NOPREFIX);
-  // Under their own windows once those are made; the minimise glyph's lies
-  // over the close glyph's. Each in its own pixels, as it draws itself: the
-  // cross's ends round by where it is drawn.
+  // Under their own windows once those are made, the minimise glyph's over
+  // the close glyph's. The cross's ends round by where it is drawn.
   for (const auto& [area, close] :
        {std::pair{s.Rect(kClose), true}, std::pair{s.Rect(kMinimise), false}}) {
-    POINT origin{};
-    OffsetViewportOrgEx(dc, area.left, area.top, &origin);
-    DrawGlyph(dc, winlook::Inside(area), close, false);
-    SetViewportOrgEx(dc, origin.x, origin.y, nullptr);
+    winlook::DrawAsChild(dc, area, [&] { DrawGlyph(dc, winlook::Inside(area), close, false); });
   }
 }
 

@@ -689,21 +689,17 @@ void LauncherWindow::Paint() {
 // What the first tab's controls draw once they are made, at their places.
 void LauncherWindow::PaintControls(HDC dc) {
   const winlook::Scale& s = look_.scale;
-  const auto drawAt = [dc](const RECT& area, const auto& draw) {
-    POINT origin{};
-    SetViewportOrgEx(dc, area.left, area.top, &origin);
-    draw();
-    SetViewportOrgEx(dc, origin.x, origin.y, nullptr);
-  };
-  drawAt(s.Rect(layout::ToRect(layout::kCaptionBar)), [&] { caption_->Draw(dc); });
-  drawAt(s.Rect(layout::ToRect(layout::kTabRow)), [&] { tabRow_->Draw(dc, false); });
   const RECT page = s.Rect(Page::kArea);
-  drawAt(page, [&] { PageOf(Tab::CreateServer).Draw(dc); });
+  winlook::DrawAsChild(dc, s.Rect(layout::ToRect(layout::kCaptionBar)),
+                       [&] { caption_->Draw(dc); });
+  winlook::DrawAsChild(dc, s.Rect(layout::ToRect(layout::kTabRow)),
+                       [&] { tabRow_->Draw(dc, false); });
+  winlook::DrawAsChild(dc, page, [&] { PageOf(Tab::CreateServer).Draw(dc); });
   for (std::size_t i = 0; i < layout::kChoiceRows.size(); ++i) {
     RECT box = s.Rect(layout::ToRect(layout::kChoiceRows[i].area));
     OffsetRect(&box, page.left, page.top);
     const bool focused = i == 0 && firstFocus_ == FocusRequest::FirstChoiceBox;
-    drawAt(box, [&] { choiceBoxes_[i]->Draw(dc, focused); });
+    winlook::DrawAsChild(dc, box, [&] { choiceBoxes_[i]->Draw(dc, focused); });
   }
   const auto caption = [this](Control control) {
     return WithoutMnemonics(Wide(shown_[static_cast<std::size_t>(control)].text.value_or("")));
