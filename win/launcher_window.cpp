@@ -44,6 +44,14 @@ void SetText(HWND control, const std::wstring& text) {
   if (WindowText(control) != text) SetWindowTextW(control, text.c_str());
 }
 
+// Where a window of that size stands centred on the screen's work area.
+POINT CentredOrigin(int width, int height) {
+  RECT work{};
+  SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+  return {work.left + (work.right - work.left - width) / 2,
+          work.top + (work.bottom - work.top - height) / 2};
+}
+
 // Only the fields a view sets.
 void Merge(ControlView& shown, const ControlView& view) {
   if (view.text) shown.text = view.text;
@@ -78,9 +86,11 @@ void LauncherWindow::Build() {
   type.lpszClassName = L"WreckvaleLauncher";
   RegisterClassExW(&type);
   // Made at the designed size first: its DPI is known only once it exists.
+  // Under Wine every move and resize is a round with the server.
+  const POINT origin = CentredOrigin(layout::kWidth, layout::kHeight);
   window_ =
       CreateWindowExW(WS_EX_CONTROLPARENT | WS_EX_APPWINDOW, type.lpszClassName, L"",
-                      WS_POPUP | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN, 0, 0,
+                      WS_POPUP | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN, origin.x, origin.y,
                       layout::kWidth, layout::kHeight, nullptr, nullptr, type.hInstance, this);
   winlook::MakeFonts(look_, winlook::Scale(winlook::WindowDpi(window_)));
 
@@ -232,16 +242,14 @@ void LauncherWindow::Start(const StartFolders& folders, int show) {
   Show(view);
   quiet_ = false;
   if (controller_.QuitRequested()) return;
-  // Centred on the screen's work area.
-  RECT work{};
-  SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+  // Centred on the screen's work area, where it was made at its designed size.
   RECT frame{};
   GetWindowRect(window_, &frame);
-  const int width = frame.right - frame.left;
-  const int height = frame.bottom - frame.top;
-  SetWindowPos(window_, nullptr, work.left + (work.right - work.left - width) / 2,
-               work.top + (work.bottom - work.top - height) / 2, 0, 0,
-               SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  const POINT centred = CentredOrigin(frame.right - frame.left, frame.bottom - frame.top);
+  if (centred.x != frame.left || centred.y != frame.top) {
+    SetWindowPos(window_, nullptr, centred.x, centred.y, 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  }
   ShowWindow(window_, show);
   SetForegroundWindow(window_);
   if (pendingFocus_ != nullptr) SetFocus(pendingFocus_);
@@ -251,9 +259,13 @@ void LauncherWindow::Start(const StartFolders& folders, int show) {
 
 void LauncherWindow::Layout() {
   const winlook::Scale& s = look_.scale;
-  RECT outer{0, 0, s(layout::kWidth), s(layout::kHeight)};
-  SetWindowPos(window_, nullptr, 0, 0, outer.right, outer.bottom,
-               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  RECT frame{};
+  GetWindowRect(window_, &frame);
+  if (frame.right - frame.left != s(layout::kWidth) ||
+      frame.bottom - frame.top != s(layout::kHeight)) {
+    SetWindowPos(window_, nullptr, 0, 0, s(layout::kWidth), s(layout::kHeight),
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  }
   caption_->Layout();
   tabRow_->Layout();
   for (auto& page : pages_) page->Layout();
@@ -299,6 +311,7 @@ HFONT LauncherWindow::FontOf(Control control) const {
 // A box as tall as its text, centred in its sunken ground, whose bevel stays
 // in view around it.
 void LauncherWindow::PlaceEdits() {
+  if (!controlsMade_) return;
   HDC dc = GetDC(window_);
   HGDIOBJ old = SelectObject(dc, look_.bold);
   TEXTMETRICW metrics{};
