@@ -251,6 +251,8 @@ void LauncherWindow::Start(const StartFolders& folders, int show) {
                  SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
   }
   ShowWindow(window_, show);
+  // Drawn now: activation waits on a round with the window manager.
+  UpdateWindow(window_);
   SetForegroundWindow(window_);
   if (pendingFocus_ != nullptr) SetFocus(pendingFocus_);
   pendingFocus_ = nullptr;
