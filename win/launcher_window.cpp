@@ -256,6 +256,9 @@ void LauncherWindow::Start(const StartFolders& folders, int show) {
   SetForegroundWindow(window_);
   if (pendingFocus_ != nullptr) SetFocus(pendingFocus_);
   pendingFocus_ = nullptr;
+}
+
+void LauncherWindow::MakeControlsAfterFirstFrame() {
   if (!controlsMade_) SetTimer(window_, kControlsTimer, USER_TIMER_MINIMUM, nullptr);
 }
 

@@ -32,8 +32,12 @@ class LauncherWindow {
 
   HWND Window() const { return window_; }
   bool QuitRequested() const { return controller_.QuitRequested(); }
-  // Start-up, then the window shown unless start-up asked to quit.
+  // Start-up, then the window shown unless start-up asked to quit. It draws
+  // its first frame itself; its controls are made on the first input, the
+  // first question of a screen reader, or as asked below.
   void Start(const StartFolders& folders, int show);
+  // Once the first frame is drawn.
+  void MakeControlsAfterFirstFrame();
   // The window's own keys, ahead of the dialog manager; true when taken.
   bool TakeKey(const MSG& message);
   // Ahead of each message of the loop: input that comes before the controls
