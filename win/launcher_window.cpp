@@ -201,7 +201,11 @@ void LauncherWindow::MakeControls() {
     monitoring_ = MonitoringPane::Create(PageOf(Tab::Monitoring).Window(),
                                          look_.scale.Rect(Page::kInside), view.monitoringTexts);
   }
-  Layout();
+  // Each control was made in its place with its font; under Wine every
+  // further move is a round with the server.
+  PlaceEdits();
+  LayoutBottomBar(bottom_, look_);
+  SendMessageW(toolTips_, TTM_SETMAXTIPWIDTH, 0, look_.scale(300));
   // The focus mark shows from the start, as the window opens with the
   // keyboard focus on its first box.
   SendMessageW(window_, WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS), 0);
