@@ -79,11 +79,10 @@ void ChoiceBox::Draw(HDC dc, bool focused) const {
   const int height = logical_.bottom - logical_.top;
   winlook::Fill(dc, s.Rect(0, 0, width, height), winlook::kSilver);
   winlook::DrawGroupFrame(dc, look_, {0, 0, width, height}, caption_.c_str());
-  const bool enabled = enabled_;
   const layout::LogicalRect label = layout::ChoiceLabelArea(labelWidth_);
   // A choice a little too wide for its label is narrowed, as far as it stays
   // easy to read; one wider still ends in "…".
-  winlook::DrawFittedLine(dc, look_.bold, enabled ? winlook::kBlack : winlook::kGrey,
+  winlook::DrawFittedLine(dc, look_.bold, enabled_ ? winlook::kBlack : winlook::kGrey,
                           s.Rect(label.x, label.y, label.width - 1, label.height), choice_, DT_LEFT,
                           85);
   // The arrow: a small solid triangle pointing down, centred in its square.
@@ -91,7 +90,7 @@ void ChoiceBox::Draw(HDC dc, bool focused) const {
   const POINT corners[] = {{s(arrow.x + 5), s(arrow.y + 7)},
                            {s(arrow.x + 13), s(arrow.y + 7)},
                            {s(arrow.x + 9), s(arrow.y + 11)}};
-  winlook::FillTriangle(dc, corners, enabled ? winlook::kBlack : winlook::kGrey);
+  winlook::FillTriangle(dc, corners, enabled_ ? winlook::kBlack : winlook::kGrey);
   if (focused) {
     TEXTMETRICW metrics{};
     HGDIOBJ old = SelectObject(dc, look_.font);
