@@ -25,6 +25,31 @@ HWND MakeButton(HWND window, int id) {
                          GetModuleHandleW(nullptr), nullptr);
 }
 
+// In `area`, the button's whole client area.
+void DrawFace(HDC dc, const RECT& area, const BottomButtonFace& face, const winlook::Look& look) {
+  const winlook::Scale& s = look.scale;
+  const int width = s.Logical(area.right - area.left);
+  const int height = s.Logical(area.bottom - area.top);
+  if (face.clipboard) {
+    winlook::Fill(dc, area, winlook::kGrey);
+    if (face.down) {
+      winlook::DrawEdge(dc, s, {0, 0, width, height}, winlook::kWhite, winlook::kWhite);
+    }
+    const COLORREF ink = face.usable ? winlook::kWhite : winlook::kSilver;
+    winlook::DrawEdge(dc, s, {5, 3, 17, 19}, ink, ink);
+    winlook::Fill(dc, s.Rect(8, 2, 6, 3), ink);
+    for (int y = 8; y <= 14; y += 3) winlook::Fill(dc, s.Rect(7, y, 8, 1), ink);
+  } else {
+    winlook::Fill(dc, area, face.down ? winlook::kPressedGrey : winlook::kGrey);
+    RECT caption{area.left + s(2), area.top, area.right - s(2), area.bottom};
+    winlook::DrawLine(dc, look.font, face.usable ? winlook::kWhite : winlook::kSilver, caption,
+                      face.caption.c_str(), DT_CENTER | DT_END_ELLIPSIS | DT_HIDEPREFIX);
+  }
+  if (face.focused) {
+    winlook::DrawFocusFrame(dc, s, {1, 1, width - 1, height - 1}, winlook::kWhite);
+  }
+}
+
 }  // namespace
 
 BottomBar MakeBottomBar(HWND window, int characterId, int clipboardId, int actionId) {
@@ -50,30 +75,21 @@ void PaintBottomBar(HDC dc, const winlook::Look& look) {
 
 void DrawBottomButton(const DRAWITEMSTRUCT& item, const BottomBar& bar, const winlook::Look& look,
                       bool resting) {
-  const winlook::Scale& s = look.scale;
-  HDC dc = item.hDC;
-  const RECT& area = item.rcItem;
-  const bool down = (item.itemState & ODS_SELECTED) != 0;
-  const bool usable = (item.itemState & ODS_DISABLED) == 0 && !resting;
-  const int width = s.Logical(area.right - area.left);
-  const int height = s.Logical(area.bottom - area.top);
-  if (item.hwndItem == bar.clipboard) {
-    winlook::Fill(dc, area, winlook::kGrey);
-    if (down) winlook::DrawEdge(dc, s, {0, 0, width, height}, winlook::kWhite, winlook::kWhite);
-    const COLORREF ink = usable ? winlook::kWhite : winlook::kSilver;
-    winlook::DrawEdge(dc, s, {5, 3, 17, 19}, ink, ink);
-    winlook::Fill(dc, s.Rect(8, 2, 6, 3), ink);
-    for (int y = 8; y <= 14; y += 3) winlook::Fill(dc, s.Rect(7, y, 8, 1), ink);
-  } else {
-    winlook::Fill(dc, area, down ? winlook::kPressedGrey : winlook::kGrey);
-    // The window text has each '&' doubled, for screen readers; drawn as one.
-    const std::wstring text = WindowText(item.hwndItem);
-    RECT caption{area.left + s(2), area.top, area.right - s(2), area.bottom};
-    winlook::DrawLine(dc, look.font, usable ? winlook::kWhite : winlook::kSilver, caption,
-                      text.c_str(), DT_CENTER | DT_END_ELLIPSIS | DT_HIDEPREFIX);
-  }
-  if ((item.itemState & ODS_FOCUS) != 0 && (item.itemState & ODS_NOFOCUSRECT) == 0) {
-    winlook::DrawFocusFrame(dc, s, {1, 1, width - 1, height - 1}, winlook::kWhite);
+  const BottomButtonFace face{
+      item.hwndItem == bar.clipboard,
+      item.hwndItem == bar.clipboard ? std::wstring() : WindowText(item.hwndItem),
+      (item.itemState & ODS_SELECTED) != 0, (item.itemState & ODS_DISABLED) == 0 && !resting,
+      (item.itemState & ODS_FOCUS) != 0 && (item.itemState & ODS_NOFOCUSRECT) == 0};
+  DrawFace(item.hDC, item.rcItem, face, look);
+}
+
+void DrawBottomButtons(HDC dc, const winlook::Look& look,
+                       const std::array<BottomButtonFace, 3>& faces) {
+  const layout::LogicalRect* panels[] = {&layout::kCharacterPanel, &layout::kClipboardPanel,
+                                         &layout::kActionPanel};
+  for (std::size_t i = 0; i < faces.size(); ++i) {
+    const RECT area = ButtonArea(*panels[i], look.scale);
+    winlook::DrawAsChild(dc, area, [&] { DrawFace(dc, winlook::Inside(area), faces[i], look); });
   }
 }
 

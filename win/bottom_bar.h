@@ -2,6 +2,9 @@
 
 #include <windows.h>
 
+#include <array>
+#include <string>
+
 #include "win/look.h"
 
 namespace wv {
@@ -21,10 +24,23 @@ void LayoutBottomBar(const BottomBar& bar, const winlook::Look& look);
 // The bar's ground and the buttons' sunken panels.
 void PaintBottomBar(HDC dc, const winlook::Look& look);
 
-// A bottom-bar button: a grey ground and a white caption (darker while down),
-// or for the clipboard button a white clipboard and a white edge while down;
-// silver while disabled or `resting`.
+// How a bottom-bar button looks: a grey ground and a white caption (darker
+// while down), or for the clipboard button a white clipboard and a white edge
+// while down; silver while not usable.
+struct BottomButtonFace {
+  bool clipboard = false;
+  std::wstring caption;  // each '&' doubled, drawn as one
+  bool down = false;
+  bool usable = true;
+  bool focused = false;
+};
+
+// Unusable while disabled or `resting`.
 void DrawBottomButton(const DRAWITEMSTRUCT& item, const BottomBar& bar, const winlook::Look& look,
                       bool resting);
+// The character, clipboard and action buttons, each at its place in the
+// window, before their windows are made.
+void DrawBottomButtons(HDC dc, const winlook::Look& look,
+                       const std::array<BottomButtonFace, 3>& faces);
 
 }  // namespace wv

@@ -59,11 +59,15 @@ HWND MakeGlyph(HWND bar) {
 
 }  // namespace
 
-CaptionBar::CaptionBar(HWND parent, const winlook::Look& look)
+CaptionBar::CaptionBar(const winlook::Look& look)
     : look_(look), textColour_(GetSysColor(COLOR_WINDOWTEXT)) {
+  Layout();
+}
+
+void CaptionBar::MakeWindow(HWND parent) {
   const wchar_t* type = RegisterControlClass(L"WvCaptionBar", &ProcedureOf<CaptionBar>);
-  bar_ = CreateWindowExW(0, type, L"", WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, 0, 0, 0, 0, parent,
-                         nullptr, GetModuleHandleW(nullptr), this);
+  bar_ = CreateWindowExW(0, type, text_.c_str(), WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, 0, 0, 0,
+                         0, parent, nullptr, GetModuleHandleW(nullptr), this);
   minimise_ = MakeGlyph(bar_);
   close_ = MakeGlyph(bar_);
   Layout();
@@ -72,13 +76,14 @@ CaptionBar::CaptionBar(HWND parent, const winlook::Look& look)
 void CaptionBar::SetText(const std::wstring& text) {
   if (text == text_) return;
   text_ = text;
+  if (bar_ == nullptr) return;
   SetWindowTextW(bar_, text.c_str());
   InvalidateRect(bar_, nullptr, FALSE);
 }
 
 void CaptionBar::SetActive(bool active) {
   textColour_ = active ? winlook::kWhite : winlook::kBlack;
-  InvalidateRect(bar_, nullptr, FALSE);
+  if (bar_ != nullptr) InvalidateRect(bar_, nullptr, FALSE);
 }
 
 CaptionBar::~CaptionBar() {
@@ -107,9 +112,12 @@ LRESULT CaptionBar::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
       const RECT emblem = look_.scale.Rect(kEmblem);
       return PtInRect(&emblem, at) ? HTCLIENT : HTTRANSPARENT;
     }
-    case WM_DRAWITEM:
-      DrawGlyph(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
+    case WM_DRAWITEM: {
+      const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
+      DrawGlyph(item.hDC, item.rcItem, item.hwndItem == close_,
+                GetPropW(item.hwndItem, kHoverProperty) != nullptr);
       return TRUE;
+    }
     case WM_COMMAND:
       if (HIWORD(wParam) == BN_CLICKED) {
         HWND top = GetAncestor(bar_, GA_ROOT);
@@ -125,12 +133,15 @@ LRESULT CaptionBar::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
 void CaptionBar::Paint() {
   PAINTSTRUCT paint;
   HDC dc = BeginPaint(bar_, &paint);
+  Draw(dc);
+  EndPaint(bar_, &paint);
+}
+
+void CaptionBar::Draw(HDC dc) const {
   const winlook::Scale& s = look_.scale;
-  RECT client;
-  GetClientRect(bar_, &client);
-  winlook::Fill(dc, client, winlook::kGrey);
   const int width = kBar.right - kBar.left;
   const int height = kBar.bottom - kBar.top;
+  winlook::Fill(dc, winlook::Inside(s.Rect(kBar)), winlook::kGrey);
   winlook::Fill(dc, s.Rect(0, height - 1, width, 1), winlook::kDarkShadow);
   const RECT emblem = s.Rect(kEmblem);
   DrawIconEx(dc, emblem.left, emblem.top, emblem_, emblem.right - emblem.left,
@@ -139,18 +150,21 @@ void CaptionBar::Paint() {
       dc, look_.bold, textColour_,
       s.Rect(layout::kCaptionTextLeft, 0, width - layout::kCaptionTextLeft, height - 1),
       text_.c_str(), DT_LEFT | DT_END_ELLIPSIS | DT_NOPREFIX);
-  EndPaint(bar_, &paint);
+  // Under their own windows once those are made, the minimise glyph's over
+  // the close glyph's. The cross's ends round by where it is drawn.
+  for (const auto& [area, close] :
+       {std::pair{s.Rect(kClose), true}, std::pair{s.Rect(kMinimise), false}}) {
+    winlook::DrawAsChild(dc, area, [&] { DrawGlyph(dc, winlook::Inside(area), close, false); });
+  }
 }
 
-void CaptionBar::DrawGlyph(const DRAWITEMSTRUCT& item) const {
+void CaptionBar::DrawGlyph(HDC dc, const RECT& area, bool close, bool hover) const {
   const winlook::Scale& s = look_.scale;
-  HDC dc = item.hDC;
-  winlook::Fill(dc, item.rcItem, winlook::kGrey);
-  const COLORREF colour =
-      GetPropW(item.hwndItem, kHoverProperty) != nullptr ? winlook::kWhite : winlook::kSilver;
-  const int x = item.rcItem.left;
-  const int y = item.rcItem.top;
-  if (item.hwndItem == minimise_) {
+  winlook::Fill(dc, area, winlook::kGrey);
+  const COLORREF colour = hover ? winlook::kWhite : winlook::kSilver;
+  const int x = area.left;
+  const int y = area.top;
+  if (!close) {
     RECT bar = s.Rect(5, 12, 9, 3);
     OffsetRect(&bar, x, y);
     winlook::Fill(dc, bar, colour);

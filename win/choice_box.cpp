@@ -8,27 +8,36 @@
 
 namespace wv {
 
-ChoiceBox::ChoiceBox(HWND parent, int id, const RECT& logical, int labelWidth,
-                     const winlook::Look& look)
-    : look_(look), logical_(logical), labelWidth_(labelWidth) {
+ChoiceBox::ChoiceBox(const RECT& logical, int labelWidth, const winlook::Look& look)
+    : look_(look), logical_(logical), labelWidth_(labelWidth) {}
+
+void ChoiceBox::MakeWindow(HWND parent, int id) {
   const wchar_t* type = RegisterControlClass(L"WvChoiceBox", &ProcedureOf<ChoiceBox>);
-  box_ = CreateWindowExW(0, type, L"", WS_CHILD | WS_VISIBLE | WS_TABSTOP, 0, 0, 0, 0, parent,
-                         reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+  box_ = CreateWindowExW(0, type, name_.c_str(),
+                         WS_CHILD | WS_VISIBLE | WS_TABSTOP | (enabled_ ? 0 : WS_DISABLED), 0, 0, 0,
+                         0, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
                          GetModuleHandleW(nullptr), this);
   Layout();
+  SetAccessibleName(box_, name_, ROLE_SYSTEM_COMBOBOX);
+  // Its default action drops its menu, as a click does.
+  SetAccessibleAction(box_, L"Open");
 }
 
 void ChoiceBox::Show(const std::wstring& caption, const std::wstring& choice,
-                     const std::wstring& name) {
-  if (caption != caption_ || choice != choice_) {
-    caption_ = caption;
-    choice_ = choice;
-    InvalidateRect(box_, nullptr, FALSE);
+                     const std::wstring& name, bool enabled) {
+  const bool changed = caption != caption_ || choice != choice_ || enabled != enabled_;
+  caption_ = caption;
+  choice_ = choice;
+  enabled_ = enabled;
+  const bool renamed = name != name_;
+  name_ = name;
+  if (box_ == nullptr) return;
+  if (changed) InvalidateRect(box_, nullptr, FALSE);
+  if ((IsWindowEnabled(box_) != FALSE) != enabled) EnableWindow(box_, enabled);
+  if (renamed) {
+    SetWindowTextW(box_, name.c_str());
+    SetAccessibleName(box_, name, ROLE_SYSTEM_COMBOBOX);
   }
-  if (name != WindowText(box_)) SetWindowTextW(box_, name.c_str());
-  SetAccessibleName(box_, name, ROLE_SYSTEM_COMBOBOX);
-  // Its default action drops its menu, as a click does.
-  SetAccessibleAction(box_, L"Open");
 }
 
 void ChoiceBox::Layout() {
@@ -60,16 +69,20 @@ LRESULT ChoiceBox::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
 void ChoiceBox::Paint() {
   PAINTSTRUCT paint;
   HDC dc = BeginPaint(box_, &paint);
+  Draw(dc, GetFocus() == box_ && !winlook::FocusHidden(box_));
+  EndPaint(box_, &paint);
+}
+
+void ChoiceBox::Draw(HDC dc, bool focused) const {
   const winlook::Scale& s = look_.scale;
   const int width = logical_.right - logical_.left;
   const int height = logical_.bottom - logical_.top;
   winlook::Fill(dc, s.Rect(0, 0, width, height), winlook::kSilver);
   winlook::DrawGroupFrame(dc, look_, {0, 0, width, height}, caption_.c_str());
-  const bool enabled = IsWindowEnabled(box_) != FALSE;
   const layout::LogicalRect label = layout::ChoiceLabelArea(labelWidth_);
   // A choice a little too wide for its label is narrowed, as far as it stays
   // easy to read; one wider still ends in "…".
-  winlook::DrawFittedLine(dc, look_.bold, enabled ? winlook::kBlack : winlook::kGrey,
+  winlook::DrawFittedLine(dc, look_.bold, enabled_ ? winlook::kBlack : winlook::kGrey,
                           s.Rect(label.x, label.y, label.width - 1, label.height), choice_, DT_LEFT,
                           85);
   // The arrow: a small solid triangle pointing down, centred in its square.
@@ -77,8 +90,8 @@ void ChoiceBox::Paint() {
   const POINT corners[] = {{s(arrow.x + 5), s(arrow.y + 7)},
                            {s(arrow.x + 13), s(arrow.y + 7)},
                            {s(arrow.x + 9), s(arrow.y + 11)}};
-  winlook::FillTriangle(dc, corners, enabled ? winlook::kBlack : winlook::kGrey);
-  if (GetFocus() == box_ && !winlook::FocusHidden(box_)) {
+  winlook::FillTriangle(dc, corners, enabled_ ? winlook::kBlack : winlook::kGrey);
+  if (focused) {
     TEXTMETRICW metrics{};
     HGDIOBJ old = SelectObject(dc, look_.font);
     GetTextMetricsW(dc, &metrics);
@@ -86,7 +99,6 @@ void ChoiceBox::Paint() {
     const int top = s.Logical(metrics.tmHeight) + 1;
     winlook::DrawFocusFrame(dc, s, {3, top, width - 3, height - 3}, winlook::kWhite);
   }
-  EndPaint(box_, &paint);
 }
 
 }  // namespace wv

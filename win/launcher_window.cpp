@@ -5,10 +5,12 @@
 #include <windowsx.h>
 
 #include <algorithm>
+#include <utility>
 
 #include "core/launch.h"
 #include "platform/windows/version_text.h"
 #include "win/accessible_name.h"
+#include "win/common_controls.h"
 #include "win/control_ids.h"
 #include "win/keys.h"
 #include "win/layout.h"
@@ -25,13 +27,29 @@ namespace {
 constexpr UINT_PTR kRestTimer = 1;
 constexpr UINT_PTR kGameWatchTimer = 2;
 // Timers come after painting: this one runs once the first frame is drawn.
-constexpr UINT_PTR kHiddenPartsTimer = 3;
+constexpr UINT_PTR kControlsTimer = 3;
+
+// Views the window draws before its controls exist: the create tab, at rest.
+bool DrawnBeforeControls(const ViewState& view) {
+  return view.currentTab == Tab::CreateServer && !view.actionResting &&
+         (view.focus == FocusRequest::None || view.focus == FocusRequest::FirstChoiceBox) &&
+         view.browser == BrowserRequest::None && !view.closeWindow && !view.windowHidden &&
+         !view.watchGameAfter;
+}
 
 constexpr std::array<Tab, kTabCount> kTabs = {Tab::CreateServer, Tab::JoinGame, Tab::Settings,
                                               Tab::Monitoring, Tab::About};
 
 void SetText(HWND control, const std::wstring& text) {
   if (WindowText(control) != text) SetWindowTextW(control, text.c_str());
+}
+
+// Where a window of that size stands centred on the screen's work area.
+POINT CentredOrigin(int width, int height) {
+  RECT work{};
+  SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+  return {work.left + (work.right - work.left - width) / 2,
+          work.top + (work.bottom - work.top - height) / 2};
 }
 
 // Only the fields a view sets.
@@ -68,33 +86,23 @@ void LauncherWindow::Build() {
   type.lpszClassName = L"WreckvaleLauncher";
   RegisterClassExW(&type);
   // Made at the designed size first: its DPI is known only once it exists.
+  // Under Wine every move and resize is a round with the server.
+  const POINT origin = CentredOrigin(layout::kWidth, layout::kHeight);
   window_ =
       CreateWindowExW(WS_EX_CONTROLPARENT | WS_EX_APPWINDOW, type.lpszClassName, L"",
-                      WS_POPUP | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN, 0, 0,
+                      WS_POPUP | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN, origin.x, origin.y,
                       layout::kWidth, layout::kHeight, nullptr, nullptr, type.hInstance, this);
   winlook::MakeFonts(look_, winlook::Scale(winlook::WindowDpi(window_)));
 
-  caption_ = std::make_unique<CaptionBar>(window_, look_);
-  for (const auto& [control, window] :
-       {std::pair{Control::Title, caption_->Window()},
-        std::pair{Control::MinimizeButton, caption_->MinimizeButton()},
-        std::pair{Control::CloseButton, caption_->CloseButton()}}) {
-    controls_[static_cast<std::size_t>(control)] = window;
-    SetWindowLongPtrW(window, GWLP_ID, ControlId(control));
-  }
-  tabRow_ = std::make_unique<TabRow>(window_, look_);
+  // The drawn controls, without their windows yet.
+  caption_ = std::make_unique<CaptionBar>(look_);
+  tabRow_ = std::make_unique<TabRow>(look_);
   for (Tab tab : kTabs) {
-    pages_[static_cast<std::size_t>(tab)] = std::make_unique<Page>(window_, look_, pictures_);
-    SetWindowTextW(PageOf(tab).Window(), Wide(TabObjectName(tab)).c_str());
+    pages_[static_cast<std::size_t>(tab)] = std::make_unique<Page>(look_, pictures_);
   }
-
-  // The create tab's boxes, in Tab order.
   for (std::size_t i = 0; i < layout::kChoiceRows.size(); ++i) {
     const layout::ChoiceRow& row = layout::kChoiceRows[i];
-    choiceBoxes_[i] =
-        std::make_unique<ChoiceBox>(PageOf(Tab::CreateServer).Window(), ControlId(row.box),
-                                    layout::ToRect(row.area), row.labelWidth, look_);
-    controls_[static_cast<std::size_t>(row.box)] = choiceBoxes_[i]->Window();
+    choiceBoxes_[i] = std::make_unique<ChoiceBox>(layout::ToRect(row.area), row.labelWidth, look_);
   }
   Page& join = PageOf(Tab::JoinGame);
   for (const layout::ControlArea& row : layout::kJoinFrames) {
@@ -104,29 +112,37 @@ void LauncherWindow::Build() {
     join.AddSunkenGround(layout::ToRect(row.area));
   }
   PageOf(Tab::About).SetPicture(IDP_ABOUT, IDP_ABOUT_2X, layout::ToRect(layout::kAboutPicture));
-
-  // Tab order is the order the controls were made in: the tab row, the
-  // pages' controls (a hidden page's drop out), then the bottom bar. The
-  // pages' own controls are made inside them, so the other tabs' can come
-  // later.
-  bottom_ = MakeBottomBar(window_, ControlId(Control::CharacterButton),
-                          ControlId(Control::ClipboardButton), ControlId(Control::ActionButton));
-  controls_[static_cast<std::size_t>(Control::CharacterButton)] = bottom_.character;
-  controls_[static_cast<std::size_t>(Control::ClipboardButton)] = bottom_.clipboard;
-  controls_[static_cast<std::size_t>(Control::ActionButton)] = bottom_.action;
-  menus_ = controller_.Current().menus;
   Layout();
-  // The focus mark shows from the start, as the window opens with the
-  // keyboard focus on its first box.
-  SendMessageW(window_, WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS), 0);
 }
 
-// Under Wine each window costs a round of messages with the server: what the
-// first frame does not show is made after it.
-void LauncherWindow::BuildHiddenParts() {
-  if (hiddenPartsBuilt_) return;
-  hiddenPartsBuilt_ = true;
-  KillTimer(window_, kHiddenPartsTimer);
+// Under Wine each window costs a round of messages with the server, and
+// comctl32 its start-up: the first frame is drawn by the top window alone
+// (PaintControls), and the controls are made after it.
+void LauncherWindow::MakeControls() {
+  if (controlsMade_) return;
+  controlsMade_ = true;
+  KillTimer(window_, kControlsTimer);
+  UseCommonControls();
+  caption_->MakeWindow(window_);
+  for (const auto& [control, window] :
+       {std::pair{Control::Title, caption_->Window()},
+        std::pair{Control::MinimizeButton, caption_->MinimizeButton()},
+        std::pair{Control::CloseButton, caption_->CloseButton()}}) {
+    controls_[static_cast<std::size_t>(control)] = window;
+    SetWindowLongPtrW(window, GWLP_ID, ControlId(control));
+  }
+  // Tab order is the order the controls are made in: the tab row, the
+  // pages' controls (a hidden page's drop out), then the bottom bar.
+  tabRow_->MakeWindow(window_);
+  for (Tab tab : kTabs) {
+    PageOf(tab).MakeWindow(window_);
+    SetWindowTextW(PageOf(tab).Window(), Wide(TabObjectName(tab)).c_str());
+  }
+  for (std::size_t i = 0; i < layout::kChoiceRows.size(); ++i) {
+    const Control box = layout::kChoiceRows[i].box;
+    choiceBoxes_[i]->MakeWindow(PageOf(Tab::CreateServer).Window(), ControlId(box));
+    controls_[static_cast<std::size_t>(box)] = choiceBoxes_[i]->Window();
+  }
   Page& join = PageOf(Tab::JoinGame);
   for (const layout::ControlArea& row : layout::kJoinBoxes) {
     const DWORD style = WS_TABSTOP | ES_CENTER | ES_AUTOHSCROLL |
@@ -156,7 +172,11 @@ void LauncherWindow::BuildHiddenParts() {
                            layout::ToRect(layout::kForumLink), look_, look_.bold);
   SetWindowTextW(forum, Wide(kForumUrl).c_str());
   ShowWindow(forum, SW_HIDE);
-  PlaceEdits();
+  bottom_ = MakeBottomBar(window_, ControlId(Control::CharacterButton),
+                          ControlId(Control::ClipboardButton), ControlId(Control::ActionButton));
+  controls_[static_cast<std::size_t>(Control::CharacterButton)] = bottom_.character;
+  controls_[static_cast<std::size_t>(Control::ClipboardButton)] = bottom_.clipboard;
+  controls_[static_cast<std::size_t>(Control::ActionButton)] = bottom_.action;
 
   // Tooltips: each control's text is asked for as it shows; the action
   // button's says what a press would do at that moment.
@@ -164,7 +184,6 @@ void LauncherWindow::BuildHiddenParts() {
                               WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, 0, 0, 0, 0, window_, nullptr,
                               GetModuleHandleW(nullptr), nullptr);
   tabRow_->SetToolTips(toolTips_);
-  SendMessageW(toolTips_, TTM_SETMAXTIPWIDTH, 0, look_.scale(300));
   for (HWND control : controls_) {
     if (control == nullptr) continue;
     TOOLINFOW tool{};
@@ -175,40 +194,87 @@ void LauncherWindow::BuildHiddenParts() {
     tool.lpszText = LPSTR_TEXTCALLBACKW;
     SendMessageW(toolTips_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
   }
-}
 
-void LauncherWindow::Start(const StartFolders& folders, int show) {
-  const ViewState view = controller_.Start(folders, LauncherVersionText());
+  ViewState view = controller_.Current();
   // The tab set is fixed from here on; the browser exists only when offered.
   if (view.TabOf(Tab::Monitoring).visible) {
     monitoring_ = MonitoringPane::Create(PageOf(Tab::Monitoring).Window(),
                                          look_.scale.Rect(Page::kInside), view.monitoringTexts);
   }
+  // Each control was made in its place with its font; under Wine every
+  // further move is a round with the server.
+  PlaceEdits();
+  LayoutBottomBar(bottom_, look_);
+  SendMessageW(toolTips_, TTM_SETMAXTIPWIDTH, 0, look_.scale(300));
+  // The focus mark shows from the start, as the window opens with the
+  // keyboard focus on its first box.
+  SendMessageW(window_, WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS), 0);
+  view.focus = std::exchange(firstFocus_, FocusRequest::None);
+  Show(view);
+}
+
+// What comes before the controls exist makes them, and goes on to the
+// control it was meant for.
+void LauncherWindow::RouteEarlyInput(MSG& message) {
+  if (controlsMade_ || message.hwnd != window_) return;
+  const UINT kind = message.message;
+  const bool key = kind == WM_KEYDOWN || kind == WM_SYSKEYDOWN || kind == WM_CHAR;
+  // A pointer merely passing does not count: it is on the window as it opens.
+  const bool click = kind == WM_LBUTTONDOWN || kind == WM_LBUTTONDBLCLK || kind == WM_RBUTTONDOWN ||
+                     kind == WM_MBUTTONDOWN || kind == WM_MOUSEWHEEL;
+  if (!key && !click) return;
+  MakeControls();
+  if (key) {
+    if (HWND focus = GetFocus()) message.hwnd = focus;
+    return;
+  }
+  if (kind == WM_MOUSEWHEEL) return;
+  POINT at{GET_X_LPARAM(message.lParam), GET_Y_LPARAM(message.lParam)};
+  HWND target = window_;
+  for (;;) {
+    HWND child = ChildWindowFromPointEx(target, at, CWP_SKIPINVISIBLE | CWP_SKIPTRANSPARENT);
+    if (child == nullptr || child == target) break;
+    MapWindowPoints(target, child, &at, 1);
+    target = child;
+  }
+  message.hwnd = target;
+  message.lParam = MAKELPARAM(at.x, at.y);
+}
+
+void LauncherWindow::Start(const StartFolders& folders, int show) {
+  const ViewState view = controller_.Start(folders, LauncherVersionText());
   Show(view);
   quiet_ = false;
   if (controller_.QuitRequested()) return;
-  // Centred on the screen's work area.
-  RECT work{};
-  SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+  // Centred on the screen's work area, where it was made at its designed size.
   RECT frame{};
   GetWindowRect(window_, &frame);
-  const int width = frame.right - frame.left;
-  const int height = frame.bottom - frame.top;
-  SetWindowPos(window_, nullptr, work.left + (work.right - work.left - width) / 2,
-               work.top + (work.bottom - work.top - height) / 2, 0, 0,
-               SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  const POINT centred = CentredOrigin(frame.right - frame.left, frame.bottom - frame.top);
+  if (centred.x != frame.left || centred.y != frame.top) {
+    SetWindowPos(window_, nullptr, centred.x, centred.y, 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  }
   ShowWindow(window_, show);
+  // Drawn now: activation waits on a round with the window manager.
+  UpdateWindow(window_);
   SetForegroundWindow(window_);
   if (pendingFocus_ != nullptr) SetFocus(pendingFocus_);
   pendingFocus_ = nullptr;
-  SetTimer(window_, kHiddenPartsTimer, USER_TIMER_MINIMUM, nullptr);
+}
+
+void LauncherWindow::MakeControlsAfterFirstFrame() {
+  if (!controlsMade_) SetTimer(window_, kControlsTimer, USER_TIMER_MINIMUM, nullptr);
 }
 
 void LauncherWindow::Layout() {
   const winlook::Scale& s = look_.scale;
-  RECT outer{0, 0, s(layout::kWidth), s(layout::kHeight)};
-  SetWindowPos(window_, nullptr, 0, 0, outer.right, outer.bottom,
-               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  RECT frame{};
+  GetWindowRect(window_, &frame);
+  if (frame.right - frame.left != s(layout::kWidth) ||
+      frame.bottom - frame.top != s(layout::kHeight)) {
+    SetWindowPos(window_, nullptr, 0, 0, s(layout::kWidth), s(layout::kHeight),
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  }
   caption_->Layout();
   tabRow_->Layout();
   for (auto& page : pages_) page->Layout();
@@ -232,6 +298,12 @@ void LauncherWindow::Layout() {
   InvalidateRect(window_, nullptr, TRUE);
 }
 
+RECT LauncherWindow::CaptionArea() const {
+  RECT bar = look_.scale.Rect(layout::ToRect(layout::kCaptionBar));
+  MapWindowPoints(window_, HWND_DESKTOP, reinterpret_cast<POINT*>(&bar), 2);
+  return bar;
+}
+
 HFONT LauncherWindow::FontOf(Control control) const {
   switch (control) {
     case Control::JoinAddress:
@@ -248,6 +320,7 @@ HFONT LauncherWindow::FontOf(Control control) const {
 // A box as tall as its text, centred in its sunken ground, whose bevel stays
 // in view around it.
 void LauncherWindow::PlaceEdits() {
+  if (!controlsMade_) return;
   HDC dc = GetDC(window_);
   HGDIOBJ old = SelectObject(dc, look_.bold);
   TEXTMETRICW metrics{};
@@ -270,21 +343,23 @@ void LauncherWindow::PlaceEdits() {
 }
 
 void LauncherWindow::Show(const ViewState& view) {
-  const bool joinFocus =
-      view.focus == FocusRequest::JoinAddress || view.focus == FocusRequest::JoinPortSelected;
-  if (view.currentTab == Tab::JoinGame || view.currentTab == Tab::Settings ||
-      view.currentTab == Tab::About || joinFocus) {
-    BuildHiddenParts();
-  }
+  if (!DrawnBeforeControls(view)) MakeControls();
   for (std::size_t i = 0; i < kControlCount; ++i) Merge(shown_[i], view.controls[i]);
   for (std::size_t i = 0; i < kControlCount; ++i) ShowControl(static_cast<Control>(i));
   menus_ = view.menus;
+  captionMenu_ = view.captionMenu;
+  recentServers_ = view.recentServers;
+  tabRow_->Show(view.tabs, view.currentTab);
+  if (!controlsMade_) {
+    if (view.focus != FocusRequest::None) firstFocus_ = view.focus;
+    InvalidateRect(window_, nullptr, FALSE);
+    return;
+  }
   for (std::size_t i = 0; i < layout::kOptionRows.size(); ++i) {
     const layout::OptionRow& row = layout::kOptionRows[i];
     SendMessageW(Handle(row.box), BM_SETCHECK,
                  view.options.*row.value ? BST_CHECKED : BST_UNCHECKED, 0);
   }
-  tabRow_->Show(view.tabs, view.currentTab);
   if (view.currentTab != currentTab_ || !IsWindowVisible(PageOf(view.currentTab).Window())) {
     HWND focus = GetFocus();
     for (Tab tab : kTabs) {
@@ -334,8 +409,6 @@ void LauncherWindow::Show(const ViewState& view) {
         break;
     }
   }
-  captionMenu_ = view.captionMenu;
-  recentServers_ = view.recentServers;
   ShowRecentArrow(!recentServers_.empty());
   if (view.watchGameAfter) {
     SetTimer(window_, kGameWatchTimer,
@@ -376,21 +449,22 @@ void LauncherWindow::ShowControl(Control control) {
     if (row.box != control) continue;
     const ControlView& choice = shown_[static_cast<std::size_t>(PartsOf(row.box).choice)];
     choiceBoxes_[i]->Show(text, Wide(choice.text.value_or(std::string())),
-                          Wide(view.accessibleName.value_or(view.text.value_or(std::string()))));
-    enable(Handle(control), view.enabled.value_or(true));
+                          Wide(view.accessibleName.value_or(view.text.value_or(std::string()))),
+                          view.enabled.value_or(true));
     return;
   }
   for (std::size_t i = 0; i < layout::kJoinFrames.size(); ++i) {
     if (layout::kJoinFrames[i].control == control) PageOf(Tab::JoinGame).SetFrameCaption(i, text);
   }
+  if (control == Control::Title) {
+    caption_->SetText(text);
+    // The window's title too, which the taskbar shows.
+    SetText(window_, text);
+    return;
+  }
   HWND window = Handle(control);
   if (window == nullptr) return;
   switch (control) {
-    case Control::Title:
-      caption_->SetText(text);
-      // The window's title too, which the taskbar shows.
-      SetText(window_, text);
-      return;
     case Control::CloseButton:
     case Control::MinimizeButton:
       // Glyphs: named by their tooltip.
@@ -406,16 +480,12 @@ void LauncherWindow::ShowControl(Control control) {
     case Control::ClipboardButton:
       SetText(window, Wide(view.accessibleName.value_or(std::string())));
       SetAccessibleName(window, WindowText(window), ROLE_SYSTEM_PUSHBUTTON);
-      enable(window,
-             view.enabled.value_or(true) &&
-                 shown_[static_cast<std::size_t>(Control::ClipboardPanel)].enabled.value_or(true));
+      enable(window, Usable(control));
       return;
     case Control::CharacterButton:
       SetText(window, WithoutMnemonics(text));
       SetAccessibleName(window, text, ROLE_SYSTEM_BUTTONMENU);
-      enable(window,
-             view.enabled.value_or(true) &&
-                 shown_[static_cast<std::size_t>(Control::CharacterPanel)].enabled.value_or(true));
+      enable(window, Usable(control));
       InvalidateRect(window, nullptr, FALSE);
       return;
     case Control::ActionButton:
@@ -525,12 +595,9 @@ bool LauncherWindow::TakeKey(const MSG& message) {
     case KeyCommand::DropRecent:
       ShowRecentServers();
       return true;
-    case KeyCommand::CaptionMenu: {
-      RECT bar{};
-      GetWindowRect(caption_->Window(), &bar);
-      ShowCaptionMenu(bar);
+    case KeyCommand::CaptionMenu:
+      ShowCaptionMenu(CaptionArea());
       return true;
-    }
   }
   return false;
 }
@@ -637,7 +704,49 @@ void LauncherWindow::Paint() {
   winlook::DrawEdge(dc, s, {page.left - 1, page.top - 1, page.right + 1, page.bottom + 1},
                     winlook::kWhite, winlook::kWhite);
   PaintBottomBar(dc, look_);
+  if (!controlsMade_) PaintControls(dc);
   EndPaint(window_, &paint);
+}
+
+// What the first tab's controls draw once they are made, at their places.
+void LauncherWindow::PaintControls(HDC dc) {
+  const winlook::Scale& s = look_.scale;
+  const RECT page = s.Rect(Page::kArea);
+  winlook::DrawAsChild(dc, s.Rect(layout::ToRect(layout::kCaptionBar)),
+                       [&] { caption_->Draw(dc); });
+  winlook::DrawAsChild(dc, s.Rect(layout::ToRect(layout::kTabRow)),
+                       [&] { tabRow_->Draw(dc, false); });
+  winlook::DrawAsChild(dc, page, [&] { PageOf(Tab::CreateServer).Draw(dc); });
+  for (std::size_t i = 0; i < layout::kChoiceRows.size(); ++i) {
+    RECT box = s.Rect(layout::ToRect(layout::kChoiceRows[i].area));
+    OffsetRect(&box, page.left, page.top);
+    const bool focused = i == 0 && firstFocus_ == FocusRequest::FirstChoiceBox;
+    winlook::DrawAsChild(dc, box, [&] { choiceBoxes_[i]->Draw(dc, focused); });
+  }
+  const auto caption = [this](Control control) {
+    return WithoutMnemonics(Wide(shown_[static_cast<std::size_t>(control)].text.value_or("")));
+  };
+  DrawBottomButtons(dc, look_,
+                    {BottomButtonFace{false, caption(Control::CharacterButton), false,
+                                      Usable(Control::CharacterButton)},
+                     BottomButtonFace{true, {}, false, Usable(Control::ClipboardButton)},
+                     BottomButtonFace{false, caption(Control::ActionButton), false,
+                                      Usable(Control::ActionButton)}});
+}
+
+// A bottom button is usable while its panel is too.
+bool LauncherWindow::Usable(Control control) const {
+  const auto enabled = [this](Control c) {
+    return shown_[static_cast<std::size_t>(c)].enabled.value_or(true);
+  };
+  switch (control) {
+    case Control::CharacterButton:
+      return enabled(control) && enabled(Control::CharacterPanel);
+    case Control::ClipboardButton:
+      return enabled(control) && enabled(Control::ClipboardPanel);
+    default:
+      return enabled(control);
+  }
 }
 
 LRESULT LauncherWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -646,8 +755,7 @@ LRESULT LauncherWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
       // The caption bar moves the window.
       const LRESULT hit = DefWindowProcW(window_, message, wParam, lParam);
       const POINT at{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
-      RECT bar{};
-      GetWindowRect(caption_->Window(), &bar);
+      const RECT bar = CaptionArea();
       return hit == HTCLIENT && PtInRect(&bar, at) ? HTCAPTION : hit;
     }
     case WM_ACTIVATE:
@@ -663,7 +771,12 @@ LRESULT LauncherWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_ACTIVATEAPP:
       if (wParam != FALSE) activatedOnce_ = true;
       if (activatedOnce_) caption_->SetActive(wParam != FALSE);
+      if (!controlsMade_) InvalidateRect(window_, nullptr, FALSE);
       return 0;
+    case WM_GETOBJECT:
+      // A screen reader asks of the controls.
+      MakeControls();
+      return DefWindowProcW(window_, message, wParam, lParam);
     case WM_COMMAND:
       OnCommand(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam));
       return 0;
@@ -704,8 +817,7 @@ LRESULT LauncherWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
       // The caption bar's menu, for a click anywhere on the bar: the window
       // system's own would offer moving and closing only.
       const POINT at{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
-      RECT bar{};
-      GetWindowRect(caption_->Window(), &bar);
+      const RECT bar = CaptionArea();
       if (lParam != -1 && PtInRect(&bar, at)) {
         ShowCaptionMenu({at.x, at.y, at.x, at.y});
         return 0;
@@ -739,9 +851,8 @@ LRESULT LauncherWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
       } else if (wParam == kGameWatchTimer) {
         KillTimer(window_, kGameWatchTimer);
         Show(controller_.OnGameWatched());
-      } else if (wParam == kHiddenPartsTimer && !hiddenPartsBuilt_) {
-        BuildHiddenParts();
-        Show(controller_.Current());
+      } else if (wParam == kControlsTimer) {
+        MakeControls();
       }
       return 0;
     case WM_DPICHANGED: {

@@ -32,10 +32,17 @@ class LauncherWindow {
 
   HWND Window() const { return window_; }
   bool QuitRequested() const { return controller_.QuitRequested(); }
-  // Start-up, then the window shown unless start-up asked to quit.
+  // Start-up, then the window shown unless start-up asked to quit. It draws
+  // its first frame itself; its controls are made on the first input, the
+  // first question of a screen reader, or as asked below.
   void Start(const StartFolders& folders, int show);
+  // Once the first frame is drawn.
+  void MakeControlsAfterFirstFrame();
   // The window's own keys, ahead of the dialog manager; true when taken.
   bool TakeKey(const MSG& message);
+  // Ahead of each message of the loop: input that comes before the controls
+  // exist makes them, and goes on to the one it was meant for.
+  void RouteEarlyInput(MSG& message);
 
  private:
   template <typename>
@@ -43,8 +50,8 @@ class LauncherWindow {
   LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
 
   void Build();
-  // The other tabs' controls and the tooltips.
-  void BuildHiddenParts();
+  // Every control's window and the tooltips.
+  void MakeControls();
   void Layout();
   void PlaceEdits();
   void Show(const ViewState& view);
@@ -63,6 +70,10 @@ class LauncherWindow {
   // Hidden while a started game's first seconds are watched.
   void ShowHidden(bool hidden);
   void Paint();
+  void PaintControls(HDC dc);
+  bool Usable(Control control) const;
+  // In screen pixels.
+  RECT CaptionArea() const;
   LRESULT ToolTipText(LPARAM info);  // TTN_GETDISPINFOW
   HWND Handle(Control control) const { return controls_[static_cast<std::size_t>(control)]; }
   // The control a window is, Control::Count where it is none.
@@ -89,7 +100,8 @@ class LauncherWindow {
   std::vector<CaptionMenuEntry> captionMenu_;
   std::vector<std::string> recentServers_;
   HWND recentArrow_ = nullptr;  // shown while there are servers joined
-  bool hiddenPartsBuilt_ = false;
+  bool controlsMade_ = false;
+  FocusRequest firstFocus_ = FocusRequest::None;  // asked for before the controls exist
   bool hiddenForGame_ = false;
   Tab currentTab_ = Tab::CreateServer;
   bool resting_ = false;

@@ -50,6 +50,22 @@ UINT WindowDpi(HWND window);
 void MakeFonts(Look& look, Scale scale);
 void DeleteFonts(Look& look);
 
+// A window's client area, from its area in its parent.
+inline RECT Inside(const RECT& device) {
+  return {0, 0, device.right - device.left, device.bottom - device.top};
+}
+
+// Draws into `dc` as a child window at `area` (device pixels) would draw
+// itself: from that origin, and clipped to it.
+template <typename Draw>
+void DrawAsChild(HDC dc, const RECT& area, const Draw& draw) {
+  const int saved = SaveDC(dc);
+  OffsetViewportOrgEx(dc, area.left, area.top, nullptr);
+  IntersectClipRect(dc, 0, 0, area.right - area.left, area.bottom - area.top);
+  draw();
+  RestoreDC(dc, saved);
+}
+
 // Drawing in logical pixels: `rect` is scaled first.
 void Fill(HDC dc, const RECT& device, COLORREF colour);
 // One-pixel bands along the border of the logical `rect`: top and left in

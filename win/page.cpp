@@ -6,8 +6,10 @@ namespace wv {
 
 // Not clipping its children: the about page's labels are transparent, drawn
 // over the ground the page paints under them.
-Page::Page(HWND parent, const winlook::Look& look, const Pictures& pictures)
-    : look_(look), pictures_(pictures) {
+Page::Page(const winlook::Look& look, const Pictures& pictures)
+    : look_(look), pictures_(pictures) {}
+
+void Page::MakeWindow(HWND parent) {
   const wchar_t* type = RegisterControlClass(L"WvPage", &ProcedureOf<Page>);
   page_ = CreateWindowExW(WS_EX_CONTROLPARENT, type, L"", WS_CHILD, 0, 0, 0, 0, parent, nullptr,
                           GetModuleHandleW(nullptr), this);
@@ -22,6 +24,7 @@ std::size_t Page::AddFrame(const RECT& logical) {
 void Page::SetFrameCaption(std::size_t frame, const std::wstring& caption) {
   if (frames_[frame].caption == caption) return;
   frames_[frame].caption = caption;
+  if (page_ == nullptr) return;
   const RECT area = look_.scale.Rect(frames_[frame].logical);
   InvalidateRect(page_, &area, FALSE);
 }
@@ -37,6 +40,7 @@ void Page::SetPicture(int plain, int twice, const RECT& logical) {
 }
 
 void Page::Layout() {
+  if (page_ == nullptr) return;
   MoveTo(page_, look_.scale.Rect(kArea));
   InvalidateRect(page_, nullptr, TRUE);
 }
@@ -58,10 +62,13 @@ LRESULT Page::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
 void Page::Paint() {
   PAINTSTRUCT paint;
   HDC dc = BeginPaint(page_, &paint);
+  Draw(dc);
+  EndPaint(page_, &paint);
+}
+
+void Page::Draw(HDC dc) const {
   const winlook::Scale& s = look_.scale;
-  RECT client;
-  GetClientRect(page_, &client);
-  winlook::Fill(dc, client, winlook::kSilver);
+  winlook::Fill(dc, winlook::Inside(s.Rect(kArea)), winlook::kSilver);
   if (picture_ != 0) pictures_.Draw(dc, picture_, pictureTwice_, s.Dpi(), s.Rect(pictureArea_));
   for (const Frame& frame : frames_) {
     winlook::DrawGroupFrame(dc, look_, frame.logical, frame.caption.c_str());
@@ -70,7 +77,6 @@ void Page::Paint() {
     winlook::Fill(dc, s.Rect(ground), winlook::kGrey);
     winlook::DrawEdge(dc, s, ground, winlook::kDarkShadow, winlook::kWhite);
   }
-  EndPaint(page_, &paint);
 }
 
 HWND MakeControl(HWND page, const wchar_t* type, DWORD style, int id, const RECT& logical,

@@ -15,10 +15,12 @@ namespace wv {
 // A tab's page: a silver ground with what is drawn on it (group frames, the
 // sunken grounds of the edit boxes, a picture) under its controls. The
 // controls' notifications go on to the top window, which binds them all.
+// Until its window is made, the top window draws it (Draw).
 class Page {
  public:
-  Page(HWND parent, const winlook::Look& look, const Pictures& pictures);
+  Page(const winlook::Look& look, const Pictures& pictures);
 
+  void MakeWindow(HWND parent);
   HWND Window() const { return page_; }
   // Returns the frame's index, for its caption.
   std::size_t AddFrame(const RECT& logical);
@@ -26,6 +28,8 @@ class Page {
   void AddSunkenGround(const RECT& logical);
   void SetPicture(int plain, int twice, const RECT& logical);
   void Layout();
+  // At the page's own origin in `dc`.
+  void Draw(HDC dc) const;
 
   // Where every page sits in the window, in logical pixels.
   static constexpr RECT kArea = layout::ToRect(layout::kPageArea);

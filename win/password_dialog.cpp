@@ -1,5 +1,6 @@
 #include "win/password_dialog.h"
 
+#include "win/common_controls.h"
 #include "win/resource_ids.h"
 #include "win/text.h"
 #include "win/window_class.h"
@@ -48,6 +49,7 @@ INT_PTR CALLBACK DialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lPa
 std::optional<std::wstring> AskPassword(HWND owner, const PasswordDialogTexts& texts,
                                         int maxLength) {
   Exchange exchange{texts, maxLength, {}};
+  UseCommonControls();
   const INT_PTR answer = DialogBoxParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDD_PASSWORD),
                                          owner, DialogProc, reinterpret_cast<LPARAM>(&exchange));
   if (answer != IDOK) return std::nullopt;

@@ -22,11 +22,14 @@ using layout::kTabGap;
 
 }  // namespace
 
-TabRow::TabRow(HWND parent, const winlook::Look& look) : look_(look) {
+TabRow::TabRow(const winlook::Look& look) : look_(look) {}
+
+void TabRow::MakeWindow(HWND parent) {
   const wchar_t* type = RegisterControlClass(L"WvTabRow", &ProcedureOf<TabRow>);
   row_ = CreateWindowExW(0, type, L"", WS_CHILD | WS_VISIBLE | WS_TABSTOP, 0, 0, 0, 0, parent,
                          nullptr, GetModuleHandleW(nullptr), this);
   Layout();
+  ShowName();
 }
 
 void TabRow::Show(const std::array<TabView, kTabCount>& tabs, Tab current) {
@@ -47,10 +50,15 @@ void TabRow::Show(const std::array<TabView, kTabCount>& tabs, Tab current) {
   shown_ = std::move(shown);
   current_ = current;
   Arrange();
+  if (row_ == nullptr) return;
+  ShowName();
+  InvalidateRect(row_, nullptr, FALSE);
+}
+
+void TabRow::ShowName() {
   for (const Shown& tab : shown_) {
     if (tab.tab == current_) SetAccessibleName(row_, tab.name, ROLE_SYSTEM_PAGETAB);
   }
-  InvalidateRect(row_, nullptr, FALSE);
 }
 
 void TabRow::Layout() {
@@ -147,11 +155,13 @@ LRESULT TabRow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
 void TabRow::Paint() {
   PAINTSTRUCT paint;
   HDC dc = BeginPaint(row_, &paint);
+  Draw(dc, GetFocus() == row_ && !winlook::FocusHidden(row_));
+  EndPaint(row_, &paint);
+}
+
+void TabRow::Draw(HDC dc, bool focused) const {
   const winlook::Scale& s = look_.scale;
-  RECT client;
-  GetClientRect(row_, &client);
-  winlook::Fill(dc, client, winlook::kSilver);
-  const bool focused = GetFocus() == row_ && !winlook::FocusHidden(row_);
+  winlook::Fill(dc, winlook::Inside(s.Rect(kRow)), winlook::kSilver);
   for (const Shown& tab : shown_) {
     const bool current = tab.tab == current_;
     RECT box = tab.area;
@@ -177,7 +187,6 @@ void TabRow::Paint() {
       winlook::DrawFocusFrame(dc, s, frame, winlook::kBlack);
     }
   }
-  EndPaint(row_, &paint);
 }
 
 }  // namespace wv

@@ -20,16 +20,19 @@ inline constexpr UINT kTabClickedMessage = WM_APP + 1;
 // tabs are left out. When the captions are too long for the row, the widest
 // give way and their captions end in "…". Tab reaches it; a click leaves the
 // focus where it was. Screen readers hear it as a page tab named as the
-// current tab.
+// current tab. Until its window is made, the top window draws it (Draw).
 class TabRow {
  public:
-  TabRow(HWND parent, const winlook::Look& look);
+  explicit TabRow(const winlook::Look& look);
 
+  void MakeWindow(HWND parent);
   HWND Window() const { return row_; }
   // The tabs' tooltips, shown from here on.
   void SetToolTips(HWND toolTips);
   void Show(const std::array<TabView, kTabCount>& tabs, Tab current);
   void Layout();
+  // At the row's own origin in `dc`.
+  void Draw(HDC dc, bool focused) const;
 
  private:
   struct Shown {
@@ -43,6 +46,7 @@ class TabRow {
   LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
   void Arrange();
   void UpdateTools();
+  void ShowName();
   void Paint();
 
   const winlook::Look& look_;

@@ -7,6 +7,7 @@
 #include "core/startup.h"
 #include "platform/windows/program_search.h"
 #include "platform/windows/user_locale.h"
+#include "win/common_controls.h"
 #include "win/password_dialog.h"
 #include "win/shell_open.h"
 #include "win/text.h"
@@ -14,6 +15,7 @@
 namespace wv {
 
 void MessageBoxSink::Show(const std::string& title, const std::string& text) {
+  UseCommonControls();
   MessageBoxW(owner_.window, Wide(text).c_str(), Wide(title).c_str(), MB_OK);
 }
 
@@ -51,6 +53,7 @@ bool MessageBoxQuestion::AskYesNo(const std::string& title, const std::string& q
   if (owner_.window != nullptr && SetPropW(owner_.window, kAnswerCaptions, &captions)) {
     hook = SetWindowsHookExW(WH_CBT, CaptionAnswers, nullptr, GetCurrentThreadId());
   }
+  UseCommonControls();
   const int answer = MessageBoxW(owner_.window, Wide(question).c_str(), Wide(title).c_str(),
                                  MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON1);
   if (hook != nullptr) UnhookWindowsHookEx(hook);

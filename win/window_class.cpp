@@ -30,6 +30,7 @@ RECT AreaOf(HWND control) {
 }
 
 void MoveTo(HWND control, const RECT& device) {
+  if (control == nullptr) return;
   SetWindowPos(control, nullptr, device.left, device.top, device.right - device.left,
                device.bottom - device.top, SWP_NOZORDER | SWP_NOACTIVATE);
 }

@@ -46,6 +46,7 @@ std::wstring WindowText(HWND window);
 
 // The control's area in its parent's client pixels.
 RECT AreaOf(HWND control);
+// Nothing while the control is not made yet.
 void MoveTo(HWND control, const RECT& device);
 
 }  // namespace wv

@@ -11,7 +11,7 @@ system_dlls=(advapi32 comctl32 comdlg32 gdi32 gdiplus kernel32 msvcrt ole32 olea
   shlwapi urlmon user32 uxtheme version)
 # Those loaded with the program; each of the others costs start-up time
 # under Wine, and loads at its first call instead.
-start_dlls=(advapi32 comctl32 gdi32 kernel32 msvcrt user32 version)
+start_dlls=(advapi32 gdi32 kernel32 msvcrt user32 version)
 failures=0
 fail() {
   echo "FAIL: $*" >&2

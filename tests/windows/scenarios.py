@@ -11,9 +11,9 @@ import os
 import sys
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from wine_session import (BACKUP, DEFAULT_ARGUMENTS, INI, TIMEOUT, VERSION, Failure,  # noqa: E402
-                          check, clipboard_text, current_settings, offer_clipboard,
-                          parse_arguments, run_all, wait_for)
+from wine_session import (BACKUP, DEFAULT_ARGUMENTS, INI, TIMEOUT, TITLE, VERSION,  # noqa: E402
+                          Failure, check, clipboard_text, current_settings, offer_clipboard,
+                          parse_arguments, run_all, wait_for, window_picture, xdotool)
 
 # --- Finding the launcher's controls in the inspector's report ---
 
@@ -130,6 +130,39 @@ def about_version(runner):
         check(VERSION in row["text"], row["text"])
     finally:
         session.end()
+
+
+# The window draws its first frame itself and makes its controls after it;
+# they must draw the same picture. The variant launcher keeps its first frame.
+FIRST_FRAMES = [
+    # name, settings lines
+    ("first frame as the controls draw it", ""),
+    ("first frame as the controls draw it, in Russian", "Language=RU\r\n"),
+]
+
+
+def first_frame_scenario(lines):
+    def scenario(runner):
+        xdotool("mousemove", "0", "0")  # nothing drawn as under the pointer
+        made = runner.session()
+        try:
+            made.write(INI, current_settings(lines))
+            made.start()
+            made.window()
+            expected = window_picture(made.x_window(TITLE))
+        finally:
+            made.end()
+        first = runner.session()
+        try:
+            first.write(INI, current_settings(lines))
+            first.start(program=runner.first_frame_launcher)
+            # Read by X alone: the inspector's questions would make the controls.
+            shown = first.x_window(TITLE)
+            wait_for(lambda: window_picture(shown) == expected,
+                     "the first frame to show what the controls draw")
+        finally:
+            first.end()
+    return scenario
 
 
 # --- The create tab: each mode's menus by the command they start ---
@@ -387,6 +420,7 @@ SCENARIOS = (
      for name, engine, before, outcome in STARTS] +
     [("texts", "Russian by the language key", russian_by_the_language_key),
      ("texts", "about version", about_version)] +
+    [("texts", name, first_frame_scenario(lines)) for name, lines in FIRST_FRAMES] +
     [("modes", name, mode_scenario(*row)) for name, *row in MODES] +
     [("command", name, command_scenario(lines, expected)) for name, lines, expected in COMMANDS] +
     [("command", "exit after run", exit_after_run),

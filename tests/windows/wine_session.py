@@ -162,6 +162,18 @@ def xdotool(*args):
                           text=True).stdout.strip()
 
 
+def window_picture(window_id):
+    """The pixels of an X window as the server holds them."""
+    from Xlib import X, display
+    screen = display.Display()
+    try:
+        window = screen.create_resource_object("window", int(window_id))
+        size = window.get_geometry()
+        return window.get_image(0, 0, size.width, size.height, X.ZPixmap, 0xffffffff).data
+    finally:
+        screen.close()
+
+
 def clipboard_text():
     result = subprocess.run(["xclip", "-o", "-selection", "clipboard", "-t", "UTF8_STRING"],
                             capture_output=True, timeout=5)
@@ -203,9 +215,9 @@ class Session:
         with open(self.path(name), "rb") as f:
             return f.read()
 
-    def start(self, env=None, path_first=None):
+    def start(self, env=None, path_first=None, program=None):
         launcher = self.path(LAUNCHER_EXE)
-        shutil.copy(self.runner.launcher, launcher)
+        shutil.copy(program or self.runner.launcher, launcher)
         environment = dict(os.environ, WV_TEST_RECORD=windows_path(self.record))
         if path_first:
             environment["PATH"] = path_first + ":" + environment["PATH"]
@@ -218,8 +230,14 @@ class Session:
         return self.runner.inspector.snapshot()
 
     def window(self):
-        """Waits for the main window; its report row."""
-        return wait_for(lambda: self.snapshot().main_window(), "the launcher's window")
+        """Waits for the main window with its controls, which it makes once its
+        first frame is drawn; its report row."""
+        def ready():
+            snapshot = self.snapshot()
+            window = snapshot.main_window()
+            made = window and any(c["parent"] == window["hwnd"] for c in snapshot.of("control"))
+            return window if made else None
+        return wait_for(ready, "the launcher's window and its controls")
 
     def box(self):
         return wait_for(lambda: (self.snapshot().boxes() or [None])[0], "a message box")
@@ -329,6 +347,7 @@ class Runner:
     def __init__(self, args, roles):
         self.work = tempfile.mkdtemp(prefix="wv-scenarios-")
         self.launcher = os.path.abspath(args.launcher)
+        self.first_frame_launcher = os.path.abspath(args.first_frame)
         self.engine = os.path.join(args.bin, "qr7.exe")
         self.inspector = Inspector(os.path.join(args.bin, "window_inspector.exe"))
         self.roles = roles
@@ -374,5 +393,7 @@ def parse_arguments():
     parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
     parser.add_argument("--bin", required=True, help="folder of qr7.exe and the inspector")
     parser.add_argument("--launcher", required=True)
+    parser.add_argument("--first-frame", required=True,
+                        help="the launcher that keeps its first frame (wreckvale-first-frame.exe)")
     parser.add_argument("-k", help="only scenarios whose group or name holds this")
     return parser.parse_args()

@@ -1,0 +1,17 @@
+#pragma once
+
+namespace wv {
+
+// When the window makes its controls, after drawing its first frame itself.
+enum class ControlsMade {
+  AfterFirstFrame,  // as players get it
+  // Only for the first input or a screen reader's first question: the first
+  // frame stays, for a test to compare with what the controls draw.
+  OnDemand,
+};
+
+// The launcher's whole run: start-up, the window and its message loop. The
+// exit status back.
+int RunLauncher(int show, ControlsMade controls);
+
+}  // namespace wv
