@@ -4,7 +4,8 @@ behaviours the Linux end-to-end tests check, grouped into tables. Run by
 scripts/cross-check inside its display and prefix; prints one line per
 scenario and "N passed, N failed".
 
-  scenarios.py --bin BUILD/bin --launcher dist/wreckvale-launcher.exe [-k WORD]
+  scenarios.py --bin BUILD/bin --launcher dist/wreckvale-launcher.exe \
+      --first-frame WIN32-BUILD/bin/wreckvale-first-frame.exe [-k WORD]
 """
 
 import os
