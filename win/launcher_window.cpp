@@ -26,8 +26,9 @@ namespace {
 
 constexpr UINT_PTR kRestTimer = 1;
 constexpr UINT_PTR kGameWatchTimer = 2;
-// Timers come after painting: this one runs once the first frame is drawn.
-constexpr UINT_PTR kControlsTimer = 3;
+// Posted once the first frame is drawn. Not a timer: a timer comes only
+// when nothing else is queued, and under Wine once had not come in 15 s.
+constexpr UINT kMakeControlsMessage = WM_APP + 2;
 
 // Views the window draws before its controls exist: the create tab, at rest.
 bool DrawnBeforeControls(const ViewState& view) {
@@ -121,7 +122,6 @@ void LauncherWindow::Build() {
 void LauncherWindow::MakeControls() {
   if (controlsMade_) return;
   controlsMade_ = true;
-  KillTimer(window_, kControlsTimer);
   UseCommonControls();
   caption_->MakeWindow(window_);
   for (const auto& [control, window] :
@@ -263,7 +263,8 @@ void LauncherWindow::Start(const StartFolders& folders, int show) {
 }
 
 void LauncherWindow::MakeControlsAfterFirstFrame() {
-  if (!controlsMade_) SetTimer(window_, kControlsTimer, USER_TIMER_MINIMUM, nullptr);
+  // Start drew it, with UpdateWindow.
+  if (!controlsMade_) PostMessageW(window_, kMakeControlsMessage, 0, 0);
 }
 
 void LauncherWindow::Layout() {
@@ -773,10 +774,6 @@ LRESULT LauncherWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
       if (activatedOnce_) caption_->SetActive(wParam != FALSE);
       if (!controlsMade_) InvalidateRect(window_, nullptr, FALSE);
       return 0;
-    case WM_GETOBJECT:
-      // A screen reader asks of the controls.
-      MakeControls();
-      return DefWindowProcW(window_, message, wParam, lParam);
     case WM_COMMAND:
       OnCommand(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam));
       return 0;
@@ -851,9 +848,10 @@ LRESULT LauncherWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
       } else if (wParam == kGameWatchTimer) {
         KillTimer(window_, kGameWatchTimer);
         Show(controller_.OnGameWatched());
-      } else if (wParam == kControlsTimer) {
-        MakeControls();
       }
+      return 0;
+    case kMakeControlsMessage:
+      MakeControls();
       return 0;
     case WM_DPICHANGED: {
       winlook::MakeFonts(look_, winlook::Scale(HIWORD(wParam)));

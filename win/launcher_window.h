@@ -33,8 +33,8 @@ class LauncherWindow {
   HWND Window() const { return window_; }
   bool QuitRequested() const { return controller_.QuitRequested(); }
   // Start-up, then the window shown unless start-up asked to quit. It draws
-  // its first frame itself; its controls are made on the first input, the
-  // first question of a screen reader, or as asked below.
+  // its first frame itself; its controls are made for the first key or
+  // click, or as asked below.
   void Start(const StartFolders& folders, int show);
   // Once the first frame is drawn.
   void MakeControlsAfterFirstFrame();

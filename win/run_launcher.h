@@ -5,8 +5,8 @@ namespace wv {
 // When the window makes its controls, after drawing its first frame itself.
 enum class ControlsMade {
   AfterFirstFrame,  // as players get it
-  // Only for the first input or a screen reader's first question: the first
-  // frame stays, for a test to compare with what the controls draw.
+  // Only for the first key or click: the first frame stays, for a test to
+  // compare with what the controls draw.
   OnDemand,
 };
 

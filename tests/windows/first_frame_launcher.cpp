@@ -1,6 +1,6 @@
-// The launcher as players get it, but for its controls: made only for input
-// or a screen reader's question, so that the first frame the window draws
-// itself stays on the screen for the scenarios to compare.
+// The launcher as players get it, but for its controls: made only for a key
+// or click, so that the first frame the window draws itself stays on the
+// screen for the scenarios to compare.
 #include <windows.h>
 
 #include "win/run_launcher.h"

@@ -157,7 +157,6 @@ def first_frame_scenario(lines):
         try:
             first.write(INI, current_settings(lines))
             first.start(program=runner.first_frame_launcher)
-            # Read by X alone: the inspector's questions would make the controls.
             shown = first.x_window(TITLE)
             wait_for(lambda: window_picture(shown) == expected,
                      "the first frame to show what the controls draw")
