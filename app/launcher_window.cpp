@@ -87,17 +87,17 @@ LauncherWindow::LauncherWindow(const Platform& platform, const StartFolders& fol
     connect(pageControl_, &PageControl::tabsFocused, monitoring_, &MonitoringPage::Warm);
   }
   Show(view);
-  // Connected only now: the first fill of the boxes is no edit.
-  connect(join_->Address(), &QLineEdit::textChanged, this, &LauncherWindow::OnJoinAddressEdited);
-  connect(join_->Port(), &QLineEdit::textChanged, this, &LauncherWindow::OnJoinPortEdited);
-  connect(join_->Password(), &QLineEdit::textChanged, this, &LauncherWindow::OnJoinPasswordEdited);
+  QAccessible::installActivationObserver(this);
+  if (QAccessible::isActive()) FillPages();
   // The caption's text is the application's title: the window and every
   // message box carry it. Not as Qt's display name, which the window system
   // would append to the password dialog's own title.
   setWindowTitle(caption_->Text());
 }
 
-LauncherWindow::~LauncherWindow() = default;
+LauncherWindow::~LauncherWindow() {
+  QAccessible::removeActivationObserver(this);
+}
 
 void LauncherWindow::BuildWindow() {
   setObjectName(QStringLiteral("launcherWindow"));
@@ -117,8 +117,7 @@ void LauncherWindow::BuildWindow() {
   settings_ = new SettingsPage(this);
   auto* monitoringTab = new QWidget(this);
   monitoringTab->setObjectName(QString::fromLatin1(TabObjectName(Tab::Monitoring)));
-  auto* about = new AboutPage(this);
-  pages_ = {create_, join_, settings_, monitoringTab, about};
+  pages_ = {create_, join_, settings_, monitoringTab, new AboutPage(this)};
   for (QWidget* page : pages_) pageControl_->AddPage(page);
 
   bottom_ = new BottomBar(outer);
@@ -146,17 +145,14 @@ void LauncherWindow::BuildWindow() {
   connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Comma), this), &QShortcut::activated, this,
           [this] { ShowCaptionMenu(caption_->mapToGlobal(QPoint(0, caption_->height()))); });
   connect(join_, &JoinPage::recentWanted, this, &LauncherWindow::ShowRecentServers);
-  for (QLineEdit* edit : {join_->Address(), join_->Port(), join_->Password()}) {
-    connect(edit, &QLineEdit::returnPressed, bottom_->ActionButton(), &QToolButton::click);
-  }
 
-  // Tab order: the tab bar, the page's controls, then the bottom bar. The
-  // pages hidden behind the current one drop out by themselves.
+  // Tab order: the tab bar, the page's controls, then the bottom bar (the
+  // join boxes go in when they are made). The pages hidden behind the
+  // current one drop out by themselves.
   std::vector<QWidget*> order{pageControl_->TabBar()};
   order.insert(order.end(), create_->Boxes().begin(), create_->Boxes().end());
   for (QWidget* control : std::initializer_list<QWidget*>{
-           join_->Address(), join_->Port(), join_->Password(), bottom_->CharacterButton(),
-           bottom_->ClipboardButton(), bottom_->ActionButton()}) {
+           bottom_->CharacterButton(), bottom_->ClipboardButton(), bottom_->ActionButton()}) {
     order.push_back(control);
   }
   for (std::size_t i = 1; i < order.size(); ++i) setTabOrder(order[i - 1], order[i]);
@@ -165,25 +161,96 @@ void LauncherWindow::BuildWindow() {
     move(screen->geometry().center() - rect().center());
   }
 
-  // Every control by the object name its widget carries; all are built now.
-  for (std::size_t i = 0; i < kControlCount; ++i) {
-    const std::string_view name = ObjectName(static_cast<Control>(i));
-    widgets_[i] =
-        findChild<QWidget*>(QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size())));
-    Q_ASSERT_X(widgets_[i] != nullptr, "LauncherWindow::BuildWindow", name.data());
-  }
+  FindWidgets();
   // The action button's tooltip says what a press would do at this moment: it
   // is asked for afresh each time, as the press reads the folder and settings.
-  auto* tips = new PlainToolTips(this);
-  connect(tips, &PlainToolTips::toolTipWanted, this, [this](QWidget* widget) {
+  tips_ = new PlainToolTips(this);
+  connect(tips_, &PlainToolTips::toolTipWanted, this, [this](QWidget* widget) {
     if (widget == bottom_->ActionButton()) {
       widget->setToolTip(QString::fromStdString(controller_.ActionPreview()));
     }
   });
 }
 
+// Every control by the object name its widget carries; null while its page
+// is not filled.
+void LauncherWindow::FindWidgets() {
+  for (std::size_t i = 0; i < kControlCount; ++i) {
+    const std::string_view name = ObjectName(static_cast<Control>(i));
+    widgets_[i] =
+        findChild<QWidget*>(QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size())));
+  }
+}
+
+void LauncherWindow::FillPage(Tab tab) {
+  switch (tab) {
+    case Tab::JoinGame:
+      if (!join_->Fill()) return;
+      // Connected only now: the first fill of the boxes is no edit.
+      connect(join_->Address(), &QLineEdit::textChanged, this,
+              &LauncherWindow::OnJoinAddressEdited);
+      connect(join_->Port(), &QLineEdit::textChanged, this, &LauncherWindow::OnJoinPortEdited);
+      connect(join_->Password(), &QLineEdit::textChanged, this,
+              &LauncherWindow::OnJoinPasswordEdited);
+      for (QLineEdit* edit : {join_->Address(), join_->Port(), join_->Password()}) {
+        connect(edit, &QLineEdit::returnPressed, bottom_->ActionButton(), &QToolButton::click);
+      }
+      setTabOrder(create_->Boxes().back(), join_->Address());
+      setTabOrder(join_->Address(), join_->Port());
+      setTabOrder(join_->Port(), join_->Password());
+      setTabOrder(join_->Password(), bottom_->CharacterButton());
+      break;
+    case Tab::Settings:
+      if (!settings_->Fill()) return;
+      break;
+    case Tab::About:
+      if (!static_cast<AboutPage*>(Page(Tab::About))->Fill()) return;
+      break;
+    case Tab::CreateServer:
+    case Tab::Monitoring:
+      return;
+  }
+  // A click on a tab shows its page before the window hears of it; what the
+  // page made then is shown with it, as the page's own children would be.
+  if (QWidget* page = Page(tab); page->isVisible()) {
+    for (QWidget* part : page->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+      if (!part->testAttribute(Qt::WA_WState_ExplicitShowHide)) part->show();
+    }
+  }
+  tips_->Cover(Page(tab));
+  FindWidgets();
+  ShowPages(controller_.Current());
+}
+
+void LauncherWindow::FillPages() {
+  for (Tab tab : kTabs) FillPage(tab);
+}
+
+QWidget* LauncherWindow::Widget(Control control) {
+  if (widgets_[static_cast<std::size_t>(control)] == nullptr) FillPages();
+  return widgets_[static_cast<std::size_t>(control)];
+}
+
+void LauncherWindow::accessibilityActiveChanged(bool active) {
+  if (active) FillPages();
+}
+
+void LauncherWindow::ShowPages(const ViewState& view) {
+  for (std::size_t i = 0; i < kControlCount; ++i) {
+    if (widgets_[i] != nullptr) ShowControl(widgets_[i], view.controls[i]);
+  }
+  settings_->Show(view.options);
+  if (join_->Address() != nullptr) {
+    SetEditText(join_->Address(), view.joinAddress);
+    SetEditText(join_->Port(), view.joinPort);
+    SetEditText(join_->Password(), view.joinPassword);
+    join_->RecentArrow()->setVisible(!view.recentServers.empty());
+  }
+}
+
 void LauncherWindow::Show(const ViewState& view) {
-  for (std::size_t i = 0; i < kControlCount; ++i) ShowControl(widgets_[i], view.controls[i]);
+  FillPage(view.currentTab);
+  ShowPages(view);
   for (Tab tab : kTabs) {
     const TabView& shown = view.TabOf(tab);
     pageControl_->SetPageCaption(Page(tab), QString::fromStdString(shown.caption));
@@ -193,7 +260,6 @@ void LauncherWindow::Show(const ViewState& view) {
     }
   }
   menus_->Sync(view.menus);
-  settings_->Show(view.options);
   for (Tab tab : kTabs) pageControl_->SetPageVisible(Page(tab), view.TabOf(tab).visible);
   pageControl_->SetCurrentPage(Page(view.currentTab));
   QToolButton* go = bottom_->ActionButton();
@@ -203,9 +269,6 @@ void LauncherWindow::Show(const ViewState& view) {
     go->update();
   }
   if (view.wakeAfter.count() > 0) restTimer_->start(view.wakeAfter);
-  SetEditText(join_->Address(), view.joinAddress);
-  SetEditText(join_->Port(), view.joinPort);
-  SetEditText(join_->Password(), view.joinPassword);
   switch (view.focus) {
     case FocusRequest::None:
       break;
@@ -213,9 +276,11 @@ void LauncherWindow::Show(const ViewState& view) {
       create_->Boxes().front()->setFocus();
       break;
     case FocusRequest::JoinAddress:
+      FillPage(Tab::JoinGame);
       join_->Address()->setFocus(Qt::TabFocusReason);
       break;
     case FocusRequest::JoinPortSelected:
+      FillPage(Tab::JoinGame);
       join_->Port()->setFocus(Qt::OtherFocusReason);
       join_->Port()->selectAll();
       break;
@@ -234,7 +299,6 @@ void LauncherWindow::Show(const ViewState& view) {
   }
   captionMenu_ = view.captionMenu;
   recentServers_ = view.recentServers;
-  join_->RecentArrow()->setVisible(!recentServers_.empty());
   if (view.watchGameAfter) gameWatch_->start(*view.watchGameAfter);
   if (view.windowHidden && !hiddenForGame_) {
     hiddenForGame_ = true;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QAccessible>
 #include <QTimer>
 #include <QWidget>
 #include <array>
@@ -19,12 +20,14 @@ class JoinPage;
 class MenuSet;
 class MonitoringPage;
 class PageControl;
+class PlainToolTips;
 class SettingsPage;
 class StyledMenu;
 
 // The launcher's one window. It binds only: each widget event is one call
-// into the controller, whose view state it then shows.
-class LauncherWindow : public QWidget {
+// into the controller, whose view state it then shows. The pages behind the
+// first are filled when they are first shown, or at once for a screen reader.
+class LauncherWindow : public QWidget, private QAccessible::ActivationObserver {
   Q_OBJECT
 
  public:
@@ -35,8 +38,10 @@ class LauncherWindow : public QWidget {
   bool QuitRequested() const { return controller_.QuitRequested(); }
   // nullptr while the monitoring tab is not offered.
   MonitoringPage* Monitoring() const { return monitoring_; }
-  // The widget of a control.
-  QWidget* Widget(Control control) const { return widgets_[static_cast<std::size_t>(control)]; }
+  // The widget of a control; its page is filled for it.
+  QWidget* Widget(Control control);
+  // Fills every page, as a screen reader finds the window.
+  void FillPages();
   // A popup menu by its id, made with its entries when first asked for;
   // nullptr for no such menu.
   StyledMenu* Menu(std::string_view id) const;
@@ -46,7 +51,12 @@ class LauncherWindow : public QWidget {
 
  private:
   void BuildWindow();
+  void FillPage(Tab tab);
+  void FindWidgets();
   void Show(const ViewState& view);
+  // The part of a view that the pages show, again for a page just filled.
+  void ShowPages(const ViewState& view);
+  void accessibilityActiveChanged(bool active) override;
   QWidget* Page(Tab tab) const { return pages_[static_cast<std::size_t>(tab)]; }
   Tab CurrentTab() const;
 
@@ -72,6 +82,7 @@ class LauncherWindow : public QWidget {
   BottomBar* bottom_ = nullptr;
   MenuSet* menus_ = nullptr;
   MonitoringPage* monitoring_ = nullptr;
+  PlainToolTips* tips_ = nullptr;
   QTimer* restTimer_ = nullptr;  // ends the action button's rest after a start
   std::array<QWidget*, kControlCount> widgets_{};
   QTimer* gameWatch_ = nullptr;  // looks at the started game's first seconds

@@ -29,6 +29,10 @@ QLabel* MakeLabel(const QString& name, const QRect& geometry, QWidget* parent) {
 
 AboutPage::AboutPage(QWidget* parent) : QWidget(parent) {
   setObjectName(QStringLiteral("aboutTab"));
+}
+
+bool AboutPage::Fill() {
+  if (image_ != nullptr) return false;
   auto* panel = new Panel(QStringLiteral("aboutPanel"), look::kSilver, Panel::Border::None, this);
   panel->setGeometry(ToQRect(layout::kPageInside));
 
@@ -43,10 +47,15 @@ AboutPage::AboutPage(QWidget* parent) : QWidget(parent) {
   link->setText(QString::fromLatin1(kForumUrl));
   link->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
   link->hide();
+  return true;
 }
 
 void AboutPage::showEvent(QShowEvent* event) {
   const qreal scale = devicePixelRatioF();
+  if (image_ == nullptr) {
+    QWidget::showEvent(event);
+    return;
+  }
   if (image_->pixmap().isNull() || image_->pixmap().devicePixelRatio() != scale) {
     image_->setPixmap(look::Artwork("about.png", scale));
   }

@@ -10,12 +10,15 @@ class QLabel;
 namespace wv {
 
 // The about tab: the picture, "Launcher", the version text and the hidden
-// forum link.
+// forum link, made by Fill when the tab is first needed.
 class AboutPage : public QWidget {
   Q_OBJECT
 
  public:
   explicit AboutPage(QWidget* parent);
+
+  // Makes the labels; false when they were already there.
+  bool Fill();
 
  protected:
   // The picture is decoded when the tab is first shown, not at start-up, in

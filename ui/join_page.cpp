@@ -78,6 +78,10 @@ QIcon DownArrow() {
 
 JoinPage::JoinPage(QWidget* parent) : QWidget(parent) {
   setObjectName(QStringLiteral("joinGameTab"));
+}
+
+bool JoinPage::Fill() {
+  if (address_ != nullptr) return false;
   auto* addressBox = MakeFrame(QStringLiteral("joinAddressFrame"), Control::JoinAddressFrame, this);
   address_ = MakeEdit(QStringLiteral("joinAddress"), Control::JoinAddress, addressBox);
   port_ = MakeEdit(QStringLiteral("joinPort"), Control::JoinPort, addressBox);
@@ -98,6 +102,7 @@ JoinPage::JoinPage(QWidget* parent) : QWidget(parent) {
 
   setTabOrder(address_, port_);
   setTabOrder(port_, password_);
+  return true;
 }
 
 bool JoinPage::eventFilter(QObject* watched, QEvent* event) {

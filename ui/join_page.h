@@ -7,12 +7,16 @@ class QLineEdit;
 
 namespace wv {
 
-// The join tab: server address, port and password boxes.
+// The join tab: server address, port and password boxes. The boxes are
+// made by Fill, when the tab is first needed, not with the page.
 class JoinPage : public QWidget {
   Q_OBJECT
 
  public:
   explicit JoinPage(QWidget* parent);
+
+  // Makes the boxes; false when they were already there.
+  bool Fill();
 
   QLineEdit* Address() const { return address_; }
   QLineEdit* Port() const { return port_; }
@@ -29,10 +33,10 @@ class JoinPage : public QWidget {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
-  QLineEdit* address_;
-  QLineEdit* port_;
-  QLineEdit* password_;
-  QAction* recentArrow_;
+  QLineEdit* address_ = nullptr;
+  QLineEdit* port_ = nullptr;
+  QLineEdit* password_ = nullptr;
+  QAction* recentArrow_ = nullptr;
 };
 
 }  // namespace wv

@@ -13,6 +13,10 @@ namespace wv {
 
 SettingsPage::SettingsPage(QWidget* parent) : QWidget(parent) {
   setObjectName(QStringLiteral("settingsTab"));
+}
+
+bool SettingsPage::Fill() {
+  if (boxes_.front() != nullptr) return false;
   static_assert(std::tuple_size_v<decltype(boxes_)> == layout::kOptionRows.size());
   for (std::size_t i = 0; i < layout::kOptionRows.size(); ++i) {
     const std::string_view name = ObjectName(layout::kOptionRows[i].box);
@@ -21,9 +25,11 @@ SettingsPage::SettingsPage(QWidget* parent) : QWidget(parent) {
     box->setFont(look::UiFont());
     box->setGeometry(ToQRect(layout::OptionArea(i)));
   }
+  return true;
 }
 
 void SettingsPage::Show(const Options& options) {
+  if (boxes_.front() == nullptr) return;
   for (std::size_t i = 0; i < layout::kOptionRows.size(); ++i) {
     boxes_[i]->setChecked(options.*layout::kOptionRows[i].value);
   }

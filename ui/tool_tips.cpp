@@ -28,8 +28,13 @@ QString ToolTipMarkup(const QString& plain) {
 }
 
 PlainToolTips::PlainToolTips(QWidget* window) : QObject(window) {
-  window->installEventFilter(this);
-  for (QWidget* widget : window->findChildren<QWidget*>()) widget->installEventFilter(this);
+  Cover(window);
+}
+
+// A filter installed twice is still there once.
+void PlainToolTips::Cover(QWidget* part) {
+  part->installEventFilter(this);
+  for (QWidget* widget : part->findChildren<QWidget*>()) widget->installEventFilter(this);
 }
 
 bool PlainToolTips::eventFilter(QObject* watched, QEvent* event) {

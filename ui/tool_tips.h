@@ -24,6 +24,9 @@ class PlainToolTips : public QObject {
   // Covers `window` and every widget inside it at this point.
   explicit PlainToolTips(QWidget* window);
 
+  // Covers the widgets made inside `part` since.
+  void Cover(QWidget* part);
+
  signals:
   // Right before `widget`'s tooltip is shown: the moment to bring it up to date.
   void toolTipWanted(QWidget* widget);

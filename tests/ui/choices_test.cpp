@@ -140,7 +140,8 @@ class ChoicesTest : public QObject {
     QFETCH(QString, typed);
     QFETCH(QString, address);
     QFETCH(QString, port);
-    const LauncherWindow& launcher = window_->Open();
+    LauncherWindow& launcher = window_->Open();
+    launcher.FillPages();
     auto* box = launcher.findChild<QLineEdit*>("joinAddress");
     std::vector<std::unique_ptr<QSignalSpy>> changes;
     for (const char* name : {"joinAddress", "joinPort", "joinPassword"}) {

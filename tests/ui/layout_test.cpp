@@ -28,6 +28,7 @@ class LayoutTest : public QObject {
   void controls() {
     QFETCH(QString, name);
     QFETCH(QRect, rect);
+    launcher_->FillPages();
     auto* widget = launcher_->findChild<QWidget*>(name);
     QVERIFY(widget != nullptr);
     QCOMPARE(QRect(widget->mapTo(launcher_, QPoint(0, 0)), widget->size()), rect);
