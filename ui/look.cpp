@@ -13,6 +13,8 @@
 #include <algorithm>
 #include <array>
 
+#include "ui/run_pictures.h"
+
 namespace wv::look {
 
 namespace {
@@ -53,14 +55,24 @@ QFont UiFont(bool bold, int pixels) {
   return font;
 }
 
-// Read as PNG without detection: detecting a format loads every image-format
-// plugin there is, which costs the start-up more than the pictures do.
-QPixmap Artwork(const char* name, qreal scale) {
-  QString file = QStringLiteral(":/artwork/") + QLatin1String(name);
-  if (scale > 1) file.insert(file.lastIndexOf(QLatin1Char('.')), QStringLiteral("@2x"));
-  QImageReader reader(file, "png");
+namespace {
+
+// Compiled in as runs when the window shows it at start; otherwise read as
+// PNG without detection: detecting a format loads every image-format plugin
+// there is, which costs more than the pictures do.
+QImage ArtworkImage(const QString& name) {
+  if (QImage image = RunPictureImage(name.toStdString()); !image.isNull()) return image;
+  QImageReader reader(QStringLiteral(":/artwork/") + name, "png");
   reader.setAutoDetectImageFormat(false);
-  QImage image = reader.read();
+  return reader.read();
+}
+
+}  // namespace
+
+QPixmap Artwork(const char* name, qreal scale) {
+  QString file = QLatin1String(name);
+  if (scale > 1) file.insert(file.lastIndexOf(QLatin1Char('.')), QStringLiteral("@2x"));
+  QImage image = ArtworkImage(file);
   if (scale <= 1) return QPixmap::fromImage(image);
   const QSize shown = (QSizeF(image.size()) * (scale / 2)).toSize();
   if (shown != image.size()) {
@@ -75,11 +87,10 @@ namespace {
 
 constexpr std::array<int, 6> kIconSides = {16, 32, 48, 64, 128, 256};
 
-// The window icon drawn afresh from its PNG files at each request, the
-// nearest size that is at least as large as asked. QIcon::addFile would
-// probe every image-format plugin for each of the six files (loading the GIF,
-// ICO and JPEG plugins and libjpeg) and keep every size decoded for the life
-// of the window; the window system copies the icon once and asks no more.
+// The window icon drawn afresh from its compiled-in pictures at each
+// request, the nearest size that is at least as large as asked. QIcon would
+// keep every size made for the life of the window; the window system copies
+// the icon once and asks no more.
 class ArtworkIconEngine : public QIconEngine {
  public:
   QSize actualSize(const QSize& size, QIcon::Mode, QIcon::State) override {
@@ -93,9 +104,7 @@ class ArtworkIconEngine : public QIconEngine {
 
   QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State) override {
     const int side = Side(size);
-    QImageReader reader(QStringLiteral(":/artwork/icon-%1.png").arg(side), "png");
-    reader.setAutoDetectImageFormat(false);
-    QPixmap picture = QPixmap::fromImage(reader.read());
+    QPixmap picture = QPixmap::fromImage(ArtworkImage(QStringLiteral("icon-%1.png").arg(side)));
     if (side > size.width() || side > size.height()) {
       picture = picture.scaled(size, Qt::KeepAspectRatio, Qt::SmoothTransformation);
     }

@@ -25,6 +25,8 @@ target_sources(wreckvale_ui PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/page_control.h
   ${CMAKE_CURRENT_LIST_DIR}/panel.cpp
   ${CMAKE_CURRENT_LIST_DIR}/panel.h
+  ${CMAKE_CURRENT_LIST_DIR}/run_pictures.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/run_pictures.h
   ${CMAKE_CURRENT_LIST_DIR}/settings_page.cpp
   ${CMAKE_CURRENT_LIST_DIR}/settings_page.h
   ${CMAKE_CURRENT_LIST_DIR}/styled_menu.cpp
