@@ -1,11 +1,12 @@
 #include "ui/page_control.h"
 
+#include <QAccessibleWidget>
 #include <QEnterEvent>
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QStackedWidget>
+#include <QPointer>
 #include <QTabBar>
 #include <algorithm>
 
@@ -100,10 +101,18 @@ class FlatTabBar : public QTabBar {
   }
 };
 
+constexpr QLatin1StringView kStackName("pageStack");
+
+// Screen readers meet the pages as a stacked widget's: a layered pane.
+QAccessibleInterface* StackInterface(const QString& className, QObject* object) {
+  if (className != QLatin1String("QWidget") || object->objectName() != kStackName) return nullptr;
+  return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::LayeredPane);
+}
+
 }  // namespace
 
 PageControl::PageControl(QWidget* parent)
-    : QWidget(parent), tabs_(new FlatTabBar(this)), stack_(new QStackedWidget(this)) {
+    : QWidget(parent), tabs_(new FlatTabBar(this)), stack_(new QWidget(this)) {
   setObjectName(QStringLiteral("pageControl"));
   setGeometry(ToQRect(kArea));
   tabs_->setObjectName(QStringLiteral("tabBar"));
@@ -119,10 +128,14 @@ PageControl::PageControl(QWidget* parent)
   // Moves without a button pressed, to tell which tab the pointer is on.
   tabs_->setMouseTracking(true);
   tabs_->installEventFilter(this);
+  stack_->setObjectName(kStackName);
+  // One factory in the process's list, however many controls are made.
+  QAccessible::removeFactory(&StackInterface);
+  QAccessible::installFactory(&StackInterface);
   stack_->setGeometry(ToQRect(layout::Within(layout::kPageArea, kArea)));
   connect(tabs_, &QTabBar::currentChanged, this, [this](int index) {
     if (index < 0) return;
-    stack_->setCurrentWidget(PageAt(index));
+    ShowPage(PageAt(index));
     if (!quiet_) emit currentPageChanged();
   });
 }
@@ -132,7 +145,15 @@ void PageControl::AddPage(QWidget* page) {
   QPalette palette = page->palette();
   palette.setColor(QPalette::Window, look::kSilver);
   page->setPalette(palette);
-  stack_->addWidget(page);
+  page->setParent(stack_);
+  page->setGeometry(stack_->rect());
+  if (shown_ == nullptr) {
+    shown_ = page;
+    page->show();
+  } else {
+    page->hide();
+    page->lower();
+  }
   pages_.push_back({page, {}, {}, {}});
   quiet_ = true;
   tabs_->addTab(QString());
@@ -140,7 +161,44 @@ void PageControl::AddPage(QWidget* page) {
 }
 
 int PageControl::IndexOf(const QWidget* page) const {
-  return stack_->indexOf(const_cast<QWidget*>(page));
+  const auto at = std::find_if(pages_.begin(), pages_.end(),
+                               [page](const PageTab& entry) { return entry.page == page; });
+  return at == pages_.end() ? -1 : static_cast<int>(at - pages_.begin());
+}
+
+// Focus on the page that goes moves to the page that comes: to the control
+// that had it there last, else its first control in the Tab order, else the
+// page itself, as a stacked widget moves it.
+void PageControl::ShowPage(QWidget* page) {
+  QWidget* const previous = shown_;
+  if (page == nullptr || page == previous) return;
+  const bool updating = stack_->updatesEnabled();
+  if (updating) stack_->setUpdatesEnabled(false);
+  const QPointer<QWidget> focus = window()->focusWidget();
+  const bool focusWasThere = focus && previous && previous->isAncestorOf(focus);
+  if (previous) {
+    previous->clearFocus();
+    previous->hide();
+  }
+  shown_ = page;
+  page->raise();
+  page->show();
+  if (focusWasThere) {
+    if (QWidget* last = page->focusWidget()) {
+      last->setFocus();
+    } else {
+      QWidget* next = focus;
+      while ((next = next->nextInFocusChain()) != focus) {
+        if ((next->focusPolicy() & Qt::TabFocus) == Qt::TabFocus && !next->focusProxy() &&
+            next->isVisibleTo(page) && next->isEnabled() && page->isAncestorOf(next)) {
+          next->setFocus();
+          break;
+        }
+      }
+      if (next == focus) page->setFocus();
+    }
+  }
+  if (updating) stack_->setUpdatesEnabled(true);
 }
 
 int PageControl::TabOf(const QWidget* page) const {
@@ -201,7 +259,7 @@ void PageControl::SetPageVisible(QWidget* page, bool visible) {
     tabs_->setTabToolTip(tab, entry.tip);
     tabs_->setAccessibleTabName(tab, entry.name);
   }
-  if (QWidget* current = PageAt(tabs_->currentIndex())) stack_->setCurrentWidget(current);
+  ShowPage(PageAt(tabs_->currentIndex()));
   quiet_ = false;
 }
 
@@ -214,7 +272,7 @@ void PageControl::SetCurrentPage(QWidget* page) {
 }
 
 QWidget* PageControl::CurrentPage() const {
-  return stack_->currentWidget();
+  return shown_;
 }
 
 bool PageControl::eventFilter(QObject* watched, QEvent* event) {

@@ -4,7 +4,6 @@
 #include <QWidget>
 #include <vector>
 
-class QStackedWidget;
 class QTabBar;
 
 namespace wv {
@@ -58,9 +57,13 @@ class PageControl : public QWidget {
   int TabOf(const QWidget* page) const;
   QWidget* PageAt(int tab) const;
   void PointerAt(QPointF position);
+  void ShowPage(QWidget* page);
 
   QTabBar* tabs_;
-  QStackedWidget* stack_;
+  // The pages, one shown at a time. A stacked widget would do the same, at
+  // the cost of the layout code it brings into the start-up.
+  QWidget* stack_;
+  QWidget* shown_ = nullptr;
   std::vector<PageTab> pages_;
   bool quiet_ = false;
   int pointedTab_ = -1;
