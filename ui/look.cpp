@@ -104,7 +104,11 @@ class ArtworkIconEngine : public QIconEngine {
 
   QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State) override {
     const int side = Side(size);
-    QPixmap picture = QPixmap::fromImage(ArtworkImage(QStringLiteral("icon-%1.png").arg(side)));
+    // As 32-bit ARGB, the form the window system's icon takes: then no size
+    // is converted, into a fresh copy, on its way there.
+    QImage image = ArtworkImage(QStringLiteral("icon-%1.png").arg(side));
+    if (image.format() == QImage::Format_RGB32) image.reinterpretAsFormat(QImage::Format_ARGB32);
+    QPixmap picture = QPixmap::fromImage(std::move(image), Qt::NoFormatConversion);
     if (side > size.width() || side > size.height()) {
       picture = picture.scaled(size, Qt::KeepAspectRatio, Qt::SmoothTransformation);
     }
