@@ -47,19 +47,20 @@ bool AboutPage::Fill() {
   link->setText(QString::fromLatin1(kForumUrl));
   link->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
   link->hide();
+  if (isVisible()) ShowPicture();
   return true;
 }
 
 void AboutPage::showEvent(QShowEvent* event) {
+  if (image_ != nullptr) ShowPicture();
+  QWidget::showEvent(event);
+}
+
+void AboutPage::ShowPicture() {
   const qreal scale = devicePixelRatioF();
-  if (image_ == nullptr) {
-    QWidget::showEvent(event);
-    return;
-  }
   if (image_->pixmap().isNull() || image_->pixmap().devicePixelRatio() != scale) {
     image_->setPixmap(look::Artwork("about.png", scale));
   }
-  QWidget::showEvent(event);
 }
 
 }  // namespace wv

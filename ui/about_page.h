@@ -26,6 +26,8 @@ class AboutPage : public QWidget {
   void showEvent(QShowEvent* event) override;
 
  private:
+  void ShowPicture();
+
   QLabel* image_ = nullptr;
 };
 

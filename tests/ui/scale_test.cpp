@@ -122,14 +122,37 @@ class ScaleTest : public QObject {
     }
   }
 
-  // At whole scales the emblem is the artwork drawn for that scale, pixel for
-  // pixel.
-  void emblemIsSharp() {
+  // At whole scales the artwork is the picture drawn for that scale, pixel
+  // for pixel: the emblem, and the about picture from the first time its tab
+  // shows, above its labels (the tab runs last: it leaves the window there).
+  void artworkIsSharp_data() {
+    QTest::addColumn<QString>("tab");  // empty: the first tab
+    QTest::addColumn<QString>("widget");
+    QTest::addColumn<QString>("picture");
+    QTest::addColumn<QRect>("part");  // in window pixels, from the picture's corner
+    QTest::newRow("emblem") << QString() << "emblem" << "emblem" << QRect(0, 0, 16, 16);
+    QTest::newRow("about picture") << "?" << "aboutPicture" << "about" << QRect(0, 0, 332, 100);
+  }
+  void artworkIsSharp() {
+    QFETCH(QString, tab);
+    QFETCH(QString, widget);
+    QFETCH(QString, picture);
+    QFETCH(QRect, part);
     if (scale_ != 1 && scale_ != 2) QSKIP("the artwork is resized at this scale");
-    const QImage emblem(scale_ == 1 ? ":/artwork/emblem.png" : ":/artwork/emblem@2x.png");
-    const QWidget* widget = launcher_->findChild<QWidget*>("emblem");
-    const QPoint origin = widget->mapTo(launcher_, QPoint(0, 0)) * scale_;
-    QCOMPARE(shot_.copy(QRect(origin, emblem.size())).convertToFormat(emblem.format()), emblem);
+    QImage shot = shot_;
+    if (!tab.isEmpty()) {
+      ClickTab(*launcher_, tab);
+      launcher_->repaint();
+      shot = launcher_->screen()->grabWindow(launcher_->winId()).toImage();
+    }
+    const QImage artwork =
+        QImage(QStringLiteral(":/artwork/%1%2.png")
+                   .arg(picture, scale_ == 1 ? QString() : QStringLiteral("@2x")))
+            .copy(QRect(part.topLeft() * scale_, part.size() * scale_));
+    const QWidget* shown = launcher_->findChild<QWidget*>(widget);
+    QVERIFY(shown != nullptr);
+    const QPoint origin = (shown->mapTo(launcher_, QPoint(0, 0)) + part.topLeft()) * scale_;
+    QCOMPARE(shot.copy(QRect(origin, artwork.size())).convertToFormat(artwork.format()), artwork);
   }
 
  private:
