@@ -130,8 +130,11 @@ class ScaleTest : public QObject {
     QTest::addColumn<QString>("widget");
     QTest::addColumn<QString>("picture");
     QTest::addColumn<QRect>("part");  // in window pixels, from the picture's corner
-    QTest::newRow("emblem") << QString() << "emblem" << "emblem" << QRect(0, 0, 16, 16);
-    QTest::newRow("about picture") << "?" << "aboutPicture" << "about" << QRect(0, 0, 332, 100);
+    QTest::newRow("emblem") << QString() << "emblem"
+                            << "emblem" << QRect(0, 0, 16, 16);
+    QTest::newRow("about picture") << "?"
+                                   << "aboutPicture"
+                                   << "about" << QRect(0, 0, 332, 100);
   }
   void artworkIsSharp() {
     QFETCH(QString, tab);
