@@ -30,7 +30,7 @@ inline constexpr int kFontPixels = 11;
 // The nearest sans face to the classic dialog font, at the same pixel height.
 QFont UiFont(bool bold = false, int pixels = kFontPixels);
 
-// One of the compiled-in PNG pictures, by file name, for a screen of
+// One of the compiled-in pictures, by its PNG file's name, for a screen of
 // `scale` device pixels per pixel: above 1 it comes from the picture drawn at
 // twice the size ("name@2x.png"), smoothly resized to the scale.
 QPixmap Artwork(const char* name, qreal scale = 1);
