@@ -182,10 +182,11 @@ void LauncherWindow::FindWidgets() {
   }
 }
 
-void LauncherWindow::FillPage(Tab tab) {
+// The caller shows the view to what it made (ShowPages).
+bool LauncherWindow::FillPage(Tab tab) {
   switch (tab) {
     case Tab::JoinGame:
-      if (!join_->Fill()) return;
+      if (!join_->Fill()) return false;
       // Connected only now: the first fill of the boxes is no edit.
       connect(join_->Address(), &QLineEdit::textChanged, this,
               &LauncherWindow::OnJoinAddressEdited);
@@ -201,14 +202,14 @@ void LauncherWindow::FillPage(Tab tab) {
       setTabOrder(join_->Password(), bottom_->CharacterButton());
       break;
     case Tab::Settings:
-      if (!settings_->Fill()) return;
+      if (!settings_->Fill()) return false;
       break;
     case Tab::About:
-      if (!static_cast<AboutPage*>(Page(Tab::About))->Fill()) return;
+      if (!static_cast<AboutPage*>(Page(Tab::About))->Fill()) return false;
       break;
     case Tab::CreateServer:
     case Tab::Monitoring:
-      return;
+      return false;
   }
   // A click on a tab shows its page before the window hears of it; what the
   // page made then is shown with it, as the page's own children would be.
@@ -219,11 +220,13 @@ void LauncherWindow::FillPage(Tab tab) {
   }
   tips_->Cover(Page(tab));
   FindWidgets();
-  ShowPages(controller_.Current());
+  return true;
 }
 
 void LauncherWindow::FillPages() {
-  for (Tab tab : kTabs) FillPage(tab);
+  bool filled = false;
+  for (Tab tab : kTabs) filled |= FillPage(tab);
+  if (filled) ShowPages(controller_.Current());
 }
 
 QWidget* LauncherWindow::Widget(Control control) {
@@ -250,6 +253,9 @@ void LauncherWindow::ShowPages(const ViewState& view) {
 
 void LauncherWindow::Show(const ViewState& view) {
   FillPage(view.currentTab);
+  if (view.focus == FocusRequest::JoinAddress || view.focus == FocusRequest::JoinPortSelected) {
+    FillPage(Tab::JoinGame);
+  }
   ShowPages(view);
   for (Tab tab : kTabs) {
     const TabView& shown = view.TabOf(tab);
@@ -276,11 +282,9 @@ void LauncherWindow::Show(const ViewState& view) {
       create_->Boxes().front()->setFocus();
       break;
     case FocusRequest::JoinAddress:
-      FillPage(Tab::JoinGame);
       join_->Address()->setFocus(Qt::TabFocusReason);
       break;
     case FocusRequest::JoinPortSelected:
-      FillPage(Tab::JoinGame);
       join_->Port()->setFocus(Qt::OtherFocusReason);
       join_->Port()->selectAll();
       break;

@@ -51,7 +51,8 @@ class LauncherWindow : public QWidget, private QAccessible::ActivationObserver {
 
  private:
   void BuildWindow();
-  void FillPage(Tab tab);
+  // Makes the page's controls; false when there was nothing to make.
+  bool FillPage(Tab tab);
   void FindWidgets();
   void Show(const ViewState& view);
   // The part of a view that the pages show, again for a page just filled.
