@@ -13,8 +13,12 @@
 #include <QMetaObject>
 #include <QPushButton>
 #include <QUrl>
+#include <cerrno>
 #include <cstdlib>
+#include <cstring>
 #include <system_error>
+
+#include <unistd.h>
 
 #include "core/program_search.h"
 #include "core/startup.h"
@@ -110,11 +114,27 @@ std::string CurrentFolderText(const std::filesystem::path& folder) {
   return folder.native();
 }
 
+// The system's own call: std::filesystem's current_path is code that the
+// start-up would load for this alone.
+std::filesystem::path CurrentFolder(std::error_code& error) {
+  std::string folder(256, '\0');
+  while (getcwd(folder.data(), folder.size()) == nullptr) {
+    if (errno != ERANGE) {
+      error.assign(errno, std::generic_category());
+      return {};
+    }
+    folder.resize(folder.size() * 2);
+  }
+  folder.resize(std::strlen(folder.c_str()));
+  error.clear();
+  return folder;
+}
+
 }  // namespace
 
 LaunchEnvironment CurrentFolderProbe::Probe() {
   std::error_code error;
-  const std::filesystem::path folder = std::filesystem::current_path(error);
+  const std::filesystem::path folder = CurrentFolder(error);
   LaunchEnvironment environment;
   if (error) {
     environment.folderProblem = error.message();
@@ -129,7 +149,7 @@ LaunchEnvironment CurrentFolderProbe::Probe() {
 
 StartFolders DefaultStartFolders(const char* argv0) {
   std::error_code error;
-  std::filesystem::path workDir = std::filesystem::current_path(error);
+  std::filesystem::path workDir = CurrentFolder(error);
   // As the system's bytes, not through QString (see CurrentFolderText). A
   // start folder already removed is left empty rather than ending the start.
   const std::optional<std::filesystem::path> start = error ? std::nullopt : std::optional(workDir);

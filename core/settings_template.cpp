@@ -21,23 +21,12 @@ constexpr std::size_t kExtraMapSectionOrder[] = {2, 0, 1};
 // name is no settings file: it is neither moved aside nor taken for a
 // written template.
 bool SettingsFileThere(const fs::path& file) {
-  std::error_code ec;
-  return fs::exists(fs::symlink_status(file, ec)) && !fs::is_directory(file, ec);
+  return NameTaken(file) && KindAt(file) != EntryKind::Folder;
 }
 
 // What TempFileFor names the settings file's copies.
 const std::string kTempPrefix = "." + std::string(kSettingsFileName) + ".tmp-";
 
-// Only under the lock: no other launcher is writing one of them then.
-void RemoveLeftTempFiles(const fs::path& workDir) {
-  std::error_code ec;
-  for (fs::directory_iterator it(workDir, ec), end; !ec && it != end; it.increment(ec)) {
-    const fs::path& path = it->path();
-    if (path.filename().string().starts_with(kTempPrefix) && !it->is_directory(ec)) {
-      fs::remove(path, ec);
-    }
-  }
-}
 
 }  // namespace
 
@@ -78,8 +67,7 @@ std::string SettingsTemplate(std::string_view version, const ExtraMapCaptions& c
 
 fs::path FreeBackupName(const fs::path& workDir) {
   fs::path name = workDir / kSettingsBackupName;
-  std::error_code ec;
-  for (int n = 1; fs::exists(fs::symlink_status(name, ec)); ++n) {
+  for (int n = 1; NameTaken(name); ++n) {
     name = workDir / (std::string(kSettingsBackupName) + "." + std::to_string(n));
   }
   return name;
@@ -107,7 +95,8 @@ TemplateOutcome WriteSettingsTemplate(const fs::path& workDir, std::string_view 
                                       std::chrono::milliseconds patience) {
   const SettingsLock lock(workDir, patience);
   if (lock.Busy()) return TemplateOutcome::Busy;
-  if (lock.Held()) RemoveLeftTempFiles(workDir);
+  // Only under the lock: no other launcher is writing one of them then.
+  if (lock.Held()) RemoveStartingWith(workDir, kTempPrefix);
   const fs::path target = workDir / kSettingsFileName;
   if (SettingsFileThere(target)) return TemplateOutcome::Exists;
   return ReplaceWholeFile(target, SettingsTemplate(version, captions)) ? TemplateOutcome::Written

@@ -8,6 +8,7 @@
 #include "core/launcher_model.h"
 #include "core/settings_keys.h"
 #include "core/settings_template.h"
+#include "core/whole_file.h"
 
 namespace wv {
 
@@ -19,9 +20,7 @@ bool FileExistsIn(const std::filesystem::path& dir, std::string_view name) {
   std::filesystem::path path = dir;
   path += std::filesystem::path::preferred_separator;
   path += name;
-  std::error_code ec;
-  const auto status = std::filesystem::status(path, ec);
-  return !ec && std::filesystem::exists(status) && !std::filesystem::is_directory(status);
+  return KindAt(path) == EntryKind::Other;
 }
 
 std::filesystem::path GameFolder(const std::filesystem::path& exeDir,

@@ -15,6 +15,7 @@
 #include <io.h>
 #include <windows.h>
 #else
+#include <dirent.h>
 #include <signal.h>
 #include <unistd.h>
 #endif
@@ -169,6 +170,55 @@ bool WriteWholeFile(const std::filesystem::path& file, std::string_view text) {
 bool WriteNewFile(const std::filesystem::path& file, std::string_view text) {
   return WriteAll(file, text, true);
 }
+
+#ifdef _WIN32
+EntryKind KindAt(const std::filesystem::path& path) {
+  std::error_code ec;
+  const auto status = std::filesystem::status(path, ec);
+  if (ec || !std::filesystem::exists(status)) return EntryKind::Missing;
+  return std::filesystem::is_directory(status) ? EntryKind::Folder : EntryKind::Other;
+}
+
+bool NameTaken(const std::filesystem::path& path) {
+  std::error_code ec;
+  return std::filesystem::exists(std::filesystem::symlink_status(path, ec));
+}
+
+void RemoveStartingWith(const std::filesystem::path& folder, std::string_view prefix) {
+  std::error_code ec;
+  for (std::filesystem::directory_iterator it(folder, ec), end; !ec && it != end;
+       it.increment(ec)) {
+    const std::filesystem::path& path = it->path();
+    if (path.filename().string().starts_with(prefix) && !it->is_directory(ec)) {
+      std::filesystem::remove(path, ec);
+    }
+  }
+}
+#else
+EntryKind KindAt(const std::filesystem::path& path) {
+  struct stat info {};
+  if (stat(path.c_str(), &info) != 0) return EntryKind::Missing;
+  return S_ISDIR(info.st_mode) ? EntryKind::Folder : EntryKind::Other;
+}
+
+bool NameTaken(const std::filesystem::path& path) {
+  struct stat info {};
+  return lstat(path.c_str(), &info) == 0;
+}
+
+void RemoveStartingWith(const std::filesystem::path& folder, std::string_view prefix) {
+  DIR* const entries = opendir(folder.c_str());
+  if (entries == nullptr) return;
+  const int at = dirfd(entries);
+  while (const dirent* entry = readdir(entries)) {
+    if (!std::string_view(entry->d_name).starts_with(prefix)) continue;
+    struct stat info {};
+    const bool folderThere = fstatat(at, entry->d_name, &info, 0) == 0 && S_ISDIR(info.st_mode);
+    if (!folderThere) unlinkat(at, entry->d_name, 0);
+  }
+  closedir(entries);
+}
+#endif
 
 bool MoveIntoPlace(const std::filesystem::path& from, const std::filesystem::path& to) {
 #ifdef _WIN32

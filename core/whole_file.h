@@ -43,6 +43,20 @@ bool WriteWholeFile(const std::filesystem::path& file, std::string_view text);
 // file or a link of that name makes it fail.
 bool WriteNewFile(const std::filesystem::path& file, std::string_view text);
 
+// What a name in a folder holds, as the system says through its own calls:
+// std::filesystem's are code that the start-up would load for these alone.
+enum class EntryKind { Missing, Folder, Other };
+
+// Follows links; Missing also when the system cannot tell.
+EntryKind KindAt(const std::filesystem::path& path);
+
+// True when anything has that name, a dangling link included.
+bool NameTaken(const std::filesystem::path& path);
+
+// Removes what `folder` holds under names that start with `prefix`, but no
+// folder and no link to one.
+void RemoveStartingWith(const std::filesystem::path& folder, std::string_view prefix);
+
 // Renames `from` to `to`, replacing a file there in one step; false when the
 // system refuses.
 bool MoveIntoPlace(const std::filesystem::path& from, const std::filesystem::path& to);
