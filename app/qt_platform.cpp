@@ -1,5 +1,7 @@
 #include "app/qt_platform.h"
 
+#include <unistd.h>
+
 #include <QClipboard>
 #include <QCoreApplication>
 #include <QDesktopServices>
@@ -17,8 +19,6 @@
 #include <cstdlib>
 #include <cstring>
 #include <system_error>
-
-#include <unistd.h>
 
 #include "core/program_search.h"
 #include "core/startup.h"

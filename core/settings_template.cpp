@@ -27,7 +27,6 @@ bool SettingsFileThere(const fs::path& file) {
 // What TempFileFor names the settings file's copies.
 const std::string kTempPrefix = "." + std::string(kSettingsFileName) + ".tmp-";
 
-
 }  // namespace
 
 std::string SettingsTemplate(std::string_view version, const ExtraMapCaptions& captions) {

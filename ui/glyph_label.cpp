@@ -17,8 +17,8 @@ namespace {
 // start-up for two bars.
 QPolygonF DiagonalBar(QPointF from, QPointF to, qreal width) {
   const qreal half = width / 2 / std::sqrt(2.0);
-  const QPointF along = (to.x() > from.x()) == (to.y() > from.y()) ? QPointF(half, half)
-                                                                   : QPointF(-half, half);
+  const QPointF along =
+      (to.x() > from.x()) == (to.y() > from.y()) ? QPointF(half, half) : QPointF(-half, half);
   const QPointF across(-along.y(), along.x());
   return QPolygonF(
       {from - along + across, to + along + across, to + along - across, from - along - across});
