@@ -9,6 +9,8 @@
 #include <QPointer>
 #include <QTabBar>
 #include <algorithm>
+#include <utility>
+#include <vector>
 
 #include "core/window_layout.h"
 #include "ui/logical_rect.h"
@@ -67,7 +69,23 @@ class FlatTabBar : public QTabBar {
   }
 
  private:
-  int CaptionWidth(int index) const { return fontMetrics().horizontalAdvance(tabText(index)); }
+  // The toolkit asks for every tab's size on each layout, and each size needs
+  // every caption's width: a caption is measured once for a font, not shaped
+  // again for every tab on every layout.
+  int CaptionWidth(int index) const {
+    const QString caption = tabText(index);
+    if (measuredFont_ != font() || measuredDpi_ != logicalDpiX()) {
+      measured_.clear();
+      measuredFont_ = font();
+      measuredDpi_ = logicalDpiX();
+    }
+    for (const auto& [text, width] : measured_) {
+      if (text == caption) return width;
+    }
+    const int width = fontMetrics().horizontalAdvance(caption);
+    measured_.emplace_back(caption, width);
+    return width;
+  }
 
   // The widest a tab may be for all of them to fit the row: every tab as wide
   // as its caption needs when they fit.
@@ -99,6 +117,10 @@ class FlatTabBar : public QTabBar {
     painter.setFont(font);
     painter.drawText(box, Qt::AlignCenter, metrics.elidedText(caption, Qt::ElideRight, room));
   }
+
+  mutable QFont measuredFont_;
+  mutable int measuredDpi_ = 0;
+  mutable std::vector<std::pair<QString, int>> measured_;
 };
 
 constexpr QLatin1StringView kStackName("pageStack");
