@@ -3,11 +3,14 @@
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QFontMetricsF>
+#include <QImage>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPixmap>
 #include <QStyle>
+#include <QStyleOptionToolButton>
 #include <QToolButton>
 #include <array>
 #include <functional>
@@ -28,6 +31,84 @@ using layout::kChoiceRows;
 QString Name(std::string_view id) {
   return QString::fromLatin1(id.data(), static_cast<qsizetype>(id.size()));
 }
+
+// The box's drop-down arrow, to the pixel as the style draws it on a tool
+// button raised only under the pointer. The style fills the triangle in a
+// translucent colour, and that fill alone would start the painting engine's
+// thread pool at start-up; here it is filled opaque and its coverage scaled
+// to the style's alpha after. Under the pointer or pressed, the style draws
+// the button as before.
+class ChoiceArrow : public QToolButton {
+ public:
+  using QToolButton::QToolButton;
+
+ protected:
+  void paintEvent(QPaintEvent* event) override {
+    QStyleOptionToolButton option;
+    initStyleOption(&option);
+    const bool raised = option.state.testFlag(QStyle::State_MouseOver) &&
+                        option.state.testFlag(QStyle::State_Enabled);
+    if (raised || option.state & (QStyle::State_Sunken | QStyle::State_On)) {
+      QToolButton::paintEvent(event);
+      return;
+    }
+    const int frame = style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, this);
+    const QRect area =
+        style()
+            ->subControlRect(QStyle::CC_ToolButton, &option, QStyle::SC_ToolButton, this)
+            .adjusted(frame, frame, -frame, -frame);
+    if (area.width() <= 1 || area.height() <= 1) return;
+    QPainter painter(this);
+    painter.drawPixmap(area, ArrowPicture(area.size(), option));
+  }
+
+ private:
+  static constexpr int kAlpha = 160;
+
+  QPixmap ArrowPicture(QSize size, const QStyleOptionToolButton& option) {
+    const QColor colour = option.palette.windowText().color();
+    const qreal scale = devicePixelRatioF();
+    const qreal dpi = option.fontMetrics.fontDpi();
+    if (drawn_.size() == size * scale && drawnColour_ == colour && drawnDpi_ == dpi) return drawn_;
+    const int wide = static_cast<int>(14 * dpi / 96);
+    const int high = static_cast<int>(8 * dpi / 96);
+    const int side = std::min({wide, high, size.width(), size.height()});
+    QRectF box(0, 0, side, high * side / wide);
+    box.moveTo((size.width() - box.width()) / 2.0, (size.height() - box.height()) / 2.0);
+    QImage image(size * scale, QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(scale);
+    image.fill(Qt::transparent);
+    {
+      QPainter painter(&image);
+      painter.setPen(Qt::NoPen);
+      painter.setBrush(QColor(colour.red(), colour.green(), colour.blue()));
+      painter.setRenderHint(QPainter::Antialiasing);
+      const QPointF corners[] = {box.topLeft(), box.topRight(),
+                                 QPointF(box.center().x(), box.bottom())};
+      painter.drawPolygon(corners, 3);
+    }
+    // As the painting engine scales a premultiplied pixel by an alpha.
+    const auto scaled = [](int value) {
+      const int product = value * kAlpha;
+      return (product + (product >> 8) + 0x80) >> 8;
+    };
+    for (int y = 0; y < image.height(); ++y) {
+      auto* row = reinterpret_cast<QRgb*>(image.scanLine(y));
+      for (int x = 0; x < image.width(); ++x) {
+        row[x] = qRgba(scaled(qRed(row[x])), scaled(qGreen(row[x])), scaled(qBlue(row[x])),
+                       scaled(qAlpha(row[x])));
+      }
+    }
+    drawn_ = QPixmap::fromImage(std::move(image));
+    drawnColour_ = colour;
+    drawnDpi_ = dpi;
+    return drawn_;
+  }
+
+  QPixmap drawn_;
+  QColor drawnColour_;
+  qreal drawnDpi_ = 0;
+};
 
 // A choice a little too wide for its label is narrowed, as far as it stays
 // easy to read; one wider still ends in "…". Never cut.
@@ -168,7 +249,7 @@ CreatePage::CreatePage(QWidget* parent) : QWidget(parent) {
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     label->setGeometry(ToQRect(layout::ChoiceLabelArea(row.labelWidth)));
 
-    auto* arrow = new QToolButton(box);
+    auto* arrow = new ChoiceArrow(box);
     arrow->setObjectName(Name(ObjectName(parts.arrow)));
     arrow->setArrowType(Qt::DownArrow);
     arrow->setAutoRaise(true);

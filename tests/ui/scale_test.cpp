@@ -1,6 +1,7 @@
 #include <QLabel>
 #include <QScreen>
 #include <QTest>
+#include <QToolButton>
 #include <cmath>
 
 #include "tests/ui/window_fixture.h"
@@ -120,6 +121,31 @@ class ScaleTest : public QObject {
       QVERIFY2(focused ? white > all / 4 && white < all * 3 / 4 : white == 0,
                qPrintable(QStringLiteral("%1: %2 of %3 white").arg(box).arg(white).arg(all)));
     }
+  }
+
+  // The choice boxes draw their arrows themselves while the style would draw
+  // nothing else; they must be the style's to the pixel, or an arrow would
+  // change as the pointer comes onto it.
+  void arrowsAreTheStyles_data() {
+    QTest::addColumn<QString>("arrow");
+    QTest::addColumn<bool>("enabled");
+    QTest::newRow("mode") << "modeArrow" << true;
+    QTest::newRow("slots, disabled") << "slotsArrow" << false;
+  }
+  void arrowsAreTheStyles() {
+    QFETCH(QString, arrow);
+    QFETCH(bool, enabled);
+    auto* shown = launcher_->findChild<QToolButton*>(arrow);
+    QVERIFY(shown != nullptr);
+    QToolButton styled(shown->parentWidget());
+    styled.setArrowType(Qt::DownArrow);
+    styled.setAutoRaise(true);
+    styled.setGeometry(shown->geometry());
+    shown->setEnabled(enabled);
+    styled.setEnabled(enabled);
+    const QImage drawn = shown->grab().toImage();
+    shown->setEnabled(true);
+    QCOMPARE(drawn, styled.grab().toImage());
   }
 
   // At whole scales the artwork is the picture drawn for that scale, pixel
