@@ -244,8 +244,13 @@ def main():
     for case, title in titles.items():  # warm the file cache; not counted
         run_once(watcher, case, title)
         case.reset()
+    order = list(titles.items())
     for n in range(args.runs):
-        for case, title in titles.items():
+        # Each case starts a round in turn, so that none always follows the
+        # same one: a window that has just ended leaves the X server and the
+        # system work that the next start would otherwise always pay.
+        turn = n % len(order)
+        for case, title in order[turn:] + order[:turn]:
             run_once(watcher, case, title)
         print("run %d/%d done" % (n + 1, args.runs), file=sys.stderr)
 
@@ -265,11 +270,12 @@ def main():
         print("| ratio to the %s | mapped | first frame | peak RSS |" % base.name)
         print("|---|---:|---:|---:|")
         for case in cases:
-            print("| %s | %.2f | %.2f | %.2f |" % (
+            print("| %s | %.3f | %.3f | %.3f |" % (
                 case.name, ratio(case.map_ms, base.map_ms),
                 ratio(case.frame_ms, base.frame_ms), ratio(case.rss_kib, base.rss_kib)))
         print()
-    print("Medians of %d runs each, after one warm-up run of each." % args.runs)
+    print("Medians of %d runs each, after one warm-up run of each; each round"
+          " starts with the next case in turn." % args.runs)
 
 
 if __name__ == "__main__":
