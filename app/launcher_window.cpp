@@ -99,12 +99,19 @@ LauncherWindow::~LauncherWindow() {
   QAccessible::removeActivationObserver(this);
 }
 
+// The icon goes to the window system right after the window is mapped, in
+// the same flush: its six sizes are the largest request of the start-up, and
+// the map need not wait for them.
+void LauncherWindow::setVisible(bool visible) {
+  QWidget::setVisible(visible);
+  if (visible && windowIcon().isNull()) setWindowIcon(look::WindowIcon());
+}
+
 void LauncherWindow::BuildWindow() {
   setObjectName(QStringLiteral("launcherWindow"));
   setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
   setFixedSize(layout::kWidth, layout::kHeight);
   setFont(look::UiFont());
-  setWindowIcon(look::WindowIcon());
 
   auto* outer = new Panel(QStringLiteral("outerPanel"), look::kSilver, Panel::Border::Sunken, this);
   outer->setGeometry(0, 0, layout::kWidth, layout::kHeight);

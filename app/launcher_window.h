@@ -48,6 +48,7 @@ class LauncherWindow : public QWidget, private QAccessible::ActivationObserver {
 
  protected:
   void keyPressEvent(QKeyEvent* event) override;
+  void setVisible(bool visible) override;
 
  private:
   void BuildWindow();

@@ -2,6 +2,8 @@
 #include <QCheckBox>
 #include <QMenu>
 #include <QTest>
+#include <QWindow>
+#include <algorithm>
 
 #include "tests/ui/window_fixture.h"
 
@@ -82,6 +84,14 @@ class StartupTest : public QObject {
     GameWindow window;
     if (!settings.isEmpty()) window.folder.WriteSettings(settings.toStdString());
     LauncherWindow& launcher = window.Show();
+    // The shown window carries its icon at every size drawn, given to the
+    // window system once the window is mapped.
+    QList<int> iconSides;
+    for (const QSize& size : launcher.windowHandle()->icon().availableSizes()) {
+      iconSides << size.width();
+    }
+    std::sort(iconSides.begin(), iconSides.end());
+    QCOMPARE(iconSides, (QList<int>{16, 32, 48, 64, 128, 256}));
     // Menus are made when first dropped: the first one made costs the
     // start-up memory. Only an accessibility bridge that is on (as in these
     // tests) has the character button's made, for its show-menu action.
