@@ -150,6 +150,7 @@ PageControl::PageControl(QWidget* parent)
   // Moves without a button pressed, to tell which tab the pointer is on.
   tabs_->setMouseTracking(true);
   tabs_->installEventFilter(this);
+  QAccessible::installActivationObserver(this);
   stack_->setObjectName(kStackName);
   // One factory in the process's list, however many controls are made.
   QAccessible::removeFactory(&StackInterface);
@@ -160,6 +161,21 @@ PageControl::PageControl(QWidget* parent)
     ShowPage(PageAt(index));
     if (!quiet_) emit currentPageChanged();
   });
+}
+
+PageControl::~PageControl() {
+  QAccessible::removeActivationObserver(this);
+}
+
+void PageControl::NameTab(int tab, const QString& name) {
+  if (QAccessible::isActive()) tabs_->setAccessibleTabName(tab, name);
+}
+
+void PageControl::accessibilityActiveChanged(bool active) {
+  if (!active) return;
+  for (const PageTab& entry : pages_) {
+    if (const int tab = TabOf(entry.page); tab >= 0) tabs_->setAccessibleTabName(tab, entry.name);
+  }
 }
 
 void PageControl::AddPage(QWidget* page) {
@@ -261,7 +277,7 @@ void PageControl::SetPageAccessibleName(QWidget* page, const QString& name) {
   const int index = IndexOf(page);
   if (index < 0 || pages_[index].name == name) return;
   pages_[index].name = name;
-  if (const int tab = TabOf(page); tab >= 0) tabs_->setAccessibleTabName(tab, name);
+  if (const int tab = TabOf(page); tab >= 0) NameTab(tab, name);
 }
 
 // The page stays in the stack; only its tab goes, or comes back with what it
@@ -279,7 +295,7 @@ void PageControl::SetPageVisible(QWidget* page, bool visible) {
     const PageTab& entry = pages_[index];
     const int tab = tabs_->insertTab(TabOf(page), entry.caption);
     tabs_->setTabToolTip(tab, entry.tip);
-    tabs_->setAccessibleTabName(tab, entry.name);
+    NameTab(tab, entry.name);
   }
   ShowPage(PageAt(tabs_->currentIndex()));
   quiet_ = false;

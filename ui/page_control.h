@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QAccessible>
 #include <QString>
 #include <QWidget>
 #include <vector>
@@ -12,11 +13,12 @@ namespace wv {
 // row is 22 px (19 px tabs, the selected one raised by 3), the pages are
 // 334 x 155 inside a one-pixel white frame. A hidden page has no tab at all,
 // so that screen readers count the tabs the eye sees.
-class PageControl : public QWidget {
+class PageControl : public QWidget, private QAccessible::ActivationObserver {
   Q_OBJECT
 
  public:
   explicit PageControl(QWidget* parent);
+  ~PageControl() override;
 
   void AddPage(QWidget* page);
   bool HasPage(const QWidget* page) const;
@@ -58,6 +60,10 @@ class PageControl : public QWidget {
   QWidget* PageAt(int tab) const;
   void PointerAt(QPointF position);
   void ShowPage(QWidget* page);
+  // Tab names are for screen readers alone, and naming a tab makes the tab
+  // bar's accessible interface: they are given once accessibility is on.
+  void NameTab(int tab, const QString& name);
+  void accessibilityActiveChanged(bool active) override;
 
   QTabBar* tabs_;
   // The pages, one shown at a time. A stacked widget would do the same, at

@@ -1,6 +1,7 @@
 #include <QAccessible>
 #include <QCheckBox>
 #include <QMenu>
+#include <QTabBar>
 #include <QTest>
 #include <QWindow>
 #include <algorithm>
@@ -159,6 +160,25 @@ class StartupTest : public QObject {
     QCOMPARE(VisibleTabs(launcher), tabs);
     QCOMPARE(FindAction(launcher, "greyTideRising")->isVisible(), addonOffered);
     QCOMPARE(launcher.Monitoring() != nullptr, tabs.contains("Monitoring"));
+  }
+
+  // A screen reader that comes on after start-up finds what one there from
+  // the start finds: every page filled, the tabs named, the character
+  // button's menu made.
+  void screenReaderComingOnLater() {
+    const bool wasActive = QAccessible::isActive();
+    QAccessible::setActive(false);
+    GameWindow window;
+    LauncherWindow& launcher = window.Show();
+    const QTabBar* tabs = Tabs(launcher);
+    const int about = VisibleTabs(launcher).indexOf("?");
+    QCOMPARE(tabs->accessibleTabName(about), QString());
+    QCOMPARE(launcher.findChild<QWidget*>("joinAddress"), nullptr);
+    QAccessible::setActive(true);
+    QCOMPARE(tabs->accessibleTabName(about), QStringLiteral("About"));
+    QVERIFY(launcher.findChild<QWidget*>("joinAddress") != nullptr);
+    QVERIFY(launcher.findChild<QMenu*>("characterMenu") != nullptr);
+    QAccessible::setActive(wasActive);
   }
 };
 
