@@ -104,7 +104,7 @@ LauncherWindow::~LauncherWindow() {
 // the map need not wait for them.
 void LauncherWindow::setVisible(bool visible) {
   QWidget::setVisible(visible);
-  if (visible && windowIcon().isNull()) setWindowIcon(look::WindowIcon());
+  if (visible && !testAttribute(Qt::WA_SetWindowIcon)) setWindowIcon(look::WindowIcon());
 }
 
 void LauncherWindow::BuildWindow() {
