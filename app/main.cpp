@@ -2,6 +2,7 @@
 
 #include "app/accessibility.h"
 #include "app/clipboard_handoff.h"
+#include "app/early_session_bus.h"
 #include "app/launcher_window.h"
 #include "app/qt_platform.h"
 #include "ui/look.h"
@@ -10,6 +11,7 @@ int main(int, char** argv) {
   // The launcher reads no arguments, the toolkit's own options included
   // (-platform, -style, -reverse and the like).
   int qtArgc = 1;
+  const wv::EarlySessionBus sessionBus;
   wv::InstallAccessibility();
   QApplication app(qtArgc, argv);
   // The window's class and the desktop entry it belongs to, whatever the
