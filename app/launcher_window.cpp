@@ -87,6 +87,8 @@ LauncherWindow::LauncherWindow(const Platform& platform, const StartFolders& fol
     connect(pageControl_, &PageControl::tabsFocused, monitoring_, &MonitoringPage::Warm);
   }
   Show(view);
+  // Made from the menus the first view gave.
+  bottom_->SetCharacterMenu([this] { return menus_->Menu(DroppedMenu(Control::CharacterButton)); });
   QAccessible::installActivationObserver(this);
   if (QAccessible::isActive()) FillPages();
   // The caption's text is the application's title: the window and every
@@ -128,8 +130,7 @@ void LauncherWindow::BuildWindow() {
   for (QWidget* page : pages_) pageControl_->AddPage(page);
 
   bottom_ = new BottomBar(outer);
-  menus_ = new MenuSet(controller_.Current().menus, this);
-  bottom_->SetCharacterMenu([this] { return menus_->Menu(DroppedMenu(Control::CharacterButton)); });
+  menus_ = new MenuSet(this);
 
   connect(pageControl_, &PageControl::currentPageChanged, this, &LauncherWindow::OnTabChanged);
   connect(pageControl_, &PageControl::stepWanted, this,

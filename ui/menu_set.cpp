@@ -7,8 +7,7 @@
 
 namespace wv {
 
-MenuSet::MenuSet(const std::vector<wv::Menu>& menus, QWidget* owner)
-    : QObject(owner), owner_(owner), shown_(menus), made_(menus.size(), nullptr) {}
+MenuSet::MenuSet(QWidget* owner) : QObject(owner), owner_(owner) {}
 
 StyledMenu* MenuSet::Menu(std::string_view id) {
   for (std::size_t m = 0; m < shown_.size(); ++m) {
@@ -36,6 +35,7 @@ StyledMenu* MenuSet::Menu(std::string_view id) {
 
 void MenuSet::Sync(const std::vector<wv::Menu>& menus) {
   shown_ = menus;
+  made_.resize(shown_.size(), nullptr);
   for (std::size_t m = 0; m < made_.size(); ++m) {
     if (made_[m] != nullptr) ShowEntries(m);
   }

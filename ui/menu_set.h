@@ -21,14 +21,14 @@ class MenuSet : public QObject {
   Q_OBJECT
 
  public:
-  MenuSet(const std::vector<wv::Menu>& menus, QWidget* owner);
+  explicit MenuSet(QWidget* owner);
 
   // Made with its entries when first asked for: the first popup menu a
   // process makes pages in QMenu's code, which a start-up need not pay for a
   // menu that may never drop.
   StyledMenu* Menu(std::string_view id);
-  // Captions (display text), visibility and check marks; the same menus as
-  // built from. A menu made later shows the last of them.
+  // The menus, with their captions (display text), visibility and check
+  // marks; the same menus each time. A menu made later shows the last of them.
   void Sync(const std::vector<wv::Menu>& menus);
 
  signals:
