@@ -1,9 +1,13 @@
 // Keeps the launcher's clipboard text for pasting after the launcher has
-// ended, where no clipboard manager took it over: the text comes on standard
-// input, and this program owns CLIPBOARD until another program takes it or
-// 30 minutes pass. X11 only, and no toolkit, so that it stays small while it
+// ended: the text comes on standard input, this program takes CLIPBOARD over
+// and says so with one byte on standard output, so that the launcher can end
+// without leaving the clipboard empty. A clipboard manager that runs is asked
+// to save the text; one that confirms within a second keeps it from then on.
+// Otherwise this program owns CLIPBOARD until another program takes it or 30
+// minutes pass. X11 only, and no toolkit, so that it stays small while it
 // waits.
 
+#include <fcntl.h>
 #include <poll.h>
 #include <unistd.h>
 #include <xcb/xcb.h>
@@ -20,6 +24,8 @@
 namespace {
 
 constexpr auto kKeepFor = std::chrono::minutes(30);
+// How long a clipboard manager has to confirm that it saved the text.
+constexpr auto kManagerPatience = std::chrono::seconds(1);
 
 std::string ReadAll(int fd) {
   std::string text;
@@ -54,7 +60,8 @@ std::string Latin1(std::string_view utf8) {
 }
 
 struct Atoms {
-  xcb_atom_t clipboard, manager, targets, timestamp, utf8, text, plainUtf8, plain;
+  xcb_atom_t clipboard, manager, targets, timestamp, utf8, text, plainUtf8, plain, saveTargets,
+      saved;
 };
 
 xcb_atom_t Intern(xcb_connection_t* connection, std::string_view name) {
@@ -128,11 +135,57 @@ void Answer(xcb_connection_t* connection, const xcb_selection_request_event_t& r
   xcb_flush(connection);
 }
 
+// Waits for the display until `deadline`; false once it has passed.
+bool WaitForDisplay(xcb_connection_t* connection, std::chrono::steady_clock::time_point deadline) {
+  const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
+      deadline - std::chrono::steady_clock::now());
+  if (left.count() <= 0) return false;
+  pollfd display{xcb_get_file_descriptor(connection), POLLIN, 0};
+  poll(&display, 1, static_cast<int>(left.count()));
+  return true;
+}
+
+// Asks the running clipboard manager to save the text, answering its requests
+// for it meanwhile. True when nothing is left to keep: the manager confirmed,
+// or another program took the clipboard; false when the manager refused or
+// stayed silent.
+bool ManagerTookOver(xcb_connection_t* connection, xcb_window_t window, const Atoms& atoms,
+                     const std::string& text, xcb_timestamp_t since) {
+  xcb_convert_selection(connection, window, atoms.manager, atoms.saveTargets, atoms.saved, since);
+  xcb_flush(connection);
+  const auto deadline = std::chrono::steady_clock::now() + kManagerPatience;
+  bool lost = false;
+  do {
+    while (xcb_generic_event_t* event = xcb_poll_for_event(connection)) {
+      const uint8_t type = event->response_type & 0x7F;
+      bool answered = false, saved = false;
+      if (type == XCB_SELECTION_REQUEST) {
+        Answer(connection, *reinterpret_cast<xcb_selection_request_event_t*>(event), atoms, text,
+               since);
+      } else if (type == XCB_SELECTION_CLEAR) {
+        lost = true;
+      } else if (type == XCB_SELECTION_NOTIFY) {
+        const auto* notify = reinterpret_cast<xcb_selection_notify_event_t*>(event);
+        answered = notify->selection == atoms.manager;
+        saved = notify->property != XCB_ATOM_NONE;
+      }
+      std::free(event);
+      if (answered) return saved || lost;
+    }
+    if (xcb_connection_has_error(connection)) return true;
+  } while (WaitForDisplay(connection, deadline));
+  return lost;
+}
+
 }  // namespace
 
 int main() {
-  // Detached from the launcher's session and folder, which may go away.
+  // Detached from the launcher's session and folder, which may go away, and
+  // from its output: a pipe that waits for the launcher's end must not wait
+  // for this program's too.
   setsid();
+  const int nothing = open("/dev/null", O_RDWR | O_CLOEXEC);
+  if (nothing >= 0) dup2(nothing, STDERR_FILENO);
   const std::string text = ReadAll(STDIN_FILENO);
   if (chdir("/") != 0) return 1;
   if (text.empty()) return 0;
@@ -147,9 +200,9 @@ int main() {
                        Intern(connection, "UTF8_STRING"),
                        Intern(connection, "TEXT"),
                        Intern(connection, "text/plain;charset=utf-8"),
-                       Intern(connection, "text/plain")};
-  // A clipboard manager takes the text from the launcher itself as it ends.
-  if (OwnerOf(connection, atoms.manager) != XCB_WINDOW_NONE) return 0;
+                       Intern(connection, "text/plain"),
+                       Intern(connection, "SAVE_TARGETS"),
+                       Intern(connection, "_WV_CLIPBOARD_SAVED")};
 
   xcb_screen_iterator_t screens = xcb_setup_roots_iterator(xcb_get_setup(connection));
   for (int i = 0; i < screenNumber && screens.rem > 0; ++i) xcb_screen_next(&screens);
@@ -160,9 +213,16 @@ int main() {
   const xcb_timestamp_t since = ServerTime(connection, window, atoms.timestamp);
   xcb_set_selection_owner(connection, window, atoms.clipboard, since);
   if (OwnerOf(connection, atoms.clipboard) != window) return 1;
+  // The launcher may end now; from here on nothing is said to it.
+  while (write(STDOUT_FILENO, "1", 1) < 0 && errno == EINTR) {
+  }
+  if (nothing >= 0) dup2(nothing, STDOUT_FILENO);
 
+  if (OwnerOf(connection, atoms.manager) != XCB_WINDOW_NONE &&
+      ManagerTookOver(connection, window, atoms, text, since)) {
+    return 0;
+  }
   const auto deadline = std::chrono::steady_clock::now() + kKeepFor;
-  pollfd display{xcb_get_file_descriptor(connection), POLLIN, 0};
   for (;;) {
     while (xcb_generic_event_t* event = xcb_poll_for_event(connection)) {
       const uint8_t type = event->response_type & 0x7F;
@@ -173,10 +233,6 @@ int main() {
       std::free(event);
       if (type == XCB_SELECTION_CLEAR) return 0;  // another program took the clipboard
     }
-    if (xcb_connection_has_error(connection)) return 0;
-    const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
-        deadline - std::chrono::steady_clock::now());
-    if (left.count() <= 0) return 0;
-    poll(&display, 1, static_cast<int>(left.count()));
+    if (xcb_connection_has_error(connection) || !WaitForDisplay(connection, deadline)) return 0;
   }
 }

@@ -161,9 +161,11 @@ bool Prepare(ExecPlan& plan, const std::string& workDir) {
 
 }  // namespace
 
-int StartDetached(const std::vector<std::string>& words, const std::string& workDir, int inputFd) {
+int StartDetached(const std::vector<std::string>& words, const std::string& workDir, int inputFd,
+                  int outputFd) {
   ExecPlan plan{words, {}, {}};
   plan.inputFd = inputFd;
+  plan.outputFd = outputFd;
   return Prepare(plan, workDir) ? ForkAndExec(plan, workDir, 0, nullptr) : EINVAL;
 }
 

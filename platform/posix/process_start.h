@@ -12,9 +12,10 @@ namespace wv {
 // outlives the launcher and never lingers as its zombie.
 // Returns 0 once the program runs, else the errno of the step that failed;
 // EINVAL for words exec cannot pass: none, an empty program, a NUL byte.
-// With `inputFd` not negative, the program reads its standard input from it.
+// With `inputFd` not negative, the program reads its standard input from it;
+// with `outputFd` not negative, it writes its standard output and errors there.
 int StartDetached(const std::vector<std::string>& words, const std::string& workDir,
-                  int inputFd = -1);
+                  int inputFd = -1, int outputFd = -1);
 
 // The game's first seconds, as the process between the launcher and the game
 // reports them: it waits that long for the game, says how the game ended

@@ -1,5 +1,9 @@
 """A clipboard manager for the tests, on the X display in $DISPLAY.
 
+    clipboard_manager.py --answers    a manager that saves
+    clipboard_manager.py --silent     one that owns CLIPBOARD_MANAGER and
+                                      never answers anything
+
 Owns CLIPBOARD_MANAGER. Asked to save (the SAVE_TARGETS target, sent by a
 program as it ends), it copies the text of the clipboard, which that program
 must still own, takes CLIPBOARD over and serves the text until it is
@@ -97,10 +101,12 @@ class Manager:
             prop = X.NONE
         self.answer(request, prop)
 
-    def run(self):
+    def run(self, silent):
         if not self.own(self.manager):
             sys.exit("another clipboard manager runs")
         print("ready", flush=True)
+        while silent:
+            self.display.next_event()
         while True:
             found = self.display.next_event()
             if found.type == X.SelectionClear and found.atom == self.clipboard:
@@ -116,4 +122,4 @@ class Manager:
 
 
 if __name__ == "__main__":
-    Manager().run()  # SIGTERM ends it, as Python leaves that signal alone
+    Manager().run(sys.argv[1:] == ["--silent"])  # SIGTERM ends it, as Python leaves that signal alone

@@ -57,10 +57,6 @@ class LauncherHardeningE2eTest : public QObject {
   Q_OBJECT
 
  private slots:
-  void init() {
-    if (const char* missing = DesktopMissing()) QSKIP(missing);
-  }
-
   // A game folder named in the old Windows code page: the launcher still finds
   // the settings beside itself, and the game starts there, named byte for byte.
   void legacyFolderName() {
@@ -174,16 +170,13 @@ class LauncherHardeningE2eTest : public QObject {
     WriteCurrentSettings(folder.Path(),
                          "MonitoringURL=" + server.Url("/status").toStdString() + "\r\n");
 
-    const bool switchSet = qEnvironmentVariableIsSet("QTWEBENGINE_DISABLE_SANDBOX");
-    const QByteArray sandboxSwitch = qgetenv("QTWEBENGINE_DISABLE_SANDBOX");
+    LauncherSession launcher;
     if (rootWithSandbox) {
       const fs::path module(WV_WEBVIEW_MODULE);
       fs::copy_file(module, folder / module.filename().native());
-      qunsetenv("QTWEBENGINE_DISABLE_SANDBOX");
+      launcher.Environment().Drop("QTWEBENGINE_DISABLE_SANDBOX");
     }
-    LauncherSession launcher;
     const QString window = launcher.Start(folder.Path());
-    if (switchSet) qputenv("QTWEBENGINE_DISABLE_SANDBOX", sandboxSwitch);
     QVERIFY(!window.isEmpty());
     const std::string process = std::to_string(launcher.Process().processId());
     // The join tab, then the monitoring tab: the settings tab is hidden.
@@ -204,5 +197,5 @@ class LauncherHardeningE2eTest : public QObject {
 
 }  // namespace wv::test
 
-WV_LAUNCHER_TEST_MAIN(wv::test::LauncherHardeningE2eTest)
+WV_LAUNCHER_TEST_MAIN(wv::test::LauncherHardeningE2eTest, Need::Display, Need::Xdotool)
 #include "launcher_hardening_e2e_test.moc"

@@ -12,19 +12,14 @@
 #include <string>
 
 #include "tests/support/desktop_session.h"
+#include "tests/support/own_environment.h"
 #include "tests/support/window_layout.h"
 
 namespace wv::test {
 
-// Why the built launcher cannot be driven here; null when it can.
-inline const char* DesktopMissing() {
-  if (qEnvironmentVariableIsEmpty("DISPLAY")) return "needs an X display";
-  if (QStandardPaths::findExecutable("xdotool").isEmpty()) return "needs xdotool";
-  return nullptr;
-}
-
 // The built launcher copied into a game folder and driven through its
-// windows with xdotool; it is killed when the session ends.
+// windows with xdotool, in an environment of its own; it is killed when the
+// session ends.
 class LauncherSession {
  public:
   ~LauncherSession() { Stop(); }
@@ -53,6 +48,7 @@ class LauncherSession {
     const std::filesystem::path previous = std::filesystem::current_path();
     std::filesystem::current_path(folder);
     process_.setProcessChannelMode(QProcess::ForwardedChannels);
+    process_.setProcessEnvironment(environment_.Get());
     process_.start(program, arguments);
     std::filesystem::current_path(previous);
     return process_.waitForStarted();
@@ -154,27 +150,32 @@ class LauncherSession {
   QProcess& Process() {
     return process_;
   }
+  // What the next Start or Launch hands the launcher.
+  OwnEnvironment& Environment() {
+    return environment_;
+  }
 
  private:
   static constexpr int kStartTimeoutMs = 20000;
   static constexpr QRgb kCaptionGrey = qRgb(128, 128, 128);
 
   QString xdotool_ = QStandardPaths::findExecutable("xdotool");
+  OwnEnvironment environment_;
   QProcess process_;
 };
 
 }  // namespace wv::test
 
 // The tests read the launcher's window back from the display, which takes a
-// GUI application; without a display a core one is enough to skip.
-#define WV_LAUNCHER_TEST_MAIN(TestObject)                   \
-  int main(int argc, char** argv) {                         \
-    std::unique_ptr<QCoreApplication> app;                  \
-    if (qEnvironmentVariableIsEmpty("DISPLAY")) {           \
-      app = std::make_unique<QCoreApplication>(argc, argv); \
-    } else {                                                \
-      app = std::make_unique<QGuiApplication>(argc, argv);  \
-    }                                                       \
-    TestObject test;                                        \
-    return QTest::qExec(&test, argc, argv);                 \
+// GUI application. A suite that lacks what it needs ends before it runs, as
+// skipped (failed under CI).
+#define WV_LAUNCHER_TEST_MAIN(TestObject, ...)                    \
+  int main(int argc, char** argv) {                               \
+    using wv::test::Need;                                         \
+    if (const char* missing = wv::test::Missing({__VA_ARGS__})) { \
+      return wv::test::SkipSuite(missing);                        \
+    }                                                             \
+    QGuiApplication app(argc, argv);                              \
+    TestObject test;                                              \
+    return QTest::qExec(&test, argc, argv);                       \
   }

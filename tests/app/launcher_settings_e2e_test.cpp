@@ -7,6 +7,7 @@
 #include <unistd.h>
 
 #include <QElapsedTimer>
+#include <QStandardPaths>
 #include <QTest>
 #include <array>
 #include <filesystem>
@@ -86,10 +87,6 @@ class LauncherSettingsE2eTest : public QObject {
   Q_OBJECT
 
  private slots:
-  void init() {
-    if (const char* missing = DesktopMissing()) QSKIP(missing);
-  }
-
   // Two or three launchers started together on an outdated file: the edits
   // survive, whole, in the backup, and the settings file is the template.
   void startsTogetherKeepTheEdits() {
@@ -232,8 +229,9 @@ class LauncherSettingsE2eTest : public QObject {
     fs::create_directory(base / "gone");
     LauncherSession launcher;
     QVERIFY(launcher.Launch(base.Path(), QStringLiteral("/bin/sh"),
-                            {"-c", "cd \"$1\" && rmdir \"$1\" && exec \"$2\"", "sh",
-                             QString::fromStdString((base / "gone").native()), WV_LAUNCHER_FILE}));
+                            {"-c", "cd \"$1\" && \"$3\" \"$1\" && exec \"$2\"", "sh",
+                             QString::fromStdString((base / "gone").native()), WV_LAUNCHER_FILE,
+                             QStandardPaths::findExecutable("rmdir")}));
     QVERIFY2(!launcher.WaitForMessageBox(kWindowTimeoutMs).isEmpty(), "no message at the start");
     PastMessages(launcher);
     QProcess& process = launcher.Process();
@@ -246,5 +244,5 @@ class LauncherSettingsE2eTest : public QObject {
 
 }  // namespace wv::test
 
-WV_LAUNCHER_TEST_MAIN(wv::test::LauncherSettingsE2eTest)
+WV_LAUNCHER_TEST_MAIN(wv::test::LauncherSettingsE2eTest, Need::Display, Need::Xdotool)
 #include "launcher_settings_e2e_test.moc"

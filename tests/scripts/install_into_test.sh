@@ -9,6 +9,12 @@ install_into=$root/scripts/install-into
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
 export HOME=$scratch/home XDG_DATA_HOME=$scratch/data WV_BUILD_DIR=$scratch/build
+# GLib's launch reaches no desktop of the host's, and what it or a bus it
+# starts leaves behind stays in the scratch folder.
+export XDG_CONFIG_HOME=$scratch/home/.config XDG_CACHE_HOME=$scratch/home/.cache \
+  XDG_RUNTIME_DIR=$scratch/runtime LANG=C.UTF-8
+unset DISPLAY WAYLAND_DISPLAY DBUS_SESSION_BUS_ADDRESS LC_ALL LANGUAGE
+mkdir -m 700 "$XDG_RUNTIME_DIR"
 entry=$XDG_DATA_HOME/applications/org.wreckvale.Launcher.desktop
 icon_sizes=(16 32 48 64 128 256)
 icon=$XDG_DATA_HOME/icons/hicolor/32x32/apps/org.wreckvale.Launcher.png
@@ -37,10 +43,11 @@ mkdir -p "$XDG_DATA_HOME/applications" "$XDG_DATA_HOME/icons/hicolor/32x32/apps"
 echo "[Desktop Entry]" >"$XDG_DATA_HOME/applications/other.desktop"
 echo png >"$XDG_DATA_HOME/icons/hicolor/32x32/apps/other.png"
 
-# Every name and content under the scratch folder; the fake build and GLib's
-# cache aside.
+# Every name and content under the scratch folder but what the install is
+# not meant to touch: the fake build, and the home and runtime folders, where
+# the fake launcher, GLib and a session bus it starts write what they like.
 snapshot() {
-  local skip=(-path ./build -prune -o -path ./home/.cache -prune -o)
+  local skip=(-path ./build -prune -o -path ./home -prune -o -path ./runtime -prune -o)
   (cd "$scratch" && find . "${skip[@]}" -print | LC_ALL=C sort &&
     find . "${skip[@]}" -type f -print0 | LC_ALL=C sort -z | xargs -0 md5sum)
 }
