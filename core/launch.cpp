@@ -135,8 +135,9 @@ bool HasSeparator(std::string_view name, char separator) {
 // A name in the game folder, the folder's path first: the game starts there
 // anyway, so the relative form is the fallback.
 std::vector<std::string> InGameFolder(const LaunchEnvironment& env, std::string_view name) {
-  return {env.currentFolder + env.separator + std::string(name),
-          std::string{'.', env.separator} + std::string(name)};
+  std::string relative = std::string{'.', env.separator} + std::string(name);
+  if (!env.folderSpelled) return {std::move(relative)};
+  return {env.currentFolder + env.separator + std::string(name), std::move(relative)};
 }
 
 // Where a run prefix is: as it stands when absolute; in the game folder when

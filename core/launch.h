@@ -1,5 +1,6 @@
 #pragma once
 
+#include <filesystem>
 #include <functional>
 #include <optional>
 #include <string>
@@ -14,6 +15,12 @@ struct LaunchEnvironment {
   std::function<bool(std::string_view)> fileExists;  // name relative to D
   char separator = '/';                              // between D and the executable
   std::string folderProblem = {};                    // why D is unknown (removed, say)
+  // D as the system names it, for the files the launcher opens there; empty:
+  // currentFolder's bytes name it.
+  std::filesystem::path folder = {};
+  // False where the command line's code page cannot spell D: the command
+  // names the programs in it relative to D, where the game starts anyway.
+  bool folderSpelled = true;
   // The program of a bare name where the system's search finds it (PATH).
   std::function<std::optional<std::string>(std::string_view)> findOnPath = {};
 };

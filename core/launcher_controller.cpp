@@ -145,9 +145,13 @@ ViewState LauncherController::OnActionPressed() {
 
 bool LauncherController::StartGame(const std::string& command,
                                    const LaunchEnvironment& environment) {
-  std::string log;
+  std::filesystem::path log;
   if (platform_.watch != nullptr && !environment.currentFolder.empty()) {
-    log = environment.currentFolder + environment.separator + std::string(kRunLogName);
+    // Joined as text, as the command joins the folder and the game.
+    log = environment.folder.empty() ? std::filesystem::path(environment.currentFolder)
+                                     : environment.folder;
+    log += environment.separator;
+    log += kRunLogName;
     KeepPreviousRunLog(log);
     platform_.watch->SendOutputTo(log);
   }
@@ -281,10 +285,10 @@ ViewState LauncherController::OnGameWatched() {
   watching_ = false;
   const bool exitAfter = std::exchange(exitAfterWatch_, false);
   if (outcome.Failed()) {
-    const FileRead log = ReadWholeFile(std::filesystem::path(runLog_));
+    const FileRead log = ReadWholeFile(runLog_);
     const std::string message = EarlyEndMessage(
         model_.Strings(), outcome, DisplayUtf8(LastLines(log.text.value_or(""), kRunLogLinesShown)),
-        DisplayUtf8(runLog_));
+        DisplayUtf8(runLog_.string()));
     // A hidden window comes back first, the message over it on the next call.
     if (std::exchange(windowHidden_, false)) {
       failureToShow_ = message;

@@ -82,7 +82,7 @@ class LauncherController {
   // The started game's first seconds.
   bool watching_ = false;
   Clock::time_point watchUntil_{};
-  std::string runLog_;
+  std::filesystem::path runLog_;
   bool windowHidden_ = false;
   bool exitAfterWatch_ = false;
   std::string failureToShow_;  // once the hidden window is back

@@ -78,7 +78,7 @@ class GameWatch {
   virtual ~GameWatch() = default;
   // The output and errors of the game the starter starts next go into
   // `logFile`, made afresh; the game keeps the launcher's own where it cannot be.
-  virtual void SendOutputTo(const std::string& logFile) = 0;
+  virtual void SendOutputTo(const std::filesystem::path& logFile) = 0;
   // What became of the game started last within kEarlyEndWindow. Never waits.
   virtual GameOutcome Outcome() = 0;
 };

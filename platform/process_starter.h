@@ -1,5 +1,6 @@
 #pragma once
 
+#include <filesystem>
 #include <memory>
 #include <optional>
 #include <string>
@@ -21,12 +22,12 @@ class DetachedProcessStarter : public ProcessStarter, public GameWatch {
 
   std::optional<StartFailure> Start(const std::string& commandText,
                                     const std::string& workDir) override;
-  void SendOutputTo(const std::string& logFile) override { logFile_ = logFile; }
+  void SendOutputTo(const std::filesystem::path& logFile) override { logFile_ = logFile; }
   GameOutcome Outcome() override;
 
  private:
   struct Watch;  // each system's own
-  std::string logFile_;
+  std::filesystem::path logFile_;
   std::unique_ptr<Watch> watch_;
 };
 

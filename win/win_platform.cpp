@@ -103,6 +103,8 @@ LaunchEnvironment CurrentFolderProbe::Probe() {
     folder.resize(folder.find(L'\0'));
     if (folder.size() > 3 && folder.back() == L'\\') folder.pop_back();
     environment.currentFolder = TypedBytes(folder);
+    environment.folder = folder;
+    environment.folderSpelled = TypedText(environment.currentFolder) == folder;
   }
   const std::filesystem::path path(folder.c_str());
   environment.fileExists = [path](std::string_view name) { return FileExistsIn(path, name); };

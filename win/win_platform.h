@@ -81,8 +81,9 @@ class ProcessWorkingFolder : public WorkingFolder {
   bool Enter(const std::filesystem::path& folder) override;
 };
 
-// The current folder as the system names it in the ANSI code page (the
-// command line's), its files and the system's program search.
+// The current folder as the system names it, wide and in the ANSI code page
+// (the command line's) where that spells it, its files and the system's
+// program search.
 class CurrentFolderProbe : public GameFolderProbe {
  public:
   LaunchEnvironment Probe() override;

@@ -13,19 +13,34 @@ bool StartCommandText(const std::string& text, std::string* error) {
   return StartCommandTextWatched(text, {}, nullptr, error);
 }
 
-bool StartCommandTextWatched(const std::string& text, const std::string& outputFile, void** process,
-                             std::string* error) {
+namespace {
+
+// The command text holds the settings' bytes in the ANSI code page, as the
+// game has always received them; the wide call takes the same text decoded.
+std::wstring AnsiToWide(const std::string& bytes) {
+  if (bytes.empty()) return {};
+  const int size = static_cast<int>(bytes.size());
+  std::wstring wide(MultiByteToWideChar(CP_ACP, 0, bytes.data(), size, nullptr, 0), L'\0');
+  MultiByteToWideChar(CP_ACP, 0, bytes.data(), size, wide.data(), static_cast<int>(wide.size()));
+  return wide;
+}
+
+}  // namespace
+
+bool StartCommandTextWatched(const std::string& text, const std::filesystem::path& outputFile,
+                             void** process, std::string* error) {
   // The system would end the command at a NUL byte and start something else
   // than what the launcher built.
   if (text.find('\0') != std::string::npos) {
     if (error) *error = "The command text holds a NUL byte";
     return false;
   }
-  // CreateProcessA may write into the command line, so it gets its own copy.
-  std::vector<char> commandLine(text.begin(), text.end());
-  commandLine.push_back('\0');
+  // CreateProcessW may write into the command line, so it gets its own copy.
+  const std::wstring wide = AnsiToWide(text);
+  std::vector<wchar_t> commandLine(wide.begin(), wide.end());
+  commandLine.push_back(L'\0');
 
-  STARTUPINFOA startup{};
+  STARTUPINFOW startup{};
   startup.cb = sizeof startup;
   startup.dwFlags = STARTF_USESHOWWINDOW;
   startup.wShowWindow = SW_SHOWNORMAL;
@@ -33,10 +48,10 @@ bool StartCommandTextWatched(const std::string& text, const std::string& outputF
   HANDLE output = INVALID_HANDLE_VALUE;
   if (!outputFile.empty()) {
     SECURITY_ATTRIBUTES inherited{sizeof inherited, nullptr, TRUE};
-    output = CreateFileA(outputFile.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_DELETE,
+    output = CreateFileW(outputFile.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_DELETE,
                          &inherited, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
   }
-  STARTUPINFOEXA extended{};
+  STARTUPINFOEXW extended{};
   extended.StartupInfo = startup;
   std::vector<char> attributes;
   DWORD flags = 0;
@@ -58,8 +73,10 @@ bool StartCommandTextWatched(const std::string& text, const std::string& outputF
     }
   }
   PROCESS_INFORMATION started{};
+  // The game works in the launcher's current folder, the one the press
+  // probed; inherited as the system holds it, wide, whatever its name.
   const BOOL ok =
-      CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, flags != 0 ? TRUE : FALSE,
+      CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, flags != 0 ? TRUE : FALSE,
                      flags, nullptr, nullptr, &extended.StartupInfo, &started);
   const DWORD code = GetLastError();
   if (extended.lpAttributeList != nullptr) DeleteProcThreadAttributeList(extended.lpAttributeList);

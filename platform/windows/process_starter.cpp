@@ -34,7 +34,7 @@ std::optional<StartFailure> DetachedProcessStarter::Start(const std::string& com
   watch_->Close();
   std::string reason;
   void* process = nullptr;
-  const std::string log = std::exchange(logFile_, {});
+  const std::filesystem::path log = std::exchange(logFile_, {});
   if (StartCommandTextWatched(commandText, log, log.empty() ? nullptr : &process, &reason)) {
     watch_->process = static_cast<HANDLE>(process);
     watch_->startedAt = GetTickCount64();

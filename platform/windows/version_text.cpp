@@ -2,22 +2,24 @@
 
 #include <windows.h>
 
-#include <cstdio>
 #include <cstring>
+#include <cwchar>
+#include <iterator>
 #include <vector>
 
 namespace wv {
 
 namespace {
 
-// Long paths do not fit MAX_PATH; the buffer grows until the name fits.
-std::string OwnExecutablePath() {
-  std::vector<char> buffer(MAX_PATH);
+// Wide, since the ANSI form of a folder named outside the code page names no
+// file; long paths do not fit MAX_PATH, so the buffer grows until it fits.
+std::wstring OwnExecutablePath() {
+  std::vector<wchar_t> buffer(MAX_PATH);
   while (buffer.size() <= 32768) {
     const DWORD length =
-        GetModuleFileNameA(nullptr, buffer.data(), static_cast<DWORD>(buffer.size()));
+        GetModuleFileNameW(nullptr, buffer.data(), static_cast<DWORD>(buffer.size()));
     if (length == 0) return {};
-    if (length < buffer.size()) return std::string(buffer.data(), length);
+    if (length < buffer.size()) return std::wstring(buffer.data(), length);
     buffer.resize(buffer.size() * 2);
   }
   return {};
@@ -32,18 +34,18 @@ struct Translation {
 
 std::string LauncherVersionText() {
   const std::string notAvailable(kVersionNotAvailable);
-  const std::string path = OwnExecutablePath();
+  const std::wstring path = OwnExecutablePath();
   if (path.empty()) return notAvailable;
 
   DWORD ignored = 0;
-  const DWORD size = GetFileVersionInfoSizeA(path.c_str(), &ignored);
+  const DWORD size = GetFileVersionInfoSizeW(path.c_str(), &ignored);
   if (size == 0) return notAvailable;
   std::vector<char> info(size);
-  if (!GetFileVersionInfoA(path.c_str(), 0, size, info.data())) return notAvailable;
+  if (!GetFileVersionInfoW(path.c_str(), 0, size, info.data())) return notAvailable;
 
   void* translations = nullptr;
   UINT translationBytes = 0;
-  if (!VerQueryValueA(info.data(), "\\VarFileInfo\\Translation", &translations,
+  if (!VerQueryValueW(info.data(), L"\\VarFileInfo\\Translation", &translations,
                       &translationBytes) ||
       translationBytes < sizeof(Translation)) {
     return notAvailable;
@@ -51,17 +53,23 @@ std::string LauncherVersionText() {
   Translation first;
   std::memcpy(&first, translations, sizeof first);
 
-  char subBlock[64];
-  std::snprintf(subBlock, sizeof subBlock, "\\StringFileInfo\\%04x%04x\\FileVersion",
+  wchar_t subBlock[64];
+  std::swprintf(subBlock, std::size(subBlock), L"\\StringFileInfo\\%04x%04x\\FileVersion",
                 first.language, first.codePage);
   void* value = nullptr;
   UINT valueLength = 0;
-  if (!VerQueryValueA(info.data(), subBlock, &value, &valueLength) || valueLength == 0) {
+  if (!VerQueryValueW(info.data(), subBlock, &value, &valueLength) || valueLength == 0) {
     return notAvailable;
   }
-  // The length counts the terminating NUL for strings.
-  const char* text = static_cast<const char*>(value);
-  return std::string(text, strnlen(text, valueLength));
+  // The length counts the terminating NUL for strings. The settings file
+  // holds the text in the ANSI code page, as the rest of its values.
+  const wchar_t* text = static_cast<const wchar_t*>(value);
+  const int units = static_cast<int>(wcsnlen(text, valueLength));
+  std::string bytes(WideCharToMultiByte(CP_ACP, 0, text, units, nullptr, 0, nullptr, nullptr),
+                    '\0');
+  WideCharToMultiByte(CP_ACP, 0, text, units, bytes.data(), static_cast<int>(bytes.size()), nullptr,
+                      nullptr);
+  return bytes;
 }
 
 }  // namespace wv

@@ -70,7 +70,7 @@ struct FakePorts : ProcessStarter,
     };
     return env;
   }
-  void SendOutputTo(const std::string& file) override { logs.push_back(file); }
+  void SendOutputTo(const std::filesystem::path& file) override { logs.push_back(file.string()); }
   GameOutcome Outcome() override { return outcome; }
   bool AskYesNo(const std::string& title, const std::string& question, const std::string& yes,
                 const std::string& no) override {

@@ -12,7 +12,7 @@ import os
 import sys
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from wine_session import (BACKUP, DEFAULT_ARGUMENTS, INI, TIMEOUT, TITLE, VERSION,  # noqa: E402
+from wine_session import (BACKUP, DEFAULT_ARGUMENTS, INI, TIMEOUT, TITLE, VERSION, windows_path,  # noqa: E402
                           Failure, check, clipboard_text, current_settings, offer_clipboard,
                           parse_arguments, run_all, wait_for, window_picture, xdotool)
 
@@ -226,6 +226,35 @@ def command_scenario(lines, expected):
     return scenario
 
 
+# --- Game folders of any name ---
+
+FOLDERS = [
+    # name, the game folder's path below a fresh one
+    ("named outside the code page", "wg_日本"),
+    ("Cyrillic name", "Игры Wreckvale"),
+]
+
+
+def folder_scenario(name):
+    def scenario(runner):
+        session = runner.session(name=name)
+        try:
+            settings = current_settings()
+            session.write(INI, settings)
+            session.start()
+            session.window()
+            arguments = session.press_action()
+            check(arguments == DEFAULT_ARGUMENTS, "started with %r" % arguments)
+            check(session.working_folder() == windows_path(session.folder),
+                  "worked in %r" % session.working_folder())
+            # The version was read: the player's file is this version's.
+            check(session.read(INI) == settings, "the settings file was replaced")
+            check(not os.path.exists(session.path(BACKUP)), "the settings file was moved")
+        finally:
+            session.end()
+    return scenario
+
+
 def exit_after_run(runner):
     session = runner.session()
     try:
@@ -423,6 +452,7 @@ SCENARIOS = (
     [("texts", name, first_frame_scenario(lines)) for name, lines in FIRST_FRAMES] +
     [("modes", name, mode_scenario(*row)) for name, *row in MODES] +
     [("command", name, command_scenario(lines, expected)) for name, lines, expected in COMMANDS] +
+    [("folder", name, folder_scenario(path)) for name, path in FOLDERS] +
     [("command", "exit after run", exit_after_run),
      ("command", "failed start says why", failed_start_says_why),
      ("command", "rest after a start", rest_after_a_start),

@@ -195,10 +195,14 @@ def offer_clipboard(text):
 class Session:
     """One launcher in one fresh game folder."""
 
-    def __init__(self, runner, engine=True):
+    def __init__(self, runner, engine=True, name=None):
         self.runner = runner
         self.folder = tempfile.mkdtemp(prefix="wv-scenario-", dir=runner.work)
+        # The stand-in reads where to record in the ANSI code page.
         self.record = os.path.join(self.folder, "received")
+        if name:
+            self.folder = os.path.join(self.folder, name)
+            os.makedirs(self.folder)
         self.process = None
         self.clipboard_servers = []
         if engine:
@@ -297,6 +301,10 @@ class Session:
                         "the engine to be started")
         return [f.decode("utf-8", "replace") for f in data.split(b"\0")[:-1]]
 
+    def working_folder(self):
+        """Where the stand-in engine worked, as Windows names it."""
+        return self.read(self.record + ".folder").decode()
+
     def arguments(self):
         return self.recorded()[2:]
 
@@ -340,7 +348,7 @@ class Session:
             server.wait()
         wait_for(lambda: not self.runner.inspector.snapshot().main_window(),
                  "the window to go")
-        shutil.rmtree(self.folder, ignore_errors=True)
+        shutil.rmtree(os.path.dirname(self.record), ignore_errors=True)
 
 
 class Runner:
@@ -354,8 +362,9 @@ class Runner:
         self.tools = os.path.join(self.work, "tools")
         os.makedirs(self.tools)
 
-    def session(self, engine=True):
-        return Session(self, engine)
+    def session(self, engine=True, name=None):
+        """`name`: the game folder's own name (or path below a fresh folder)."""
+        return Session(self, engine, name)
 
     def close(self):
         self.inspector.close()
