@@ -782,7 +782,17 @@ TEST_F(Controller, SettingsAtHand) {
   ports.folder = dir.Path() / "Игры 100%";
   controller.OnCaptionCommand(CaptionCommand::OpenGameFolder);
   EXPECT_EQ(ports.opened.back(), "file://" + folder + "/%D0%98%D0%B3%D1%80%D1%8B%20100%25");
+  // A backslash is a byte of a name here, not a folder's end.
+  ports.folder = dir.Path() / "w\\x #?";
+  controller.OnCaptionCommand(CaptionCommand::OpenGameFolder);
+  EXPECT_EQ(ports.opened.back(), "file://" + folder + "/w%5Cx%20%23%3F");
 #endif
+  // A launcher found through "." names its folder without the dot.
+  Fresh dotted(dir);
+  dotted.one.Start({dir.Path() / ".", dir.Path()}, kVersion);
+  dotted.one.OnCaptionCommand(CaptionCommand::OpenSettingsFile);
+  EXPECT_EQ(dotted.ports.opened,
+            std::vector<std::string>{"file://" + folder + "/wreckvale_launcher.ini"});
 }
 
 }  // namespace
