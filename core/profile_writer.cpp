@@ -4,7 +4,9 @@
 #include <optional>
 #include <system_error>
 
-#ifndef _WIN32
+#ifdef _WIN32
+#include <windows.h>
+#else
 #include <sys/stat.h>
 #include <unistd.h>
 #endif
@@ -56,8 +58,16 @@ bool LinkOrReadOnly(const std::filesystem::path& file) {
   const auto status = std::filesystem::symlink_status(file, ec);
   if (ec || !std::filesystem::exists(status)) return false;
   if (std::filesystem::is_symlink(status)) return true;
-  const auto names = std::filesystem::hard_link_count(file, ec);
-  if (!ec && names > 1) return true;
+  // The C library's count of names is always 1 there; the system's own is not.
+  const HANDLE handle =
+      CreateFileW(file.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                  OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (handle != INVALID_HANDLE_VALUE) {
+    BY_HANDLE_FILE_INFORMATION info{};
+    const bool known = GetFileInformationByHandle(handle, &info) != 0;
+    CloseHandle(handle);
+    if (known && info.nNumberOfLinks > 1) return true;
+  }
   return (status.permissions() & std::filesystem::perms::owner_write) ==
          std::filesystem::perms::none;
 #else

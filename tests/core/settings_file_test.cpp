@@ -189,12 +189,12 @@ TEST(SettingsFileTest, ProfileWriteReplacesTheFileWhole) {
     if (c.before) {
       EXPECT_EQ(fs::symlink_status(file).type(),
                 c.shape == Shape::Symlink ? fs::file_type::symlink : fs::file_type::regular);
-#ifndef _WIN32
+#ifndef _WIN32  // the library tells neither there
       EXPECT_EQ(fs::status(file).permissions() & fs::perms::all, c.perms) << "permissions kept";
-#endif
       if (c.shape == Shape::HardLink) {
         EXPECT_EQ(fs::hard_link_count(file), 2U);
       }
+#endif
     }
     std::set<std::string> left;
     for (const auto& entry : fs::directory_iterator(folder.Path())) {
