@@ -1,5 +1,7 @@
 #include "core/file_url.h"
 
+#include "core/text.h"
+
 namespace wv {
 
 namespace {
@@ -11,13 +13,14 @@ bool KeptAsIs(char c) {
 
 }  // namespace
 
-std::string FileUrl(std::string_view path) {
+std::string FileUrl(std::string_view path, PathStyle style) {
   constexpr char kHex[] = "0123456789ABCDEF";
+  const bool windows = style == PathStyle::Windows;
   std::string url = "file://";
   // A drive letter's path takes a slash of its own: file:///C:/Games.
-  if (!path.starts_with('/') && !path.starts_with('\\')) url += '/';
+  if (!path.starts_with('/') && !(windows && path.starts_with('\\'))) url += '/';
   for (char c : path) {
-    if (c == '\\') {
+    if (windows && c == '\\') {
       url += '/';
     } else if (KeptAsIs(c)) {
       url += c;
@@ -29,6 +32,19 @@ std::string FileUrl(std::string_view path) {
     }
   }
   return url;
+}
+
+bool IsWebAddress(std::string_view address) {
+  for (char c : address) {
+    if (IsControl(c) || c == ' ') return false;
+  }
+  for (std::string_view scheme : {std::string_view("http://"), std::string_view("https://")}) {
+    if (address.size() > scheme.size() &&
+        EqualsIgnoringAsciiCase(address.substr(0, scheme.size()), scheme)) {
+      return true;
+    }
+  }
+  return false;
 }
 
 }  // namespace wv

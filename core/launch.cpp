@@ -263,10 +263,12 @@ LaunchDecision DecideLaunch(const LauncherModel& model, const LaunchEnvironment&
   return Decide(model, env, false);
 }
 
-std::string StartFailedMessage(const LauncherModel& model, const StartFailure& failure) {
-  std::string message = model.Str(Str::CannotStart) + " (" + failure.program;
-  if (!failure.reason.empty()) message += ": " + failure.reason;
+std::string StartFailedMessage(const LauncherModel& model, const StartFailure& failure,
+                               std::string_view settingsKept) {
+  std::string message = model.Str(Str::CannotStart) + " (" + QuotedLine(failure.program);
+  if (!failure.reason.empty()) message += ": " + QuotedLine(failure.reason);
   message += ")";
+  if (!settingsKept.empty()) message += "\n" + std::string(settingsKept);
   if (failure.wrongFormat) {
     message += "\n" + model.Strings().Join(Str::RunPrefixHint1, Str::RunPrefixHint2,
                                            Str::RunPrefixHint3, Str::RunPrefixHint4);

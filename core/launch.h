@@ -58,7 +58,9 @@ struct StartFailure {
 };
 
 // The message shown when a start failed, with a way out when the system does
-// not run the program's format.
-std::string StartFailedMessage(const LauncherModel& model, const StartFailure& failure);
+// not run the program's format: the keys to set by hand, after why the
+// launcher did not set them itself (`settingsKept`) where it says so.
+std::string StartFailedMessage(const LauncherModel& model, const StartFailure& failure,
+                               std::string_view settingsKept = {});
 
 }  // namespace wv

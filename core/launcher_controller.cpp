@@ -1,6 +1,7 @@
 #include "core/launcher_controller.h"
 
 #include <chrono>
+#include <system_error>
 #include <utility>
 
 #include "core/clipboard_summary.h"
@@ -26,6 +27,14 @@ constexpr std::chrono::milliseconds kWatchGrace{1000};
 
 // Programs that run Windows programs, in the order they are offered.
 constexpr std::string_view kWindowsWrappers[] = {"wine", "wine64"};
+
+// The path as the opener is to get it: absolute, without "." and ".."
+// steps (a folder started as "." would give ".../game/./x").
+std::string PlainPath(const std::filesystem::path& path) {
+  std::error_code ec;
+  const std::filesystem::path full = std::filesystem::absolute(path, ec);
+  return (ec ? path : full).lexically_normal().string();
+}
 
 }  // namespace
 
@@ -60,7 +69,10 @@ ViewState LauncherController::Current() const {
 }
 
 void LauncherController::ShowMessage(const std::string& text) {
-  platform_.messages->Show(std::string(kLauncherTitle), DisplayUtf8(text));
+  // Whatever a message quotes, its box fits on the screen. Lines of the
+  // launcher's own may run past an outside line's bound.
+  platform_.messages->Show(std::string(kLauncherTitle),
+                           BoundedText(DisplayUtf8(text), 2 * kShownLineChars, kShownMessageLines));
 }
 
 ViewState LauncherController::Start(const StartFolders& folders, std::string_view version) {
@@ -128,7 +140,7 @@ ViewState LauncherController::OnActionPressed() {
       browser = BrowserRequest::Reload;
       break;
     case LaunchDecision::Kind::OpenForum:
-      platform_.urls->Open(std::string(kForumUrl));
+      OpenWebAddress(std::string(kForumUrl));
       break;
   }
   // Exit after run waits out the game's first seconds hidden, so that a
@@ -157,6 +169,7 @@ bool LauncherController::StartGame(const std::string& command,
   }
   std::optional<StartFailure> failure =
       platform_.starter->Start(command, environment.currentFolder);
+  std::string settingsKept;  // why the settings were not set up for a wrapper
   if (failure && failure->wrongFormat && platform_.questions != nullptr && environment.findOnPath) {
     std::optional<std::string> wrapper;
     for (std::string_view name : kWindowsWrappers) {
@@ -165,12 +178,18 @@ bool LauncherController::StartGame(const std::string& command,
         break;
       }
     }
-    if (wrapper &&
+    // A file that would refuse the keys is named at once rather than after
+    // a question whose Yes could not be kept.
+    std::optional<ProfileWriteOutcome> written;
+    if (wrapper) written = ProfileWriteRefusal(model_.Settings().File());
+    if (wrapper && !written &&
         platform_.questions->AskYesNo(
             std::string(kLauncherTitle),
             DisplayUtf8(model_.Strings().Join(Str::WineQuestion1, Str::WineQuestion2)),
-            DisplayUtf8(model_.Str(Str::QuestionYes)), DisplayUtf8(model_.Str(Str::QuestionNo))) &&
-        UseWrapper(*wrapper)) {
+            DisplayUtf8(model_.Str(Str::QuestionYes)), DisplayUtf8(model_.Str(Str::QuestionNo)))) {
+      written = UseWrapper(*wrapper);
+    }
+    if (written == ProfileWriteOutcome::Written) {
       // The press reads the settings afresh, the written keys with them.
       const LaunchDecision again = DecideLaunch(model_, environment);
       if (again.kind != LaunchDecision::Kind::StartGame) {
@@ -179,10 +198,16 @@ bool LauncherController::StartGame(const std::string& command,
       }
       if (!log.empty()) platform_.watch->SendOutputTo(log);
       failure = platform_.starter->Start(again.command, environment.currentFolder);
+    } else if (written == ProfileWriteOutcome::KeptAsIs) {
+      settingsKept = model_.Strings().Join(Str::SettingsNotChanged1, Str::SettingsNotChanged2,
+                                           Str::SettingsNotChanged3);
+    } else if (written == ProfileWriteOutcome::Utf16) {
+      settingsKept =
+          model_.Strings().Join(Str::SettingsUtf16_1, Str::SettingsUtf16_2, Str::SettingsUtf16_3);
     }
   }
   if (failure) {
-    ShowMessage(StartFailedMessage(model_, *failure));
+    ShowMessage(StartFailedMessage(model_, *failure, settingsKept));
     return false;
   }
   model_.GameStarted(platform_.time->Now());
@@ -193,13 +218,16 @@ bool LauncherController::StartGame(const std::string& command,
   return true;
 }
 
-bool LauncherController::UseWrapper(const std::string& wrapper) {
+ProfileWriteOutcome LauncherController::UseWrapper(const std::string& wrapper) {
   // The template's RunPrefixParam=1 would reach wine as the program to run.
   return WriteProfileValues(model_.Settings().File(),
                             {{key::kUsePrefix.section, key::kUsePrefix.name, "Yes"},
                              {key::kRunPrefix.section, key::kRunPrefix.name, wrapper},
-                             {key::kRunPrefixParam.section, key::kRunPrefixParam.name, ""}}) ==
-         ProfileWriteOutcome::Written;
+                             {key::kRunPrefixParam.section, key::kRunPrefixParam.name, ""}});
+}
+
+void LauncherController::OpenWebAddress(const std::string& address) {
+  if (IsWebAddress(address)) platform_.urls->Open(address);
 }
 
 // Only the password entry needs the player first, for its dialog.
@@ -285,10 +313,10 @@ ViewState LauncherController::OnGameWatched() {
   watching_ = false;
   const bool exitAfter = std::exchange(exitAfterWatch_, false);
   if (outcome.Failed()) {
-    const FileRead log = ReadWholeFile(runLog_);
-    const std::string message = EarlyEndMessage(
-        model_.Strings(), outcome, DisplayUtf8(LastLines(log.text.value_or(""), kRunLogLinesShown)),
-        DisplayUtf8(runLog_.string()));
+    const std::optional<std::string> log = ReadFileTail(runLog_, kRunLogTailBytes);
+    const std::string message =
+        EarlyEndMessage(model_.Strings(), outcome, LastLines(log.value_or(""), kRunLogLinesShown),
+                        DisplayUtf8(runLog_.string()));
     // A hidden window comes back first, the message over it on the next call.
     if (std::exchange(windowHidden_, false)) {
       failureToShow_ = message;
@@ -317,10 +345,10 @@ ViewState LauncherController::OnRecentServerChosen(std::size_t index) {
 void LauncherController::OnCaptionCommand(CaptionCommand command) {
   switch (command) {
     case CaptionCommand::OpenSettingsFile:
-      platform_.urls->Open(FileUrl((settingsFolder_ / kSettingsFileName).string()));
+      platform_.urls->Open(FileUrl(PlainPath(settingsFolder_ / kSettingsFileName)));
       break;
     case CaptionCommand::OpenGameFolder:
-      platform_.urls->Open(FileUrl(platform_.folder->Probe().currentFolder));
+      platform_.urls->Open(FileUrl(PlainPath(platform_.folder->Probe().currentFolder)));
       break;
   }
 }

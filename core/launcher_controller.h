@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "core/launcher_model.h"
+#include "core/profile_writer.h"
 #include "core/recent_file.h"
 #include "core/view_state.h"
 #include "platform/ports.h"
@@ -72,7 +73,9 @@ class LauncherController {
   // a start failed; true once the game runs.
   bool StartGame(const std::string& command, const LaunchEnvironment& environment);
   // Yes to the Wine question: the run prefix keys written for `wrapper`.
-  bool UseWrapper(const std::string& wrapper);
+  ProfileWriteOutcome UseWrapper(const std::string& wrapper);
+  // Only a web address goes to the browser.
+  void OpenWebAddress(const std::string& address);
 
   LauncherModel model_;
   Platform platform_;

@@ -42,14 +42,14 @@ MonitoringTexts EnglishMonitoringTexts() {
 }
 
 std::string UnavailableLine(const MonitoringTexts& texts, const BrowserFailure& failure) {
-  std::string why = failure.reason;
+  std::string why = QuotedLine(failure.reason);
   if (why.empty()) {
     switch (failure.kind) {
       case BrowserFailure::Kind::ModuleNotFound:
-        why = failure.file + ' ' + texts.moduleNotFound;
+        why = QuotedLine(failure.file) + ' ' + texts.moduleNotFound;
         break;
       case BrowserFailure::Kind::ModuleForeign:
-        why = failure.file + ' ' + texts.moduleForeign;
+        why = QuotedLine(failure.file) + ' ' + texts.moduleForeign;
         break;
       case BrowserFailure::Kind::ModuleNotLoaded:
         why = texts.moduleNotLoaded;
@@ -76,7 +76,8 @@ std::optional<std::string> EngineRefusal(const MonitoringTexts& texts,
 
 std::string PageLoadFailure(const MonitoringTexts& texts, std::string_view reason) {
   std::string line = texts.notLoaded;
-  if (!reason.empty()) line += ": " + DisplayUtf8(reason);
+  const std::string why = QuotedLine(reason);
+  if (!why.empty()) line += ": " + why;
   return line;
 }
 

@@ -2,6 +2,14 @@
 
 #include <cstddef>
 #include <optional>
+#include <system_error>
+
+#ifdef _WIN32
+#include <windows.h>
+#else
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
 
 #include "core/profile_lines.h"
 #include "core/settings_lock.h"
@@ -37,7 +45,72 @@ std::string_view LineEndOf(std::string_view text, const Line& line) {
   return "\r\n";
 }
 
+bool IsUtf16(std::string_view text) {
+  return text.starts_with("\xFF\xFE") || text.starts_with("\xFE\xFF");
+}
+
+// A symlink or a file of more than one name would be parted from its other
+// names by the rename; a file without write permission is the player's
+// word that it stays as it is.
+bool LinkOrReadOnly(const std::filesystem::path& file) {
+#ifdef _WIN32
+  std::error_code ec;
+  const auto status = std::filesystem::symlink_status(file, ec);
+  if (ec || !std::filesystem::exists(status)) return false;
+  if (std::filesystem::is_symlink(status)) return true;
+  // The C library's count of names is always 1 there; the system's own is not.
+  const HANDLE handle =
+      CreateFileW(file.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                  OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (handle != INVALID_HANDLE_VALUE) {
+    BY_HANDLE_FILE_INFORMATION info{};
+    const bool known = GetFileInformationByHandle(handle, &info) != 0;
+    CloseHandle(handle);
+    if (known && info.nNumberOfLinks > 1) return true;
+  }
+  return (status.permissions() & std::filesystem::perms::owner_write) ==
+         std::filesystem::perms::none;
+#else
+  struct stat info {};
+  if (lstat(file.c_str(), &info) != 0) return false;
+  if (S_ISLNK(info.st_mode) || info.st_nlink > 1) return true;
+  // access() says yes to root whatever the mode: a file without its owner's
+  // write bit counts as read-only as well.
+  return (info.st_mode & S_IWUSR) == 0 || access(file.c_str(), W_OK) != 0;
+#endif
+}
+
+std::optional<ProfileWriteOutcome> RefusalOf(const std::filesystem::path& file,
+                                             const FileRead& read) {
+  if (LinkOrReadOnly(file)) return ProfileWriteOutcome::KeptAsIs;
+  if (!read.text && !read.absent) return ProfileWriteOutcome::Failed;
+  if (read.text && IsUtf16(*read.text)) return ProfileWriteOutcome::Utf16;
+  return std::nullopt;
+}
+
+// ReplaceWholeFile with the permissions of the file it replaces, set before
+// the text is written, so that a private file's text is never readable by
+// others on the way.
+bool ReplaceKeepingPermissions(const std::filesystem::path& file, std::string_view text) {
+  std::error_code ec;
+  const std::filesystem::file_status old = std::filesystem::status(file, ec);
+  const std::filesystem::path temp = TempFileFor(file);
+  bool done = WriteNewFile(temp, {});
+  if (done && !ec && std::filesystem::exists(old)) {
+    std::filesystem::permissions(temp, old.permissions(), std::filesystem::perm_options::replace,
+                                 ec);
+    done = !ec;
+  }
+  done = done && WriteWholeFile(temp, text) && MoveIntoPlace(temp, file);
+  if (!done) std::filesystem::remove(temp, ec);
+  return done;
+}
+
 }  // namespace
+
+std::optional<ProfileWriteOutcome> ProfileWriteRefusal(const std::filesystem::path& file) {
+  return RefusalOf(file, ReadWholeFile(file));
+}
 
 std::string WithProfileValue(std::string_view text, std::string_view section, std::string_view key,
                              std::string_view value) {
@@ -86,14 +159,11 @@ ProfileWriteOutcome WriteProfileValues(const std::filesystem::path& file,
   const SettingsLock lock(folder, patience);
   if (lock.Busy()) return ProfileWriteOutcome::Busy;
   const FileRead read = ReadWholeFile(file);
-  if (!read.text && !read.absent) return ProfileWriteOutcome::Failed;
+  if (const auto refusal = RefusalOf(file, read)) return *refusal;
   std::string text = read.text.value_or(std::string());
-  // Rewritten as bytes, a file saved as UTF-16 would be damaged.
-  if (text.starts_with("\xFF\xFE") || text.starts_with("\xFE\xFF")) {
-    return ProfileWriteOutcome::Failed;
-  }
   for (const ProfileValue& v : values) text = WithProfileValue(text, v.section, v.key, v.value);
-  return ReplaceWholeFile(file, text) ? ProfileWriteOutcome::Written : ProfileWriteOutcome::Failed;
+  return ReplaceKeepingPermissions(file, text) ? ProfileWriteOutcome::Written
+                                               : ProfileWriteOutcome::Failed;
 }
 
 }  // namespace wv

@@ -3,6 +3,7 @@
 #include <chrono>
 #include <filesystem>
 #include <initializer_list>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -25,13 +26,21 @@ struct ProfileValue {
 
 enum class ProfileWriteOutcome {
   Written,
-  Failed,  // nothing changed: unreadable, saved as UTF-16, or not written
-  Busy,    // another launcher kept the settings lock: nothing changed
+  Failed,    // nothing changed: unreadable, or not written
+  Busy,      // another launcher kept the settings lock: nothing changed
+  KeptAsIs,  // read-only for the player, or a link: left to the player
+  Utf16,     // saved as UTF-16, which a rewrite as bytes would damage
 };
+
+// Why `file` would not take values, as far as the file itself tells:
+// nullopt where it would (a missing file is made).
+std::optional<ProfileWriteOutcome> ProfileWriteRefusal(const std::filesystem::path& file);
 
 // Under the settings lock of its folder, sets the values in `file` (a new
 // file when there is none). The new text goes to a temporary file renamed
-// into place, so readers never see half a file.
+// into place, so readers never see half a file; it takes the old file's
+// permissions. A file the player may not write is left as it is, and so is
+// a link, whose renamed-over name would part from its target.
 ProfileWriteOutcome WriteProfileValues(const std::filesystem::path& file,
                                        std::initializer_list<ProfileValue> values,
                                        std::chrono::milliseconds patience = kLockPatience);

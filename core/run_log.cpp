@@ -17,17 +17,17 @@ void KeepPreviousRunLog(const std::filesystem::path& log) {
 std::string LastLines(std::string_view text, std::size_t count) {
   std::vector<std::string_view> lines;
   while (!text.empty() && lines.size() < count) {
-    std::size_t start = text.find_last_of('\n', text.size() - 1);
+    std::size_t start = text.find_last_of("\r\n");
     start = start == std::string_view::npos ? 0 : start + 1;
-    std::string_view line = text.substr(start);
+    const std::string_view line = text.substr(start);
     text = text.substr(0, start == 0 ? 0 : start - 1);
-    if (line.ends_with('\r')) line.remove_suffix(1);
     if (!TrimBlanks(line).empty()) lines.push_back(line);
   }
   std::string joined;
   for (auto it = lines.rbegin(); it != lines.rend(); ++it) {
     if (!joined.empty()) joined += '\n';
-    joined += *it;
+    // Line by line: one line in another encoding leaves the others as they are.
+    joined += QuotedLine(*it);
   }
   return joined;
 }

@@ -15,8 +15,10 @@ inline constexpr std::string_view kRunLogName = "wreckvale_last_run.log";
 // A game that ends within this long after its start is taken to have failed
 // to start, when it ends with a failure status or by a signal.
 inline constexpr std::chrono::milliseconds kEarlyEndWindow{5000};
-// The log's last lines that a message about such an end shows.
+// The log's last lines that a message about such an end shows, read from
+// its last bytes only: a game may write megabytes without a line end.
 inline constexpr std::size_t kRunLogLinesShown = 6;
+inline constexpr std::size_t kRunLogTailBytes = 64 * 1024;
 
 // What became of a started game within the window.
 struct GameOutcome {
@@ -36,7 +38,9 @@ struct GameOutcome {
 void KeepPreviousRunLog(const std::filesystem::path& log);
 
 // The last `count` lines of the text that hold more than blanks, without
-// their line ends, joined by "\n".
+// their line ends, joined by "\n": display UTF-8, each cut to
+// kShownLineChars. A CR ends a line too, as it does on a terminal, so
+// progress lines count one each.
 std::string LastLines(std::string_view text, std::size_t count);
 
 // "The game ended at once (code 1)", the log's last lines, and the log by name.

@@ -8,6 +8,7 @@
 #include "core/launcher_model.h"
 #include "core/settings_keys.h"
 #include "core/settings_template.h"
+#include "core/text.h"
 #include "core/whole_file.h"
 
 namespace wv {
@@ -37,7 +38,7 @@ std::filesystem::path GameFolder(const std::filesystem::path& exeDir,
 std::string ReadFailureText(const ReadFailure& failure, const StringSet& strings) {
   switch (failure.kind) {
     case ReadFailure::Kind::System:
-      return failure.systemReason;
+      return QuotedLine(failure.systemReason);
     case ReadFailure::Kind::NotRegularFile:
       return strings[Str::NotRegularFile];
     case ReadFailure::Kind::TooLarge:

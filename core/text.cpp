@@ -105,4 +105,47 @@ std::string DisplayUtf8(std::string_view bytes) {
   return IsValidUtf8(bytes) ? std::string(bytes) : Utf8FromCp1251(bytes);
 }
 
+std::string CutToChars(std::string_view text, std::size_t chars) {
+  constexpr std::string_view kEllipsis = "\u2026";
+  if (chars == 0) return {};
+  const auto startsCharacter = [](char c) {
+    return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+  };
+  std::size_t seen = 0;
+  std::size_t keep = 0;  // where the last character that fits beside "…" ends
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (!startsCharacter(text[i])) continue;
+    if (seen == chars - 1) keep = i;
+    if (++seen > chars) return std::string(text.substr(0, keep)) + std::string(kEllipsis);
+  }
+  return std::string(text);
+}
+
+std::string QuotedLine(std::string_view bytes) {
+  std::string line = DisplayUtf8(bytes);
+  for (char& c : line) {
+    if (IsControl(c)) c = ' ';
+  }
+  line.erase(line.find_last_not_of(' ') + 1);
+  return CutToChars(line, kShownLineChars);
+}
+
+std::string BoundedText(std::string_view text, std::size_t lineChars, std::size_t lines) {
+  std::string bounded;
+  std::size_t count = 0;
+  for (std::size_t at = 0; at <= text.size();) {
+    if (count == lines) {
+      bounded += "\n\u2026";
+      break;
+    }
+    std::size_t end = text.find_first_of("\r\n", at);
+    if (end == std::string_view::npos) end = text.size();
+    if (count++ > 0) bounded += '\n';
+    bounded += CutToChars(text.substr(at, end - at), lineChars);
+    if (end == text.size()) break;
+    at = end + (text.compare(end, 2, "\r\n") == 0 ? 2 : 1);
+  }
+  return bounded;
+}
+
 }  // namespace wv

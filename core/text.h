@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -35,5 +36,26 @@ bool IsValidUtf8(std::string_view text);
 std::string Utf8FromCp1251(std::string_view bytes);
 // The text as UTF-8 by that rule.
 std::string DisplayUtf8(std::string_view bytes);
+
+// Text from outside the launcher (a log, the system's words, a settings
+// value, a page's error) can be of any length, and a message box grows to
+// hold it. Each shown line keeps this many characters at most, which fit
+// beside one another on any screen.
+inline constexpr std::size_t kShownLineChars = 120;
+// A message's lines at most, its own lines and those it quotes together.
+inline constexpr std::size_t kShownMessageLines = 30;
+
+// At most `chars` characters of UTF-8 `text`, the last of them "…" where
+// more were cut off; never half a character.
+std::string CutToChars(std::string_view text, std::size_t chars);
+
+// Outside text within one line of a message: display UTF-8, control
+// characters (line ends among them) as blanks, none at its end, cut to
+// kShownLineChars.
+std::string QuotedLine(std::string_view bytes);
+
+// UTF-8 `text` with at most `lines` lines (CR, LF and CR LF each end one),
+// "…" in place of the rest, each cut to `lineChars` characters.
+std::string BoundedText(std::string_view text, std::size_t lineChars, std::size_t lines);
 
 }  // namespace wv

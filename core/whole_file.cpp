@@ -47,6 +47,9 @@ long long WriteSome(int fd, const char* from, std::size_t bytes) {
 int Close(int fd) {
   return _close(fd);
 }
+long long SeekTo(int fd, unsigned long long offset) {
+  return _lseeki64(fd, static_cast<long long>(offset), SEEK_SET);
+}
 #else
 using Stat = struct stat;
 // Non-blocking, so that a FIFO of that name cannot hold the start up: it is
@@ -69,6 +72,9 @@ long long WriteSome(int fd, const char* from, std::size_t bytes) {
 }
 int Close(int fd) {
   return close(fd);
+}
+long long SeekTo(int fd, unsigned long long offset) {
+  return lseek(fd, static_cast<off_t>(offset), SEEK_SET);
 }
 #endif
 
@@ -161,6 +167,36 @@ FileRead ReadWholeFile(const std::filesystem::path& file, std::size_t limit) {
   if (have > limit) return Refused(ReadFailure::Kind::TooLarge);
   content.resize(have);
   return {std::move(content), false, {}};
+}
+
+std::optional<std::string> ReadFileTail(const std::filesystem::path& file, std::size_t bytes) {
+  Descriptor in(OpenForReading(file));
+  Stat info{};
+  if (in.Get() < 0 || StatOf(in.Get(), info) != 0 || (info.st_mode & S_IFMT) != S_IFREG) {
+    return std::nullopt;
+  }
+  const auto size = static_cast<unsigned long long>(info.st_size);
+  const unsigned long long from = size > bytes ? size - bytes : 0;
+  if (from > 0 && SeekTo(in.Get(), from) < 0) return std::nullopt;
+  // The file may still grow while it is read: no more than `bytes` are kept.
+  std::string tail(bytes, '\0');
+  std::size_t have = 0;
+  while (have < tail.size()) {
+    const long long got = ReadSome(in.Get(), tail.data() + have, tail.size() - have);
+    if (got < 0 && errno == EINTR) continue;
+    if (got < 0) return std::nullopt;
+    if (got == 0) break;
+    have += static_cast<std::size_t>(got);
+  }
+  tail.resize(have);
+  if (from > 0) {
+    std::size_t first = 0;
+    while (first < tail.size() && first < 3 &&
+           (static_cast<unsigned char>(tail[first]) & 0xC0) == 0x80)
+      ++first;
+    tail.erase(0, first);
+  }
+  return tail;
 }
 
 bool WriteWholeFile(const std::filesystem::path& file, std::string_view text) {

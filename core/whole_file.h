@@ -35,6 +35,11 @@ struct FileRead {
 // refused without waiting on it, as is a file of more than `limit` bytes.
 FileRead ReadWholeFile(const std::filesystem::path& file, std::size_t limit = kMaxFileBytes);
 
+// The last `bytes` bytes of a regular file, all of a smaller one, read
+// without reading the rest; a tail that cuts into the file starts at a
+// UTF-8 character's first byte. nullopt when the file cannot be read.
+std::optional<std::string> ReadFileTail(const std::filesystem::path& file, std::size_t bytes);
+
 // Creates or truncates `file` and writes `text`; false when any step fails,
 // the final flush and close included.
 bool WriteWholeFile(const std::filesystem::path& file, std::string_view text);

@@ -209,6 +209,14 @@ const StringTable kEnglishStrings = MakeTable({
     // and the button that opens the page elsewhere.
     "the page did not load in time",
     "Open in the browser",
+    // Why the Wine question's Yes leaves the settings file as it is: read-only
+    // or a link, or saved as UTF-16.
+    "The launcher does not change a r",
+    "ead-only or linked wreckvale_lau",
+    "ncher.ini.",
+    "The launcher can not change wrec",
+    "kvale_launcher.ini: it is saved ",
+    "as UTF-16.",
 });
 
 const StringTable kRussianStrings = MakeTable({
@@ -393,6 +401,14 @@ const StringTable kRussianStrings = MakeTable({
     // and the button that opens the page elsewhere.
     "страница не загрузилась вовремя",
     "Открыть в браузере",
+    // Why the Wine question's Yes leaves the settings file as it is: read-only
+    // or a link, or saved as UTF-16.
+    "Лаунчер не меняет wreckvale_laun",
+    "cher.ini: файл только для чтения",
+    " или ссылка.",
+    "Лаунчер не может изменить wreckv",
+    "ale_launcher.ini: файл сохранён ",
+    "в UTF-16.",
 });
 
 }  // namespace wv

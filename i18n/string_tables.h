@@ -157,7 +157,14 @@ namespace wv {
   X(QuestionNo)                                                                  \
   /* The monitoring tab where the system's web control shows no page. */         \
   X(PageNotLoaded)                                                               \
-  X(OpenInBrowser)
+  X(OpenInBrowser)                                                               \
+  /* Why the Wine question's Yes leaves the settings file as it is. */           \
+  X(SettingsNotChanged1)                                                         \
+  X(SettingsNotChanged2)                                                         \
+  X(SettingsNotChanged3)                                                         \
+  X(SettingsUtf16_1)                                                             \
+  X(SettingsUtf16_2)                                                             \
+  X(SettingsUtf16_3)
 
 enum class Str : std::size_t {
 #define WV_ENTRY(name) name,

@@ -4,6 +4,7 @@
 
 #include <utility>
 
+#include "core/file_url.h"
 #include "win/look.h"
 #include "win/monitoring_web_host.h"
 #include "win/shell_open.h"
@@ -176,7 +177,7 @@ class BrowserPane final : public MonitoringPane {
   }
 
   void OpenElsewhere() {
-    if (url_.empty()) return;
+    if (!IsWebAddress(Utf8(url_))) return;
     ShellOpen(window_, url_);
   }
 

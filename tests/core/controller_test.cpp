@@ -253,6 +253,8 @@ TEST_F(Controller, WindowsProgramOffersWine) {
       "RunPrefixParam= in wreckvale_launcher.ini.";
   const std::string failed = "Can not start the game (qr7.exe: Exec format error)";
   const std::string exitAfterRun = "ExitAfterRun=Yes\r\n";
+  // How the settings file is kept once the launcher has read it.
+  enum class Saved { AsBytes, ReadOnly, AsUtf16 };
   const struct Case {
     const char* name;
     std::map<std::string, std::string> onPath = {{"wine", "/usr/bin/wine"}};
@@ -264,6 +266,7 @@ TEST_F(Controller, WindowsProgramOffersWine) {
     std::string secondStart = {};          // how the second start begins; empty: none
     std::string message = {};
     bool closes = false;
+    Saved saved = Saved::AsBytes;
   } cases[] = {
       // clang-format off
       {.name = "yes: keys replaced where they stand, the game started",
@@ -280,6 +283,15 @@ TEST_F(Controller, WindowsProgramOffersWine) {
       {.name = "another failure: no question",
        .failures = {StartFailure{"qr7.exe", "Permission denied"}},
        .message = "Can not start the game (qr7.exe: Permission denied)"},
+      {.name = "a system's reason of any length: one line of the screen's width",
+       .failures = {StartFailure{"qr7.exe", std::string(1 << 20, 'x') + "\r\nmore"}},
+       .message = "Can not start the game (qr7.exe: " + std::string(119, 'x') + "…)"},
+      {.name = "read-only file: the keys named, no question", .message = failed +
+       "\nThe launcher does not change a read-only or linked wreckvale_launcher.ini." + hint,
+       .saved = Saved::ReadOnly},
+      {.name = "UTF-16 file: why it stays, no question", .message = failed +
+       "\nThe launcher can not change wreckvale_launcher.ini: it is saved as UTF-16." + hint,
+       .saved = Saved::AsUtf16},
       {.name = "yes, but wine fails too: said once, no second question",
        .failures = {kWrongFormat, StartFailure{"/usr/bin/wine", "Permission denied"}},
        .settings = kTemplateLines + exitAfterRun, .asks = true, .written = kWineSet + exitAfterRun,
@@ -295,11 +307,19 @@ TEST_F(Controller, WindowsProgramOffersWine) {
     run.ports.answerYes = c.answerYes;
     run.ports.failures = c.failures;
     run.Start(c.settings);
+    const std::filesystem::path file = dir.Path() / kIni;
+    if (c.saved == Saved::AsUtf16) dir.Write(kIni, test::Utf16Le(CurrentSettings(c.settings)));
+    if (c.saved == Saved::ReadOnly)
+      std::filesystem::permissions(file, std::filesystem::perms::owner_read);
     const ViewState view = run.one.OnActionPressed();
     EXPECT_EQ(fresh.questions,
               c.asks ? std::vector<std::string>{"Start Windows programs through wine? [Yes] [No]"}
                      : std::vector<std::string>{});
-    EXPECT_EQ(ReadWholeFile(dir.Path() / kIni).text, CurrentSettings(c.written));
+    EXPECT_EQ(ReadWholeFile(file).text, c.saved == Saved::AsUtf16
+                                            ? test::Utf16Le(CurrentSettings(c.written))
+                                            : CurrentSettings(c.written));
+    std::filesystem::permissions(file, std::filesystem::perms::owner_write,
+                                 std::filesystem::perm_options::add);
     ASSERT_EQ(fresh.starts.size(), c.secondStart.empty() ? 1U : 2U);
     if (!c.secondStart.empty()) {
       EXPECT_TRUE(fresh.starts[1].starts_with(c.secondStart)) << fresh.starts[1];
@@ -574,10 +594,18 @@ TEST_F(Controller, GameWatchedThroughItsFirstSeconds) {
   const std::string log = dir.Path().string() + "/" + std::string(kRunLogName);
   const std::string lines = "\n\nwine: cannot find L\"C:\\\\qr7.exe\"\nlast line\n\nIts output: ";
   const std::string told = "The game ended at once (code 1)" + lines + log;
+  const auto toldOf = [&log](const std::string& shown) {
+    return "The game ended at once (code 1)\n\n" + shown + "\n\nIts output: " + log;
+  };
+  std::string progress;  // a terminal's progress line, redrawn after each CR
+  for (int step = 1; step <= 3000; ++step) progress += "step " + std::to_string(step) + "\r";
+  std::string cyrillic;
+  for (int i = 0; i < (1 << 19); ++i) cyrillic += "Ж";
   const struct Case {
     const char* name;
     bool exitAfterRun = false;
     GameOutcome outcome;
+    std::string log = "wine: cannot find L\"C:\\\\qr7.exe\"\r\n\r\nlast line\n";
     std::chrono::milliseconds after = seconds(1);  // since the start, when looked at
     std::string message = {};                      // empty: none
     bool quits = false;
@@ -588,6 +616,17 @@ TEST_F(Controller, GameWatchedThroughItsFirstSeconds) {
        .message = told},
       {.name = "killed", .outcome = {K::Signalled, 11},
        .message = "The game ended at once (signal 11)" + lines + log},
+      // Whatever the game wrote, the message fits on the screen.
+      {.name = "one line of a megabyte", .outcome = {K::Exited, 1},
+       .log = std::string(1 << 20, 'x') + "\n",
+       .message = toldOf(std::string(119, 'x') + "…")},
+      {.name = "30 MB of one line, read from its end", .outcome = {K::Exited, 1},
+       .log = "first\n" + std::string(30 << 20, 'y') + "z",
+       .message = toldOf(std::string(119, 'y') + "…")},
+      {.name = "progress lines ending in CR", .outcome = {K::Exited, 1}, .log = progress,
+       .message = toldOf("step 2995\nstep 2996\nstep 2997\nstep 2998\nstep 2999\nstep 3000")},
+      {.name = "Cyrillic, its tail and its line cut between characters", .outcome = {K::Exited, 1},
+       .log = cyrillic + "\n", .message = toldOf(cyrillic.substr(0, 119 * 2) + "…")},
       {.name = "ends well", .outcome = {K::Exited, 0}},
       {.name = "ends well, exit after run", .exitAfterRun = true, .outcome = {K::Exited, 0},
        .quits = true},
@@ -612,7 +651,7 @@ TEST_F(Controller, GameWatchedThroughItsFirstSeconds) {
     EXPECT_FALSE(view.closeWindow);
     ASSERT_TRUE(view.watchGameAfter.has_value());
 
-    dir.Write(std::string(kRunLogName), "wine: cannot find L\"C:\\\\qr7.exe\"\r\n\r\nlast line\n");
+    dir.Write(std::string(kRunLogName), c.log);
     fresh.outcome = c.outcome;
     fresh.now += c.after;
     view = run.one.OnGameWatched();
@@ -743,7 +782,17 @@ TEST_F(Controller, SettingsAtHand) {
   ports.folder = dir.Path() / "Игры 100%";
   controller.OnCaptionCommand(CaptionCommand::OpenGameFolder);
   EXPECT_EQ(ports.opened.back(), "file://" + folder + "/%D0%98%D0%B3%D1%80%D1%8B%20100%25");
+  // A backslash is a byte of a name here, not a folder's end.
+  ports.folder = dir.Path() / "w\\x #?";
+  controller.OnCaptionCommand(CaptionCommand::OpenGameFolder);
+  EXPECT_EQ(ports.opened.back(), "file://" + folder + "/w%5Cx%20%23%3F");
 #endif
+  // A launcher found through "." names its folder without the dot.
+  Fresh dotted(dir);
+  dotted.one.Start({dir.Path() / ".", dir.Path()}, kVersion);
+  dotted.one.OnCaptionCommand(CaptionCommand::OpenSettingsFile);
+  EXPECT_EQ(dotted.ports.opened,
+            std::vector<std::string>{"file://" + folder + "/wreckvale_launcher.ini"});
 }
 
 }  // namespace

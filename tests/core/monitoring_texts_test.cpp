@@ -36,6 +36,12 @@ TEST(MonitoringTexts, UnavailableLineSaysWhy) {
       {"engine silent", {Kind::EngineNotStarted, "", ""}, "the web engine did not start"},
       {"engine says why", {Kind::EngineNotStarted, "", "no OpenGL"}, "no OpenGL"},
       {"no page in time", {Kind::NoPageInTime, "", ""}, "the page did not load in time"},
+      {"the system's words in one bounded line",
+       {Kind::EngineNotStarted, "", "GL:\r\n" + std::string(4000, 'e')},
+       "GL:  " + std::string(114, 'e') + "\u2026"},
+      {"a module's path of any length",
+       {Kind::ModuleNotFound, "/" + std::string(4000, 'd'), ""},
+       "/" + std::string(118, 'd') + "\u2026 not found"},
   };
   const MonitoringTexts english = EnglishMonitoringTexts();
   for (const auto& c : cases) {
@@ -80,6 +86,9 @@ TEST(MonitoringTexts, PageLoadFailureSaysWhy) {
       {false, "Connection refused", "The monitoring page did not load: Connection refused"},
       {false, "", "The monitoring page did not load"},
       {true, "Connection refused", "Не удалось загрузить мониторинг: Connection refused"},
+      {false, "net::ERR\n" + std::string(300, 'r') + "\n",
+       "The monitoring page did not load: net::ERR " + std::string(110, 'r') + "\u2026"},
+      {false, "\r\n", "The monitoring page did not load"},
   };
   for (const Row& row : rows) {
     EXPECT_EQ(PageLoadFailure(MonitoringTextsOf(Strings(row.russian)), row.reason), row.expected)

@@ -127,41 +127,83 @@ TEST(SettingsFileTest, WritesValuesByTheProfileRules) {
   }
 }
 
-// Whole or not at all: under the lock, through a temporary file.
+// Whole or not at all: under the lock, through a temporary file that takes
+// the old file's permissions. A file the player keeps (read-only, a link) and
+// one saved as UTF-16 stay as they are.
 TEST(SettingsFileTest, ProfileWriteReplacesTheFileWhole) {
+  namespace fs = std::filesystem;
   const std::string utf16 = test::Utf16(u"[S]\r\nK=1\r\n");
+  const std::string old = "[S]\r\nK=1\r\n";
+  const std::string written = "[S]\r\nK=v\r\nJ=w\r\n";
+  // What the settings file's name is: the file itself with its permissions,
+  // or another name of the file that holds the text.
+  enum class Shape { Plain, Symlink, HardLink };
+  const fs::perms readWrite = fs::perms::owner_read | fs::perms::owner_write;
   const struct {
     const char* name;
     std::optional<std::string> before;
     bool locked;
     ProfileWriteOutcome outcome;
     std::optional<std::string> after;
+    Shape shape = Shape::Plain;
+    fs::perms perms = readWrite | fs::perms::group_read | fs::perms::others_read;
   } cases[] = {
-      {"written", "[S]\r\nK=1\r\n", false, ProfileWriteOutcome::Written, "[S]\r\nK=v\r\nJ=w\r\n"},
-      {"no file yet", std::nullopt, false, ProfileWriteOutcome::Written, "[S]\r\nK=v\r\nJ=w\r\n"},
-      {"another launcher holds the lock", "[S]\r\nK=1\r\n", true, ProfileWriteOutcome::Busy,
-       "[S]\r\nK=1\r\n"},
-      {"saved as UTF-16", utf16, false, ProfileWriteOutcome::Failed, utf16},
+      {"written", old, false, ProfileWriteOutcome::Written, written},
+      {"no file yet", std::nullopt, false, ProfileWriteOutcome::Written, written},
+      {"another launcher holds the lock", old, true, ProfileWriteOutcome::Busy, old},
+      {"saved as UTF-16", utf16, false, ProfileWriteOutcome::Utf16, utf16},
+      {"read-only", old, false, ProfileWriteOutcome::KeptAsIs, old, Shape::Plain,
+       fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read},
+      {"second name of a file", old, false, ProfileWriteOutcome::KeptAsIs, old, Shape::HardLink},
+#ifndef _WIN32  // permissions beyond read-only, and links, are the system's own
+      {"private file stays private", old, false, ProfileWriteOutcome::Written, written,
+       Shape::Plain, readWrite},
+      {"group may write", old, false, ProfileWriteOutcome::Written, written, Shape::Plain,
+       readWrite | fs::perms::group_read | fs::perms::group_write},
+      {"symbolic link", old, false, ProfileWriteOutcome::KeptAsIs, old, Shape::Symlink},
+#endif
   };
   for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
     test::TempFolder folder;
-    const std::filesystem::path file = folder.Path() / test::kIni;
-    if (c.before) folder.Write(test::kIni, *c.before);
+    const fs::path file = folder.Path() / test::kIni;
+    std::set<std::string> expected{std::string(kSettingsLockName)};
+    if (c.before) {
+      const std::string holder = c.shape == Shape::Plain ? std::string(test::kIni) : "held.ini";
+      fs::permissions(folder.Write(holder, *c.before), c.perms);
+      if (c.shape == Shape::Symlink) fs::create_symlink("held.ini", file);
+      if (c.shape == Shape::HardLink) fs::create_hard_link(folder.Path() / holder, file);
+      expected.insert(holder);
+    }
     std::optional<SettingsLock> other;
     if (c.locked) other.emplace(folder.Path(), std::chrono::milliseconds(0));
+    EXPECT_EQ(ProfileWriteRefusal(file),
+              c.outcome == ProfileWriteOutcome::KeptAsIs || c.outcome == ProfileWriteOutcome::Utf16
+                  ? std::optional(c.outcome)
+                  : std::nullopt);
     EXPECT_EQ(
         WriteProfileValues(file, {{"S", "K", "v"}, {"S", "J", "w"}}, std::chrono::milliseconds(0)),
-        c.outcome)
-        << c.name;
-    EXPECT_EQ(ReadWholeFile(file).text, c.after) << c.name;
+        c.outcome);
+    EXPECT_EQ(ReadWholeFile(file).text, c.after);
     other.reset();
+    if (c.before) {
+      EXPECT_EQ(fs::symlink_status(file).type(),
+                c.shape == Shape::Symlink ? fs::file_type::symlink : fs::file_type::regular);
+#ifndef _WIN32  // the library tells neither there
+      EXPECT_EQ(fs::status(file).permissions() & fs::perms::all, c.perms) << "permissions kept";
+      if (c.shape == Shape::HardLink) {
+        EXPECT_EQ(fs::hard_link_count(file), 2U);
+      }
+#endif
+    }
     std::set<std::string> left;
-    for (const auto& entry : std::filesystem::directory_iterator(folder.Path())) {
+    for (const auto& entry : fs::directory_iterator(folder.Path())) {
       left.insert(entry.path().filename().string());
     }
-    std::set<std::string> expected{std::string(kSettingsLockName)};
     if (c.after) expected.insert(std::string(test::kIni));
-    EXPECT_EQ(left, expected) << c.name << ": no temporary file left";
+    EXPECT_EQ(left, expected) << "no temporary file left";
+    // The folder goes with its files, a read-only one included.
+    if (c.before) fs::permissions(file, fs::perms::owner_write, fs::perm_options::add);
   }
 }
 

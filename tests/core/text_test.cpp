@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
 #include <string_view>
 
 namespace wv {
@@ -28,6 +29,29 @@ TEST(DisplayText, Utf8ElseWindows1251) {
       {"empty", "", ""},
   };
   for (const auto& c : cases) EXPECT_EQ(DisplayUtf8(c.bytes), c.shown) << c.name;
+}
+
+// Outside text in a message: a bounded line, a bounded whole, never half a
+// character.
+TEST(DisplayText, OutsideTextBounded) {
+  const std::string cut = std::string(119, 'x') + "\u2026";
+  std::string cyrillic;  // 121 characters of two bytes
+  for (int i = 0; i < 121; ++i) cyrillic += "\u0416";
+  const struct {
+    const char* name;
+    std::string shown, expected;
+  } cases[] = {
+      {"short line as it is", QuotedLine("No such file"), "No such file"},
+      {"line ends and tabs as blanks, none at the end", QuotedLine("a\r\nb\tc\r\n"), "a  b c"},
+      {"long line cut", QuotedLine(std::string(5000, 'x')), cut},
+      {"exactly the bound", QuotedLine(std::string(120, 'x')), std::string(120, 'x')},
+      {"cut between characters", QuotedLine(cyrillic), cyrillic.substr(0, 119 * 2) + "\u2026"},
+      {"Windows-1251 shown", QuotedLine("\xCA\xE0\xF0\xF2\xE0"), "\u041A\u0430\u0440\u0442\u0430"},
+      {"lines of a message cut", BoundedText("a\r\n" + std::string(500, 'x') + "\rb", 120, 30),
+       "a\n" + cut + "\nb"},
+      {"lines of a message bounded", BoundedText("1\n2\n3\n4", 120, 2), "1\n2\n\u2026"},
+  };
+  for (const auto& c : cases) EXPECT_EQ(c.shown, c.expected) << c.name;
 }
 
 }  // namespace

@@ -185,6 +185,16 @@ TEST(StringTables, EveryEntryInBothLanguages) {
       {Str::QuestionNo, "No", "Нет"},
       {Str::PageNotLoaded, "the page did not load in time", "страница не загрузилась вовремя"},
       {Str::OpenInBrowser, "Open in the browser", "Открыть в браузере"},
+      {Str::SettingsNotChanged1, "The launcher does not change a r",
+       "Лаунчер не меняет wreckvale_laun"},
+      {Str::SettingsNotChanged2, "ead-only or linked wreckvale_lau",
+       "cher.ini: файл только для чтения"},
+      {Str::SettingsNotChanged3, "ncher.ini.", " или ссылка."},
+      {Str::SettingsUtf16_1, "The launcher can not change wrec",
+       "Лаунчер не может изменить wreckv"},
+      {Str::SettingsUtf16_2, "kvale_launcher.ini: it is saved ",
+       "ale_launcher.ini: файл сохранён "},
+      {Str::SettingsUtf16_3, "as UTF-16.", "в UTF-16."},
   };
   ASSERT_EQ(std::size(entries), kStrCount) << "every entry has its row";
   for (std::size_t i = 0; i < kStrCount; ++i) {
@@ -286,6 +296,18 @@ TEST(StringSet, PiecesJoinIntoWholeMessages) {
       {ru, {ModuleNotLoaded1, ModuleNotLoaded2}, "модуль веб-страниц не был загружен"},
       {en, {SettingsBusy1, SettingsBusy2}, "The settings file was busy, its refresh was skipped"},
       {ru, {SettingsBusy1, SettingsBusy2}, "Файл настроек был занят, его обновление пропущено"},
+      {en,
+       {SettingsNotChanged1, SettingsNotChanged2, SettingsNotChanged3},
+       "The launcher does not change a read-only or linked wreckvale_launcher.ini."},
+      {ru,
+       {SettingsNotChanged1, SettingsNotChanged2, SettingsNotChanged3},
+       "Лаунчер не меняет wreckvale_launcher.ini: файл только для чтения или ссылка."},
+      {en,
+       {SettingsUtf16_1, SettingsUtf16_2, SettingsUtf16_3},
+       "The launcher can not change wreckvale_launcher.ini: it is saved as UTF-16."},
+      {ru,
+       {SettingsUtf16_1, SettingsUtf16_2, SettingsUtf16_3},
+       "Лаунчер не может изменить wreckvale_launcher.ini: файл сохранён в UTF-16."},
   };
   for (const WholeMessage& m : messages) {
     StringSet set;
