@@ -209,6 +209,9 @@ const StringTable kEnglishStrings = MakeTable({
     // and the button that opens the page elsewhere.
     "the page did not load in time",
     "Open in the browser",
+    // A join refused for the box that is wrong.
+    "The server address has a blank",
+    "The port must be 1 to 65535",
 });
 
 const StringTable kRussianStrings = MakeTable({
@@ -393,6 +396,9 @@ const StringTable kRussianStrings = MakeTable({
     // and the button that opens the page elsewhere.
     "страница не загрузилась вовремя",
     "Открыть в браузере",
+    // A join refused for the box that is wrong.
+    "В адресе сервера есть пробел",
+    "Порт должен быть от 1 до 65535",
 });
 
 }  // namespace wv

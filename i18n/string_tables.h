@@ -157,7 +157,10 @@ namespace wv {
   X(QuestionNo)                                                                  \
   /* The monitoring tab where the system's web control shows no page. */         \
   X(PageNotLoaded)                                                               \
-  X(OpenInBrowser)
+  X(OpenInBrowser)                                                               \
+  /* A join whose address holds a blank or whose port is no port number. */      \
+  X(BlankInAddress)                                                              \
+  X(BadPort)
 
 enum class Str : std::size_t {
 #define WV_ENTRY(name) name,

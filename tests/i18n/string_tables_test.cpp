@@ -185,6 +185,8 @@ TEST(StringTables, EveryEntryInBothLanguages) {
       {Str::QuestionNo, "No", "Нет"},
       {Str::PageNotLoaded, "the page did not load in time", "страница не загрузилась вовремя"},
       {Str::OpenInBrowser, "Open in the browser", "Открыть в браузере"},
+      {Str::BlankInAddress, "The server address has a blank", "В адресе сервера есть пробел"},
+      {Str::BadPort, "The port must be 1 to 65535", "Порт должен быть от 1 до 65535"},
   };
   ASSERT_EQ(std::size(entries), kStrCount) << "every entry has its row";
   for (std::size_t i = 0; i < kStrCount; ++i) {
