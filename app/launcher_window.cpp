@@ -261,7 +261,8 @@ void LauncherWindow::ShowPages(const ViewState& view) {
 
 void LauncherWindow::Show(const ViewState& view) {
   FillPage(view.currentTab);
-  if (view.focus == FocusRequest::JoinAddress || view.focus == FocusRequest::JoinPortSelected) {
+  if (view.focus == FocusRequest::JoinAddress || view.focus == FocusRequest::JoinPortSelected ||
+      view.focus == FocusRequest::JoinPassword) {
     FillPage(Tab::JoinGame);
   }
   ShowPages(view);
@@ -295,6 +296,9 @@ void LauncherWindow::Show(const ViewState& view) {
     case FocusRequest::JoinPortSelected:
       join_->Port()->setFocus(Qt::OtherFocusReason);
       join_->Port()->selectAll();
+      break;
+    case FocusRequest::JoinPassword:
+      join_->Password()->setFocus(Qt::OtherFocusReason);
       break;
   }
   if (monitoring_ != nullptr) {

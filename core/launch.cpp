@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "core/command_text.h"
+#include "core/join_address.h"
 #include "core/settings_keys.h"
 #include "core/text.h"
 
@@ -221,12 +222,21 @@ LaunchDecision Decide(const LauncherModel& model, const LaunchEnvironment& env, 
                   model.GameExeName());
   }
   if (!model.Shown(Group::Chapter)) return refuse(model.Str(Str::NoMap));
-  if (mode == ActionMode::JoinGame && TrimBlanks(model.JoinAddress()).empty()) {
-    return refuse(model.Str(Str::EnterAddress));
-  }
-  // "+connect host:" would reach the game; the player is asked instead.
-  if (mode == ActionMode::JoinGame && TrimBlanks(model.JoinPort()).empty()) {
-    return refuse(model.Str(Str::EnterPort));
+  // "+connect host:" or a port with more text after it would reach the game;
+  // the player is told which box to mend instead.
+  if (mode == ActionMode::JoinGame) {
+    switch (CheckJoinTarget(model.JoinAddress(), model.JoinPort())) {
+      case JoinProblem::None:
+        break;
+      case JoinProblem::NoAddress:
+        return refuse(model.Str(Str::EnterAddress));
+      case JoinProblem::BlankInAddress:
+        return refuse(model.Str(Str::BlankInAddress));
+      case JoinProblem::NoPort:
+        return refuse(model.Str(Str::EnterPort));
+      case JoinProblem::BadPort:
+        return refuse(model.Str(Str::BadPort));
+    }
   }
 
   const std::string exe =

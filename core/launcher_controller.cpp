@@ -6,6 +6,7 @@
 
 #include "core/clipboard_summary.h"
 #include "core/file_url.h"
+#include "core/join_address.h"
 #include "core/launch.h"
 #include "core/profile_writer.h"
 #include "core/remembered_choices.h"
@@ -105,7 +106,10 @@ void LauncherController::RememberStart() {
   const bool join = model_.ActionMode() == ActionMode::JoinGame;
   const bool choices = !join && Read(model_.Settings(), key::kRememberChoices);
   if (!join && !choices) return;
-  const RecentServer joined{std::string(TrimBlanks(model_.JoinAddress())), model_.JoinPort()};
+  const RecentServer joined{std::string(TrimBlanks(model_.JoinAddress())),
+                            std::string(TrimBlanks(model_.JoinPort()))};
+  // The press checked them; the file keeps nothing else.
+  if (join && CheckJoinTarget(joined.address, joined.port) != JoinProblem::None) return;
   if (join) recentServers_ = WithServerJoined(std::move(recentServers_), joined);
   // The file may have gained servers from another launcher meanwhile; what it
   // ends with is what the drop-down offers. Not written, the history stays
@@ -276,15 +280,18 @@ ViewState LauncherController::OnTabStepped(int offset, TabChange how) {
 }
 
 ViewState LauncherController::OnJoinAddressEdited(std::string bytes) {
-  const AddressEditRequest request = model_.JoinAddressChanged(std::move(bytes));
-  ViewState view = Current();
-  if (request.focusPort) view.focus = FocusRequest::JoinPortSelected;
-  return view;
+  return FollowTyping(model_.JoinAddressChanged(std::move(bytes)));
 }
 
 ViewState LauncherController::OnJoinPortEdited(std::string bytes) {
-  model_.JoinPortChanged(std::move(bytes));
-  return Current();
+  return FollowTyping(model_.JoinPortChanged(std::move(bytes)));
+}
+
+ViewState LauncherController::FollowTyping(const JoinEditRequest& request) const {
+  ViewState view = Current();
+  if (request.focusPort) view.focus = FocusRequest::JoinPortSelected;
+  if (request.focusPassword) view.focus = FocusRequest::JoinPassword;
+  return view;
 }
 
 ViewState LauncherController::OnJoinPasswordEdited(std::string bytes) {
@@ -335,6 +342,8 @@ ViewState LauncherController::OnRecentServerChosen(std::size_t index) {
     const RecentServer server = recentServers_[index];
     model_.JoinAddressChanged(server.address);
     model_.JoinPortChanged(server.port);
+    // A password belongs to the server it was typed for.
+    model_.JoinPasswordChanged({});
   }
   // The list drops from the address box, and the typing goes on there.
   ViewState view = Current();

@@ -65,6 +65,8 @@ class LauncherController {
 
  private:
   void ShowMessage(const std::string& text);
+  // The view after an edit of a join box, the focus where the typing goes on.
+  ViewState FollowTyping(const JoinEditRequest& request) const;
   // After a successful start: the server joined, or the create tab's
   // selection where the player wants it kept.
   void RememberStart();

@@ -109,19 +109,26 @@ void LauncherModel::FinishPasswordDialog(std::optional<std::string> typed) {
   if (typed) serverPassword_ = WithoutControls(std::move(*typed));
 }
 
-AddressEditRequest LauncherModel::JoinAddressChanged(std::string text) {
+JoinEditRequest LauncherModel::JoinAddressChanged(std::string text) {
   // A pasted line break drops out rather than cutting the text: what
   // followed it stays in sight in the boxes instead of vanishing.
-  AddressSplit split = SplitJoinAddress(WithoutControls(std::move(text)));
+  AddressSplit split = SplitJoinAddress(text);
   joinAddress_ = std::move(split.address);
-  if (split.password) joinPassword_ = std::move(*split.password);
-  if (!split.port) return {};
-  joinPort_ = std::move(*split.port);
-  return {joinPort_.empty()};
+  if (split.port) joinPort_ = std::move(*split.port);
+  return TakePassword(std::move(split.password), split.port && joinPort_.empty());
 }
 
-void LauncherModel::JoinPortChanged(std::string text) {
-  joinPort_ = WithoutControls(std::move(text));
+JoinEditRequest LauncherModel::JoinPortChanged(std::string text) {
+  PortSplit split = SplitJoinPort(text);
+  joinPort_ = std::move(split.port);
+  return TakePassword(std::move(split.password), false);
+}
+
+JoinEditRequest LauncherModel::TakePassword(std::optional<std::string> password, bool portEmpty) {
+  if (!password) return {portEmpty, false};
+  joinPassword_ = std::move(*password);
+  // Typed key by key, the password comes next; pasted whole, the port may.
+  return {portEmpty && !joinPassword_.empty(), joinPassword_.empty()};
 }
 
 void LauncherModel::JoinPasswordChanged(std::string text) {

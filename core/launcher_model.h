@@ -70,12 +70,15 @@ struct TabSwitchRequest {
   bool navigateMonitoring = false;  // navigate the browser to MonitoringUrl
 };
 
-// What the window must do after an edit of the address box besides
-// re-reading the model.
-struct AddressEditRequest {
+// What the window must do after an edit of a join box besides re-reading
+// the model.
+struct JoinEditRequest {
   // A typed colon left the port part empty: the port typed next goes to the
   // port box.
   bool focusPort = false;
+  // A typed "password " left the password empty: what follows goes to the
+  // password box, never into the address or the port.
+  bool focusPassword = false;
 };
 
 // After a game start the action button rests this long: a double click
@@ -160,11 +163,12 @@ class LauncherModel {
 
   // --- join tab: the address, port and password boxes ---
   // A change of the address box: splits "address:port" into the two boxes, and
-  // a pasted "; password …" into the password box. Each box
-  // drops control characters as they come (WithoutControls); the window
-  // shows the boxes' model values back.
-  AddressEditRequest JoinAddressChanged(std::string text);
-  void JoinPortChanged(std::string text);
+  // a pasted "password …" command into the password box; the port box takes
+  // such a command too. Each box drops control characters and invisible
+  // marks as they come (WithoutControls); the window shows the boxes' model
+  // values back.
+  JoinEditRequest JoinAddressChanged(std::string text);
+  JoinEditRequest JoinPortChanged(std::string text);
   void JoinPasswordChanged(std::string text);
   const std::string& JoinAddress() const { return joinAddress_; }
   const std::string& JoinPort() const { return joinPort_; }
@@ -220,6 +224,8 @@ class LauncherModel {
   void OfferInfectedTeam();
   void WithdrawInfectedTeam();
   void ReadOptions();
+  // A password command's password into its box, and where the typing goes on.
+  JoinEditRequest TakePassword(std::optional<std::string> password, bool portEmpty);
 
   SettingsReader settings_;
   StringSet strings_;

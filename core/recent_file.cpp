@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "core/join_address.h"
 #include "core/settings_lock.h"
 #include "core/text.h"
 #include "core/whole_file.h"
@@ -19,6 +20,12 @@ constexpr std::size_t kRecentFileLimit = 64 * 1024;
 
 }  // namespace
 
+bool SameServer(const RecentServer& a, const RecentServer& b) {
+  return EqualsIgnoringAsciiCase(TrimBlanks(a.address), TrimBlanks(b.address)) &&
+         PortNumber(TrimBlanks(a.port)) == PortNumber(TrimBlanks(b.port)) &&
+         (PortNumber(TrimBlanks(a.port)) || TrimBlanks(a.port) == TrimBlanks(b.port));
+}
+
 RecentFile ParseRecentFile(std::string_view text) {
   RecentFile file;
   while (!text.empty()) {
@@ -26,15 +33,20 @@ RecentFile ParseRecentFile(std::string_view text) {
     std::string_view line = text.substr(0, end);
     text = end == std::string_view::npos ? std::string_view() : text.substr(end + 1);
     if (line.ends_with('\r')) line.remove_suffix(1);
-    if (std::any_of(line.begin(), line.end(), IsControl)) continue;
+    // A control character or an invisible mark would show the entry other
+    // than it is.
+    if (WithoutControls(std::string(line)) != line) continue;
     if (line.starts_with(kServerWord)) {
       line.remove_prefix(kServerWord.size());
       const std::size_t colon = line.rfind(':');
-      if (colon == std::string_view::npos || colon == 0) continue;
-      const RecentServer server{std::string(line.substr(0, colon)),
-                                std::string(line.substr(colon + 1))};
+      if (colon == std::string_view::npos) continue;
+      const RecentServer server{std::string(TrimBlanks(line.substr(0, colon))),
+                                std::string(TrimBlanks(line.substr(colon + 1)))};
+      // An older launcher kept whatever the port box held, a password too.
+      if (CheckJoinTarget(server.address, server.port) != JoinProblem::None) continue;
       if (file.servers.size() < kRecentServersKept &&
-          std::find(file.servers.begin(), file.servers.end(), server) == file.servers.end()) {
+          std::none_of(file.servers.begin(), file.servers.end(),
+                       [&server](const RecentServer& kept) { return SameServer(kept, server); })) {
         file.servers.push_back(server);
       }
     } else if (line.starts_with(kChoiceWord)) {
@@ -51,6 +63,7 @@ RecentFile ParseRecentFile(std::string_view text) {
 std::string FormatRecentFile(const RecentFile& file) {
   std::string text;
   for (const RecentServer& server : file.servers) {
+    if (CheckJoinTarget(server.address, server.port) != JoinProblem::None) continue;
     text += std::string(kServerWord) + server.address + ":" + server.port + "\n";
   }
   for (const RememberedChoice& choice : file.choices) {
@@ -61,7 +74,7 @@ std::string FormatRecentFile(const RecentFile& file) {
 
 std::vector<RecentServer> WithServerJoined(std::vector<RecentServer> servers,
                                            const RecentServer& joined) {
-  std::erase(servers, joined);
+  std::erase_if(servers, [&joined](const RecentServer& kept) { return SameServer(kept, joined); });
   servers.insert(servers.begin(), joined);
   if (servers.size() > kRecentServersKept) servers.resize(kRecentServersKept);
   return servers;

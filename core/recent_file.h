@@ -13,7 +13,8 @@ namespace wv {
 // What the launcher remembers between starts, beside the settings file: the
 // servers joined and, when asked to, the last create-server selection. One
 // line each:
-//   server <address>:<port>   newest first; split at the last colon
+//   server <address>:<port>   newest first; split at the last colon; a port
+//                             of 1 to 65535, an address without blanks
 //   choice <group> <id>       a catalogue entry of the group
 //   choice customMap <file>   a custom map, by the engine map it plays
 // Lines of any other form are skipped, so a damaged file loses only them.
@@ -43,6 +44,9 @@ struct RecentFile {
 
 RecentFile ParseRecentFile(std::string_view text);
 std::string FormatRecentFile(const RecentFile& file);
+
+// One server by its host (in any case) and port number, however typed.
+bool SameServer(const RecentServer& a, const RecentServer& b);
 
 // The history with `joined` at its head, once, at most kRecentServersKept long.
 std::vector<RecentServer> WithServerJoined(std::vector<RecentServer> servers,

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstddef>
+#include <utility>
 
 namespace wv {
 
@@ -33,7 +34,36 @@ bool EqualsIgnoringAsciiCase(std::string_view a, std::string_view b) {
   return true;
 }
 
+std::string WithPlainLineBreaks(std::string text) {
+  if (!IsValidUtf8(text)) return text;
+  std::string plain;
+  plain.reserve(text.size());
+  // Valid UTF-8 starts a character only at a byte below 0x80 or from 0xC2,
+  // never at one that continues a character, so byte patterns find whole ones.
+  const auto at = [&text](std::size_t i, std::string_view bytes) {
+    return text.compare(i, bytes.size(), bytes) == 0;
+  };
+  for (std::size_t i = 0; i < text.size();) {
+    const auto third = i + 2 < text.size() ? static_cast<unsigned char>(text[i + 2]) : 0;
+    if (at(i, "\xC2\x85")) {
+      plain += '\n';
+      i += 2;
+    } else if (at(i, "\xE2\x80\xA8") || at(i, "\xE2\x80\xA9")) {
+      plain += '\n';
+      i += 3;
+    } else if ((at(i, "\xE2\x80") &&
+                (third == 0x8E || third == 0x8F || (third >= 0xAA && third <= 0xAE))) ||
+               (at(i, "\xE2\x81") && third >= 0xA6 && third <= 0xA9) || at(i, "\xEF\xBB\xBF")) {
+      i += 3;
+    } else {
+      plain += text[i++];
+    }
+  }
+  return plain;
+}
+
 std::string WithoutControls(std::string text) {
+  text = WithPlainLineBreaks(std::move(text));
   std::erase_if(text, IsControl);
   return text;
 }

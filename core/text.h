@@ -22,9 +22,16 @@ constexpr bool IsControl(char c) {
   return static_cast<unsigned char>(c) < 0x20 || c == 0x7F;
 }
 
-// Without the control characters: typed or
-// pasted into a box, they would reach the engine's console as line breaks.
-// Bytes from 0x80 up, UTF-8 or not, stay.
+// The line breaks written as characters of their own (U+0085, U+2028,
+// U+2029) as the '\n' they stand for, and the invisible marks that turn text
+// round or hide in it (U+200E, U+200F, U+202A to U+202E, U+2066 to U+2069,
+// U+FEFF) dropped: a host shown backwards is another host to the player. Only
+// in valid UTF-8, so that the bytes of a Windows code page stay as they are.
+std::string WithPlainLineBreaks(std::string text);
+
+// Without the control characters and the invisible marks: typed or pasted
+// into a box, they would reach the engine's console as line breaks or show
+// the text other than it is. Other bytes from 0x80 up, UTF-8 or not, stay.
 std::string WithoutControls(std::string text);
 
 // Appends code point `c` in UTF-8.

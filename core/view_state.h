@@ -101,6 +101,7 @@ enum class FocusRequest {
   FirstChoiceBox,    // the window has just opened
   JoinAddress,       // the join tab was chosen other than by the arrow keys
   JoinPortSelected,  // a typed colon left the port empty: its text selected
+  JoinPassword,      // a typed "password " left the password empty
 };
 
 // What the monitoring browser is to do.

@@ -217,6 +217,9 @@ const StringTable kEnglishStrings = MakeTable({
     "The launcher can not change wrec",
     "kvale_launcher.ini: it is saved ",
     "as UTF-16.",
+    // A join refused for the box that is wrong.
+    "The server address has a blank",
+    "The port must be 1 to 65535",
 });
 
 const StringTable kRussianStrings = MakeTable({
@@ -409,6 +412,9 @@ const StringTable kRussianStrings = MakeTable({
     "Лаунчер не может изменить wreckv",
     "ale_launcher.ini: файл сохранён ",
     "в UTF-16.",
+    // A join refused for the box that is wrong.
+    "В адресе сервера есть пробел",
+    "Порт должен быть от 1 до 65535",
 });
 
 }  // namespace wv

@@ -164,7 +164,10 @@ namespace wv {
   X(SettingsNotChanged3)                                                         \
   X(SettingsUtf16_1)                                                             \
   X(SettingsUtf16_2)                                                             \
-  X(SettingsUtf16_3)
+  X(SettingsUtf16_3)                                                             \
+  /* A join whose address holds a blank or whose port is no port number. */      \
+  X(BlankInAddress)                                                              \
+  X(BadPort)
 
 enum class Str : std::size_t {
 #define WV_ENTRY(name) name,

@@ -397,6 +397,9 @@ void LauncherWindow::Show(const ViewState& view) {
     case FocusRequest::JoinPortSelected:
       FocusOn(Handle(Control::JoinPort), true);
       break;
+    case FocusRequest::JoinPassword:
+      FocusOn(Handle(Control::JoinPassword));
+      break;
   }
   if (monitoring_ != nullptr) {
     switch (view.browser) {

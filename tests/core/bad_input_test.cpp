@@ -203,22 +203,29 @@ TEST_F(BadInput, TypedValuesArriveAsExactlyOneArgument) {
     EXPECT_EQ(After("+sv_password"),
               v.empty() ? std::make_pair("<no +sv_password>"s, ""s) : std::make_pair(v, "+map"s));
 
-    // The join boxes drop blanks around what they hold; a box of blanks
-    // alone holds no address.
+    // The password box keeps what it is given; the address box drops blanks
+    // around what it holds, and a box of blanks alone holds no address.
     model.SwitchTab(Tab::JoinGame);
     model.JoinPasswordChanged(typed);
     model.JoinAddressChanged(typed);
-    model.JoinPortChanged(typed);
+    model.JoinPortChanged("1");
     EXPECT_EQ(model.JoinPassword(), v);
-    EXPECT_EQ(model.JoinPort(), v);
     const std::size_t first = v.find_first_not_of(' ');
     if (first == std::string::npos) {
       EXPECT_EQ(Press().message, "Enter the server address");
       continue;
     }
     const std::string trimmed = v.substr(first, v.find_last_not_of(' ') - first + 1);
+    if (trimmed.find(' ') != std::string::npos) {
+      EXPECT_EQ(Press().message, "The server address has a blank");
+      continue;
+    }
     EXPECT_EQ(After("+password"), std::make_pair(v, "+connect"s));
-    EXPECT_EQ(After("+connect"), std::make_pair(trimmed + ":" + trimmed, "+team_desired"s));
+    EXPECT_EQ(After("+connect"), std::make_pair(trimmed + ":1", "+team_desired"s));
+    // None of them is a port number.
+    model.JoinPortChanged(typed);
+    EXPECT_EQ(model.JoinPort(), v);
+    EXPECT_EQ(Press().message, "The port must be 1 to 65535");
   }
 }
 

@@ -4,6 +4,7 @@
 #include <map>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "core/launcher_controller.h"
@@ -137,6 +138,31 @@ std::vector<std::string> NoneOr(const std::string& text) {
   return text.empty() ? std::vector<std::string>{} : std::vector{text};
 }
 
+// Types `keys` one by one into the join boxes, from the address box on, going
+// where each edit sends the focus as the windows do: the port box's text is
+// selected, so the next key replaces it.
+void TypeIntoJoinBoxes(LauncherController& controller, std::string_view keys) {
+  enum class Box { Address, Port, Password } box = Box::Address;
+  ViewState view = controller.Current();
+  bool selected = false;
+  for (const char key : keys) {
+    const std::string k(1, key);
+    switch (box) {
+      case Box::Address:
+        view = controller.OnJoinAddressEdited(view.joinAddress + k);
+        break;
+      case Box::Port:
+        view = controller.OnJoinPortEdited(std::exchange(selected, false) ? k : view.joinPort + k);
+        break;
+      case Box::Password:
+        view = controller.OnJoinPasswordEdited(view.joinPassword + k);
+        break;
+    }
+    if (view.focus == FocusRequest::JoinPortSelected) box = Box::Port, selected = true;
+    if (view.focus == FocusRequest::JoinPassword) box = Box::Password;
+  }
+}
+
 TEST_F(Controller, StartShowsTheCreateTabAndFocusesTheFirstBox) {
   const ViewState view = Open();
   EXPECT_EQ(view.currentTab, Tab::CreateServer);
@@ -166,6 +192,8 @@ TEST_F(Controller, PressStartsRefusesOrOpens) {
       "+map wrv_hospital01_apartment +team_desired \"Survivor ";
   const std::string denied = "Can not start the game (qr7.exe: Permission denied)";
   const std::string_view exitAfterRun = "ExitAfterRun=Yes\r\n";
+  const std::string join = "-game wreckvale -console -novid ";
+  const std::string arno = "+team_desired \"Survivor Arno\"";
   const struct Case {
     const char* name;
     std::string_view settings = "";
@@ -177,6 +205,10 @@ TEST_F(Controller, PressStartsRefusesOrOpens) {
     bool opensForum = false, reloads = false, closes = false;
     std::string arguments = {};  // of a start, after the executable
     bool hides = false;          // closes once the game's first seconds are over
+    std::string typed = {};      // into the join boxes, key by key
+    std::string pasted = {};     // into the address box, then the port box
+    std::string pastedPort = {};
+    std::string remembered = {};  // the recent-servers file afterwards
   } cases[] = {
       // clang-format off
       {.name = "start", .arguments = usual + "Arno\""},
@@ -199,6 +231,40 @@ TEST_F(Controller, PressStartsRefusesOrOpens) {
        .message = denied},
       {.name = "join without address", .tab = Tab::JoinGame, .starts = false,
        .message = "Enter the server address"},
+      {.name = "join typed with its password", .tab = Tab::JoinGame,
+       .arguments = join + "+password hunter2 +connect 10.0.0.5:27017 " + arno,
+       .typed = "connect 10.0.0.5:27017; password hunter2",
+       .remembered = "server 10.0.0.5:27017\n"},
+      {.name = "join typed, password with equals", .tab = Tab::JoinGame,
+       .arguments = join + "+password x +connect h:1 " + arno, .typed = "h:1; password=x",
+       .remembered = "server h:1\n"},
+      {.name = "join pasted over two lines", .tab = Tab::JoinGame,
+       .arguments = join + "+password hunter2 +connect 10.0.0.5:27017 " + arno,
+       .pasted = "10.0.0.5:27017\r\npassword hunter2", .remembered = "server 10.0.0.5:27017\n"},
+      {.name = "join pasted, password first", .tab = Tab::JoinGame,
+       .arguments = join + "+password x +connect h:27016 " + arno,
+       .pasted = "password x; connect h:27016", .remembered = "server h:27016\n"},
+      {.name = "join pasted, password after a blank", .tab = Tab::JoinGame,
+       .arguments = join + "+password x +connect h:27016 " + arno, .pasted = "h:27016 password x",
+       .remembered = "server h:27016\n"},
+      {.name = "join pasted into the port box", .tab = Tab::JoinGame,
+       .arguments = join + "+password x +connect h:27016 " + arno, .pasted = "h",
+       .pastedPort = "27016; password\tx", .remembered = "server h:27016\n"},
+      {.name = "join port between blanks", .tab = Tab::JoinGame,
+       .arguments = join + "+connect 1.2.3.4:27015 " + arno, .pasted = "1.2.3.4",
+       .pastedPort = " 27015 ", .remembered = "server 1.2.3.4:27015\n"},
+      {.name = "join tab after connect", .tab = Tab::JoinGame,
+       .arguments = join + "+connect 10.0.0.5:27017 " + arno, .pasted = "connect\t10.0.0.5:27017",
+       .remembered = "server 10.0.0.5:27017\n"},
+      {.name = "join bare v6 address", .tab = Tab::JoinGame,
+       .arguments = join + "+connect ::1:27019:27015 " + arno, .pasted = "::1:27019",
+       .remembered = "server ::1:27019:27015\n"},
+      {.name = "join address with a blank", .tab = Tab::JoinGame, .starts = false,
+       .message = "The server address has a blank", .pasted = "1.2.3.4 27016"},
+      {.name = "join typed, more after the port", .tab = Tab::JoinGame, .starts = false,
+       .message = "The port must be 1 to 65535", .typed = "1.2.3.4:27015 +exec x.cfg"},
+      {.name = "join, port out of range", .tab = Tab::JoinGame, .starts = false,
+       .message = "The port must be 1 to 65535", .pasted = "h:65536"},
       {.name = "forum, exit after run", .settings = exitAfterRun, .tab = Tab::About,
        .starts = false, .opensForum = true},
       {.name = "monitoring reloads", .settings = "MonitoringURL=http://example.org/\r\n",
@@ -213,11 +279,22 @@ TEST_F(Controller, PressStartsRefusesOrOpens) {
     run.Start(c.settings);
     for (std::string_view pick : c.picks) run.one.OnMenuEntryChosen(pick);
     run.one.OnTabChosen(c.tab, TabChange::Other);
+    std::filesystem::remove(dir.Path() / kRecentFileName);
+    TypeIntoJoinBoxes(run.one, c.typed);
+    if (!c.pasted.empty()) run.one.OnJoinAddressEdited(c.pasted);
+    if (!c.pastedPort.empty()) run.one.OnJoinPortEdited(c.pastedPort);
     const std::string preview = run.one.ActionPreview();
     const ViewState view = run.one.OnActionPressed();
+    EXPECT_EQ(ReadWholeFile(dir.Path() / kRecentFileName).text.value_or(""), c.remembered);
     EXPECT_EQ(fresh.starts.size(), c.starts ? 1U : 0U);
     if (c.starts) {
-      EXPECT_EQ(preview, fresh.starts[0]);
+      // The preview shows the command with the password masked.
+      std::string masked = fresh.starts[0];
+      if (const std::size_t at = masked.find("+password "); at != std::string::npos) {
+        const std::size_t value = at + std::string_view("+password ").size();
+        masked.replace(value, masked.find(' ', value) - value, kPasswordMask);
+      }
+      EXPECT_EQ(preview, masked);
       EXPECT_TRUE(fresh.starts[0].starts_with("\"" + folder + "/qr7.exe\" "));
       if (!c.arguments.empty()) {
         EXPECT_EQ(fresh.starts[0], "\"" + folder + "/qr7.exe\" " + c.arguments);
@@ -682,7 +759,7 @@ TEST_F(Controller, RecentServersRemembered) {
   };
   join("10.0.0.5", "27017");
   join("b.example", "27015");
-  ViewState view = join("10.0.0.5", "27017");
+  ViewState view = join("10.0.0.5", "27017 ");
   EXPECT_EQ(view.recentServers,
             (std::vector<std::string>{"10.0.0.5:27017", "b.example:27015", "old.example:27016"}));
   const std::string kept = ReadWholeTextFile(dir.Path() / std::string(kRecentFileName));
@@ -691,6 +768,7 @@ TEST_F(Controller, RecentServersRemembered) {
   view = controller.OnRecentServerChosen(1);
   EXPECT_EQ(view.joinAddress, "b.example");
   EXPECT_EQ(view.joinPort, "27015");
+  EXPECT_EQ(view.joinPassword, "") << "the password was another server's";
   EXPECT_EQ(view.focus, FocusRequest::JoinAddress);
 
   FakePorts fresh(dir.Path());

@@ -209,26 +209,37 @@ TEST_F(Launch, JoinCommand) {
   EXPECT_NE(Command().find("-novid +password pw +connect 10.0.0.5:27016 +team"), std::string::npos);
   EXPECT_NE(Preview().find("-novid +password ******** +connect 10.0.0.5:27016 +team"),
             std::string::npos);
-  // A pasted line with the rest of a script after it: control characters
-  // drop out, and the rest stays in sight in the port box.
+  // Control characters drop out of the password.
   model.JoinPasswordChanged("hunter2\nsecret\r");
-  model.JoinAddressChanged("1.2.3.4:27015\n+exec evil.cfg");
-  EXPECT_NE(Command().find("+password hunter2secret +connect \"1.2.3.4:27015+exec evil.cfg\" "),
-            std::string::npos);
+  EXPECT_NE(Command().find("+password hunter2secret +connect 10.0.0.5:27016 "), std::string::npos);
   EXPECT_EQ(Preview().find("hunter2"), std::string::npos);
-  // No address: nothing starts.
-  for (const char* address : {"", " \t ", ":27016"}) {
-    model.JoinAddressChanged(address);
+  // Nothing starts without a host and a port number; the message names the
+  // box to mend. A pasted line with the rest of a script after it stays in
+  // sight in the port box, and is no port.
+  const struct {
+    const char* address;
+    const char* message;
+  } refused[] = {
+      {"", "Enter the server address"},
+      {" \t ", "Enter the server address"},
+      {":27016", "Enter the server address"},
+      {"10.0.0.5:", "Enter the port"},
+      {"10.0.0.5: \t", "Enter the port"},
+      {"[::1]:", "Enter the port"},
+      {"1.2.3.4 27016", "The server address has a blank"},
+      {"1.2.3.4:27015\n+exec evil.cfg", "The port must be 1 to 65535"},
+      {"1.2.3.4:27015; passwords x", "The port must be 1 to 65535"},
+      {"h:0", "The port must be 1 to 65535"},
+      {"h:65536", "The port must be 1 to 65535"},
+      {"h:012345", "The port must be 1 to 65535"},
+      {"h:-1", "The port must be 1 to 65535"},
+  };
+  for (const auto& r : refused) {
+    model.JoinAddressChanged(r.address);
     const LaunchDecision d = Press();
-    EXPECT_EQ(d.kind, LaunchDecision::Kind::ShowMessage) << '"' << address << '"';
-    EXPECT_EQ(d.message, "Enter the server address");
-  }
-  // An empty port would send "+connect host:".
-  for (const char* address : {"10.0.0.5:", "10.0.0.5: \t", "[::1]:"}) {
-    model.JoinAddressChanged(address);
-    const LaunchDecision d = Press();
-    EXPECT_EQ(d.kind, LaunchDecision::Kind::ShowMessage) << '"' << address << '"';
-    EXPECT_EQ(d.message, "Enter the port");
+    EXPECT_EQ(d.kind, LaunchDecision::Kind::ShowMessage) << '"' << r.address << '"';
+    EXPECT_EQ(d.message, r.message) << '"' << r.address << '"';
+    EXPECT_EQ(Preview(), r.message) << '"' << r.address << '"';
   }
   // A v6 address keeps its brackets, as the game takes it.
   model.JoinPasswordChanged("");

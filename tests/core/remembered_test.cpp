@@ -25,7 +25,19 @@ TEST(RecentFile, ReadsWhatItCanAndWritesItBack) {
     RecentFile read;
   } cases[] = {
       {"", {}},
-      {"server 10.0.0.5:27015\r\nserver host:\n", {{{"10.0.0.5", "27015"}, {"host", ""}}, {}}},
+      {"server 10.0.0.5:27015\r\nserver host:\n", {{{"10.0.0.5", "27015"}}, {}}},
+      // Only a host and a port number: an older launcher's port box kept a
+      // password as well.
+      {"server 10.0.0.5:27017; password hunter2\nserver h:0\nserver h:65536\nserver h:123456\n"
+       "server a b:1\nserver h:65535\n",
+       {{{"h", "65535"}}, {}}},
+      // One entry per host and port, however written.
+      {"server Host:01\nserver host:1\nserver 1.2.3.4:27015 \nserver 1.2.3.4:27015\n",
+       {{{"Host", "01"}, {"1.2.3.4", "27015"}}, {}}},
+      // Invisible marks would show the host backwards.
+      {"server \xE2\x80\xAE"
+       "evil.example\xE2\x80\xAC:27015\nchoice mode \xEF\xBB\xBFversus\n",
+       {}},
       {"server ::1:27019\nserver [::1]:27019", {{{"::1", "27019"}, {"[::1]", "27019"}}, {}}},
       // No colon, no address, a control byte, another word, a duplicate.
       {"server host\nserver :27015\nserver a\tb:1\nSERVER c:1\nserver d:1\nserver d:1\n",
@@ -56,6 +68,7 @@ TEST(RecentFile, JoinedServerGoesFirstOnce) {
       {{{"a", "1"}}, {"a", "2"}, {{"a", "2"}, {"a", "1"}}},
       {ten, {"k", "1"}, OnPort1("kabcdefghi")},
       {ten, {"j", "1"}, OnPort1("jabcdefghi")},
+      {{{"a", "1"}, {"b", "1"}}, {"B", "001"}, {{"B", "001"}, {"a", "1"}}},
   };
   for (const auto& c : cases) {
     EXPECT_EQ(WithServerJoined(c.before, c.joined), c.after) << c.joined.address;
