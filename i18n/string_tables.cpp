@@ -209,6 +209,8 @@ const StringTable kEnglishStrings = MakeTable({
     // and the button that opens the page elsewhere.
     "the page did not load in time",
     "Open in the browser",
+    // Screen readers: the address box's arrow that drops the servers joined.
+    "Recent servers",
 });
 
 const StringTable kRussianStrings = MakeTable({
@@ -393,6 +395,8 @@ const StringTable kRussianStrings = MakeTable({
     // and the button that opens the page elsewhere.
     "страница не загрузилась вовремя",
     "Открыть в браузере",
+    // Screen readers: the address box's arrow that drops the servers joined.
+    "Недавние серверы",
 });
 
 }  // namespace wv

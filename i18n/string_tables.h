@@ -157,7 +157,9 @@ namespace wv {
   X(QuestionNo)                                                                  \
   /* The monitoring tab where the system's web control shows no page. */         \
   X(PageNotLoaded)                                                               \
-  X(OpenInBrowser)
+  X(OpenInBrowser)                                                               \
+  /* Screen readers: the address box's arrow that drops the servers joined. */   \
+  X(RecentServers)
 
 enum class Str : std::size_t {
 #define WV_ENTRY(name) name,
