@@ -102,11 +102,12 @@ class KeyboardTest : public QObject {
         "menu|mapMenu|mapBox|Apartmens");
     row("alt+down on the password box", create, "passwordBox", Qt::Key_Down, Qt::AltModifier,
         "menu|passwordMenu|passwordBox|-");
-    row("f4 on the slots box", create, "slotsBox", Qt::Key_F4, none, "menu|slotsMenu|slotsBox|14");
+    row("f4 on the difficulty box", create, "difficultyBox", Qt::Key_F4, none,
+        "menu|difficultyMenu|difficultyBox|Normal");
     // The whole box answers a click, and the menu drops below it as for the keys.
     row("click on the mode label", create, "modeChoice", 0, none, "menu|modeMenu|modeBox|-");
-    row("click on the slots caption", create, "slotsBox@12,4", 0, none,
-        "menu|slotsMenu|slotsBox|-");
+    row("click on the difficulty caption", create, "difficultyBox@12,4", 0, none,
+        "menu|difficultyMenu|difficultyBox|-");
     row("click on the chapter frame's empty part", create, "mapBox@140,34", 0, none,
         "menu|mapMenu|mapBox|-");
     row("click on the password arrow", create, "passwordArrow", 0, none,

@@ -1,5 +1,6 @@
 #include <QTest>
 
+#include "core/window_layout.h"
 #include "tests/ui/window_fixture.h"
 
 namespace wv::test {
@@ -60,7 +61,7 @@ class LayoutTest : public QObject {
       if (!bar->isTabVisible(i)) continue;
       QVERIFY2(bar->rect().contains(bar->tabRect(i)), qPrintable(bar->tabText(i)));
       const qreal caption = QFontMetricsF(bar->font()).horizontalAdvance(bar->tabText(i));
-      QVERIFY2(bar->tabRect(i).width() - layout::kTabFrame >= caption,
+      QVERIFY2(bar->tabRect(i).width() - wv::layout::kTabFrame >= caption,
                qPrintable(bar->tabText(i) + " is cut"));
       last = i;
     }
