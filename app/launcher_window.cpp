@@ -88,7 +88,10 @@ LauncherWindow::LauncherWindow(const Platform& platform, const StartFolders& fol
   }
   Show(view);
   // Made from the menus the first view gave.
-  bottom_->SetCharacterMenu([this] { return menus_->Menu(DroppedMenu(Control::CharacterButton)); });
+  const std::string_view characters = DroppedMenu(Control::CharacterButton);
+  bottom_->SetCharacterMenu(
+      [this, characters] { return menus_->Menu(characters); },
+      [this, characters](MenuOpening how) { menus_->Opening(characters, how); });
   QAccessible::installActivationObserver(this);
   if (QAccessible::isActive()) FillPages();
   // The caption's text is the application's title: the window and every
@@ -148,10 +151,14 @@ void LauncherWindow::BuildWindow() {
   gameWatch_->setObjectName(QStringLiteral("gameWatch"));
   gameWatch_->setSingleShot(true);
   connect(gameWatch_, &QTimer::timeout, this, [this] { Show(controller_.OnGameWatched()); });
-  connect(caption_, &CaptionBar::menuWanted, this, &LauncherWindow::ShowCaptionMenu);
+  connect(caption_, &CaptionBar::menuWanted, this,
+          [this](const QPoint& at) { ShowCaptionMenu(at, MenuOpening::Click); });
   // Wherever the focus is: the caption's menu, dropped below the bar.
   connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Comma), this), &QShortcut::activated, this,
-          [this] { ShowCaptionMenu(caption_->mapToGlobal(QPoint(0, caption_->height()))); });
+          [this] {
+            ShowCaptionMenu(caption_->mapToGlobal(QPoint(0, caption_->height())),
+                            MenuOpening::Keyboard);
+          });
   connect(join_, &JoinPage::recentWanted, this, &LauncherWindow::ShowRecentServers);
 
   // Tab order: the tab bar, the page's controls, then the bottom bar (the
@@ -256,6 +263,8 @@ void LauncherWindow::ShowPages(const ViewState& view) {
     SetEditText(join_->Port(), view.joinPort);
     SetEditText(join_->Password(), view.joinPassword);
     join_->RecentArrow()->setVisible(!view.recentServers.empty());
+    // Its text is the name and description screen readers give its button.
+    join_->RecentArrow()->setText(QString::fromStdString(view.recentServersName));
   }
 }
 
@@ -387,21 +396,24 @@ StyledMenu* LauncherWindow::Menu(std::string_view id) const {
   return menus_->Menu(id);
 }
 
-void LauncherWindow::OnMenuWanted(const QString& menuId, const QPoint& at) {
-  if (StyledMenu* menu = Menu(menuId.toStdString())) menu->popup(at);
+void LauncherWindow::OnMenuWanted(const QString& menuId, const QPoint& at, MenuOpening how) {
+  if (StyledMenu* menu = menus_->Opening(menuId.toStdString(), how)) menu->popup(at);
 }
 
 void LauncherWindow::OnMenuEntryChosen(const QString& entryId) {
   Show(controller_.OnMenuEntryChosen(entryId.toStdString()));
 }
 
-void LauncherWindow::ShowCaptionMenu(const QPoint& at) {
+void LauncherWindow::ShowCaptionMenu(const QPoint& at, MenuOpening how) {
   auto* menu = new StyledMenu(QStringLiteral("captionMenu"), false, this);
   menu->setAttribute(Qt::WA_DeleteOnClose);
   for (const CaptionMenuEntry& entry : captionMenu_) {
     const CaptionCommand command = entry.command;
     connect(menu->addAction(WithoutMnemonics(QString::fromStdString(entry.caption))),
             &QAction::triggered, this, [this, command] { controller_.OnCaptionCommand(command); });
+  }
+  if (const std::optional<std::size_t> entry = OpeningEntry(captionMenu_, how)) {
+    menu->HighlightOnShow(menu->actions().value(static_cast<qsizetype>(*entry)));
   }
   menu->popup(at);
 }

@@ -68,9 +68,9 @@ class LauncherWindow : public QWidget, private QAccessible::ActivationObserver {
   void OnJoinAddressEdited(const QString& text);
   void OnJoinPortEdited(const QString& text);
   void OnJoinPasswordEdited(const QString& text);
-  void OnMenuWanted(const QString& menuId, const QPoint& at);
+  void OnMenuWanted(const QString& menuId, const QPoint& at, MenuOpening how);
   void OnMenuEntryChosen(const QString& entryId);
-  void ShowCaptionMenu(const QPoint& at);
+  void ShowCaptionMenu(const QPoint& at, MenuOpening how);
   void ShowRecentServers();
 
   LauncherController controller_;

@@ -15,6 +15,7 @@
 #include <QMetaObject>
 #include <QPushButton>
 #include <QUrl>
+#include <algorithm>
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
@@ -60,6 +61,11 @@ bool MessageBoxQuestion::AskYesNo(const std::string& title, const std::string& q
   return box.exec() == QMessageBox::Yes;
 }
 
+namespace {
+// Room for a window manager's buttons and margins in a title bar.
+constexpr int kWindowManagerButtons = 140;
+}  // namespace
+
 std::optional<std::string> InputDialogInput::Ask(const PasswordDialogTexts& texts, int maxLength) {
   QInputDialog dialog;
   dialog.setWindowTitle(QString::fromStdString(texts.title));
@@ -73,6 +79,12 @@ std::optional<std::string> InputDialogInput::Ask(const PasswordDialogTexts& text
   dialog.setTextEchoMode(QLineEdit::Normal);
   dialog.setTextValue(QString());
   if (auto* edit = dialog.findChild<QLineEdit*>()) edit->setMaxLength(maxLength);
+  // The window manager writes the title in a font of its own, often larger
+  // and bold, beside its buttons: a dialog only as wide as its box would have
+  // the title cut short.
+  const int titleWidth = dialog.fontMetrics().horizontalAdvance(dialog.windowTitle());
+  dialog.setMinimumWidth(
+      std::max(dialog.minimumSizeHint().width(), titleWidth * 3 / 2 + kWindowManagerButtons));
   if (dialog.exec() != QDialog::Accepted) return std::nullopt;
   return TextBytes(dialog.textValue());
 }

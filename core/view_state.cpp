@@ -176,7 +176,10 @@ Views ModelViews(const LauncherModel& model) {
   }
   At(views, Control::CharacterButton).text = model.ChoiceText(Group::Character);
   const std::optional<wv::Str> action = ActionCaption(model.ActionMode());
-  At(views, Control::ActionButton).text = action ? model.Str(*action) : std::string();
+  ControlView& actionButton = At(views, Control::ActionButton);
+  actionButton.text = action ? model.Str(*action) : std::string();
+  // A caption's blanks set it off on the button; read out, they are noise.
+  actionButton.accessibleName = std::string(TrimBlanks(*actionButton.text));
   At(views, Control::VersionLabel).text = model.Version();
   const std::string clipboardHint = model.Strings().Join(Str::ClipboardHint1, Str::ClipboardHint2);
   At(views, Control::ClipboardButton).toolTip = clipboardHint;
@@ -262,6 +265,22 @@ void ShowModel(const LauncherModel& model, ViewState& view) {
   view.joinPort = model.JoinPort();
   view.joinPassword = model.JoinPassword();
   view.monitoringTexts = MonitoringTextsOf(model.Strings());
+  view.recentServersName = DisplayUtf8(model.Str(Str::RecentServers));
+}
+
+std::optional<std::size_t> OpeningEntry(const Menu& menu, MenuOpening how) {
+  if (how != MenuOpening::Keyboard) return std::nullopt;
+  for (std::size_t i = 0; i < menu.entries.size(); ++i) {
+    const MenuEntry& entry = menu.entries[i];
+    if (entry.visible && !entry.IsSeparator() && entry.checked) return i;
+  }
+  return std::nullopt;
+}
+
+std::optional<std::size_t> OpeningEntry(const std::vector<CaptionMenuEntry>& menu,
+                                        MenuOpening how) {
+  if (how != MenuOpening::Keyboard || menu.empty()) return std::nullopt;
+  return 0;
 }
 
 }  // namespace wv

@@ -114,6 +114,17 @@ struct CaptionMenuEntry {
   std::string caption;  // display text
 };
 
+// How a menu came to open. The keyboard opens a choice's menu at the current
+// choice, as a drop-down list opens, so that Return keeps it and one Down
+// steps to the next; a click opens it with nothing highlighted, as a popup.
+enum class MenuOpening { Click, Keyboard };
+// The entry of `menu` (its place in entries) to highlight as it opens; none
+// for a click, or where no shown entry is checked.
+std::optional<std::size_t> OpeningEntry(const Menu& menu, MenuOpening how);
+// The same for the caption bar's menu: the keyboard opens it at its first
+// entry, so that the first Return acts.
+std::optional<std::size_t> OpeningEntry(const std::vector<CaptionMenuEntry>& menu, MenuOpening how);
+
 // Everything a window shows, and the one-off requests of the latest call.
 struct ViewState {
   std::array<ControlView, kControlCount> controls;
@@ -144,6 +155,8 @@ struct ViewState {
   // The address box's drop-down: the servers joined, newest first, as
   // "address:port" display text.
   std::vector<std::string> recentServers;
+  // What screen readers call the address box's arrow that drops them.
+  std::string recentServersName;
   // The caption bar's context menu.
   std::vector<CaptionMenuEntry> captionMenu;
 

@@ -220,6 +220,8 @@ const StringTable kEnglishStrings = MakeTable({
     // A join refused for the box that is wrong.
     "The server address has a blank",
     "The port must be 1 to 65535",
+    // Screen readers: the address box's arrow that drops the servers joined.
+    "Recent servers",
 });
 
 const StringTable kRussianStrings = MakeTable({
@@ -415,6 +417,8 @@ const StringTable kRussianStrings = MakeTable({
     // A join refused for the box that is wrong.
     "В адресе сервера есть пробел",
     "Порт должен быть от 1 до 65535",
+    // Screen readers: the address box's arrow that drops the servers joined.
+    "Недавние серверы",
 });
 
 }  // namespace wv

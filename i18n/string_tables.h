@@ -167,7 +167,9 @@ namespace wv {
   X(SettingsUtf16_3)                                                             \
   /* A join whose address holds a blank or whose port is no port number. */      \
   X(BlankInAddress)                                                              \
-  X(BadPort)
+  X(BadPort)                                                                     \
+  /* Screen readers: the address box's arrow that drops the servers joined. */   \
+  X(RecentServers)
 
 enum class Str : std::size_t {
 #define WV_ENTRY(name) name,

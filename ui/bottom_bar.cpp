@@ -49,9 +49,10 @@ class FlatButton : public QToolButton, private QAccessible::ActivationObserver {
     if (makeMenu_) QAccessible::removeActivationObserver(this);
   }
 
-  void SetMenuMaker(std::function<QMenu*()> make) {
+  void SetMenuMaker(std::function<QMenu*()> make, std::function<void(MenuOpening)> opening) {
     if (!makeMenu_) QAccessible::installActivationObserver(this);
     makeMenu_ = std::move(make);
+    opening_ = std::move(opening);
     if (QAccessible::isActive()) MakeMenu();
   }
 
@@ -73,14 +74,16 @@ class FlatButton : public QToolButton, private QAccessible::ActivationObserver {
   }
 
   void mousePressEvent(QMouseEvent* event) override {
-    if (event->button() == Qt::LeftButton) MakeMenu();
+    if (event->button() == Qt::LeftButton) Opening(MenuOpening::Click);
     QToolButton::mousePressEvent(event);
   }
 
   void keyPressEvent(QKeyEvent* event) override {
     const int key = event->key();
     const bool enter = key == Qt::Key_Return || key == Qt::Key_Enter;
-    if (enter || key == Qt::Key_Space || look::IsMenuDropKey(*event)) MakeMenu();
+    if (enter || key == Qt::Key_Space || look::IsMenuDropKey(*event)) {
+      Opening(MenuOpening::Keyboard);
+    }
     if (menu() != nullptr && (enter || look::IsMenuDropKey(*event))) {
       showMenu();
     } else if (enter) {
@@ -94,6 +97,10 @@ class FlatButton : public QToolButton, private QAccessible::ActivationObserver {
   void MakeMenu() {
     if (makeMenu_ && menu() == nullptr) setMenu(makeMenu_());
   }
+  void Opening(MenuOpening how) {
+    MakeMenu();
+    if (opening_ && menu() != nullptr) opening_(how);
+  }
   void accessibilityActiveChanged(bool active) override {
     if (active) MakeMenu();
   }
@@ -101,6 +108,7 @@ class FlatButton : public QToolButton, private QAccessible::ActivationObserver {
   static inline const QColor kPressedGrey{96, 96, 96};
   bool grounded_;
   std::function<QMenu*()> makeMenu_;
+  std::function<void(MenuOpening)> opening_;
 };
 
 // The button fills its panel but for the panel's border.
@@ -140,8 +148,9 @@ BottomBar::BottomBar(QWidget* parent)
   action_ = MakeButton(QStringLiteral("actionButton"), layout::kActionPanel, true, actionPanel);
 }
 
-void BottomBar::SetCharacterMenu(std::function<QMenu*()> make) {
-  static_cast<FlatButton*>(character_)->SetMenuMaker(std::move(make));
+void BottomBar::SetCharacterMenu(std::function<QMenu*()> make,
+                                 std::function<void(MenuOpening)> opening) {
+  static_cast<FlatButton*>(character_)->SetMenuMaker(std::move(make), std::move(opening));
 }
 
 }  // namespace wv

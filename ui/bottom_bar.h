@@ -2,6 +2,7 @@
 
 #include <functional>
 
+#include "core/view_state.h"
 #include "ui/panel.h"
 
 class QMenu;
@@ -21,8 +22,9 @@ class BottomBar : public Panel {
   QToolButton* ClipboardButton() const { return clipboard_; }
   QToolButton* ActionButton() const { return action_; }
   // The character button's menu, made when the button first drops it or
-  // accessibility comes on, rather than with the window.
-  void SetCharacterMenu(std::function<QMenu*()> make);
+  // accessibility comes on, rather than with the window; `opening` hears
+  // how it is about to drop.
+  void SetCharacterMenu(std::function<QMenu*()> make, std::function<void(MenuOpening)> opening);
 
  private:
   QToolButton* character_;

@@ -148,7 +148,7 @@ class ChoiceLabel : public QLabel {
 // it, on the caption and the choice's label too, which leave clicks to it.
 class ChoiceBox : public GroupFrame {
  public:
-  using Ask = std::function<void(const QString& menuId, const QPoint& at)>;
+  using Ask = std::function<void(const QString& menuId, const QPoint& at, MenuOpening how)>;
 
   ChoiceBox(const ChoiceRow& row, Ask ask, QWidget* parent)
       : GroupFrame(Name(ObjectName(row.box)), ToQRect(row.area), parent),
@@ -157,14 +157,14 @@ class ChoiceBox : public GroupFrame {
     setFocusPolicy(Qt::TabFocus);
   }
 
-  void Open() const { ask_(menu_, mapToGlobal(QPoint(0, height()))); }
+  void Open(MenuOpening how) const { ask_(menu_, mapToGlobal(QPoint(0, height())), how); }
 
  protected:
   void keyPressEvent(QKeyEvent* event) override {
     const int key = event->key();
     if (key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter ||
         look::IsMenuDropKey(*event)) {
-      Open();
+      Open(MenuOpening::Keyboard);
     } else {
       GroupFrame::keyPressEvent(event);
     }
@@ -178,7 +178,7 @@ class ChoiceBox : public GroupFrame {
   }
   void mouseReleaseEvent(QMouseEvent* event) override {
     if (event->button() != Qt::LeftButton) return GroupFrame::mouseReleaseEvent(event);
-    if (rect().contains(event->position().toPoint())) Open();
+    if (rect().contains(event->position().toPoint())) Open(MenuOpening::Click);
   }
 
   // Inside the white frame, below the caption.
@@ -206,7 +206,8 @@ class ChoiceBoxAccessible : public QAccessibleWidget {
   }
   void doAction(const QString& name) override {
     if (name == showMenuAction() || name == pressAction()) {
-      static_cast<ChoiceBox*>(widget())->Open();
+      // A screen reader's user works the menu by the keyboard.
+      static_cast<ChoiceBox*>(widget())->Open(MenuOpening::Keyboard);
     } else {
       QAccessibleWidget::doAction(name);
     }
@@ -234,8 +235,8 @@ CreatePage::CreatePage(QWidget* parent) : QWidget(parent) {
   // every page built leaves it there once.
   QAccessible::removeFactory(&ChoiceBoxInterface);
   QAccessible::installFactory(&ChoiceBoxInterface);
-  const ChoiceBox::Ask ask = [this](const QString& menu, const QPoint& at) {
-    emit menuRequested(menu, at);
+  const ChoiceBox::Ask ask = [this](const QString& menu, const QPoint& at, MenuOpening how) {
+    emit menuRequested(menu, at, how);
   };
   for (const ChoiceRow& row : kChoiceRows) {
     const ChoiceParts parts = PartsOf(row.box);
@@ -255,7 +256,7 @@ CreatePage::CreatePage(QWidget* parent) : QWidget(parent) {
     arrow->setAutoRaise(true);
     arrow->setFocusPolicy(Qt::NoFocus);
     arrow->setGeometry(ToQRect(layout::ChoiceArrowArea(row.area.width)));
-    connect(arrow, &QToolButton::clicked, box, &ChoiceBox::Open);
+    connect(arrow, &QToolButton::clicked, box, [box] { box->Open(MenuOpening::Click); });
   }
 }
 

@@ -5,6 +5,8 @@
 #include <QWidget>
 #include <vector>
 
+#include "core/view_state.h"
+
 namespace wv {
 
 // The create-server tab: seven choice boxes, each a display label and an
@@ -21,7 +23,7 @@ class CreatePage : public QWidget {
 
  signals:
   // `at`: where the menu's top left corner goes, in screen coordinates.
-  void menuRequested(const QString& menuId, const QPoint& at);
+  void menuRequested(const QString& menuId, const QPoint& at, wv::MenuOpening how);
 
  private:
   std::vector<QWidget*> boxes_;

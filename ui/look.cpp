@@ -31,7 +31,11 @@ QStringList Faces() {
 // system's fallback sort before an installed face is found.
 const QString& InstalledFace() {
   static const QString face = [] {
-    const QStringList installed = QFontDatabase::families();
+    // A face that more than one foundry makes is listed as "Name [foundry]".
+    QStringList installed;
+    for (const QString& family : QFontDatabase::families()) {
+      installed.push_back(family.section(QStringLiteral(" ["), 0, 0));
+    }
     for (const QString& name : Faces()) {
       if (installed.contains(name, Qt::CaseInsensitive)) return name;
     }

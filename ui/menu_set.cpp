@@ -33,6 +33,17 @@ StyledMenu* MenuSet::Menu(std::string_view id) {
   return nullptr;
 }
 
+StyledMenu* MenuSet::Opening(std::string_view id, MenuOpening how) {
+  StyledMenu* menu = Menu(id);
+  if (menu == nullptr) return nullptr;
+  for (const wv::Menu& design : shown_) {
+    if (design.id != id) continue;
+    const std::optional<std::size_t> entry = OpeningEntry(design, how);
+    menu->HighlightOnShow(entry ? menu->actions().value(static_cast<qsizetype>(*entry)) : nullptr);
+  }
+  return menu;
+}
+
 void MenuSet::Sync(const std::vector<wv::Menu>& menus) {
   shown_ = menus;
   made_.resize(shown_.size(), nullptr);

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "core/launcher_model.h"
+#include "core/view_state.h"
 
 class QAction;
 class QWidget;
@@ -30,6 +31,9 @@ class MenuSet : public QObject {
   // The menus, with their captions (display text), visibility and check
   // marks; the same menus each time. A menu made later shows the last of them.
   void Sync(const std::vector<wv::Menu>& menus);
+  // Made as Menu makes it, to open `how`: at the current choice for the
+  // keyboard. Shown by the caller.
+  StyledMenu* Opening(std::string_view id, MenuOpening how);
 
  signals:
   void entryChosen(const QString& entryId);

@@ -9,6 +9,7 @@
 #include <QPointer>
 #include <QTabBar>
 #include <algorithm>
+#include <cmath>
 #include <utility>
 #include <vector>
 
@@ -82,7 +83,9 @@ class FlatTabBar : public QTabBar {
     for (const auto& [text, width] : measured_) {
       if (text == caption) return width;
     }
-    const int width = fontMetrics().horizontalAdvance(caption);
+    // Rounded up: a width rounded down would leave the caption a fraction
+    // short of its room, and the painting would cut it to "…".
+    const int width = static_cast<int>(std::ceil(QFontMetricsF(font()).horizontalAdvance(caption)));
     measured_.emplace_back(caption, width);
     return width;
   }
@@ -107,13 +110,18 @@ class FlatTabBar : public QTabBar {
   void DrawCaption(QPainter& painter, const QRect& box, const QString& caption) const {
     int room = box.width() - 2 * kTabPadding;
     QFont font = this->font();
-    const int natural = QFontMetrics(font).horizontalAdvance(caption);
-    if (natural > room) {
-      // A caption that does not fit takes most of the padding as well.
-      room = box.width() - 2 * kSqueezedPadding;
-      if (natural > room) font.setStretch(std::max(kNarrowestStretch, room * 100 / natural));
+    const qreal natural = QFontMetricsF(font).horizontalAdvance(caption);
+    painter.setFont(font);
+    if (natural <= room) {
+      painter.drawText(box, Qt::AlignCenter, caption);
+      return;
     }
-    const QFontMetrics metrics(font);
+    // A caption that does not fit takes most of the padding as well.
+    room = box.width() - 2 * kSqueezedPadding;
+    if (natural > room) {
+      font.setStretch(std::max(kNarrowestStretch, static_cast<int>(room * 100 / natural)));
+    }
+    const QFontMetricsF metrics(font);
     painter.setFont(font);
     painter.drawText(box, Qt::AlignCenter, metrics.elidedText(caption, Qt::ElideRight, room));
   }
@@ -125,10 +133,48 @@ class FlatTabBar : public QTabBar {
 
 constexpr QLatin1StringView kStackName("pageStack");
 
-// Screen readers meet the pages as a stacked widget's: a layered pane.
+// Screen readers meet the pages as a stacked widget's: a layered pane. A page
+// whose tab is not shown is no part of it, nor are its controls.
+class StackAccessible : public QAccessibleWidget {
+ public:
+  explicit StackAccessible(QWidget* stack) : QAccessibleWidget(stack, QAccessible::LayeredPane) {}
+
+  int childCount() const override { return static_cast<int>(Pages().size()); }
+  QAccessibleInterface* child(int index) const override {
+    const QList<QWidget*> pages = Pages();
+    if (index < 0 || index >= pages.size()) return nullptr;
+    return QAccessible::queryAccessibleInterface(pages[index]);
+  }
+  int indexOfChild(const QAccessibleInterface* child) const override {
+    if (child == nullptr) return -1;
+    return static_cast<int>(Pages().indexOf(qobject_cast<QWidget*>(child->object())));
+  }
+
+ private:
+  QList<QWidget*> Pages() const {
+    return static_cast<const PageControl*>(widget()->parentWidget())->TabbedPages();
+  }
+};
+
+// The tab bar's scroll buttons never show, as the tabs share the row: to
+// screen readers they are no controls. An interface that is not valid is
+// left out of the tree.
+class HiddenButtonAccessible : public QAccessibleWidget {
+ public:
+  explicit HiddenButtonAccessible(QWidget* button)
+      : QAccessibleWidget(button, QAccessible::Button) {}
+  bool isValid() const override { return QAccessibleWidget::isValid() && widget()->isVisible(); }
+};
+
 QAccessibleInterface* StackInterface(const QString& className, QObject* object) {
-  if (className != QLatin1String("QWidget") || object->objectName() != kStackName) return nullptr;
-  return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::LayeredPane);
+  if (className == QLatin1String("QWidget") && object->objectName() == kStackName) {
+    return new StackAccessible(static_cast<QWidget*>(object));
+  }
+  if (className == QLatin1String("QToolButton") &&
+      qobject_cast<QTabBar*>(object->parent()) != nullptr) {
+    return new HiddenButtonAccessible(static_cast<QWidget*>(object));
+  }
+  return nullptr;
 }
 
 }  // namespace
@@ -257,6 +303,14 @@ QWidget* PageControl::PageAt(int tab) const {
 
 bool PageControl::HasPage(const QWidget* page) const {
   return IndexOf(page) >= 0;
+}
+
+QList<QWidget*> PageControl::TabbedPages() const {
+  QList<QWidget*> pages;
+  for (const PageTab& entry : pages_) {
+    if (entry.visible) pages.push_back(entry.page);
+  }
+  return pages;
 }
 
 void PageControl::SetPageCaption(QWidget* page, const QString& caption) {

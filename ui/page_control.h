@@ -22,6 +22,8 @@ class PageControl : public QWidget, private QAccessible::ActivationObserver {
 
   void AddPage(QWidget* page);
   bool HasPage(const QWidget* page) const;
+  // The pages whose tabs the row shows, in its order.
+  QList<QWidget*> TabbedPages() const;
   void SetPageCaption(QWidget* page, const QString& caption);
   void SetPageToolTip(QWidget* page, const QString& tip);
   // What screen readers call the page's tab, where its caption is no name.

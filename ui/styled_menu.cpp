@@ -26,6 +26,13 @@ StyledMenu::StyledMenu(const QString& name, bool leftButtonOnly, QWidget* parent
   });
 }
 
+// Once shown: the menu forgets its highlight as it opens.
+void StyledMenu::showEvent(QShowEvent* event) {
+  QMenu::showEvent(event);
+  if (highlight_ != nullptr) setActiveAction(highlight_);
+  highlight_ = nullptr;
+}
+
 void StyledMenu::paintEvent(QPaintEvent* event) {
   QMenu::paintEvent(event);
   QPainter painter(this);

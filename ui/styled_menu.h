@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QMenu>
+#include <QPointer>
 
 namespace wv {
 
@@ -13,12 +14,17 @@ class StyledMenu : public QMenu {
  public:
   StyledMenu(const QString& name, bool leftButtonOnly, QWidget* parent);
 
+  // The entry highlighted as the menu next shows; nullptr for none.
+  void HighlightOnShow(QAction* action) { highlight_ = action; }
+
  protected:
+  void showEvent(QShowEvent* event) override;
   void paintEvent(QPaintEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
 
  private:
   bool leftButtonOnly_;
+  QPointer<QAction> highlight_;
 };
 
 }  // namespace wv

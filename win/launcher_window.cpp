@@ -414,6 +414,7 @@ void LauncherWindow::Show(const ViewState& view) {
     }
   }
   ShowRecentArrow(!recentServers_.empty());
+  SetAccessibleName(recentArrow_, Wide(view.recentServersName), ROLE_SYSTEM_PUSHBUTTON);
   if (view.watchGameAfter) {
     SetTimer(window_, kGameWatchTimer,
              std::max<UINT>(USER_TIMER_MINIMUM, static_cast<UINT>(view.watchGameAfter->count())),
@@ -586,7 +587,7 @@ bool LauncherWindow::TakeKey(const MSG& message) {
       Show(controller_.OnTabStepped(1, TabChange::ArrowKeys));
       return true;
     case KeyCommand::DropMenu:
-      DropMenuOf(control);
+      DropMenuOf(control, MenuOpening::Keyboard);
       return true;
     case KeyCommand::Press:
       OnCommand(ControlId(control), BN_CLICKED, focus);
@@ -600,29 +601,31 @@ bool LauncherWindow::TakeKey(const MSG& message) {
       ShowRecentServers();
       return true;
     case KeyCommand::CaptionMenu:
-      ShowCaptionMenu(CaptionArea());
+      ShowCaptionMenu(CaptionArea(), MenuOpening::Keyboard);
       return true;
   }
   return false;
 }
 
-void LauncherWindow::DropMenuOf(Control control) {
+void LauncherWindow::DropMenuOf(Control control, MenuOpening how) {
   HWND anchor = Handle(control);
   if (anchor == nullptr || !IsWindowEnabled(anchor)) return;
   RECT area{};
   GetWindowRect(anchor, &area);
   // No tooltip over the menu.
   SendMessageW(toolTips_, TTM_ACTIVATE, FALSE, 0);
-  const std::optional<std::string> chosen = DropMenu(window_, menus_, DroppedMenu(control), area);
+  const std::optional<std::string> chosen =
+      DropMenu(window_, menus_, DroppedMenu(control), area, how);
   SendMessageW(toolTips_, TTM_ACTIVATE, TRUE, 0);
   if (chosen) Show(controller_.OnMenuEntryChosen(*chosen));
 }
 
-void LauncherWindow::ShowCaptionMenu(const RECT& anchor) {
+void LauncherWindow::ShowCaptionMenu(const RECT& anchor, MenuOpening how) {
   std::vector<std::string> captions;
   for (const CaptionMenuEntry& entry : captionMenu_) captions.push_back(entry.caption);
   SendMessageW(toolTips_, TTM_ACTIVATE, FALSE, 0);
-  const std::optional<std::size_t> chosen = DropList(window_, captions, anchor);
+  const std::optional<std::size_t> chosen =
+      DropList(window_, captions, anchor, OpeningEntry(captionMenu_, how));
   SendMessageW(toolTips_, TTM_ACTIVATE, TRUE, 0);
   if (chosen) controller_.OnCaptionCommand(captionMenu_[*chosen].command);
 }
@@ -660,7 +663,7 @@ void LauncherWindow::OnCommand(int id, int code, HWND) {
       controller_.OnClipboardPressed();
       return;
     default:
-      if (!DroppedMenu(control).empty()) DropMenuOf(control);
+      if (!DroppedMenu(control).empty()) DropMenuOf(control, MenuOpening::Click);
       return;
   }
 }
@@ -809,7 +812,8 @@ LRESULT LauncherWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
       // Where the bar drags the window.
       if (wParam == HTCAPTION) {
         ShowCaptionMenu({GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam), GET_X_LPARAM(lParam),
-                         GET_Y_LPARAM(lParam)});
+                         GET_Y_LPARAM(lParam)},
+                        MenuOpening::Click);
         return 0;
       }
       return DefWindowProcW(window_, message, wParam, lParam);
@@ -819,7 +823,7 @@ LRESULT LauncherWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
       const POINT at{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
       const RECT bar = CaptionArea();
       if (lParam != -1 && PtInRect(&bar, at)) {
-        ShowCaptionMenu({at.x, at.y, at.x, at.y});
+        ShowCaptionMenu({at.x, at.y, at.x, at.y}, MenuOpening::Click);
         return 0;
       }
       return DefWindowProcW(window_, message, wParam, lParam);

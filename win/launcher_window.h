@@ -60,9 +60,9 @@ class LauncherWindow {
   void FocusOn(HWND control, bool selectAll = false);
   void OnCommand(int id, int code, HWND control);
   void OnEdited(Control control);
-  void DropMenuOf(Control control);
+  void DropMenuOf(Control control, MenuOpening how);
   // Below `anchor` (screen pixels), or at its corner when it is a point.
-  void ShowCaptionMenu(const RECT& anchor);
+  void ShowCaptionMenu(const RECT& anchor, MenuOpening how);
   void ShowRecentServers();
   void ShowRecentArrow(bool shown);
   // Its own flag, whether or not its page shows.

@@ -1,4 +1,6 @@
 #include <QFile>
+#include <QFontMetrics>
+#include <QGuiApplication>
 #include <QScopeGuard>
 #include <QStandardPaths>
 #include <QTest>
@@ -216,6 +218,12 @@ class LauncherE2eTest : public QObject {
     const QString dialog = launcher.WaitForWindow("^Setup password", 10000);
     QVERIFY2(!dialog.isEmpty(), "no password dialog appeared");
     QCOMPARE(launcher.Xdotool({"getwindowname", dialog}), QStringLiteral("Setup password"));
+    // Wide enough for the title beside a window manager's buttons, whose
+    // font may be half as wide again as the dialog's.
+    const QString geometry = launcher.Xdotool({"getwindowgeometry", "--shell", dialog});
+    const int width = geometry.section("WIDTH=", 1).section('\n', 0, 0).toInt();
+    const int title = QFontMetrics(QGuiApplication::font()).horizontalAdvance("Setup password");
+    QVERIFY2(width >= title * 3 / 2 + 100, qPrintable(geometry));
   }
 
   // The launcher reads no arguments, the toolkit's own included: told to

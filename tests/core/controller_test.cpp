@@ -585,11 +585,15 @@ TEST_F(Controller, PicksShowInTheBoxes) {
     std::vector<std::string_view> picks;
     Shown texts, names = {};
     std::string_view settings = "";
+    // A menu and the entry the keyboard opens it at ("" for none).
+    std::pair<std::string_view, std::string_view> opensAt = {};
   } cases[] = {
       {"versus keeps 14 slots",
        {"versus"},
        {{ModeChoice, "Versus"}, {SlotsChoice, "14"}, {CharacterButton, "Arno"}},
-       {{ModeBox, "Game mode: Versus"}, {SlotsBox, "Slots: 14"}}},
+       {{ModeBox, "Game mode: Versus"}, {SlotsBox, "Slots: 14"}, {ActionButton, "Create server"}},
+       "",
+       {"modeMenu", "versus"}},
       {"versus raises 1 slot to 8", {"slots1", "versus"}, {{SlotsChoice, "8"}}},
       {"campaign brings its first chapter",
        {"stoneBell"},
@@ -601,13 +605,20 @@ TEST_F(Controller, PicksShowInTheBoxes) {
       {"port and difficulty",
        {"port27023", "impossible"},
        {{PortChoice, "27023"}, {DifficultyChoice, "Impossible"}},
-       {{PortBox, "Port: 27023"}}},
+       {{PortBox, "Port: 27023"}},
+       "",
+       {"portMenu", "port27023"}},
       {"custom maps pick the first enabled map",
        {"customMaps"},
        {{ModeChoice, "Custom maps"}, {CampaignChoice, "-"}, {MapChoice, "Rockfall"}},
        {},
        "[MAP_Foundry]\r\nVisible=No\r\n[MAP_Rockfall]\r\nVisible=YES\r\n"},
-      {"custom maps without any map", {"customMaps"}, {{CampaignChoice, "-"}, {MapChoice, "-"}}},
+      {"custom maps without any map",
+       {"customMaps"},
+       {{CampaignChoice, "-"}, {MapChoice, "-"}},
+       {},
+       "",
+       {"mapMenu", ""}},
       {"custom map named in Windows-1251",
        {"customMaps"},
        {{MapChoice, "Карта"}},
@@ -624,6 +635,12 @@ TEST_F(Controller, PicksShowInTheBoxes) {
     }
     for (const auto& [control, name] : c.names) {
       EXPECT_EQ(view[control].accessibleName, name) << ObjectName(control);
+    }
+    for (const Menu& menu : view.menus) {
+      if (menu.id != c.opensAt.first) continue;
+      const std::optional<std::size_t> at = OpeningEntry(menu, MenuOpening::Keyboard);
+      EXPECT_EQ(at ? menu.entries[*at].id : "", c.opensAt.second);
+      EXPECT_EQ(OpeningEntry(menu, MenuOpening::Click), std::nullopt) << "a click highlights none";
     }
   }
 }
@@ -848,6 +865,8 @@ TEST_F(Controller, SettingsAtHand) {
   ASSERT_EQ(view.captionMenu.size(), 2U);
   EXPECT_EQ(view.captionMenu[0].caption, "Open settings file");
   EXPECT_EQ(view.captionMenu[1].caption, "Open game folder");
+  EXPECT_EQ(OpeningEntry(view.captionMenu, MenuOpening::Keyboard), 0U);
+  EXPECT_EQ(OpeningEntry(view.captionMenu, MenuOpening::Click), std::nullopt);
   controller.OnCaptionCommand(view.captionMenu[0].command);
   controller.OnCaptionCommand(view.captionMenu[1].command);
   // A drive letter's path gets a slash of its own.

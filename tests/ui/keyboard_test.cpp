@@ -9,17 +9,21 @@ namespace wv::test {
 
 namespace {
 
-// Which popup is up at the next turn of the event loop and where; it is
-// closed at once. A menu that runs its own loop is met inside it.
+// Which popup is up at the next turn of the event loop, where, and the text
+// of the entry it highlights ("-" for none); it is closed at once. A menu
+// that runs its own loop is met inside it.
 struct PopupSeen {
   QString name;
   QPoint at;
+  QString highlighted;
   bool seen = false;
 };
 void WatchForPopup(PopupSeen& seen) {
   QTimer::singleShot(0, [&seen] {
     if (QWidget* popup = QApplication::activePopupWidget()) {
-      seen = {popup->objectName(), popup->pos(), true};
+      const auto* menu = qobject_cast<QMenu*>(popup);
+      const QAction* active = menu != nullptr ? menu->activeAction() : nullptr;
+      seen = {popup->objectName(), popup->pos(), active != nullptr ? active->text() : "-", true};
       popup->close();
     }
   });
@@ -72,8 +76,10 @@ class KeyboardTest : public QObject {
   }
 
   // What a key does to the focused control, or a click (key 0) on the
-  // control, at "NAME@X,Y" in it or else its middle. Effects: "menu|NAME|BELOW" (the
-  // menu drops with its top left corner at BELOW's bottom left), "start" (the
+  // control, at "NAME@X,Y" in it or else its middle. Effects:
+  // "menu|NAME|BELOW|ENTRY" (the menu drops with its top left corner at
+  // BELOW's bottom left, ENTRY highlighted: the keyboard opens a choice at the
+  // current one, a click at none), "start" (the
   // focus stays through the button's rest),
   // "ask" (a message instead of a start), "clipboard", "tab|CAPTION|FOCUS"
   // (the current tab and the focus after).
@@ -90,28 +96,37 @@ class KeyboardTest : public QObject {
     const Qt::KeyboardModifiers none, ctrl(Qt::ControlModifier),
         ctrlShift(Qt::ControlModifier | Qt::ShiftModifier);
     const char* create = "Create server";
-    row("space on the mode box", create, "modeBox", Qt::Key_Space, none, "menu|modeMenu|modeBox");
-    row("return on the chapter box", create, "mapBox", Qt::Key_Return, none, "menu|mapMenu|mapBox");
+    row("space on the mode box", create, "modeBox", Qt::Key_Space, none,
+        "menu|modeMenu|modeBox|CO-OP");
+    row("return on the chapter box", create, "mapBox", Qt::Key_Return, none,
+        "menu|mapMenu|mapBox|Apartmens");
     row("alt+down on the password box", create, "passwordBox", Qt::Key_Down, Qt::AltModifier,
-        "menu|passwordMenu|passwordBox");
-    row("f4 on the slots box", create, "slotsBox", Qt::Key_F4, none, "menu|slotsMenu|slotsBox");
+        "menu|passwordMenu|passwordBox|-");
+    row("f4 on the difficulty box", create, "difficultyBox", Qt::Key_F4, none,
+        "menu|difficultyMenu|difficultyBox|Normal");
     // The whole box answers a click, and the menu drops below it as for the keys.
-    row("click on the mode label", create, "modeChoice", 0, none, "menu|modeMenu|modeBox");
-    row("click on the slots caption", create, "slotsBox@12,4", 0, none, "menu|slotsMenu|slotsBox");
+    row("click on the mode label", create, "modeChoice", 0, none, "menu|modeMenu|modeBox|-");
+    row("click on the difficulty caption", create, "difficultyBox@12,4", 0, none,
+        "menu|difficultyMenu|difficultyBox|-");
     row("click on the chapter frame's empty part", create, "mapBox@140,34", 0, none,
-        "menu|mapMenu|mapBox");
+        "menu|mapMenu|mapBox|-");
     row("click on the password arrow", create, "passwordArrow", 0, none,
-        "menu|passwordMenu|passwordBox");
+        "menu|passwordMenu|passwordBox|-");
+    row("click on the mode arrow", create, "modeArrow", 0, none, "menu|modeMenu|modeBox|-");
     row("return on the character button", create, "characterButton", Qt::Key_Return, none,
-        "menu|characterMenu|characterButton");
+        "menu|characterMenu|characterButton|Arno");
     row("space on the character button", "Join game", "characterButton", Qt::Key_Space, none,
-        "menu|characterMenu|characterButton");
+        "menu|characterMenu|characterButton|Arno");
+    row("f4 on the character button", create, "characterButton", Qt::Key_F4, none,
+        "menu|characterMenu|characterButton|Arno");
+    row("click on the character button", create, "characterButton", 0, none,
+        "menu|characterMenu|characterButton|-");
     row("alt+down in the address box", "Join game", "joinAddress", Qt::Key_Down, Qt::AltModifier,
-        "menu|recentServersMenu|joinAddress");
+        "menu|recentServersMenu|joinAddress|-");
     row("ctrl+comma on the mode box", create, "modeBox", Qt::Key_Comma, ctrl,
-        "menu|captionMenu|title");
+        "menu|captionMenu|title|Open settings file");
     row("ctrl+comma in the port box", "Join game", "joinPort", Qt::Key_Comma, ctrl,
-        "menu|captionMenu|title");
+        "menu|captionMenu|title|Open settings file");
     row("return on the action button", create, "actionButton", Qt::Key_Return, none, "start");
     row("space on the action button", create, "actionButton", Qt::Key_Space, none, "start");
     row("return on the clipboard button", create, "clipboardButton", Qt::Key_Return, none,
@@ -169,6 +184,7 @@ class KeyboardTest : public QObject {
       QCOMPARE(popup.name, words[1]);
       const QWidget* below = Control(words[2]);
       QCOMPARE(popup.at, below->mapToGlobal(QPoint(0, below->height())));
+      QCOMPARE(popup.highlighted, words[3]);
       return;
     }
     QCOMPARE(platform.starter.calls.size(), std::size_t{words[0] == "start"});
@@ -181,21 +197,29 @@ class KeyboardTest : public QObject {
     }
   }
 
-  // A menu dropped by the keyboard is worked by the keyboard as ever: the
-  // arrows move, Return picks, Escape leaves it with nothing picked.
+  // A menu dropped by the keyboard is worked by the keyboard as ever from
+  // the current choice: the arrows move, Return picks, Escape leaves it with
+  // nothing picked.
+  void menuByKeys_data() {
+    QTest::addColumn<QList<int>>("keys");  // in the menu
+    QTest::addColumn<QString>("choice");   // after
+    QTest::newRow("return keeps the choice") << QList<int>{Qt::Key_Return} << "CO-OP";
+    QTest::newRow("down, return: the next") << QList<int>{Qt::Key_Down, Qt::Key_Return} << "Versus";
+    QTest::newRow("down, escape") << QList<int>{Qt::Key_Down, Qt::Key_Escape} << "CO-OP";
+    QTest::newRow("up, return: round to the last")
+        << QList<int>{Qt::Key_Up, Qt::Key_Return} << "Custom maps";
+  }
   void menuByKeys() {
+    QFETCH(QList<int>, keys);
+    QFETCH(QString, choice);
     QWidget* mode = Control("modeBox");
-    for (Qt::Key last : {Qt::Key_Escape, Qt::Key_Return}) {
-      QTest::keyClick(mode, Qt::Key_Space);
-      QTRY_VERIFY(QApplication::activePopupWidget() != nullptr);
-      QWidget* menu = QApplication::activePopupWidget();
-      QTest::keyClick(menu, Qt::Key_Down);
-      QTest::keyClick(menu, Qt::Key_Down);
-      QTest::keyClick(menu, last);
-      QTRY_VERIFY(QApplication::activePopupWidget() == nullptr);
-      QCOMPARE(TextOf(*launcher_, "modeChoice"), last == Qt::Key_Return ? "Versus" : "CO-OP");
-      QCOMPARE(Focused(), QStringLiteral("modeBox"));
-    }
+    QTest::keyClick(mode, Qt::Key_Space);
+    QTRY_VERIFY(QApplication::activePopupWidget() != nullptr);
+    QWidget* menu = QApplication::activePopupWidget();
+    for (int key : keys) QTest::keyClick(menu, static_cast<Qt::Key>(key));
+    QTRY_VERIFY(QApplication::activePopupWidget() == nullptr);
+    QCOMPARE(TextOf(*launcher_, "modeChoice"), choice);
+    QCOMPARE(Focused(), QStringLiteral("modeBox"));
   }
 
  private:

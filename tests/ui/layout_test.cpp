@@ -1,5 +1,6 @@
 #include <QTest>
 
+#include "core/window_layout.h"
 #include "tests/ui/window_fixture.h"
 
 namespace wv::test {
@@ -34,8 +35,8 @@ class LayoutTest : public QObject {
     QCOMPARE(QRect(widget->mapTo(launcher_, QPoint(0, 0)), widget->size()), rect);
   }
 
-  // Every shown tab lies inside the row, whatever the language, and a click
-  // on the last one ("?") reaches it.
+  // Every shown tab lies inside the row, whatever the language, with its
+  // caption whole (no "…"), and a click on the last one ("?") reaches it.
   void tabsFitTheRow_data() {
     QTest::addColumn<QString>("settings");
     QTest::addColumn<QStringList>("tabs");
@@ -59,6 +60,9 @@ class LayoutTest : public QObject {
     for (int i = 0; i < bar->count(); ++i) {
       if (!bar->isTabVisible(i)) continue;
       QVERIFY2(bar->rect().contains(bar->tabRect(i)), qPrintable(bar->tabText(i)));
+      const qreal caption = QFontMetricsF(bar->font()).horizontalAdvance(bar->tabText(i));
+      QVERIFY2(bar->tabRect(i).width() - wv::layout::kTabFrame >= caption,
+               qPrintable(bar->tabText(i) + " is cut"));
       last = i;
     }
     ClickAt(*launcher_, bar->mapTo(launcher_, bar->tabRect(last).center()));
