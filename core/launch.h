@@ -11,15 +11,17 @@
 namespace wv {
 
 struct LaunchEnvironment {
-  std::string currentFolder;                         // D, as the system reports it
-  std::function<bool(std::string_view)> fileExists;  // name relative to D
-  char separator = '/';                              // between D and the executable
-  std::string folderProblem = {};                    // why D is unknown (removed, say)
-  // D as the system names it, for the files the launcher opens there; empty:
-  // currentFolder's bytes name it.
+  // The game folder: the process's current folder, where the game starts.
+  std::string currentFolder;                         // as the system reports it
+  std::function<bool(std::string_view)> fileExists;  // name relative to the game folder
+  char separator = '/';                              // between the folder and the executable
+  std::string folderProblem = {};                    // why the folder is unknown (removed, say)
+  // The game folder as the system names it, for the files the launcher opens
+  // there; empty: currentFolder's bytes name it.
   std::filesystem::path folder = {};
-  // False where the command line's code page cannot spell D: the command
-  // names the programs in it relative to D, where the game starts anyway.
+  // False where the command line's code page cannot spell the game folder:
+  // the command names the programs in it relative to the folder, where the
+  // game starts anyway.
   bool folderSpelled = true;
   // The program of a bare name where the system's search finds it (PATH).
   std::function<std::optional<std::string>(std::string_view)> findOnPath = {};

@@ -110,7 +110,7 @@ class LauncherModel {
   explicit LauncherModel(SettingsReader reader = {});
 
   // --- start-up and language ---
-  // FormCreate without pixels: language, first tab, settings tab hidden,
+  // The start-up sequence: language, first tab, settings tab hidden,
   // reader pointed at the file beside the executable, version text,
   // executable name, version refresh, folder check, template and options, all
   // in start-up order. Each message goes to `show` at its own step, before

@@ -5,9 +5,8 @@
 
 namespace wv {
 
-// The designer's animator on the caption bar, which only ever had the one
-// frame of the emblem: a still picture, taken from the larger artwork on a
-// screen with more than one device pixel per pixel.
+// The emblem on the caption bar, a still picture: taken from the larger
+// artwork on a screen with more than one device pixel per pixel.
 class Animator : public QWidget {
   Q_OBJECT
 

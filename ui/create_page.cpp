@@ -37,7 +37,7 @@ QString Name(std::string_view id) {
 // translucent colour, and that fill alone would start the painting engine's
 // thread pool at start-up; here it is filled opaque and its coverage scaled
 // to the style's alpha after. Under the pointer or pressed, the style draws
-// the button as before.
+// the whole button itself.
 class ChoiceArrow : public QToolButton {
  public:
   using QToolButton::QToolButton;

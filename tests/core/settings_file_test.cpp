@@ -13,18 +13,14 @@
 #include "core/profile_writer.h"
 #include "core/settings_lock.h"
 #include "core/startup.h"
+#include "tests/support/english_text.h"
 #include "tests/support/launcher_files.h"
 #include "tests/support/profile_writes.h"
 
 namespace wv {
 namespace {
 
-// The player's words for a read failure, in English.
-std::string EnglishText(const ReadFailure& failure) {
-  StringSet english;
-  english.Fill(kEnglishStrings);
-  return ReadFailureText(failure, english);
-}
+using test::EnglishText;
 
 using namespace std::literals;
 

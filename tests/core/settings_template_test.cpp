@@ -18,20 +18,15 @@
 #include <vector>
 
 #include "core/startup.h"
+#include "tests/support/english_text.h"
 #include "tests/support/launcher_files.h"
 
 namespace wv {
 namespace {
 
-// The player's words for a read failure, in English.
-std::string EnglishText(const ReadFailure& failure) {
-  StringSet english;
-  english.Fill(kEnglishStrings);
-  return ReadFailureText(failure, english);
-}
-
 namespace fs = std::filesystem;
 
+using test::EnglishText;
 using test::kVersion;
 const ExtraMapCaptions kCaptions{"Foundry", "Rockfall", "Town square"};
 
