@@ -10,6 +10,7 @@
 #include <QGuiApplication>
 #include <QInputDialog>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QMetaObject>
@@ -82,9 +83,13 @@ std::optional<std::string> InputDialogInput::Ask(const PasswordDialogTexts& text
   // The window manager writes the title in a font of its own, often larger
   // and bold, beside its buttons: a dialog only as wide as its box would have
   // the title cut short.
+  // Its layout fixes the dialog's least width from its contents', so the
+  // text box carries the width.
   const int titleWidth = dialog.fontMetrics().horizontalAdvance(dialog.windowTitle());
-  dialog.setMinimumWidth(
-      std::max(dialog.minimumSizeHint().width(), titleWidth * 3 / 2 + kWindowManagerButtons));
+  if (auto* edit = dialog.findChild<QLineEdit*>()) {
+    const QMargins sides = dialog.layout() ? dialog.layout()->contentsMargins() : QMargins();
+    edit->setMinimumWidth(titleWidth * 3 / 2 + kWindowManagerButtons - sides.left() - sides.right());
+  }
   if (dialog.exec() != QDialog::Accepted) return std::nullopt;
   return TextBytes(dialog.textValue());
 }

@@ -62,7 +62,7 @@ class WaylandE2eTest : public QObject {
   }
 
   void actionButtonStartsTheEngine() {
-    QVERIFY(Atspi({"press", "push button", "Create server "}));
+    QVERIFY(Atspi({"press", "push button", "Create server"}));
     QVERIFY2(WaitForFile(record_, std::chrono::seconds(15)), "the stand-in engine was not started");
     const std::vector<std::string> words = ReadRecord(record_);
     QVERIFY(words.size() >= 2);
