@@ -88,7 +88,8 @@ std::optional<std::string> InputDialogInput::Ask(const PasswordDialogTexts& text
   const int titleWidth = dialog.fontMetrics().horizontalAdvance(dialog.windowTitle());
   if (auto* edit = dialog.findChild<QLineEdit*>()) {
     const QMargins sides = dialog.layout() ? dialog.layout()->contentsMargins() : QMargins();
-    edit->setMinimumWidth(titleWidth * 3 / 2 + kWindowManagerButtons - sides.left() - sides.right());
+    edit->setMinimumWidth(titleWidth * 3 / 2 + kWindowManagerButtons - sides.left() -
+                          sides.right());
   }
   if (dialog.exec() != QDialog::Accepted) return std::nullopt;
   return TextBytes(dialog.textValue());
