@@ -209,6 +209,7 @@ const StringTable kEnglishStrings = MakeTable({
     // and the button that opens the page elsewhere.
     "the page did not load in time",
     "Open in the browser",
+    "Can not write the file",
 });
 
 const StringTable kRussianStrings = MakeTable({
@@ -393,6 +394,7 @@ const StringTable kRussianStrings = MakeTable({
     // and the button that opens the page elsewhere.
     "страница не загрузилась вовремя",
     "Открыть в браузере",
+    "Не удалось записать файл",
 });
 
 }  // namespace wv

@@ -157,7 +157,9 @@ namespace wv {
   X(QuestionNo)                                                                  \
   /* The monitoring tab where the system's web control shows no page. */         \
   X(PageNotLoaded)                                                               \
-  X(OpenInBrowser)
+  X(OpenInBrowser)                                                               \
+  /* Something other than a regular file holds a name the launcher writes. */    \
+  X(CannotWrite)
 
 enum class Str : std::size_t {
 #define WV_ENTRY(name) name,

@@ -185,6 +185,7 @@ TEST(StringTables, EveryEntryInBothLanguages) {
       {Str::QuestionNo, "No", "Нет"},
       {Str::PageNotLoaded, "the page did not load in time", "страница не загрузилась вовремя"},
       {Str::OpenInBrowser, "Open in the browser", "Открыть в браузере"},
+      {Str::CannotWrite, "Can not write the file", "Не удалось записать файл"},
   };
   ASSERT_EQ(std::size(entries), kStrCount) << "every entry has its row";
   for (std::size_t i = 0; i < kStrCount; ++i) {
