@@ -95,7 +95,10 @@ TemplateOutcome WriteSettingsTemplate(const fs::path& workDir, std::string_view 
   // Only under the lock: no other launcher is writing one of them then.
   if (lock.Held()) RemoveStartingWith(workDir, kTempPrefix);
   const fs::path target = workDir / kSettingsFileName;
-  if (SettingsFileThere(target)) return TemplateOutcome::Exists;
+  if (SettingsFileThere(target)) {
+    return KindAt(target) == EntryKind::Missing ? TemplateOutcome::InTheWay
+                                                : TemplateOutcome::Exists;
+  }
   return ReplaceWholeFile(target, SettingsTemplate(version, captions)) ? TemplateOutcome::Written
                                                                        : TemplateOutcome::Failed;
 }

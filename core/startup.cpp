@@ -128,6 +128,8 @@ StartupResult LauncherModel::Start(const std::filesystem::path& exeDir,
     sayBusy();
   } else if (written == TemplateOutcome::Failed) {
     show(s.Join(Str::CannotCreate1, Str::CannotCreate2));
+  } else if (written == TemplateOutcome::InTheWay) {
+    show(InTheWayMessage(s, workDir / kSettingsFileName));
   }
 
   // The file stays put from here on, so the option reads share one reading.

@@ -58,7 +58,7 @@ bool StartCommandTextWatched(const std::string& text, const std::string& outputF
   startup.dwFlags = STARTF_USESHOWWINDOW;
   startup.wShowWindow = SW_SHOWNORMAL;
   // Only the log's handle is inherited: the list names it alone.
-  const HANDLE output = outputFile.empty() ? INVALID_HANDLE_VALUE : OpenLog(outputFile);
+  HANDLE output = outputFile.empty() ? INVALID_HANDLE_VALUE : OpenLog(outputFile);
   STARTUPINFOEXA extended{};
   extended.StartupInfo = startup;
   std::vector<char> attributes;
