@@ -1,5 +1,6 @@
 #include "core/launcher_controller.h"
 
+#include <algorithm>
 #include <chrono>
 #include <system_error>
 #include <utility>
@@ -76,6 +77,17 @@ void LauncherController::ShowMessage(const std::string& text) {
                            BoundedText(DisplayUtf8(text), 2 * kShownLineChars, kShownMessageLines));
 }
 
+void LauncherController::SayInTheWay(const std::filesystem::path& name) {
+  if (std::find(saidInTheWay_.begin(), saidInTheWay_.end(), name) != saidInTheWay_.end()) return;
+  saidInTheWay_.push_back(name);
+  ShowMessage(InTheWayMessage(model_.Strings(), name));
+}
+
+void LauncherController::SaySettingsBusy() {
+  if (std::exchange(busySaid_, true)) return;
+  ShowMessage(SettingsBusyMessage(model_.Strings(), settingsFolder_));
+}
+
 ViewState LauncherController::Start(const StartFolders& folders, std::string_view version) {
   std::filesystem::path workDir = folders.workDir;
   const std::filesystem::path gameFolder = GameFolder(folders.exeDir, folders.workDir);
@@ -88,10 +100,12 @@ ViewState LauncherController::Start(const StartFolders& folders, std::string_vie
       folders.exeDir, workDir, version,
       [this](const std::string& message) { ShowMessage(message); }, kLockPatience, locale);
   settingsFolder_ = folders.exeDir;
+  busySaid_ = startup.busySaid;
   if (startup.quit) {
     quitRequested_ = true;
     platform_.quit->RequestQuit();
   } else {
+    RemoveLeftRecentCopies(settingsFolder_);
     // A damaged or unreadable history reads as none.
     RecentFile recent = ReadRecentFile(settingsFolder_);
     recentServers_ = std::move(recent.servers);
@@ -114,7 +128,7 @@ void LauncherController::RememberStart() {
   // The file may have gained servers from another launcher meanwhile; what it
   // ends with is what the drop-down offers. Not written, the history stays
   // the one in memory.
-  UpdateRecentFile(settingsFolder_, [&](RecentFile& file) {
+  const RecentUpdate update = UpdateRecentFile(settingsFolder_, [&](RecentFile& file) {
     if (join) {
       file.servers = WithServerJoined(std::move(file.servers), joined);
       recentServers_ = file.servers;
@@ -122,6 +136,8 @@ void LauncherController::RememberStart() {
       file.choices = ChoicesToRemember(model_);
     }
   });
+  if (update == RecentUpdate::Busy) SaySettingsBusy();
+  if (update == RecentUpdate::NotRegularFile) SayInTheWay(settingsFolder_ / kRecentFileName);
 }
 
 ViewState LauncherController::OnActionPressed() {
@@ -162,14 +178,19 @@ ViewState LauncherController::OnActionPressed() {
 bool LauncherController::StartGame(const std::string& command,
                                    const LaunchEnvironment& environment) {
   std::filesystem::path log;
+  RunLogStart logStart;
   if (platform_.watch != nullptr && !environment.currentFolder.empty()) {
     // Joined as text, as the command joins the folder and the game.
     log = environment.folder.empty() ? std::filesystem::path(environment.currentFolder)
                                      : environment.folder;
     log += environment.separator;
     log += kRunLogName;
-    KeepPreviousRunLog(log);
-    platform_.watch->SendOutputTo(log);
+    logStart = KeepPreviousRunLog(log);
+    if (logStart.made) {
+      platform_.watch->SendOutputTo(log);
+    } else {
+      log.clear();
+    }
   }
   std::optional<StartFailure> failure =
       platform_.starter->Start(command, environment.currentFolder);
@@ -210,6 +231,8 @@ bool LauncherController::StartGame(const std::string& command,
           model_.Strings().Join(Str::SettingsUtf16_1, Str::SettingsUtf16_2, Str::SettingsUtf16_3);
     }
   }
+  // Said once the game is on its way: the press was not refused for it.
+  for (const std::filesystem::path& name : logStart.inTheWay) SayInTheWay(name);
   if (failure) {
     ShowMessage(StartFailedMessage(model_, *failure, settingsKept));
     return false;
@@ -224,10 +247,14 @@ bool LauncherController::StartGame(const std::string& command,
 
 ProfileWriteOutcome LauncherController::UseWrapper(const std::string& wrapper) {
   // The template's RunPrefixParam=1 would reach wine as the program to run.
-  return WriteProfileValues(model_.Settings().File(),
-                            {{key::kUsePrefix.section, key::kUsePrefix.name, "Yes"},
-                             {key::kRunPrefix.section, key::kRunPrefix.name, wrapper},
-                             {key::kRunPrefixParam.section, key::kRunPrefixParam.name, ""}});
+  const std::filesystem::path& file = model_.Settings().File();
+  const ProfileWriteOutcome written =
+      WriteProfileValues(file, {{key::kUsePrefix.section, key::kUsePrefix.name, "Yes"},
+                                {key::kRunPrefix.section, key::kRunPrefix.name, wrapper},
+                                {key::kRunPrefixParam.section, key::kRunPrefixParam.name, ""}});
+  if (written == ProfileWriteOutcome::Busy) SaySettingsBusy();
+  if (written == ProfileWriteOutcome::Failed && TakenByOther(file)) SayInTheWay(file);
+  return written;
 }
 
 void LauncherController::OpenWebAddress(const std::string& address) {

@@ -67,6 +67,10 @@ class LauncherController {
   void ShowMessage(const std::string& text);
   // The view after an edit of a join box, the focus where the typing goes on.
   ViewState FollowTyping(const JoinEditRequest& request) const;
+  // Each once per launcher: a planted name stays planted, and a message at
+  // every press would only nag.
+  void SayInTheWay(const std::filesystem::path& name);
+  void SaySettingsBusy();
   // After a successful start: the server joined, or the create tab's
   // selection where the player wants it kept.
   void RememberStart();
@@ -83,6 +87,8 @@ class LauncherController {
   Platform platform_;
   bool quitRequested_ = false;
   std::filesystem::path settingsFolder_;
+  bool busySaid_ = false;
+  std::vector<std::filesystem::path> saidInTheWay_;
   std::vector<RecentServer> recentServers_;
   // The started game's first seconds.
   bool watching_ = false;

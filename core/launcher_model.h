@@ -95,7 +95,8 @@ struct PasswordDialogTexts {
 };
 
 struct StartupResult {
-  bool quit = false;  // quit once the messages are dismissed
+  bool quit = false;      // quit once the messages are dismissed
+  bool busySaid = false;  // the settings file was said to be busy
 };
 
 // Shows one start-up message and returns once it is dismissed.

@@ -85,13 +85,23 @@ RecentFile ReadRecentFile(const fs::path& folder) {
   return read.text ? ParseRecentFile(*read.text) : RecentFile{};
 }
 
-bool UpdateRecentFile(const fs::path& folder, const std::function<void(RecentFile&)>& change,
-                      std::chrono::milliseconds patience) {
+RecentUpdate UpdateRecentFile(const fs::path& folder,
+                              const std::function<void(RecentFile&)>& change,
+                              std::chrono::milliseconds patience) {
   const SettingsLock lock(folder, patience);
-  if (lock.Busy()) return false;
+  if (lock.Busy()) return RecentUpdate::Busy;
+  const fs::path target = folder / kRecentFileName;
+  if (TakenByOther(target)) return RecentUpdate::NotRegularFile;
   RecentFile file = ReadRecentFile(folder);
   change(file);
-  return ReplaceWholeFile(folder / kRecentFileName, FormatRecentFile(file));
+  if (ReplaceWholeFile(target, FormatRecentFile(file))) return RecentUpdate::Written;
+  return TakenByOther(target) ? RecentUpdate::NotRegularFile : RecentUpdate::Failed;
+}
+
+void RemoveLeftRecentCopies(const fs::path& folder) {
+  const SettingsLock lock(folder, std::chrono::milliseconds::zero());
+  // What TempFileFor names the file's copies.
+  if (lock.Held()) RemoveStartingWith(folder, "." + std::string(kRecentFileName) + ".tmp-");
 }
 
 }  // namespace wv

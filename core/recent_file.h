@@ -54,10 +54,21 @@ std::vector<RecentServer> WithServerJoined(std::vector<RecentServer> servers,
 
 // The file in `folder`; empty when it is absent, unreadable or too large.
 RecentFile ReadRecentFile(const std::filesystem::path& folder);
+enum class RecentUpdate {
+  Written,
+  Failed,          // not written: the folder refused it
+  Busy,            // the settings lock was not taken: nothing written
+  NotRegularFile,  // a link, folder, FIFO or device holds the file's name: left as it is
+};
+
 // Reads, changes and writes the file under the settings lock, through a
-// temporary file renamed into place; false when that failed.
-bool UpdateRecentFile(const std::filesystem::path& folder,
-                      const std::function<void(RecentFile&)>& change,
-                      std::chrono::milliseconds patience = kRecentLockPatience);
+// temporary file renamed into place.
+RecentUpdate UpdateRecentFile(const std::filesystem::path& folder,
+                              const std::function<void(RecentFile&)>& change,
+                              std::chrono::milliseconds patience = kRecentLockPatience);
+
+// Removes the temporary copies a killed launcher left beside the file, when
+// the settings lock is free at once: no other launcher is writing one then.
+void RemoveLeftRecentCopies(const std::filesystem::path& folder);
 
 }  // namespace wv

@@ -1,17 +1,28 @@
 #include "core/run_log.h"
 
-#include <system_error>
 #include <vector>
 
 #include "core/text.h"
+#include "core/whole_file.h"
 
 namespace wv {
 
-void KeepPreviousRunLog(const std::filesystem::path& log) {
-  std::error_code ec;
+RunLogStart KeepPreviousRunLog(const std::filesystem::path& log) {
+  RunLogStart start;
+  if (TakenByOther(log)) {
+    start.inTheWay.push_back(log);
+    return start;
+  }
   std::filesystem::path kept = log;
   kept += ".1";
-  std::filesystem::rename(log, kept, ec);
+  if (TakenByOther(kept)) {
+    start.inTheWay.push_back(kept);
+  } else if (KindOfName(log) == NameKind::RegularFile) {
+    MoveIntoPlace(log, kept);
+  }
+  // The game may echo its command line, password included.
+  start.made = ReplaceWholeFile(log, {}, FileAccess::OwnerOnly);
+  return start;
 }
 
 std::string LastLines(std::string_view text, std::size_t count) {

@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "core/string_set.h"
 
@@ -33,9 +34,18 @@ struct GameOutcome {
   bool Failed() const { return kind == Kind::Signalled || (kind == Kind::Exited && number != 0); }
 };
 
-// Keeps the last run's log as ".1" before a new start replaces it; a log
-// that cannot be moved is simply replaced.
-void KeepPreviousRunLog(const std::filesystem::path& log);
+// What became of the log files before a start.
+struct RunLogStart {
+  bool made = false;  // the log is there, new, empty, readable by the player alone
+  // Names held by a link, folder, FIFO or device: left as they are.
+  std::vector<std::filesystem::path> inTheWay;
+};
+
+// Keeps the last run's log as ".1" and makes the new log through a temporary
+// file renamed into place. A ".1" that is not a regular file is left alone
+// and the log before is simply replaced, as is one that cannot be moved; a
+// log name that is not a regular file leaves the game without a log.
+RunLogStart KeepPreviousRunLog(const std::filesystem::path& log);
 
 // The last `count` lines of the text that hold more than blanks, without
 // their line ends, joined by "\n": display UTF-8, each cut to

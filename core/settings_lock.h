@@ -15,6 +15,8 @@ inline constexpr std::chrono::milliseconds kLockPatience = std::chrono::seconds(
 // time. The lock file stays: removing it would let a waiting launcher lock a
 // file no one else sees. A lock file the player may not write (another
 // user's) is locked through a read-only descriptor: the lock needs no more.
+// The lock file is made only under a free name and opened only as a regular
+// file of its own, never through a link and never waiting on a FIFO.
 class SettingsLock {
  public:
   // Waits up to `patience` for a launcher that holds the lock.
@@ -25,10 +27,13 @@ class SettingsLock {
   SettingsLock& operator=(const SettingsLock&) = delete;
 
   bool Held() const { return held_; }
-  // Another launcher kept the lock past the patience. Neither held nor busy:
-  // the folder takes no lock file (it cannot be written, say), and there is
-  // nothing to wait for.
-  bool Busy() const { return busy_; }
+  // Another launcher kept the lock past the patience, or something other
+  // than a regular file holds the lock's name: nothing that needs the lock
+  // may be written. Neither held nor busy: the folder takes no lock file (it
+  // cannot be written, say), and there is nothing to wait for.
+  bool Busy() const { return busy_ || blocked_; }
+  // Busy because a link, folder, FIFO or device holds the lock's name.
+  bool Blocked() const { return blocked_; }
 
  private:
 #ifdef _WIN32
@@ -38,6 +43,7 @@ class SettingsLock {
 #endif
   bool held_ = false;
   bool busy_ = false;
+  bool blocked_ = false;
 };
 
 }  // namespace wv

@@ -1,7 +1,5 @@
 #include "core/settings_template.h"
 
-#include <system_error>
-
 #include "core/catalogue.h"
 #include "core/settings_keys.h"
 #include "core/settings_lock.h"
@@ -84,9 +82,9 @@ OutdatedFileRefresh RefreshOutdatedSettings(const fs::path& workDir, std::string
           .value_or(std::string(key::kVersion.fallback)) == version) {
     return {RefreshOutcome::Current, {}};
   }
-  std::error_code ec;
-  fs::rename(file, FreeBackupName(workDir), ec);
-  return {ec ? RefreshOutcome::RenameFailed : RefreshOutcome::BackedUp, {}};
+  // Never over a backup, nor a link or anything else that took the name meanwhile.
+  const bool moved = MoveToFreeName(file, FreeBackupName(workDir));
+  return {moved ? RefreshOutcome::BackedUp : RefreshOutcome::RenameFailed, {}};
 }
 
 TemplateOutcome WriteSettingsTemplate(const fs::path& workDir, std::string_view version,
@@ -97,7 +95,10 @@ TemplateOutcome WriteSettingsTemplate(const fs::path& workDir, std::string_view 
   // Only under the lock: no other launcher is writing one of them then.
   if (lock.Held()) RemoveStartingWith(workDir, kTempPrefix);
   const fs::path target = workDir / kSettingsFileName;
-  if (SettingsFileThere(target)) return TemplateOutcome::Exists;
+  if (SettingsFileThere(target)) {
+    return KindAt(target) == EntryKind::Missing ? TemplateOutcome::InTheWay
+                                                : TemplateOutcome::Exists;
+  }
   return ReplaceWholeFile(target, SettingsTemplate(version, captions)) ? TemplateOutcome::Written
                                                                        : TemplateOutcome::Failed;
 }

@@ -46,10 +46,11 @@ OutdatedFileRefresh RefreshOutdatedSettings(const std::filesystem::path& workDir
 std::filesystem::path FreeBackupName(const std::filesystem::path& workDir);
 
 enum class TemplateOutcome {
-  Exists,   // a settings file is there: nothing written
-  Written,  // the template was written whole
-  Failed,   // nothing written; no partial or temporary file left behind
-  Busy,     // another launcher kept the settings lock: nothing written
+  Exists,    // a settings file is there: nothing written
+  Written,   // the template was written whole
+  Failed,    // nothing written; no partial or temporary file left behind
+  Busy,      // another launcher kept the settings lock: nothing written
+  InTheWay,  // a link to nowhere holds the name: it reads as no file, yet is left as it is
 };
 
 // Under the settings lock, removes temporary files a killed launcher left and

@@ -7,6 +7,7 @@
 #include "core/language.h"
 #include "core/launcher_model.h"
 #include "core/settings_keys.h"
+#include "core/settings_lock.h"
 #include "core/settings_template.h"
 #include "core/text.h"
 #include "core/whole_file.h"
@@ -49,6 +50,19 @@ std::string ReadFailureText(const ReadFailure& failure, const StringSet& strings
   return {};
 }
 
+std::string SettingsBusyMessage(const StringSet& strings, const std::filesystem::path& folder) {
+  const std::string busy = strings.Join(Str::SettingsBusy1, Str::SettingsBusy2);
+  if (TakenByOther(folder / kSettingsLockName)) {
+    return busy + " (" + std::string(kSettingsLockName) + ": " + strings[Str::NotRegularFile] + ")";
+  }
+  return busy + " (" + std::string(kSettingsFileName) + ")";
+}
+
+std::string InTheWayMessage(const StringSet& strings, const std::filesystem::path& name) {
+  return strings[Str::CannotWrite] + " (" + name.filename().string() + ": " +
+         strings[Str::NotRegularFile] + ")";
+}
+
 StartupResult LauncherModel::Start(const std::filesystem::path& exeDir,
                                    const std::filesystem::path& workDir, std::string_view version,
                                    const StartupMessageSink& show,
@@ -67,11 +81,9 @@ StartupResult LauncherModel::Start(const std::filesystem::path& exeDir,
     patience = std::max(std::chrono::milliseconds::zero(), patience - spent);
     return outcome;
   };
-  bool busySaid = false;
   const auto sayBusy = [&] {
-    if (std::exchange(busySaid, true)) return;
-    show(s.Join(Str::SettingsBusy1, Str::SettingsBusy2) + " (" + std::string(kSettingsFileName) +
-         ")");
+    if (std::exchange(result.busySaid, true)) return;
+    show(SettingsBusyMessage(s, workDir));
   };
 
   // The first step's code comes from the settings, and so does a translation.
@@ -117,6 +129,8 @@ StartupResult LauncherModel::Start(const std::filesystem::path& exeDir,
     sayBusy();
   } else if (written == TemplateOutcome::Failed) {
     show(s.Join(Str::CannotCreate1, Str::CannotCreate2));
+  } else if (written == TemplateOutcome::InTheWay) {
+    show(InTheWayMessage(s, workDir / kSettingsFileName));
   }
 
   // The file stays put from here on, so the option reads share one reading.

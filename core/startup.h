@@ -22,4 +22,13 @@ std::filesystem::path GameFolder(const std::filesystem::path& exeDir,
 // the launcher's own in the active language.
 std::string ReadFailureText(const ReadFailure& failure, const StringSet& strings);
 
+// The settings lock of `folder` was not taken: the settings file was busy,
+// and where a link, folder, FIFO or device holds the lock's name, that is
+// said in place of the settings file's name.
+std::string SettingsBusyMessage(const StringSet& strings, const std::filesystem::path& folder);
+
+// Something other than a regular file holds `name`, which the launcher
+// writes: nothing was written there.
+std::string InTheWayMessage(const StringSet& strings, const std::filesystem::path& name);
+
 }  // namespace wv

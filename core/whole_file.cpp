@@ -30,7 +30,7 @@ using Stat = struct _stat64;
 int OpenForReading(const std::filesystem::path& file) {
   return _wopen(file.c_str(), _O_RDONLY | _O_BINARY | _O_NOINHERIT);
 }
-int OpenForWriting(const std::filesystem::path& file, bool onlyNew) {
+int OpenForWriting(const std::filesystem::path& file, bool onlyNew, FileAccess) {
   const int mode = onlyNew ? _O_EXCL : _O_TRUNC;
   return _wopen(file.c_str(), _O_WRONLY | _O_CREAT | _O_BINARY | _O_NOINHERIT | mode,
                 _S_IREAD | _S_IWRITE);
@@ -57,9 +57,10 @@ using Stat = struct stat;
 int OpenForReading(const std::filesystem::path& file) {
   return open(file.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
 }
-int OpenForWriting(const std::filesystem::path& file, bool onlyNew) {
+int OpenForWriting(const std::filesystem::path& file, bool onlyNew, FileAccess access) {
   const int mode = onlyNew ? O_EXCL | O_NOFOLLOW : O_TRUNC;
-  return open(file.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC | mode, 0644);
+  return open(file.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC | mode,
+              access == FileAccess::OwnerOnly ? 0600 : 0644);
 }
 int StatOf(int fd, Stat& info) {
   return fstat(fd, &info);
@@ -120,9 +121,10 @@ class FileSizeSignalIgnored {
 };
 #endif
 
-bool WriteAll(const std::filesystem::path& file, std::string_view text, bool onlyNew) {
+bool WriteAll(const std::filesystem::path& file, std::string_view text, bool onlyNew,
+              FileAccess access) {
   [[maybe_unused]] const FileSizeSignalIgnored quiet;
-  Descriptor out(OpenForWriting(file, onlyNew));
+  Descriptor out(OpenForWriting(file, onlyNew, access));
   if (out.Get() < 0) return false;
   while (!text.empty()) {
     const long long wrote = WriteSome(out.Get(), text.data(), text.size());
@@ -200,11 +202,11 @@ std::optional<std::string> ReadFileTail(const std::filesystem::path& file, std::
 }
 
 bool WriteWholeFile(const std::filesystem::path& file, std::string_view text) {
-  return WriteAll(file, text, false);
+  return WriteAll(file, text, false, FileAccess::Everyone);
 }
 
-bool WriteNewFile(const std::filesystem::path& file, std::string_view text) {
-  return WriteAll(file, text, true);
+bool WriteNewFile(const std::filesystem::path& file, std::string_view text, FileAccess access) {
+  return WriteAll(file, text, true, access);
 }
 
 #ifdef _WIN32
@@ -218,6 +220,18 @@ EntryKind KindAt(const std::filesystem::path& path) {
 bool NameTaken(const std::filesystem::path& path) {
   std::error_code ec;
   return std::filesystem::exists(std::filesystem::symlink_status(path, ec));
+}
+
+NameKind KindOfName(const std::filesystem::path& path) {
+  const DWORD attributes = GetFileAttributesW(path.c_str());
+  if (attributes == INVALID_FILE_ATTRIBUTES) {
+    const DWORD error = GetLastError();
+    return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND ? NameKind::Missing
+                                                                          : NameKind::Other;
+  }
+  constexpr DWORD kNotAFile =
+      FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT | FILE_ATTRIBUTE_DEVICE;
+  return (attributes & kNotAFile) != 0 ? NameKind::Other : NameKind::RegularFile;
 }
 
 void RemoveStartingWith(const std::filesystem::path& folder, std::string_view prefix) {
@@ -240,6 +254,14 @@ EntryKind KindAt(const std::filesystem::path& path) {
 bool NameTaken(const std::filesystem::path& path) {
   struct stat info {};
   return lstat(path.c_str(), &info) == 0;
+}
+
+NameKind KindOfName(const std::filesystem::path& path) {
+  struct stat info {};
+  if (lstat(path.c_str(), &info) != 0) {
+    return errno == ENOENT || errno == ENOTDIR ? NameKind::Missing : NameKind::Other;
+  }
+  return S_ISREG(info.st_mode) ? NameKind::RegularFile : NameKind::Other;
 }
 
 void RemoveStartingWith(const std::filesystem::path& folder, std::string_view prefix) {
@@ -267,15 +289,36 @@ bool MoveIntoPlace(const std::filesystem::path& from, const std::filesystem::pat
 #endif
 }
 
+bool MoveToFreeName(const std::filesystem::path& from, const std::filesystem::path& to) {
+#ifdef _WIN32
+  // Without MOVEFILE_REPLACE_EXISTING the system refuses a taken name.
+  return MoveFileExW(from.c_str(), to.c_str(), 0) != 0;
+#else
+  // A hard link fails on a taken name in one step; file systems without
+  // links get the same check through a rename that may not replace.
+  if (link(from.c_str(), to.c_str()) == 0) {
+    if (unlink(from.c_str()) == 0) return true;
+    unlink(to.c_str());
+    return false;
+  }
+  if (errno == EEXIST) return false;
+  if (NameTaken(to)) return false;
+  std::error_code ec;
+  std::filesystem::rename(from, to, ec);
+  return !ec;
+#endif
+}
+
 std::filesystem::path TempFileFor(const std::filesystem::path& file) {
   std::random_device random;
   const std::uint64_t number = (std::uint64_t{random()} << 32) ^ random();
   return file.parent_path() / ("." + file.filename().string() + ".tmp-" + std::to_string(number));
 }
 
-bool ReplaceWholeFile(const std::filesystem::path& file, std::string_view text) {
+bool ReplaceWholeFile(const std::filesystem::path& file, std::string_view text, FileAccess access) {
+  if (TakenByOther(file)) return false;
   const std::filesystem::path temp = TempFileFor(file);
-  if (WriteNewFile(temp, text) && MoveIntoPlace(temp, file)) return true;
+  if (WriteNewFile(temp, text, access) && MoveIntoPlace(temp, file)) return true;
   std::error_code ec;
   std::filesystem::remove(temp, ec);
   return false;

@@ -40,13 +40,20 @@ FileRead ReadWholeFile(const std::filesystem::path& file, std::size_t limit = kM
 // UTF-8 character's first byte. nullopt when the file cannot be read.
 std::optional<std::string> ReadFileTail(const std::filesystem::path& file, std::size_t bytes);
 
+// Who may read a file the launcher makes (POSIX modes; Windows keeps its own).
+enum class FileAccess {
+  Everyone,   // 0644
+  OwnerOnly,  // 0600: the game's output may echo its command line, password included
+};
+
 // Creates or truncates `file` and writes `text`; false when any step fails,
 // the final flush and close included.
 bool WriteWholeFile(const std::filesystem::path& file, std::string_view text);
 
 // Like WriteWholeFile, but only into a file it creates itself: an existing
 // file or a link of that name makes it fail.
-bool WriteNewFile(const std::filesystem::path& file, std::string_view text);
+bool WriteNewFile(const std::filesystem::path& file, std::string_view text,
+                  FileAccess access = FileAccess::Everyone);
 
 // What a name in a folder holds, as the system says through its own calls:
 // std::filesystem's are code that the start-up would load for these alone.
@@ -58,6 +65,15 @@ EntryKind KindAt(const std::filesystem::path& path);
 // True when anything has that name, a dangling link included.
 bool NameTaken(const std::filesystem::path& path);
 
+// What holds a name itself, links not followed: a game folder may come from
+// anyone, and a link, FIFO, device or folder planted under a name the
+// launcher writes must never be written through or waited on.
+enum class NameKind { Missing, RegularFile, Other };
+NameKind KindOfName(const std::filesystem::path& path);
+inline bool TakenByOther(const std::filesystem::path& path) {
+  return KindOfName(path) == NameKind::Other;
+}
+
 // Removes what `folder` holds under names that start with `prefix`, but no
 // folder and no link to one.
 void RemoveStartingWith(const std::filesystem::path& folder, std::string_view prefix);
@@ -66,13 +82,19 @@ void RemoveStartingWith(const std::filesystem::path& folder, std::string_view pr
 // system refuses.
 bool MoveIntoPlace(const std::filesystem::path& from, const std::filesystem::path& to);
 
+// Renames `from` to `to` only while nothing has that name: false, and
+// nothing moved, when something does or the system refuses.
+bool MoveToFreeName(const std::filesystem::path& from, const std::filesystem::path& to);
+
 // A fresh name beside `file` for the copy written before it replaces `file`:
 // "." + its name + ".tmp-" + a random number.
 std::filesystem::path TempFileFor(const std::filesystem::path& file);
 
 // Writes `text` aside and renames it over `file`, so that readers see the old
 // file or the new one, never half of one; false when a step fails, and then
-// nothing is left behind.
-bool ReplaceWholeFile(const std::filesystem::path& file, std::string_view text);
+// nothing is left behind. A name taken by anything but a regular file is
+// left as it is (false).
+bool ReplaceWholeFile(const std::filesystem::path& file, std::string_view text,
+                      FileAccess access = FileAccess::Everyone);
 
 }  // namespace wv

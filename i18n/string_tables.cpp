@@ -222,6 +222,7 @@ const StringTable kEnglishStrings = MakeTable({
     "The port must be 1 to 65535",
     // Screen readers: the address box's arrow that drops the servers joined.
     "Recent servers",
+    "Can not write the file",
 });
 
 const StringTable kRussianStrings = MakeTable({
@@ -419,6 +420,7 @@ const StringTable kRussianStrings = MakeTable({
     "Порт должен быть от 1 до 65535",
     // Screen readers: the address box's arrow that drops the servers joined.
     "Недавние серверы",
+    "Не удалось записать файл",
 });
 
 }  // namespace wv

@@ -169,7 +169,9 @@ namespace wv {
   X(BlankInAddress)                                                              \
   X(BadPort)                                                                     \
   /* Screen readers: the address box's arrow that drops the servers joined. */   \
-  X(RecentServers)
+  X(RecentServers)                                                               \
+  /* Something other than a regular file holds a name the launcher writes. */    \
+  X(CannotWrite)
 
 enum class Str : std::size_t {
 #define WV_ENTRY(name) name,

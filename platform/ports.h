@@ -77,7 +77,9 @@ class GameWatch {
  public:
   virtual ~GameWatch() = default;
   // The output and errors of the game the starter starts next go into
-  // `logFile`, made afresh; the game keeps the launcher's own where it cannot be.
+  // `logFile`, emptied. It is opened in place and only as a regular file,
+  // never through a link nor waiting on a FIFO; the game keeps the
+  // launcher's own output where it cannot be.
   virtual void SendOutputTo(const std::filesystem::path& logFile) = 0;
   // What became of the game started last within kEarlyEndWindow. Never waits.
   virtual GameOutcome Outcome() = 0;

@@ -1,6 +1,7 @@
 #include "platform/process_starter.h"
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -27,6 +28,28 @@ struct DetachedProcessStarter::Watch {
   }
 };
 
+namespace {
+
+// The log opened in place, emptied: never through a link, never waiting on a
+// FIFO, never a device or folder that took its name. One gone meanwhile is
+// made anew only under its free name. -1: the game does without.
+int OpenLog(const std::string& file) {
+  constexpr int kFlags = O_WRONLY | O_CLOEXEC | O_NOCTTY | O_NOFOLLOW | O_NONBLOCK;
+  int fd = open(file.c_str(), kFlags);
+  if (fd < 0 && errno == ENOENT) fd = open(file.c_str(), kFlags | O_CREAT | O_EXCL, 0600);
+  if (fd < 0) return -1;
+  struct stat info {};
+  if (fstat(fd, &info) != 0 || !S_ISREG(info.st_mode) || ftruncate(fd, 0) != 0) {
+    close(fd);
+    return -1;
+  }
+  // The game writes as to any file; it should not meet EAGAIN.
+  fcntl(fd, F_SETFL, fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+  return fd;
+}
+
+}  // namespace
+
 DetachedProcessStarter::DetachedProcessStarter() : watch_(std::make_unique<Watch>()) {}
 
 DetachedProcessStarter::~DetachedProcessStarter() {
@@ -45,8 +68,7 @@ std::optional<StartFailure> DetachedProcessStarter::Start(const std::string& com
     error = StartDetached(words, workDir);
   } else {
     // Unwritable, the log is done without: the game still starts.
-    const int output =
-        open(logFile_.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC | O_NOCTTY, 0644);
+    const int output = OpenLog(logFile_);
     error = StartWatched(words, workDir, output, kEarlyEndWindow, watch_->early);
     if (output >= 0) close(output);
     logFile_.clear();

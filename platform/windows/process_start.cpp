@@ -9,6 +9,34 @@
 
 namespace wv {
 
+namespace {
+
+// The log opened in place, emptied, and inheritable: never through a link
+// (the reparse point itself is opened, and refused), never a folder or
+// device that took its name. One gone meanwhile is made anew only under its
+// free name. INVALID_HANDLE_VALUE: the game does without.
+HANDLE OpenLog(const std::filesystem::path& file) {
+  SECURITY_ATTRIBUTES inherited{sizeof inherited, nullptr, TRUE};
+  constexpr DWORD kShare = FILE_SHARE_READ | FILE_SHARE_DELETE;
+  HANDLE log = CreateFileW(file.c_str(), GENERIC_WRITE, kShare, &inherited, OPEN_EXISTING,
+                           FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
+  if (log == INVALID_HANDLE_VALUE && GetLastError() == ERROR_FILE_NOT_FOUND) {
+    log = CreateFileW(file.c_str(), GENERIC_WRITE, kShare, &inherited, CREATE_NEW,
+                      FILE_ATTRIBUTE_NORMAL, nullptr);
+  }
+  if (log == INVALID_HANDLE_VALUE) return log;
+  BY_HANDLE_FILE_INFORMATION info{};
+  constexpr DWORD kNotAFile = FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT;
+  if (GetFileType(log) == FILE_TYPE_DISK && GetFileInformationByHandle(log, &info) &&
+      (info.dwFileAttributes & kNotAFile) == 0 && SetEndOfFile(log)) {
+    return log;
+  }
+  CloseHandle(log);
+  return INVALID_HANDLE_VALUE;
+}
+
+}  // namespace
+
 bool StartCommandText(const std::string& text, std::string* error) {
   return StartCommandTextWatched(text, {}, nullptr, error);
 }
@@ -45,12 +73,7 @@ bool StartCommandTextWatched(const std::string& text, const std::filesystem::pat
   startup.dwFlags = STARTF_USESHOWWINDOW;
   startup.wShowWindow = SW_SHOWNORMAL;
   // Only the log's handle is inherited: the list names it alone.
-  HANDLE output = INVALID_HANDLE_VALUE;
-  if (!outputFile.empty()) {
-    SECURITY_ATTRIBUTES inherited{sizeof inherited, nullptr, TRUE};
-    output = CreateFileW(outputFile.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_DELETE,
-                         &inherited, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-  }
+  HANDLE output = outputFile.empty() ? INVALID_HANDLE_VALUE : OpenLog(outputFile);
   STARTUPINFOEXW extended{};
   extended.StartupInfo = startup;
   std::vector<char> attributes;

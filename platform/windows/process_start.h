@@ -14,7 +14,8 @@ namespace wv {
 bool StartCommandText(const std::string& text, std::string* error);
 
 // As StartCommandText, with the game's standard output and errors going to
-// `outputFile` (when not empty; a file that cannot be made is done without),
+// `outputFile` (when not empty; opened in place and emptied, only as a regular
+// file and never through a link; a file that cannot be is done without),
 // and the new process's handle in `*process` for the caller to close.
 bool StartCommandTextWatched(const std::string& text, const std::filesystem::path& outputFile,
                              void** process, std::string* error);

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 #include <pthread.h>
 #include <signal.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -203,6 +204,44 @@ TEST_F(ProcessStartTest, WatchedStartTellsAnEarlyEnd) {
   // Neither the games nor the processes that watched them are left to reap.
   EXPECT_EQ(waitpid(-1, nullptr, WNOHANG), -1);
   EXPECT_TRUE(WaitForFile(still)) << "the game outlasting the watch ran on";
+}
+
+// A log name held by anything but a regular file is neither written through
+// nor waited on: the game starts without a log and the planted thing stays.
+TEST_F(ProcessStartTest, WatchedStartNeverWritesThroughThePlantedLog) {
+  const fs::path log = folder_ / "run.log";
+  const fs::path victim = folder_ / "victim";
+  const struct {
+    const char* name;
+    void (*plant)(const fs::path& log, const fs::path& victim);
+  } cases[] = {
+      {"link to a file", [](const fs::path& l, const fs::path& v) { fs::create_symlink(v, l); }},
+      {"link to nowhere",
+       [](const fs::path& l, const fs::path& v) { fs::create_symlink(v.string() + "-not", l); }},
+      {"FIFO", [](const fs::path& l, const fs::path&) { ::mkfifo(l.c_str(), 0666); }},
+      {"folder", [](const fs::path& l, const fs::path&) { fs::create_directory(l); }},
+      {"link to a device",
+       [](const fs::path& l, const fs::path&) { fs::create_symlink("/dev/null", l); }},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    folder_.Write("victim", "untouched\n");
+    c.plant(log, victim);
+    const fs::file_type planted = fs::symlink_status(log).type();
+    starter_.SendOutputTo(log.native());
+    ASSERT_EQ(starter_.Start(CommandFor("/bin/sh", {"-c", "echo out; exit 3"}), ""), std::nullopt);
+    GameOutcome outcome{GameOutcome::Kind::Pending};
+    const auto end = std::chrono::steady_clock::now() + kEarlyEndWindow + std::chrono::seconds(5);
+    while ((outcome = starter_.Outcome()).kind == GameOutcome::Kind::Pending &&
+           std::chrono::steady_clock::now() < end) {
+      std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    }
+    EXPECT_EQ(outcome.kind, GameOutcome::Kind::Exited) << "started and watched";
+    EXPECT_EQ(fs::symlink_status(log).type(), planted);
+    EXPECT_EQ(folder_.Read("victim"), "untouched\n");
+    EXPECT_FALSE(fs::exists(victim.string() + "-not"));
+    fs::remove_all(log);
+  }
 }
 
 }  // namespace

@@ -318,6 +318,9 @@ TEST(BadInputStartup, SettingsFileThatCannotBeRead) {
       {"a link to an endless device",
        [](const EngineFolder& d) { fs::create_symlink("/dev/zero", d / kIni); },
        cannotRead + "not a regular file)\n"},
+      {"a link to nowhere",
+       [](const EngineFolder& d) { fs::create_symlink(d / "nowhere", d / kIni); },
+       "Can not write the file (wreckvale_launcher.ini: not a regular file)\n"},
       {"no read permission, in a folder open to all",
        [](const EngineFolder& d) {
          d.Write(kIni, "[Application]\r\nVersion=1.9.0.3\r\nConsole=No\r\n");

@@ -1,5 +1,11 @@
 #include <gtest/gtest.h>
 
+#ifndef _WIN32
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <unistd.h>
+#endif
+
 #include <deque>
 #include <map>
 #include <optional>
@@ -10,6 +16,7 @@
 #include "core/launcher_controller.h"
 #include "core/recent_file.h"
 #include "core/run_log.h"
+#include "core/settings_lock.h"
 #include "core/startup.h"
 #include "core/whole_file.h"
 #include "tests/core/model_fixture.h"
@@ -799,6 +806,103 @@ TEST_F(Controller, RecentServersRemembered) {
   EXPECT_TRUE(third.Start({dir.Path(), dir.Path()}, kVersion).recentServers.empty());
   EXPECT_TRUE(unreadable.messages.empty());
 }
+
+#ifndef _WIN32
+// A game folder may come from anyone. Whatever holds a name the launcher
+// writes, nothing is written through it, nothing waits on it, it stays as it
+// is, and the player is told once; the start and the joins go on.
+TEST_F(Controller, PlantedNamesAreNeverWrittenThrough) {
+  namespace fs = std::filesystem;
+  enum class Plant { LinkToFile, Fifo, Folder, LinkToNowhere, Device };
+  const std::string lock(kSettingsLockName), recent(kRecentFileName), log(kRunLogName);
+  const std::string busy =
+      "The settings file was busy, its refresh was skipped (" + lock + ": not a regular file)";
+  const auto cannotWrite = [](const std::string& name) {
+    return "Can not write the file (" + name + ": not a regular file)";
+  };
+  const struct Name {
+    std::string name;
+    std::string told;  // empty: nothing stood in the way
+  } names[] = {
+      {lock, busy},
+      {recent, cannotWrite(recent)},
+      {log, cannotWrite(log)},
+      {log + ".1", cannotWrite(log + ".1")},
+      // The outdated settings file goes to the next free backup name.
+      {std::string(kIniBackup), ""},
+  };
+  const std::string leftCopy = "." + recent + ".tmp-42";
+  for (const Name& n : names) {
+    for (const Plant plant :
+         {Plant::LinkToFile, Plant::Fifo, Plant::Folder, Plant::LinkToNowhere, Plant::Device}) {
+      SCOPED_TRACE(n.name + " planted as kind " + std::to_string(static_cast<int>(plant)));
+      EngineFolder game;
+      TempFolder elsewhere;
+      const fs::path at = game / n.name;
+      const fs::path victim = elsewhere / "victim";
+      elsewhere.Write("victim", "untouched\n");
+      switch (plant) {
+        case Plant::LinkToFile:
+          fs::create_symlink(victim, at);
+          break;
+        case Plant::Fifo:
+          ASSERT_EQ(::mkfifo(at.c_str(), 0666), 0);
+          break;
+        case Plant::Folder:
+          fs::create_directory(at);
+          break;
+        case Plant::LinkToNowhere:
+          fs::create_symlink(elsewhere / "nowhere", at);
+          break;
+        case Plant::Device:
+          if (::mknod(at.c_str(), S_IFCHR | 0666, makedev(1, 3)) != 0) {
+            fs::create_symlink("/dev/null", at);  // no right to make a device: a link to one
+          }
+          break;
+      }
+      const fs::file_type planted = fs::symlink_status(at).type();
+      game.Write(std::string(kIni), "[Application]\r\nVersion=0.1\r\n");
+      if (n.name != log) game.Write(log, "the run before\n");
+      game.Write(leftCopy, "left by a killed launcher");
+
+      // In a child that a hang would end by the alarm.
+      const std::string outcome = InChildProcess([&game] {
+        ::alarm(30);
+        FakePorts ports(game.Path());
+        LauncherController one(ports.Get());
+        one.Start({game.Path(), game.Path()}, kVersion);
+        for (const char* address : {"10.0.0.5", "10.0.0.6"}) {
+          one.OnTabChosen(Tab::JoinGame, TabChange::Other);
+          one.OnJoinAddressEdited(address);
+          one.OnJoinPortEdited("27015");
+          ports.now += std::chrono::seconds(2);
+          one.OnActionPressed();
+        }
+        std::string said = std::to_string(ports.starts.size()) + " starts\n";
+        for (const std::string& message : ports.messages) said += message + "\n";
+        return said;
+      });
+      EXPECT_EQ(outcome, "2 starts\n" + (n.told.empty() ? "" : n.told + "\n"));
+      EXPECT_EQ(fs::symlink_status(at).type(), planted) << "left as it is";
+      EXPECT_EQ(TempFolder::ReadFile(victim), "untouched\n");
+      EXPECT_FALSE(fs::exists(fs::symlink_status(elsewhere / "nowhere")));
+      EXPECT_TRUE(plant != Plant::Folder || fs::is_empty(at));
+
+      const bool lockBlocked = n.name == lock;
+      if (n.name != recent) {
+        EXPECT_EQ(fs::exists(game / recent), !lockBlocked) << "written under the lock only";
+      }
+      EXPECT_EQ(fs::exists(game / leftCopy), lockBlocked) << "removed under the lock only";
+      if (n.name != log) {
+        const fs::file_status made = fs::symlink_status(game / log);
+        EXPECT_EQ(made.type(), fs::file_type::regular);
+        EXPECT_EQ(made.permissions(), fs::perms::owner_read | fs::perms::owner_write)
+            << "the game may echo a password";
+      }
+    }
+  }
+}
+#endif
 
 // With RememberChoices=Yes the next start shows the last create-server
 // selection; a choice no longer offered keeps the defaults' rule (custom

@@ -198,6 +198,7 @@ TEST(StringTables, EveryEntryInBothLanguages) {
       {Str::BlankInAddress, "The server address has a blank", "В адресе сервера есть пробел"},
       {Str::BadPort, "The port must be 1 to 65535", "Порт должен быть от 1 до 65535"},
       {Str::RecentServers, "Recent servers", "Недавние серверы"},
+      {Str::CannotWrite, "Can not write the file", "Не удалось записать файл"},
   };
   ASSERT_EQ(std::size(entries), kStrCount) << "every entry has its row";
   for (std::size_t i = 0; i < kStrCount; ++i) {
