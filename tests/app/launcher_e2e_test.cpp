@@ -4,6 +4,7 @@
 #include <QScopeGuard>
 #include <QStandardPaths>
 #include <QTest>
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 
@@ -160,17 +161,30 @@ class LauncherE2eTest : public QObject {
   }
 
   // Exit after run hides the window at the press. A game that fails at once
-  // brings it back with the message, its error kept in the log and the run
-  // before's as ".1"; one that runs on sees the launcher end by itself.
+  // brings it back with the message, its error kept in the log (readable by
+  // the player alone: a game may echo its command line) and the run before's
+  // as ".1"; one that runs on sees the launcher end by itself. However much
+  // the game printed, the message fits the screen.
   void exitAfterRunWaitsOutTheFirstSeconds_data() {
-    QTest::addColumn<bool>("fails");
-    QTest::newRow("the game fails") << true;
-    QTest::newRow("the game runs") << false;
+    QTest::addColumn<QString>("standIn");
+    QTest::addColumn<QString>("logged");  // empty: the game runs on
+    QTest::newRow("the game fails")
+        << QString::fromLatin1(kFailingStandIn) << "stand-in: cannot open display\n";
+    QTest::newRow("the game runs") << QString::fromLatin1(kStandInGame) << QString();
+    QTest::newRow("the game fails after one line of 1 MB")
+        << "#!/bin/sh\nprintf '%01000000d\\n' 0\nexit 1\n"
+        << QString(1000000, '0') + "\n";
+    QTest::newRow("the game fails after 3000 progress lines")
+        << "#!/bin/sh\ni=0\nwhile [ $i -lt 3000 ]; do printf 'step %04d\\r' $i; i=$((i+1)); "
+           "done\nexit 1\n"
+        << QString();
   }
   void exitAfterRunWaitsOutTheFirstSeconds() {
-    QFETCH(bool, fails);
+    QFETCH(QString, standIn);
+    QFETCH(QString, logged);
+    const bool fails = standIn != QString::fromLatin1(kStandInGame);
     TempFolder folder;
-    WriteStandIn(folder / "qr7.exe", fails ? kFailingStandIn : kStandInGame);
+    WriteStandIn(folder / "qr7.exe", standIn.toStdString());
     WriteCurrentSettings(folder.Path(), "ExitAfterRun=Yes\r\n");
     std::ofstream(folder / "wreckvale_last_run.log") << "the run before\n";
     const fs::path record = RecordInto(folder.Path());
@@ -188,13 +202,48 @@ class LauncherE2eTest : public QObject {
     }
     QCOMPARE(QString::fromStdString(folder.Read("wreckvale_last_run.log.1")),
              QStringLiteral("the run before\n"));
+    QCOMPARE(fs::status(folder / "wreckvale_last_run.log").permissions() & fs::perms::all,
+             fs::perms::owner_read | fs::perms::owner_write);
     if (!fails) return;
     const QString box = launcher.WaitForMessageBox(15000);
     QVERIFY2(!box.isEmpty(), "no message about the failed game");
     QVERIFY(launcher.OwnWindows().contains(window));
     QCOMPARE(process.state(), QProcess::Running);
-    QCOMPARE(QString::fromStdString(folder.Read("wreckvale_last_run.log")),
-             QStringLiteral("stand-in: cannot open display\n"));
+    if (!logged.isEmpty()) {
+      QCOMPARE(QString::fromStdString(folder.Read("wreckvale_last_run.log")), logged);
+    }
+    // The box and its button on the 1024x768 screen.
+    const QString geometry = launcher.Xdotool({"getwindowgeometry", "--shell", box});
+    const auto side = [&](const char* name) {
+      return geometry.section(QLatin1String(name) + '=', 1).section('\n', 0, 0).toInt();
+    };
+    QVERIFY2(side("WIDTH") <= 1024 && side("HEIGHT") <= 768, qPrintable(geometry));
+  }
+
+  // The game's console form typed key by key on the join tab: the colon
+  // moves on to the port box and the password word to the password box, so
+  // the password reaches the game as its own argument and is never kept.
+  void typedConsoleFormKeepsNoPassword() {
+    TempFolder folder;
+    WriteStandIn(folder / "qr7.exe");
+    const fs::path record = RecordInto(folder.Path());
+    LauncherSession launcher;
+    const QString window = launcher.Start(folder.Path());
+    QVERIFY(!window.isEmpty());
+
+    launcher.Xdotool({"windowfocus", "--sync", window, "key", "--delay", "100", "ctrl+Tab"});
+    launcher.Xdotool({"type", "--delay", "30", "connect 10.0.0.5:27017; password hunter2"});
+    launcher.Xdotool({"key", "Return"});
+
+    QVERIFY2(WaitForFile(record), "the stand-in engine was not started");
+    const std::vector<std::string> words = ReadRecord(record);
+    const auto after = [&](const std::string& option) {
+      const auto it = std::find(words.begin(), words.end(), option);
+      return it != words.end() && it + 1 != words.end() ? *(it + 1) : std::string();
+    };
+    QCOMPARE(after("+connect"), std::string("10.0.0.5:27017"));
+    QCOMPARE(after("+password"), std::string("hunter2"));
+    QCOMPARE(folder.Read("wreckvale_launcher.recent"), std::string("server 10.0.0.5:27017\n"));
   }
 
   // The password dialog is its own window: its title is the dialog's text

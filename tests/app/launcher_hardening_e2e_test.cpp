@@ -80,6 +80,40 @@ class LauncherHardeningE2eTest : public QObject {
     QCOMPARE(words[1], folder.native());
   }
 
+  // A game folder prepared by someone else: the log's name taken by a link
+  // (its ".1" a folder, so that no rotation moves the link away) or by a
+  // FIFO. The game starts, its output goes through neither, nothing waits on
+  // the FIFO, and the player is told what stands in the way.
+  void plantedLogIsNeverWrittenThrough_data() {
+    QTest::addColumn<bool>("link");
+    QTest::newRow("a link, its .1 a folder") << true;
+    QTest::newRow("a FIFO") << false;
+  }
+  void plantedLogIsNeverWrittenThrough() {
+    QFETCH(bool, link);
+    TempFolder folder, elsewhere;
+    WriteStandIn(folder / "qr7.exe", std::string(kStandInGame) + "echo 'game output'\n");
+    const fs::path victim = elsewhere.Write("victim", "theirs\n");
+    const fs::path log = folder / "wreckvale_last_run.log";
+    if (link) {
+      fs::create_symlink(victim, log);
+      fs::create_directory(folder / "wreckvale_last_run.log.1");
+    } else {
+      QCOMPARE(::mkfifo(log.c_str(), 0644), 0);
+    }
+    const fs::path record = RecordInto(elsewhere.Path());
+    LauncherSession launcher;
+    const QString window = launcher.Start(folder.Path());
+    QVERIFY(!window.isEmpty());
+
+    launcher.Click(window, ClickPoint("actionButton"));
+
+    QVERIFY2(WaitForFile(record), "the game was not started");
+    QVERIFY2(!launcher.WaitForMessageBox(15000).isEmpty(), "nothing said what stands in the way");
+    QCOMPARE(elsewhere.Read("victim"), std::string("theirs\n"));
+    QCOMPARE(fs::symlink_status(log).type(), link ? fs::file_type::symlink : fs::file_type::fifo);
+  }
+
   // With a monitoring address the web engine stays out of the process, and no
   // engine process runs, until the pointer rests on the monitoring tab; that
   // loads and sets up the engine without loading the page, and the click on
