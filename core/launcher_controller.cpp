@@ -4,7 +4,6 @@
 #include <utility>
 
 #include "core/clipboard_summary.h"
-#include "core/file_url.h"
 #include "core/launch.h"
 #include "core/profile_writer.h"
 #include "core/remembered_choices.h"
@@ -157,7 +156,8 @@ bool LauncherController::StartGame(const std::string& command,
   }
   std::optional<StartFailure> failure =
       platform_.starter->Start(command, environment.currentFolder);
-  if (failure && failure->wrongFormat && platform_.questions != nullptr && environment.findOnPath) {
+  if (failure && WrapperHelps(*failure, environment) && platform_.questions != nullptr &&
+      environment.findOnPath) {
     std::optional<std::string> wrapper;
     for (std::string_view name : kWindowsWrappers) {
       if (environment.findOnPath(name)) {
@@ -182,7 +182,7 @@ bool LauncherController::StartGame(const std::string& command,
     }
   }
   if (failure) {
-    ShowMessage(StartFailedMessage(model_, *failure));
+    ShowMessage(StartFailedMessage(model_, *failure, environment));
     return false;
   }
   model_.GameStarted(platform_.time->Now());
@@ -317,11 +317,15 @@ ViewState LauncherController::OnRecentServerChosen(std::size_t index) {
 void LauncherController::OnCaptionCommand(CaptionCommand command) {
   switch (command) {
     case CaptionCommand::OpenSettingsFile:
-      platform_.urls->Open(FileUrl((settingsFolder_ / kSettingsFileName).string()));
+      platform_.urls->OpenPath(settingsFolder_ / kSettingsFileName);
       break;
-    case CaptionCommand::OpenGameFolder:
-      platform_.urls->Open(FileUrl(platform_.folder->Probe().currentFolder));
+    case CaptionCommand::OpenGameFolder: {
+      const LaunchEnvironment environment = platform_.folder->Probe();
+      platform_.urls->OpenPath(environment.folder.empty()
+                                   ? std::filesystem::path(environment.currentFolder)
+                                   : environment.folder);
       break;
+    }
   }
 }
 

@@ -209,6 +209,11 @@ const StringTable kEnglishStrings = MakeTable({
     // and the button that opens the page elsewhere.
     "the page did not load in time",
     "Open in the browser",
+    // Why Windows did not start a program: a path the command line's code
+    // page cannot spell, or one longer than a program may start from.
+    "its path has letters the ANSI co",
+    "de page lacks",
+    "path longer than 260 characters",
 });
 
 const StringTable kRussianStrings = MakeTable({
@@ -393,6 +398,10 @@ const StringTable kRussianStrings = MakeTable({
     // and the button that opens the page elsewhere.
     "страница не загрузилась вовремя",
     "Открыть в браузере",
+    // Why Windows did not start a program: its path.
+    "в пути есть буквы, которых нет в",
+    " кодовой странице ANSI",
+    "путь длиннее 260 символов",
 });
 
 }  // namespace wv

@@ -157,7 +157,11 @@ namespace wv {
   X(QuestionNo)                                                                  \
   /* The monitoring tab where the system's web control shows no page. */         \
   X(PageNotLoaded)                                                               \
-  X(OpenInBrowser)
+  X(OpenInBrowser)                                                               \
+  /* Why Windows did not start a program: its path. */                           \
+  X(NotInCodePage1)                                                              \
+  X(NotInCodePage2)                                                              \
+  X(PathTooLong)
 
 enum class Str : std::size_t {
 #define WV_ENTRY(name) name,

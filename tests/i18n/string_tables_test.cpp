@@ -185,6 +185,9 @@ TEST(StringTables, EveryEntryInBothLanguages) {
       {Str::QuestionNo, "No", "Нет"},
       {Str::PageNotLoaded, "the page did not load in time", "страница не загрузилась вовремя"},
       {Str::OpenInBrowser, "Open in the browser", "Открыть в браузере"},
+      {Str::NotInCodePage1, "its path has letters the ANSI co", "в пути есть буквы, которых нет в"},
+      {Str::NotInCodePage2, "de page lacks", " кодовой странице ANSI"},
+      {Str::PathTooLong, "path longer than 260 characters", "путь длиннее 260 символов"},
   };
   ASSERT_EQ(std::size(entries), kStrCount) << "every entry has its row";
   for (std::size_t i = 0; i < kStrCount; ++i) {
@@ -286,6 +289,10 @@ TEST(StringSet, PiecesJoinIntoWholeMessages) {
       {ru, {ModuleNotLoaded1, ModuleNotLoaded2}, "модуль веб-страниц не был загружен"},
       {en, {SettingsBusy1, SettingsBusy2}, "The settings file was busy, its refresh was skipped"},
       {ru, {SettingsBusy1, SettingsBusy2}, "Файл настроек был занят, его обновление пропущено"},
+      {en, {NotInCodePage1, NotInCodePage2}, "its path has letters the ANSI code page lacks"},
+      {ru,
+       {NotInCodePage1, NotInCodePage2},
+       "в пути есть буквы, которых нет в кодовой странице ANSI"},
   };
   for (const WholeMessage& m : messages) {
     StringSet set;
