@@ -143,15 +143,19 @@ std::vector<std::string> InGameFolder(const LaunchEnvironment& env, std::string_
 
 // Where a run prefix is: as it stands when absolute; in the game folder when
 // it names a path there or a file the folder holds; else where the system's
-// search finds it. nullopt when nowhere.
+// search finds it, `spelled` false when the command line cannot name that
+// place. nullopt when nowhere.
 std::optional<std::vector<std::string>> PrefixPaths(const LaunchEnvironment& env,
-                                                    std::string_view prefix) {
+                                                    std::string_view prefix, bool& spelled) {
   if (IsAbsolute(prefix, env.separator)) return std::vector{std::string(prefix)};
   if (HasSeparator(prefix, env.separator) || env.fileExists(prefix)) {
     return InGameFolder(env, prefix);
   }
   if (env.findOnPath) {
-    if (auto found = env.findOnPath(prefix)) return std::vector{std::move(*found)};
+    if (auto found = env.findOnPath(prefix)) {
+      spelled = found->spelled;
+      return std::vector{std::move(found->path)};
+    }
   }
   return std::nullopt;
 }
@@ -200,7 +204,7 @@ LaunchDecision Decide(const LauncherModel& model, const LaunchEnvironment& env, 
     return decision;
   };
   if (!env.folderProblem.empty()) {
-    return refuse(StartFailedMessage(model, {std::string(kEngineExe), env.folderProblem}));
+    return refuse(StartFailedMessage(model, {std::string(kEngineExe), env.folderProblem}, env));
   }
 
   std::string params = o.customGame ? "-game wreckvale " : "";
@@ -250,15 +254,24 @@ LaunchDecision Decide(const LauncherModel& model, const LaunchEnvironment& env, 
     return refuse(model.Strings().Join(Str::BadSetting1, Str::BadSetting2) + " (" + settings.Bad() +
                   ")");
   }
+  bool spelled = true;
   const auto paths =
-      prefix.empty() ? std::optional(InGameFolder(env, exe)) : PrefixPaths(env, prefix);
+      prefix.empty() ? std::optional(InGameFolder(env, exe)) : PrefixPaths(env, prefix, spelled);
   if (!paths) {
     return refuse(StartFailedMessage(
-        model, {InGameFolder(env, prefix).front() + ", " + prefix + " " + model.Str(Str::OnPath),
-                std::strerror(ENOENT)}));
+        model,
+        {InGameFolder(env, prefix).front() + ", " + prefix + " " + model.Str(Str::OnPath),
+         std::strerror(ENOENT)},
+        env));
+  }
+  // A path full of '?' would start another program or none.
+  if (!spelled) {
+    return refuse(StartFailedMessage(
+        model, {paths->front(), model.Strings().Join(Str::NotInCodePage1, Str::NotInCodePage2)},
+        env));
   }
   const auto word = ProgramWord(*paths);
-  if (!word) return refuse(StartFailedMessage(model, {paths->front()}));
+  if (!word) return refuse(StartFailedMessage(model, {paths->front()}, env));
   std::string command = *word + " ";
   if (!prefix.empty()) command += prefixParam + " " + QuoteArgument(exe) + " ";
   decision.kind = LaunchDecision::Kind::StartGame;
@@ -273,13 +286,19 @@ LaunchDecision DecideLaunch(const LauncherModel& model, const LaunchEnvironment&
   return Decide(model, env, false);
 }
 
+bool WrapperHelps(const StartFailure& failure, const LaunchEnvironment& env) {
+  return failure.wrongFormat && !env.runsWindowsPrograms;
+}
+
 std::string StartFailedMessage(const LauncherModel& model, const StartFailure& failure,
-                               std::string_view settingsKept) {
+                               const LaunchEnvironment& env, std::string_view settingsKept) {
   std::string message = model.Str(Str::CannotStart) + " (" + QuotedLine(failure.program);
-  if (!failure.reason.empty()) message += ": " + QuotedLine(failure.reason);
+  // The system's own words for it ("file not found") mislead.
+  const std::string reason = failure.pathTooLong ? model.Str(Str::PathTooLong) : failure.reason;
+  if (!reason.empty()) message += ": " + QuotedLine(reason);
   message += ")";
   if (!settingsKept.empty()) message += "\n" + std::string(settingsKept);
-  if (failure.wrongFormat) {
+  if (WrapperHelps(failure, env)) {
     message += "\n" + model.Strings().Join(Str::RunPrefixHint1, Str::RunPrefixHint2,
                                            Str::RunPrefixHint3, Str::RunPrefixHint4);
   }

@@ -5,10 +5,20 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "core/launcher_model.h"
 
 namespace wv {
+
+// A program the system's search found.
+struct FoundProgram {
+  // Most systems spell every path in the command line's code page.
+  FoundProgram(std::string path, bool spelled = true)  // NOLINT(google-explicit-constructor)
+      : path(std::move(path)), spelled(spelled) {}
+  std::string path;  // as the command line carries it, '?' where its code page lacks a letter
+  bool spelled;      // false: the command line cannot name it
+};
 
 struct LaunchEnvironment {
   // The game folder: the process's current folder, where the game starts.
@@ -24,7 +34,10 @@ struct LaunchEnvironment {
   // game starts anyway.
   bool folderSpelled = true;
   // The program of a bare name where the system's search finds it (PATH).
-  std::function<std::optional<std::string>(std::string_view)> findOnPath = {};
+  std::function<std::optional<FoundProgram>(std::string_view)> findOnPath = {};
+  // True where the system runs Windows programs itself: a program of the
+  // wrong format there needs no wrapper, and none is offered.
+  bool runsWindowsPrograms = false;
 };
 
 // What one press of the action button does.
@@ -57,12 +70,16 @@ struct StartFailure {
   std::string program;       // as the command names it
   std::string reason = {};   // the system's words; empty when unknown
   bool wrongFormat = false;  // the system runs no file of that format (a Windows program here)
+  bool pathTooLong = false;  // the system starts no program from a path that long
 };
+
+// Whether a wrapper such as wine is the way out of the failure.
+bool WrapperHelps(const StartFailure& failure, const LaunchEnvironment& env);
 
 // The message shown when a start failed, with a way out when the system does
 // not run the program's format: the keys to set by hand, after why the
 // launcher did not set them itself (`settingsKept`) where it says so.
 std::string StartFailedMessage(const LauncherModel& model, const StartFailure& failure,
-                               std::string_view settingsKept = {});
+                               const LaunchEnvironment& env, std::string_view settingsKept = {});
 
 }  // namespace wv

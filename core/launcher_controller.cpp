@@ -32,10 +32,10 @@ constexpr std::string_view kWindowsWrappers[] = {"wine", "wine64"};
 
 // The path as the opener is to get it: absolute, without "." and ".."
 // steps (a folder started as "." would give ".../game/./x").
-std::string PlainPath(const std::filesystem::path& path) {
+std::filesystem::path PlainPath(const std::filesystem::path& path) {
   std::error_code ec;
   const std::filesystem::path full = std::filesystem::absolute(path, ec);
-  return (ec ? path : full).lexically_normal().string();
+  return (ec ? path : full).lexically_normal();
 }
 
 }  // namespace
@@ -195,7 +195,8 @@ bool LauncherController::StartGame(const std::string& command,
   std::optional<StartFailure> failure =
       platform_.starter->Start(command, environment.currentFolder);
   std::string settingsKept;  // why the settings were not set up for a wrapper
-  if (failure && failure->wrongFormat && platform_.questions != nullptr && environment.findOnPath) {
+  if (failure && WrapperHelps(*failure, environment) && platform_.questions != nullptr &&
+      environment.findOnPath) {
     std::optional<std::string> wrapper;
     for (std::string_view name : kWindowsWrappers) {
       if (environment.findOnPath(name)) {
@@ -234,7 +235,7 @@ bool LauncherController::StartGame(const std::string& command,
   // Said once the game is on its way: the press was not refused for it.
   for (const std::filesystem::path& name : logStart.inTheWay) SayInTheWay(name);
   if (failure) {
-    ShowMessage(StartFailedMessage(model_, *failure, settingsKept));
+    ShowMessage(StartFailedMessage(model_, *failure, environment, settingsKept));
     return false;
   }
   model_.GameStarted(platform_.time->Now());
@@ -381,11 +382,15 @@ ViewState LauncherController::OnRecentServerChosen(std::size_t index) {
 void LauncherController::OnCaptionCommand(CaptionCommand command) {
   switch (command) {
     case CaptionCommand::OpenSettingsFile:
-      platform_.urls->Open(FileUrl(PlainPath(settingsFolder_ / kSettingsFileName)));
+      platform_.urls->OpenPath(PlainPath(settingsFolder_ / kSettingsFileName));
       break;
-    case CaptionCommand::OpenGameFolder:
-      platform_.urls->Open(FileUrl(PlainPath(platform_.folder->Probe().currentFolder)));
+    case CaptionCommand::OpenGameFolder: {
+      const LaunchEnvironment environment = platform_.folder->Probe();
+      platform_.urls->OpenPath(PlainPath(environment.folder.empty()
+                                             ? std::filesystem::path(environment.currentFolder)
+                                             : environment.folder));
       break;
+    }
   }
 }
 

@@ -223,6 +223,11 @@ const StringTable kEnglishStrings = MakeTable({
     // Screen readers: the address box's arrow that drops the servers joined.
     "Recent servers",
     "Can not write the file",
+    // Why Windows did not start a program: a path the command line's code
+    // page cannot spell, or one longer than a program may start from.
+    "its path has letters the ANSI co",
+    "de page lacks",
+    "path longer than 260 characters",
 });
 
 const StringTable kRussianStrings = MakeTable({
@@ -421,6 +426,10 @@ const StringTable kRussianStrings = MakeTable({
     // Screen readers: the address box's arrow that drops the servers joined.
     "Недавние серверы",
     "Не удалось записать файл",
+    // Why Windows did not start a program: its path.
+    "в пути есть буквы, которых нет в",
+    " кодовой странице ANSI",
+    "путь длиннее 260 символов",
 });
 
 }  // namespace wv

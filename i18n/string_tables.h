@@ -171,7 +171,11 @@ namespace wv {
   /* Screen readers: the address box's arrow that drops the servers joined. */   \
   X(RecentServers)                                                               \
   /* Something other than a regular file holds a name the launcher writes. */    \
-  X(CannotWrite)
+  X(CannotWrite)                                                                 \
+  /* Why Windows did not start a program: its path. */                           \
+  X(NotInCodePage1)                                                              \
+  X(NotInCodePage2)                                                              \
+  X(PathTooLong)
 
 enum class Str : std::size_t {
 #define WV_ENTRY(name) name,

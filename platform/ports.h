@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 
+#include "core/file_url.h"
 #include "core/launch.h"
 #include "core/launcher_model.h"
 #include "core/run_log.h"
@@ -56,6 +57,9 @@ class UrlOpener {
  public:
   virtual ~UrlOpener() = default;
   virtual void Open(const std::string& url) = 0;
+  // A file or folder of this system. As a file: URL of the path's bytes
+  // unless the system's opener takes the path as it names it.
+  virtual void OpenPath(const std::filesystem::path& path) { Open(FileUrl(path.string())); }
 };
 
 class QuitRequester {

@@ -607,26 +607,36 @@ bool LauncherWindow::TakeKey(const MSG& message) {
   return false;
 }
 
+// Deactivating the tooltips hides the one shown, but a tooltip whose delay
+// began before the menu opened still shows over its entries when the delay
+// ends: while the menu is down the tooltips get no text, and none shows.
+template <typename Menu>
+auto LauncherWindow::WithoutToolTips(Menu menu) {
+  menuDown_ = true;
+  SendMessageW(toolTips_, TTM_ACTIVATE, FALSE, 0);
+  SendMessageW(toolTips_, TTM_POP, 0, 0);
+  auto chosen = menu();
+  SendMessageW(toolTips_, TTM_POP, 0, 0);
+  SendMessageW(toolTips_, TTM_ACTIVATE, TRUE, 0);
+  menuDown_ = false;
+  return chosen;
+}
+
 void LauncherWindow::DropMenuOf(Control control, MenuOpening how) {
   HWND anchor = Handle(control);
   if (anchor == nullptr || !IsWindowEnabled(anchor)) return;
   RECT area{};
   GetWindowRect(anchor, &area);
-  // No tooltip over the menu.
-  SendMessageW(toolTips_, TTM_ACTIVATE, FALSE, 0);
   const std::optional<std::string> chosen =
-      DropMenu(window_, menus_, DroppedMenu(control), area, how);
-  SendMessageW(toolTips_, TTM_ACTIVATE, TRUE, 0);
+      WithoutToolTips([&] { return DropMenu(window_, menus_, DroppedMenu(control), area, how); });
   if (chosen) Show(controller_.OnMenuEntryChosen(*chosen));
 }
 
 void LauncherWindow::ShowCaptionMenu(const RECT& anchor, MenuOpening how) {
   std::vector<std::string> captions;
   for (const CaptionMenuEntry& entry : captionMenu_) captions.push_back(entry.caption);
-  SendMessageW(toolTips_, TTM_ACTIVATE, FALSE, 0);
-  const std::optional<std::size_t> chosen =
-      DropList(window_, captions, anchor, OpeningEntry(captionMenu_, how));
-  SendMessageW(toolTips_, TTM_ACTIVATE, TRUE, 0);
+  const std::optional<std::size_t> chosen = WithoutToolTips(
+      [&] { return DropList(window_, captions, anchor, OpeningEntry(captionMenu_, how)); });
   if (chosen) controller_.OnCaptionCommand(captionMenu_[*chosen].command);
 }
 
@@ -636,9 +646,8 @@ void LauncherWindow::ShowRecentServers() {
   HWND address = Handle(Control::JoinAddress);
   RECT area = look_.scale.Rect(layout::ToRect(layout::kJoinBoxes.front().area));
   MapWindowPoints(GetParent(address), nullptr, reinterpret_cast<POINT*>(&area), 2);
-  SendMessageW(toolTips_, TTM_ACTIVATE, FALSE, 0);
-  const std::optional<std::size_t> chosen = DropList(window_, recentServers_, area);
-  SendMessageW(toolTips_, TTM_ACTIVATE, TRUE, 0);
+  const std::optional<std::size_t> chosen =
+      WithoutToolTips([&] { return DropList(window_, recentServers_, area); });
   if (!chosen) return;
   Show(controller_.OnRecentServerChosen(*chosen));
 }
@@ -689,7 +698,9 @@ LRESULT LauncherWindow::ToolTipText(LPARAM lParam) {
   NMTTDISPINFOW& info = *reinterpret_cast<NMTTDISPINFOW*>(lParam);
   const Control control = ControlOf(reinterpret_cast<HWND>(info.hdr.idFrom));
   toolTip_.clear();
-  if (control == Control::ActionButton) {
+  if (menuDown_) {
+    // An empty text shows no tooltip.
+  } else if (control == Control::ActionButton) {
     toolTip_ = Wide(controller_.ActionPreview());
   } else if (control != Control::Count) {
     toolTip_ = Wide(shown_[static_cast<std::size_t>(control)].toolTip.value_or(std::string()));

@@ -61,6 +61,9 @@ class LauncherWindow {
   void OnCommand(int id, int code, HWND control);
   void OnEdited(Control control);
   void DropMenuOf(Control control, MenuOpening how);
+  // Runs a menu's loop with every tooltip hidden.
+  template <typename Menu>
+  auto WithoutToolTips(Menu menu);
   // Below `anchor` (screen pixels), or at its corner when it is a point.
   void ShowCaptionMenu(const RECT& anchor, MenuOpening how);
   void ShowRecentServers();
@@ -110,6 +113,7 @@ class LauncherWindow {
   HWND pendingFocus_ = nullptr;  // asked for before the window shows
   HWND lastFocus_ = nullptr;     // while the window is inactive
   std::wstring toolTip_;         // the text a tooltip is showing
+  bool menuDown_ = false;        // a menu is open: tooltips keep out of its way
 };
 
 }  // namespace wv

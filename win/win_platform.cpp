@@ -6,6 +6,7 @@
 
 #include "core/startup.h"
 #include "platform/windows/program_search.h"
+#include "platform/windows/short_path.h"
 #include "platform/windows/user_locale.h"
 #include "win/common_controls.h"
 #include "win/password_dialog.h"
@@ -16,7 +17,8 @@ namespace wv {
 
 void MessageBoxSink::Show(const std::string& title, const std::string& text) {
   UseCommonControls();
-  MessageBoxW(owner_.window, Wide(text).c_str(), Wide(title).c_str(), MB_OK);
+  // Foreground: some window managers leave the keyboard with the owner.
+  MessageBoxW(owner_.window, Wide(text).c_str(), Wide(title).c_str(), MB_OK | MB_SETFOREGROUND);
 }
 
 namespace {
@@ -55,7 +57,7 @@ bool MessageBoxQuestion::AskYesNo(const std::string& title, const std::string& q
   }
   UseCommonControls();
   const int answer = MessageBoxW(owner_.window, Wide(question).c_str(), Wide(title).c_str(),
-                                 MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON1);
+                                 MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON1 | MB_SETFOREGROUND);
   if (hook != nullptr) UnhookWindowsHookEx(hook);
   if (owner_.window != nullptr) RemovePropW(owner_.window, kAnswerCaptions);
   return answer == IDYES;
@@ -93,6 +95,15 @@ void ShellUrlOpener::Open(const std::string& url) {
   ShellOpen(nullptr, Wide(url));
 }
 
+// The shell takes the path as the system names it (an address made of its
+// ANSI bytes would be read back as UTF-8), by its short name where it is
+// longer than the shell takes.
+void ShellUrlOpener::OpenPath(const std::filesystem::path& path) {
+  const std::wstring shortened =
+      path.native().size() < MAX_PATH ? std::wstring() : ShortPathWithinLimit(path.native());
+  ShellOpen(nullptr, shortened.empty() ? path.native() : shortened);
+}
+
 LaunchEnvironment CurrentFolderProbe::Probe() {
   LaunchEnvironment environment;
   const DWORD length = GetCurrentDirectoryW(0, nullptr);
@@ -110,6 +121,7 @@ LaunchEnvironment CurrentFolderProbe::Probe() {
   environment.fileExists = [path](std::string_view name) { return FileExistsIn(path, name); };
   environment.separator = '\\';
   environment.findOnPath = SearchProgram;
+  environment.runsWindowsPrograms = true;
   return environment;
 }
 

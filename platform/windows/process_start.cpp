@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "core/command_text.h"
+#include "platform/windows/short_path.h"
 #include "platform/windows/system_error.h"
 
 namespace wv {
@@ -53,7 +54,28 @@ std::wstring AnsiToWide(const std::string& bytes) {
   return wide;
 }
 
+// The current folder as the system names it.
+std::wstring CurrentFolder() {
+  std::wstring folder(GetCurrentDirectoryW(0, nullptr), L'\0');
+  folder.resize(GetCurrentDirectoryW(static_cast<DWORD>(folder.size()), folder.data()));
+  return folder;
+}
+
+// Where the new process works: the current folder, by its short name where
+// its own is too long for a program to start in.
+std::wstring StartFolder() {
+  const std::wstring folder = CurrentFolder();
+  return folder.size() < MAX_PATH - 1 ? std::wstring() : ShortPathWithinLimit(folder);
+}
+
 }  // namespace
+
+bool PathTooLongToStart(const std::string& program) {
+  const std::wstring name = AnsiToWide(program);
+  const DWORD full = GetFullPathNameW(name.c_str(), 0, nullptr, nullptr);  // with its NUL
+  if (full > MAX_PATH) return true;
+  return CurrentFolder().size() >= MAX_PATH - 1 && StartFolder().empty();
+}
 
 bool StartCommandTextWatched(const std::string& text, const std::filesystem::path& outputFile,
                              void** process, std::string* error) {
@@ -97,10 +119,12 @@ bool StartCommandTextWatched(const std::string& text, const std::filesystem::pat
   }
   PROCESS_INFORMATION started{};
   // The game works in the launcher's current folder, the one the press
-  // probed; inherited as the system holds it, wide, whatever its name.
-  const BOOL ok =
-      CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, flags != 0 ? TRUE : FALSE,
-                     flags, nullptr, nullptr, &extended.StartupInfo, &started);
+  // probed; inherited as the system holds it, wide, whatever its name, and
+  // named short where it is longer than a program may start in.
+  const std::wstring startFolder = StartFolder();
+  const BOOL ok = CreateProcessW(
+      nullptr, commandLine.data(), nullptr, nullptr, flags != 0 ? TRUE : FALSE, flags, nullptr,
+      startFolder.empty() ? nullptr : startFolder.c_str(), &extended.StartupInfo, &started);
   const DWORD code = GetLastError();
   if (extended.lpAttributeList != nullptr) DeleteProcThreadAttributeList(extended.lpAttributeList);
   if (output != INVALID_HANDLE_VALUE) CloseHandle(output);

@@ -20,4 +20,9 @@ bool StartCommandText(const std::string& text, std::string* error);
 bool StartCommandTextWatched(const std::string& text, const std::filesystem::path& outputFile,
                              void** process, std::string* error);
 
+// Whether the system refuses to start `program` (a command's first word, in
+// the ANSI code page) for the length of its path or of the current folder,
+// longer than MAX_PATH either.
+bool PathTooLongToStart(const std::string& program);
+
 }  // namespace wv

@@ -42,8 +42,9 @@ std::optional<StartFailure> DetachedProcessStarter::Start(const std::string& com
   }
   const DWORD code = GetLastError();
   const std::vector<std::string> words = SplitCommandText(commandText);
-  return StartFailure{words.empty() ? std::string() : words.front(), reason,
-                      code == ERROR_BAD_EXE_FORMAT};
+  const std::string program = words.empty() ? std::string() : words.front();
+  return StartFailure{program, reason, code == ERROR_BAD_EXE_FORMAT,
+                      !program.empty() && PathTooLongToStart(program)};
 }
 
 GameOutcome DetachedProcessStarter::Outcome() {

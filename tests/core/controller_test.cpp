@@ -69,9 +69,11 @@ struct FakePorts : ProcessStarter,
   Clock::time_point Now() override { return now; }
   LaunchEnvironment Probe() override {
     LaunchEnvironment env;
-    env.currentFolder = folder.string();
+    env.currentFolder = spelledAs.empty() ? folder.string() : spelledAs;
+    if (!spelledAs.empty()) env.folder = folder;
+    env.runsWindowsPrograms = runsWindowsPrograms;
     env.fileExists = [this](std::string_view name) { return FileExistsIn(folder, name); };
-    env.findOnPath = [this](std::string_view name) -> std::optional<std::string> {
+    env.findOnPath = [this](std::string_view name) -> std::optional<FoundProgram> {
       const auto found = onPath.find(std::string(name));
       if (found == onPath.end()) return std::nullopt;
       return found->second;
@@ -97,6 +99,8 @@ struct FakePorts : ProcessStarter,
   }
 
   std::filesystem::path folder;
+  std::string spelledAs;  // the folder in the command line's code page, when it differs
+  bool runsWindowsPrograms = false;
   bool startSucceeds = true;
   std::deque<std::optional<StartFailure>>
       failures;                               // the next starts' answers, before startSucceeds
@@ -351,6 +355,7 @@ TEST_F(Controller, WindowsProgramOffersWine) {
     std::string message = {};
     bool closes = false;
     Saved saved = Saved::AsBytes;
+    bool runsWindowsPrograms = false;
   } cases[] = {
       // clang-format off
       {.name = "yes: keys replaced where they stand, the game started",
@@ -381,6 +386,8 @@ TEST_F(Controller, WindowsProgramOffersWine) {
        .settings = kTemplateLines + exitAfterRun, .asks = true, .written = kWineSet + exitAfterRun,
        .secondStart = "\"/usr/bin/wine\"  qr7.exe ",
        .message = "Can not start the game (/usr/bin/wine: Permission denied)"},
+      {.name = "a system that runs Windows programs: neither question nor hint",
+       .message = failed, .runsWindowsPrograms = true},
       // clang-format on
   };
   for (const Case& c : cases) {
@@ -390,6 +397,7 @@ TEST_F(Controller, WindowsProgramOffersWine) {
     run.ports.onPath = c.onPath;
     run.ports.answerYes = c.answerYes;
     run.ports.failures = c.failures;
+    run.ports.runsWindowsPrograms = c.runsWindowsPrograms;
     run.Start(c.settings);
     const std::filesystem::path file = dir.Path() / kIni;
     if (c.saved == Saved::AsUtf16) dir.Write(kIni, test::Utf16Le(CurrentSettings(c.settings)));
@@ -981,6 +989,10 @@ TEST_F(Controller, SettingsAtHand) {
 
 #ifndef _WIN32  // a narrow path there is in the ANSI code page
   ports.folder = dir.Path() / "Игры 100%";
+  controller.OnCaptionCommand(CaptionCommand::OpenGameFolder);
+  EXPECT_EQ(ports.opened.back(), "file://" + folder + "/%D0%98%D0%B3%D1%80%D1%8B%20100%25");
+  // The folder as the system names it, not as the command line spells it.
+  ports.spelledAs = "D/???? 100%";
   controller.OnCaptionCommand(CaptionCommand::OpenGameFolder);
   EXPECT_EQ(ports.opened.back(), "file://" + folder + "/%D0%98%D0%B3%D1%80%D1%8B%20100%25");
   // A backslash is a byte of a name here, not a folder's end.

@@ -254,7 +254,8 @@ TEST_F(Launch, PlainPasswordStaysAsTyped) {
 
 TEST_F(Launch, ExecutableAndRunPrefix) {
   const std::map<std::string, std::string> onPath = {{"wine", "/usr/bin/wine"},
-                                                     {"my wrap", "/opt/my tools/my wrap"}};
+                                                     {"my wrap", "/opt/my tools/my wrap"},
+                                                     {"wine32", "C:\\??\\wine32.exe"}};
   const struct {
     std::string_view applicationLines;
     std::string_view start;  // of the command, or the message
@@ -285,6 +286,9 @@ TEST_F(Launch, ExecutableAndRunPrefix) {
       {"RunPrefix=tools/wine\r\n", "\"D/tools/wine\"  qr7.exe -game"},
       {"RunPrefix=wine64\r\n",
        "Can not start the game (D/wine64, wine64 on PATH: No such file or directory)"},
+      {"RunPrefix=wine32\r\n",
+       "Can not start the game (C:\\??\\wine32.exe: its path has letters the ANSI code page "
+       "lacks)"},
   };
   for (const auto& c : cases) {
     WriteSettings("", c.applicationLines);
@@ -358,10 +362,12 @@ TEST_F(Launch, StartFailedMessageSaysWhy) {
   const std::string wayOut =
       "\nSet USEPrefix=Yes, RunPrefix=wine (or another program that runs it) and an empty "
       "RunPrefixParam= in wreckvale_launcher.ini.";
+  const bool windows = true;  // the system runs Windows programs itself
   const struct {
     const LauncherModel& model;
     StartFailure failure;
     std::string message;
+    bool runsWindowsPrograms = false;
   } cases[] = {
       {model, {"D/qr7.exe"}, "Can not start the game (D/qr7.exe)"},
       {model,
@@ -375,8 +381,25 @@ TEST_F(Launch, StartFailedMessageSaysWhy) {
        "Не удалось запустить игру (D/qr7.exe: Exec format error)\nУкажите в "
        "wreckvale_launcher.ini USEPrefix=Yes, RunPrefix=wine (или другую программу запуска) и "
        "пустой RunPrefixParam=."},
+      // No wrapper helps where the system runs Windows programs itself.
+      {model,
+       {"C:\\G\\qr7.exe", "not a valid Win32 application", true},
+       "Can not start the game (C:\\G\\qr7.exe: not a valid Win32 application)",
+       windows},
+      {model,
+       {"C:\\G\\qr7.exe", "File not found.", false, true},
+       "Can not start the game (C:\\G\\qr7.exe: path longer than 260 characters)",
+       windows},
+      {russian,
+       {"C:\\G\\qr7.exe", "File not found.", false, true},
+       "Не удалось запустить игру (C:\\G\\qr7.exe: путь длиннее 260 символов)",
+       windows},
   };
-  for (const auto& c : cases) EXPECT_EQ(StartFailedMessage(c.model, c.failure), c.message);
+  for (const auto& c : cases) {
+    LaunchEnvironment env;
+    env.runsWindowsPrograms = c.runsWindowsPrograms;
+    EXPECT_EQ(StartFailedMessage(c.model, c.failure, env), c.message);
+  }
 }
 
 }  // namespace

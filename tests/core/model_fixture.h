@@ -88,7 +88,8 @@ class ModelTest : public ::testing::Test {
   }
 
   // A press of the action button in `folder`, where only `files` exist, and
-  // the system's search finds only the programs of `onPath`. The preview
+  // the system's search finds only the programs of `onPath` (a path with '?'
+  // one the command line's code page cannot spell). The preview
   // taken just before it must name exactly what the press does, passwords
   // masked.
   LaunchDecision Press(std::set<std::string> files = {"qr7.exe"}, std::string folder = "D",
@@ -113,7 +114,8 @@ class ModelTest : public ::testing::Test {
                           }};
     env.findOnPath = [onPath = std::move(onPath)](std::string_view name) {
       const auto it = onPath.find(std::string(name));
-      return it == onPath.end() ? std::nullopt : std::optional(it->second);
+      if (it == onPath.end()) return std::optional<FoundProgram>();
+      return std::optional<FoundProgram>({it->second, it->second.find('?') == std::string::npos});
     };
     return env;
   }

@@ -199,6 +199,9 @@ TEST(StringTables, EveryEntryInBothLanguages) {
       {Str::BadPort, "The port must be 1 to 65535", "Порт должен быть от 1 до 65535"},
       {Str::RecentServers, "Recent servers", "Недавние серверы"},
       {Str::CannotWrite, "Can not write the file", "Не удалось записать файл"},
+      {Str::NotInCodePage1, "its path has letters the ANSI co", "в пути есть буквы, которых нет в"},
+      {Str::NotInCodePage2, "de page lacks", " кодовой странице ANSI"},
+      {Str::PathTooLong, "path longer than 260 characters", "путь длиннее 260 символов"},
   };
   ASSERT_EQ(std::size(entries), kStrCount) << "every entry has its row";
   for (std::size_t i = 0; i < kStrCount; ++i) {
@@ -312,6 +315,10 @@ TEST(StringSet, PiecesJoinIntoWholeMessages) {
       {ru,
        {SettingsUtf16_1, SettingsUtf16_2, SettingsUtf16_3},
        "Лаунчер не может изменить wreckvale_launcher.ini: файл сохранён в UTF-16."},
+      {en, {NotInCodePage1, NotInCodePage2}, "its path has letters the ANSI code page lacks"},
+      {ru,
+       {NotInCodePage1, NotInCodePage2},
+       "в пути есть буквы, которых нет в кодовой странице ANSI"},
   };
   for (const WholeMessage& m : messages) {
     StringSet set;

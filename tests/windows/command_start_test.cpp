@@ -253,31 +253,46 @@ TEST_F(CommandStart, SplitterDifferencesFollowTheProjectRules) {
 }
 
 // A bare run prefix the game folder lacks is where the system's search finds
-// it; the command names that path, and the wrapper gets the game after it.
+// it; the command names that path, and the wrapper gets the game after it. A
+// folder the ANSI code page cannot spell is named in the refusal instead.
 TEST_F(CommandStart, RunPrefixFoundOnTheSearchPath) {
-  const fs::path tools = folder / "Tools";
-  fs::create_directories(tools);
-  fs::copy_file(game / "qr7.exe", tools / "wv prefix.exe");
-  std::string path(32767, '\0');
-  path.resize(GetEnvironmentVariableA("PATH", path.data(), static_cast<DWORD>(path.size())));
-  SetEnvironmentVariableA("PATH", (tools.string() + ";" + path).c_str());
-
   EXPECT_EQ(SearchProgram("wv_no_such_program_4711"), std::nullopt);
-  const auto found = SearchProgram("wv prefix");
-  ASSERT_NE(found, std::nullopt);
-  EXPECT_TRUE(fs::equivalent(*found, tools / "wv prefix.exe")) << *found;
-
-  WriteCurrentSettings(game, "USEPrefix=Yes\r\nRunPrefix=wv prefix\r\nRunPrefixParam=\r\n");
-  LaunchEnvironment env{game.string(),
-                        [this](std::string_view name) { return FileExistsIn(game, name); }, '\\'};
-  env.findOnPath = SearchProgram;
-  const LaunchDecision decision = DecideLaunch(Start(game, game).model, env);
-  SetEnvironmentVariableA("PATH", path.c_str());
-  ASSERT_EQ(decision.kind, LaunchDecision::Kind::StartGame) << decision.message;
-  const std::vector<std::string> argv = ExpectArrivesIntact(decision.command);
-  ASSERT_GE(argv.size(), 2u);
-  EXPECT_EQ(argv[0], *found);
-  EXPECT_EQ(argv[1], "qr7.exe");
+  const struct {
+    const wchar_t* folder;
+    bool spelled;
+  } cases[] = {
+      {L"Tools", true},
+      {L"Tools_\u65e5\u672c", false},
+  };
+  for (const auto& c : cases) {
+    const fs::path tools = folder.Path() / c.folder;
+    fs::create_directories(tools);
+    fs::copy_file(game / "qr7.exe", tools / "wv prefix.exe", fs::copy_options::overwrite_existing);
+    std::wstring path(32767, L'\0');
+    path.resize(GetEnvironmentVariableW(L"PATH", path.data(), static_cast<DWORD>(path.size())));
+    SetEnvironmentVariableW(L"PATH", (tools.wstring() + L";" + path).c_str());
+    const auto found = SearchProgram("wv prefix");
+    WriteCurrentSettings(game, "USEPrefix=Yes\r\nRunPrefix=wv prefix\r\nRunPrefixParam=\r\n");
+    LaunchEnvironment env{game.string(),
+                          [this](std::string_view name) { return FileExistsIn(game, name); }, '\\'};
+    env.findOnPath = SearchProgram;
+    const LaunchDecision decision = DecideLaunch(Start(game, game).model, env);
+    SetEnvironmentVariableW(L"PATH", path.c_str());
+    ASSERT_NE(found, std::nullopt);
+    EXPECT_EQ(found->spelled, c.spelled) << found->path;
+    if (!c.spelled) {
+      EXPECT_EQ(decision.kind, LaunchDecision::Kind::ShowMessage);
+      EXPECT_EQ(decision.message, "Can not start the game (" + found->path +
+                                      ": its path has letters the ANSI code page lacks)");
+      continue;
+    }
+    EXPECT_TRUE(fs::equivalent(found->path, tools / "wv prefix.exe")) << found->path;
+    ASSERT_EQ(decision.kind, LaunchDecision::Kind::StartGame) << decision.message;
+    const std::vector<std::string> argv = ExpectArrivesIntact(decision.command);
+    ASSERT_GE(argv.size(), 2u);
+    EXPECT_EQ(argv[0], found->path);
+    EXPECT_EQ(argv[1], "qr7.exe");
+  }
 }
 
 TEST_F(CommandStart, FailedStartIsReported) {

@@ -10,6 +10,7 @@ scenario and "N passed, N failed".
 
 import os
 import sys
+import time
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 from wine_session import (BACKUP, DEFAULT_ARGUMENTS, INI, TIMEOUT, TITLE, VERSION, windows_path,  # noqa: E402
@@ -229,13 +230,15 @@ def command_scenario(lines, expected):
 # --- Game folders of any name ---
 
 FOLDERS = [
-    # name, the game folder's path below a fresh one
-    ("named outside the code page", "wg_日本"),
-    ("Cyrillic name", "Игры Wreckvale"),
+    # name, the game folder's path below a fresh one, whether the game starts there
+    ("named outside the code page", "wg_日本", True),
+    ("Cyrillic name", "Игры Wreckvale", True),
+    # Wine starts no program from a path that long, not even by its short name.
+    ("path over 260 characters", "/".join(c * 90 for c in "abc"), False),
 ]
 
 
-def folder_scenario(name):
+def folder_scenario(name, starts):
     def scenario(runner):
         session = runner.session(name=name)
         try:
@@ -243,13 +246,28 @@ def folder_scenario(name):
             session.write(INI, settings)
             session.start()
             session.window()
-            arguments = session.press_action()
-            check(arguments == DEFAULT_ARGUMENTS, "started with %r" % arguments)
-            check(session.working_folder() == windows_path(session.folder),
-                  "worked in %r" % session.working_folder())
             # The version was read: the player's file is this version's.
             check(session.read(INI) == settings, "the settings file was replaced")
             check(not os.path.exists(session.path(BACKUP)), "the settings file was moved")
+            if starts:
+                arguments = session.press_action()
+                check(arguments == DEFAULT_ARGUMENTS, "started with %r" % arguments)
+                check(session.working_folder() == windows_path(session.folder),
+                      "worked in %r" % session.working_folder())
+            else:
+                session.click("actionButton")
+                text = session.dismiss_box()["text"]
+                check(text.startswith("Can not start the game (%s\\qr7.exe: " %
+                                      windows_path(session.folder)), text)
+                check(text.endswith(": path longer than 260 characters)"), text)
+            # The caption menu's second entry shows the folder itself, under
+            # its short name where the path is too long for the shell.
+            xdotool("windowactivate", "--sync", session.x_window(TITLE))
+            session.keys("ctrl+comma")
+            session.popup_appears()
+            session.keys("Down", "Down", "Return")
+            own = os.path.basename(session.folder)
+            session.foreign_window("^(%s|%s~.*)$" % (own, own[:4].upper()))
         finally:
             session.end()
     return scenario
@@ -275,10 +293,16 @@ def failed_start_says_why(runner):
         session.write("qr7.exe", b"not a program")
         session.start()
         session.window()
+        main = session.x_window(TITLE)
         session.click("actionButton")
+        # The box takes the keyboard from the window that owns it.
+        box = session.box()
+        wait_for(lambda: session.x_focus() not in (None, main), "the box to take the keyboard")
         box = session.dismiss_box()
         check(box["text"].startswith("Can not start the game"), box["text"])
         check("qr7.exe" in box["text"], "no program named: " + box["text"])
+        # Windows runs Windows programs: no wrapper is the way out.
+        check("RunPrefix" not in box["text"], "a wrapper offered: " + box["text"])
         check(not os.path.exists(session.record), "something was started")
         check(session.running(), "the launcher ended")
     finally:
@@ -388,6 +412,34 @@ def clipboard_scenario(lines, expected):
 
 # --- Keyboard alone: versus chosen and started without the mouse ---
 
+def no_tooltip_over_a_menu(runner):
+    """A tooltip whose delay began as the menu dropped keeps away from its
+    entries ("Choose your character" over the first character)."""
+    session = runner.session()
+    try:
+        session.write(INI, current_settings())
+        session.start()
+        session.window()
+
+        def tooltips():
+            return [w["text"] for w in session.snapshot().of("window", **{
+                "class": "tooltips_class32"})]
+
+        for _ in range(3):
+            xdotool("mousemove", "0", "0")
+            session.click("characterButton")
+            session.popup_appears()
+            # Watched past the tooltips' delay of half a second.
+            deadline = time.monotonic() + 2
+            while time.monotonic() < deadline:
+                shown = tooltips()
+                check(not shown, "a tooltip over the menu: %r" % shown)
+            session.keys("Escape")
+            wait_for(lambda: not session.snapshot().popup_menus(), "the menu to close")
+    finally:
+        session.end()
+
+
 def keyboard_only(runner):
     session = runner.session()
     try:
@@ -452,7 +504,7 @@ SCENARIOS = (
     [("texts", name, first_frame_scenario(lines)) for name, lines in FIRST_FRAMES] +
     [("modes", name, mode_scenario(*row)) for name, *row in MODES] +
     [("command", name, command_scenario(lines, expected)) for name, lines, expected in COMMANDS] +
-    [("folder", name, folder_scenario(path)) for name, path in FOLDERS] +
+    [("folder", name, folder_scenario(path, starts)) for name, path, starts in FOLDERS] +
     [("command", "exit after run", exit_after_run),
      ("command", "failed start says why", failed_start_says_why),
      ("command", "rest after a start", rest_after_a_start),
@@ -461,6 +513,7 @@ SCENARIOS = (
     [("clipboard", name, clipboard_scenario(lines, expected))
      for name, lines, expected in CLIPBOARD] +
     [("keyboard", "versus started by keys alone", keyboard_only),
+     ("keyboard", "no tooltip over a menu", no_tooltip_over_a_menu),
      ("monitoring", "fallback opens the page in the browser", monitoring_fallback)]
 )
 

@@ -87,12 +87,14 @@ std::string RectOf(HWND window) {
 std::wstring ProgramOf(DWORD pid) {
   HANDLE process = OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, pid);
   if (process == nullptr) return {};
-  wchar_t path[MAX_PATH];
-  DWORD size = MAX_PATH;
-  const bool ok = QueryFullProcessImageNameW(process, 0, path, &size) != 0;
+  // Room for the longest path the system has: a launcher in a folder
+  // deeper than MAX_PATH is a player's too.
+  std::wstring full(32768, L'\0');
+  DWORD size = static_cast<DWORD>(full.size());
+  const bool ok = QueryFullProcessImageNameW(process, 0, full.data(), &size) != 0;
   CloseHandle(process);
   if (!ok) return {};
-  const std::wstring full(path, size);
+  full.resize(size);
   return full.substr(full.find_last_of(L"\\/") + 1);
 }
 

@@ -243,6 +243,30 @@ class Session:
             return window if made else None
         return wait_for(ready, "the launcher's window and its controls")
 
+    def x_focus(self):
+        """The X window with the keyboard focus, when it is this launcher's."""
+        result = subprocess.run(["xdotool", "getwindowfocus", "getwindowpid"],
+                                capture_output=True, text=True)
+        focus = subprocess.run(["xdotool", "getwindowfocus"], capture_output=True, text=True)
+        if result.returncode != 0 or result.stdout.strip() != str(self.process.pid):
+            return None
+        return focus.stdout.strip()
+
+    def foreign_window(self, title):
+        """Waits for a window of another program whose title matches `title`
+        (the system's folder window, say) and ends that program; its X window."""
+        def found():
+            ids = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", title],
+                                 capture_output=True, text=True).stdout.split()
+            return [i for i in ids if subprocess.run(
+                ["xdotool", "getwindowpid", i], capture_output=True,
+                text=True).stdout.strip() != str(self.process.pid)]
+        window = wait_for(found, "a window titled %s" % title)[0]
+        pid = xdotool("getwindowpid", window)
+        if pid:
+            os.kill(int(pid), 9)
+        return window
+
     def box(self):
         return wait_for(lambda: (self.snapshot().boxes() or [None])[0], "a message box")
 
