@@ -257,15 +257,18 @@ def folder_scenario(name, starts):
             else:
                 session.click("actionButton")
                 text = session.dismiss_box()["text"]
-                check(text.startswith("Can not start the game (%s\\qr7.exe: " %
-                                      windows_path(session.folder)), text)
+                # The program's path is outside text, cut where it would
+                # not fit the screen.
+                program = "%s\\qr7.exe" % windows_path(session.folder)
+                check(text.startswith("Can not start the game (%s…: " % program[:119]), text)
                 check(text.endswith(": path longer than 260 characters)"), text)
             # The caption menu's second entry shows the folder itself, under
-            # its short name where the path is too long for the shell.
+            # its short name where the path is too long for the shell. Opened
+            # by the keyboard, the menu stands at its first entry.
             xdotool("windowactivate", "--sync", session.x_window(TITLE))
             session.keys("ctrl+comma")
             session.popup_appears()
-            session.keys("Down", "Down", "Return")
+            session.keys("Down", "Return")
             own = os.path.basename(session.folder)
             session.foreign_window("^(%s|%s~.*)$" % (own, own[:4].upper()))
         finally:
