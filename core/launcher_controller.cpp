@@ -84,9 +84,15 @@ ViewState LauncherController::Start(const StartFolders& folders, std::string_vie
     workDir = gameFolder;
   }
   const std::string locale = platform_.language != nullptr ? platform_.language->Locale() : "";
+  const auto ask = [this](const std::string& question) {
+    return platform_.questions != nullptr &&
+           platform_.questions->AskYesNo(std::string(kLauncherTitle), DisplayUtf8(question),
+                                         DisplayUtf8(model_.Str(Str::QuestionYes)),
+                                         DisplayUtf8(model_.Str(Str::QuestionNo)));
+  };
   const StartupResult startup = model_.Start(
       folders.exeDir, workDir, version,
-      [this](const std::string& message) { ShowMessage(message); }, kLockPatience, locale);
+      [this](const std::string& message) { ShowMessage(message); }, kLockPatience, locale, ask);
   settingsFolder_ = folders.exeDir;
   if (startup.quit) {
     quitRequested_ = true;
@@ -144,7 +150,7 @@ ViewState LauncherController::OnActionPressed() {
       browser = BrowserRequest::Reload;
       break;
     case LaunchDecision::Kind::OpenForum:
-      OpenWebAddress(std::string(kForumUrl));
+      OpenWebAddress(model_.ForumUrl());
       break;
   }
   // Exit after run waits out the game's first seconds hidden, so that a
@@ -231,7 +237,16 @@ ProfileWriteOutcome LauncherController::UseWrapper(const std::string& wrapper) {
 }
 
 void LauncherController::OpenWebAddress(const std::string& address) {
-  if (IsWebAddress(address)) platform_.urls->Open(address);
+  if (IsWebAddress(address)) {
+    OpenOrSay(address, address);
+  } else {
+    OpenOrSay({}, address);
+  }
+}
+
+void LauncherController::OpenOrSay(const std::string& url, const std::string& shown) {
+  if (!url.empty() && platform_.urls->Open(url)) return;
+  ShowMessage(model_.Strings().Join(Str::CannotOpen1, Str::CannotOpen2) + "\n" + shown);
 }
 
 // Only the password entry needs the player first, for its dialog.
@@ -351,14 +366,22 @@ ViewState LauncherController::OnRecentServerChosen(std::size_t index) {
   return view;
 }
 
+void LauncherController::OnMonitoringOpenInBrowser() {
+  OpenWebAddress(model_.MonitoringUrl());
+}
+
 void LauncherController::OnCaptionCommand(CaptionCommand command) {
   switch (command) {
-    case CaptionCommand::OpenSettingsFile:
-      platform_.urls->Open(FileUrl(PlainPath(settingsFolder_ / kSettingsFileName)));
+    case CaptionCommand::OpenSettingsFile: {
+      const std::string file = PlainPath(settingsFolder_ / kSettingsFileName);
+      OpenOrSay(FileUrl(file), file);
       break;
-    case CaptionCommand::OpenGameFolder:
-      platform_.urls->Open(FileUrl(PlainPath(platform_.folder->Probe().currentFolder)));
+    }
+    case CaptionCommand::OpenGameFolder: {
+      const std::string folder = PlainPath(platform_.folder->Probe().currentFolder);
+      OpenOrSay(FileUrl(folder), folder);
       break;
+    }
   }
 }
 

@@ -55,7 +55,8 @@ class ClipboardSink {
 class UrlOpener {
  public:
   virtual ~UrlOpener() = default;
-  virtual void Open(const std::string& url) = 0;
+  // Hands the address to the desktop's opener; false where none took it.
+  virtual bool Open(const std::string& url) = 0;
 };
 
 class QuitRequester {

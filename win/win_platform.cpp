@@ -89,8 +89,8 @@ void SystemClipboard::SetText(const std::string& text) {
   CloseClipboard();
 }
 
-void ShellUrlOpener::Open(const std::string& url) {
-  ShellOpen(nullptr, Wide(url));
+bool ShellUrlOpener::Open(const std::string& url) {
+  return ShellOpen(nullptr, Wide(url));
 }
 
 LaunchEnvironment CurrentFolderProbe::Probe() {

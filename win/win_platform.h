@@ -46,7 +46,7 @@ class SystemClipboard : public ClipboardSink {
 
 class ShellUrlOpener : public UrlOpener {
  public:
-  void Open(const std::string& url) override;
+  bool Open(const std::string& url) override;
 };
 
 class MessageLoopQuit : public QuitRequester {
