@@ -440,7 +440,8 @@ def monitoring_fallback(runner):
         switch_tab(session, "Monitoring")
         reason = wait_for(lambda: session.snapshot().control(
             **{"class": "Static", "visible": "1",
-               "text": "Monitoring page unavailable: the page did not load in time"}),
+               "text": "Monitoring page unavailable: this system offers no built-in web view\n"
+                       + MONITORING_URL}),
             "the reason on the tab", timeout=TIMEOUT)
         check(reason is not None, "no reason")
         session.click("openInBrowser")
