@@ -85,6 +85,8 @@ LauncherWindow::LauncherWindow(const Platform& platform, const StartFolders& fol
       if (page == Page(Tab::Monitoring)) monitoring_->Warm();
     });
     connect(pageControl_, &PageControl::tabsFocused, monitoring_, &MonitoringPage::Warm);
+    connect(monitoring_, &MonitoringPage::openInBrowserRequested, this,
+            [this] { controller_.OnMonitoringOpenInBrowser(); });
   }
   Show(view);
   // Made from the menus the first view gave.

@@ -4,7 +4,6 @@
 
 #include <QClipboard>
 #include <QCoreApplication>
-#include <QDesktopServices>
 #include <QDir>
 #include <QGridLayout>
 #include <QGuiApplication>
@@ -15,7 +14,6 @@
 #include <QMessageBox>
 #include <QMetaObject>
 #include <QPushButton>
-#include <QUrl>
 #include <algorithm>
 #include <cerrno>
 #include <cstdlib>
@@ -24,6 +22,7 @@
 
 #include "core/program_search.h"
 #include "core/startup.h"
+#include "platform/posix/desktop_open.h"
 #include "platform/posix/program_search.h"
 #include "platform/posix/user_locale.h"
 #include "ui/text_codec.h"
@@ -99,8 +98,8 @@ void SystemClipboard::SetText(const std::string& text) {
   QGuiApplication::clipboard()->setText(QString::fromStdString(text));
 }
 
-void DesktopUrlOpener::Open(const std::string& url) {
-  QDesktopServices::openUrl(QUrl(QString::fromStdString(url)));
+bool DesktopUrlOpener::Open(const std::string& url) {
+  return OpenOnDesktop(url);
 }
 
 // Queued, so that the loop ends at its first turn rather than at once.

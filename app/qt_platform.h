@@ -27,7 +27,7 @@ class SystemClipboard : public ClipboardSink {
 
 class DesktopUrlOpener : public UrlOpener {
  public:
-  void Open(const std::string& url) override;
+  bool Open(const std::string& url) override;
 };
 
 class EventLoopQuit : public QuitRequester {

@@ -17,9 +17,11 @@ struct Language {
   std::string_view section;
 };
 constexpr Language kLanguages[] = {
-    {"LOCAL_EN", &kEnglishStrings, {}},          {"LOCAL_RU", &kRussianStrings, {}},
-    {"EN", &kEnglishStrings, "Language_EN"},     {"RU", &kRussianStrings, "Language_RU"},
-    {"**", &kEnglishStrings, "Language_Custom"},
+    {"LOCAL_EN", &kEnglishStrings, {}},
+    {"LOCAL_RU", &kRussianStrings, {}},
+    {"EN", &kEnglishStrings, kTranslationSections[0]},
+    {"RU", &kRussianStrings, kTranslationSections[1]},
+    {"**", &kEnglishStrings, kTranslationSections[2]},
 };
 
 const Language* FindLanguage(std::string_view code) {

@@ -7,6 +7,10 @@
 
 namespace wv {
 
+// The sections whose keys translate the texts, by entry name.
+inline constexpr std::string_view kTranslationSections[] = {"Language_EN", "Language_RU",
+                                                            "Language_Custom"};
+
 // The code a [Application] Language value selects: the value itself when it
 // is one of the codes LauncherModel::ChangeLanguage knows, "LOCAL_EN"
 // otherwise (empty, unknown). Without the key the system's language decides:

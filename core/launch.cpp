@@ -225,7 +225,17 @@ LaunchDecision Decide(const LauncherModel& model, const LaunchEnvironment& env, 
                                        Str::LaunchWrongFolder3) +
                   model.GameExeName());
   }
-  if (!model.Shown(Group::Chapter)) return refuse(model.Str(Str::NoMap));
+  if (!model.Shown(Group::Chapter)) {
+    std::string message = model.Str(Str::NoMap);
+    // Custom maps are read at the choice of their mode: the player learns
+    // what to fill in and when it counts.
+    if (model.Shows(Group::Mode, entry::kCustomMaps)) {
+      message += " " + model.Strings().Join(Str::CustomMapsHint1, Str::CustomMapsHint2,
+                                            Str::CustomMapsHint3, Str::CustomMapsHint4,
+                                            Str::CustomMapsHint5);
+    }
+    return refuse(message);
+  }
   // "+connect host:" or a port with more text after it would reach the game;
   // the player is told which box to mend instead.
   if (mode == ActionMode::JoinGame) {

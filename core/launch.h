@@ -50,7 +50,7 @@ struct LaunchDecision {
 };
 
 // Where the about page's link and the about tab's action lead.
-inline constexpr std::string_view kForumUrl = "https://forum.example.org/wreckvale";
+inline constexpr std::string_view kForumUrl = key::kForumUrl.fallback;
 
 // What the preview shows in place of each password (+password,
 // +sv_password): players stream and share their screens.

@@ -96,9 +96,15 @@ ViewState LauncherController::Start(const StartFolders& folders, std::string_vie
     workDir = gameFolder;
   }
   const std::string locale = platform_.language != nullptr ? platform_.language->Locale() : "";
+  const auto ask = [this](const std::string& question) {
+    return platform_.questions != nullptr &&
+           platform_.questions->AskYesNo(std::string(kLauncherTitle), DisplayUtf8(question),
+                                         DisplayUtf8(model_.Str(Str::QuestionYes)),
+                                         DisplayUtf8(model_.Str(Str::QuestionNo)));
+  };
   const StartupResult startup = model_.Start(
       folders.exeDir, workDir, version,
-      [this](const std::string& message) { ShowMessage(message); }, kLockPatience, locale);
+      [this](const std::string& message) { ShowMessage(message); }, kLockPatience, locale, ask);
   settingsFolder_ = folders.exeDir;
   busySaid_ = startup.busySaid;
   if (startup.quit) {
@@ -160,7 +166,7 @@ ViewState LauncherController::OnActionPressed() {
       browser = BrowserRequest::Reload;
       break;
     case LaunchDecision::Kind::OpenForum:
-      OpenWebAddress(std::string(kForumUrl));
+      OpenWebAddress(model_.ForumUrl());
       break;
   }
   // Exit after run waits out the game's first seconds hidden, so that a
@@ -259,7 +265,22 @@ ProfileWriteOutcome LauncherController::UseWrapper(const std::string& wrapper) {
 }
 
 void LauncherController::OpenWebAddress(const std::string& address) {
-  if (IsWebAddress(address)) platform_.urls->Open(address);
+  if (IsWebAddress(address)) {
+    OpenOrSay(address, address);
+  } else {
+    OpenOrSay({}, address);
+  }
+}
+
+void LauncherController::OpenOrSay(const std::string& url, const std::string& shown) {
+  if (!url.empty() && platform_.urls->Open(url)) return;
+  ShowMessage(model_.Strings().Join(Str::CannotOpen1, Str::CannotOpen2) + "\n" + shown);
+}
+
+void LauncherController::OpenPathOrSay(const std::filesystem::path& path) {
+  if (platform_.urls->OpenPath(path)) return;
+  ShowMessage(model_.Strings().Join(Str::CannotOpen1, Str::CannotOpen2) + "\n" +
+              QuotedLine(path.string()));
 }
 
 // Only the password entry needs the player first, for its dialog.
@@ -379,16 +400,20 @@ ViewState LauncherController::OnRecentServerChosen(std::size_t index) {
   return view;
 }
 
+void LauncherController::OnMonitoringOpenInBrowser() {
+  OpenWebAddress(model_.MonitoringUrl());
+}
+
 void LauncherController::OnCaptionCommand(CaptionCommand command) {
   switch (command) {
     case CaptionCommand::OpenSettingsFile:
-      platform_.urls->OpenPath(PlainPath(settingsFolder_ / kSettingsFileName));
+      OpenPathOrSay(PlainPath(settingsFolder_ / kSettingsFileName));
       break;
     case CaptionCommand::OpenGameFolder: {
       const LaunchEnvironment environment = platform_.folder->Probe();
-      platform_.urls->OpenPath(PlainPath(environment.folder.empty()
-                                             ? std::filesystem::path(environment.currentFolder)
-                                             : environment.folder));
+      OpenPathOrSay(PlainPath(environment.folder.empty()
+                                  ? std::filesystem::path(environment.currentFolder)
+                                  : environment.folder));
       break;
     }
   }

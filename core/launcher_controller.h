@@ -62,6 +62,8 @@ class LauncherController {
   // An entry of the address box's drop-down, by its place in recentServers.
   ViewState OnRecentServerChosen(std::size_t index);
   void OnCaptionCommand(CaptionCommand command);
+  // The monitoring tab's "Open in the browser".
+  void OnMonitoringOpenInBrowser();
 
  private:
   void ShowMessage(const std::string& text);
@@ -82,6 +84,10 @@ class LauncherController {
   ProfileWriteOutcome UseWrapper(const std::string& wrapper);
   // Only a web address goes to the browser.
   void OpenWebAddress(const std::string& address);
+  // Where no program opens `url`, names `shown` for the player to open by hand.
+  void OpenOrSay(const std::string& url, const std::string& shown);
+  // A file or folder of this system; says which when nothing opened it.
+  void OpenPathOrSay(const std::filesystem::path& path);
 
   LauncherModel model_;
   Platform platform_;

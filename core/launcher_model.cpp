@@ -29,6 +29,29 @@ std::string LauncherModel::Caption(std::size_t place) const {
   return entry.caption == kFixedCaption ? std::string(entry.fixedCaption) : Str(entry.caption);
 }
 
+namespace {
+
+// A separator shows only between two shown entries, never at a menu's ends
+// nor next to another.
+void HideStraySeparators(std::vector<MenuEntry>& entries) {
+  bool entryBefore = false;
+  MenuEntry* open = nullptr;  // a separator still waiting for an entry after it
+  for (MenuEntry& e : entries) {
+    if (!e.visible) continue;
+    if (!e.IsSeparator()) {
+      entryBefore = true;
+      open = nullptr;
+    } else if (!entryBefore || open != nullptr) {
+      e.visible = false;
+    } else {
+      open = &e;
+    }
+  }
+  if (open != nullptr) open->visible = false;
+}
+
+}  // namespace
+
 std::vector<Menu> LauncherModel::Menus() const {
   std::vector<Menu> menus;
   menus.reserve(kMenus.size());
@@ -49,6 +72,7 @@ std::vector<Menu> LauncherModel::Menus() const {
       notice.enabled = false;
       menu.entries.push_back(std::move(notice));
     }
+    HideStraySeparators(menu.entries);
     menus.push_back(std::move(menu));
   }
   return menus;

@@ -13,6 +13,7 @@
 
 #include "core/catalogue.h"
 #include "core/settings_file.h"
+#include "core/settings_keys.h"
 #include "core/settings_lock.h"
 #include "core/string_set.h"
 
@@ -101,6 +102,8 @@ struct StartupResult {
 
 // Shows one start-up message and returns once it is dismissed.
 using StartupMessageSink = std::function<void(const std::string& text)>;
+// Asks one start-up question (yes the default) and returns the answer.
+using StartupQuestion = std::function<bool(const std::string& question)>;
 
 // The launcher window's whole state without pixels: the choices, the visible
 // entries, the active tab, the join boxes and what start-up read. Texts,
@@ -119,10 +122,12 @@ class LauncherModel {
   // The refresh and the template write wait up to `lockPatience` in all for
   // another launcher's settings lock, and say so once when it stayed held.
   // `systemLocale` picks the language where the settings name none.
+  // A file of another version renewed from the template: `ask` (none: no)
+  // decides whether the values the template dropped are carried over.
   StartupResult Start(const std::filesystem::path& exeDir, const std::filesystem::path& workDir,
                       std::string_view version, const StartupMessageSink& show,
                       std::chrono::milliseconds lockPatience = kLockPatience,
-                      std::string_view systemLocale = {});
+                      std::string_view systemLocale = {}, const StartupQuestion& ask = {});
   // Fills the string set for `code`, in any case: "LOCAL_EN" and "LOCAL_RU"
   // the built-in sets; "EN", "RU" and "**" the built-in English, Russian and
   // English again, each with the texts that the sections [Language_EN],
@@ -191,6 +196,7 @@ class LauncherModel {
   const std::string& GameExeName() const { return gameExeName_; }        // CommandFile
   const std::string& RunParamSuffix() const { return runParamSuffix_; }  // RunParametres
   const std::string& MonitoringUrl() const { return monitoringUrl_; }
+  const std::string& ForumUrl() const { return forumUrl_; }
   const std::string& ServerPassword() const { return serverPassword_; }
 
  private:
@@ -225,6 +231,10 @@ class LauncherModel {
   void OfferInfectedTeam();
   void WithdrawInfectedTeam();
   void ReadOptions();
+  // Asks whether the values of `backup` that the renewed `file` lacks go
+  // into it, and writes them on yes.
+  void OfferCarryOver(const std::filesystem::path& file, const std::filesystem::path& backup,
+                      const StartupQuestion& ask, std::chrono::milliseconds patience) const;
   // A password command's password into its box, and where the typing goes on.
   JoinEditRequest TakePassword(std::optional<std::string> password, bool portEmpty);
 
@@ -250,6 +260,7 @@ class LauncherModel {
   std::string gameExeName_;
   std::string runParamSuffix_;
   std::string monitoringUrl_;
+  std::string forumUrl_ = std::string(key::kForumUrl.fallback);
 };
 
 }  // namespace wv

@@ -1,5 +1,7 @@
 #include "core/monitoring_texts.h"
 
+#include <utility>
+
 #include "core/text.h"
 
 namespace wv {
@@ -30,7 +32,7 @@ MonitoringTexts MonitoringTextsOf(const StringSet& strings) {
       .engineNotStarted = DisplayUtf8(strings[Str::EngineNotStarted]),
       .engineAsRoot = DisplayUtf8(strings[Str::EngineAsRoot]),
       .notLoaded = DisplayUtf8(strings[Str::MonitoringNotLoaded]),
-      .notInTime = DisplayUtf8(strings[Str::PageNotLoaded]),
+      .noWebView = DisplayUtf8(strings.Join(Str::NoWebView1, Str::NoWebView2)),
       .openInBrowser = DisplayUtf8(strings[Str::OpenInBrowser]),
   };
 }
@@ -57,8 +59,8 @@ std::string UnavailableLine(const MonitoringTexts& texts, const BrowserFailure& 
       case BrowserFailure::Kind::EngineNotStarted:
         why = texts.engineNotStarted;
         break;
-      case BrowserFailure::Kind::NoPageInTime:
-        why = texts.notInTime;
+      case BrowserFailure::Kind::NoWebView:
+        why = texts.noWebView;
         break;
     }
   }
@@ -74,10 +76,17 @@ std::optional<std::string> EngineRefusal(const MonitoringTexts& texts,
   return texts.engineAsRoot + " " + std::string(kSandboxSwitch);
 }
 
-std::string PageLoadFailure(const MonitoringTexts& texts, std::string_view reason) {
+std::string PageLoadFailure(const MonitoringTexts& texts, std::string_view reason,
+                            std::string_view url) {
   std::string line = texts.notLoaded;
   const std::string why = QuotedLine(reason);
   if (!why.empty()) line += ": " + why;
+  return WithPageAddress(std::move(line), url);
+}
+
+std::string WithPageAddress(std::string line, std::string_view url) {
+  const std::string address = QuotedLine(url);
+  if (!address.empty()) line += "\n" + address;
   return line;
 }
 

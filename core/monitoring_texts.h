@@ -17,7 +17,7 @@ struct MonitoringTexts {
   std::string engineNotStarted;
   std::string engineAsRoot;   // before the switch that lets the engine run as root
   std::string notLoaded;      // a page that did not load
-  std::string notInTime;      // no page arrived in time (the Windows web control)
+  std::string noWebView;      // the system makes no web control, or it shows no page
   std::string openInBrowser;  // the button that opens the page elsewhere
 };
 
@@ -32,7 +32,7 @@ struct BrowserFailure {
     ModuleForeign,
     ModuleNotLoaded,
     EngineNotStarted,
-    NoPageInTime
+    NoWebView  // the Windows web control cannot be made or never answers
   };
   Kind kind = Kind::EngineNotStarted;
   std::string file;    // the module file concerned, for the module's kinds
@@ -58,7 +58,12 @@ std::optional<std::string> EngineRefusal(const MonitoringTexts& texts,
                                          const EngineEnvironment& environment);
 
 // The line for a page that did not load; the engine's reason (UTF-8) follows
-// where there is one.
-std::string PageLoadFailure(const MonitoringTexts& texts, std::string_view reason);
+// where there is one, then the page's address as WithPageAddress puts it.
+std::string PageLoadFailure(const MonitoringTexts& texts, std::string_view reason,
+                            std::string_view url = {});
+
+// A line that says why the page shows nothing, with the page's address (UTF-8)
+// on a line of its own, for the player to open it elsewhere.
+std::string WithPageAddress(std::string line, std::string_view url);
 
 }  // namespace wv

@@ -155,6 +155,13 @@ std::string WithProfileValue(std::string_view text, std::string_view section, st
 ProfileWriteOutcome WriteProfileValues(const std::filesystem::path& file,
                                        std::initializer_list<ProfileValue> values,
                                        std::chrono::milliseconds patience) {
+  return WriteProfileValues(file, std::span<const ProfileValue>(values.begin(), values.size()),
+                            patience);
+}
+
+ProfileWriteOutcome WriteProfileValues(const std::filesystem::path& file,
+                                       std::span<const ProfileValue> values,
+                                       std::chrono::milliseconds patience) {
   const std::filesystem::path folder = file.parent_path();
   const SettingsLock lock(folder, patience);
   if (lock.Busy()) return ProfileWriteOutcome::Busy;

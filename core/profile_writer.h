@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <initializer_list>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -41,6 +42,9 @@ std::optional<ProfileWriteOutcome> ProfileWriteRefusal(const std::filesystem::pa
 // into place, so readers never see half a file; it takes the old file's
 // permissions. A file the player may not write is left as it is, and so is
 // a link, whose renamed-over name would part from its target.
+ProfileWriteOutcome WriteProfileValues(const std::filesystem::path& file,
+                                       std::span<const ProfileValue> values,
+                                       std::chrono::milliseconds patience = kLockPatience);
 ProfileWriteOutcome WriteProfileValues(const std::filesystem::path& file,
                                        std::initializer_list<ProfileValue> values,
                                        std::chrono::milliseconds patience = kLockPatience);

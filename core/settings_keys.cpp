@@ -58,6 +58,7 @@ std::vector<DeclaredKey> DeclaredKeys() {
   add(key::kUseRunParameters);
   add(key::kLanguage);
   add(key::kRememberChoices);
+  add(key::kForumUrl);
   return keys;
 }
 

@@ -75,6 +75,8 @@ inline constexpr Key<std::string> kMonitoringUrl{kApp, "MonitoringURL", "", ""};
 inline constexpr Key<std::string> kVersion{kApp, "Version", "0", ""};  // written: the launcher's
 inline constexpr Key<std::string> kLanguage{kApp, "Language", "", ""};
 inline constexpr Key<bool> kRememberChoices{kApp, "RememberChoices", "No", ""};
+inline constexpr Key<std::string> kForumUrl{kApp, "ForumURL", "https://forum.example.org/wreckvale",
+                                            ""};
 inline constexpr Key<std::string> kCommandFile{section::kTavrin, "CommandFile", "wreckvale.exe",
                                                "wreckvale.exe"};
 
@@ -123,8 +125,8 @@ enum class AddonVisibility { Offered, Withdrawn, Unsaid };
 AddonVisibility ReadAddonVisibility(const SettingsReader& reader);
 
 // Every key the launcher reads, each map's own keys once per section, in the
-// order of a fresh file (USERunParametres, Language and RememberChoices, which it lacks, at
-// the end). The [CustomMaps] keys carry the English captions.
+// order of a fresh file (USERunParametres, Language, RememberChoices and ForumURL, which it
+// lacks, at the end). The [CustomMaps] keys carry the English captions.
 struct DeclaredKey {
   std::string section;
   std::string name;

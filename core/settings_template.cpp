@@ -73,18 +73,19 @@ fs::path FreeBackupName(const fs::path& workDir) {
 OutdatedFileRefresh RefreshOutdatedSettings(const fs::path& workDir, std::string_view version,
                                             std::chrono::milliseconds patience) {
   const SettingsLock lock(workDir, patience);
-  if (lock.Busy()) return {RefreshOutcome::Busy, {}};
+  if (lock.Busy()) return {RefreshOutcome::Busy, {}, {}};
   const fs::path file = workDir / kSettingsFileName;
   const FileRead read = ReadSettingsText(file);
-  if (read.absent) return {RefreshOutcome::NoFile, {}};
-  if (!read.text) return {RefreshOutcome::Unreadable, read.failure};
+  if (read.absent) return {RefreshOutcome::NoFile, {}, {}};
+  if (!read.text) return {RefreshOutcome::Unreadable, read.failure, {}};
   if (FindProfileValue(*read.text, key::kVersion.section, key::kVersion.name)
           .value_or(std::string(key::kVersion.fallback)) == version) {
-    return {RefreshOutcome::Current, {}};
+    return {RefreshOutcome::Current, {}, {}};
   }
   // Never over a backup, nor a link or anything else that took the name meanwhile.
-  const bool moved = MoveToFreeName(file, FreeBackupName(workDir));
-  return {moved ? RefreshOutcome::BackedUp : RefreshOutcome::RenameFailed, {}};
+  const fs::path backup = FreeBackupName(workDir);
+  if (!MoveToFreeName(file, backup)) return {RefreshOutcome::RenameFailed, {}, {}};
+  return {RefreshOutcome::BackedUp, {}, backup};
 }
 
 TemplateOutcome WriteSettingsTemplate(const fs::path& workDir, std::string_view version,

@@ -30,7 +30,8 @@ enum class RefreshOutcome {
 
 struct OutdatedFileRefresh {
   RefreshOutcome outcome;
-  ReadFailure failure;  // Unreadable: why
+  ReadFailure failure;           // Unreadable: why
+  std::filesystem::path backup;  // BackedUp: where the file went
 };
 
 // Under the settings lock, reads Version from the settings file of `workDir`

@@ -6,6 +6,8 @@
 
 #include "core/language.h"
 #include "core/launcher_model.h"
+#include "core/profile_writer.h"
+#include "core/settings_carry.h"
 #include "core/settings_keys.h"
 #include "core/settings_lock.h"
 #include "core/settings_template.h"
@@ -67,7 +69,7 @@ StartupResult LauncherModel::Start(const std::filesystem::path& exeDir,
                                    const std::filesystem::path& workDir, std::string_view version,
                                    const StartupMessageSink& show,
                                    std::chrono::milliseconds lockPatience,
-                                   std::string_view systemLocale) {
+                                   std::string_view systemLocale, const StartupQuestion& ask) {
   StartupResult result;
   const StringSet& s = strings_;
   // One wait per start in all: the template write gets what the refresh left
@@ -131,6 +133,9 @@ StartupResult LauncherModel::Start(const std::filesystem::path& exeDir,
     show(s.Join(Str::CannotCreate1, Str::CannotCreate2));
   } else if (written == TemplateOutcome::InTheWay) {
     show(InTheWayMessage(s, workDir / kSettingsFileName));
+  } else if (written == TemplateOutcome::Written && refresh.outcome == RefreshOutcome::BackedUp &&
+             ask) {
+    OfferCarryOver(workDir / kSettingsFileName, refresh.backup, ask, patience);
   }
 
   // The file stays put from here on, so the option reads share one reading.
@@ -150,6 +155,30 @@ StartupResult LauncherModel::Start(const std::filesystem::path& exeDir,
   return result;
 }
 
+void LauncherModel::OfferCarryOver(const std::filesystem::path& file,
+                                   const std::filesystem::path& backup, const StartupQuestion& ask,
+                                   std::chrono::milliseconds patience) const {
+  const FileRead old = ReadSettingsText(backup);
+  const FileRead renewed = ReadSettingsText(file);
+  if (!old.text || !renewed.text) return;
+  const std::vector<CarriedValue> carried = ValuesToCarry(*old.text, *renewed.text);
+  // A file that said nothing but the template's loses nothing.
+  if (carried.empty()) return;
+  const StringSet& s = strings_;
+  const std::string oldVersion =
+      FindProfileValue(*old.text, key::kVersion.section, key::kVersion.name)
+          .value_or(std::string(key::kVersion.fallback));
+  const std::string question =
+      s.Join(Str::OldSettings1, Str::OldSettings2) + QuotedLine(oldVersion) +
+      s.Join(Str::OldSettingsKept1, Str::OldSettingsKept2) + backup.filename().string() +
+      s.Join(Str::CarryValues1, Str::CarryValues2);
+  if (!ask(question)) return;
+  std::vector<ProfileValue> values;
+  values.reserve(carried.size());
+  for (const CarriedValue& v : carried) values.push_back({v.section, v.key, v.value});
+  WriteProfileValues(file, values, patience);
+}
+
 void LauncherModel::ReadOptions() {
   options_.console = Read(settings_, key::kConsole);
   options_.skipIntro = Read(settings_, key::kSkipIntro);
@@ -165,6 +194,7 @@ void LauncherModel::ReadOptions() {
   }
   options_.customGame = Read(settings_, key::kCustomGame);
   monitoringUrl_ = Read(settings_, key::kMonitoringUrl);
+  forumUrl_ = Read(settings_, key::kForumUrl);
 }
 
 }  // namespace wv

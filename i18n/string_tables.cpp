@@ -228,6 +228,25 @@ const StringTable kEnglishStrings = MakeTable({
     "its path has letters the ANSI co",
     "de page lacks",
     "path longer than 260 characters",
+    // A settings file of another launcher version, renewed from the template.
+    "The settings file of launcher ve",
+    "rsion ",
+    " was replaced by a new one and i",
+    "s kept as ",
+    ". Carry your values over into th",
+    "e new file?",
+    // How custom maps are switched on, after "Choose map!".
+    "Fill in Map name and File name o",
+    "f a [CustomMap1] to [CustomMap16",
+    "] section in wreckvale_launcher.",
+    "ini, then choose the custom-maps",
+    " mode again.",
+    // A file, folder or page that no program here opened, before its name.
+    "Nothing here could open it; open",
+    " it by hand:",
+    // The Windows monitoring tab where the system makes no web control.
+    "this system offers no built-in w",
+    "eb view",
 });
 
 const StringTable kRussianStrings = MakeTable({
@@ -430,6 +449,25 @@ const StringTable kRussianStrings = MakeTable({
     "в пути есть буквы, которых нет в",
     " кодовой странице ANSI",
     "путь длиннее 260 символов",
+    // A settings file of another launcher version, renewed from the template.
+    "Файл настроек, записанный лаунче",
+    "ром версии ",
+    " заменён новым файлом и сохранён",
+    " как ",
+    ". Перенести ваши значения в новы",
+    "й файл?",
+    // How custom maps are switched on, after "Choose map!".
+    "Заполните Map name и File name в",
+    " одной из секций [CustomMap1]–[C",
+    "ustomMap16] файла wreckvale_laun",
+    "cher.ini, затем снова выберите р",
+    "ежим доп. карт.",
+    // A file, folder or page that no program here opened, before its name.
+    "Не удалось открыть, откройте вру",
+    "чную:",
+    // The Windows monitoring tab where the system makes no web control.
+    "в этой системе нет встроенного в",
+    "еб-просмотра",
 });
 
 }  // namespace wv

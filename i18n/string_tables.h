@@ -175,7 +175,26 @@ namespace wv {
   /* Why Windows did not start a program: its path. */                           \
   X(NotInCodePage1)                                                              \
   X(NotInCodePage2)                                                              \
-  X(PathTooLong)
+  X(PathTooLong)                                                                 \
+  /* A settings file of another launcher version, renewed from the template. */  \
+  X(OldSettings1)                                                                \
+  X(OldSettings2)                                                                \
+  X(OldSettingsKept1)                                                            \
+  X(OldSettingsKept2)                                                            \
+  X(CarryValues1)                                                                \
+  X(CarryValues2)                                                                \
+  /* How custom maps are switched on, after "Choose map!". */                    \
+  X(CustomMapsHint1)                                                             \
+  X(CustomMapsHint2)                                                             \
+  X(CustomMapsHint3)                                                             \
+  X(CustomMapsHint4)                                                             \
+  X(CustomMapsHint5)                                                             \
+  /* A file, folder or page that no program here opened, before its name. */     \
+  X(CannotOpen1)                                                                 \
+  X(CannotOpen2)                                                                 \
+  /* The Windows monitoring tab where the system makes no web control. */        \
+  X(NoWebView1)                                                                  \
+  X(NoWebView2)
 
 enum class Str : std::size_t {
 #define WV_ENTRY(name) name,

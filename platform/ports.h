@@ -56,10 +56,11 @@ class ClipboardSink {
 class UrlOpener {
  public:
   virtual ~UrlOpener() = default;
-  virtual void Open(const std::string& url) = 0;
+  // Hands the address to the desktop's opener; false where none took it.
+  virtual bool Open(const std::string& url) = 0;
   // A file or folder of this system. As a file: URL of the path's bytes
   // unless the system's opener takes the path as it names it.
-  virtual void OpenPath(const std::filesystem::path& path) { Open(FileUrl(path.string())); }
+  virtual bool OpenPath(const std::filesystem::path& path) { return Open(FileUrl(path.string())); }
 };
 
 class QuitRequester {

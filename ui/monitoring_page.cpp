@@ -3,14 +3,20 @@
 #include <unistd.h>
 
 #include <QLabel>
+#include <QPushButton>
 #include <QVBoxLayout>
 #include <utility>
 
+#include "core/file_url.h"
 #include "ui/webview/browser_view.h"
 
 namespace wv {
 
 namespace {
+
+// As the Windows pane lays its reason out, in logical pixels.
+constexpr int kReasonInset = 8;
+constexpr int kReasonGap = 6;
 
 EngineEnvironment ThisProcess() {
   EngineEnvironment environment;
@@ -97,15 +103,14 @@ void MonitoringPage::ShowLoadResult(bool ok, const QString& reason) {
     browser_->Widget()->show();
     return;
   }
+  const QString line =
+      QString::fromStdString(PageLoadFailure(texts_, reason.toStdString(), url_.toStdString()));
   if (loadFailure_ == nullptr) {
-    loadFailure_ = new QLabel(this);
-    loadFailure_->setObjectName(QStringLiteral("MonitoringLoadFailure"));
-    loadFailure_->setTextFormat(Qt::PlainText);
-    loadFailure_->setWordWrap(true);
-    loadFailure_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    layout()->addWidget(loadFailure_);
+    loadFailure_ = MakeReasonPanel(QStringLiteral("MonitoringLoadFailure"), line);
+  } else {
+    loadFailure_->findChild<QLabel*>()->setText(line);
+    loadFailure_->findChild<QPushButton*>()->setVisible(IsWebAddress(url_.toStdString()));
   }
-  loadFailure_->setText(QString::fromStdString(PageLoadFailure(texts_, reason.toStdString())));
   browser_->Widget()->hide();
   loadFailure_->show();
 }
@@ -136,13 +141,34 @@ void MonitoringPage::MakeBrowser() {
     }
     engine_ = Engine::Failed;
   }
-  unavailable_ = new QLabel(QString::fromStdString(UnavailableLine(texts_, failure_)), this);
-  unavailable_->setObjectName(QStringLiteral("MonitoringUnavailable"));
-  unavailable_->setTextFormat(Qt::PlainText);
-  unavailable_->setWordWrap(true);
-  unavailable_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-  layout()->addWidget(unavailable_);
+  unavailable_ = MakeReasonPanel(QStringLiteral("MonitoringUnavailable"),
+                                 QString::fromStdString(WithPageAddress(
+                                     UnavailableLine(texts_, failure_), url_.toStdString())));
   unavailable_->show();
+}
+
+QWidget* MonitoringPage::MakeReasonPanel(const QString& labelName, const QString& text) {
+  auto* panel = new QWidget(this);
+  auto* column = new QVBoxLayout(panel);
+  column->setContentsMargins(kReasonInset, kReasonInset, kReasonInset, kReasonInset);
+  column->setSpacing(kReasonGap);
+  auto* label = new QLabel(text, panel);
+  label->setObjectName(labelName);
+  label->setTextFormat(Qt::PlainText);
+  label->setWordWrap(true);
+  label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  column->addWidget(label);
+  // Translations are plain text: no '&' becomes a mnemonic.
+  auto* open = new QPushButton(
+      QString::fromStdString(texts_.openInBrowser).replace(QLatin1Char('&'), QStringLiteral("&&")),
+      panel);
+  open->setObjectName(QStringLiteral("MonitoringOpenInBrowser"));
+  open->setVisible(IsWebAddress(url_.toStdString()));
+  connect(open, &QPushButton::clicked, this, &MonitoringPage::openInBrowserRequested);
+  column->addWidget(open, 0, Qt::AlignLeft);
+  column->addStretch(1);
+  layout()->addWidget(panel);
+  return panel;
 }
 
 }  // namespace wv

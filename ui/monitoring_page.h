@@ -9,6 +9,7 @@
 #include "ui/webview/module_loader.h"
 
 class QLabel;
+class QPushButton;
 
 namespace wv {
 
@@ -20,7 +21,8 @@ class BrowserView;
 // starts it. The browser is made only after the page has been painted, so the
 // tab shows at once and the engine's set-up follows. Where the engine cannot be
 // loaded, or would end the process, the page shows one line saying why; a page
-// that fails to load is replaced by a line saying why until one loads.
+// that fails to load is replaced by a line saying why until one loads. Either
+// names the address and offers to open a web address in the browser.
 class MonitoringPage : public QWidget {
   Q_OBJECT
 
@@ -51,6 +53,8 @@ class MonitoringPage : public QWidget {
 
  signals:
   void loadFinished(bool ok);
+  // "Open in the browser" was pressed for the page navigated to last.
+  void openInBrowserRequested();
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -62,14 +66,17 @@ class MonitoringPage : public QWidget {
   void Painted();
   void MakeBrowser();
   void ShowLoadResult(bool ok, const QString& reason);
+  // An inset panel holding the label `labelName`, above the button that
+  // opens the page elsewhere; the button shows for a web address only.
+  QWidget* MakeReasonPanel(const QString& labelName, const QString& text);
 
   MonitoringTexts texts_;
   BrowserModule module_;
   Engine engine_ = Engine::Cold;
   BrowserFailure failure_;
   std::unique_ptr<BrowserView> browser_;
-  QLabel* unavailable_ = nullptr;
-  QPointer<QLabel> loadFailure_;  // while the latest load has failed
+  QWidget* unavailable_ = nullptr;
+  QPointer<QWidget> loadFailure_;  // while the latest load has failed
   QString url_;
   bool awaitingPaint_ = false;
   bool browserWanted_ = false;

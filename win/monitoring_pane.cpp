@@ -54,10 +54,10 @@ class BrowserPane final : public MonitoringPane {
     url_ = url;
     if (failed_) return;
     if (!host_) {
-      RequestNewestBrowserMode();
+      if (!browserMode_) browserMode_ = std::make_unique<NewestBrowserMode>();
       host_ = WebHost::Create(window_, [this] { DocumentArrived(); });
       if (!host_) {
-        Fail(BrowserFailure::Kind::EngineNotStarted);
+        Fail(BrowserFailure::Kind::NoWebView);
         return;
       }
     }
@@ -128,13 +128,14 @@ class BrowserPane final : public MonitoringPane {
   void NoDocument() {
     if (documentSeen_ || failed_) return;
     host_.reset();
-    Fail(BrowserFailure::Kind::NoPageInTime);
+    Fail(BrowserFailure::Kind::NoWebView);
   }
 
   void Fail(BrowserFailure::Kind why) {
     failed_ = true;
     const HINSTANCE instance = GetModuleHandleW(nullptr);
-    const std::wstring text = Wide(UnavailableLine(texts_, {why, {}, {}}));
+    const std::wstring text =
+        Wide(WithPageAddress(UnavailableLine(texts_, {why, {}, {}}), Utf8(url_)));
     // Translations are plain text: no '&' becomes a mnemonic.
     reason_ =
         CreateWindowExW(0, L"STATIC", text.c_str(), WS_CHILD | WS_VISIBLE | SS_LEFT | SS_NOPREFIX,
@@ -166,7 +167,7 @@ class BrowserPane final : public MonitoringPane {
     GetClientRect(window_, &area);
     const int margin = scaled(8);
     const int width = area.right - area.left - 2 * margin;
-    const int reasonHeight = scaled(32);
+    const int reasonHeight = scaled(48);  // the reason, then the address
     MoveWindow(reason_, margin, margin, width, reasonHeight, TRUE);
     SIZE ideal{};
     const int buttonWidth = Button_GetIdealSize(openButton_, &ideal) && ideal.cx > 0
@@ -186,6 +187,7 @@ class BrowserPane final : public MonitoringPane {
   HWND window_ = nullptr;
   HWND reason_ = nullptr;
   HWND openButton_ = nullptr;
+  std::unique_ptr<NewestBrowserMode> browserMode_;
   std::unique_ptr<WebHost> host_;
   std::wstring url_;
   bool documentSeen_ = false;

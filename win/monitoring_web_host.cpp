@@ -217,7 +217,14 @@ std::unique_ptr<WebHost> WebHost::Create(HWND window, std::function<void()> docu
   return host;
 }
 
-void RequestNewestBrowserMode() {
+namespace {
+
+constexpr wchar_t kEmulationKey[] =
+    L"Software\\Microsoft\\Internet Explorer\\Main\\FeatureControl\\FEATURE_BROWSER_EMULATION";
+
+}  // namespace
+
+NewestBrowserMode::NewestBrowserMode() {
   wchar_t path[MAX_PATH];
   const DWORD length = GetModuleFileNameW(nullptr, path, MAX_PATH);
   if (length == 0 || length == MAX_PATH) return;
@@ -225,12 +232,20 @@ void RequestNewestBrowserMode() {
   for (const wchar_t* c = path; *c != L'\0'; ++c) {
     if (*c == L'\\' || *c == L'/') name = c + 1;
   }
+  if (RegGetValueW(HKEY_CURRENT_USER, kEmulationKey, name, RRF_RT_ANY, nullptr, nullptr, nullptr) ==
+      ERROR_SUCCESS) {
+    return;
+  }
   // 11001: the newest document mode, whatever the page's doctype says.
   const DWORD mode = 11001;
-  RegSetKeyValueW(HKEY_CURRENT_USER,
-                  L"Software\\Microsoft\\Internet Explorer\\Main\\FeatureControl\\"
-                  L"FEATURE_BROWSER_EMULATION",
-                  name, REG_DWORD, &mode, sizeof mode);
+  if (RegSetKeyValueW(HKEY_CURRENT_USER, kEmulationKey, name, REG_DWORD, &mode, sizeof mode) ==
+      ERROR_SUCCESS) {
+    created_ = name;
+  }
+}
+
+NewestBrowserMode::~NewestBrowserMode() {
+  if (!created_.empty()) RegDeleteKeyValueW(HKEY_CURRENT_USER, kEmulationKey, created_.c_str());
 }
 
 }  // namespace wv

@@ -24,8 +24,20 @@ class WebHost {
 };
 
 // Asks the web control of this program to render as the newest engine the
-// system has, rather than in its oldest compatibility mode. Read by the
-// control when it is first made in the process.
-void RequestNewestBrowserMode();
+// system has, rather than in its oldest compatibility mode, through the
+// launcher's only registry value (under HKCU). Read by the control when it is
+// first made in the process. A value already there, the player's or another
+// launcher's, is left as it is; one made here is removed again on
+// destruction, so the launcher leaves nothing behind.
+class NewestBrowserMode {
+ public:
+  NewestBrowserMode();
+  ~NewestBrowserMode();
+  NewestBrowserMode(const NewestBrowserMode&) = delete;
+  NewestBrowserMode& operator=(const NewestBrowserMode&) = delete;
+
+ private:
+  std::wstring created_;  // the value's name, where this made it
+};
 
 }  // namespace wv

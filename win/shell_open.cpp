@@ -19,15 +19,18 @@ std::wstring StartFolder() {
 
 }  // namespace
 
-void ShellOpen(HWND owner, const std::wstring& address) {
+bool ShellOpen(HWND owner, const std::wstring& address) {
   // The shell may hand the address to an extension, which needs COM on the
   // thread; the launcher keeps COM down otherwise.
   const bool comStarted =
       SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE));
   const std::wstring folder = StartFolder();
-  ShellExecuteW(owner, L"open", address.c_str(), nullptr, folder.empty() ? nullptr : folder.c_str(),
-                SW_SHOWNORMAL);
+  // Above 32 is success, as the function has always reported it.
+  const auto result = reinterpret_cast<INT_PTR>(
+      ShellExecuteW(owner, L"open", address.c_str(), nullptr,
+                    folder.empty() ? nullptr : folder.c_str(), SW_SHOWNORMAL));
   if (comStarted) CoUninitialize();
+  return result > 32;
 }
 
 }  // namespace wv

@@ -91,17 +91,17 @@ void SystemClipboard::SetText(const std::string& text) {
   CloseClipboard();
 }
 
-void ShellUrlOpener::Open(const std::string& url) {
-  ShellOpen(nullptr, Wide(url));
+bool ShellUrlOpener::Open(const std::string& url) {
+  return ShellOpen(nullptr, Wide(url));
 }
 
 // The shell takes the path as the system names it (an address made of its
 // ANSI bytes would be read back as UTF-8), by its short name where it is
 // longer than the shell takes.
-void ShellUrlOpener::OpenPath(const std::filesystem::path& path) {
+bool ShellUrlOpener::OpenPath(const std::filesystem::path& path) {
   const std::wstring shortened =
       path.native().size() < MAX_PATH ? std::wstring() : ShortPathWithinLimit(path.native());
-  ShellOpen(nullptr, shortened.empty() ? path.native() : shortened);
+  return ShellOpen(nullptr, shortened.empty() ? path.native() : shortened);
 }
 
 LaunchEnvironment CurrentFolderProbe::Probe() {

@@ -46,8 +46,8 @@ class SystemClipboard : public ClipboardSink {
 
 class ShellUrlOpener : public UrlOpener {
  public:
-  void Open(const std::string& url) override;
-  void OpenPath(const std::filesystem::path& path) override;
+  bool Open(const std::string& url) override;
+  bool OpenPath(const std::filesystem::path& path) override;
 };
 
 class MessageLoopQuit : public QuitRequester {

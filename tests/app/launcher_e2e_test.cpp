@@ -243,7 +243,12 @@ class LauncherE2eTest : public QObject {
     };
     QCOMPARE(after("+connect"), std::string("10.0.0.5:27017"));
     QCOMPARE(after("+password"), std::string("hunter2"));
-    QCOMPARE(folder.Read("wreckvale_launcher.recent"), std::string("server 10.0.0.5:27017\n"));
+    // Written once the game is on its way.
+    std::string recent;
+    QVERIFY2(WaitFor([&] { return !(recent = folder.Read("wreckvale_launcher.recent")).empty(); },
+                     10000),
+             "no recent server was kept");
+    QCOMPARE(recent, std::string("server 10.0.0.5:27017\n"));
   }
 
   // The password dialog is its own window: its title is the dialog's text

@@ -37,11 +37,11 @@ bool WebEngineProcessRuns(const std::string& process) {
 }
 
 // Whether the monitoring page shows its line of why: dark text at the page's
-// top left, where the other pages and a loaded browser show none.
+// top left, inset as on the other pages, where a loaded browser shows none.
 bool PageSaysWhy(const QString& window) {
   const QRect page = DesignedRect("pageControl");
   const QImage corner = QGuiApplication::primaryScreen()
-                            ->grabWindow(window.toULongLong(), page.x() + 1, page.y() + 23, 7, 14)
+                            ->grabWindow(window.toULongLong(), page.x() + 9, page.y() + 23, 7, 22)
                             .toImage();
   for (int y = 0; y < corner.height(); ++y) {
     for (int x = 0; x < corner.width(); ++x) {

@@ -7,6 +7,7 @@
 
 #include <cerrno>
 #include <chrono>
+#include <cstdlib>
 #include <filesystem>
 #include <sstream>
 #include <string>
@@ -16,6 +17,7 @@
 
 #include "app/qt_platform.h"
 #include "core/command_text.h"
+#include "platform/posix/desktop_open.h"
 #include "tests/support/stand_in_game.h"
 
 namespace wv::test {
@@ -166,6 +168,43 @@ TEST_F(ProcessStartTest, UnrunnableCommandsAreRefused) {
     EXPECT_EQ(failure->reason, c.reason);
   }
   EXPECT_FALSE(fs::exists(record_));
+}
+
+// The desktop's opener: xdg-open where PATH has it, else gio's open; with
+// neither the caller learns so, to name the address to the player.
+TEST_F(ProcessStartTest, DesktopOpenerTriesXdgOpenThenGio) {
+  const std::string address = "file:///tmp/a%20b";
+  const struct {
+    const char* name;
+    std::vector<std::string> onPath;
+    std::vector<std::string> words;  // the opener's, after its working folder; none: false
+  } cases[] = {
+      {"neither", {}, {}},
+      {"xdg-open", {"xdg-open", "gio"}, {"xdg-open", address}},
+      {"gio alone", {"gio"}, {"gio", "open", address}},
+      {"xdg-open that cannot run", {"xdg-open!", "gio"}, {"gio", "open", address}},
+  };
+  const char* const path = std::getenv("PATH");
+  const std::string kept = path != nullptr ? path : "";
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    TempFolder bin;
+    for (const std::string& entry : c.onPath) Lay(bin.Path(), entry);
+    // The stand-in's one outside tool; no opener of the machine is found.
+    fs::create_symlink(fs::canonical("/bin/mv"), bin / "mv");
+    setenv("PATH", bin.Path().c_str(), 1);
+    fs::remove(record_);
+    const bool opened = OpenOnDesktop(address);
+    setenv("PATH", kept.c_str(), 1);
+    EXPECT_EQ(opened, !c.words.empty());
+    if (c.words.empty()) continue;
+    ASSERT_TRUE(WaitForFile(record_));
+    std::vector<std::string> record = ReadRecord(record_);
+    ASSERT_GE(record.size(), 2U);
+    EXPECT_EQ(fs::path(record[0]).filename(), c.words[0]);
+    record.erase(record.begin(), record.begin() + 2);
+    EXPECT_EQ(record, std::vector(c.words.begin() + 1, c.words.end()));
+  }
 }
 
 // Watched through its first seconds, the game writes its output and errors

@@ -21,11 +21,12 @@ void ExpectOneCheckPerGroup(const LauncherModel& model) {
   }
 }
 
+// A separator shown reads "-": none may end a menu or stand next to another.
 Ids VisibleIds(const LauncherModel& model, std::string_view menu) {
   Ids ids;
   for (const Menu& m : model.Menus())
     for (const MenuEntry& e : m.entries)
-      if (m.id == menu && e.visible && !e.IsSeparator()) ids.push_back(e.id);
+      if (m.id == menu && e.visible) ids.push_back(e.IsSeparator() ? "-" : e.id);
   return ids;
 }
 

@@ -64,7 +64,10 @@ struct FakePorts : ProcessStarter,
     return answer;
   }
   void SetText(const std::string& text) override { clipboard.push_back(text); }
-  void Open(const std::string& url) override { opened.push_back(url); }
+  bool Open(const std::string& url) override {
+    opened.push_back(url);
+    return opens;
+  }
   void RequestQuit() override { ++quits; }
   Clock::time_point Now() override { return now; }
   LaunchEnvironment Probe() override {
@@ -106,6 +109,7 @@ struct FakePorts : ProcessStarter,
       failures;                               // the next starts' answers, before startSucceeds
   std::map<std::string, std::string> onPath;  // bare name: the program found
   bool answerYes = false;
+  bool opens = true;  // the desktop's opener takes what it gets
   std::string locale;
   bool enterSucceeds = true;
   std::vector<std::filesystem::path> entered;
@@ -205,6 +209,7 @@ TEST_F(Controller, PressStartsRefusesOrOpens) {
   const std::string_view exitAfterRun = "ExitAfterRun=Yes\r\n";
   const std::string join = "-game wreckvale -console -novid ";
   const std::string arno = "+team_desired \"Survivor Arno\"";
+  const std::string cannotOpen = "Nothing here could open it; open it by hand:\n";
   const struct Case {
     const char* name;
     std::string_view settings = "";
@@ -219,7 +224,9 @@ TEST_F(Controller, PressStartsRefusesOrOpens) {
     std::string typed = {};      // into the join boxes, key by key
     std::string pasted = {};     // into the address box, then the port box
     std::string pastedPort = {};
-    std::string remembered = {};  // the recent-servers file afterwards
+    std::string remembered = {};                    // the recent-servers file afterwards
+    std::string forumUrl = std::string(kForumUrl);  // what the forum press hands on
+    bool openerFails = false;                       // no desktop opener takes it
   } cases[] = {
       // clang-format off
       {.name = "start", .arguments = usual + "Arno\""},
@@ -235,9 +242,9 @@ TEST_F(Controller, PressStartsRefusesOrOpens) {
        .hides = true},
       {.name = "failed start", .startSucceeds = false, .message = denied},
       {.name = "refused: no map", .picks = {"customMaps"}, .starts = false,
-       .message = "Choose map!"},
+       .message = kNoMapMessage},
       {.name = "refused, exit after run", .settings = exitAfterRun, .picks = {"customMaps"},
-       .starts = false, .message = "Choose map!"},
+       .starts = false, .message = kNoMapMessage},
       {.name = "failed start, exit after run", .settings = exitAfterRun, .startSucceeds = false,
        .message = denied},
       {.name = "join without address", .tab = Tab::JoinGame, .starts = false,
@@ -278,6 +285,14 @@ TEST_F(Controller, PressStartsRefusesOrOpens) {
        .message = "The port must be 1 to 65535", .pasted = "h:65536"},
       {.name = "forum, exit after run", .settings = exitAfterRun, .tab = Tab::About,
        .starts = false, .opensForum = true},
+      {.name = "forum of the settings", .settings = "ForumURL=https://example.org/f?a=1\r\n",
+       .tab = Tab::About, .starts = false, .opensForum = true,
+       .forumUrl = "https://example.org/f?a=1"},
+      {.name = "forum of the settings: no web address",
+       .settings = "ForumURL=file:///etc/passwd\r\n", .tab = Tab::About, .starts = false,
+       .message = cannotOpen + "file:///etc/passwd"},
+      {.name = "forum: no opener", .tab = Tab::About, .starts = false,
+       .message = cannotOpen + std::string(kForumUrl), .opensForum = true, .openerFails = true},
       {.name = "monitoring reloads", .settings = "MonitoringURL=http://example.org/\r\n",
        .tab = Tab::Monitoring, .starts = false, .reloads = true},
       // clang-format on
@@ -287,6 +302,7 @@ TEST_F(Controller, PressStartsRefusesOrOpens) {
     Fresh run(dir);
     const FakePorts& fresh = run.ports;
     run.ports.startSucceeds = c.startSucceeds;
+    run.ports.opens = !c.openerFails;
     run.Start(c.settings);
     for (std::string_view pick : c.picks) run.one.OnMenuEntryChosen(pick);
     run.one.OnTabChosen(c.tab, TabChange::Other);
@@ -313,14 +329,12 @@ TEST_F(Controller, PressStartsRefusesOrOpens) {
     }
     EXPECT_EQ(fresh.messages, NoneOr(c.message));
     for (const std::string& title : fresh.titles) EXPECT_EQ(title, "Wreckvale Launcher");
-    if (!c.message.empty() && !c.starts) {
+    if (c.tab == Tab::About) {
+      EXPECT_EQ(preview, "Open the forum in the browser");
+    } else if (!c.message.empty() && !c.starts) {
       EXPECT_EQ(preview, c.message);
     }
-    if (c.opensForum) {
-      EXPECT_EQ(preview, "Open the forum in the browser");
-    }
-    EXPECT_EQ(fresh.opened,
-              c.opensForum ? std::vector{std::string(kForumUrl)} : std::vector<std::string>{});
+    EXPECT_EQ(fresh.opened, c.opensForum ? std::vector{c.forumUrl} : std::vector<std::string>{});
     EXPECT_EQ(view.browser, c.reloads ? BrowserRequest::Reload : BrowserRequest::None);
     EXPECT_EQ(view.closeWindow, c.closes);
     EXPECT_EQ(view.windowHidden, c.hides);
@@ -970,6 +984,87 @@ TEST_F(Controller, ChoicesRememberedWhenAsked) {
   }
 }
 
+// A settings file of another version is renewed from the template; the
+// player is asked once whether the values the launcher knows go over, and
+// the new file then holds them, Version aside, or stays the template.
+TEST_F(Controller, RenewedSettingsOfferTheOldValues) {
+  const std::string question =
+      "The settings file of launcher version 1.0 was replaced by a new one and is kept as "
+      "wreckvale_launcher.ini.bak. Carry your values over into the new file? [Yes] [No]";
+  const std::string playerFile =
+      "[application]\r\nversion=1.0\r\nMonitoringURL=http://stats.example/\r\nUSEPrefix=Yes\r\n"
+      "RunPrefix=wine\r\nRunPrefixParam=\r\nRememberChoices=yes\r\nConsole=Yes\r\n"
+      "ForumURL=https://example.org/f\r\nBogus=1\r\n[CustomMap3]\r\nMap name=My map\r\n"
+      "File name=my_map\r\n[Language_RU]\r\nActionCreate=\" Host \"\r\nNoSuchText=x\r\n"
+      "[Elsewhere]\r\nX=1\r\n";
+  using Value = std::pair<std::string_view, std::string_view>;  // section, key
+  const std::vector<Value> read = {
+      {"Application", "MonitoringURL"},
+      {"Application", "USEPrefix"},
+      {"Application", "RunPrefix"},
+      {"Application", "RunPrefixParam"},
+      {"Application", "RememberChoices"},
+      {"Application", "ForumURL"},
+      {"Application", "Version"},
+      {"Application", "Bogus"},
+      {"CustomMap3", "Map name"},
+      {"CustomMap3", "File name"},
+      {"Language_RU", "ActionCreate"},
+      {"Language_RU", "NoSuchText"},
+      {"Elsewhere", "X"},
+  };
+  const std::string none = "<none>";
+  const std::string version(kVersion);
+  const struct Case {
+    const char* name;
+    std::string old;
+    bool yes;
+    std::string asked;                // the question, if any
+    std::vector<std::string> values;  // of `read` in the new file afterwards
+    bool monitoring;                  // the tab offered after start-up
+  } cases[] = {
+      {"the player's values, yes",
+       playerFile,
+       true,
+       question,
+       {"http://stats.example/", "Yes", "wine", "", "yes", "https://example.org/f", version, none,
+        "My map", "my_map", " Host ", none, none},
+       true},
+      {"the player's values, no",
+       playerFile,
+       false,
+       question,
+       {"", "No", "", "1", none, none, version, none, "", "", none, none, none},
+       false},
+      {"the template's values only: nothing asked",
+       "[Application]\r\nVersion=1.0\r\nConsole=Yes\r\nRunPrefixParam=1\r\n[CustomMap3]\r\n"
+       "Map name=\r\n",
+       true,
+       "",
+       {"", "No", "", "1", none, none, version, none, "", "", none, none, none},
+       false},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    EngineFolder folder;
+    folder.Write(kIni, c.old);
+    FakePorts ports(folder.Path());
+    ports.answerYes = c.yes;
+    LauncherController one(ports.Get());
+    const ViewState view = one.Start({folder.Path(), folder.Path()}, kVersion);
+    EXPECT_EQ(ports.questions, NoneOr(c.asked));
+    EXPECT_TRUE(ports.messages.empty());
+    EXPECT_EQ(folder.Read(kSettingsBackupName), c.old) << "the backup stays as it was";
+    const std::string renewed = ReadWholeTextFile(folder.Path() / kIni);
+    std::vector<std::string> values;
+    for (const auto& [section, key] : read) {
+      values.push_back(FindProfileValue(renewed, section, key).value_or(none));
+    }
+    EXPECT_EQ(values, c.values);
+    EXPECT_EQ(view.TabOf(Tab::Monitoring).visible, c.monitoring);
+  }
+}
+
 // The caption bar's menu and Ctrl+comma: the settings file and the game
 // folder, handed to the desktop's opener as file URLs of their very bytes.
 TEST_F(Controller, SettingsAtHand) {
@@ -1006,6 +1101,20 @@ TEST_F(Controller, SettingsAtHand) {
   dotted.one.OnCaptionCommand(CaptionCommand::OpenSettingsFile);
   EXPECT_EQ(dotted.ports.opened,
             std::vector<std::string>{"file://" + folder + "/wreckvale_launcher.ini"});
+  EXPECT_TRUE(dotted.ports.messages.empty());
+
+  // With no opener the player learns the path, as the system spells it.
+  dotted.ports.opens = false;
+  for (const CaptionCommand command :
+       {CaptionCommand::OpenSettingsFile, CaptionCommand::OpenGameFolder}) {
+    dotted.one.OnCaptionCommand(command);
+  }
+  const std::string path = dir.Path().string();
+  const std::string separator(1, std::filesystem::path::preferred_separator);
+  EXPECT_EQ(dotted.ports.messages,
+            (std::vector<std::string>{"Nothing here could open it; open it by hand:\n" + path +
+                                          separator + "wreckvale_launcher.ini",
+                                      "Nothing here could open it; open it by hand:\n" + path}));
 }
 
 }  // namespace

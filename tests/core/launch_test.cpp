@@ -326,8 +326,8 @@ TEST_F(Launch, RefusalsAndExitAfterRun) {
     std::string message;
   } cases[] = {
       {{}, false, Tab::CreateServer, kNoEngineMessage},
-      {{"qr7.exe"}, true, Tab::CreateServer, "Choose map!"},
-      {{"qr7.exe"}, true, Tab::JoinGame, "Choose map!"},
+      {{"qr7.exe"}, true, Tab::CreateServer, kNoMapMessage},
+      {{"qr7.exe"}, true, Tab::JoinGame, kNoMapMessage},
   };
   for (bool exitAfterRun : {false, true}) {
     for (const auto& c : cases) {

@@ -21,6 +21,10 @@ namespace wv::test {
 
 inline constexpr char kNoEngineMessage[] =
     "You must run this launcher from folder with qr7.exe or wreckvale.exe";
+// Custom-maps mode with no map enabled.
+inline constexpr char kNoMapMessage[] =
+    "Choose map! Fill in Map name and File name of a [CustomMap1] to [CustomMap16] section in "
+    "wreckvale_launcher.ini, then choose the custom-maps mode again.";
 
 // One start of the launcher: the messages it showed, in order, what it
 // decided and the model it filled.

@@ -35,7 +35,7 @@ TEST(MonitoringTexts, UnavailableLineSaysWhy) {
        "the web-view module is not loaded"},
       {"engine silent", {Kind::EngineNotStarted, "", ""}, "the web engine did not start"},
       {"engine says why", {Kind::EngineNotStarted, "", "no OpenGL"}, "no OpenGL"},
-      {"no page in time", {Kind::NoPageInTime, "", ""}, "the page did not load in time"},
+      {"no web control", {Kind::NoWebView, "", ""}, "this system offers no built-in web view"},
       {"the system's words in one bounded line",
        {Kind::EngineNotStarted, "", "GL:\r\n" + std::string(4000, 'e')},
        "GL:  " + std::string(114, 'e') + "\u2026"},
@@ -81,6 +81,7 @@ TEST(MonitoringTexts, PageLoadFailureSaysWhy) {
   struct Row {
     bool russian;
     std::string reason, expected;
+    std::string url = {};
   };
   const Row rows[] = {
       {false, "Connection refused", "The monitoring page did not load: Connection refused"},
@@ -89,9 +90,14 @@ TEST(MonitoringTexts, PageLoadFailureSaysWhy) {
       {false, "net::ERR\n" + std::string(300, 'r') + "\n",
        "The monitoring page did not load: net::ERR " + std::string(110, 'r') + "\u2026"},
       {false, "\r\n", "The monitoring page did not load"},
+      {false, "net::ERR_CONNECTION_REFUSED",
+       "The monitoring page did not load: net::ERR_CONNECTION_REFUSED\nhttp://stats.example/",
+       "http://stats.example/"},
+      {false, "", "The monitoring page did not load\nhttp://x/ y", "http://x/\ny"},
   };
   for (const Row& row : rows) {
-    EXPECT_EQ(PageLoadFailure(MonitoringTextsOf(Strings(row.russian)), row.reason), row.expected)
+    EXPECT_EQ(PageLoadFailure(MonitoringTextsOf(Strings(row.russian)), row.reason, row.url),
+              row.expected)
         << row.reason;
   }
 }

@@ -202,6 +202,26 @@ TEST(StringTables, EveryEntryInBothLanguages) {
       {Str::NotInCodePage1, "its path has letters the ANSI co", "в пути есть буквы, которых нет в"},
       {Str::NotInCodePage2, "de page lacks", " кодовой странице ANSI"},
       {Str::PathTooLong, "path longer than 260 characters", "путь длиннее 260 символов"},
+      {Str::OldSettings1, "The settings file of launcher ve", "Файл настроек, записанный лаунче"},
+      {Str::OldSettings2, "rsion ", "ром версии "},
+      {Str::OldSettingsKept1, " was replaced by a new one and i",
+       " заменён новым файлом и сохранён"},
+      {Str::OldSettingsKept2, "s kept as ", " как "},
+      {Str::CarryValues1, ". Carry your values over into th", ". Перенести ваши значения в новы"},
+      {Str::CarryValues2, "e new file?", "й файл?"},
+      {Str::CustomMapsHint1, "Fill in Map name and File name o",
+       "Заполните Map name и File name в"},
+      {Str::CustomMapsHint2, "f a [CustomMap1] to [CustomMap16",
+       " одной из секций [CustomMap1]–[C"},
+      {Str::CustomMapsHint3, "] section in wreckvale_launcher.",
+       "ustomMap16] файла wreckvale_laun"},
+      {Str::CustomMapsHint4, "ini, then choose the custom-maps",
+       "cher.ini, затем снова выберите р"},
+      {Str::CustomMapsHint5, " mode again.", "ежим доп. карт."},
+      {Str::CannotOpen1, "Nothing here could open it; open", "Не удалось открыть, откройте вру"},
+      {Str::CannotOpen2, " it by hand:", "чную:"},
+      {Str::NoWebView1, "this system offers no built-in w", "в этой системе нет встроенного в"},
+      {Str::NoWebView2, "eb view", "еб-просмотра"},
   };
   ASSERT_EQ(std::size(entries), kStrCount) << "every entry has its row";
   for (std::size_t i = 0; i < kStrCount; ++i) {
@@ -319,6 +339,11 @@ TEST(StringSet, PiecesJoinIntoWholeMessages) {
       {ru,
        {NotInCodePage1, NotInCodePage2},
        "в пути есть буквы, которых нет в кодовой странице ANSI"},
+      {ru, {OldSettings1, OldSettings2}, "Файл настроек, записанный лаунчером версии "},
+      {ru, {OldSettingsKept1, OldSettingsKept2}, " заменён новым файлом и сохранён как "},
+      {ru, {CarryValues1, CarryValues2}, ". Перенести ваши значения в новый файл?"},
+      {ru, {CannotOpen1, CannotOpen2}, "Не удалось открыть, откройте вручную:"},
+      {ru, {NoWebView1, NoWebView2}, "в этой системе нет встроенного веб-просмотра"},
   };
   for (const WholeMessage& m : messages) {
     StringSet set;

@@ -8,6 +8,7 @@
 #include <QIcon>
 #include <QImage>
 #include <QLabel>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QScopeGuard>
 #include <QSignalSpy>
@@ -173,11 +174,18 @@ class MonitoringPageTest : public QObject {
     const auto lines = unavailable();
     QCOMPARE(lines.size(), 1);
     QVERIFY(lines[0]->isVisible());
+    // The reason, then the address on a line of its own.
     if (line.endsWith(QChar(0x2026))) {
       QVERIFY2(lines[0]->text().startsWith(line.chopped(1)), qPrintable(lines[0]->text()));
     } else {
-      QCOMPARE(lines[0]->text(), line);
+      QCOMPARE(lines[0]->text(), line + QLatin1Char('\n') + server_.Url("/status"));
     }
+    QVERIFY(lines[0]->mapTo(&page, QPoint(0, 0)).x() > 0);
+    auto* open = page.findChild<QPushButton*>(QStringLiteral("MonitoringOpenInBrowser"));
+    QVERIFY(open != nullptr && open->isVisible());
+    QSignalSpy openAsked(&page, &wv::MonitoringPage::openInBrowserRequested);
+    open->click();
+    QCOMPARE(openAsked.count(), 1);
     QVERIFY(!page.BrowserLoaded());
     QCOMPARE(page.BrowserWidget(), nullptr);
     // What the calls posted has run by now, and none of it loaded a page.
@@ -365,6 +373,7 @@ class MonitoringPageTest : public QObject {
     const auto failure = [&] {
       return page.findChild<QLabel*>(QStringLiteral("MonitoringLoadFailure"));
     };
+    QString navigated;  // the address of the latest navigation
     for (const Step& step : steps) {
       if (!step.serverDown) QVERIFY(server_.Up());
       const QString url = step.action == kNavigate ? server_.Url(step.path) : QString();
@@ -387,11 +396,16 @@ class MonitoringPageTest : public QObject {
       QTRY_VERIFY2_WITH_TIMEOUT(reached(), step.name, kPageTimeoutMs);
       QCOMPARE(failure() != nullptr && failure()->isVisible(), step.serverDown);
       QCOMPARE(page.BrowserWidget()->isVisible(), !step.serverDown);
+      if (step.action == kNavigate) navigated = url;
       if (step.serverDown) {
+        // Inset as the other pages, the address named, the browser offered.
         const QString line = failure()->text();
         QVERIFY2(line.startsWith(QStringLiteral("The monitoring page did not load: ")) &&
-                     line.size() > 34,
+                     line.endsWith(QLatin1Char('\n') + navigated) && line.size() > 34,
                  qPrintable(line));
+        QVERIFY(failure()->mapTo(&page, QPoint(0, 0)).x() > 0);
+        const auto* open = page.findChild<QPushButton*>(QStringLiteral("MonitoringOpenInBrowser"));
+        QVERIFY(open != nullptr && open->isVisible());
       }
       for (const auto& [path, count] : step.hits.asKeyValueRange()) {
         const QString requested = QStringLiteral("%1: %2 requested %3 times").arg(step.name, path);

@@ -77,7 +77,10 @@ struct RecordingClipboard : ClipboardSink {
 
 struct RecordingUrls : UrlOpener {
   std::vector<std::string> opened;
-  void Open(const std::string& url) override { opened.push_back(url); }
+  bool Open(const std::string& url) override {
+    opened.push_back(url);
+    return true;
+  }
 };
 
 struct RecordingQuit : QuitRequester {

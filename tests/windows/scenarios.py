@@ -75,7 +75,8 @@ OLD_FILE = b"[Application]\r\nVersion=1.0\r\nConsole=No\r\n; the player's own\r\
 STARTS = [
     # name, engine in the folder, settings file before, what follows
     ("template on first start", True, None, "window"),
-    ("outdated file kept as a backup", True, OLD_FILE, "window"),
+    ("outdated file kept as a backup, its values carried over", True, OLD_FILE, "carry"),
+    ("outdated file kept as a backup, the template kept", True, OLD_FILE, "keep"),
     ("wrong folder", False, None, "message"),
 ]
 
@@ -92,11 +93,17 @@ def start_scenario(engine, before, outcome):
                 check("You must run this launcher from" in box["text"], box["text"])
                 check(wait_for(lambda: not session.running(), "the launcher to end") and
                       session.process.returncode == 0, "ended with %s" % session.process.returncode)
+            elif outcome in ("carry", "keep"):
+                # Yes is the default button; Tab moves to No.
+                box = session.dismiss_box(*(() if outcome == "carry" else ("Tab", "Return")))
+                check("version 1.0" in box["text"] and ".ini.bak" in box["text"], box["text"])
+                session.window()
             else:
                 session.window()
             check(os.path.exists(session.path(INI)), "no settings file")
             written = session.read(INI)
-            check(written.startswith(b"[Application]\r\nConsole=Yes"), "not the template")
+            console = b"Console=No" if outcome == "carry" else b"Console=Yes"
+            check(written.startswith(b"[Application]\r\n" + console), "not the template")
             check(("Version=%s" % VERSION).encode() in written, "not this version's template")
             if before is None:
                 check(not os.path.exists(session.path(BACKUP)), "a backup of nothing")
@@ -490,7 +497,8 @@ def monitoring_fallback(runner):
         switch_tab(session, "Monitoring")
         reason = wait_for(lambda: session.snapshot().control(
             **{"class": "Static", "visible": "1",
-               "text": "Monitoring page unavailable: the page did not load in time"}),
+               "text": "Monitoring page unavailable: this system offers no built-in web view\n"
+                       + MONITORING_URL}),
             "the reason on the tab", timeout=TIMEOUT)
         check(reason is not None, "no reason")
         session.click("openInBrowser")

@@ -280,13 +280,14 @@ class Session:
              "--name", "^%s$" % title], capture_output=True, text=True).stdout.split(),
             "the X window %r" % title)[0]
 
-    def dismiss_box(self):
+    def dismiss_box(self, *keys):
+        """Answers the box with `keys` (Return: its default button)."""
         box = self.box()
         # The box shares its title with the main window, so it is told apart
         # by Windows' own account of the active window.
         wait_for(lambda: (self.snapshot().focus() or {}).get("active") == box["hwnd"],
                  "the box to be active")
-        self.keys("Return")
+        self.keys(*(keys or ("Return",)))
         wait_for(lambda: not any(b["hwnd"] == box["hwnd"] for b in self.snapshot().boxes()),
                  "the box to close")
         return box
