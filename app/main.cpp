@@ -1,7 +1,4 @@
-#include <stdlib.h>
-
 #include <QApplication>
-#include <filesystem>
 
 #include "app/accessibility.h"
 #include "app/clipboard_handoff.h"
@@ -10,25 +7,7 @@
 #include "app/qt_platform.h"
 #include "ui/look.h"
 
-namespace {
-
-// The web engine reads the X keyboard data from the system's folder and ends
-// the launcher where there is none (a bare container): the release's web
-// archive carries a copy beside the launcher for such a system.
-void UseCarriedKeyboardData() {
-  namespace fs = std::filesystem;
-  std::error_code error;
-  if (getenv("XKB_CONFIG_ROOT") != nullptr || fs::exists("/usr/share/X11/xkb", error)) return;
-  const fs::path carried =
-      fs::read_symlink("/proc/self/exe", error).parent_path() / "wreckvale-launcher.d" / "xkb";
-  if (!error && fs::is_directory(carried, error)) setenv("XKB_CONFIG_ROOT", carried.c_str(), 1);
-}
-
-}  // namespace
-
 int main(int, char** argv) {
-  // Before any thread could read the environment.
-  UseCarriedKeyboardData();
   // The launcher reads no arguments, the toolkit's own options included
   // (-platform, -style, -reverse and the like).
   int qtArgc = 1;
