@@ -9,7 +9,7 @@
 
 #include "core/launcher_controller.h"
 #include "core/view_state.h"
-#include "platform/ports.h"
+#include "core/ports.h"
 
 namespace wv {
 

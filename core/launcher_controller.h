@@ -10,7 +10,7 @@
 #include "core/profile_writer.h"
 #include "core/recent_file.h"
 #include "core/view_state.h"
-#include "platform/ports.h"
+#include "core/ports.h"
 
 namespace wv {
 
