@@ -8,8 +8,8 @@
 #include <vector>
 
 #include "core/launcher_controller.h"
+#include "core/ports.h"
 #include "core/view_state.h"
-#include "platform/ports.h"
 
 namespace wv {
 

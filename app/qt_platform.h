@@ -5,8 +5,9 @@
 #include <string_view>
 
 #include "core/launcher_controller.h"
-#include "platform/ports.h"
+#include "core/ports.h"
 #include "platform/process_starter.h"
+#include "platform/steady_time.h"
 
 namespace wv {
 
@@ -33,11 +34,6 @@ class DesktopUrlOpener : public UrlOpener {
 class EventLoopQuit : public QuitRequester {
  public:
   void RequestQuit() override;
-};
-
-class SteadyTime : public TimeSource {
- public:
-  std::chrono::steady_clock::time_point Now() override { return std::chrono::steady_clock::now(); }
 };
 
 // The current folder, its files and the system's program search, as a
@@ -74,35 +70,21 @@ StartFolders DefaultStartFolders(const char* argv0);
 std::string LauncherVersion();
 
 // The real adapters, alive as long as the window that uses them.
-class QtPlatform {
- public:
-  Platform Get() {
-    return {.starter = &starter_,
-            .messages = &messages_,
-            .input = &input_,
-            .clipboard = &clipboard_,
-            .urls = &urls_,
-            .quit = &quit_,
-            .time = &time_,
-            .folder = &folder_,
-            .watch = &starter_,
-            .questions = &questions_,
-            .language = &language_,
-            .workingFolder = &workingFolder_};
-  }
+struct QtPlatform {
+  Platform Get() { return PlatformOf(*this); }
 
- private:
-  DetachedProcessStarter starter_;
-  MessageBoxSink messages_;
-  InputDialogInput input_;
-  SystemClipboard clipboard_;
-  DesktopUrlOpener urls_;
-  EventLoopQuit quit_;
-  SteadyTime time_;
-  CurrentFolderProbe folder_;
-  MessageBoxQuestion questions_;
-  UserSystemLanguage language_;
-  ProcessWorkingFolder workingFolder_;
+  DetachedProcessStarter starter;
+  GameWatch& watch = starter;
+  MessageBoxSink messages;
+  InputDialogInput input;
+  SystemClipboard clipboard;
+  DesktopUrlOpener urls;
+  EventLoopQuit quit;
+  SteadyTime time;
+  CurrentFolderProbe folder;
+  MessageBoxQuestion questions;
+  UserSystemLanguage language;
+  ProcessWorkingFolder workingFolder;
 };
 
 }  // namespace wv

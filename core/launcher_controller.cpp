@@ -91,14 +91,12 @@ void LauncherController::SaySettingsBusy() {
 ViewState LauncherController::Start(const StartFolders& folders, std::string_view version) {
   std::filesystem::path workDir = folders.workDir;
   const std::filesystem::path gameFolder = GameFolder(folders.exeDir, folders.workDir);
-  if (gameFolder != workDir && platform_.workingFolder != nullptr &&
-      platform_.workingFolder->Enter(gameFolder)) {
+  if (gameFolder != workDir && platform_.workingFolder->Enter(gameFolder)) {
     workDir = gameFolder;
   }
-  const std::string locale = platform_.language != nullptr ? platform_.language->Locale() : "";
+  const std::string locale = platform_.language->Locale();
   const auto ask = [this](const std::string& question) {
-    return platform_.questions != nullptr &&
-           platform_.questions->AskYesNo(std::string(kLauncherTitle), DisplayUtf8(question),
+    return platform_.questions->AskYesNo(std::string(kLauncherTitle), DisplayUtf8(question),
                                          DisplayUtf8(model_.Str(Str::QuestionYes)),
                                          DisplayUtf8(model_.Str(Str::QuestionNo)));
   };
@@ -185,7 +183,7 @@ bool LauncherController::StartGame(const std::string& command,
                                    const LaunchEnvironment& environment) {
   std::filesystem::path log;
   RunLogStart logStart;
-  if (platform_.watch != nullptr && !environment.currentFolder.empty()) {
+  if (platform_.watch->Watches() && !environment.currentFolder.empty()) {
     // Joined as text, as the command joins the folder and the game.
     log = environment.folder.empty() ? std::filesystem::path(environment.currentFolder)
                                      : environment.folder;
@@ -201,7 +199,7 @@ bool LauncherController::StartGame(const std::string& command,
   std::optional<StartFailure> failure =
       platform_.starter->Start(command, environment.currentFolder);
   std::string settingsKept;  // why the settings were not set up for a wrapper
-  if (failure && WrapperHelps(*failure, environment) && platform_.questions != nullptr &&
+  if (failure && WrapperHelps(*failure, environment) && platform_.questions->CanAsk() &&
       environment.findOnPath) {
     std::optional<std::string> wrapper;
     for (std::string_view name : kWindowsWrappers) {

@@ -7,10 +7,10 @@
 #include <vector>
 
 #include "core/launcher_model.h"
+#include "core/ports.h"
 #include "core/profile_writer.h"
 #include "core/recent_file.h"
 #include "core/view_state.h"
-#include "platform/ports.h"
 
 namespace wv {
 

@@ -5,8 +5,16 @@
 
 namespace wv {
 
+namespace {
+
+std::string_view YesNoText(bool yes) {
+  return KeyValue(yes).Text();
+}
+
+}  // namespace
+
 bool Read(const SettingsReader& reader, const Key<bool>& key) {
-  return IsYes(reader.ReadText(key.section, key.name, key.fallback));
+  return IsYes(reader.ReadText(key.section, key.name, YesNoText(key.fallback)));
 }
 
 std::string Read(const SettingsReader& reader, const Key<std::string>& key) {
@@ -16,7 +24,8 @@ std::string Read(const SettingsReader& reader, const Key<std::string>& key) {
 AddonVisibility ReadAddonVisibility(const SettingsReader& reader) {
   // The text itself: Read() would give only yes or no.
   const Key<bool> visible = key::kVisible.In(section::kAddon);
-  const std::string value = reader.ReadText(visible.section, visible.name, visible.fallback);
+  const std::string value =
+      reader.ReadText(visible.section, visible.name, YesNoText(visible.fallback));
   if (IsYes(value)) return AddonVisibility::Offered;
   if (EqualsIgnoringAsciiCase(value, "NO")) return AddonVisibility::Withdrawn;
   return AddonVisibility::Unsaid;
@@ -24,41 +33,39 @@ AddonVisibility ReadAddonVisibility(const SettingsReader& reader) {
 
 std::vector<DeclaredKey> DeclaredKeys() {
   std::vector<DeclaredKey> keys;
-  const auto add = [&keys](const auto& key) {
-    keys.push_back({std::string(key.section), std::string(key.name), std::string(key.fallback),
-                    std::string(key.written)});
+  const auto add = [&keys](std::string_view section, std::string_view name,
+                           std::string_view fallback, std::string_view written) {
+    keys.push_back(
+        {std::string(section), std::string(name), std::string(fallback), std::string(written)});
   };
-  add(key::kConsole);
-  add(key::kSkipIntro);
-  add(key::kCustomGame);
-  add(key::kExitAfterRun);
-  add(key::kRunParameters);
-  add(key::kUseParameters);
-  add(key::kRunPrefix);
-  add(key::kRunPrefixParam);
-  add(key::kUsePrefix);
-  add(key::kMonitoringUrl);
-  add(key::kVersion);
-  add(key::kCommandFile);
-  add(key::kVisible.In(section::kAddon));
-  add(key::kVersus.In(section::kAddon));
-  for (const AddonChapter& chapter : kAddonChapters) add(key::AddonChapterMap(chapter.mapKey));
-  for (const ExtraMap& map : kExtraMaps) {
-    add(key::ExtraMapId(kEnglishStrings[static_cast<std::size_t>(map.caption)], map.defaultId));
+  const auto addRows = [&add](bool inFreshFile) {
+    for (const KeyRow& row : key::kRows) {
+      if ((row.fresh != InFreshFile::Missing) != inFreshFile) continue;
+      add(row.section, row.name, row.fallback.Text(),
+          row.fresh == InFreshFile::Written ? row.written.Text() : "");
+    }
+  };
+  const auto addMapRows = [&add](std::string_view section, MapFamily family) {
+    for (const MapKeyRow& row : key::kMapRows) {
+      if (row.In(family)) add(section, row.name, row.fallback.Text(), row.written.Text());
+    }
+  };
+  addRows(true);
+  addMapRows(section::kAddon.name, MapFamily::Addon);
+  for (const AddonChapter& chapter : kAddonChapters) {
+    const Key<std::string> map = key::AddonChapterMap(chapter.mapKey);
+    add(map.section, map.name, map.fallback, map.fallback);
   }
   for (const ExtraMap& map : kExtraMaps) {
-    add(key::kVisible.In(map.section));
-    add(key::kVersus.In(map.section));
+    const Key<std::string> id =
+        key::ExtraMapId(kEnglishStrings[static_cast<std::size_t>(map.caption)], map.defaultId);
+    add(id.section, id.name, id.fallback, id.fallback);
   }
+  for (const ExtraMap& map : kExtraMaps) addMapRows(map.section.name, MapFamily::ExtraMap);
   for (const CustomMapSection& section : kCustomMapSections) {
-    add(key::kMapName.In(section));
-    add(key::kFileName.In(section));
-    add(key::kVersus.In(section));
+    addMapRows(section.name, MapFamily::CustomMap);
   }
-  add(key::kUseRunParameters);
-  add(key::kLanguage);
-  add(key::kRememberChoices);
-  add(key::kForumUrl);
+  addRows(false);
   return keys;
 }
 

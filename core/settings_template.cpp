@@ -32,32 +32,32 @@ std::string SettingsTemplate(std::string_view version, const ExtraMapCaptions& c
   const auto line = [&text](std::string_view first, std::string_view second = {}) {
     text.append(first).append(second).append("\r\n");
   };
-  const auto keyLine = [&line](const TemplateLine& key) {
-    line(std::string(key.name) + "=", key.written);
-  };
   const auto header = [&line](std::string_view section) { line("[" + std::string(section) + "]"); };
-  header(section::kApplication);
-  for (const TemplateLine& key : kApplicationTemplate) keyLine(key);
-  line(std::string(key::kVersion.name) + "=", version);
-  header(key::kCommandFile.section);
-  keyLine(key::kCommandFile);
+  std::string_view section;
+  for (const KeyRow& row : key::kRows) {
+    if (row.fresh == InFreshFile::Missing) continue;
+    if (row.section != section) header(section = row.section);
+    line(std::string(row.name) + "=",
+         row.fresh == InFreshFile::Written ? row.written.Text() : version);
+  }
+  const auto mapKeys = [&line](MapFamily family) {
+    for (const MapKeyRow& row : key::kMapRows) {
+      if (row.In(family)) line(std::string(row.name) + "=", row.written.Text());
+    }
+  };
   header(section::kAddon.name);
-  keyLine(key::kVisible.In(section::kAddon));
-  keyLine(key::kVersus.In(section::kAddon));
+  mapKeys(MapFamily::Addon);
   for (const AddonChapter& chapter : kAddonChapters) line(chapter.mapKey, "=");
   header(section::kCustomMaps);
   for (std::size_t i = 0; i < kExtraMaps.size(); ++i)
     line(captions[i] + "=", kExtraMaps[i].defaultId);
   for (std::size_t i : kExtraMapSectionOrder) {
     header(kExtraMaps[i].section.name);
-    keyLine(key::kVisible.In(kExtraMaps[i].section));
-    keyLine(key::kVersus.In(kExtraMaps[i].section));
+    mapKeys(MapFamily::ExtraMap);
   }
-  for (const CustomMapSection& section : kCustomMapSections) {
-    header(section.name);
-    keyLine(key::kMapName.In(section));
-    keyLine(key::kFileName.In(section));
-    keyLine(key::kVersus.In(section));
+  for (const CustomMapSection& custom : kCustomMapSections) {
+    header(custom.name);
+    mapKeys(MapFamily::CustomMap);
   }
   return text;
 }

@@ -5,7 +5,7 @@
 #include <optional>
 #include <string>
 
-#include "platform/ports.h"
+#include "core/ports.h"
 
 namespace wv {
 

@@ -7,8 +7,9 @@
 #include <string>
 
 #include "core/launcher_controller.h"
-#include "platform/ports.h"
+#include "core/ports.h"
 #include "platform/process_starter.h"
+#include "platform/steady_time.h"
 
 namespace wv {
 
@@ -55,11 +56,6 @@ class MessageLoopQuit : public QuitRequester {
   void RequestQuit() override { PostQuitMessage(0); }
 };
 
-class SteadyTime : public TimeSource {
- public:
-  std::chrono::steady_clock::time_point Now() override { return std::chrono::steady_clock::now(); }
-};
-
 // A message box with the buttons yes and no, captioned in the player's
 // language.
 class MessageBoxQuestion : public YesNoQuestion {
@@ -94,37 +90,23 @@ class CurrentFolderProbe : public GameFolderProbe {
 StartFolders DefaultStartFolders();
 
 // The real adapters, alive as long as the window that uses them.
-class WinPlatform {
- public:
-  Platform Get() {
-    return {.starter = &starter_,
-            .messages = &messages_,
-            .input = &input_,
-            .clipboard = &clipboard_,
-            .urls = &urls_,
-            .quit = &quit_,
-            .time = &time_,
-            .folder = &folder_,
-            .watch = &starter_,
-            .questions = &questions_,
-            .language = &language_,
-            .workingFolder = &workingFolder_};
-  }
-  void SetOwner(HWND window) { owner_.window = window; }
+struct WinPlatform {
+  Platform Get() { return PlatformOf(*this); }
+  void SetOwner(HWND window) { owner.window = window; }
 
- private:
-  OwnerWindow owner_;
-  DetachedProcessStarter starter_;
-  MessageBoxSink messages_{owner_};
-  PasswordDialogInput input_{owner_};
-  SystemClipboard clipboard_{owner_};
-  ShellUrlOpener urls_;
-  MessageLoopQuit quit_;
-  SteadyTime time_;
-  CurrentFolderProbe folder_;
-  MessageBoxQuestion questions_{owner_};
-  UserSystemLanguage language_;
-  ProcessWorkingFolder workingFolder_;
+  OwnerWindow owner;
+  DetachedProcessStarter starter;
+  GameWatch& watch = starter;
+  MessageBoxSink messages{owner};
+  PasswordDialogInput input{owner};
+  SystemClipboard clipboard{owner};
+  ShellUrlOpener urls;
+  MessageLoopQuit quit;
+  SteadyTime time;
+  CurrentFolderProbe folder;
+  MessageBoxQuestion questions{owner};
+  UserSystemLanguage language;
+  ProcessWorkingFolder workingFolder;
 };
 
 }  // namespace wv

@@ -28,6 +28,11 @@ std::string ReadWholeTextFile(const std::filesystem::path& file) {
   return ReadWholeFile(file).text.value_or("<unread>");
 }
 
+// The ports a test leaves unset, as a system that lacks them.
+struct Lacking {
+  bool watch = false, questions = false, language = false, workingFolder = false;
+};
+
 // Ports that record what the controller asks of the system.
 struct FakePorts : ProcessStarter,
                    MessageSink,
@@ -97,8 +102,13 @@ struct FakePorts : ProcessStarter,
     if (enterSucceeds) folder = to;
     return enterSucceeds;
   }
-  Platform Get() {
-    return {this, this, this, this, this, this, this, this, this, this, this, this};
+  Platform Get(Lacking lacking = {}) {
+    Platform platform{this, this, this, this, this, this, this, this};
+    if (!lacking.watch) platform.watch = this;
+    if (!lacking.questions) platform.questions = this;
+    if (!lacking.language) platform.language = this;
+    if (!lacking.workingFolder) platform.workingFolder = this;
+    return platform;
   }
 
   std::filesystem::path folder;
@@ -139,14 +149,15 @@ class Controller : public ::testing::Test {
 // A launcher of its own in the same folder, for one row of a table; its
 // ports can be set before it starts.
 struct Fresh {
-  explicit Fresh(const EngineFolder& folder) : dir(folder), ports(folder.Path()) {}
+  explicit Fresh(const EngineFolder& folder, Lacking lacking = {})
+      : dir(folder), ports(folder.Path()), one(ports.Get(lacking)) {}
   ViewState Start(std::string_view applicationLines = {}, std::string_view sections = {}) {
     dir.Write(kIni, CurrentSettings(applicationLines, sections));
     return one.Start({dir.Path(), dir.Path()}, kVersion);
   }
   const EngineFolder& dir;
   FakePorts ports;
-  LauncherController one{ports.Get()};
+  LauncherController one;
 };
 
 std::vector<std::string> NoneOr(const std::string& text) {
@@ -227,6 +238,7 @@ TEST_F(Controller, PressStartsRefusesOrOpens) {
     std::string remembered = {};                    // the recent-servers file afterwards
     std::string forumUrl = std::string(kForumUrl);  // what the forum press hands on
     bool openerFails = false;                       // no desktop opener takes it
+    bool unwatched = false;                         // the system watches no game
   } cases[] = {
       // clang-format off
       {.name = "start", .arguments = usual + "Arno\""},
@@ -240,6 +252,9 @@ TEST_F(Controller, PressStartsRefusesOrOpens) {
        .arguments = usual + "Matthis\" -dev"},
       {.name = "start, exit after run", .settings = exitAfterRun, .arguments = usual + "Arno\"",
        .hides = true},
+      {.name = "unwatched start, exit after run: closed at once, no log",
+       .settings = exitAfterRun, .closes = true, .arguments = usual + "Arno\"",
+       .unwatched = true},
       {.name = "failed start", .startSucceeds = false, .message = denied},
       {.name = "refused: no map", .picks = {"customMaps"}, .starts = false,
        .message = kNoMapMessage},
@@ -299,7 +314,7 @@ TEST_F(Controller, PressStartsRefusesOrOpens) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
-    Fresh run(dir);
+    Fresh run(dir, {.watch = c.unwatched});
     const FakePorts& fresh = run.ports;
     run.ports.startSucceeds = c.startSucceeds;
     run.ports.opens = !c.openerFails;
@@ -311,6 +326,7 @@ TEST_F(Controller, PressStartsRefusesOrOpens) {
     if (!c.pasted.empty()) run.one.OnJoinAddressEdited(c.pasted);
     if (!c.pastedPort.empty()) run.one.OnJoinPortEdited(c.pastedPort);
     const std::string preview = run.one.ActionPreview();
+    std::filesystem::remove(dir.Path() / kRunLogName);
     const ViewState view = run.one.OnActionPressed();
     EXPECT_EQ(ReadWholeFile(dir.Path() / kRecentFileName).text.value_or(""), c.remembered);
     EXPECT_EQ(fresh.starts.size(), c.starts ? 1U : 0U);
@@ -338,7 +354,9 @@ TEST_F(Controller, PressStartsRefusesOrOpens) {
     EXPECT_EQ(view.browser, c.reloads ? BrowserRequest::Reload : BrowserRequest::None);
     EXPECT_EQ(view.closeWindow, c.closes);
     EXPECT_EQ(view.windowHidden, c.hides);
-    EXPECT_EQ(fresh.logs.size(), c.starts ? 1U : 0U) << "each start gets its log";
+    EXPECT_EQ(fresh.logs.size(), c.starts && !c.unwatched ? 1U : 0U) << "each start gets its log";
+    EXPECT_EQ(std::filesystem::exists(dir.Path() / kRunLogName), c.starts && !c.unwatched);
+    EXPECT_EQ(view.watchGameAfter.has_value(), c.starts && c.startSucceeds && !c.unwatched);
     EXPECT_EQ(view.actionResting, c.starts && c.startSucceeds);
   }
 }
@@ -370,6 +388,7 @@ TEST_F(Controller, WindowsProgramOffersWine) {
     bool closes = false;
     Saved saved = Saved::AsBytes;
     bool runsWindowsPrograms = false;
+    bool noOneToAsk = false;  // the system asks no question
   } cases[] = {
       // clang-format off
       {.name = "yes: keys replaced where they stand, the game started",
@@ -402,11 +421,13 @@ TEST_F(Controller, WindowsProgramOffersWine) {
        .message = "Can not start the game (/usr/bin/wine: Permission denied)"},
       {.name = "a system that runs Windows programs: neither question nor hint",
        .message = failed, .runsWindowsPrograms = true},
+      {.name = "no one to ask: the hint alone, even for a read-only file",
+       .message = failed + hint, .saved = Saved::ReadOnly, .noOneToAsk = true},
       // clang-format on
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
-    Fresh run(dir);
+    Fresh run(dir, {.questions = c.noOneToAsk});
     const FakePorts& fresh = run.ports;
     run.ports.onPath = c.onPath;
     run.ports.answerYes = c.answerYes;
@@ -455,12 +476,20 @@ TEST_F(Controller, StartWorksWhereTheGameIs) {
     bool workHasGame, exeHasGame, enterSucceeds;
     bool enters;
     std::vector<std::string> messages;
+    bool noFolderPort = false;  // the system cannot change the current folder
   } cases[] = {
       {"both hold it: the current folder", true, true, true, false, {}},
       {"only the launcher's: moved there", false, true, true, true, {}},
       {"only the current one", true, false, true, false, {}},
       {"neither: the wrong-folder message", false, false, true, false, {kNoEngineMessage}},
       {"the move refused: the wrong-folder message", false, true, false, true, {kNoEngineMessage}},
+      {"no way to move: the wrong-folder message",
+       false,
+       true,
+       true,
+       false,
+       {kNoEngineMessage},
+       true},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
@@ -469,14 +498,14 @@ TEST_F(Controller, StartWorksWhereTheGameIs) {
     if (c.workHasGame) workDir.Write("qr7.exe", "");
     FakePorts fresh(workDir.Path());
     fresh.enterSucceeds = c.enterSucceeds;
-    LauncherController one(fresh.Get());
+    LauncherController one(fresh.Get({.workingFolder = c.noFolderPort}));
     one.Start({exeDir.Path(), workDir.Path()}, kVersion);
     EXPECT_EQ(fresh.entered,
               c.enters ? std::vector{exeDir.Path()} : std::vector<std::filesystem::path>{});
     EXPECT_EQ(fresh.messages, c.messages);
     EXPECT_EQ(one.QuitRequested(), !c.messages.empty());
     // The template goes where the game is.
-    const bool moved = c.enters && c.enterSucceeds;
+    const bool moved = c.enters && c.enterSucceeds && !c.noFolderPort;
     EXPECT_EQ(std::filesystem::exists(workDir.Path() / kIni), !moved);
     if (moved) {
       one.OnActionPressed();
@@ -490,8 +519,10 @@ TEST_F(Controller, StartWorksWhereTheGameIs) {
 TEST_F(Controller, StartTakesTheSystemLanguageWhereTheSettingsNameNone) {
   const struct {
     std::string settings, locale, action;
+    bool noLanguagePort = false;  // the system names no language at all
   } cases[] = {
       {"", "ru_RU.UTF-8", "Создать сервер "},
+      {"", "ru_RU.UTF-8", "Create server ", true},
       {"", "en_US.UTF-8", "Create server "},
       {"", "", "Create server "},
       {"Language=LOCAL_EN\r\n", "ru_RU.UTF-8", "Create server "},
@@ -499,7 +530,7 @@ TEST_F(Controller, StartTakesTheSystemLanguageWhereTheSettingsNameNone) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.settings + c.locale);
-    Fresh run(dir);
+    Fresh run(dir, {.language = c.noLanguagePort});
     run.ports.locale = c.locale;
     EXPECT_EQ(run.Start(c.settings)[Control::ActionButton].text, c.action);
   }

@@ -17,7 +17,7 @@
 #include "app/launcher_window.h"
 #include "app/qt_platform.h"
 #include "core/command_text.h"
-#include "platform/ports.h"
+#include "core/ports.h"
 #include "tests/support/desktop_session.h"
 #include "tests/support/launcher_files.h"
 #include "tests/support/stand_in_game.h"
@@ -97,7 +97,7 @@ struct FakePlatform {
   RecordingQuit quit;
   SteppedTime time;
   CurrentFolderProbe folder;
-  Platform Get() { return {&starter, &messages, &input, &clipboard, &urls, &quit, &time, &folder}; }
+  Platform Get() { return PlatformOf(*this); }
 };
 
 // A fresh game folder that is the working folder while the test runs.

@@ -14,7 +14,8 @@ namespace wv {
 
 // What the launcher asks of the system and of the user's desktop, behind
 // small interfaces free of any toolkit: each front end gives its own, and
-// tests answer dialogs in advance and record process starts.
+// tests answer dialogs in advance and record process starts. The front ends
+// implement them in platform/ and beside their windows.
 
 class ProcessStarter {
  public:
@@ -88,6 +89,8 @@ class GameWatch {
   virtual void SendOutputTo(const std::filesystem::path& logFile) = 0;
   // What became of the game started last within kEarlyEndWindow. Never waits.
   virtual GameOutcome Outcome() = 0;
+  // False where nothing watches: no run log is made for the game then.
+  virtual bool Watches() const { return true; }
 };
 
 class YesNoQuestion {
@@ -97,6 +100,8 @@ class YesNoQuestion {
   // yes the default; all display text (UTF-8). True for yes.
   virtual bool AskYesNo(const std::string& title, const std::string& question,
                         const std::string& yes, const std::string& no) = 0;
+  // False where no one can be asked: nothing is offered that needs a yes.
+  virtual bool CanAsk() const { return true; }
 };
 
 class SystemLanguage {
@@ -115,6 +120,50 @@ class WorkingFolder {
   virtual bool Enter(const std::filesystem::path& folder) = 0;
 };
 
+// The ports a system may lack, each standing in for what is missing.
+namespace absent {
+
+// A game's early end goes unnoticed.
+class Watch final : public GameWatch {
+ public:
+  void SendOutputTo(const std::filesystem::path&) override {}
+  GameOutcome Outcome() override { return {GameOutcome::Kind::Outlasted}; }
+  bool Watches() const override { return false; }
+};
+
+// Every question is answered no.
+class Questions final : public YesNoQuestion {
+ public:
+  bool AskYesNo(const std::string&, const std::string&, const std::string&,
+                const std::string&) override {
+    return false;
+  }
+  bool CanAsk() const override { return false; }
+};
+
+// The system names no language: the settings' or English holds.
+class Language final : public SystemLanguage {
+ public:
+  std::string Locale() override { return {}; }
+};
+
+// The current folder stays where the launcher was started.
+class Folder final : public WorkingFolder {
+ public:
+  bool Enter(const std::filesystem::path&) override { return false; }
+};
+
+// They hold nothing, so every launcher may share them.
+inline constinit Watch kWatch;
+inline constinit Questions kQuestions;
+inline constinit Language kLanguage;
+inline constinit Folder kFolder;
+
+}  // namespace absent
+
+// The ports of one launcher, none of them null. The first eight every front
+// end gives; the last four a system may lack, and those left unset stand
+// for nothing there.
 struct Platform {
   ProcessStarter* starter = nullptr;
   MessageSink* messages = nullptr;
@@ -124,10 +173,30 @@ struct Platform {
   QuitRequester* quit = nullptr;
   TimeSource* time = nullptr;
   GameFolderProbe* folder = nullptr;
-  GameWatch* watch = nullptr;  // none: a game's early end goes unnoticed
-  YesNoQuestion* questions = nullptr;
-  SystemLanguage* language = nullptr;
-  WorkingFolder* workingFolder = nullptr;
+  GameWatch* watch = &absent::kWatch;
+  YesNoQuestion* questions = &absent::kQuestions;
+  SystemLanguage* language = &absent::kLanguage;
+  WorkingFolder* workingFolder = &absent::kFolder;
 };
+
+// The ports of a set of adapters, each member named after its port; a set
+// without one of the last four stands for nothing there. Every window and
+// test wires its adapters through this alone.
+template <typename Adapters>
+Platform PlatformOf(Adapters& a) {
+  Platform platform{.starter = &a.starter,
+                    .messages = &a.messages,
+                    .input = &a.input,
+                    .clipboard = &a.clipboard,
+                    .urls = &a.urls,
+                    .quit = &a.quit,
+                    .time = &a.time,
+                    .folder = &a.folder};
+  if constexpr (requires { a.watch; }) platform.watch = &a.watch;
+  if constexpr (requires { a.questions; }) platform.questions = &a.questions;
+  if constexpr (requires { a.language; }) platform.language = &a.language;
+  if constexpr (requires { a.workingFolder; }) platform.workingFolder = &a.workingFolder;
+  return platform;
+}
 
 }  // namespace wv
