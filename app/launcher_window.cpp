@@ -321,23 +321,22 @@ Tab LauncherWindow::CurrentTab() const {
 
 // Installed on the tab bar and the controls that take keys of the map.
 bool LauncherWindow::eventFilter(QObject* watched, QEvent* event) {
-  if (event->type() != QEvent::KeyPress) return QWidget::eventFilter(watched, event);
-  const auto at = std::find(widgets_.begin(), widgets_.end(), watched);
-  const Control control =
-      at != widgets_.end() ? static_cast<Control>(at - widgets_.begin()) : Control::Count;
-  const FocusKind kind =
-      watched == pageControl_->TabBar() ? FocusKind::TabRow : FocusKindOf(control);
-  const KeyCommand command = CommandFor(ChordOf(*static_cast<QKeyEvent*>(event)), kind);
-  if (command == KeyCommand::None) return QWidget::eventFilter(watched, event);
-  Do(command, control);
-  return true;
+  if (event->type() == QEvent::KeyPress) {
+    const auto at = std::find(widgets_.begin(), widgets_.end(), watched);
+    const Control control = static_cast<Control>(at - widgets_.begin());
+    const KeyCommand command =
+        CommandFor(ChordOf(*static_cast<QKeyEvent*>(event)),
+                   watched == pageControl_->TabBar() ? FocusKind::TabRow : FocusKindOf(control));
+    if (command != KeyCommand::None) {
+      Do(command, control);
+      return true;
+    }
+  }
+  return QWidget::eventFilter(watched, event);
 }
 
 void LauncherWindow::Do(KeyCommand command, Control focused) {
-  if (const std::optional<TabStep> step = TabStepOf(command)) {
-    Show(controller_.OnTabStepped(step->offset, step->how));
-    return;
-  }
+  if (std::optional<ViewState> view = controller_.OnKey(command)) return Show(*view);
   switch (command) {
     case KeyCommand::DropMenu:
       if (focused == Control::CharacterButton) {

@@ -87,21 +87,6 @@ KeyCommand CommandFor(const KeyChord& chord, FocusKind focus) {
   return KeyCommand::None;
 }
 
-std::optional<TabStep> TabStepOf(KeyCommand command) {
-  switch (command) {
-    case KeyCommand::NextTab:
-      return TabStep{1, TabChange::Other};
-    case KeyCommand::PreviousTab:
-      return TabStep{-1, TabChange::Other};
-    case KeyCommand::StepLeft:
-      return TabStep{-1, TabChange::ArrowKeys};
-    case KeyCommand::StepRight:
-      return TabStep{1, TabChange::ArrowKeys};
-    default:
-      return std::nullopt;
-  }
-}
-
 std::vector<WindowKey> WindowWideKeys() {
   std::vector<WindowKey> keys;
   for (const KeyRow& row : kKeys) {

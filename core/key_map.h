@@ -3,7 +3,6 @@
 #include <optional>
 #include <vector>
 
-#include "core/launcher_controller.h"
 #include "core/view_state.h"
 
 namespace wv {
@@ -51,14 +50,6 @@ enum class KeyCommand {
 };
 
 KeyCommand CommandFor(const KeyChord& chord, FocusKind focus);
-
-// Where a command steps along the tabs, for LauncherController::OnTabStepped;
-// none for the other commands.
-struct TabStep {
-  int offset;
-  TabChange how;
-};
-std::optional<TabStep> TabStepOf(KeyCommand command);
 
 // The chords that act wherever the focus is. A toolkit whose shortcuts match
 // across keyboard layouts registers these as its shortcuts.

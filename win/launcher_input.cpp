@@ -25,10 +25,7 @@ bool LauncherWindow::TakeKey(const MSG& message) {
 }
 
 void LauncherWindow::Do(KeyCommand command, Control focused) {
-  if (const std::optional<TabStep> step = TabStepOf(command)) {
-    Show(controller_.OnTabStepped(step->offset, step->how));
-    return;
-  }
+  if (std::optional<ViewState> view = controller_.OnKey(command)) return Show(*view);
   switch (command) {
     case KeyCommand::DropMenu:
       DropMenuOf(focused, MenuOpening::Keyboard);

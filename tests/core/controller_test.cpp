@@ -594,30 +594,36 @@ TEST_F(Controller, JoinBoxesWrittenWhereTheirBytesDiffer) {
 // the ends. The hidden settings tab is skipped, and the join tab reached by
 // the arrow keys keeps the focus on the tab row.
 TEST_F(Controller, TabSteps) {
+  using enum KeyCommand;
   const struct {
     bool monitoring;
     Tab from;
-    int offset;
-    TabChange how;
-    Tab to;
+    KeyCommand key;
+    std::optional<Tab> to;  // none: the window's own command, no step
     FocusRequest focus;
   } cases[] = {
-      {false, Tab::CreateServer, 1, TabChange::Other, Tab::JoinGame, FocusRequest::JoinAddress},
-      {false, Tab::JoinGame, 1, TabChange::Other, Tab::About, FocusRequest::None},
-      {true, Tab::JoinGame, 1, TabChange::Other, Tab::Monitoring, FocusRequest::None},
-      {false, Tab::About, 1, TabChange::Other, Tab::CreateServer, FocusRequest::None},
-      {false, Tab::CreateServer, -1, TabChange::Other, Tab::About, FocusRequest::None},
-      {false, Tab::CreateServer, 1, TabChange::ArrowKeys, Tab::JoinGame, FocusRequest::None},
-      {false, Tab::About, 1, TabChange::ArrowKeys, Tab::About, FocusRequest::None},
-      {false, Tab::CreateServer, -1, TabChange::ArrowKeys, Tab::CreateServer, FocusRequest::None},
+      {false, Tab::CreateServer, NextTab, Tab::JoinGame, FocusRequest::JoinAddress},
+      {false, Tab::JoinGame, NextTab, Tab::About, FocusRequest::None},
+      {true, Tab::JoinGame, NextTab, Tab::Monitoring, FocusRequest::None},
+      {false, Tab::About, NextTab, Tab::CreateServer, FocusRequest::None},
+      {false, Tab::CreateServer, PreviousTab, Tab::About, FocusRequest::None},
+      {false, Tab::CreateServer, StepRight, Tab::JoinGame, FocusRequest::None},
+      {false, Tab::About, StepRight, Tab::About, FocusRequest::None},
+      {false, Tab::CreateServer, StepLeft, Tab::CreateServer, FocusRequest::None},
+      {false, Tab::CreateServer, DropMenu, std::nullopt, FocusRequest::None},
+      {false, Tab::JoinGame, PressAction, std::nullopt, FocusRequest::None},
   };
   for (const auto& c : cases) {
     Fresh run(dir);
     run.Start(c.monitoring ? "MonitoringURL=http://example.org/\r\n" : "");
     run.one.OnTabChosen(c.from, TabChange::Other);
-    const ViewState view = run.one.OnTabStepped(c.offset, c.how);
-    EXPECT_EQ(view.currentTab, c.to) << static_cast<int>(c.from) << " " << c.offset;
-    EXPECT_EQ(view.focus, c.focus) << static_cast<int>(c.from) << " " << c.offset;
+    const std::optional<ViewState> view = run.one.OnKey(c.key);
+    const std::string where =
+        std::string(TabObjectName(c.from)) + " " + std::to_string(static_cast<int>(c.key));
+    ASSERT_EQ(view.has_value(), c.to.has_value()) << where;
+    if (!view) continue;
+    EXPECT_EQ(view->currentTab, c.to) << where;
+    EXPECT_EQ(view->focus, c.focus) << where;
   }
 }
 
