@@ -1,5 +1,7 @@
 // The window's input: its own keys, the controls' clicks and edits, the
 // menus they drop and the tooltips' texts, each one call into the controller.
+#include <windows.h>
+// After windows.h, which it needs.
 #include <commctrl.h>
 
 #include "win/control_ids.h"
