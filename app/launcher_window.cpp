@@ -4,6 +4,7 @@
 #include <QAction>
 #include <QGuiApplication>
 #include <QKeyEvent>
+#include <QKeySequence>
 #include <QLineEdit>
 #include <QScreen>
 #include <QShortcut>
@@ -19,6 +20,7 @@
 #include "ui/caption_bar.h"
 #include "ui/create_page.h"
 #include "ui/join_page.h"
+#include "ui/key_chord.h"
 #include "ui/logical_rect.h"
 #include "ui/look.h"
 #include "ui/menu_set.h"
@@ -34,18 +36,13 @@ namespace wv {
 
 namespace {
 
-constexpr std::array<Tab, kTabCount> kTabs = {Tab::CreateServer, Tab::JoinGame, Tab::Settings,
-                                              Tab::Monitoring, Tab::About};
-
-// Compared as bytes: what the user typed stays as typed whenever it gives the
-// state's bytes. Otherwise (a split address) the bytes came from typing, so
-// they are shown back the way typing made them. The window's own write is no
-// edit: unblocked, it would come back as one, into the controller and into a
-// showing inside the showing that writes it.
-void SetEditText(QLineEdit* edit, const std::string& bytes) {
-  if (TextBytes(edit->text()) == bytes) return;
+// The bytes came from typing (a split address, say), so they are shown back
+// the way typing made them. The window's own write is no edit: unblocked, it
+// would come back as one, into the controller and into a showing inside the
+// showing that writes it.
+void SetEditText(QWidget* edit, std::string_view bytes) {
   const QSignalBlocker quiet(edit);
-  edit->setText(TypedText(bytes));
+  static_cast<QLineEdit*>(edit)->setText(TypedText(std::string(bytes)));
 }
 
 // A control's view, shown in the widget's own way.
@@ -138,8 +135,6 @@ void LauncherWindow::BuildWindow() {
   menus_ = new MenuSet(this);
 
   connect(pageControl_, &PageControl::currentPageChanged, this, &LauncherWindow::OnTabChanged);
-  connect(pageControl_, &PageControl::stepWanted, this,
-          [this](int offset) { Show(controller_.OnTabStepped(offset, TabChange::ArrowKeys)); });
   connect(create_, &CreatePage::menuRequested, this, &LauncherWindow::OnMenuWanted);
   connect(menus_, &MenuSet::entryChosen, this, &LauncherWindow::OnMenuEntryChosen);
   connect(bottom_->ActionButton(), &QToolButton::clicked, this, &LauncherWindow::OnActionPressed);
@@ -155,24 +150,16 @@ void LauncherWindow::BuildWindow() {
   connect(gameWatch_, &QTimer::timeout, this, [this] { Show(controller_.OnGameWatched()); });
   connect(caption_, &CaptionBar::menuWanted, this,
           [this](const QPoint& at) { ShowCaptionMenu(at, MenuOpening::Click); });
-  // Wherever the focus is: the caption's menu, dropped below the bar.
-  connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Comma), this), &QShortcut::activated, this,
-          [this] {
-            ShowCaptionMenu(caption_->mapToGlobal(QPoint(0, caption_->height())),
-                            MenuOpening::Keyboard);
-          });
   connect(join_, &JoinPage::recentWanted, this, &LauncherWindow::ShowRecentServers);
-
-  // Tab order: the tab bar, the page's controls, then the bottom bar (the
-  // join boxes go in when they are made). The pages hidden behind the
-  // current one drop out by themselves.
-  std::vector<QWidget*> order{pageControl_->TabBar()};
-  order.insert(order.end(), create_->Boxes().begin(), create_->Boxes().end());
-  for (QWidget* control : std::initializer_list<QWidget*>{
-           bottom_->CharacterButton(), bottom_->ClipboardButton(), bottom_->ActionButton()}) {
-    order.push_back(control);
+  // The keys that act wherever the focus is are shortcuts, which match
+  // across keyboard layouts; the others are taken from the focused control.
+  for (const WindowKey& key : WindowWideKeys()) {
+    for (const QKeySequence& sequence : SequencesOf(key.chord)) {
+      connect(new QShortcut(sequence, this), &QShortcut::activated, this,
+              [this, command = key.command] { Do(command, Control::Count); });
+    }
   }
-  for (std::size_t i = 1; i < order.size(); ++i) setTabOrder(order[i - 1], order[i]);
+  pageControl_->TabBar()->installEventFilter(this);
 
   if (const QScreen* screen = QGuiApplication::primaryScreen()) {
     move(screen->geometry().center() - rect().center());
@@ -196,6 +183,18 @@ void LauncherWindow::FindWidgets() {
     const std::string_view name = ObjectName(static_cast<Control>(i));
     widgets_[i] =
         findChild<QWidget*>(QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size())));
+    if (widgets_[i] != nullptr && FocusKindOf(static_cast<Control>(i)) != FocusKind::Other) {
+      widgets_[i]->installEventFilter(this);
+    }
+  }
+  // The tab bar, then the controls. The pages hidden behind the current one
+  // drop out by themselves.
+  QWidget* previous = pageControl_->TabBar();
+  for (Control control : TabOrder()) {
+    if (QWidget* widget = widgets_[static_cast<std::size_t>(control)]) {
+      setTabOrder(previous, widget);
+      previous = widget;
+    }
   }
 }
 
@@ -210,13 +209,6 @@ bool LauncherWindow::FillPage(Tab tab) {
       connect(join_->Port(), &QLineEdit::textChanged, this, &LauncherWindow::OnJoinPortEdited);
       connect(join_->Password(), &QLineEdit::textChanged, this,
               &LauncherWindow::OnJoinPasswordEdited);
-      for (QLineEdit* edit : {join_->Address(), join_->Port(), join_->Password()}) {
-        connect(edit, &QLineEdit::returnPressed, bottom_->ActionButton(), &QToolButton::click);
-      }
-      setTabOrder(create_->Boxes().back(), join_->Address());
-      setTabOrder(join_->Address(), join_->Port());
-      setTabOrder(join_->Port(), join_->Password());
-      setTabOrder(join_->Password(), bottom_->CharacterButton());
       break;
     case Tab::Settings:
       if (!settings_->Fill()) return false;
@@ -261,9 +253,12 @@ void LauncherWindow::ShowPages(const ViewState& view) {
   }
   settings_->Show(view.options);
   if (join_->Address() != nullptr) {
-    SetEditText(join_->Address(), view.joinAddress);
-    SetEditText(join_->Port(), view.joinPort);
-    SetEditText(join_->Password(), view.joinPassword);
+    const auto shownBytes = [this](Control box) {
+      return TextBytes(static_cast<QLineEdit*>(widgets_[static_cast<std::size_t>(box)])->text());
+    };
+    for (const EditWrite& write : JoinBoxWrites(view, shownBytes)) {
+      SetEditText(widgets_[static_cast<std::size_t>(write.control)], write.bytes);
+    }
     join_->RecentArrow()->setVisible(!view.recentServers.empty());
     // Its text is the name and description screen readers give its button.
     join_->RecentArrow()->setText(QString::fromStdString(view.recentServersName));
@@ -272,10 +267,8 @@ void LauncherWindow::ShowPages(const ViewState& view) {
 
 void LauncherWindow::Show(const ViewState& view) {
   FillPage(view.currentTab);
-  if (view.focus == FocusRequest::JoinAddress || view.focus == FocusRequest::JoinPortSelected ||
-      view.focus == FocusRequest::JoinPassword) {
-    FillPage(Tab::JoinGame);
-  }
+  const std::optional<FocusTarget> focus = FocusTargetOf(view.focus);
+  if (focus) FillPage(focus->page);
   ShowPages(view);
   for (Tab tab : kTabs) {
     const TabView& shown = view.TabOf(tab);
@@ -295,35 +288,17 @@ void LauncherWindow::Show(const ViewState& view) {
     go->update();
   }
   if (view.wakeAfter.count() > 0) restTimer_->start(view.wakeAfter);
-  switch (view.focus) {
-    case FocusRequest::None:
-      break;
-    case FocusRequest::FirstChoiceBox:
-      create_->Boxes().front()->setFocus();
-      break;
-    case FocusRequest::JoinAddress:
-      join_->Address()->setFocus(Qt::TabFocusReason);
-      break;
-    case FocusRequest::JoinPortSelected:
-      join_->Port()->setFocus(Qt::OtherFocusReason);
-      join_->Port()->selectAll();
-      break;
-    case FocusRequest::JoinPassword:
-      join_->Password()->setFocus(Qt::OtherFocusReason);
-      break;
-  }
-  if (monitoring_ != nullptr) {
-    switch (view.browser) {
-      case BrowserRequest::None:
-        break;
-      case BrowserRequest::Navigate:
-        monitoring_->Navigate(QString::fromStdString(view.monitoringUrl));
-        break;
-      case BrowserRequest::Reload:
-        monitoring_->Reload();
-        break;
+  if (focus) {
+    QWidget* widget = widgets_[static_cast<std::size_t>(focus->control)];
+    widget->setFocus(focus->selectAll ? Qt::TabFocusReason : Qt::OtherFocusReason);
+    if (auto* edit = qobject_cast<QLineEdit*>(widget); edit != nullptr && focus->selectAll) {
+      edit->selectAll();
     }
   }
+  if (monitoring_ != nullptr && view.browser == BrowserRequest::Navigate) {
+    monitoring_->Navigate(QString::fromStdString(view.monitoringUrl));
+  }
+  if (monitoring_ != nullptr && view.browser == BrowserRequest::Reload) monitoring_->Reload();
   captionMenu_ = view.captionMenu;
   recentServers_ = view.recentServers;
   if (view.watchGameAfter) gameWatch_->start(*view.watchGameAfter);
@@ -346,28 +321,47 @@ Tab LauncherWindow::CurrentTab() const {
   return Model().ActiveTab();
 }
 
-// Ctrl+Tab, Ctrl+Shift+Tab, Ctrl+PgDown and Ctrl+PgUp step through the tabs
-// wherever the focus is; no control of the window takes them for itself.
-void LauncherWindow::keyPressEvent(QKeyEvent* event) {
-  if (event->modifiers().testFlag(Qt::ControlModifier)) {
-    const bool back = event->modifiers().testFlag(Qt::ShiftModifier);
-    switch (event->key()) {
-      case Qt::Key_Tab:
-      case Qt::Key_Backtab:
-        Show(controller_.OnTabStepped(back || event->key() == Qt::Key_Backtab ? -1 : 1,
-                                      TabChange::Other));
-        return;
-      case Qt::Key_PageDown:
-        Show(controller_.OnTabStepped(1, TabChange::Other));
-        return;
-      case Qt::Key_PageUp:
-        Show(controller_.OnTabStepped(-1, TabChange::Other));
-        return;
-      default:
-        break;
+// Installed on the tab bar and the controls that take keys of the map.
+bool LauncherWindow::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::KeyPress) {
+    const auto at = std::find(widgets_.begin(), widgets_.end(), watched);
+    const Control control = static_cast<Control>(at - widgets_.begin());
+    const KeyCommand command =
+        CommandFor(ChordOf(*static_cast<QKeyEvent*>(event)),
+                   watched == pageControl_->TabBar() ? FocusKind::TabRow : FocusKindOf(control));
+    if (command != KeyCommand::None) {
+      Do(command, control);
+      return true;
     }
   }
-  QWidget::keyPressEvent(event);
+  return QWidget::eventFilter(watched, event);
+}
+
+void LauncherWindow::Do(KeyCommand command, Control focused) {
+  if (std::optional<ViewState> view = controller_.OnKey(command)) return Show(*view);
+  switch (command) {
+    case KeyCommand::DropMenu:
+      if (focused == Control::CharacterButton) {
+        bottom_->DropCharacterMenu();
+      } else {
+        create_->DropMenuOf(widgets_[static_cast<std::size_t>(focused)], MenuOpening::Keyboard);
+      }
+      return;
+    case KeyCommand::Press:
+      static_cast<QAbstractButton*>(widgets_[static_cast<std::size_t>(focused)])->click();
+      return;
+    case KeyCommand::PressAction:
+      bottom_->ActionButton()->click();
+      return;
+    case KeyCommand::DropRecent:
+      ShowRecentServers();
+      return;
+    case KeyCommand::CaptionMenu:
+      ShowCaptionMenu(caption_->mapToGlobal(QPoint(0, caption_->height())), MenuOpening::Keyboard);
+      return;
+    default:
+      return;
+  }
 }
 
 void LauncherWindow::OnTabChanged() {

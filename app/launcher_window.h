@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "core/key_map.h"
 #include "core/launcher_controller.h"
 #include "core/ports.h"
 #include "core/view_state.h"
@@ -47,14 +48,18 @@ class LauncherWindow : public QWidget, private QAccessible::ActivationObserver {
   StyledMenu* Menu(std::string_view id) const;
 
  protected:
-  void keyPressEvent(QKeyEvent* event) override;
+  // The window's keys, ahead of the focused control's own.
+  bool eventFilter(QObject* watched, QEvent* event) override;
   void setVisible(bool visible) override;
 
  private:
   void BuildWindow();
   // Makes the page's controls; false when there was nothing to make.
   bool FillPage(Tab tab);
+  // Finds the controls made so far, takes their keys and puts them in the
+  // Tab order.
   void FindWidgets();
+  void Do(KeyCommand command, Control focused);
   void Show(const ViewState& view);
   // The part of a view that the pages show, again for a page just filled.
   void ShowPages(const ViewState& view);

@@ -326,6 +326,21 @@ ViewState LauncherController::OnTabStepped(int offset, TabChange how) {
   return Current();
 }
 
+std::optional<ViewState> LauncherController::OnKey(KeyCommand command) {
+  switch (command) {
+    case KeyCommand::NextTab:
+      return OnTabStepped(1, TabChange::Other);
+    case KeyCommand::PreviousTab:
+      return OnTabStepped(-1, TabChange::Other);
+    case KeyCommand::StepLeft:
+      return OnTabStepped(-1, TabChange::ArrowKeys);
+    case KeyCommand::StepRight:
+      return OnTabStepped(1, TabChange::ArrowKeys);
+    default:
+      return std::nullopt;
+  }
+}
+
 ViewState LauncherController::OnJoinAddressEdited(std::string bytes) {
   return FollowTyping(model_.JoinAddressChanged(std::move(bytes)));
 }

@@ -6,6 +6,7 @@
 #include <string_view>
 #include <vector>
 
+#include "core/key_map.h"
 #include "core/launcher_model.h"
 #include "core/ports.h"
 #include "core/profile_writer.h"
@@ -49,6 +50,9 @@ class LauncherController {
   // The visible tab `offset` steps on from the active one: round the end,
   // except along the tab row with the arrow keys.
   ViewState OnTabStepped(int offset, TabChange how);
+  // A key command the controller carries out itself, a step along the tabs;
+  // none for the window's own (menus and presses).
+  std::optional<ViewState> OnKey(KeyCommand command);
   ViewState OnJoinAddressEdited(std::string bytes);
   ViewState OnJoinPortEdited(std::string bytes);
   ViewState OnJoinPasswordEdited(std::string bytes);

@@ -22,6 +22,9 @@ namespace wv {
 // The page control's tabs.
 enum class Tab { CreateServer, JoinGame, Settings, Monitoring, About };
 inline constexpr std::size_t kTabCount = 5;
+// Every tab, in the row's order.
+inline constexpr std::array<Tab, kTabCount> kTabs = {Tab::CreateServer, Tab::JoinGame,
+                                                     Tab::Settings, Tab::Monitoring, Tab::About};
 std::string_view TabObjectName(Tab tab);
 
 // A menu entry as the window shows it now.

@@ -3,6 +3,7 @@
 
 #include <iterator>
 #include <optional>
+#include <tuple>
 #include <utility>
 
 #include "core/text.h"
@@ -184,8 +185,15 @@ Views ModelViews(const LauncherModel& model) {
   const std::string clipboardHint = model.Strings().Join(Str::ClipboardHint1, Str::ClipboardHint2);
   At(views, Control::ClipboardButton).toolTip = clipboardHint;
   At(views, Control::ClipboardButton).accessibleName = clipboardHint;
-  At(views, Control::CharacterPanel).enabled = model.CharacterPanelEnabled();
-  At(views, Control::ClipboardPanel).enabled = model.ClipboardPanelEnabled();
+  // A bottom button is usable only while its panel is.
+  for (const auto& [panel, button, enabled] :
+       {std::tuple{Control::CharacterPanel, Control::CharacterButton,
+                   model.CharacterPanelEnabled()},
+        std::tuple{Control::ClipboardPanel, Control::ClipboardButton,
+                   model.ClipboardPanelEnabled()}}) {
+    At(views, panel).enabled = enabled;
+    At(views, button).enabled = enabled;
+  }
   return views;
 }
 
@@ -266,6 +274,57 @@ void ShowModel(const LauncherModel& model, ViewState& view) {
   view.joinPassword = model.JoinPassword();
   view.monitoringTexts = MonitoringTextsOf(model.Strings());
   view.recentServersName = DisplayUtf8(model.Str(Str::RecentServers));
+}
+
+std::optional<FocusTarget> FocusTargetOf(FocusRequest request) {
+  switch (request) {
+    case FocusRequest::None:
+      return std::nullopt;
+    case FocusRequest::FirstChoiceBox:
+      return FocusTarget{TabOrder().front(), Tab::CreateServer, false};
+    case FocusRequest::JoinAddress:
+      return FocusTarget{Control::JoinAddress, Tab::JoinGame, true};
+    case FocusRequest::JoinPortSelected:
+      return FocusTarget{Control::JoinPort, Tab::JoinGame, true};
+    case FocusRequest::JoinPassword:
+      return FocusTarget{Control::JoinPassword, Tab::JoinGame, false};
+  }
+  return std::nullopt;
+}
+
+std::span<const Control> TabOrder() {
+  // The choice boxes row by row, as they stand.
+  static constexpr Control kOrder[] = {
+      Control::ModeBox,
+      Control::DifficultyBox,
+      Control::CampaignBox,
+      Control::MapBox,
+      Control::SlotsBox,
+      Control::PortBox,
+      Control::PasswordBox,
+      Control::JoinAddress,
+      Control::JoinPort,
+      Control::JoinPassword,
+      Control::ConsoleOption,
+      Control::SkipIntroOption,
+      Control::ExitAfterRunOption,
+      Control::CustomGameOption,
+      Control::CharacterButton,
+      Control::ClipboardButton,
+      Control::ActionButton,
+  };
+  return kOrder;
+}
+
+std::vector<EditWrite> JoinBoxWrites(const ViewState& view,
+                                     const std::function<std::string(Control)>& shownBytes) {
+  std::vector<EditWrite> writes;
+  for (const auto& [control, bytes] : {std::pair{Control::JoinAddress, &view.joinAddress},
+                                       std::pair{Control::JoinPort, &view.joinPort},
+                                       std::pair{Control::JoinPassword, &view.joinPassword}}) {
+    if (shownBytes(control) != *bytes) writes.push_back({control, *bytes});
+  }
+  return writes;
 }
 
 std::optional<std::size_t> OpeningEntry(const Menu& menu, MenuOpening how) {

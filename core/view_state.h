@@ -3,7 +3,9 @@
 #include <array>
 #include <chrono>
 #include <cstddef>
+#include <functional>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -104,6 +106,20 @@ enum class FocusRequest {
   JoinPassword,      // a typed "password " left the password empty
 };
 
+// Where a request puts the focus: the control, the tab whose page holds it,
+// and whether its text is selected, as the Tab key leaves an edit box.
+struct FocusTarget {
+  Control control;
+  Tab page;
+  bool selectAll;
+};
+std::optional<FocusTarget> FocusTargetOf(FocusRequest request);
+
+// The order the Tab key walks the controls in, after the tab row: the pages'
+// controls page by page, then the bottom bar. A hidden page's controls and
+// disabled ones drop out.
+std::span<const Control> TabOrder();
+
 // What the monitoring browser is to do.
 enum class BrowserRequest { None, Navigate, Reload };
 
@@ -169,5 +185,16 @@ struct ViewState {
 
 // The controls and tabs as the model has them now, the display texts decoded.
 void ShowModel(const LauncherModel& model, ViewState& view);
+
+// A join box to write, with the bytes it is to hold.
+struct EditWrite {
+  Control control;
+  std::string_view bytes;
+};
+// The join boxes whose text, read back as bytes (`shownBytes`), differs from
+// the view's: only those are written, so that what the player typed stays as
+// typed, and the caret where it is, whenever it gives the view's bytes.
+std::vector<EditWrite> JoinBoxWrites(const ViewState& view,
+                                     const std::function<std::string(Control)>& shownBytes);
 
 }  // namespace wv

@@ -1,7 +1,6 @@
 #include "ui/bottom_bar.h"
 
 #include <QAccessible>
-#include <QKeyEvent>
 #include <QMenu>
 #include <QPainter>
 #include <QToolButton>
@@ -37,11 +36,9 @@ class ClipboardPanel : public Panel {
 // A flat button drawn by hand: a grey ground and a white caption, darker
 // while down, or no ground at all and a white edge while down; no menu arrow;
 // a silver caption while disabled or busy.
-// A style sheet would do the same, at a cost the start-up can feel. From the
-// keyboard, Return presses it as Space does, and a button with a menu drops
-// the menu with Return, Alt+Down or F4 as well. A menu given as a maker is
-// made on the first press that drops it, or as soon as accessibility is on:
-// screen readers offer a button with a menu to show it.
+// A style sheet would do the same, at a cost the start-up can feel. A menu
+// given as a maker is made on the first press that drops it, or as soon as
+// accessibility is on: screen readers offer a button with a menu to show it.
 class FlatButton : public QToolButton, private QAccessible::ActivationObserver {
  public:
   FlatButton(bool grounded, QWidget* parent) : QToolButton(parent), grounded_(grounded) {}
@@ -78,19 +75,10 @@ class FlatButton : public QToolButton, private QAccessible::ActivationObserver {
     QToolButton::mousePressEvent(event);
   }
 
-  void keyPressEvent(QKeyEvent* event) override {
-    const int key = event->key();
-    const bool enter = key == Qt::Key_Return || key == Qt::Key_Enter;
-    if (enter || key == Qt::Key_Space || look::IsMenuDropKey(*event)) {
-      Opening(MenuOpening::Keyboard);
-    }
-    if (menu() != nullptr && (enter || look::IsMenuDropKey(*event))) {
-      showMenu();
-    } else if (enter) {
-      click();
-    } else {
-      QToolButton::keyPressEvent(event);
-    }
+ public:
+  void DropMenu() {
+    Opening(MenuOpening::Keyboard);
+    if (menu() != nullptr) showMenu();
   }
 
  private:
@@ -146,6 +134,10 @@ BottomBar::BottomBar(QWidget* parent)
   auto* actionPanel = new Panel(QStringLiteral("actionPanel"), look::kSilver, Border::Sunken, this);
   actionPanel->setGeometry(ToQRect(layout::Within(layout::kActionPanel, layout::kBottomBar)));
   action_ = MakeButton(QStringLiteral("actionButton"), layout::kActionPanel, true, actionPanel);
+}
+
+void BottomBar::DropCharacterMenu() {
+  static_cast<FlatButton*>(character_)->DropMenu();
 }
 
 void BottomBar::SetCharacterMenu(std::function<QMenu*()> make,

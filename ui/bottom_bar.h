@@ -25,6 +25,8 @@ class BottomBar : public Panel {
   // accessibility comes on, rather than with the window; `opening` hears
   // how it is about to drop.
   void SetCharacterMenu(std::function<QMenu*()> make, std::function<void(MenuOpening)> opening);
+  // As the keyboard drops it.
+  void DropCharacterMenu();
 
  private:
   QToolButton* character_;

@@ -4,7 +4,6 @@
 #include <QAccessibleWidget>
 #include <QFontMetricsF>
 #include <QImage>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
@@ -12,6 +11,7 @@
 #include <QStyle>
 #include <QStyleOptionToolButton>
 #include <QToolButton>
+#include <algorithm>
 #include <array>
 #include <functional>
 
@@ -143,9 +143,9 @@ class ChoiceLabel : public QLabel {
   }
 };
 
-// The group frame of a choice, which the keyboard reaches: Space, Return,
-// Alt+Down or F4 ask for its menu below it, and so does a click anywhere in
-// it, on the caption and the choice's label too, which leave clicks to it.
+// The group frame of a choice, which the keyboard reaches. Its menu drops
+// below it for the window's keys, and for a click anywhere in it, on the
+// caption and the choice's label too, which leave clicks to it.
 class ChoiceBox : public GroupFrame {
  public:
   using Ask = std::function<void(const QString& menuId, const QPoint& at, MenuOpening how)>;
@@ -160,16 +160,6 @@ class ChoiceBox : public GroupFrame {
   void Open(MenuOpening how) const { ask_(menu_, mapToGlobal(QPoint(0, height())), how); }
 
  protected:
-  void keyPressEvent(QKeyEvent* event) override {
-    const int key = event->key();
-    if (key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter ||
-        look::IsMenuDropKey(*event)) {
-      Open(MenuOpening::Keyboard);
-    } else {
-      GroupFrame::keyPressEvent(event);
-    }
-  }
-
   // Taken on the press, opened on the release inside: a click, as the arrow
   // answers one.
   void mousePressEvent(QMouseEvent* event) override {
@@ -257,6 +247,12 @@ CreatePage::CreatePage(QWidget* parent) : QWidget(parent) {
     arrow->setFocusPolicy(Qt::NoFocus);
     arrow->setGeometry(ToQRect(layout::ChoiceArrowArea(row.area.width)));
     connect(arrow, &QToolButton::clicked, box, [box] { box->Open(MenuOpening::Click); });
+  }
+}
+
+void CreatePage::DropMenuOf(QWidget* box, MenuOpening how) const {
+  if (std::find(boxes_.begin(), boxes_.end(), box) != boxes_.end()) {
+    static_cast<const ChoiceBox*>(box)->Open(how);
   }
 }
 

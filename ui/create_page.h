@@ -18,8 +18,9 @@ class CreatePage : public QWidget {
  public:
   explicit CreatePage(QWidget* parent);
 
-  // The boxes in their Tab order.
   const std::vector<QWidget*>& Boxes() const { return boxes_; }
+  // Asks for the menu of one of the boxes, below it.
+  void DropMenuOf(QWidget* box, MenuOpening how) const;
 
  signals:
   // `at`: where the menu's top left corner goes, in screen coordinates.

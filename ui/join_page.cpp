@@ -1,7 +1,6 @@
 #include "ui/join_page.h"
 
 #include <QAction>
-#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPainter>
 #include <QPalette>
@@ -98,22 +97,10 @@ bool JoinPage::Fill() {
   recentArrow_->setObjectName(QStringLiteral("recentServersArrow"));
   recentArrow_->setVisible(false);
   connect(recentArrow_, &QAction::triggered, this, &JoinPage::recentWanted);
-  address_->installEventFilter(this);
 
   setTabOrder(address_, port_);
   setTabOrder(port_, password_);
   return true;
-}
-
-bool JoinPage::eventFilter(QObject* watched, QEvent* event) {
-  if (watched == address_ && event->type() == QEvent::KeyPress) {
-    const auto* key = static_cast<QKeyEvent*>(event);
-    if (key->key() == Qt::Key_Down && key->modifiers() == Qt::AltModifier) {
-      emit recentWanted();
-      return true;
-    }
-  }
-  return QWidget::eventFilter(watched, event);
 }
 
 }  // namespace wv

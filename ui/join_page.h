@@ -26,11 +26,8 @@ class JoinPage : public QWidget {
   QAction* RecentArrow() const { return recentArrow_; }
 
  signals:
-  // The arrow or Alt+Down asked for the recent servers.
+  // The arrow asked for the recent servers.
   void recentWanted();
-
- protected:
-  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   QLineEdit* address_ = nullptr;

@@ -4,7 +4,6 @@
 #include <QFontDatabase>
 #include <QIconEngine>
 #include <QImageReader>
-#include <QKeyEvent>
 #include <QPainter>
 #include <QRect>
 #include <QStringList>
@@ -178,11 +177,6 @@ void DrawFocusFrame(QPainter& painter, const QRect& rect, const QColor& colour) 
   painter.setRenderHint(QPainter::Antialiasing, false);
   painter.drawRect(QRectF(rect).adjusted(0.5, 0.5, -0.5, -0.5));
   painter.restore();
-}
-
-bool IsMenuDropKey(const QKeyEvent& event) {
-  return event.key() == Qt::Key_F4 ||
-         (event.key() == Qt::Key_Down && event.modifiers().testFlag(Qt::AltModifier));
 }
 
 QString MenuStyleSheet() {

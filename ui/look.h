@@ -6,7 +6,6 @@
 #include <QPixmap>
 #include <QString>
 
-class QKeyEvent;
 class QPainter;
 class QRect;
 
@@ -50,9 +49,6 @@ void DrawSunkenEdge(QPainter& painter, const QRect& rect);
 // The keyboard focus mark: a dotted one-pixel frame along the inside of
 // `rect`.
 void DrawFocusFrame(QPainter& painter, const QRect& rect, const QColor& colour);
-
-// F4 or Alt+Down: the keys that drop a control's menu, as on a combo box.
-bool IsMenuDropKey(const QKeyEvent& event);
 
 // One colour scheme for every popup menu.
 QString MenuStyleSheet();

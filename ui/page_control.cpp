@@ -3,7 +3,6 @@
 #include <QAccessibleWidget>
 #include <QEnterEvent>
 #include <QFocusEvent>
-#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPointer>
@@ -188,8 +187,8 @@ PageControl::PageControl(QWidget* parent)
   tabs_->setExpanding(false);
   tabs_->setUsesScrollButtons(false);
   tabs_->setElideMode(Qt::ElideNone);
-  // Tab reaches the bar, whose Left and Right keys step through the tabs; a
-  // click leaves the focus where it was.
+  // Tab reaches the bar; a click leaves the focus where it was. Its arrow
+  // keys are the window's: which tab is next is not the tab bar's to say.
   tabs_->setFocusPolicy(Qt::TabFocus);
   tabs_->setFont(look::UiFont());
   tabs_->setGeometry(ToQRect(layout::Within(layout::kTabRow, kArea)));
@@ -379,16 +378,6 @@ bool PageControl::eventFilter(QObject* watched, QEvent* event) {
       case QEvent::Leave:
         pointedTab_ = -1;
         break;
-      case QEvent::KeyPress: {
-        // Not QTabBar's own arrow keys: which tab is next is not the tab
-        // bar's to say.
-        const int key = static_cast<QKeyEvent*>(event)->key();
-        if (key == Qt::Key_Left || key == Qt::Key_Right) {
-          emit stepWanted(key == Qt::Key_Left ? -1 : 1);
-          return true;
-        }
-        break;
-      }
       case QEvent::FocusIn:
         // Focus that the window hands out as it becomes active, at start-up
         // too, is not the player's doing.

@@ -39,8 +39,6 @@ class PageControl : public QWidget, private QAccessible::ActivationObserver {
   // The pointer came onto the tab of `page`; once each time it moves onto a
   // tab, not for every move over it.
   void tabPointedAt(QWidget* page);
-  // The arrow keys on the tab row ask for the tab `offset` steps on.
-  void stepWanted(int offset);
   // Keyboard focus came to the tab row by the player's doing.
   void tabsFocused();
 

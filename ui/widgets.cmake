@@ -16,6 +16,8 @@ target_sources(wreckvale_ui PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/group_frame.h
   ${CMAKE_CURRENT_LIST_DIR}/join_page.cpp
   ${CMAKE_CURRENT_LIST_DIR}/join_page.h
+  ${CMAKE_CURRENT_LIST_DIR}/key_chord.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/key_chord.h
   ${CMAKE_CURRENT_LIST_DIR}/look.cpp
   ${CMAKE_CURRENT_LIST_DIR}/logical_rect.h
   ${CMAKE_CURRENT_LIST_DIR}/look.h

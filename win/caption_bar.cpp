@@ -103,7 +103,7 @@ void CaptionBar::Layout() {
                                           emblem.bottom - emblem.top, LR_DEFAULTCOLOR));
 }
 
-LRESULT CaptionBar::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT CaptionBar::Procedure(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_NCHITTEST: {
       // The emblem starts nothing; the rest of the bar drags the window.
@@ -128,13 +128,6 @@ LRESULT CaptionBar::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
     default:
       return DefWindowProcW(bar_, message, wParam, lParam);
   }
-}
-
-void CaptionBar::Paint() {
-  PAINTSTRUCT paint;
-  HDC dc = BeginPaint(bar_, &paint);
-  Draw(dc);
-  EndPaint(bar_, &paint);
 }
 
 void CaptionBar::Draw(HDC dc) const {

@@ -36,8 +36,8 @@ class CaptionBar {
  private:
   template <typename>
   friend LRESULT CALLBACK ProcedureOf(HWND, UINT, WPARAM, LPARAM);
-  LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
-  void Paint();
+  LRESULT Procedure(UINT message, WPARAM wParam, LPARAM lParam);
+  void Paint(HDC dc) const { Draw(dc); }
   void DrawGlyph(HDC dc, const RECT& area, bool close, bool hover) const;
 
   const winlook::Look& look_;

@@ -44,7 +44,7 @@ void ChoiceBox::Layout() {
   MoveTo(box_, look_.scale.Rect(logical_));
 }
 
-LRESULT ChoiceBox::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT ChoiceBox::Procedure(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_GETDLGCODE:
       // The arrows stay here rather than walk the focus along the page.
@@ -64,13 +64,6 @@ LRESULT ChoiceBox::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
       break;
   }
   return DefWindowProcW(box_, message, wParam, lParam);
-}
-
-void ChoiceBox::Paint() {
-  PAINTSTRUCT paint;
-  HDC dc = BeginPaint(box_, &paint);
-  Draw(dc, GetFocus() == box_ && !winlook::FocusHidden(box_));
-  EndPaint(box_, &paint);
 }
 
 void ChoiceBox::Draw(HDC dc, bool focused) const {

@@ -29,8 +29,8 @@ class ChoiceBox {
  private:
   template <typename>
   friend LRESULT CALLBACK ProcedureOf(HWND, UINT, WPARAM, LPARAM);
-  LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
-  void Paint();
+  LRESULT Procedure(UINT message, WPARAM wParam, LPARAM lParam);
+  void Paint(HDC dc) const { Draw(dc, GetFocus() == box_ && !winlook::FocusHidden(box_)); }
 
   const winlook::Look& look_;
   RECT logical_;

@@ -12,7 +12,8 @@
 #include "win/accessible_name.h"
 #include "win/common_controls.h"
 #include "win/control_ids.h"
-#include "win/keys.h"
+#include "win/early_input.h"
+#include "win/first_frame.h"
 #include "win/layout.h"
 #include "win/popup_menu.h"
 #include "win/recent_arrow.h"
@@ -24,26 +25,9 @@ namespace wv {
 
 namespace {
 
-constexpr UINT_PTR kRestTimer = 1;
-constexpr UINT_PTR kGameWatchTimer = 2;
 // Posted once the first frame is drawn. Not a timer: a timer comes only
 // when nothing else is queued, and under Wine once had not come in 15 s.
 constexpr UINT kMakeControlsMessage = WM_APP + 2;
-
-// Views the window draws before its controls exist: the create tab, at rest.
-bool DrawnBeforeControls(const ViewState& view) {
-  return view.currentTab == Tab::CreateServer && !view.actionResting &&
-         (view.focus == FocusRequest::None || view.focus == FocusRequest::FirstChoiceBox) &&
-         view.browser == BrowserRequest::None && !view.closeWindow && !view.windowHidden &&
-         !view.watchGameAfter;
-}
-
-constexpr std::array<Tab, kTabCount> kTabs = {Tab::CreateServer, Tab::JoinGame, Tab::Settings,
-                                              Tab::Monitoring, Tab::About};
-
-void SetText(HWND control, const std::wstring& text) {
-  if (WindowText(control) != text) SetWindowTextW(control, text.c_str());
-}
 
 // Where a window of that size stands centred on the screen's work area.
 POINT CentredOrigin(int width, int height) {
@@ -51,14 +35,6 @@ POINT CentredOrigin(int width, int height) {
   SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
   return {work.left + (work.right - work.left - width) / 2,
           work.top + (work.bottom - work.top - height) / 2};
-}
-
-// Only the fields a view sets.
-void Merge(ControlView& shown, const ControlView& view) {
-  if (view.text) shown.text = view.text;
-  if (view.toolTip) shown.toolTip = view.toolTip;
-  if (view.accessibleName) shown.accessibleName = view.accessibleName;
-  if (view.enabled) shown.enabled = view.enabled;
 }
 
 }  // namespace
@@ -118,7 +94,7 @@ void LauncherWindow::Build() {
 
 // Under Wine each window costs a round of messages with the server, and
 // comctl32 its start-up: the first frame is drawn by the top window alone
-// (PaintControls), and the controls are made after it.
+// (first_frame.cpp), and the controls are made after it.
 void LauncherWindow::MakeControls() {
   if (controlsMade_) return;
   controlsMade_ = true;
@@ -131,35 +107,15 @@ void LauncherWindow::MakeControls() {
     controls_[static_cast<std::size_t>(control)] = window;
     SetWindowLongPtrW(window, GWLP_ID, ControlId(control));
   }
-  // Tab order is the order the controls are made in: the tab row, the
-  // pages' controls (a hidden page's drop out), then the bottom bar.
+  // The dialog manager walks the controls in the order they are made: the
+  // tab row, then the core's Tab order (a hidden page's controls drop out).
   tabRow_->MakeWindow(window_);
   for (Tab tab : kTabs) {
     PageOf(tab).MakeWindow(window_);
     SetWindowTextW(PageOf(tab).Window(), Wide(TabObjectName(tab)).c_str());
   }
-  for (std::size_t i = 0; i < layout::kChoiceRows.size(); ++i) {
-    const Control box = layout::kChoiceRows[i].box;
-    choiceBoxes_[i]->MakeWindow(PageOf(Tab::CreateServer).Window(), ControlId(box));
-    controls_[static_cast<std::size_t>(box)] = choiceBoxes_[i]->Window();
-  }
-  Page& join = PageOf(Tab::JoinGame);
-  for (const layout::ControlArea& row : layout::kJoinBoxes) {
-    const DWORD style = WS_TABSTOP | ES_CENTER | ES_AUTOHSCROLL |
-                        (row.control == Control::JoinPassword ? ES_PASSWORD : 0);
-    HWND edit = MakeControl(join.Window(), L"EDIT", style, ControlId(row.control),
-                            layout::ToRect(row.area), look_, FontOf(row.control));
-    SendMessageW(edit, EM_LIMITTEXT, 32767, 0);
-    if (row.control == Control::JoinPassword) SendMessageW(edit, EM_SETPASSWORDCHAR, L'=', 0);
-    controls_[static_cast<std::size_t>(row.control)] = edit;
-  }
-  recentArrow_ = MakeRecentArrow(join.Window(), kRecentServersArrowId);
-  for (std::size_t i = 0; i < layout::kOptionRows.size(); ++i) {
-    const Control box = layout::kOptionRows[i].box;
-    controls_[static_cast<std::size_t>(box)] =
-        MakeControl(PageOf(Tab::Settings).Window(), L"BUTTON", WS_TABSTOP | BS_AUTOCHECKBOX,
-                    ControlId(box), layout::ToRect(layout::OptionArea(i)), look_, FontOf(box));
-  }
+  for (Control control : TabOrder()) MakeTabStop(control);
+  recentArrow_ = MakeRecentArrow(PageOf(Tab::JoinGame).Window(), kRecentServersArrowId);
   Page& about = PageOf(Tab::About);
   for (const auto& [control, area] : {std::pair{Control::ProductLabel, layout::kProductLabel},
                                       std::pair{Control::VersionLabel, layout::kVersionLabel}}) {
@@ -172,11 +128,6 @@ void LauncherWindow::MakeControls() {
                            layout::ToRect(layout::kForumLink), look_, look_.bold);
   SetWindowTextW(forum, Wide(kForumUrl).c_str());
   ShowWindow(forum, SW_HIDE);
-  bottom_ = MakeBottomBar(window_, ControlId(Control::CharacterButton),
-                          ControlId(Control::ClipboardButton), ControlId(Control::ActionButton));
-  controls_[static_cast<std::size_t>(Control::CharacterButton)] = bottom_.character;
-  controls_[static_cast<std::size_t>(Control::ClipboardButton)] = bottom_.clipboard;
-  controls_[static_cast<std::size_t>(Control::ActionButton)] = bottom_.action;
 
   // Tooltips: each control's text is asked for as it shows; the action
   // button's says what a press would do at that moment.
@@ -213,32 +164,38 @@ void LauncherWindow::MakeControls() {
   Show(view);
 }
 
-// What comes before the controls exist makes them, and goes on to the
-// control it was meant for.
-void LauncherWindow::RouteEarlyInput(MSG& message) {
-  if (controlsMade_ || message.hwnd != window_) return;
-  const UINT kind = message.message;
-  const bool key = kind == WM_KEYDOWN || kind == WM_SYSKEYDOWN || kind == WM_CHAR;
-  // A pointer merely passing does not count: it is on the window as it opens.
-  const bool click = kind == WM_LBUTTONDOWN || kind == WM_LBUTTONDBLCLK || kind == WM_RBUTTONDOWN ||
-                     kind == WM_MBUTTONDOWN || kind == WM_MOUSEWHEEL;
-  if (!key && !click) return;
-  MakeControls();
-  if (key) {
-    if (HWND focus = GetFocus()) message.hwnd = focus;
+void LauncherWindow::MakeTabStop(Control control) {
+  HWND& made = controls_[static_cast<std::size_t>(control)];
+  for (std::size_t i = 0; i < layout::kChoiceRows.size(); ++i) {
+    if (layout::kChoiceRows[i].box != control) continue;
+    choiceBoxes_[i]->MakeWindow(PageOf(Tab::CreateServer).Window(), ControlId(control));
+    made = choiceBoxes_[i]->Window();
     return;
   }
-  if (kind == WM_MOUSEWHEEL) return;
-  POINT at{GET_X_LPARAM(message.lParam), GET_Y_LPARAM(message.lParam)};
-  HWND target = window_;
-  for (;;) {
-    HWND child = ChildWindowFromPointEx(target, at, CWP_SKIPINVISIBLE | CWP_SKIPTRANSPARENT);
-    if (child == nullptr || child == target) break;
-    MapWindowPoints(target, child, &at, 1);
-    target = child;
+  for (const layout::ControlArea& row : layout::kJoinBoxes) {
+    if (row.control != control) continue;
+    const bool password = control == Control::JoinPassword;
+    made = MakeControl(PageOf(Tab::JoinGame).Window(), L"EDIT",
+                       WS_TABSTOP | ES_CENTER | ES_AUTOHSCROLL | (password ? ES_PASSWORD : 0),
+                       ControlId(control), layout::ToRect(row.area), look_, FontOf(control));
+    SendMessageW(made, EM_LIMITTEXT, 32767, 0);
+    if (password) SendMessageW(made, EM_SETPASSWORDCHAR, L'=', 0);
+    return;
   }
-  message.hwnd = target;
-  message.lParam = MAKELPARAM(at.x, at.y);
+  for (std::size_t i = 0; i < layout::kOptionRows.size(); ++i) {
+    if (layout::kOptionRows[i].box != control) continue;
+    made = MakeControl(PageOf(Tab::Settings).Window(), L"BUTTON", WS_TABSTOP | BS_AUTOCHECKBOX,
+                       ControlId(control), layout::ToRect(layout::OptionArea(i)), look_,
+                       FontOf(control));
+    return;
+  }
+  // The bottom bar's buttons are made together, in the same order.
+  if (bottom_.action != nullptr) return;
+  bottom_ = MakeBottomBar(window_, ControlId(Control::CharacterButton),
+                          ControlId(Control::ClipboardButton), ControlId(Control::ActionButton));
+  controls_[static_cast<std::size_t>(Control::CharacterButton)] = bottom_.character;
+  controls_[static_cast<std::size_t>(Control::ClipboardButton)] = bottom_.clipboard;
+  controls_[static_cast<std::size_t>(Control::ActionButton)] = bottom_.action;
 }
 
 void LauncherWindow::Start(const StartFolders& folders, int show) {
@@ -281,10 +238,10 @@ void LauncherWindow::Layout() {
   for (auto& page : pages_) page->Layout();
   for (auto& box : choiceBoxes_) box->Layout();
   for (std::size_t i = 0; i < layout::kOptionRows.size(); ++i) {
-    MoveTo(Handle(layout::kOptionRows[i].box), s.Rect(layout::ToRect(layout::OptionArea(i))));
+    MoveTo(Hwnd(layout::kOptionRows[i].box), s.Rect(layout::ToRect(layout::OptionArea(i))));
   }
-  MoveTo(Handle(Control::ProductLabel), s.Rect(layout::ToRect(layout::kProductLabel)));
-  MoveTo(Handle(Control::VersionLabel), s.Rect(layout::ToRect(layout::kVersionLabel)));
+  MoveTo(Hwnd(Control::ProductLabel), s.Rect(layout::ToRect(layout::kProductLabel)));
+  MoveTo(Hwnd(Control::VersionLabel), s.Rect(layout::ToRect(layout::kVersionLabel)));
   PlaceEdits();
   LayoutBottomBar(bottom_, look_);
   if (monitoring_ != nullptr) {
@@ -339,209 +296,8 @@ void LauncherWindow::PlaceEdits() {
       // The text stays clear of the arrow while it shows.
       if (ArrowShown()) right = arrow.left;
     }
-    MoveTo(Handle(row.control), {ground.left + s(3), top, right, top + metrics.tmHeight});
+    MoveTo(Hwnd(row.control), {ground.left + s(3), top, right, top + metrics.tmHeight});
   }
-}
-
-void LauncherWindow::Show(const ViewState& view) {
-  if (!DrawnBeforeControls(view)) MakeControls();
-  for (std::size_t i = 0; i < kControlCount; ++i) Merge(shown_[i], view.controls[i]);
-  for (std::size_t i = 0; i < kControlCount; ++i) ShowControl(static_cast<Control>(i));
-  menus_ = view.menus;
-  captionMenu_ = view.captionMenu;
-  recentServers_ = view.recentServers;
-  tabRow_->Show(view.tabs, view.currentTab);
-  if (!controlsMade_) {
-    if (view.focus != FocusRequest::None) firstFocus_ = view.focus;
-    InvalidateRect(window_, nullptr, FALSE);
-    return;
-  }
-  for (std::size_t i = 0; i < layout::kOptionRows.size(); ++i) {
-    const layout::OptionRow& row = layout::kOptionRows[i];
-    SendMessageW(Handle(row.box), BM_SETCHECK,
-                 view.options.*row.value ? BST_CHECKED : BST_UNCHECKED, 0);
-  }
-  if (view.currentTab != currentTab_ || !IsWindowVisible(PageOf(view.currentTab).Window())) {
-    HWND focus = GetFocus();
-    for (Tab tab : kTabs) {
-      ShowWindow(PageOf(tab).Window(), tab == view.currentTab ? SW_SHOW : SW_HIDE);
-    }
-    currentTab_ = view.currentTab;
-    // Focus on a page just hidden moves on, as the Tab key would.
-    if (focus != nullptr && IsChild(window_, focus) && !IsWindowVisible(focus)) {
-      if (HWND next = GetNextDlgTabItem(window_, focus, FALSE)) SetFocus(next);
-    }
-  }
-  if (monitoring_ != nullptr) monitoring_->Show(view.currentTab == Tab::Monitoring);
-  if (resting_ != view.actionResting) {
-    resting_ = view.actionResting;
-    // Screen readers hear why the button ignores presses for a while.
-    SetAccessibleDescription(bottom_.action, Wide(view.actionRestDescription));
-    InvalidateRect(bottom_.action, nullptr, FALSE);
-  }
-  if (view.wakeAfter.count() > 0) {
-    SetTimer(window_, kRestTimer, static_cast<UINT>(view.wakeAfter.count()), nullptr);
-  }
-  SetEditText(Control::JoinAddress, view.joinAddress);
-  SetEditText(Control::JoinPort, view.joinPort);
-  SetEditText(Control::JoinPassword, view.joinPassword);
-  switch (view.focus) {
-    case FocusRequest::None:
-      break;
-    case FocusRequest::FirstChoiceBox:
-      FocusOn(choiceBoxes_.front()->Window());
-      break;
-    case FocusRequest::JoinAddress:
-      FocusOn(Handle(Control::JoinAddress));
-      break;
-    case FocusRequest::JoinPortSelected:
-      FocusOn(Handle(Control::JoinPort), true);
-      break;
-    case FocusRequest::JoinPassword:
-      FocusOn(Handle(Control::JoinPassword));
-      break;
-  }
-  if (monitoring_ != nullptr) {
-    switch (view.browser) {
-      case BrowserRequest::None:
-        break;
-      case BrowserRequest::Navigate:
-        monitoring_->Navigate(Wide(view.monitoringUrl));
-        break;
-      case BrowserRequest::Reload:
-        monitoring_->Reload();
-        break;
-    }
-  }
-  ShowRecentArrow(!recentServers_.empty());
-  SetAccessibleName(recentArrow_, Wide(view.recentServersName), ROLE_SYSTEM_PUSHBUTTON);
-  if (view.watchGameAfter) {
-    SetTimer(window_, kGameWatchTimer,
-             std::max<UINT>(USER_TIMER_MINIMUM, static_cast<UINT>(view.watchGameAfter->count())),
-             nullptr);
-  }
-  ShowHidden(view.windowHidden);
-  if (view.closeWindow) PostMessageW(window_, WM_CLOSE, 0, 0);
-}
-
-void LauncherWindow::ShowRecentArrow(bool shown) {
-  if (ArrowShown() == shown) return;
-  ShowWindow(recentArrow_, shown ? SW_SHOWNA : SW_HIDE);
-  PlaceEdits();
-}
-
-void LauncherWindow::ShowHidden(bool hidden) {
-  if (hidden == hiddenForGame_) return;
-  hiddenForGame_ = hidden;
-  if (hidden) {
-    ShowWindow(window_, SW_HIDE);
-    return;
-  }
-  ShowWindow(window_, SW_SHOW);
-  SetForegroundWindow(window_);
-  if (pendingFocus_ != nullptr) SetFocus(pendingFocus_);
-  pendingFocus_ = nullptr;
-}
-
-void LauncherWindow::ShowControl(Control control) {
-  const ControlView& view = shown_[static_cast<std::size_t>(control)];
-  const std::wstring text = Wide(view.text.value_or(std::string()));
-  const auto enable = [](HWND window, bool enabled) {
-    if ((IsWindowEnabled(window) != FALSE) != enabled) EnableWindow(window, enabled);
-  };
-  for (std::size_t i = 0; i < layout::kChoiceRows.size(); ++i) {
-    const layout::ChoiceRow& row = layout::kChoiceRows[i];
-    if (row.box != control) continue;
-    const ControlView& choice = shown_[static_cast<std::size_t>(PartsOf(row.box).choice)];
-    choiceBoxes_[i]->Show(text, Wide(choice.text.value_or(std::string())),
-                          Wide(view.accessibleName.value_or(view.text.value_or(std::string()))),
-                          view.enabled.value_or(true));
-    return;
-  }
-  for (std::size_t i = 0; i < layout::kJoinFrames.size(); ++i) {
-    if (layout::kJoinFrames[i].control == control) PageOf(Tab::JoinGame).SetFrameCaption(i, text);
-  }
-  if (control == Control::Title) {
-    caption_->SetText(text);
-    // The window's title too, which the taskbar shows.
-    SetText(window_, text);
-    return;
-  }
-  HWND window = Handle(control);
-  if (window == nullptr) return;
-  switch (control) {
-    case Control::CloseButton:
-    case Control::MinimizeButton:
-      // Glyphs: named by their tooltip.
-      SetText(window, Wide(view.toolTip.value_or(std::string())));
-      SetAccessibleName(window, WindowText(window), ROLE_SYSTEM_PUSHBUTTON);
-      return;
-    case Control::JoinAddress:
-    case Control::JoinPort:
-    case Control::JoinPassword:
-      if (view.accessibleName) SetAccessibleName(window, Wide(*view.accessibleName));
-      enable(window, view.enabled.value_or(true));
-      return;
-    case Control::ClipboardButton:
-      SetText(window, Wide(view.accessibleName.value_or(std::string())));
-      SetAccessibleName(window, WindowText(window), ROLE_SYSTEM_PUSHBUTTON);
-      enable(window, Usable(control));
-      return;
-    case Control::CharacterButton:
-      SetText(window, WithoutMnemonics(text));
-      SetAccessibleName(window, text, ROLE_SYSTEM_BUTTONMENU);
-      enable(window, Usable(control));
-      InvalidateRect(window, nullptr, FALSE);
-      return;
-    case Control::ActionButton:
-      SetText(window, WithoutMnemonics(text));
-      SetAccessibleName(window, text, ROLE_SYSTEM_PUSHBUTTON);
-      enable(window, view.enabled.value_or(true));
-      InvalidateRect(window, nullptr, FALSE);
-      return;
-    case Control::ConsoleOption:
-    case Control::SkipIntroOption:
-    case Control::ExitAfterRunOption:
-    case Control::CustomGameOption:
-      // Plain text: a check box's caption would take '&' for a mnemonic.
-      SetText(window, WithoutMnemonics(text));
-      enable(window, view.enabled.value_or(true));
-      return;
-    case Control::ProductLabel:
-    case Control::VersionLabel:
-      if (WindowText(window) != text) {
-        SetWindowTextW(window, text.c_str());
-        // Drawn over the picture: the old text goes with the ground under it.
-        const RECT area = AreaOf(window);
-        InvalidateRect(GetParent(window), &area, TRUE);
-      }
-      return;
-    default:
-      SetText(window, text);
-      enable(window, view.enabled.value_or(true));
-      return;
-  }
-}
-
-// Compared as bytes: what the user typed stays as typed (and the caret where
-// it is) whenever it gives the state's bytes. The window's own write is no
-// edit, and does not come back as one.
-void LauncherWindow::SetEditText(Control control, const std::string& bytes) {
-  HWND edit = Handle(control);
-  if (TypedBytes(WindowText(edit)) == bytes) return;
-  const bool wasQuiet = quiet_;
-  quiet_ = true;
-  SetWindowTextW(edit, TypedText(bytes).c_str());
-  quiet_ = wasQuiet;
-}
-
-void LauncherWindow::FocusOn(HWND control, bool selectAll) {
-  if (!IsWindowVisible(window_)) {
-    pendingFocus_ = control;
-  } else {
-    SetFocus(control);
-  }
-  if (selectAll) SendMessageW(control, EM_SETSEL, 0, -1);
 }
 
 Control LauncherWindow::ControlOf(HWND control) const {
@@ -551,223 +307,39 @@ Control LauncherWindow::ControlOf(HWND control) const {
   return Control::Count;
 }
 
-bool LauncherWindow::TakeKey(const MSG& message) {
-  if (message.message != WM_KEYDOWN && message.message != WM_SYSKEYDOWN) return false;
-  if (message.hwnd != window_ && !IsChild(window_, message.hwnd)) return false;
-  HWND focus = GetFocus();
-  const Control control = ControlOf(focus);
-  FocusKind kind = FocusKind::Other;
-  if (focus == tabRow_->Window()) {
-    kind = FocusKind::TabRow;
-  } else if (!DroppedMenu(control).empty()) {
-    kind = control == Control::CharacterButton ? FocusKind::MenuButton : FocusKind::ChoiceBox;
-  } else if (control == Control::ClipboardButton || control == Control::ActionButton) {
-    kind = FocusKind::PushButton;
-  } else if (control == Control::JoinAddress) {
-    kind = FocusKind::AddressBox;
-  } else if (control == Control::JoinPort || control == Control::JoinPassword) {
-    kind = FocusKind::JoinBox;
-  }
-  const KeyPress press{static_cast<UINT>(message.wParam), GetKeyState(VK_CONTROL) < 0,
-                       GetKeyState(VK_SHIFT) < 0,
-                       message.message == WM_SYSKEYDOWN || GetKeyState(VK_MENU) < 0};
-  switch (CommandFor(press, kind)) {
-    case KeyCommand::None:
-      return false;
-    case KeyCommand::NextTab:
-      Show(controller_.OnTabStepped(1, TabChange::Other));
-      return true;
-    case KeyCommand::PreviousTab:
-      Show(controller_.OnTabStepped(-1, TabChange::Other));
-      return true;
-    case KeyCommand::StepLeft:
-      Show(controller_.OnTabStepped(-1, TabChange::ArrowKeys));
-      return true;
-    case KeyCommand::StepRight:
-      Show(controller_.OnTabStepped(1, TabChange::ArrowKeys));
-      return true;
-    case KeyCommand::DropMenu:
-      DropMenuOf(control, MenuOpening::Keyboard);
-      return true;
-    case KeyCommand::Press:
-      OnCommand(ControlId(control), BN_CLICKED, focus);
-      return true;
-    case KeyCommand::PressAction:
-      if (IsWindowEnabled(bottom_.action)) {
-        OnCommand(ControlId(Control::ActionButton), BN_CLICKED, bottom_.action);
-      }
-      return true;
-    case KeyCommand::DropRecent:
-      ShowRecentServers();
-      return true;
-    case KeyCommand::CaptionMenu:
-      ShowCaptionMenu(CaptionArea(), MenuOpening::Keyboard);
-      return true;
-  }
-  return false;
-}
-
-// Deactivating the tooltips hides the one shown, but a tooltip whose delay
-// began before the menu opened still shows over its entries when the delay
-// ends: while the menu is down the tooltips get no text, and none shows.
-template <typename Menu>
-auto LauncherWindow::WithoutToolTips(Menu menu) {
-  menuDown_ = true;
-  SendMessageW(toolTips_, TTM_ACTIVATE, FALSE, 0);
-  SendMessageW(toolTips_, TTM_POP, 0, 0);
-  auto chosen = menu();
-  SendMessageW(toolTips_, TTM_POP, 0, 0);
-  SendMessageW(toolTips_, TTM_ACTIVATE, TRUE, 0);
-  menuDown_ = false;
-  return chosen;
-}
-
-void LauncherWindow::DropMenuOf(Control control, MenuOpening how) {
-  HWND anchor = Handle(control);
-  if (anchor == nullptr || !IsWindowEnabled(anchor)) return;
-  RECT area{};
-  GetWindowRect(anchor, &area);
-  const std::optional<std::string> chosen =
-      WithoutToolTips([&] { return DropMenu(window_, menus_, DroppedMenu(control), area, how); });
-  if (chosen) Show(controller_.OnMenuEntryChosen(*chosen));
-}
-
-void LauncherWindow::ShowCaptionMenu(const RECT& anchor, MenuOpening how) {
-  std::vector<std::string> captions;
-  for (const CaptionMenuEntry& entry : captionMenu_) captions.push_back(entry.caption);
-  const std::optional<std::size_t> chosen = WithoutToolTips(
-      [&] { return DropList(window_, captions, anchor, OpeningEntry(captionMenu_, how)); });
-  if (chosen) controller_.OnCaptionCommand(captionMenu_[*chosen].command);
-}
-
-// Dropped below the address box's ground, as a choice box drops its menu.
-void LauncherWindow::ShowRecentServers() {
-  if (recentServers_.empty()) return;
-  HWND address = Handle(Control::JoinAddress);
-  RECT area = look_.scale.Rect(layout::ToRect(layout::kJoinBoxes.front().area));
-  MapWindowPoints(GetParent(address), nullptr, reinterpret_cast<POINT*>(&area), 2);
-  const std::optional<std::size_t> chosen =
-      WithoutToolTips([&] { return DropList(window_, recentServers_, area); });
-  if (!chosen) return;
-  Show(controller_.OnRecentServerChosen(*chosen));
-}
-
-void LauncherWindow::OnCommand(int id, int code, HWND) {
-  if (id == kRecentServersArrowId) {
-    if (code == STN_CLICKED) ShowRecentServers();
-    return;
-  }
-  const Control control = static_cast<Control>(id - ControlId(Control{}));
-  if (id < ControlId(Control{}) || control >= Control::Count) return;
-  if (code == EN_CHANGE) {
-    if (!quiet_) OnEdited(control);
-    return;
-  }
-  if (code != BN_CLICKED) return;
-  switch (control) {
-    case Control::ActionButton:
-      Show(controller_.OnActionPressed());
-      return;
-    case Control::ClipboardButton:
-      controller_.OnClipboardPressed();
-      return;
-    default:
-      if (!DroppedMenu(control).empty()) DropMenuOf(control, MenuOpening::Click);
-      return;
-  }
-}
-
-void LauncherWindow::OnEdited(Control control) {
-  const std::string bytes = TypedBytes(WindowText(Handle(control)));
-  switch (control) {
-    case Control::JoinAddress:
-      Show(controller_.OnJoinAddressEdited(bytes));
-      break;
-    case Control::JoinPort:
-      Show(controller_.OnJoinPortEdited(bytes));
-      break;
-    case Control::JoinPassword:
-      Show(controller_.OnJoinPasswordEdited(bytes));
-      break;
-    default:
-      break;
-  }
-}
-
-LRESULT LauncherWindow::ToolTipText(LPARAM lParam) {
-  NMTTDISPINFOW& info = *reinterpret_cast<NMTTDISPINFOW*>(lParam);
-  const Control control = ControlOf(reinterpret_cast<HWND>(info.hdr.idFrom));
-  toolTip_.clear();
-  if (menuDown_) {
-    // An empty text shows no tooltip.
-  } else if (control == Control::ActionButton) {
-    toolTip_ = Wide(controller_.ActionPreview());
-  } else if (control != Control::Count) {
-    toolTip_ = Wide(shown_[static_cast<std::size_t>(control)].toolTip.value_or(std::string()));
-  }
-  info.lpszText = toolTip_.data();
-  info.szText[0] = L'\0';
-  info.hinst = nullptr;
-  return 0;
-}
-
-void LauncherWindow::Paint() {
-  PAINTSTRUCT paint;
-  HDC dc = BeginPaint(window_, &paint);
-  const winlook::Scale& s = look_.scale;
-  winlook::Fill(dc, s.Rect(0, 0, layout::kWidth, layout::kHeight), winlook::kSilver);
-  winlook::DrawSunkenEdge(dc, s, {0, 0, layout::kWidth, layout::kHeight});
-  // The white frame round the pages, below the tab row.
-  const RECT& page = Page::kArea;
-  winlook::DrawEdge(dc, s, {page.left - 1, page.top - 1, page.right + 1, page.bottom + 1},
-                    winlook::kWhite, winlook::kWhite);
-  PaintBottomBar(dc, look_);
-  if (!controlsMade_) PaintControls(dc);
-  EndPaint(window_, &paint);
-}
-
-// What the first tab's controls draw once they are made, at their places.
-void LauncherWindow::PaintControls(HDC dc) {
-  const winlook::Scale& s = look_.scale;
-  const RECT page = s.Rect(Page::kArea);
-  winlook::DrawAsChild(dc, s.Rect(layout::ToRect(layout::kCaptionBar)),
-                       [&] { caption_->Draw(dc); });
-  winlook::DrawAsChild(dc, s.Rect(layout::ToRect(layout::kTabRow)),
-                       [&] { tabRow_->Draw(dc, false); });
-  winlook::DrawAsChild(dc, page, [&] { PageOf(Tab::CreateServer).Draw(dc); });
-  for (std::size_t i = 0; i < layout::kChoiceRows.size(); ++i) {
-    RECT box = s.Rect(layout::ToRect(layout::kChoiceRows[i].area));
-    OffsetRect(&box, page.left, page.top);
-    const bool focused = i == 0 && firstFocus_ == FocusRequest::FirstChoiceBox;
-    winlook::DrawAsChild(dc, box, [&] { choiceBoxes_[i]->Draw(dc, focused); });
-  }
+void LauncherWindow::Paint(HDC dc) const {
+  PaintWindowGround(dc, look_);
+  if (controlsMade_) return;
   const auto caption = [this](Control control) {
     return WithoutMnemonics(Wide(shown_[static_cast<std::size_t>(control)].text.value_or("")));
   };
-  DrawBottomButtons(dc, look_,
-                    {BottomButtonFace{false, caption(Control::CharacterButton), false,
-                                      Usable(Control::CharacterButton)},
-                     BottomButtonFace{true, {}, false, Usable(Control::ClipboardButton)},
-                     BottomButtonFace{false, caption(Control::ActionButton), false,
-                                      Usable(Control::ActionButton)}});
-}
-
-// A bottom button is usable while its panel is too.
-bool LauncherWindow::Usable(Control control) const {
-  const auto enabled = [this](Control c) {
-    return shown_[static_cast<std::size_t>(c)].enabled.value_or(true);
+  const auto usable = [this](Control control) {
+    return shown_[static_cast<std::size_t>(control)].enabled.value_or(true);
   };
-  switch (control) {
-    case Control::CharacterButton:
-      return enabled(control) && enabled(Control::CharacterPanel);
-    case Control::ClipboardButton:
-      return enabled(control) && enabled(Control::ClipboardPanel);
-    default:
-      return enabled(control);
-  }
+  PaintFirstFrame(dc, look_,
+                  {*caption_,
+                   *tabRow_,
+                   *pages_[static_cast<std::size_t>(Tab::CreateServer)],
+                   choiceBoxes_,
+                   firstFocus_ == FocusRequest::FirstChoiceBox,
+                   {BottomButtonFace{false, caption(Control::CharacterButton), false,
+                                     usable(Control::CharacterButton)},
+                    BottomButtonFace{true, {}, false, usable(Control::ClipboardButton)},
+                    BottomButtonFace{false, caption(Control::ActionButton), false,
+                                     usable(Control::ActionButton)}}});
 }
 
-LRESULT LauncherWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
+// Input that comes before the controls exist makes them, and goes on to the
+// control it was meant for.
+void LauncherWindow::RouteEarlyInput(MSG& message) {
+  if (controlsMade_ || message.hwnd != window_) return;
+  const EarlyInput input = EarlyInputOf(message);
+  if (input == EarlyInput::None) return;
+  MakeControls();
+  RouteToControl(message, input);
+}
+
+LRESULT LauncherWindow::Procedure(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_NCHITTEST: {
       // The caption bar moves the window.
@@ -792,7 +364,7 @@ LRESULT LauncherWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
       if (!controlsMade_) InvalidateRect(window_, nullptr, FALSE);
       return 0;
     case WM_COMMAND:
-      OnCommand(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam));
+      OnCommand(LOWORD(wParam), HIWORD(wParam));
       return 0;
     case WM_NOTIFY: {
       auto* header = reinterpret_cast<NMHDR*>(lParam);

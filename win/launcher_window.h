@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "core/key_map.h"
 #include "core/launcher_controller.h"
 #include "core/view_state.h"
 #include "win/bottom_bar.h"
@@ -22,7 +23,11 @@
 namespace wv {
 
 // The launcher's one window on Windows. It binds only: each control's event
-// is one call into the controller, whose view state it then shows.
+// is one call into the controller, whose view state it then shows. Its rooms:
+// launcher_window.cpp makes the window and answers its messages,
+// launcher_view.cpp shows a view, launcher_input.cpp turns keys, clicks and
+// edits into calls, first_frame.cpp and early_input.cpp cover the time
+// before the controls exist.
 class LauncherWindow {
  public:
   explicit LauncherWindow(const Platform& platform);
@@ -45,20 +50,26 @@ class LauncherWindow {
   void RouteEarlyInput(MSG& message);
 
  private:
+  static constexpr UINT_PTR kRestTimer = 1;
+  static constexpr UINT_PTR kGameWatchTimer = 2;
+
   template <typename>
   friend LRESULT CALLBACK ProcedureOf(HWND, UINT, WPARAM, LPARAM);
-  LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
+  LRESULT Procedure(UINT message, WPARAM wParam, LPARAM lParam);
 
   void Build();
   // Every control's window and the tooltips.
   void MakeControls();
+  // One control of the Tab order, where it is not made yet.
+  void MakeTabStop(Control control);
   void Layout();
   void PlaceEdits();
   void Show(const ViewState& view);
   void ShowControl(Control control);
-  void SetEditText(Control control, const std::string& bytes);
-  void FocusOn(HWND control, bool selectAll = false);
-  void OnCommand(int id, int code, HWND control);
+  void SetEditText(Control control, std::string_view bytes);
+  void FocusOn(HWND control, bool selectAll);
+  void Do(KeyCommand command, Control focused);
+  void OnCommand(int id, int code);
   void OnEdited(Control control);
   void DropMenuOf(Control control, MenuOpening how);
   // Runs a menu's loop with every tooltip hidden.
@@ -72,13 +83,11 @@ class LauncherWindow {
   bool ArrowShown() const { return (GetWindowLongPtrW(recentArrow_, GWL_STYLE) & WS_VISIBLE) != 0; }
   // Hidden while a started game's first seconds are watched.
   void ShowHidden(bool hidden);
-  void Paint();
-  void PaintControls(HDC dc);
-  bool Usable(Control control) const;
+  void Paint(HDC dc) const;
   // In screen pixels.
   RECT CaptionArea() const;
   LRESULT ToolTipText(LPARAM info);  // TTN_GETDISPINFOW
-  HWND Handle(Control control) const { return controls_[static_cast<std::size_t>(control)]; }
+  HWND Hwnd(Control control) const { return controls_[static_cast<std::size_t>(control)]; }
   // The control a window is, Control::Count where it is none.
   Control ControlOf(HWND control) const;
   // The join boxes and the about page's labels are bold, at every scale.

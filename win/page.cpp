@@ -45,7 +45,7 @@ void Page::Layout() {
   InvalidateRect(page_, nullptr, TRUE);
 }
 
-LRESULT Page::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT Page::Procedure(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_COMMAND:
     case WM_NOTIFY:
@@ -57,13 +57,6 @@ LRESULT Page::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
     default:
       return DefWindowProcW(page_, message, wParam, lParam);
   }
-}
-
-void Page::Paint() {
-  PAINTSTRUCT paint;
-  HDC dc = BeginPaint(page_, &paint);
-  Draw(dc);
-  EndPaint(page_, &paint);
 }
 
 void Page::Draw(HDC dc) const {

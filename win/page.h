@@ -44,8 +44,8 @@ class Page {
 
   template <typename>
   friend LRESULT CALLBACK ProcedureOf(HWND, UINT, WPARAM, LPARAM);
-  LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
-  void Paint();
+  LRESULT Procedure(UINT message, WPARAM wParam, LPARAM lParam);
+  void Paint(HDC dc) const { Draw(dc); }
 
   const winlook::Look& look_;
   const Pictures& pictures_;

@@ -127,7 +127,7 @@ void TabRow::UpdateTools() {
   tools_ = shown_.size();
 }
 
-LRESULT TabRow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT TabRow::Procedure(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_GETDLGCODE:
       return DLGC_WANTARROWS;
@@ -150,13 +150,6 @@ LRESULT TabRow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
       break;
   }
   return DefWindowProcW(row_, message, wParam, lParam);
-}
-
-void TabRow::Paint() {
-  PAINTSTRUCT paint;
-  HDC dc = BeginPaint(row_, &paint);
-  Draw(dc, GetFocus() == row_ && !winlook::FocusHidden(row_));
-  EndPaint(row_, &paint);
 }
 
 void TabRow::Draw(HDC dc, bool focused) const {

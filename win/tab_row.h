@@ -43,11 +43,11 @@ class TabRow {
 
   template <typename>
   friend LRESULT CALLBACK ProcedureOf(HWND, UINT, WPARAM, LPARAM);
-  LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
+  LRESULT Procedure(UINT message, WPARAM wParam, LPARAM lParam);
   void Arrange();
   void UpdateTools();
   void ShowName();
-  void Paint();
+  void Paint(HDC dc) const { Draw(dc, GetFocus() == row_ && !winlook::FocusHidden(row_)); }
 
   const winlook::Look& look_;
   HWND toolTips_ = nullptr;

@@ -8,33 +8,38 @@ namespace wv {
 
 // The window procedures of the drawn controls reach their object through
 // the window: `self` goes in with CreateWindowExW and is found again here.
-template <typename Control>
-Control* ControlOf(HWND window, UINT message, LPARAM lParam) {
+template <typename Owner>
+Owner* OwnerOf(HWND window, UINT message, LPARAM lParam) {
   if (message == WM_NCCREATE) {
-    auto* self = static_cast<Control*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
+    auto* self = static_cast<Owner*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
     SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
     return self;
   }
-  return reinterpret_cast<Control*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+  return reinterpret_cast<Owner*>(GetWindowLongPtrW(window, GWLP_USERDATA));
 }
 
 // The window procedure of such a class; the class befriends it. Messages
 // that come before CreateWindowExW returns get the default handling. Each
-// window paints all of its area itself, so there is no ground to erase.
-template <typename Control>
+// window paints all of its area itself (Paint), so there is no ground to
+// erase; every other message goes to its Procedure.
+template <typename Owner>
 LRESULT CALLBACK ProcedureOf(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  Control* self = ControlOf<Control>(window, message, lParam);
+  Owner* self = OwnerOf<Owner>(window, message, lParam);
   if (self == nullptr || self->Window() == nullptr) {
     return DefWindowProcW(window, message, wParam, lParam);
   }
   switch (message) {
-    case WM_PAINT:
-      self->Paint();
+    case WM_PAINT: {
+      PAINTSTRUCT paint;
+      HDC dc = BeginPaint(window, &paint);
+      self->Paint(dc);
+      EndPaint(window, &paint);
       return 0;
+    }
     case WM_ERASEBKGND:
       return 1;
     default:
-      return self->Handle(message, wParam, lParam);
+      return self->Procedure(message, wParam, lParam);
   }
 }
 

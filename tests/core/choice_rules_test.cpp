@@ -153,6 +153,23 @@ TEST_F(ChoiceRules, LeavingVersusWithdrawsTheInfectedSide) {
   ExpectOneCheckPerGroup(model);
 }
 
+// The join tab offers the infected side; the create tab in co-op withdraws
+// it, while versus keeps what its rule set.
+TEST_F(ChoiceRules, InfectedSideOnlyOutsideCoop) {
+  model.SwitchTab(Tab::JoinGame);
+  EXPECT_TRUE(Visible("infected"));
+  Choose({"infected"});
+  model.SwitchTab(Tab::CreateServer);
+  EXPECT_FALSE(Visible("infected"));
+  EXPECT_EQ(Shown(Control::CharacterButton), "Arno");
+
+  Choose({"versus", "infected"});
+  model.SwitchTab(Tab::About);
+  model.SwitchTab(Tab::CreateServer);
+  EXPECT_TRUE(Visible("infected")) << "versus keeps what its rule set";
+  EXPECT_EQ(Shown(Control::CharacterButton), "Infected");
+}
+
 TEST_F(ChoiceRules, CustomMapsOffersTheEnabledMapsAndChoosesTheFirst) {
   WriteSettings(
       "[MAP_Foundry]\r\nVisible=No\r\n[MAP_Rockfall]\r\nVisible=YES\r\n"

@@ -10,6 +10,7 @@
 #include <map>
 #include <optional>
 #include <string>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -193,6 +194,8 @@ TEST_F(Controller, StartShowsTheCreateTabAndFocusesTheFirstBox) {
   const ViewState view = Open();
   EXPECT_EQ(view.currentTab, Tab::CreateServer);
   EXPECT_EQ(view.focus, FocusRequest::FirstChoiceBox);
+  EXPECT_EQ(FocusTargetOf(view.focus)->control, TabOrder().front());
+  EXPECT_EQ(TabOrder().front(), Control::ModeBox);
   EXPECT_EQ(view[Control::ActionButton].text, "Create server ");
   EXPECT_EQ(view[Control::ModeBox].accessibleName, "Game mode: CO-OP");
   EXPECT_FALSE(view.TabOf(Tab::Settings).visible);
@@ -604,34 +607,98 @@ TEST_F(Controller, FocusRequests) {
   }
 }
 
+// A pasted address splits into the boxes; a window writes only the boxes
+// whose text reads back other than the view's bytes, so that what the
+// player typed stays as typed, and the caret where it is.
+TEST_F(Controller, JoinBoxesWrittenWhereTheirBytesDiffer) {
+  using enum Control;
+  using Writes = std::vector<std::pair<Control, std::string>>;
+  Open();
+  const ViewState view = controller.OnJoinAddressEdited("10.0.0.5:27017");
+  const struct {
+    std::map<Control, std::string> shown;
+    Writes writes;
+  } cases[] = {
+      {{{JoinAddress, "10.0.0.5:27017"}, {JoinPort, "27015"}, {JoinPassword, ""}},
+       {{JoinAddress, "10.0.0.5"}, {JoinPort, "27017"}}},
+      {{{JoinAddress, "10.0.0.5"}, {JoinPort, "27017"}, {JoinPassword, ""}}, {}},
+      {{{JoinAddress, "10.0.0.5"}, {JoinPort, "27017"}, {JoinPassword, "old"}},
+       {{JoinPassword, ""}}},
+  };
+  for (const auto& c : cases) {
+    Writes writes;
+    for (const EditWrite& write :
+         JoinBoxWrites(view, [&](Control box) { return c.shown.at(box); })) {
+      writes.emplace_back(write.control, std::string(write.bytes));
+    }
+    EXPECT_EQ(writes, c.writes) << c.shown.at(JoinAddress);
+  }
+}
+
 // Ctrl+Tab and the like go round the visible tabs; the arrow keys stop at
 // the ends. The hidden settings tab is skipped, and the join tab reached by
 // the arrow keys keeps the focus on the tab row.
 TEST_F(Controller, TabSteps) {
+  using enum KeyCommand;
   const struct {
     bool monitoring;
     Tab from;
-    int offset;
-    TabChange how;
-    Tab to;
+    KeyCommand key;
+    std::optional<Tab> to;  // none: the window's own command, no step
     FocusRequest focus;
   } cases[] = {
-      {false, Tab::CreateServer, 1, TabChange::Other, Tab::JoinGame, FocusRequest::JoinAddress},
-      {false, Tab::JoinGame, 1, TabChange::Other, Tab::About, FocusRequest::None},
-      {true, Tab::JoinGame, 1, TabChange::Other, Tab::Monitoring, FocusRequest::None},
-      {false, Tab::About, 1, TabChange::Other, Tab::CreateServer, FocusRequest::None},
-      {false, Tab::CreateServer, -1, TabChange::Other, Tab::About, FocusRequest::None},
-      {false, Tab::CreateServer, 1, TabChange::ArrowKeys, Tab::JoinGame, FocusRequest::None},
-      {false, Tab::About, 1, TabChange::ArrowKeys, Tab::About, FocusRequest::None},
-      {false, Tab::CreateServer, -1, TabChange::ArrowKeys, Tab::CreateServer, FocusRequest::None},
+      {false, Tab::CreateServer, NextTab, Tab::JoinGame, FocusRequest::JoinAddress},
+      {false, Tab::JoinGame, NextTab, Tab::About, FocusRequest::None},
+      {true, Tab::JoinGame, NextTab, Tab::Monitoring, FocusRequest::None},
+      {false, Tab::About, NextTab, Tab::CreateServer, FocusRequest::None},
+      {false, Tab::CreateServer, PreviousTab, Tab::About, FocusRequest::None},
+      {false, Tab::CreateServer, StepRight, Tab::JoinGame, FocusRequest::None},
+      {false, Tab::About, StepRight, Tab::About, FocusRequest::None},
+      {false, Tab::CreateServer, StepLeft, Tab::CreateServer, FocusRequest::None},
+      {false, Tab::CreateServer, DropMenu, std::nullopt, FocusRequest::None},
+      {false, Tab::JoinGame, PressAction, std::nullopt, FocusRequest::None},
   };
   for (const auto& c : cases) {
     Fresh run(dir);
     run.Start(c.monitoring ? "MonitoringURL=http://example.org/\r\n" : "");
     run.one.OnTabChosen(c.from, TabChange::Other);
-    const ViewState view = run.one.OnTabStepped(c.offset, c.how);
-    EXPECT_EQ(view.currentTab, c.to) << static_cast<int>(c.from) << " " << c.offset;
-    EXPECT_EQ(view.focus, c.focus) << static_cast<int>(c.from) << " " << c.offset;
+    const std::optional<ViewState> view = run.one.OnKey(c.key);
+    const std::string where =
+        std::string(TabObjectName(c.from)) + " " + std::to_string(static_cast<int>(c.key));
+    ASSERT_EQ(view.has_value(), c.to.has_value()) << where;
+    if (!view) continue;
+    EXPECT_EQ(view->currentTab, c.to) << where;
+    EXPECT_EQ(view->focus, c.focus) << where;
+  }
+}
+
+// What each tab shows the player: the action button's caption, the bottom
+// buttons usable only while their panels are, and the browser loading the
+// monitoring page as its tab comes.
+TEST_F(Controller, EachTabShowsItsActionAndButtons) {
+  const struct {
+    Tab tab;
+    std::string_view action;
+    bool character, clipboard;
+    BrowserRequest browser;
+  } cases[] = {
+      {Tab::JoinGame, "Join game ", true, false, BrowserRequest::None},
+      {Tab::Monitoring, "Refresh", false, false, BrowserRequest::Navigate},
+      {Tab::About, "Forum ", false, false, BrowserRequest::None},
+      {Tab::CreateServer, "Create server ", true, true, BrowserRequest::None},
+  };
+  Fresh run(dir);
+  run.Start("MonitoringURL=http://example.org/\r\n");
+  for (const auto& c : cases) {
+    const ViewState view = run.one.OnTabChosen(c.tab, TabChange::Other);
+    EXPECT_EQ(view[Control::ActionButton].text, c.action);
+    for (const auto& [button, panel, usable] :
+         {std::tuple{Control::CharacterButton, Control::CharacterPanel, c.character},
+          std::tuple{Control::ClipboardButton, Control::ClipboardPanel, c.clipboard}}) {
+      EXPECT_EQ(view[button].enabled, usable) << c.action << ObjectName(button);
+      EXPECT_EQ(view[panel].enabled, usable) << c.action << ObjectName(panel);
+    }
+    EXPECT_EQ(view.browser, c.browser) << c.action;
   }
 }
 
