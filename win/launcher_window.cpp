@@ -14,6 +14,7 @@
 #include "win/control_ids.h"
 #include "win/keys.h"
 #include "win/layout.h"
+#include "win/paste_whole.h"
 #include "win/popup_menu.h"
 #include "win/recent_arrow.h"
 #include "win/resource_ids.h"
@@ -151,6 +152,7 @@ void LauncherWindow::MakeControls() {
                             layout::ToRect(row.area), look_, FontOf(row.control));
     SendMessageW(edit, EM_LIMITTEXT, 32767, 0);
     if (row.control == Control::JoinPassword) SendMessageW(edit, EM_SETPASSWORDCHAR, L'=', 0);
+    PasteWhole(edit);
     controls_[static_cast<std::size_t>(row.control)] = edit;
   }
   recentArrow_ = MakeRecentArrow(join.Window(), kRecentServersArrowId);
