@@ -286,12 +286,27 @@ NameKind KindOfName(const std::filesystem::path& path) {
   return own ? NameKind::RegularFile : NameKind::Other;
 }
 
+namespace {
+
+// Under Wine a Unix symlink shows as the file it names, and deleting the
+// name deletes that file instead of the link.
+bool LinkInDisguise(const std::filesystem::path& path) {
+  const DWORD attributes = GetFileAttributesW(path.c_str());
+  constexpr DWORD kShown =
+      FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT | FILE_ATTRIBUTE_DEVICE;
+  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & kShown) == 0 &&
+         KindOfName(path) == NameKind::Other;
+}
+
+}  // namespace
+
 void RemoveStartingWith(const std::filesystem::path& folder, std::string_view prefix) {
   std::error_code ec;
   for (std::filesystem::directory_iterator it(folder, ec), end; !ec && it != end;
        it.increment(ec)) {
     const std::filesystem::path& path = it->path();
-    if (path.filename().string().starts_with(prefix) && !it->is_directory(ec)) {
+    if (path.filename().string().starts_with(prefix) && !it->is_directory(ec) &&
+        !LinkInDisguise(path)) {
       std::filesystem::remove(path, ec);
     }
   }
@@ -343,8 +358,9 @@ bool MoveIntoPlace(const std::filesystem::path& from, const std::filesystem::pat
 
 bool MoveToFreeName(const std::filesystem::path& from, const std::filesystem::path& to) {
 #ifdef _WIN32
-  // Without MOVEFILE_REPLACE_EXISTING the system refuses a taken name.
-  return MoveFileExW(from.c_str(), to.c_str(), 0) != 0;
+  // Without MOVEFILE_REPLACE_EXISTING the system refuses a taken name. Wine
+  // would move the file a Unix symlink names rather than the link.
+  return !LinkInDisguise(from) && MoveFileExW(from.c_str(), to.c_str(), 0) != 0;
 #else
   // A hard link fails on a taken name in one step; file systems without
   // links get the same check through a rename that may not replace.

@@ -13,7 +13,9 @@
 #include <string_view>
 
 #include "core/run_log.h"
+#include "core/settings_file.h"
 #include "core/settings_lock.h"
+#include "core/settings_template.h"
 #include "platform/process_starter.h"
 #include "tests/support/temp_folder.h"
 #include "tests/windows/launch_record.h"
@@ -41,14 +43,22 @@ bool StartLogged(const fs::path& game, const fs::path& records) {
 
 TEST(PlantedNames, NothingWrittenThroughALink) {
   const std::string log(kRunLogName), lock(kSettingsLockName);
+  // A copy a killed launcher left of the settings file, removed under the lock.
+  const std::string leftCopy = "." + std::string(kSettingsFileName) + ".tmp-42";
   const struct {
     std::string name;
     Plant plant;
   } cases[] = {
-      {log, Plant::Nothing},  // the stand-in's output does reach a log of its own
-      {log, Plant::LinkToFile},  {log, Plant::LinkToNowhere},
-      {lock, Plant::Nothing},  // made hidden: a leading dot hides nothing on Windows
-      {lock, Plant::LinkToFile}, {lock, Plant::LinkToNowhere},
+      {log, Plant::Nothing},          // the stand-in's output reaches a log of its own
+      {log, Plant::LinkToFile},       // the file elsewhere keeps its bytes
+      {log, Plant::LinkToNowhere},    // nothing made where it points
+      {lock, Plant::Nothing},         // made hidden: a leading dot hides nothing on Windows
+      {lock, Plant::LinkToFile},      // no lock, the file elsewhere neither locked nor hidden
+      {lock, Plant::LinkToNowhere},   // nothing made where it points
+      {leftCopy, Plant::Nothing},     // removed
+      {leftCopy, Plant::LinkToFile},  // the file elsewhere never deleted through it
+      // An outdated settings file is backed up: the file elsewhere stays in place.
+      {std::string(kSettingsFileName), Plant::LinkToFile},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name + " planted as kind " + std::to_string(static_cast<int>(c.plant)));
@@ -66,6 +76,14 @@ TEST(PlantedNames, NothingWrittenThroughALink) {
       EXPECT_TRUE(StartLogged(game.Path(), records.Path()));
       if (c.plant == Plant::Nothing) {
         EXPECT_EQ(game.Read(log), kStandInOutput);
+      }
+    } else if (c.name == kSettingsFileName) {
+      RefreshOutdatedSettings(game.Path(), "9.9");
+    } else if (c.name == leftCopy) {
+      if (c.plant == Plant::Nothing) game.Write(leftCopy, "left by a killed launcher");
+      EXPECT_EQ(WriteSettingsTemplate(game.Path(), "1.0", {}), TemplateOutcome::Written);
+      if (c.plant == Plant::Nothing) {
+        EXPECT_FALSE(fs::exists(at));
       }
     } else {
       const SettingsLock held(game.Path(), std::chrono::milliseconds(0));
