@@ -83,7 +83,7 @@ HANDLE OpenLockFile(const std::filesystem::path& file, bool& blocked) {
       blocked = TakenByOther(file);
       return nullptr;
     }
-    if (IsOwnFile(handle)) return handle;
+    if (IsOwnFile(handle) && OpenedWhereNamed(handle, file)) return handle;
     CloseHandle(handle);
     blocked = true;
     return nullptr;

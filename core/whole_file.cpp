@@ -222,6 +222,53 @@ bool NameTaken(const std::filesystem::path& path) {
   return std::filesystem::exists(std::filesystem::symlink_status(path, ec));
 }
 
+namespace {
+
+// The path the system resolves an open file or folder to; empty when it
+// cannot say.
+std::wstring FinalPath(HANDLE handle) {
+  std::wstring path(MAX_PATH, L'\0');
+  for (int round = 0; round < 2; ++round) {
+    const DWORD length =
+        GetFinalPathNameByHandleW(handle, path.data(), static_cast<DWORD>(path.size()), 0);
+    if (length == 0) return {};
+    if (length < path.size()) {
+      path.resize(length);
+      return path;
+    }
+    path.resize(length);
+  }
+  return {};
+}
+
+HANDLE OpenInPlace(const std::wstring& path) {
+  constexpr DWORD kShare = FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE;
+  return CreateFileW(path.c_str(), FILE_READ_ATTRIBUTES, kShare, nullptr, OPEN_EXISTING,
+                     FILE_FLAG_OPEN_REPARSE_POINT | FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+}
+
+}  // namespace
+
+bool OpenedWhereNamed(void* handle, const std::filesystem::path& path) {
+  std::wstring full(GetFullPathNameW(path.c_str(), 0, nullptr, nullptr), L'\0');
+  full.resize(
+      GetFullPathNameW(path.c_str(), static_cast<DWORD>(full.size()), full.data(), nullptr));
+  const std::size_t slash = full.find_last_of(L"\\/");
+  if (full.empty() || slash == std::wstring::npos) return true;
+  // The folder resolved as well: a game folder reached through a link is
+  // still the player's own.
+  HANDLE folder = OpenInPlace(full.substr(0, slash + 1));
+  if (folder == INVALID_HANDLE_VALUE) return true;
+  std::wstring expected = FinalPath(folder);
+  CloseHandle(folder);
+  const std::wstring resolved = FinalPath(static_cast<HANDLE>(handle));
+  if (expected.empty() || resolved.empty()) return true;
+  if (expected.back() != L'\\') expected += L'\\';
+  expected += full.substr(slash + 1);
+  return CompareStringOrdinal(expected.c_str(), static_cast<int>(expected.size()), resolved.c_str(),
+                              static_cast<int>(resolved.size()), TRUE) == CSTR_EQUAL;
+}
+
 NameKind KindOfName(const std::filesystem::path& path) {
   const DWORD attributes = GetFileAttributesW(path.c_str());
   if (attributes == INVALID_FILE_ATTRIBUTES) {
@@ -231,15 +278,35 @@ NameKind KindOfName(const std::filesystem::path& path) {
   }
   constexpr DWORD kNotAFile =
       FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT | FILE_ATTRIBUTE_DEVICE;
-  return (attributes & kNotAFile) != 0 ? NameKind::Other : NameKind::RegularFile;
+  if ((attributes & kNotAFile) != 0) return NameKind::Other;
+  HANDLE file = OpenInPlace(path.wstring());
+  if (file == INVALID_HANDLE_VALUE) return NameKind::RegularFile;
+  const bool own = OpenedWhereNamed(file, path);
+  CloseHandle(file);
+  return own ? NameKind::RegularFile : NameKind::Other;
 }
+
+namespace {
+
+// Under Wine a Unix symlink shows as the file it names, and deleting the
+// name deletes that file instead of the link.
+bool LinkInDisguise(const std::filesystem::path& path) {
+  const DWORD attributes = GetFileAttributesW(path.c_str());
+  constexpr DWORD kShown =
+      FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT | FILE_ATTRIBUTE_DEVICE;
+  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & kShown) == 0 &&
+         KindOfName(path) == NameKind::Other;
+}
+
+}  // namespace
 
 void RemoveStartingWith(const std::filesystem::path& folder, std::string_view prefix) {
   std::error_code ec;
   for (std::filesystem::directory_iterator it(folder, ec), end; !ec && it != end;
        it.increment(ec)) {
     const std::filesystem::path& path = it->path();
-    if (path.filename().string().starts_with(prefix) && !it->is_directory(ec)) {
+    if (path.filename().string().starts_with(prefix) && !it->is_directory(ec) &&
+        !LinkInDisguise(path)) {
       std::filesystem::remove(path, ec);
     }
   }
@@ -291,8 +358,9 @@ bool MoveIntoPlace(const std::filesystem::path& from, const std::filesystem::pat
 
 bool MoveToFreeName(const std::filesystem::path& from, const std::filesystem::path& to) {
 #ifdef _WIN32
-  // Without MOVEFILE_REPLACE_EXISTING the system refuses a taken name.
-  return MoveFileExW(from.c_str(), to.c_str(), 0) != 0;
+  // Without MOVEFILE_REPLACE_EXISTING the system refuses a taken name. Wine
+  // would move the file a Unix symlink names rather than the link.
+  return !LinkInDisguise(from) && MoveFileExW(from.c_str(), to.c_str(), 0) != 0;
 #else
   // A hard link fails on a taken name in one step; file systems without
   // links get the same check through a rename that may not replace.

@@ -74,6 +74,15 @@ inline bool TakenByOther(const std::filesystem::path& path) {
   return KindOfName(path) == NameKind::Other;
 }
 
+#ifdef _WIN32
+// Whether an open file (a HANDLE) is the one `path` names itself rather than
+// one a link leads to. Wine shows a Unix symlink as the file it names, with
+// no reparse point, and opens, renames and locks that file instead; only the
+// path the system resolves the open file to tells them apart. True when the
+// system cannot say.
+bool OpenedWhereNamed(void* handle, const std::filesystem::path& path);
+#endif
+
 // Removes what `folder` holds under names that start with `prefix`, but no
 // folder and no link to one.
 void RemoveStartingWith(const std::filesystem::path& folder, std::string_view prefix);

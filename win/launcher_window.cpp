@@ -15,6 +15,7 @@
 #include "win/early_input.h"
 #include "win/first_frame.h"
 #include "win/layout.h"
+#include "win/paste_whole.h"
 #include "win/popup_menu.h"
 #include "win/recent_arrow.h"
 #include "win/resource_ids.h"
@@ -180,6 +181,7 @@ void LauncherWindow::MakeTabStop(Control control) {
                        ControlId(control), layout::ToRect(row.area), look_, FontOf(control));
     SendMessageW(made, EM_LIMITTEXT, 32767, 0);
     if (password) SendMessageW(made, EM_SETPASSWORDCHAR, L'=', 0);
+    PasteWhole(made);
     return;
   }
   for (std::size_t i = 0; i < layout::kOptionRows.size(); ++i) {

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "core/command_text.h"
+#include "core/whole_file.h"
 #include "platform/windows/short_path.h"
 #include "platform/windows/system_error.h"
 
@@ -13,7 +14,8 @@ namespace wv {
 namespace {
 
 // The log opened in place, emptied, and inheritable: never through a link
-// (the reparse point itself is opened, and refused), never a folder or
+// (the reparse point itself is opened, and refused; under Wine, a file met
+// at another path than its own), never a folder or
 // device that took its name. One gone meanwhile is made anew only under its
 // free name. INVALID_HANDLE_VALUE: the game does without.
 HANDLE OpenLog(const std::filesystem::path& file) {
@@ -29,7 +31,8 @@ HANDLE OpenLog(const std::filesystem::path& file) {
   BY_HANDLE_FILE_INFORMATION info{};
   constexpr DWORD kNotAFile = FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT;
   if (GetFileType(log) == FILE_TYPE_DISK && GetFileInformationByHandle(log, &info) &&
-      (info.dwFileAttributes & kNotAFile) == 0 && SetEndOfFile(log)) {
+      (info.dwFileAttributes & kNotAFile) == 0 && OpenedWhereNamed(log, file) &&
+      SetEndOfFile(log)) {
     return log;
   }
   CloseHandle(log);

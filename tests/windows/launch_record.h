@@ -18,6 +18,9 @@ namespace wv::test {
 // byte, so each is written followed by one.
 using LaunchRecord = std::vector<std::string>;
 
+// What the stand-in engine prints before it records.
+inline constexpr char kStandInOutput[] = "stand-in engine started";
+
 inline std::string EncodeRecord(const LaunchRecord& record) {
   std::string out;
   for (const std::string& field : record) out.append(field).push_back('\0');

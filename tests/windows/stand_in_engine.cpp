@@ -1,6 +1,7 @@
 // Stands in for the game engine: records what it was started with and ends.
 #include <windows.h>
 
+#include <cstdio>
 #include <cstdlib>
 #include <string>
 
@@ -9,6 +10,12 @@
 int main(int argc, char** argv) {
   const char* target = std::getenv(wv::test::kRecordVariable);
   if (target == nullptr || *target == '\0') return 2;
+  // Into a log file only, so that a test can tell what reached the game's
+  // log, and the test programs' own output stays clean.
+  if (GetFileType(GetStdHandle(STD_OUTPUT_HANDLE)) == FILE_TYPE_DISK) {
+    std::fputs(wv::test::kStandInOutput, stdout);
+    std::fflush(stdout);
+  }
   // Its working folder (UTF-8) beside the record, written first: a reader
   // that finds the record finds the folder too.
   wchar_t folder[32768];
