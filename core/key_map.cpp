@@ -9,7 +9,7 @@ namespace {
 
 enum class Modifiers { None, Control, ControlShift, Alt };
 
-struct KeyRow {
+struct KeyBinding {
   KeyboardKey key;
   Modifiers modifiers;
   std::optional<FocusKind> focus;  // none: wherever the focus is
@@ -17,7 +17,7 @@ struct KeyRow {
 };
 
 // Space on a push button is the button's own, and Alt+F4 the system's.
-constexpr std::array<KeyRow, 19> kKeys = {{
+constexpr std::array<KeyBinding, 19> kKeys = {{
     {KeyboardKey::Tab, Modifiers::Control, std::nullopt, KeyCommand::NextTab},
     {KeyboardKey::Tab, Modifiers::ControlShift, std::nullopt, KeyCommand::PreviousTab},
     {KeyboardKey::PageDown, Modifiers::Control, std::nullopt, KeyCommand::NextTab},
@@ -78,7 +78,7 @@ FocusKind FocusKindOf(Control control) {
 }
 
 KeyCommand CommandFor(const KeyChord& chord, FocusKind focus) {
-  for (const KeyRow& row : kKeys) {
+  for (const KeyBinding& row : kKeys) {
     if (row.key == chord.key && Matches(row.modifiers, chord) &&
         (!row.focus || *row.focus == focus)) {
       return row.command;
@@ -89,7 +89,7 @@ KeyCommand CommandFor(const KeyChord& chord, FocusKind focus) {
 
 std::vector<WindowKey> WindowWideKeys() {
   std::vector<WindowKey> keys;
-  for (const KeyRow& row : kKeys) {
+  for (const KeyBinding& row : kKeys) {
     if (!row.focus) keys.push_back({ChordOf(row.key, row.modifiers), row.command});
   }
   return keys;
