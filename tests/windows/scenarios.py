@@ -273,6 +273,11 @@ def folder_scenario(name, starts):
             # its short name where the path is too long for the shell. Opened
             # by the keyboard, the menu stands at its first entry.
             xdotool("windowactivate", "--sync", session.x_window(TITLE))
+            # The keys go to the launcher once Windows, too, has it active:
+            # the game just started may have held the activation.
+            main = session.window()["hwnd"]
+            wait_for(lambda: (session.snapshot().focus() or {}).get("active") == main,
+                     "the launcher to be active")
             session.keys("ctrl+comma")
             session.popup_appears()
             session.keys("Down", "Return")
