@@ -8,6 +8,7 @@
 #include "core/clipboard_summary.h"
 #include "core/file_url.h"
 #include "core/join_address.h"
+#include "core/join_link.h"
 #include "core/launch.h"
 #include "core/profile_writer.h"
 #include "core/remembered_choices.h"
@@ -346,6 +347,22 @@ ViewState LauncherController::FollowTyping(const JoinEditRequest& request) const
 ViewState LauncherController::OnJoinPasswordEdited(std::string bytes) {
   model_.JoinPasswordChanged(std::move(bytes));
   return Current();
+}
+
+ViewState LauncherController::OnJoinLink(std::string_view link) {
+  const std::optional<JoinLinkTarget> target = ParseJoinLink(link);
+  if (!target) {
+    ShowMessage(model_.Strings().Join(Str::NotJoinLink1, Str::NotJoinLink2));
+    return Current();
+  }
+  model_.SwitchTab(Tab::JoinGame);
+  model_.JoinAddressChanged(target->address);
+  if (target->port) model_.JoinPortChanged(*target->port);
+  // A password belongs to the server it was typed for.
+  model_.JoinPasswordChanged({});
+  ViewState view = Current();
+  view.focus = FocusRequest::JoinPassword;
+  return view;
 }
 
 void LauncherController::OnClipboardPressed() {

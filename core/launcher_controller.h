@@ -52,6 +52,10 @@ class LauncherController {
   ViewState OnJoinAddressEdited(std::string bytes);
   ViewState OnJoinPortEdited(std::string bytes);
   ViewState OnJoinPasswordEdited(std::string bytes);
+  // A join link from the desktop or the monitoring page: the join tab with
+  // its host and port, the focus in the password box for the player to go
+  // on; never a start. A link of no use says so and changes nothing.
+  ViewState OnJoinLink(std::string_view link);
   void OnClipboardPressed();
   // What a press would do now, as display text.
   std::string ActionPreview() const;

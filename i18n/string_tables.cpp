@@ -247,6 +247,9 @@ const StringTable kEnglishStrings = MakeTable({
     // The Windows monitoring tab where the system makes no web control.
     "this system offers no built-in w",
     "eb view",
+    // A link that is no join link this launcher takes.
+    "The link is not a join link this",
+    " launcher can use",
 });
 
 const StringTable kRussianStrings = MakeTable({
@@ -468,6 +471,9 @@ const StringTable kRussianStrings = MakeTable({
     // The Windows monitoring tab where the system makes no web control.
     "в этой системе нет встроенного в",
     "еб-просмотра",
+    // A link that is no join link this launcher takes.
+    "Это не ссылка для подключения, к",
+    "оторую понимает этот лаунчер",
 });
 
 }  // namespace wv

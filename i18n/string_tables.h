@@ -194,7 +194,10 @@ namespace wv {
   X(CannotOpen2)                                                                 \
   /* The Windows monitoring tab where the system makes no web control. */        \
   X(NoWebView1)                                                                  \
-  X(NoWebView2)
+  X(NoWebView2)                                                                  \
+  /* A link that is no join link this launcher takes. */                         \
+  X(NotJoinLink1)                                                                \
+  X(NotJoinLink2)
 
 enum class Str : std::size_t {
 #define WV_ENTRY(name) name,

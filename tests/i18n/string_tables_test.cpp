@@ -222,6 +222,8 @@ TEST(StringTables, EveryEntryInBothLanguages) {
       {Str::CannotOpen2, " it by hand:", "чную:"},
       {Str::NoWebView1, "this system offers no built-in w", "в этой системе нет встроенного в"},
       {Str::NoWebView2, "eb view", "еб-просмотра"},
+      {Str::NotJoinLink1, "The link is not a join link this", "Это не ссылка для подключения, к"},
+      {Str::NotJoinLink2, " launcher can use", "оторую понимает этот лаунчер"},
   };
   ASSERT_EQ(std::size(entries), kStrCount) << "every entry has its row";
   for (std::size_t i = 0; i < kStrCount; ++i) {
@@ -344,6 +346,10 @@ TEST(StringSet, PiecesJoinIntoWholeMessages) {
       {ru, {CarryValues1, CarryValues2}, ". Перенести ваши значения в новый файл?"},
       {ru, {CannotOpen1, CannotOpen2}, "Не удалось открыть, откройте вручную:"},
       {ru, {NoWebView1, NoWebView2}, "в этой системе нет встроенного веб-просмотра"},
+      {en, {NotJoinLink1, NotJoinLink2}, "The link is not a join link this launcher can use"},
+      {ru,
+       {NotJoinLink1, NotJoinLink2},
+       "Это не ссылка для подключения, которую понимает этот лаунчер"},
   };
   for (const WholeMessage& m : messages) {
     StringSet set;
