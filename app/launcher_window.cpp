@@ -102,6 +102,10 @@ LauncherWindow::LauncherWindow(const Platform& platform, const StartFolders& fol
   setWindowTitle(caption_->Text());
 }
 
+void LauncherWindow::OpenJoinLink(std::string_view link) {
+  Show(controller_.OnJoinLink(link));
+}
+
 LauncherWindow::~LauncherWindow() {
   QAccessible::removeActivationObserver(this);
 }

@@ -54,6 +54,11 @@ bool HasJoinLinkScheme(std::string_view link) {
   return AfterScheme(TrimBlanks(link)).has_value();
 }
 
+std::optional<std::string_view> JoinLinkArgument(std::span<const std::string_view> arguments) {
+  if (arguments.empty() || !HasJoinLinkScheme(arguments.front())) return std::nullopt;
+  return arguments.front();
+}
+
 std::optional<JoinLinkTarget> ParseJoinLink(std::string_view link) {
   if (link.size() > kJoinLinkMaxBytes) return std::nullopt;
   // A link pasted or handed over by the desktop may come with blanks round it.

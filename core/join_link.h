@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -29,5 +30,10 @@ std::optional<JoinLinkTarget> ParseJoinLink(std::string_view link);
 // Whether `link` names this launcher's scheme at all, so that a page's click
 // on it is the launcher's to handle rather than a navigation.
 bool HasJoinLinkScheme(std::string_view link);
+
+// The join link the launcher was started with: its first argument after its
+// own name, when that names the scheme. Every other argument is ignored, as
+// the desktop or a toolkit may add options of their own.
+std::optional<std::string_view> JoinLinkArgument(std::span<const std::string_view> arguments);
 
 }  // namespace wv

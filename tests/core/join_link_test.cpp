@@ -4,6 +4,8 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
+#include <vector>
 
 namespace wv {
 namespace {
@@ -85,6 +87,26 @@ TEST(JoinLink, FormsGoodAndHostile) {
   const std::string longest = "wreckvale://join/" + std::string(kJoinLinkMaxBytes - 17, 'a');
   EXPECT_TRUE(ParseJoinLink(longest));
   EXPECT_FALSE(ParseJoinLink(longest + "a"));
+}
+
+// Only the first argument may be a link; a broken one still is one, for the
+// player to hear of.
+TEST(JoinLink, FromTheArguments) {
+  using Args = std::vector<std::string_view>;
+  const struct {
+    Args arguments;
+    std::optional<std::string_view> link;
+  } cases[] = {
+      {{}, std::nullopt},
+      {{"wreckvale://join/h:1"}, "wreckvale://join/h:1"},
+      {{"WRECKVALE:nonsense", "x"}, "WRECKVALE:nonsense"},
+      {{"-platform", "wreckvale://join/h:1"}, std::nullopt},
+      {{"http://join/h:1"}, std::nullopt},
+      {{"wreckvale"}, std::nullopt},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(JoinLinkArgument(c.arguments), c.link) << c.arguments.size();
+  }
 }
 
 }  // namespace
