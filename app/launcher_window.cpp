@@ -87,6 +87,11 @@ LauncherWindow::LauncherWindow(const Platform& platform, const StartFolders& fol
     connect(pageControl_, &PageControl::tabsFocused, monitoring_, &MonitoringPage::Warm);
     connect(monitoring_, &MonitoringPage::openInBrowserRequested, this,
             [this] { controller_.OnMonitoringOpenInBrowser(); });
+    // Queued: the engine asks in the midst of its navigation, and the link may
+    // bring a message box up.
+    connect(
+        monitoring_, &MonitoringPage::joinLinkClicked, this,
+        [this](const QByteArray& link) { OpenJoinLink(link.toStdString()); }, Qt::QueuedConnection);
   }
   Show(view);
   // Made from the menus the first view gave.

@@ -8,6 +8,7 @@
 #include <utility>
 
 #include "core/file_url.h"
+#include "core/join_link.h"
 #include "ui/webview/browser_view.h"
 
 namespace wv {
@@ -133,6 +134,12 @@ void MonitoringPage::MakeBrowser() {
       browser_->SetLoadFinishedCallback([this](bool ok, const QString& reason) {
         ShowLoadResult(ok, reason);
         emit loadFinished(ok);
+      });
+      // A join link is the launcher's, never a page to load: the page stays.
+      browser_->SetNavigationFilter([this](const QByteArray& url) {
+        if (!HasJoinLinkScheme(std::string_view(url.constData(), url.size()))) return false;
+        emit joinLinkClicked(url);
+        return true;
       });
       layout()->addWidget(browser_->Widget());
       browser_->Widget()->show();

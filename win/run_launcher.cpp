@@ -1,7 +1,8 @@
 #include "win/run_launcher.h"
 
-#include <shellapi.h>
 #include <windows.h>
+// After windows.h, whose types it uses.
+#include <shellapi.h>
 
 #include <string>
 #include <string_view>
