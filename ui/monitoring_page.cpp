@@ -136,9 +136,11 @@ void MonitoringPage::MakeBrowser() {
         emit loadFinished(ok);
       });
       // A join link is the launcher's, never a page to load: the page stays.
-      browser_->SetNavigationFilter([this](const QByteArray& url) {
+      // Only the player's click hands it over; a page's script going there by
+      // itself, in a loop perhaps, is dropped without a word.
+      browser_->SetNavigationFilter([this](const QByteArray& url, bool linkClicked) {
         if (!HasJoinLinkScheme(std::string_view(url.constData(), url.size()))) return false;
-        emit joinLinkClicked(url);
+        if (linkClicked) emit joinLinkClicked(url);
         return true;
       });
       layout()->addWidget(browser_->Widget());

@@ -32,6 +32,9 @@ inline constexpr Route kRoutes[] = {
      "<html><body style=\"margin:0\"><a href=\"wreckvale://join/%5B::1%5D:27019?password=x\" "
      "style=\"display:block;height:100vh\" onclick=\"setTimeout(function(){var r = new "
      "XMLHttpRequest(); r.open('GET', '/after'); r.send()}, 300)\">join</a></body></html>"},
+    {"/script-link",
+     "<html><body onload=\"location = 'wreckvale://join/h:1'; setTimeout(function(){var r = "
+     "new XMLHttpRequest(); r.open('GET', '/after'); r.send()}, 300)\">list</body></html>"},
     {"/bad-link",
      "<html><body style=\"margin:0\"><a href=\"wreckvale://join/h:0\" "
      "style=\"display:block;height:100vh\">join</a></body></html>"},

@@ -28,9 +28,10 @@ class BrowserView {
   virtual void SetLoadFinishedCallback(
       std::function<void(bool ok, const QString& reason)> callback) = 0;
   // Asked on the GUI thread for every navigation the page or the player
-  // starts, with its address as encoded bytes; true takes the address away
-  // from the page, which then stays as it was.
-  virtual void SetNavigationFilter(std::function<bool(const QByteArray& url)> takes) = 0;
+  // starts, with its address as encoded bytes and whether a click on a link
+  // started it; true keeps the page from it, and the page stays as it was.
+  virtual void SetNavigationFilter(
+      std::function<bool(const QByteArray& url, bool linkClicked)> takes) = 0;
 };
 
 // The module's exports. The version in their names changes with any change of

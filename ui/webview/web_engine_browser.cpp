@@ -30,13 +30,13 @@ class DialogFreePage final : public QWebEnginePage {
  public:
   using QWebEnginePage::QWebEnginePage;
 
-  void SetNavigationFilter(std::function<bool(const QByteArray&)> takes) {
+  void SetNavigationFilter(std::function<bool(const QByteArray&, bool)> takes) {
     takes_ = std::move(takes);
   }
 
  protected:
   bool acceptNavigationRequest(const QUrl& url, NavigationType type, bool mainFrame) override {
-    if (takes_ && takes_(url.toEncoded())) return false;
+    if (takes_ && takes_(url.toEncoded(), type == NavigationTypeLinkClicked)) return false;
     return QWebEnginePage::acceptNavigationRequest(url, type, mainFrame);
   }
   void javaScriptAlert(const QUrl&, const QString&) override { Refuse(); }
@@ -57,7 +57,7 @@ class DialogFreePage final : public QWebEnginePage {
   }
 
   bool logged_ = false;
-  std::function<bool(const QByteArray&)> takes_;
+  std::function<bool(const QByteArray&, bool)> takes_;
 };
 
 bool InWidgetApplication(QString* error) {
@@ -108,7 +108,8 @@ class WebEngineBrowser final : public wv::BrowserView {
     callback_ = std::move(callback);
   }
 
-  void SetNavigationFilter(std::function<bool(const QByteArray& url)> takes) override {
+  void SetNavigationFilter(
+      std::function<bool(const QByteArray& url, bool linkClicked)> takes) override {
     if (page_) page_->SetNavigationFilter(std::move(takes));
   }
 
