@@ -390,6 +390,27 @@ def join_split_and_focus(runner):
         session.end()
 
 
+def join_link_at_start(runner):
+    """Started with a join link: the join tab filled, the focus in the password
+    box, and no game before the press."""
+    session = runner.session()
+    try:
+        session.write(INI, current_settings())
+        session.start(arguments=["wreckvale://join/10.0.0.5:27017?password=leaked"])
+        session.window()
+        wait_for(lambda: is_focused(session, "joinPassword"), "the focus in the password box")
+        check(current_tab(session) == "Join game", current_tab(session))
+        snapshot = session.snapshot()
+        check(ROLES["joinAddress"](snapshot)["text"] == "10.0.0.5", "address box")
+        check(ROLES["joinPassword"](snapshot)["text"] == "", "password box")
+        check(not os.path.exists(session.record), "a link started the game")
+        arguments = session.press_action()
+        check(arguments[arguments.index("+connect") + 1] == "10.0.0.5:27017", " ".join(arguments))
+        check("+password" not in arguments, " ".join(arguments))
+    finally:
+        session.end()
+
+
 CLIPBOARD = [
     # name, [Application] lines, the X clipboard after the press
     ("English", "", "Game mode: CO-OP, Campaign: Last ward, Difficulty: Normal, "
@@ -522,7 +543,8 @@ SCENARIOS = (
      ("command", "failed start says why", failed_start_says_why),
      ("command", "rest after a start", rest_after_a_start),
      ("command", "password dialog", password_dialog),
-     ("join", "split and focus", join_split_and_focus)] +
+     ("join", "split and focus", join_split_and_focus),
+     ("join", "started with a join link", join_link_at_start)] +
     [("clipboard", name, clipboard_scenario(lines, expected))
      for name, lines, expected in CLIPBOARD] +
     [("keyboard", "versus started by keys alone", keyboard_only),
