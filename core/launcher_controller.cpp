@@ -68,6 +68,14 @@ ViewState LauncherController::Current() const {
       {CaptionCommand::OpenSettingsFile, DisplayUtf8(model_.Str(Str::OpenSettingsFile))},
       {CaptionCommand::OpenGameFolder, DisplayUtf8(model_.Str(Str::OpenGameFolder))},
   };
+  if (platform_.joinLinks != nullptr) {
+    view.captionMenu.push_back(
+        joinLinksHere_ ? CaptionMenuEntry{CaptionCommand::StopJoinLinksHere,
+                                          DisplayUtf8(model_.Str(Str::StopJoinLinksHere))}
+                       : CaptionMenuEntry{CaptionCommand::OpenJoinLinksHere,
+                                          DisplayUtf8(model_.Strings().Join(
+                                              Str::OpenJoinLinksHere1, Str::OpenJoinLinksHere2))});
+  }
   return view;
 }
 
@@ -108,6 +116,7 @@ ViewState LauncherController::Start(const StartFolders& folders, std::string_vie
       [this](const std::string& message) { ShowMessage(message); }, kLockPatience, locale, ask);
   settingsFolder_ = folders.exeDir;
   busySaid_ = startup.busySaid;
+  if (platform_.joinLinks != nullptr) joinLinksHere_ = platform_.joinLinks->OpensHere();
   if (startup.quit) {
     quitRequested_ = true;
     platform_.quit->RequestQuit();
@@ -431,6 +440,17 @@ void LauncherController::OnCaptionCommand(CaptionCommand command) {
       OpenPathOrSay(PlainPath(environment.folder.empty()
                                   ? std::filesystem::path(environment.currentFolder)
                                   : environment.folder));
+      break;
+    }
+    case CaptionCommand::OpenJoinLinksHere:
+    case CaptionCommand::StopJoinLinksHere: {
+      if (platform_.joinLinks == nullptr) break;
+      const bool here = command == CaptionCommand::OpenJoinLinksHere;
+      if (!platform_.joinLinks->Set(here)) {
+        ShowMessage(model_.Strings().Join(Str::JoinLinksKept1, Str::JoinLinksKept2));
+      }
+      // What the system holds now, whatever it did with the request.
+      joinLinksHere_ = platform_.joinLinks->OpensHere();
       break;
     }
   }

@@ -106,7 +106,8 @@ class LauncherController {
   std::filesystem::path runLog_;
   bool windowHidden_ = false;
   bool exitAfterWatch_ = false;
-  std::string failureToShow_;  // once the hidden window is back
+  std::string failureToShow_;   // once the hidden window is back
+  bool joinLinksHere_ = false;  // as the registry said at start-up and after each change
 };
 
 }  // namespace wv

@@ -108,7 +108,12 @@ enum class FocusRequest {
 enum class BrowserRequest { None, Navigate, Reload };
 
 // What the caption bar's context menu offers.
-enum class CaptionCommand { OpenSettingsFile, OpenGameFolder };
+enum class CaptionCommand {
+  OpenSettingsFile,
+  OpenGameFolder,
+  OpenJoinLinksHere,
+  StopJoinLinksHere
+};
 struct CaptionMenuEntry {
   CaptionCommand command;
   std::string caption;  // display text

@@ -115,6 +115,18 @@ class WorkingFolder {
   virtual bool Enter(const std::filesystem::path& folder) = 0;
 };
 
+// Whether the system opens join links with this launcher. Only where the
+// player decides it from the caption menu; elsewhere the menu entry the
+// launcher is installed with registers them.
+class JoinLinkRegistry {
+ public:
+  virtual ~JoinLinkRegistry() = default;
+  virtual bool OpensHere() = 0;
+  // Points join links at this launcher, or takes that away where they point
+  // here; false when the system refused.
+  virtual bool Set(bool here) = 0;
+};
+
 struct Platform {
   ProcessStarter* starter = nullptr;
   MessageSink* messages = nullptr;
@@ -128,6 +140,7 @@ struct Platform {
   YesNoQuestion* questions = nullptr;
   SystemLanguage* language = nullptr;
   WorkingFolder* workingFolder = nullptr;
+  JoinLinkRegistry* joinLinks = nullptr;  // none: the caption menu offers no registration
 };
 
 }  // namespace wv

@@ -1088,6 +1088,53 @@ TEST_F(Controller, RenewedSettingsOfferTheOldValues) {
   }
 }
 
+// Where the system asks the player (Windows), the caption menu offers join
+// links to this launcher and, once they open here, the undo; the entry
+// follows what the system holds, and a refusal says so. Nothing is
+// registered before the player asks.
+TEST_F(Controller, JoinLinksRegisteredWhenAsked) {
+  struct Registry : JoinLinkRegistry {
+    bool OpensHere() override { return here; }
+    bool Set(bool wanted) override {
+      sets.push_back(wanted);
+      if (refuses) return false;
+      here = wanted;
+      return true;
+    }
+    bool here = false, refuses = false;
+    std::vector<bool> sets;
+  };
+  const std::string open = "Open join links with this launcher";
+  const std::string stop = "Stop opening join links here";
+  const struct {
+    const char* name;
+    bool here, refuses;
+    std::string offered, offeredAfter, message;
+  } cases[] = {
+      {"registered", false, false, open, stop, ""},
+      {"undone", true, false, stop, open, ""},
+      {"refused", false, true, open, open, "The system kept join links as they were"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    FakePorts fake(dir.Path());
+    Registry registry;
+    registry.here = c.here;
+    registry.refuses = c.refuses;
+    Platform platform = fake.Get();
+    platform.joinLinks = &registry;
+    LauncherController one(platform);
+    const ViewState view = one.Start({dir.Path(), dir.Path()}, kVersion);
+    ASSERT_EQ(view.captionMenu.size(), 3U);
+    EXPECT_EQ(view.captionMenu[2].caption, c.offered);
+    EXPECT_TRUE(registry.sets.empty());
+    one.OnCaptionCommand(view.captionMenu[2].command);
+    EXPECT_EQ(registry.sets, std::vector<bool>{c.offered == open});
+    EXPECT_EQ(one.Current().captionMenu[2].caption, c.offeredAfter);
+    EXPECT_EQ(fake.messages, NoneOr(c.message));
+  }
+}
+
 // The caption bar's menu and Ctrl+comma: the settings file and the game
 // folder, handed to the desktop's opener as file URLs of their very bytes.
 TEST_F(Controller, SettingsAtHand) {

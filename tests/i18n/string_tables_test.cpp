@@ -224,6 +224,12 @@ TEST(StringTables, EveryEntryInBothLanguages) {
       {Str::NoWebView2, "eb view", "еб-просмотра"},
       {Str::NotJoinLink1, "The link is not a join link this", "Это не ссылка для подключения, к"},
       {Str::NotJoinLink2, " launcher can use", "оторую понимает этот лаунчер"},
+      {Str::OpenJoinLinksHere1, "Open join links with this launch",
+       "Открывать ссылки подключения эти"},
+      {Str::OpenJoinLinksHere2, "er", "м лаунчером"},
+      {Str::StopJoinLinksHere, "Stop opening join links here", "Не открывать ссылки подключения"},
+      {Str::JoinLinksKept1, "The system kept join links as th", "Система оставила ссылки подключе"},
+      {Str::JoinLinksKept2, "ey were", "ния как были"},
   };
   ASSERT_EQ(std::size(entries), kStrCount) << "every entry has its row";
   for (std::size_t i = 0; i < kStrCount; ++i) {
@@ -350,6 +356,10 @@ TEST(StringSet, PiecesJoinIntoWholeMessages) {
       {ru,
        {NotJoinLink1, NotJoinLink2},
        "Это не ссылка для подключения, которую понимает этот лаунчер"},
+      {en, {OpenJoinLinksHere1, OpenJoinLinksHere2}, "Open join links with this launcher"},
+      {ru, {OpenJoinLinksHere1, OpenJoinLinksHere2}, "Открывать ссылки подключения этим лаунчером"},
+      {en, {JoinLinksKept1, JoinLinksKept2}, "The system kept join links as they were"},
+      {ru, {JoinLinksKept1, JoinLinksKept2}, "Система оставила ссылки подключения как были"},
   };
   for (const WholeMessage& m : messages) {
     StringSet set;
