@@ -421,7 +421,8 @@ void LauncherWindow::ShowCaptionMenu(const QPoint& at, MenuOpening how) {
   for (const CaptionMenuEntry& entry : captionMenu_) {
     const CaptionCommand command = entry.command;
     connect(menu->addAction(WithoutMnemonics(QString::fromStdString(entry.caption))),
-            &QAction::triggered, this, [this, command] { controller_.OnCaptionCommand(command); });
+            &QAction::triggered, this,
+            [this, command] { Show(controller_.OnCaptionCommand(command)); });
   }
   if (const std::optional<std::size_t> entry = OpeningEntry(captionMenu_, how)) {
     menu->HighlightOnShow(menu->actions().value(static_cast<qsizetype>(*entry)));

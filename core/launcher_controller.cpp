@@ -430,7 +430,7 @@ void LauncherController::OnMonitoringOpenInBrowser() {
   OpenWebAddress(model_.MonitoringUrl());
 }
 
-void LauncherController::OnCaptionCommand(CaptionCommand command) {
+ViewState LauncherController::OnCaptionCommand(CaptionCommand command) {
   switch (command) {
     case CaptionCommand::OpenSettingsFile:
       OpenPathOrSay(PlainPath(settingsFolder_ / kSettingsFileName));
@@ -454,6 +454,7 @@ void LauncherController::OnCaptionCommand(CaptionCommand command) {
       break;
     }
   }
+  return Current();
 }
 
 }  // namespace wv

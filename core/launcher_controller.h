@@ -65,7 +65,8 @@ class LauncherController {
   ViewState OnGameWatched();
   // An entry of the address box's drop-down, by its place in recentServers.
   ViewState OnRecentServerChosen(std::size_t index);
-  void OnCaptionCommand(CaptionCommand command);
+  // The view after it: the menu offers the join-link entry the system holds now.
+  ViewState OnCaptionCommand(CaptionCommand command);
   // The monitoring tab's "Open in the browser".
   void OnMonitoringOpenInBrowser();
 

@@ -9,6 +9,7 @@
 #include "core/launcher_controller.h"
 #include "platform/ports.h"
 #include "platform/process_starter.h"
+#include "win/join_link_registry.h"
 
 namespace wv {
 
@@ -108,7 +109,8 @@ class WinPlatform {
             .watch = &starter_,
             .questions = &questions_,
             .language = &language_,
-            .workingFolder = &workingFolder_};
+            .workingFolder = &workingFolder_,
+            .joinLinks = &joinLinks_};
   }
   void SetOwner(HWND window) { owner_.window = window; }
 
@@ -125,6 +127,7 @@ class WinPlatform {
   MessageBoxQuestion questions_{owner_};
   UserSystemLanguage language_;
   ProcessWorkingFolder workingFolder_;
+  ClassesJoinLinkRegistry joinLinks_;
 };
 
 }  // namespace wv

@@ -1128,9 +1128,9 @@ TEST_F(Controller, JoinLinksRegisteredWhenAsked) {
     ASSERT_EQ(view.captionMenu.size(), 3U);
     EXPECT_EQ(view.captionMenu[2].caption, c.offered);
     EXPECT_TRUE(registry.sets.empty());
-    one.OnCaptionCommand(view.captionMenu[2].command);
+    const ViewState after = one.OnCaptionCommand(view.captionMenu[2].command);
     EXPECT_EQ(registry.sets, std::vector<bool>{c.offered == open});
-    EXPECT_EQ(one.Current().captionMenu[2].caption, c.offeredAfter);
+    EXPECT_EQ(after.captionMenu[2].caption, c.offeredAfter);
     EXPECT_EQ(fake.messages, NoneOr(c.message));
   }
 }
