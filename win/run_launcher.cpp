@@ -1,8 +1,7 @@
 #include "win/run_launcher.h"
 
+#include <stdlib.h>
 #include <windows.h>
-// After windows.h, whose types it uses.
-#include <shellapi.h>
 
 #include <string>
 #include <string_view>
@@ -17,14 +16,13 @@ namespace wv {
 
 namespace {
 
-// The launcher reads no arguments but a join link.
+// The launcher reads no arguments but a join link. The C runtime's split of
+// the command line, so that shell32 stays unloaded at start-up: loaded that
+// early, the caption menu was seen not to open in a folder named outside
+// the ANSI code page under Wine.
 std::string JoinLinkOfCommandLine() {
-  int count = 0;
-  wchar_t** wide = CommandLineToArgvW(GetCommandLineW(), &count);
-  if (wide == nullptr) return {};
   std::vector<std::string> arguments;
-  for (int i = 1; i < count; ++i) arguments.push_back(Utf8(wide[i]));
-  LocalFree(wide);
+  for (int i = 1; i < __argc && __wargv != nullptr; ++i) arguments.push_back(Utf8(__wargv[i]));
   const std::vector<std::string_view> views(arguments.begin(), arguments.end());
   return std::string(JoinLinkArgument(views).value_or(""));
 }
