@@ -84,6 +84,11 @@ LauncherWindow::LauncherWindow(const Platform& platform, const StartFolders& fol
     connect(pageControl_, &PageControl::tabsFocused, monitoring_, &MonitoringPage::Warm);
     connect(monitoring_, &MonitoringPage::openInBrowserRequested, this,
             [this] { controller_.OnMonitoringOpenInBrowser(); });
+    // Queued: the engine asks in the midst of its navigation, and the link may
+    // bring a message box up.
+    connect(
+        monitoring_, &MonitoringPage::joinLinkClicked, this,
+        [this](const QByteArray& link) { OpenJoinLink(link.toStdString()); }, Qt::QueuedConnection);
   }
   Show(view);
   // Made from the menus the first view gave.
@@ -97,6 +102,10 @@ LauncherWindow::LauncherWindow(const Platform& platform, const StartFolders& fol
   // message box carry it. Not as Qt's display name, which the window system
   // would append to the password dialog's own title.
   setWindowTitle(caption_->Text());
+}
+
+void LauncherWindow::OpenJoinLink(std::string_view link) {
+  Show(controller_.OnJoinLink(link));
 }
 
 LauncherWindow::~LauncherWindow() {
@@ -406,7 +415,8 @@ void LauncherWindow::ShowCaptionMenu(const QPoint& at, MenuOpening how) {
   for (const CaptionMenuEntry& entry : captionMenu_) {
     const CaptionCommand command = entry.command;
     connect(menu->addAction(WithoutMnemonics(QString::fromStdString(entry.caption))),
-            &QAction::triggered, this, [this, command] { controller_.OnCaptionCommand(command); });
+            &QAction::triggered, this,
+            [this, command] { Show(controller_.OnCaptionCommand(command)); });
   }
   if (const std::optional<std::size_t> entry = OpeningEntry(captionMenu_, how)) {
     menu->HighlightOnShow(menu->actions().value(static_cast<qsizetype>(*entry)));

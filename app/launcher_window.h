@@ -37,6 +37,8 @@ class LauncherWindow : public QWidget, private QAccessible::ActivationObserver {
 
   const LauncherModel& Model() const { return controller_.Model(); }
   bool QuitRequested() const { return controller_.QuitRequested(); }
+  // A join link from the desktop or the monitoring page: the join tab filled.
+  void OpenJoinLink(std::string_view link);
   // nullptr while the monitoring tab is not offered.
   MonitoringPage* Monitoring() const { return monitoring_; }
   // The widget of a control; its page is filled for it.

@@ -8,6 +8,7 @@
 #include "core/clipboard_summary.h"
 #include "core/file_url.h"
 #include "core/join_address.h"
+#include "core/join_link.h"
 #include "core/launch.h"
 #include "core/profile_writer.h"
 #include "core/remembered_choices.h"
@@ -67,6 +68,14 @@ ViewState LauncherController::Current() const {
       {CaptionCommand::OpenSettingsFile, DisplayUtf8(model_.Str(Str::OpenSettingsFile))},
       {CaptionCommand::OpenGameFolder, DisplayUtf8(model_.Str(Str::OpenGameFolder))},
   };
+  if (platform_.joinLinks != nullptr) {
+    view.captionMenu.push_back(
+        joinLinksHere_ ? CaptionMenuEntry{CaptionCommand::StopJoinLinksHere,
+                                          DisplayUtf8(model_.Str(Str::StopJoinLinksHere))}
+                       : CaptionMenuEntry{CaptionCommand::OpenJoinLinksHere,
+                                          DisplayUtf8(model_.Strings().Join(
+                                              Str::OpenJoinLinksHere1, Str::OpenJoinLinksHere2))});
+  }
   return view;
 }
 
@@ -105,6 +114,7 @@ ViewState LauncherController::Start(const StartFolders& folders, std::string_vie
       [this](const std::string& message) { ShowMessage(message); }, kLockPatience, locale, ask);
   settingsFolder_ = folders.exeDir;
   busySaid_ = startup.busySaid;
+  if (platform_.joinLinks != nullptr) joinLinksHere_ = platform_.joinLinks->OpensHere();
   if (startup.quit) {
     quitRequested_ = true;
     platform_.quit->RequestQuit();
@@ -361,6 +371,22 @@ ViewState LauncherController::OnJoinPasswordEdited(std::string bytes) {
   return Current();
 }
 
+ViewState LauncherController::OnJoinLink(std::string_view link) {
+  const std::optional<JoinLinkTarget> target = ParseJoinLink(link);
+  if (!target) {
+    ShowMessage(model_.Strings().Join(Str::NotJoinLink1, Str::NotJoinLink2));
+    return Current();
+  }
+  model_.SwitchTab(Tab::JoinGame);
+  model_.JoinAddressChanged(target->address);
+  if (target->port) model_.JoinPortChanged(*target->port);
+  // A password belongs to the server it was typed for.
+  model_.JoinPasswordChanged({});
+  ViewState view = Current();
+  view.focus = FocusRequest::JoinPassword;
+  return view;
+}
+
 void LauncherController::OnClipboardPressed() {
   platform_.clipboard->SetText(DisplayUtf8(ClipboardSummary(model_)));
 }
@@ -417,7 +443,7 @@ void LauncherController::OnMonitoringOpenInBrowser() {
   OpenWebAddress(model_.MonitoringUrl());
 }
 
-void LauncherController::OnCaptionCommand(CaptionCommand command) {
+ViewState LauncherController::OnCaptionCommand(CaptionCommand command) {
   switch (command) {
     case CaptionCommand::OpenSettingsFile:
       OpenPathOrSay(PlainPath(settingsFolder_ / kSettingsFileName));
@@ -429,7 +455,19 @@ void LauncherController::OnCaptionCommand(CaptionCommand command) {
                                   : environment.folder));
       break;
     }
+    case CaptionCommand::OpenJoinLinksHere:
+    case CaptionCommand::StopJoinLinksHere: {
+      if (platform_.joinLinks == nullptr) break;
+      const bool here = command == CaptionCommand::OpenJoinLinksHere;
+      if (!platform_.joinLinks->Set(here)) {
+        ShowMessage(model_.Strings().Join(Str::JoinLinksKept1, Str::JoinLinksKept2));
+      }
+      // What the system holds now, whatever it did with the request.
+      joinLinksHere_ = platform_.joinLinks->OpensHere();
+      break;
+    }
   }
+  return Current();
 }
 
 }  // namespace wv

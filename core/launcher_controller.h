@@ -56,6 +56,10 @@ class LauncherController {
   ViewState OnJoinAddressEdited(std::string bytes);
   ViewState OnJoinPortEdited(std::string bytes);
   ViewState OnJoinPasswordEdited(std::string bytes);
+  // A join link from the desktop or the monitoring page: the join tab with
+  // its host and port, the focus in the password box for the player to go
+  // on; never a start. A link of no use says so and changes nothing.
+  ViewState OnJoinLink(std::string_view link);
   void OnClipboardPressed();
   // What a press would do now, as display text.
   std::string ActionPreview() const;
@@ -65,7 +69,8 @@ class LauncherController {
   ViewState OnGameWatched();
   // An entry of the address box's drop-down, by its place in recentServers.
   ViewState OnRecentServerChosen(std::size_t index);
-  void OnCaptionCommand(CaptionCommand command);
+  // The view after it: the menu offers the join-link entry the system holds now.
+  ViewState OnCaptionCommand(CaptionCommand command);
   // The monitoring tab's "Open in the browser".
   void OnMonitoringOpenInBrowser();
 
@@ -106,7 +111,8 @@ class LauncherController {
   std::filesystem::path runLog_;
   bool windowHidden_ = false;
   bool exitAfterWatch_ = false;
-  std::string failureToShow_;  // once the hidden window is back
+  std::string failureToShow_;   // once the hidden window is back
+  bool joinLinksHere_ = false;  // as the registry said at start-up and after each change
 };
 
 }  // namespace wv

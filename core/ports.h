@@ -120,6 +120,18 @@ class WorkingFolder {
   virtual bool Enter(const std::filesystem::path& folder) = 0;
 };
 
+// Whether the system opens join links with this launcher. Only where the
+// player decides it from the caption menu; elsewhere the menu entry the
+// launcher is installed with registers them.
+class JoinLinkRegistry {
+ public:
+  virtual ~JoinLinkRegistry() = default;
+  virtual bool OpensHere() = 0;
+  // Points join links at this launcher, or takes that away where they point
+  // here; false when the system refused.
+  virtual bool Set(bool here) = 0;
+};
+
 // The ports a system may lack, each standing in for what is missing.
 namespace absent {
 
@@ -177,10 +189,11 @@ struct Platform {
   YesNoQuestion* questions = &absent::kQuestions;
   SystemLanguage* language = &absent::kLanguage;
   WorkingFolder* workingFolder = &absent::kFolder;
+  JoinLinkRegistry* joinLinks = nullptr;  // none: the caption menu offers no registration
 };
 
 // The ports of a set of adapters, each member named after its port; a set
-// without one of the last four stands for nothing there. Every window and
+// without one of the last five stands for nothing there. Every window and
 // test wires its adapters through this alone.
 template <typename Adapters>
 Platform PlatformOf(Adapters& a) {
@@ -196,6 +209,7 @@ Platform PlatformOf(Adapters& a) {
   if constexpr (requires { a.questions; }) platform.questions = &a.questions;
   if constexpr (requires { a.language; }) platform.language = &a.language;
   if constexpr (requires { a.workingFolder; }) platform.workingFolder = &a.workingFolder;
+  if constexpr (requires { a.joinLinks; }) platform.joinLinks = &a.joinLinks;
   return platform;
 }
 

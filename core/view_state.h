@@ -124,7 +124,12 @@ std::span<const Control> TabOrder();
 enum class BrowserRequest { None, Navigate, Reload };
 
 // What the caption bar's context menu offers.
-enum class CaptionCommand { OpenSettingsFile, OpenGameFolder };
+enum class CaptionCommand {
+  OpenSettingsFile,
+  OpenGameFolder,
+  OpenJoinLinksHere,
+  StopJoinLinksHere
+};
 struct CaptionMenuEntry {
   CaptionCommand command;
   std::string caption;  // display text

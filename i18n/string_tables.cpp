@@ -247,6 +247,15 @@ const StringTable kEnglishStrings = MakeTable({
     // The Windows monitoring tab where the system makes no web control.
     "this system offers no built-in w",
     "eb view",
+    // A link that is no join link this launcher takes.
+    "The link is not a join link this",
+    " launcher can use",
+    // The caption menu's join-link registration, and a refusal of the system.
+    "Open join links with this launch",
+    "er",
+    "Stop opening join links here",
+    "The system kept join links as th",
+    "ey were",
 });
 
 const StringTable kRussianStrings = MakeTable({
@@ -468,6 +477,15 @@ const StringTable kRussianStrings = MakeTable({
     // The Windows monitoring tab where the system makes no web control.
     "в этой системе нет встроенного в",
     "еб-просмотра",
+    // A link that is no join link this launcher takes.
+    "Это не ссылка для подключения, к",
+    "оторую понимает этот лаунчер",
+    // The caption menu's join-link registration, and a refusal of the system.
+    "Открывать ссылки подключения эти",
+    "м лаунчером",
+    "Не открывать ссылки подключения",
+    "Система оставила ссылки подключе",
+    "ния как были",
 });
 
 }  // namespace wv

@@ -194,7 +194,16 @@ namespace wv {
   X(CannotOpen2)                                                                 \
   /* The Windows monitoring tab where the system makes no web control. */        \
   X(NoWebView1)                                                                  \
-  X(NoWebView2)
+  X(NoWebView2)                                                                  \
+  /* A link that is no join link this launcher takes. */                         \
+  X(NotJoinLink1)                                                                \
+  X(NotJoinLink2)                                                                \
+  /* The caption menu's join-link registration, and a refusal of the system. */  \
+  X(OpenJoinLinksHere1)                                                          \
+  X(OpenJoinLinksHere2)                                                          \
+  X(StopJoinLinksHere)                                                           \
+  X(JoinLinksKept1)                                                              \
+  X(JoinLinksKept2)
 
 enum class Str : std::size_t {
 #define WV_ENTRY(name) name,

@@ -8,6 +8,7 @@
 #include <utility>
 
 #include "core/file_url.h"
+#include "core/join_link.h"
 #include "ui/webview/browser_view.h"
 
 namespace wv {
@@ -133,6 +134,14 @@ void MonitoringPage::MakeBrowser() {
       browser_->SetLoadFinishedCallback([this](bool ok, const QString& reason) {
         ShowLoadResult(ok, reason);
         emit loadFinished(ok);
+      });
+      // A join link is the launcher's, never a page to load: the page stays.
+      // Only the player's click hands it over; a page's script going there by
+      // itself, in a loop perhaps, is dropped without a word.
+      browser_->SetNavigationFilter([this](const QByteArray& url, bool linkClicked) {
+        if (!HasJoinLinkScheme(std::string_view(url.constData(), url.size()))) return false;
+        if (linkClicked) emit joinLinkClicked(url);
+        return true;
       });
       layout()->addWidget(browser_->Widget());
       browser_->Widget()->show();

@@ -55,6 +55,8 @@ class MonitoringPage : public QWidget {
   void loadFinished(bool ok);
   // "Open in the browser" was pressed for the page navigated to last.
   void openInBrowserRequested();
+  // The page went for a join link, which it was kept from; its encoded bytes.
+  void joinLinkClicked(const QByteArray& link);
 
  protected:
   void paintEvent(QPaintEvent* event) override;

@@ -79,7 +79,7 @@ void LauncherWindow::ShowCaptionMenu(const RECT& anchor, MenuOpening how) {
   for (const CaptionMenuEntry& entry : captionMenu_) captions.push_back(entry.caption);
   const std::optional<std::size_t> chosen = WithoutToolTips(
       [&] { return DropList(window_, captions, anchor, OpeningEntry(captionMenu_, how)); });
-  if (chosen) controller_.OnCaptionCommand(captionMenu_[*chosen].command);
+  if (chosen) Show(controller_.OnCaptionCommand(captionMenu_[*chosen].command));
 }
 
 // Dropped below the address box's ground, as a choice box drops its menu.

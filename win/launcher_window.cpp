@@ -200,11 +200,12 @@ void LauncherWindow::MakeTabStop(Control control) {
   controls_[static_cast<std::size_t>(Control::ActionButton)] = bottom_.action;
 }
 
-void LauncherWindow::Start(const StartFolders& folders, int show) {
+void LauncherWindow::Start(const StartFolders& folders, int show, std::string_view joinLink) {
   const ViewState view = controller_.Start(folders, LauncherVersionText());
   Show(view);
   quiet_ = false;
   if (controller_.QuitRequested()) return;
+  if (!joinLink.empty()) Show(controller_.OnJoinLink(joinLink));
   // Centred on the screen's work area, where it was made at its designed size.
   RECT frame{};
   GetWindowRect(window_, &frame);

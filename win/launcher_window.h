@@ -5,6 +5,7 @@
 #include <array>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "core/key_map.h"
@@ -40,7 +41,8 @@ class LauncherWindow {
   // Start-up, then the window shown unless start-up asked to quit. It draws
   // its first frame itself; its controls are made for the first key or
   // click, or as asked below.
-  void Start(const StartFolders& folders, int show);
+  // A join link, where the launcher was started with one, fills the join tab.
+  void Start(const StartFolders& folders, int show, std::string_view joinLink = {});
   // Once the first frame is drawn.
   void MakeControlsAfterFirstFrame();
   // The window's own keys, ahead of the dialog manager; true when taken.

@@ -10,6 +10,7 @@
 #include "core/ports.h"
 #include "platform/process_starter.h"
 #include "platform/steady_time.h"
+#include "win/join_link_registry.h"
 
 namespace wv {
 
@@ -107,6 +108,7 @@ struct WinPlatform {
   MessageBoxQuestion questions{owner};
   UserSystemLanguage language;
   ProcessWorkingFolder workingFolder;
+  ClassesJoinLinkRegistry joinLinks;
 };
 
 }  // namespace wv

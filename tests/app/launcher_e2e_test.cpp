@@ -251,6 +251,33 @@ class LauncherE2eTest : public QObject {
     QCOMPARE(recent, std::string("server 10.0.0.5:27017\n"));
   }
 
+  // Started with a join link, the launcher waits on the join tab with the
+  // focus in the password box: nothing runs before the press, and the press
+  // joins the link's server with the password typed there.
+  void joinLinkFillsTheJoinTabAndWaits() {
+    TempFolder folder;
+    WriteStandIn(folder / "qr7.exe");
+    const fs::path record = RecordInto(folder.Path());
+    LauncherSession launcher;
+    const QString window =
+        launcher.Start(folder.Path(), {"wreckvale://join/10.0.0.5:27017?password=leaked"});
+    QVERIFY(!window.isEmpty());
+    QVERIFY2(!fs::exists(record) && ProcessOf(folder / "qr7.exe").isEmpty(),
+             "a link started the game");
+
+    launcher.Xdotool({"windowfocus", "--sync", window, "type", "--delay", "30", "hunter2"});
+    launcher.Xdotool({"key", "Return"});
+
+    QVERIFY2(WaitForFile(record), "the stand-in engine was not started");
+    const std::vector<std::string> words = ReadRecord(record);
+    const auto after = [&](const std::string& option) {
+      const auto it = std::find(words.begin(), words.end(), option);
+      return it != words.end() && it + 1 != words.end() ? *(it + 1) : std::string();
+    };
+    QCOMPARE(after("+connect"), std::string("10.0.0.5:27017"));
+    QCOMPARE(after("+password"), std::string("hunter2"));
+  }
+
   // The password dialog is its own window: its title is the dialog's text
   // alone, without the launcher's name appended by the window system.
   void passwordDialogCarriesItsOwnTitle() {

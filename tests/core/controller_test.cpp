@@ -242,6 +242,7 @@ TEST_F(Controller, PressStartsRefusesOrOpens) {
     std::string forumUrl = std::string(kForumUrl);  // what the forum press hands on
     bool openerFails = false;                       // no desktop opener takes it
     bool unwatched = false;                         // the system watches no game
+    std::string link = {};  // from the desktop or a page, after what was typed
   } cases[] = {
       // clang-format off
       {.name = "start", .arguments = usual + "Arno\""},
@@ -301,6 +302,21 @@ TEST_F(Controller, PressStartsRefusesOrOpens) {
        .message = "The port must be 1 to 65535", .typed = "1.2.3.4:27015 +exec x.cfg"},
       {.name = "join, port out of range", .tab = Tab::JoinGame, .starts = false,
        .message = "The port must be 1 to 65535", .pasted = "h:65536"},
+      {.name = "join link", .arguments = join + "+connect 10.0.0.5:27017 " + arno,
+       .remembered = "server 10.0.0.5:27017\n", .link = "wreckvale://join/10.0.0.5:27017"},
+      {.name = "join link without a port", .arguments = join + "+connect h:27016 " + arno, .pasted = "x:27016",
+       .remembered = "server h:27016\n", .link = "wreckvale://join/h"},
+      {.name = "join link over a typed password, carrying one",
+       .tab = Tab::JoinGame, .arguments = join + "+connect g:2 " + arno,
+       .typed = "h:1; password=x", .remembered = "server g:2\n",
+       .link = "wreckvale://join/g:2?password=hunter2"},
+      {.name = "join link refused: the create tab stays",
+       .message = "The link is not a join link this launcher can use",
+       .arguments = usual + "Arno\"", .link = "http://join/10.0.0.5:27017"},
+      {.name = "join link refused: the boxes stay", .tab = Tab::JoinGame,
+       .message = "The link is not a join link this launcher can use",
+       .arguments = join + "+connect h:1 " + arno, .pasted = "h:1",
+       .remembered = "server h:1\n", .link = "wreckvale://join/g:1:2"},
       {.name = "forum, exit after run", .settings = exitAfterRun, .tab = Tab::About,
        .starts = false, .opensForum = true},
       {.name = "forum of the settings", .settings = "ForumURL=https://example.org/f?a=1\r\n",
@@ -327,6 +343,13 @@ TEST_F(Controller, PressStartsRefusesOrOpens) {
     std::filesystem::remove(dir.Path() / kRecentFileName);
     TypeIntoJoinBoxes(run.one, c.typed);
     if (!c.pasted.empty()) run.one.OnJoinAddressEdited(c.pasted);
+    if (!c.link.empty()) {
+      const ViewState linked = run.one.OnJoinLink(c.link);
+      const bool taken = c.message.empty();
+      EXPECT_EQ(linked.currentTab, taken ? Tab::JoinGame : c.tab);
+      EXPECT_EQ(linked.focus, taken ? FocusRequest::JoinPassword : FocusRequest::None);
+      EXPECT_EQ(fresh.starts.size(), 0U) << "a link never starts a game";
+    }
     if (!c.pastedPort.empty()) run.one.OnJoinPortEdited(c.pastedPort);
     const std::string preview = run.one.ActionPreview();
     std::filesystem::remove(dir.Path() / kRunLogName);
@@ -1160,6 +1183,53 @@ TEST_F(Controller, RenewedSettingsOfferTheOldValues) {
     }
     EXPECT_EQ(values, c.values);
     EXPECT_EQ(view.TabOf(Tab::Monitoring).visible, c.monitoring);
+  }
+}
+
+// Where the system asks the player (Windows), the caption menu offers join
+// links to this launcher and, once they open here, the undo; the entry
+// follows what the system holds, and a refusal says so. Nothing is
+// registered before the player asks.
+TEST_F(Controller, JoinLinksRegisteredWhenAsked) {
+  struct Registry : JoinLinkRegistry {
+    bool OpensHere() override { return here; }
+    bool Set(bool wanted) override {
+      sets.push_back(wanted);
+      if (refuses) return false;
+      here = wanted;
+      return true;
+    }
+    bool here = false, refuses = false;
+    std::vector<bool> sets;
+  };
+  const std::string open = "Open join links with this launcher";
+  const std::string stop = "Stop opening join links here";
+  const struct {
+    const char* name;
+    bool here, refuses;
+    std::string offered, offeredAfter, message;
+  } cases[] = {
+      {"registered", false, false, open, stop, ""},
+      {"undone", true, false, stop, open, ""},
+      {"refused", false, true, open, open, "The system kept join links as they were"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    FakePorts fake(dir.Path());
+    Registry registry;
+    registry.here = c.here;
+    registry.refuses = c.refuses;
+    Platform platform = fake.Get();
+    platform.joinLinks = &registry;
+    LauncherController one(platform);
+    const ViewState view = one.Start({dir.Path(), dir.Path()}, kVersion);
+    ASSERT_EQ(view.captionMenu.size(), 3U);
+    EXPECT_EQ(view.captionMenu[2].caption, c.offered);
+    EXPECT_TRUE(registry.sets.empty());
+    const ViewState after = one.OnCaptionCommand(view.captionMenu[2].command);
+    EXPECT_EQ(registry.sets, std::vector<bool>{c.offered == open});
+    EXPECT_EQ(after.captionMenu[2].caption, c.offeredAfter);
+    EXPECT_EQ(fake.messages, NoneOr(c.message));
   }
 }
 

@@ -222,6 +222,14 @@ TEST(StringTables, EveryEntryInBothLanguages) {
       {Str::CannotOpen2, " it by hand:", "чную:"},
       {Str::NoWebView1, "this system offers no built-in w", "в этой системе нет встроенного в"},
       {Str::NoWebView2, "eb view", "еб-просмотра"},
+      {Str::NotJoinLink1, "The link is not a join link this", "Это не ссылка для подключения, к"},
+      {Str::NotJoinLink2, " launcher can use", "оторую понимает этот лаунчер"},
+      {Str::OpenJoinLinksHere1, "Open join links with this launch",
+       "Открывать ссылки подключения эти"},
+      {Str::OpenJoinLinksHere2, "er", "м лаунчером"},
+      {Str::StopJoinLinksHere, "Stop opening join links here", "Не открывать ссылки подключения"},
+      {Str::JoinLinksKept1, "The system kept join links as th", "Система оставила ссылки подключе"},
+      {Str::JoinLinksKept2, "ey were", "ния как были"},
   };
   ASSERT_EQ(std::size(entries), kStrCount) << "every entry has its row";
   for (std::size_t i = 0; i < kStrCount; ++i) {
@@ -344,6 +352,14 @@ TEST(StringSet, PiecesJoinIntoWholeMessages) {
       {ru, {CarryValues1, CarryValues2}, ". Перенести ваши значения в новый файл?"},
       {ru, {CannotOpen1, CannotOpen2}, "Не удалось открыть, откройте вручную:"},
       {ru, {NoWebView1, NoWebView2}, "в этой системе нет встроенного веб-просмотра"},
+      {en, {NotJoinLink1, NotJoinLink2}, "The link is not a join link this launcher can use"},
+      {ru,
+       {NotJoinLink1, NotJoinLink2},
+       "Это не ссылка для подключения, которую понимает этот лаунчер"},
+      {en, {OpenJoinLinksHere1, OpenJoinLinksHere2}, "Open join links with this launcher"},
+      {ru, {OpenJoinLinksHere1, OpenJoinLinksHere2}, "Открывать ссылки подключения этим лаунчером"},
+      {en, {JoinLinksKept1, JoinLinksKept2}, "The system kept join links as they were"},
+      {ru, {JoinLinksKept1, JoinLinksKept2}, "Система оставила ссылки подключения как были"},
   };
   for (const WholeMessage& m : messages) {
     StringSet set;

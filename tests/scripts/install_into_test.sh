@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # scripts/install-into in a scratch home with a fake built launcher: the copies,
 # a menu entry that desktop-file-validate accepts and that GLib starts in the
-# game folder, and a --remove that leaves every other file as it was.
+# game folder, with a join link where one is opened, the user's default for
+# join links, and a --remove that leaves every other file as it was.
 #   tests/scripts/install_into_test.sh [PROJECT_ROOT]
 set -uo pipefail
 root=${1:-$(cd "$(dirname "$0")/../.." && pwd)}
@@ -24,15 +25,15 @@ fail() {
   failures=$((failures + 1))
 }
 
-for tool in desktop-file-validate gio; do
+for tool in desktop-file-validate gio xdg-mime; do
   command -v "$tool" >/dev/null || { echo "missing $tool: run scripts/install-deps" >&2; exit 1; }
 done
 
-# The fake launcher notes how a menu started it.
+# The fake launcher notes how a menu started it, and with what arguments.
 mkdir -p "$WV_BUILD_DIR/bin" "$HOME"
 cat >"$WV_BUILD_DIR/bin/wreckvale-launcher" <<'LAUNCHER'
 #!/bin/sh
-printf '%s\n%s\n' "$0" "$PWD" >"$HOME/started.tmp" && mv "$HOME/started.tmp" "$HOME/started"
+printf '%s\n%s\n%s|\n' "$0" "$PWD" "$*" >"$HOME/started.tmp" && mv "$HOME/started.tmp" "$HOME/started"
 LAUNCHER
 chmod 755 "$WV_BUILD_DIR/bin/wreckvale-launcher"
 echo module >"$WV_BUILD_DIR/bin/libwreckvale_webview.so"
@@ -42,6 +43,12 @@ printf '#!/bin/sh\n' >"$WV_BUILD_DIR/bin/wreckvale-clipboard-keeper"
 mkdir -p "$XDG_DATA_HOME/applications" "$XDG_DATA_HOME/icons/hicolor/32x32/apps"
 echo "[Desktop Entry]" >"$XDG_DATA_HOME/applications/other.desktop"
 echo png >"$XDG_DATA_HOME/icons/hicolor/32x32/apps/other.png"
+# Someone else's default for other links, which must survive as well.
+mimeapps=$XDG_CONFIG_HOME/mimeapps.list
+mkdir -p "$XDG_CONFIG_HOME"
+printf '[Default Applications]\nx-scheme-handler/other=other.desktop\n' >"$mimeapps"
+other_defaults=$(cat "$mimeapps")
+link=wreckvale://join/10.0.0.5:27017
 
 # Every name and content under the scratch folder but what the install is
 # not meant to touch: the fake build, and the home and runtime folders, where
@@ -59,9 +66,9 @@ new_game() {
   echo "[Application]" >"$game/wreckvale_launcher.ini"
 }
 
-started_by_menu() {
+started_by_menu() { # [LINK]
   rm -f "$HOME/started"
-  gio launch "$entry" 2>&1 || return 1
+  gio launch "$entry" "$@" 2>&1 || return 1
   for _ in $(seq 50); do
     [ -f "$HOME/started" ] && { cat "$HOME/started"; rm -f "$HOME/started"; return 0; }
     sleep 0.1
@@ -102,11 +109,18 @@ for name in "${names[@]}"; do
   # that the window carries it.
   grep -qx 'StartupWMClass=wreckvale-launcher' "$entry" || fail "no StartupWMClass"
   started=$(started_by_menu) || fail "the menu could not start it"
-  [ "$started" = "$game/wreckvale-launcher"$'\n'"$game" ] ||
+  [ "$started" = "$game/wreckvale-launcher"$'\n'"$game"$'\n|' ] ||
     fail "started as [$started], not the copy in the game folder"
+  grep -qx 'MimeType=x-scheme-handler/wreckvale;' "$entry" || fail "no join-link type"
+  started=$(started_by_menu "$link") || fail "the menu could not start it with a link"
+  [ "$started" = "$game/wreckvale-launcher"$'\n'"$game"$'\n'"$link|" ] ||
+    fail "started with a link as [$started]"
+  grep -qx 'x-scheme-handler/wreckvale=org.wreckvale.Launcher.desktop' "$mimeapps" ||
+    fail "not the default for join links"
 
   "$install_into" --remove "$game" >/dev/null || fail "remove failed"
   [ "$(snapshot)" = "$before" ] || fail "remove did not restore: $(diff <(echo "$before") <(snapshot))"
+  [ "$(cat "$mimeapps")" = "$other_defaults" ] || fail "defaults left as [$(cat "$mimeapps")]"
 done
 
 case_name="entry of another folder"

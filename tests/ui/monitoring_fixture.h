@@ -25,6 +25,19 @@ inline constexpr Route kRoutes[] = {
      "<html><body onload=\"setTimeout(function(){document.getElementById('on').click()},50)\">"
      "<a id=\"on\" href=\"/target\">on</a></body></html>"},
     {"/target", "<html><body>target</body></html>"},
+    // Server lists whose one join link fills the page, for a click anywhere;
+    // clicked, the first asks for "/after" a moment later, showing that the
+    // page still runs.
+    {"/servers",
+     "<html><body style=\"margin:0\"><a href=\"wreckvale://join/%5B::1%5D:27019?password=x\" "
+     "style=\"display:block;height:100vh\" onclick=\"setTimeout(function(){var r = new "
+     "XMLHttpRequest(); r.open('GET', '/after'); r.send()}, 300)\">join</a></body></html>"},
+    {"/script-link",
+     "<html><body onload=\"location = 'wreckvale://join/h:1'; setTimeout(function(){var r = "
+     "new XMLHttpRequest(); r.open('GET', '/after'); r.send()}, 300)\">list</body></html>"},
+    {"/bad-link",
+     "<html><body style=\"margin:0\"><a href=\"wreckvale://join/h:0\" "
+     "style=\"display:block;height:100vh\">join</a></body></html>"},
     {"/alerts",
      "<html><body><script>for (var i = 0;; ++i) { alert(i); if (i % 100 == 99) {"
      " var r = new XMLHttpRequest(); r.open('GET', '/progress', false); r.send(); } }"

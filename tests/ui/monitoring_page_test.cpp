@@ -340,6 +340,64 @@ class MonitoringPageTest : public QObject {
     QCOMPARE(DialogLog::Lines(), 1);
   }
 
+  // A join link clicked in the page is the launcher's: the join tab shows its
+  // host and port with the focus in the password box, or a link of no use
+  // says so; the page stays where it was, no game starts. A page's script
+  // going to one by itself changes nothing.
+  void joinLinkFillsTheJoinTab_data() {
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<QString>("address");  // empty: refused
+    QTest::addColumn<QString>("port");
+    QTest::newRow("server list") << "/servers"
+                                 << "[::1]"
+                                 << "27019";
+    QTest::newRow("port zero") << "/bad-link" << QString() << QString();
+    QTest::newRow("by the page's script") << "/script-link" << QString() << QString();
+  }
+  void joinLinkFillsTheJoinTab() {
+    QFETCH(QString, path);
+    QFETCH(QString, address);
+    QFETCH(QString, port);
+    GameWindow window;
+    wv::LauncherWindow& launcher = ShowWindow(window, server_.Url(qPrintable(path)));
+    QTabBar* tabs = wv::test::Tabs(launcher);
+    const auto shownTab = [tabs] { return tabs->tabText(tabs->currentIndex()); };
+    const std::vector<wv::test::RecordingMessages::Box>& boxes = window.platform.messages.boxes;
+    QSignalSpy clicked(launcher.Monitoring(), &wv::MonitoringPage::joinLinkClicked);
+    QSignalSpy loaded(launcher.Monitoring(), &wv::MonitoringPage::loadFinished);
+    wv::test::ClickTab(launcher, "Monitoring");
+    QTRY_VERIFY_WITH_TIMEOUT(loaded.count() == 1, kEngineTimeoutMs);
+
+    if (path == QStringLiteral("/script-link")) {
+      QTRY_VERIFY_WITH_TIMEOUT(server_.Hits(QStringLiteral("/after")) == 1, kPageTimeoutMs);
+      QCOMPARE(clicked.count(), 0);
+      QVERIFY(boxes.empty());
+      QCOMPARE(shownTab(), QStringLiteral("Monitoring"));
+    } else {
+      // The player's click: the engine hands no link over without one.
+      QWidget* browser = launcher.Monitoring()->BrowserWidget();
+      QWidget* input = browser->focusProxy() != nullptr ? browser->focusProxy() : browser;
+      QTest::mouseClick(input, Qt::LeftButton, {}, input->rect().center());
+      QTRY_VERIFY_WITH_TIMEOUT(clicked.count() == 1, kPageTimeoutMs);
+    }
+    if (path == QStringLiteral("/bad-link")) {
+      QTRY_COMPARE_WITH_TIMEOUT(boxes.size(), std::size_t{1}, kPageTimeoutMs);
+      QCOMPARE(boxes[0].text, std::string("The link is not a join link this launcher can use"));
+      QCOMPARE(shownTab(), QStringLiteral("Monitoring"));
+    } else if (!address.isEmpty()) {
+      QTRY_COMPARE_WITH_TIMEOUT(shownTab(), QStringLiteral("Join game"), kPageTimeoutMs);
+      QCOMPARE(wv::test::TextOf(launcher, "joinAddress"), address);
+      QCOMPARE(wv::test::TextOf(launcher, "joinPort"), port);
+      QCOMPARE(wv::test::TextOf(launcher, "joinPassword"), QString());
+      QCOMPARE(QApplication::focusWidget(), launcher.Widget(wv::Control::JoinPassword));
+      // The page's script goes on: it was never left.
+      QTRY_VERIFY_WITH_TIMEOUT(server_.Hits(QStringLiteral("/after")) == 1, kPageTimeoutMs);
+      QVERIFY(boxes.empty());
+    }
+    QCOMPARE(server_.Hits(path), 1);
+    QVERIFY(window.platform.starter.calls.empty());
+  }
+
   // Each step acts, then waits for the request counts to match and for the
   // load that answers the last request to finish. A load that fails puts the
   // reason in place of the page until one loads again.

@@ -9,11 +9,13 @@ scenario and "N passed, N failed".
 """
 
 import os
+import subprocess
 import sys
 import time
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from wine_session import (BACKUP, DEFAULT_ARGUMENTS, INI, TIMEOUT, TITLE, VERSION, windows_path,  # noqa: E402
+from wine_session import (BACKUP, DEFAULT_ARGUMENTS, INI, LOADER, TIMEOUT, TITLE, VERSION,  # noqa: E402
+                          windows_path,
                           Failure, check, clipboard_text, current_settings, offer_clipboard,
                           parse_arguments, run_all, wait_for, window_picture, xdotool)
 
@@ -429,6 +431,57 @@ def join_paste_scenario(pasted, address, port, password):
     return scenario
 
 
+def join_link_at_start(runner):
+    """Started with a join link: the join tab filled, the focus in the password
+    box, and no game before the press."""
+    session = runner.session()
+    try:
+        session.write(INI, current_settings())
+        session.start(arguments=["wreckvale://join/10.0.0.5:27017?password=leaked"])
+        session.window()
+        wait_for(lambda: is_focused(session, "joinPassword"), "the focus in the password box")
+        check(current_tab(session) == "Join game", current_tab(session))
+        snapshot = session.snapshot()
+        check(ROLES["joinAddress"](snapshot)["text"] == "10.0.0.5", "address box")
+        check(ROLES["joinPassword"](snapshot)["text"] == "", "password box")
+        check(not os.path.exists(session.record), "a link started the game")
+        arguments = session.press_action()
+        check(arguments[arguments.index("+connect") + 1] == "10.0.0.5:27017", " ".join(arguments))
+        check("+password" not in arguments, " ".join(arguments))
+    finally:
+        session.end()
+
+
+def join_links_registered_when_asked(runner):
+    """The caption menu's third entry points join links at this launcher under
+    HKCU, with the exe and "%1"; chosen again, it takes the key away."""
+    key = r"HKCU\Software\Classes\wreckvale"
+
+    def registered():
+        result = subprocess.run([LOADER, "reg", "query", key + r"\shell\open\command"],
+                                capture_output=True, text=True, env=os.environ)
+        return result.stdout if result.returncode == 0 else None
+
+    session = runner.session()
+    try:
+        session.write(INI, current_settings())
+        session.start()
+        session.window()
+        check(registered() is None, "registered before the player asked")
+        for written in (True, False):
+            xdotool("windowactivate", "--sync", session.x_window(TITLE))
+            session.keys("ctrl+comma")
+            session.popup_appears()
+            session.keys("Down", "Down", "Return")
+            if written:
+                command = wait_for(registered, "the join-link key written")
+                check('wreckvale-launcher.exe" "%1"' in command, command)
+            else:
+                wait_for(lambda: registered() is None, "the join-link key removed")
+    finally:
+        session.end()
+
+
 CLIPBOARD = [
     # name, [Application] lines, the X clipboard after the press
     ("English", "", "Game mode: CO-OP, Campaign: Last ward, Difficulty: Normal, "
@@ -585,7 +638,9 @@ SCENARIOS = (
      ("command", "failed start says why", failed_start_says_why),
      ("command", "rest after a start", rest_after_a_start),
      ("command", "password dialog", password_dialog),
-     ("join", "split and focus", join_split_and_focus)] +
+     ("join", "split and focus", join_split_and_focus),
+     ("join", "started with a join link", join_link_at_start),
+     ("join", "links registered when asked", join_links_registered_when_asked)] +
     [("join", "paste: " + name, join_paste_scenario(*row)) for name, *row in JOIN_PASTES] +
     [("clipboard", name, clipboard_scenario(lines, expected))
      for name, lines, expected in CLIPBOARD] +

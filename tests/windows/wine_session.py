@@ -219,14 +219,15 @@ class Session:
         with open(self.path(name), "rb") as f:
             return f.read()
 
-    def start(self, env=None, path_first=None, program=None):
+    def start(self, env=None, path_first=None, program=None, arguments=()):
         launcher = self.path(LAUNCHER_EXE)
         shutil.copy(program or self.runner.launcher, launcher)
         environment = dict(os.environ, WV_TEST_RECORD=windows_path(self.record))
         if path_first:
             environment["PATH"] = path_first + ":" + environment["PATH"]
         environment.update(env or {})
-        self.process = subprocess.Popen([LOADER, launcher], cwd=self.folder, env=environment,
+        self.process = subprocess.Popen([LOADER, launcher, *arguments], cwd=self.folder,
+                                        env=environment,
                                         stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         return self
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 #include <QtGlobal>
 #include <functional>
@@ -26,6 +27,11 @@ class BrowserView {
   // the engine's reason, where it gives one.
   virtual void SetLoadFinishedCallback(
       std::function<void(bool ok, const QString& reason)> callback) = 0;
+  // Asked on the GUI thread for every navigation the page or the player
+  // starts, with its address as encoded bytes and whether a click on a link
+  // started it; true keeps the page from it, and the page stays as it was.
+  virtual void SetNavigationFilter(
+      std::function<bool(const QByteArray& url, bool linkClicked)> takes) = 0;
 };
 
 // The module's exports. The version in their names changes with any change of
@@ -36,14 +42,14 @@ class BrowserView {
 // browser, run ahead of it. A second call does nothing. Returns false and says
 // why in `error` when the engine cannot run here.
 using SetUpBrowserEngineFunction = bool (*)(QString* error);
-inline constexpr char kSetUpBrowserEngineSymbol[] = "wv_set_up_browser_engine_v3";
+inline constexpr char kSetUpBrowserEngineSymbol[] = "wv_set_up_browser_engine_v4";
 // Makes a browser, setting the engine up first where that was not done yet.
 // Returns nullptr and says why in `error` when no browser can be made.
 using CreateBrowserViewFunction = BrowserView* (*)(QWidget* parent, QString* error);
-inline constexpr char kCreateBrowserViewSymbol[] = "wv_create_browser_view_v3";
+inline constexpr char kCreateBrowserViewSymbol[] = "wv_create_browser_view_v4";
 
 }  // namespace wv
 
-extern "C" Q_DECL_EXPORT bool wv_set_up_browser_engine_v3(QString* error);
-extern "C" Q_DECL_EXPORT wv::BrowserView* wv_create_browser_view_v3(QWidget* parent,
+extern "C" Q_DECL_EXPORT bool wv_set_up_browser_engine_v4(QString* error);
+extern "C" Q_DECL_EXPORT wv::BrowserView* wv_create_browser_view_v4(QWidget* parent,
                                                                     QString* error);

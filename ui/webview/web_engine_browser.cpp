@@ -7,6 +7,7 @@
 #include <QWebEngineLoadingInfo>
 #include <QWebEnginePage>
 #include <QWebEngineView>
+#include <functional>
 #include <type_traits>
 #include <utility>
 
@@ -29,7 +30,15 @@ class DialogFreePage final : public QWebEnginePage {
  public:
   using QWebEnginePage::QWebEnginePage;
 
+  void SetNavigationFilter(std::function<bool(const QByteArray&, bool)> takes) {
+    takes_ = std::move(takes);
+  }
+
  protected:
+  bool acceptNavigationRequest(const QUrl& url, NavigationType type, bool mainFrame) override {
+    if (takes_ && takes_(url.toEncoded(), type == NavigationTypeLinkClicked)) return false;
+    return QWebEnginePage::acceptNavigationRequest(url, type, mainFrame);
+  }
   void javaScriptAlert(const QUrl&, const QString&) override { Refuse(); }
   bool javaScriptConfirm(const QUrl&, const QString&) override { return Refuse(); }
   bool javaScriptPrompt(const QUrl&, const QString&, const QString&, QString*) override {
@@ -48,6 +57,7 @@ class DialogFreePage final : public QWebEnginePage {
   }
 
   bool logged_ = false;
+  std::function<bool(const QByteArray&, bool)> takes_;
 };
 
 bool InWidgetApplication(QString* error) {
@@ -58,8 +68,9 @@ bool InWidgetApplication(QString* error) {
 
 class WebEngineBrowser final : public wv::BrowserView {
  public:
-  explicit WebEngineBrowser(QWidget* parent) : view_(new QWebEngineView(parent)) {
-    view_->setPage(new DialogFreePage(view_));
+  explicit WebEngineBrowser(QWidget* parent)
+      : view_(new QWebEngineView(parent)), page_(new DialogFreePage(view_)) {
+    view_->setPage(page_);
     // The load's end with its reason. The error page shown for a failed load
     // is no load of its own.
     QObject::connect(
@@ -97,18 +108,24 @@ class WebEngineBrowser final : public wv::BrowserView {
     callback_ = std::move(callback);
   }
 
+  void SetNavigationFilter(
+      std::function<bool(const QByteArray& url, bool linkClicked)> takes) override {
+    if (page_) page_->SetNavigationFilter(std::move(takes));
+  }
+
  private:
   QPointer<QWebEngineView> view_;
+  QPointer<DialogFreePage> page_;
   std::function<void(bool, const QString&)> callback_;
 };
 
 }  // namespace
 
 static_assert(
-    std::is_same_v<decltype(&wv_set_up_browser_engine_v3), wv::SetUpBrowserEngineFunction>);
-static_assert(std::is_same_v<decltype(&wv_create_browser_view_v3), wv::CreateBrowserViewFunction>);
+    std::is_same_v<decltype(&wv_set_up_browser_engine_v4), wv::SetUpBrowserEngineFunction>);
+static_assert(std::is_same_v<decltype(&wv_create_browser_view_v4), wv::CreateBrowserViewFunction>);
 
-extern "C" Q_DECL_EXPORT bool wv_set_up_browser_engine_v3(QString* error) {
+extern "C" Q_DECL_EXPORT bool wv_set_up_browser_engine_v4(QString* error) {
   if (!InWidgetApplication(error)) return false;
   // Normally run before the application object exists; run here, the OpenGL
   // driver is loaded only by launchers that go near the monitoring tab. A
@@ -117,8 +134,8 @@ extern "C" Q_DECL_EXPORT bool wv_set_up_browser_engine_v3(QString* error) {
   return true;
 }
 
-extern "C" Q_DECL_EXPORT wv::BrowserView* wv_create_browser_view_v3(QWidget* parent,
+extern "C" Q_DECL_EXPORT wv::BrowserView* wv_create_browser_view_v4(QWidget* parent,
                                                                     QString* error) {
-  if (!wv_set_up_browser_engine_v3(error)) return nullptr;
+  if (!wv_set_up_browser_engine_v4(error)) return nullptr;
   return new WebEngineBrowser(parent);
 }
