@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/ports.h"
+#include "core/ports.h"
 
 namespace wv {
 
