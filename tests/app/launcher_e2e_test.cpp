@@ -220,19 +220,38 @@ class LauncherE2eTest : public QObject {
     QVERIFY2(side("WIDTH") <= 1024 && side("HEIGHT") <= 768, qPrintable(geometry));
   }
 
-  // The game's console form typed key by key on the join tab: the colon
-  // moves on to the port box and the password word to the password box, so
-  // the password reaches the game as its own argument and is never kept.
-  void typedConsoleFormKeepsNoPassword() {
+  // Two ways to the join tab, each ending in a press that joins 10.0.0.5:27017
+  // with the password as an argument of its own. Typed key by key, the
+  // game's console form moves on to the port box at the colon and to the
+  // password box at the password word, and only the server is kept. Started
+  // with a join link, the launcher waits on the join tab with the focus in
+  // the password box, and nothing runs before the press.
+  void joinTabTakesConsoleFormsAndLinks_data() {
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("typed");
+    QTest::newRow("console form typed key by key")
+        << QStringList() << "connect 10.0.0.5:27017; password hunter2";
+    QTest::newRow("join link") << QStringList{"wreckvale://join/10.0.0.5:27017?password=leaked"}
+                               << "hunter2";
+  }
+  void joinTabTakesConsoleFormsAndLinks() {
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, typed);
+    const bool link = !arguments.isEmpty();
     TempFolder folder;
     WriteStandIn(folder / "qr7.exe");
     const fs::path record = RecordInto(folder.Path());
     LauncherSession launcher;
-    const QString window = launcher.Start(folder.Path());
+    const QString window = launcher.Start(folder.Path(), arguments);
     QVERIFY(!window.isEmpty());
-
-    launcher.Xdotool({"windowfocus", "--sync", window, "key", "--delay", "100", "ctrl+Tab"});
-    launcher.Xdotool({"type", "--delay", "30", "connect 10.0.0.5:27017; password hunter2"});
+    if (link) {
+      QVERIFY2(!fs::exists(record) && ProcessOf(folder / "qr7.exe").isEmpty(),
+               "a link started the game");
+      launcher.Xdotool({"windowfocus", "--sync", window});
+    } else {
+      launcher.Xdotool({"windowfocus", "--sync", window, "key", "--delay", "100", "ctrl+Tab"});
+    }
+    launcher.Xdotool({"type", "--delay", "30", typed});
     launcher.Xdotool({"key", "Return"});
 
     QVERIFY2(WaitForFile(record), "the stand-in engine was not started");
@@ -243,39 +262,13 @@ class LauncherE2eTest : public QObject {
     };
     QCOMPARE(after("+connect"), std::string("10.0.0.5:27017"));
     QCOMPARE(after("+password"), std::string("hunter2"));
+    if (link) return;
     // Written once the game is on its way.
     std::string recent;
     QVERIFY2(WaitFor([&] { return !(recent = folder.Read("wreckvale_launcher.recent")).empty(); },
                      10000),
              "no recent server was kept");
     QCOMPARE(recent, std::string("server 10.0.0.5:27017\n"));
-  }
-
-  // Started with a join link, the launcher waits on the join tab with the
-  // focus in the password box: nothing runs before the press, and the press
-  // joins the link's server with the password typed there.
-  void joinLinkFillsTheJoinTabAndWaits() {
-    TempFolder folder;
-    WriteStandIn(folder / "qr7.exe");
-    const fs::path record = RecordInto(folder.Path());
-    LauncherSession launcher;
-    const QString window =
-        launcher.Start(folder.Path(), {"wreckvale://join/10.0.0.5:27017?password=leaked"});
-    QVERIFY(!window.isEmpty());
-    QVERIFY2(!fs::exists(record) && ProcessOf(folder / "qr7.exe").isEmpty(),
-             "a link started the game");
-
-    launcher.Xdotool({"windowfocus", "--sync", window, "type", "--delay", "30", "hunter2"});
-    launcher.Xdotool({"key", "Return"});
-
-    QVERIFY2(WaitForFile(record), "the stand-in engine was not started");
-    const std::vector<std::string> words = ReadRecord(record);
-    const auto after = [&](const std::string& option) {
-      const auto it = std::find(words.begin(), words.end(), option);
-      return it != words.end() && it + 1 != words.end() ? *(it + 1) : std::string();
-    };
-    QCOMPARE(after("+connect"), std::string("10.0.0.5:27017"));
-    QCOMPARE(after("+password"), std::string("hunter2"));
   }
 
   // The password dialog is its own window: its title is the dialog's text
