@@ -372,14 +372,19 @@ def password_dialog(runner):
 
 # --- The join tab ---
 
+def on_the_join_tab(session):
+    """A launcher with current settings on its join tab, the focus in the
+    address box."""
+    session.write(INI, current_settings())
+    session.start()
+    session.window()
+    switch_tab(session, "Join game")
+    wait_for(lambda: is_focused(session, "joinAddress"), "the focus in the address box")
+
 def join_split_and_focus(runner):
     session = runner.session()
     try:
-        session.write(INI, current_settings())
-        session.start()
-        session.window()
-        switch_tab(session, "Join game")
-        wait_for(lambda: is_focused(session, "joinAddress"), "the focus in the address box")
+        on_the_join_tab(session)
         session.type("10.0.0.5:")
         wait_for(lambda: is_focused(session, "joinPort"), "the focus in the port box")
         session.type("27016")
@@ -412,11 +417,7 @@ def join_paste_scenario(pasted, address, port, password):
     def scenario(runner):
         session = runner.session()
         try:
-            session.write(INI, current_settings())
-            session.start()
-            session.window()
-            switch_tab(session, "Join game")
-            wait_for(lambda: is_focused(session, "joinAddress"), "the focus in the address box")
+            on_the_join_tab(session)
             session.paste(pasted)
 
             def boxes():
