@@ -68,7 +68,7 @@ ViewState LauncherController::Current() const {
       {CaptionCommand::OpenSettingsFile, DisplayUtf8(model_.Str(Str::OpenSettingsFile))},
       {CaptionCommand::OpenGameFolder, DisplayUtf8(model_.Str(Str::OpenGameFolder))},
   };
-  if (platform_.joinLinks != nullptr) {
+  if (platform_.joinLinks->Offered()) {
     view.captionMenu.push_back(
         joinLinksHere_ ? CaptionMenuEntry{CaptionCommand::StopJoinLinksHere,
                                           DisplayUtf8(model_.Str(Str::StopJoinLinksHere))}
@@ -114,7 +114,7 @@ ViewState LauncherController::Start(const StartFolders& folders, std::string_vie
       [this](const std::string& message) { ShowMessage(message); }, kLockPatience, locale, ask);
   settingsFolder_ = folders.exeDir;
   busySaid_ = startup.busySaid;
-  if (platform_.joinLinks != nullptr) joinLinksHere_ = platform_.joinLinks->OpensHere();
+  if (platform_.joinLinks->Offered()) joinLinksHere_ = platform_.joinLinks->OpensHere();
   if (startup.quit) {
     quitRequested_ = true;
     platform_.quit->RequestQuit();
@@ -457,7 +457,7 @@ ViewState LauncherController::OnCaptionCommand(CaptionCommand command) {
     }
     case CaptionCommand::OpenJoinLinksHere:
     case CaptionCommand::StopJoinLinksHere: {
-      if (platform_.joinLinks == nullptr) break;
+      if (!platform_.joinLinks->Offered()) break;
       const bool here = command == CaptionCommand::OpenJoinLinksHere;
       if (!platform_.joinLinks->Set(here)) {
         ShowMessage(model_.Strings().Join(Str::JoinLinksKept1, Str::JoinLinksKept2));

@@ -130,6 +130,8 @@ class JoinLinkRegistry {
   // Points join links at this launcher, or takes that away where they point
   // here; false when the system refused.
   virtual bool Set(bool here) = 0;
+  // Where the system asks no player, the caption menu offers nothing.
+  virtual bool Offered() const { return true; }
 };
 
 // The ports a system may lack, each standing in for what is missing.
@@ -165,16 +167,26 @@ class Folder final : public WorkingFolder {
   bool Enter(const std::filesystem::path&) override { return false; }
 };
 
+// Join links are registered with the menu entry the launcher is installed
+// with, not from the window.
+class JoinLinks final : public JoinLinkRegistry {
+ public:
+  bool OpensHere() override { return false; }
+  bool Set(bool) override { return false; }
+  bool Offered() const override { return false; }
+};
+
 // They hold nothing, so every launcher may share them.
 inline constinit Watch kWatch;
 inline constinit Questions kQuestions;
 inline constinit Language kLanguage;
 inline constinit Folder kFolder;
+inline constinit JoinLinks kJoinLinks;
 
 }  // namespace absent
 
 // The ports of one launcher, none of them null. The first eight every front
-// end gives; the last four a system may lack, and those left unset stand
+// end gives; the last five a system may lack, and those left unset stand
 // for nothing there.
 struct Platform {
   ProcessStarter* starter = nullptr;
@@ -189,7 +201,7 @@ struct Platform {
   YesNoQuestion* questions = &absent::kQuestions;
   SystemLanguage* language = &absent::kLanguage;
   WorkingFolder* workingFolder = &absent::kFolder;
-  JoinLinkRegistry* joinLinks = nullptr;  // none: the caption menu offers no registration
+  JoinLinkRegistry* joinLinks = &absent::kJoinLinks;
 };
 
 // The ports of a set of adapters, each member named after its port; a set
