@@ -274,12 +274,15 @@ def folder_scenario(name, starts):
             # The caption menu's second entry shows the folder itself, under
             # its short name where the path is too long for the shell. Opened
             # by the keyboard, the menu stands at its first entry.
-            xdotool("windowactivate", "--sync", session.x_window(TITLE))
             # The keys go to the launcher once Windows, too, has it active:
-            # the game just started may have held the activation.
+            # the game just started may have taken the activation back, so
+            # it is asked for until it holds.
             main = session.window()["hwnd"]
-            wait_for(lambda: (session.snapshot().focus() or {}).get("active") == main,
-                     "the launcher to be active")
+
+            def active():
+                xdotool("windowactivate", "--sync", session.x_window(TITLE))
+                return (session.snapshot().focus() or {}).get("active") == main
+            wait_for(active, "the launcher to be active")
             session.keys("ctrl+comma")
             session.popup_appears()
             session.keys("Down", "Return")
